@@ -1,0 +1,38 @@
+#pragma once
+// The per-object state of clsOLM3Binnen, shared with the component's own windows.
+
+#include "olm3binnen/clsOLM3Binnen.h"
+
+#include <QPointer>
+#include <QWidget>
+
+struct clsOLM3BinnenState {
+    clsOLM3BinnenEvents* listener = nullptr;
+
+    std::vector<std::int32_t> alngRouteGeplant{0};
+    std::int32_t lngRoutenPktNum = 0;
+    bool blnRouteOptimiert = false;
+    std::vector<typRouteOptimiert> audtRouteOptimiert{typRouteOptimiert{}};
+    std::int32_t lngAnzahlRouteOptimiert = 0;
+    double dblSummeDurchgangszeit = 0.0;
+    double dblSummeWartezeit = 0.0;
+    double dblSummeFahrzeit = 0.0;
+    QString strTypFilter = QStringLiteral("A");
+    QDateTime StartZeit = olm3::DatumNull();
+    double MarschV = 0.0;
+    bool IsStartZeitSet = false;
+    double dblLgInit = 0.0;
+    double dblBgInit = 0.0;
+    bool blnValidInit = false;
+    bool blnBreakOptimierer = false;
+    bool blnSuchergebnisse = false;
+    std::int32_t lngSuchAnzahl = 0;
+    std::vector<std::int32_t> alngSuchPunkteID{0};
+    std::vector<double> adblSuchStrecke{0.0};
+
+    /// The status window and whether ShowStatus has it on screen.
+    QPointer<QWidget> frmStatus;
+    bool blnStatusShown = false;
+    /// The route planning window while it is loaded.
+    QPointer<QWidget> frmRoutenPlanung;
+};

@@ -1,0 +1,27 @@
+#pragma once
+// Inside view of the database layer, for the layer itself and for tests that make it fail on purpose.
+
+#include "olm3binnen/ado.h"
+
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
+
+#include <QHash>
+#include <memory>
+
+struct ADODB::Connection::Impl {
+    std::unique_ptr<SQLite::Database> db;
+    QString dataSource;
+    bool readOnly = true;
+    /// Stored queries, prepared once per connection (key: lower-case name).
+    QHash<QString, std::shared_ptr<SQLite::Statement>> storedQueries;
+    /// Test hook: the next statements fail with this error number (0: none).
+    int failCount = 0;
+    std::int32_t failNumber = 0;
+    QString failMatch; ///< only statements containing this text fail (empty: every statement)
+};
+
+namespace ADODB::testing {
+/// Makes the next n statements on con whose SQL contains strMatch (empty: any) fail with lngNumber.
+void InjectFailures(Connection& con, int n, std::int32_t lngNumber, const QString& strMatch = QString());
+} // namespace ADODB::testing

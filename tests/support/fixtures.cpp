@@ -1,0 +1,69 @@
+#include "support/fixtures.h"
+
+#include "data/databasebuilder.h"
+#include "data/modOLM3Binnen.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace olm3test {
+
+TempDir::TempDir() : m_dir(std::make_unique<QTemporaryDir>()) {}
+
+QString FixtureSql(const QString& name) {
+    QString file = QStringLiteral(OLM3_FIXTURE_DIR "/") + name;
+    if (!file.endsWith(QLatin1String(".sql"))) file += QStringLiteral(".sql");
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly)) {
+        ADD_FAILURE() << "fixture missing: " << file.toStdString();
+        return QString();
+    }
+    return QString::fromUtf8(f.readAll());
+}
+
+QString MakeCatalogue(const TempDir& dir, const QString& fileName, const QStringList& sqlTexts) {
+    const QString path = dir.file(fileName);
+    QStringList scripts{olm3::BuiltinSql(QStringLiteral("schema.sql")), olm3::BuiltinSql(QStringLiteral("queries.sql"))};
+    scripts << sqlTexts;
+    QString error;
+    if (!olm3::BuildDatabase(path, scripts, error)) {
+        ADD_FAILURE() << "catalogue not built: " << error.toStdString();
+        return QString();
+    }
+    return path;
+}
+
+QString MakeCatalogueFromFixtures(const TempDir& dir, const QString& fileName, const QStringList& fixtures) {
+    QStringList texts;
+    for (const QString& f : fixtures) texts << FixtureSql(f);
+    return MakeCatalogue(dir, fileName, texts);
+}
+
+QString MakeRoutesDatabase(const TempDir& dir, const QString& fileName) {
+    const QString path = dir.file(fileName);
+    QString error;
+    if (!olm3::CreateRoutesDatabase(path, error)) ADD_FAILURE() << error.toStdString();
+    return path;
+}
+
+MessageRecorder::MessageRecorder(std::vector<int> answers)
+    : m_messages(std::make_shared<std::vector<ShownMessage>>()),
+      m_answers(std::make_shared<std::vector<int>>(std::move(answers))) {
+    auto messages = m_messages;
+    auto scripted = m_answers;
+    modOLM3Binnen::SetMsgBoxHandler([messages, scripted](const QString& text, int style, const QString& title) {
+        messages->push_back({text, style, title});
+        if (!scripted->empty()) {
+            const int a = scripted->front();
+            scripted->erase(scripted->begin());
+            return a;
+        }
+        return (style & 7) == modOLM3Binnen::vbYesNo || (style & 7) == modOLM3Binnen::vbYesNoCancel
+                   ? int(modOLM3Binnen::vbYes)
+                   : int(modOLM3Binnen::vbOK);
+    });
+}
+
+MessageRecorder::~MessageRecorder() { modOLM3Binnen::SetMsgBoxHandler(nullptr); }
+
+} // namespace olm3test

@@ -1,0 +1,54 @@
+#pragma once
+// Test support: small catalogues built from SQL text, temporary folders, and recorded message boxes.
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+#include <vector>
+
+namespace olm3test {
+
+/// A temporary folder that lives as long as the object.
+class TempDir {
+public:
+    TempDir();
+    QString path() const { return m_dir->path(); }
+    QString file(const QString& name) const { return m_dir->filePath(name); }
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+/// The text of a fixture file in tests/fixtures.
+QString FixtureSql(const QString& name);
+
+/// Builds a catalogue file from the component's schema and stored queries and the given SQL texts.
+/// Fails the running test (and returns an empty path) when the SQL does not run.
+QString MakeCatalogue(const TempDir& dir, const QString& fileName, const QStringList& sqlTexts);
+/// The same from fixture files (names in tests/fixtures, ".sql" may be left out).
+QString MakeCatalogueFromFixtures(const TempDir& dir, const QString& fileName, const QStringList& fixtures);
+/// A waypoints-and-routes database with its tables.
+QString MakeRoutesDatabase(const TempDir& dir, const QString& fileName = QStringLiteral("routes.sqlite"));
+
+/// One message box as the component asked for it.
+struct ShownMessage {
+    QString text;
+    int style = 0;
+    QString title;
+};
+
+/// Records every message box while it lives and answers with the scripted answers (then with OK/Yes).
+class MessageRecorder {
+public:
+    explicit MessageRecorder(std::vector<int> answers = {});
+    ~MessageRecorder();
+    const std::vector<ShownMessage>& messages() const { return *m_messages; }
+    void clear() { m_messages->clear(); }
+
+private:
+    std::shared_ptr<std::vector<ShownMessage>> m_messages;
+    std::shared_ptr<std::vector<int>> m_answers;
+};
+
+} // namespace olm3test

@@ -1,0 +1,25 @@
+// Test main: an application object (windows run offscreen), a private state folder for the log file,
+// and the step pause of 0 so that computations run at full speed.
+
+#include "data/modOLM3Binnen.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#ifdef OLM3_WITH_WIDGETS
+#include <QApplication>
+using TestApp = QApplication;
+#else
+#include <QCoreApplication>
+using TestApp = QCoreApplication;
+#endif
+
+int main(int argc, char** argv) {
+    QTemporaryDir state;
+    qputenv("XDG_STATE_HOME", state.path().toUtf8());
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    TestApp app(argc, argv);
+    modOLM3Binnen::SetStepPauseMs(0);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,98 @@
+#include "cli.h"
+
+#include "data/texttable.h"
+
+#include <QJsonDocument>
+#include <QRegularExpression>
+#include <cstdio>
+
+namespace cli {
+
+QString Text(int id, const QStringList& args) {
+    QString s = olm3::TextTable::Builtin().Text(QStringLiteral("olm3binnen"), id);
+    for (int i = 0; i < args.size(); ++i) s.replace(QLatin1Char('%') + QString::number(i + 1), args[i]);
+    return s;
+}
+
+int Fail(const QString& line, int code) {
+    std::fprintf(stderr, "olm3binnen: %s\n", qPrintable(line));
+    return code;
+}
+
+bool Parse(QCommandLineParser& p, const QStringList& args, const QString& description, int* exitCode,
+           const QStringList& valueOptions) {
+    p.setApplicationDescription(description);
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")}, Text(9002));
+    p.addOption(help);
+    // Negative coordinates are arguments, not options: every positional argument goes behind "--",
+    // in its order, so "-3.5" is read as a number.
+    static const QRegularExpression negative(QStringLiteral("^-\\d"));
+    QStringList options{args.value(0)}, positional;
+    for (int i = 1; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == QLatin1String("--")) {
+            positional << args.mid(i + 1);
+            break;
+        }
+        if (a.startsWith(QLatin1Char('-')) && !negative.match(a).hasMatch()) {
+            options << a;
+            const QString name = a.mid(a.startsWith(QStringLiteral("--")) ? 2 : 1);
+            if (valueOptions.contains(name) && i + 1 < args.size()) options << args[++i];
+        } else {
+            positional << a;
+        }
+    }
+    if (!p.parse(options + QStringList{QStringLiteral("--")} + positional)) {
+        *exitCode = Fail(p.errorText());
+        return false;
+    }
+    if (p.isSet(help)) {
+        // The parser's help, in the tool's own words.
+        QString text = p.helpText();
+        text.replace(QRegularExpression(QStringLiteral("^Usage: \\S+")),
+                     QStringLiteral("Aufruf: olm3binnen ") + args.value(0));
+        text.replace(QStringLiteral("\nOptions:\n"), QStringLiteral("\nOptionen:\n"));
+        text.replace(QStringLiteral("\nArguments:\n"), QStringLiteral("\nArgumente:\n"));
+        text.replace(QStringLiteral("[options]"), QStringLiteral("[Optionen]"));
+        std::fputs(qPrintable(text), stdout);
+        *exitCode = 0;
+        return false;
+    }
+    return true;
+}
+
+void Print(const QJsonObject& o, const QStringList& order, bool json) {
+    if (json) {
+        std::fputs(QJsonDocument(o).toJson(QJsonDocument::Indented).constData(), stdout);
+        return;
+    }
+    for (const QString& key : order) {
+        if (!o.contains(key)) continue;
+        const QJsonValue v = o.value(key);
+        QString text;
+        if (v.isBool()) text = v.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+        else if (v.isDouble()) text = QString::number(v.toDouble(), 'g', 12);
+        else text = v.toString();
+        std::printf("%s: %s\n", qPrintable(key), qPrintable(text));
+    }
+}
+
+bool Number(const QString& s, const QString& name, double& v) {
+    bool ok = false;
+    v = s.toDouble(&ok);
+    if (!ok) Fail(Text(9003, {name, s}));
+    return ok;
+}
+
+} // namespace cli
+
+namespace cli {
+const QList<Command>& Commands() {
+    static const QList<Command> commands = {
+        {QStringLiteral("nearest"), Text(9010), RunNearest},
+        {QStringLiteral("position"), Text(9020), RunPosition},
+        {QStringLiteral("build-catalogue"), Text(9030), RunBuildCatalogue},
+    };
+    return commands;
+}
+} // namespace cli
