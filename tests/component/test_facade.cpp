@@ -1,0 +1,217 @@
+// The facade as a host sees it: Init and the catalogue, the planned route, stored values and events.
+
+#include "data/modOLM3Binnen.h"
+#include "olm3binnen/clsOLM3Binnen.h"
+#include "support/fakehost.h"
+#include "support/fixtures.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+using olm3test::FakeCfg;
+using olm3test::MessageRecorder;
+using olm3test::TempDir;
+
+namespace {
+
+/// Records the events in the order they come.
+class EventLog : public clsOLM3BinnenEvents {
+public:
+    QStringList events;
+    std::vector<double> lastLg, lastBg;
+    void RouteChange(std::vector<double>& lg, std::vector<double>& bg) override {
+        events << QStringLiteral("RouteChange");
+        lastLg = lg;
+        lastBg = bg;
+    }
+    void StartOptimierer(std::vector<std::int32_t>&, QDateTime&) override { events << QStringLiteral("StartOptimierer"); }
+    void RoutenPktKarte() override { events << QStringLiteral("RoutenPktKarte"); }
+    void RoutenPlanungClose() override { events << QStringLiteral("RoutenPlanungClose"); }
+    void RouteOptimiertAus() override { events << QStringLiteral("RouteOptimiertAus"); }
+    void BreakOptimierer() override { events << QStringLiteral("BreakOptimierer"); }
+    void Schiffsparameter() override { events << QStringLiteral("Schiffsparameter"); }
+};
+
+std::vector<std::int32_t> route(const clsOLM3Binnen& olm) {
+    std::vector<std::int32_t> r;
+    olm.GetRouteGeplant(r);
+    return r;
+}
+
+} // namespace
+
+TEST(FacadeInit, OpensTheCatalogueReadOnlyAndTakesItsNumberFromTheName) {
+    TempDir dir;
+    MessageRecorder messages;
+    FakeCfg cfg;
+    clsOLM3Binnen olm;
+    cfg.katalog = olm3test::MakeCatalogueFromFixtures(dir, QStringLiteral("12_Berlin.sqlite"), {QStringLiteral("mini")});
+    ASSERT_TRUE(olm.Init(&cfg, nullptr, nullptr));
+    ASSERT_TRUE(olm.conBinnenDatabase());
+    EXPECT_EQ(olm.conBinnenDatabase()->Mode, ADODB::adModeRead);
+    EXPECT_EQ(modOLM3Binnen::intKatalogNr, 12);
+
+    cfg.katalog = olm3test::MakeCatalogueFromFixtures(dir, QStringLiteral("Ohne Nummer.sqlite"), {QStringLiteral("mini")});
+    ASSERT_TRUE(olm.Init(&cfg, nullptr, nullptr));
+    EXPECT_EQ(modOLM3Binnen::intKatalogNr, 0);
+
+    cfg.katalog = olm3test::MakeCatalogueFromFixtures(dir, QStringLiteral("x_y_z.sqlite"), {QStringLiteral("mini")});
+    ASSERT_TRUE(olm.Init(&cfg, nullptr, nullptr));
+    EXPECT_EQ(modOLM3Binnen::intKatalogNr, 0);
+
+    cfg.katalog.clear(); // no catalogue configured
+    ASSERT_TRUE(olm.Init(&cfg, nullptr, nullptr));
+    EXPECT_FALSE(olm.conBinnenDatabase());
+    EXPECT_EQ(modOLM3Binnen::intKatalogNr, -1);
+    EXPECT_TRUE(messages.messages().empty());
+}
+
+TEST(FacadeInit, ABadCatalogueLeavesTheComponentWorkingWithoutIt) {
+    TempDir dir;
+    MessageRecorder messages;
+    FakeCfg cfg;
+    clsOLM3Binnen olm;
+    cfg.katalog = olm3test::MakeCatalogueFromFixtures(dir, QStringLiteral("3_Gut.sqlite"), {QStringLiteral("mini")});
+    ASSERT_TRUE(olm.Init(&cfg, nullptr, nullptr));
+    ASSERT_EQ(modOLM3Binnen::intKatalogNr, 3);
+
+    QFile empty(dir.file(QStringLiteral("7_Leer.sqlite")));
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    QFile corrupt(dir.file(QStringLiteral("8_Kaputt.sqlite")));
+    ASSERT_TRUE(corrupt.open(QIODevice::WriteOnly));
+    corrupt.write("SQLite format 3");
+    corrupt.write(QByteArray(5000, '\x7f'));
+    corrupt.close();
+    const QString foreign = olm3test::MakeRoutesDatabase(dir, QStringLiteral("9_Fremd.sqlite"));
+
+    for (const QString& bad : {dir.file(QStringLiteral("6_Fehlt.sqlite")), empty.fileName(), corrupt.fileName(), foreign}) {
+        cfg.katalog = bad;
+        EXPECT_TRUE(olm.Init(&cfg, nullptr, nullptr)) << bad.toStdString();
+        EXPECT_FALSE(olm.conBinnenDatabase()) << bad.toStdString();
+        EXPECT_EQ(modOLM3Binnen::intKatalogNr, 3) << "a failed open keeps the previous number";
+        std::int32_t binnen = 0, punkt = 0;
+        QString bez;
+        double lg = 0, bg = 0, d = 0;
+        EXPECT_FALSE(olm.NaechsterPunkt(13, 52.5, 1, binnen, bez, punkt, lg, bg, d));
+        EXPECT_FALSE(olm.GetPunktPosition(101, lg, bg));
+    }
+    EXPECT_TRUE(messages.messages().empty());
+}
+
+TEST(FacadeInit, ResetsRouteSearchResultsAndStartTime) {
+    FakeCfg cfg;
+    clsOLM3Binnen olm;
+    olm.Init(&cfg, nullptr, nullptr);
+    EXPECT_EQ(route(olm), std::vector<std::int32_t>{0});
+    olm.SetRouteGeplant({5, 6});
+    olm.StartZeit(olm3::MakeDatum(QDate(2008, 6, 1), QTime(8, 0)));
+    olm.IsStartZeitSet(true);
+    olm.SetSuchergebnisse(2, {7, 8}, {1.5, 2.5});
+    olm.Init(&cfg, nullptr, nullptr);
+    EXPECT_EQ(route(olm), std::vector<std::int32_t>{0});
+    EXPECT_FALSE(olm.IsStartZeitSet());
+    EXPECT_EQ(olm.StartZeit(), olm3::DatumNull());
+    std::int32_t n = -1;
+    std::vector<std::int32_t> ids;
+    std::vector<double> km;
+    olm.GetSuchergebnisse(n, ids, km);
+    EXPECT_EQ(n, 0);
+}
+
+TEST(FacadeRoute, NewPointsReplaceTheEmptyRouteThenInsertBeforePosition) {
+    FakeCfg cfg;
+    EventLog log;
+    clsOLM3Binnen olm;
+    olm.SetEventListener(&log);
+    olm.Init(&cfg, nullptr, nullptr);
+    olm.EventRoutenPktKarte(1);
+    EXPECT_EQ(log.events, QStringList{QStringLiteral("RoutenPktKarte")});
+    olm.SetPktNeuRouteGeplant(10);
+    EXPECT_EQ(route(olm), (std::vector<std::int32_t>{10}));
+    olm.SetPktNeuRouteGeplant(20); // position 1 = old length: appended
+    EXPECT_EQ(route(olm), (std::vector<std::int32_t>{10, 20}));
+    olm.EventRoutenPktKarte(2);
+    olm.SetPktNeuRouteGeplant(30);
+    EXPECT_EQ(route(olm), (std::vector<std::int32_t>{10, 20, 30}));
+    olm.EventRoutenPktKarte(1);
+    olm.SetPktNeuRouteGeplant(15);
+    EXPECT_EQ(route(olm), (std::vector<std::int32_t>{10, 15, 20, 30}));
+    olm.DeleteRouteGeplant();
+    EXPECT_EQ(route(olm), std::vector<std::int32_t>{0});
+}
+
+TEST(FacadeRoute, RouteChangeDiscardsTheOptimisedRouteAndReportsPositions) {
+    FakeCfg cfg;
+    EventLog log;
+    clsOLM3Binnen olm;
+    olm.SetEventListener(&log);
+    olm.Init(&cfg, nullptr, nullptr);
+    std::vector<typRoute> r{{101, 13.0, 52.5}, {0, 9.0, 9.0}, {-4, 8.0, 8.0}, {104, 13.03, 52.5}};
+    olm.EventRouteChange(r);
+    EXPECT_EQ(log.events, (QStringList{QStringLiteral("RouteOptimiertAus"), QStringLiteral("RouteChange")}));
+    EXPECT_EQ(log.lastLg, (std::vector<double>{13.0, 0.0, 0.0, 13.03}));
+    EXPECT_EQ(log.lastBg, (std::vector<double>{52.5, 0.0, 0.0, 52.5}));
+    EXPECT_EQ(route(olm), (std::vector<std::int32_t>{101, 0, -4, 104}));
+
+    log.events.clear();
+    olm.EventDeleteAll();
+    EXPECT_EQ(log.events, QStringList{QStringLiteral("RouteOptimiertAus")});
+    EXPECT_EQ(route(olm), std::vector<std::int32_t>{0});
+    std::vector<typRouteOptimiert> rows;
+    RouteOptimiertSummen summen;
+    EXPECT_FALSE(olm.GetRouteOptimiert(rows, summen));
+    EXPECT_TRUE(rows.empty());
+}
+
+TEST(FacadeEvents, EachEventMemberRaisesItsEvent) {
+    EventLog log;
+    clsOLM3Binnen olm;
+    olm.SetEventListener(&log);
+    olm.EventRoutenPlanungClose();
+    olm.EventParamNichtGesetzt();
+    olm.Event_BreakOptimierer();
+    EXPECT_EQ(log.events, (QStringList{QStringLiteral("RoutenPlanungClose"), QStringLiteral("Schiffsparameter"),
+                                       QStringLiteral("BreakOptimierer")}));
+    olm.SetEventListener(nullptr);
+    olm.Event_BreakOptimierer(); // no listener: nothing to tell, nothing breaks
+}
+
+TEST(FacadeSearchResults, StoredAndHandedBack) {
+    clsOLM3Binnen olm;
+    std::int32_t n = -1;
+    std::vector<std::int32_t> ids;
+    std::vector<double> km;
+    olm.GetSuchergebnisse(n, ids, km);
+    EXPECT_EQ(n, 0);
+    EXPECT_EQ(ids.size(), 1u);
+    EXPECT_EQ(km.size(), 1u);
+
+    olm.SetSuchergebnisse(3, {11, 12, 13}, {0.5, 1.0, 2.5});
+    olm.GetSuchergebnisse(n, ids, km);
+    EXPECT_EQ(n, 3);
+    EXPECT_EQ(ids, (std::vector<std::int32_t>{11, 12, 13}));
+    EXPECT_EQ(km, (std::vector<double>{0.5, 1.0, 2.5}));
+
+    olm.SetSuchergebnisse(0, {}, {});
+    olm.GetSuchergebnisse(n, ids, km);
+    EXPECT_EQ(n, 0);
+    ASSERT_EQ(ids.size(), 1u) << "a count of 0 hands back one element, its contents kept";
+    EXPECT_EQ(ids[0], 11);
+}
+
+TEST(FacadeLifetime, DestroyingTheObjectClosesTheCatalogue) {
+    TempDir dir;
+    FakeCfg cfg;
+    cfg.katalog = olm3test::MakeCatalogueFromFixtures(dir, QStringLiteral("1_K.sqlite"), {QStringLiteral("mini")});
+    ADODB::ConnectionPtr con;
+    {
+        clsOLM3Binnen* olm = OLM3Binnen_Create();
+        ASSERT_TRUE(olm->Init(&cfg, nullptr, nullptr));
+        con = olm->conBinnenDatabase();
+        ASSERT_TRUE(con && con->IsOpen());
+        OLM3Binnen_Destroy(olm);
+    }
+    EXPECT_FALSE(con->IsOpen());
+    EXPECT_FALSE(modOLM3Binnen::conBinnenDatabase);
+}

@@ -1,0 +1,297 @@
+// The database layer: connection strings, snapshots, updatable record sets, stored queries, the Jet
+// dialect and the recovery from a lost connection.
+
+#include "data/ado_internal.h"
+#include "data/modOLM3Binnen.h"
+#include "support/fixtures.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace modOLM3Binnen;
+using olm3test::MessageRecorder;
+using olm3test::TempDir;
+
+namespace {
+
+ADODB::ConnectionPtr openCatalogue(const TempDir& dir) {
+    const QString path = olm3test::MakeCatalogueFromFixtures(dir, QStringLiteral("cat.sqlite"), {QStringLiteral("mini")});
+    ADODB::ConnectionPtr con;
+    EXPECT_TRUE(ADO_Open_Connection(path, con, QString(), QString(), QString(), true));
+    return con;
+}
+
+ADODB::ConnectionPtr openRoutes(const TempDir& dir) {
+    ADODB::ConnectionPtr con;
+    EXPECT_TRUE(ADO_Open_Connection(olm3test::MakeRoutesDatabase(dir), con, QString(), QString(), QString(), false));
+    return con;
+}
+
+} // namespace
+
+TEST(ConnectionString, ReadOnlyWithoutSystemDatabaseIsExactlyTheProviderText) {
+    EXPECT_EQ(ADO_ConnectionString(QStringLiteral("/d/k.sqlite"), {}, {}, {}, true),
+              QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/d/k.sqlite;Mode=Read;"));
+    EXPECT_EQ(ADO_ConnectionString(QStringLiteral("/d/k.sqlite"), {}, QStringLiteral("u"), QStringLiteral("p"), false),
+              QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/d/k.sqlite;Mode=ReadWrite|Share Deny None;"));
+}
+
+TEST(ConnectionString, WorkgroupSecurityAddsCredentialsWithoutTrailingSemicolon) {
+    EXPECT_EQ(ADO_ConnectionString(QStringLiteral("k.mdb"), QStringLiteral("sys.mdw"), QStringLiteral("anna"),
+                                   QStringLiteral("geheim"), true),
+              QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=k.mdb;Mode=Read;User ID=anna; "
+                             "Password=geheim;Jet OLEDB:System database=sys.mdw"));
+}
+
+TEST(Connection, OpenHonoursDataSourceAndModeAndFailsQuietly) {
+    TempDir dir;
+    MessageRecorder messages;
+    ADODB::ConnectionPtr con;
+    EXPECT_FALSE(ADO_Open_Connection(dir.file(QStringLiteral("missing.sqlite")), con, {}, {}, {}, true));
+    EXPECT_EQ(con, nullptr);
+
+    QFile junk(dir.file(QStringLiteral("junk.sqlite")));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write(QByteArray(4096, 'x'));
+    junk.close();
+    EXPECT_FALSE(ADO_Open_Connection(junk.fileName(), con, {}, {}, {}, true));
+    EXPECT_EQ(con, nullptr);
+    EXPECT_TRUE(messages.messages().empty());
+
+    con = openCatalogue(dir);
+    ASSERT_TRUE(con);
+    EXPECT_EQ(con->Mode, ADODB::adModeRead);
+    EXPECT_EQ(con->ConnectionTimeout, 15);
+    EXPECT_EQ(con->CommandTimeout, 10);
+    EXPECT_THROW(con->Execute(QStringLiteral("DELETE * FROM Punkte")), olm3::RuntimeError);
+
+    auto rw = openRoutes(dir);
+    EXPECT_EQ(rw->Mode, ADODB::adModeReadWrite);
+    EXPECT_NO_THROW(rw->Execute(QStringLiteral("DELETE * FROM BinRouten")));
+}
+
+TEST(SelectText, PartsAreJoinedWithOneBlankEach) {
+    EXPECT_EQ(ADO_SelectText(QStringLiteral("Punkte"), QStringLiteral("LGDez, BGDez"), {}, {}),
+              QStringLiteral("SELECT LGDez, BGDez From Punkte "));
+    EXPECT_EQ(ADO_SelectText(QStringLiteral("Punkte"), QStringLiteral("*"), QStringLiteral("PunkteID =5"),
+                             QStringLiteral("Nummer")),
+              QStringLiteral("SELECT * From Punkte Where PunkteID =5 Order By Nummer "));
+    EXPECT_EQ(ADO_SelectText(QStringLiteral("Punkte"), QStringLiteral("*"), {}, QStringLiteral("Nummer desc")),
+              QStringLiteral("SELECT * From Punkte Order By Nummer desc "));
+}
+
+TEST(Recordset, SnapshotMovesFreelyAndReadsFieldsInAnyCase) {
+    TempDir dir;
+    auto con = openCatalogue(dir);
+    ADODB::RecordsetPtr rs;
+    ASSERT_TRUE(ADO_Open_Recordset(con, rs, QStringLiteral("Punkte"), QStringLiteral("*"),
+                                   QStringLiteral("BinnenID=1"), QStringLiteral("Strecke"), true));
+    EXPECT_EQ(rs->RecordCount(), 10);
+    EXPECT_FALSE(rs->Bof());
+    EXPECT_EQ(ADO_Field_Str(rs->Fields(QStringLiteral("punkteid"))), QStringLiteral("101"));
+    rs->MoveLast();
+    EXPECT_EQ(ADO_Field_Str(rs->Fields(QStringLiteral("PUNKTEID"))), QStringLiteral("110"));
+    rs->MoveNext();
+    EXPECT_TRUE(rs->Eof());
+    EXPECT_THROW(rs->Fields(QStringLiteral("PunkteID")), olm3::RuntimeError);
+    rs->MoveLast();
+    rs->MovePrevious();
+    EXPECT_EQ(ADO_Field_Str(rs->Fields(QStringLiteral("PunkteId"))), QStringLiteral("109"));
+    rs->MoveFirst();
+    rs->MovePrevious();
+    EXPECT_TRUE(rs->Bof());
+    rs->MoveFirst();
+    EXPECT_THROW(rs->Fields(QStringLiteral("NoSuchColumn")), olm3::RuntimeError);
+
+    ADODB::RecordsetPtr empty;
+    ASSERT_TRUE(ADO_Open_Recordset(con, empty, QStringLiteral("Punkte"), QStringLiteral("*"), QStringLiteral("1=2"),
+                                   {}, true));
+    EXPECT_EQ(empty->RecordCount(), 0);
+    EXPECT_TRUE(empty->Eof());
+    EXPECT_TRUE(empty->Bof());
+}
+
+TEST(Recordset, NullIsKeptApartFromEmptyTextAndReadsAsEmpty) {
+    TempDir dir;
+    auto con = openCatalogue(dir);
+    ADODB::RecordsetPtr rs;
+    ASSERT_TRUE(ADO_Open_RecordsetExt(
+        con, rs, QStringLiteral("SELECT TypenID, Tauchtiefe, Strecke FROM Punkte WHERE PunkteID IN (101, 103) ORDER BY PunkteID"),
+        true));
+    const auto nullType = rs->Fields(QStringLiteral("TypenID"));
+    EXPECT_TRUE(nullType.IsNull());
+    EXPECT_EQ(ADO_Field_Str(nullType), QString());
+    EXPECT_EQ(ADO_Field_NumOrDefault(rs->Fields(QStringLiteral("TypenID")), -1).toInt(), -1);
+    EXPECT_DOUBLE_EQ(ADO_Field_NumOrDefault(rs->Fields(QStringLiteral("Tauchtiefe")), -1).toDouble(), 2.5);
+    rs->MoveNext();
+    const auto emptyType = rs->Fields(QStringLiteral("TypenID"));
+    EXPECT_FALSE(emptyType.IsNull());
+    EXPECT_EQ(ADO_Field_Str(emptyType), QString());
+    EXPECT_EQ(ADO_Field_NumOrDefault(rs->Fields(QStringLiteral("Tauchtiefe")), 7).toInt(), 7);
+    EXPECT_EQ(ADO_Field_NumOrDefault(rs->Fields(QStringLiteral("TypenID")), 7).toInt(), 7);
+    EXPECT_EQ(ADO_Field_Str(rs->Fields(QStringLiteral("Strecke"))), QStringLiteral("2"));
+}
+
+TEST(Recordset, ClosingWhatWasNeverOpenedSucceeds) {
+    ADODB::RecordsetPtr none;
+    EXPECT_TRUE(ADO_Close_Recordset(none, true));
+    auto rs = std::make_shared<ADODB::Recordset>();
+    EXPECT_TRUE(ADO_Close_Recordset(rs, false));
+    EXPECT_TRUE(ADO_Close_Recordset(rs, false));
+    EXPECT_TRUE(rs);
+    EXPECT_TRUE(ADO_Close_Recordset(rs, true));
+    EXPECT_FALSE(rs);
+}
+
+TEST(UpdatableRecordset, AddsARowAndReadsBackItsIdThenUpdatesIt) {
+    TempDir dir;
+    auto con = openRoutes(dir);
+    ADODB::RecordsetPtr rs;
+    ASSERT_TRUE(ADO_Open_Recordset(con, rs, QStringLiteral("BinRouten"), QStringLiteral("*"), QStringLiteral("1=2"),
+                                   {}, false));
+    rs->AddNew();
+    rs->SetValue(QStringLiteral("Bezeichnung"), QStringLiteral("Rund um Berlin"));
+    rs->SetValue(QStringLiteral("KatalogNr"), 1);
+    rs->SetValue(QStringLiteral("Startzeit"), olm3::MakeDatum(QDate(2008, 6, 1), QTime(8, 0)));
+    rs->Update();
+    const QString id = ADO_Field_Str(rs->Fields(QStringLiteral("ID")));
+    EXPECT_FALSE(id.isEmpty());
+    ADO_Close_Recordset(rs, true);
+
+    ASSERT_TRUE(ADO_Open_Recordset(con, rs, QStringLiteral("BinRouten"), QStringLiteral("*"), QStringLiteral("ID=") + id,
+                                   {}, false));
+    ASSERT_EQ(rs->RecordCount(), 1);
+    EXPECT_EQ(ADO_Field_Str(rs->Fields(QStringLiteral("Startzeit"))), QStringLiteral("2008-06-01 08:00:00"));
+    rs->SetValue(QStringLiteral("Bemerkung"), QStringLiteral("mit Übernachtung"));
+    rs->Update();
+    ADO_Close_Recordset(rs, true);
+
+    ASSERT_TRUE(ADO_Open_Recordset(con, rs, QStringLiteral("BinRouten"), QStringLiteral("Bezeichnung, Bemerkung"),
+                                   QStringLiteral("ID=") + id, {}, true));
+    EXPECT_EQ(ADO_Field_Str(rs->Fields(QStringLiteral("bemerkung"))), QStringLiteral("mit Übernachtung"));
+    EXPECT_EQ(ADO_Field_Str(rs->Fields(QStringLiteral("Bezeichnung"))), QStringLiteral("Rund um Berlin"));
+    EXPECT_THROW(rs->AddNew(), olm3::RuntimeError); // a read-only snapshot cannot add
+}
+
+TEST(UpdatableRecordset, TransactionRollbackLeavesNothingBehind) {
+    TempDir dir;
+    auto con = openRoutes(dir);
+    con->BeginTrans();
+    ADODB::RecordsetPtr rs;
+    ASSERT_TRUE(ADO_Open_Recordset(con, rs, QStringLiteral("BinRouten"), QStringLiteral("*"), QStringLiteral("1=2"),
+                                   {}, false));
+    rs->AddNew();
+    rs->SetValue(QStringLiteral("Bezeichnung"), QStringLiteral("x"));
+    rs->Update();
+    con->RollbackTrans();
+    ASSERT_TRUE(ADO_Open_Recordset(con, rs, QStringLiteral("BinRouten"), QStringLiteral("*"), {}, {}, true));
+    EXPECT_EQ(rs->RecordCount(), 0);
+}
+
+TEST(StoredQuery, RunsByNameWithPositionalParameters) {
+    TempDir dir;
+    auto con = openCatalogue(dir);
+    ADODB::Command cmd;
+    cmd.ActiveConnection = con;
+    cmd.CommandText = QStringLiteral("v_routenoptimierer_info"); // names in any case
+    ADODB::RecordsetPtr rs;
+    std::int32_t affected = -1;
+    ASSERT_TRUE(ADO_GetFromCmd_Recordset(cmd, {1, 101, 104, 6.0}, rs, affected));
+    EXPECT_EQ(affected, 0);
+    EXPECT_EQ(cmd.CommandTimeout, 60);
+    ASSERT_EQ(rs->RecordCount(), 1);
+    EXPECT_DOUBLE_EQ(ADO_Field_NumOrDefault(rs->Fields(QStringLiteral("Strecke")), 0).toDouble(), 3.0);
+    EXPECT_DOUBLE_EQ(ADO_Field_NumOrDefault(rs->Fields(QStringLiteral("Fahrzeiten")), 0).toDouble(), 0.5);
+    // The prepared statement is used again with other values.
+    ASSERT_TRUE(ADO_GetFromCmd_Recordset(cmd, {2, 201, 204, 16.0}, rs, affected));
+    EXPECT_DOUBLE_EQ(ADO_Field_NumOrDefault(rs->Fields(QStringLiteral("Strecke")), 0).toDouble(), 3.0);
+    EXPECT_DOUBLE_EQ(ADO_Field_NumOrDefault(rs->Fields(QStringLiteral("Fahrzeiten")), 0).toDouble(), 3.0 / 8.0);
+}
+
+TEST(StoredQuery, MissingQueryOrWrongParametersFailWithoutMessage) {
+    TempDir dir;
+    MessageRecorder messages;
+    auto con = openCatalogue(dir);
+    ADODB::Command cmd;
+    cmd.ActiveConnection = con;
+    ADODB::RecordsetPtr rs;
+    std::int32_t affected = 0;
+    cmd.CommandText = QStringLiteral("V_GIBT_ES_NICHT");
+    EXPECT_FALSE(ADO_GetFromCmd_Recordset(cmd, {}, rs, affected));
+    cmd.CommandText = QStringLiteral("V_ROUTENOPTIMIERER_INFO");
+    EXPECT_FALSE(ADO_GetFromCmd_Recordset(cmd, {1, 2}, rs, affected));
+    ADODB::Command closed;
+    closed.CommandText = QStringLiteral("V_ROUTENOPTIMIERER_INFO");
+    EXPECT_FALSE(ADO_GetFromCmd_Recordset(closed, {1, 2, 3, 4}, rs, affected));
+    EXPECT_TRUE(messages.messages().empty());
+}
+
+TEST(JetDialect, TranslatesTopDeleteStarAndBooleansOutsideLiterals) {
+    EXPECT_EQ(TranslateJetSql(QStringLiteral("SELECT Top 1 * From Punkte Where BinnenID=1 Order By Nummer desc ")),
+              QStringLiteral("SELECT * From Punkte Where BinnenID=1 Order By Nummer desc LIMIT 1"));
+    EXPECT_EQ(TranslateJetSql(QStringLiteral("DELETE * FROM BinRoutenPunkte WHERE RoutenID=4")),
+              QStringLiteral("DELETE FROM BinRoutenPunkte WHERE RoutenID=4"));
+    EXPECT_EQ(TranslateJetSql(QStringLiteral("SELECT * FROM Haefen WHERE Aktiv=true AND Bezeichnung<>'true story'")),
+              QStringLiteral("SELECT * FROM Haefen WHERE Aktiv=1 AND Bezeichnung<>'true story'"));
+    EXPECT_EQ(TranslateJetSql(QStringLiteral("SELECT 'it''s false' WHERE x=FALSE")),
+              QStringLiteral("SELECT 'it''s false' WHERE x=0"));
+}
+
+TEST(Recovery, LostConnectionIsReopenedAndTheOpenRetried) {
+    TempDir dir;
+    MessageRecorder messages;
+    auto con = openCatalogue(dir);
+    ADODB::RecordsetPtr rs;
+    ADODB::testing::InjectFailures(*con, 2, olm3::ErrNo::GenericFailure);
+    ASSERT_TRUE(ADO_Open_Recordset(con, rs, QStringLiteral("Binnen"), QStringLiteral("*"), {}, {}, true));
+    EXPECT_EQ(rs->RecordCount(), 3);
+    EXPECT_TRUE(con->IsOpen());
+    EXPECT_TRUE(messages.messages().empty());
+}
+
+TEST(Recovery, RetriesAreBoundedAndEndWithTheFailingSql) {
+    TempDir dir;
+    MessageRecorder messages;
+    auto con = openCatalogue(dir);
+    ADODB::RecordsetPtr rs;
+    ADODB::testing::InjectFailures(*con, 100, olm3::ErrNo::GenericFailure);
+    EXPECT_FALSE(ADO_Open_RecordsetExt(con, rs, QStringLiteral("SELECT * FROM Binnen"), true));
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_EQ(messages.messages()[0].text,
+              QStringLiteral("-2147467259: Injected failure\r\nSELECT * FROM Binnen"));
+    EXPECT_EQ(messages.messages()[0].style & 0x70, vbExclamation);
+}
+
+TEST(Recovery, OtherErrorsAreShownAtOnce) {
+    TempDir dir;
+    MessageRecorder messages;
+    auto con = openCatalogue(dir);
+    ADODB::RecordsetPtr rs;
+    EXPECT_FALSE(ADO_Open_Recordset(con, rs, QStringLiteral("Fehlt"), QStringLiteral("*"), {}, {}, true));
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_TRUE(messages.messages()[0].text.startsWith(QStringLiteral("-2147217900: ")));
+    EXPECT_TRUE(messages.messages()[0].text.endsWith(QStringLiteral("\r\nSELECT * From Fehlt ")));
+    ADODB::ConnectionPtr none;
+    EXPECT_FALSE(ADO_Open_Recordset(none, rs, QStringLiteral("Binnen"), QStringLiteral("*"), {}, {}, true));
+    EXPECT_TRUE(messages.messages().back().text.startsWith(QStringLiteral("3709: ")));
+}
+
+TEST(Recovery, StoredQueryRetriesOnceSilentlyThenReconnectsOnce) {
+    TempDir dir;
+    MessageRecorder messages;
+    auto con = openCatalogue(dir);
+    ADODB::Command cmd;
+    cmd.ActiveConnection = con;
+    cmd.CommandText = QStringLiteral("V_ROUTENOPTIMIERER_INFO");
+    ADODB::RecordsetPtr rs;
+    std::int32_t affected = 0;
+    ADODB::testing::InjectFailures(*con, 1, olm3::ErrNo::CommandError);
+    EXPECT_TRUE(ADO_GetFromCmd_Recordset(cmd, {1, 101, 104, 6.0}, rs, affected));
+    ADODB::testing::InjectFailures(*con, 2, olm3::ErrNo::CommandError);
+    EXPECT_FALSE(ADO_GetFromCmd_Recordset(cmd, {1, 101, 104, 6.0}, rs, affected));
+    ADODB::testing::InjectFailures(*con, 2, olm3::ErrNo::GenericFailure);
+    EXPECT_TRUE(ADO_GetFromCmd_Recordset(cmd, {1, 101, 104, 6.0}, rs, affected));
+    ADODB::testing::InjectFailures(*con, 3, olm3::ErrNo::GenericFailure);
+    EXPECT_FALSE(ADO_GetFromCmd_Recordset(cmd, {1, 101, 104, 6.0}, rs, affected));
+    EXPECT_TRUE(messages.messages().empty());
+}

@@ -1,0 +1,131 @@
+// Pause, log file, path splitting, settings-file writing and the text conversions of field values.
+
+#include "data/modOLM3Binnen.h"
+#include "support/fixtures.h"
+
+#include <QElapsedTimer>
+#include <unistd.h>
+#include <QFile>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace modOLM3Binnen;
+
+namespace {
+QString readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+void writeAll(const QString& path, const QByteArray& text) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(text);
+}
+} // namespace
+
+TEST(SplitPath, FolderNameAndExtension) {
+    struct Case {
+        const char *path, *folder, *name, *ext;
+    } cases[] = {
+        {"C:\\Kataloge\\12_Berlin.mdb", "C:\\Kataloge", "12_Berlin", "mdb"},
+        {"/home/k/1_Sample.sqlite", "/home/k", "1_Sample", "sqlite"},
+        {"Katalog", "", "Katalog", ""},
+        {"D:Katalog.mdb", "D", "Katalog", "mdb"},
+        {"/a.b/c", "", "a", "b/c"},
+    };
+    for (const auto& c : cases) {
+        QString folder, name, ext;
+        SplitPath(QString::fromUtf8(c.path), folder, name, ext);
+        EXPECT_EQ(folder, QString::fromUtf8(c.folder)) << c.path;
+        EXPECT_EQ(name, QString::fromUtf8(c.name)) << c.path;
+        EXPECT_EQ(ext, QString::fromUtf8(c.ext)) << c.path;
+    }
+}
+
+TEST(WriteIniString, ChangesOnlyItsKeyAndKeepsEverythingElse) {
+    olm3test::TempDir dir;
+    const QString ini = dir.file(QStringLiteral("host.ini"));
+    writeAll(ini, "; Einstellungen\r\n[Karte]\r\nZoom=3\r\n\r\n[Binnen]\r\n; Katalog\r\nbinnenmdb=alt.mdb\r\n"
+                  "Marschgeschwindigkeit=8\r\n\r\n[Ende]\r\nx=1\r\n");
+    ASSERT_TRUE(WriteIniString(ini, QStringLiteral("Binnen"), QStringLiteral("BinnenMDB"), QStringLiteral("2_Neu.sqlite")));
+    EXPECT_EQ(readAll(ini), QStringLiteral("; Einstellungen\r\n[Karte]\r\nZoom=3\r\n\r\n[Binnen]\r\n; Katalog\r\n"
+                                           "BinnenMDB=2_Neu.sqlite\r\nMarschgeschwindigkeit=8\r\n\r\n[Ende]\r\nx=1\r\n"));
+
+    ASSERT_TRUE(WriteIniString(ini, QStringLiteral("Karte"), QStringLiteral("Farbe"), QStringLiteral("blau")));
+    EXPECT_TRUE(readAll(ini).contains(QStringLiteral("[Karte]\r\nZoom=3\r\nFarbe=blau\r\n\r\n[Binnen]")));
+
+    const QString fresh = dir.file(QStringLiteral("neu.ini"));
+    ASSERT_TRUE(WriteIniString(fresh, QStringLiteral("Binnen"), QStringLiteral("BinnenMDB"), QStringLiteral("a.sqlite")));
+    EXPECT_EQ(readAll(fresh), QStringLiteral("[Binnen]\r\nBinnenMDB=a.sqlite\r\n"));
+}
+
+TEST(WriteIniString, ANonWritableFileIsLeftUntouched) {
+    olm3test::TempDir dir;
+    const QString ini = dir.file(QStringLiteral("host.ini"));
+    writeAll(ini, "[Binnen]\nBinnenMDB=alt.mdb\n");
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(ini, QFileDevice::ReadOwner);
+    const bool written = WriteIniString(ini, QStringLiteral("Binnen"), QStringLiteral("BinnenMDB"), QStringLiteral("neu"));
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    if (geteuid() != 0) { // root may write anyway
+        EXPECT_FALSE(written);
+        EXPECT_EQ(readAll(ini), QStringLiteral("[Binnen]\nBinnenMDB=alt.mdb\n"));
+    }
+}
+
+TEST(Log, OneLineOfFourTabSeparatedFields) {
+    QFile::remove(LogFilePath());
+    WriteLogEntry(QStringLiteral("frmKatalog.FillGrid"), 5, QStringLiteral("Ungültiger Prozeduraufruf"));
+    const QString text = readAll(LogFilePath());
+    ASSERT_TRUE(text.endsWith(QStringLiteral("\r\n")));
+    const QStringList fields = text.chopped(2).split(QLatin1Char('\t'));
+    ASSERT_EQ(fields.size(), 4);
+    EXPECT_TRUE(QDateTime::fromString(fields[0], QStringLiteral("dd.MM.yy HH:mm:ss")).isValid()) << fields[0].toStdString();
+    EXPECT_EQ(fields[1], QStringLiteral("frmKatalog.FillGrid"));
+    EXPECT_EQ(fields[2], QStringLiteral("5"));
+    EXPECT_EQ(fields[3], QStringLiteral("Ungültiger Prozeduraufruf"));
+}
+
+TEST(Pause, ProcessesEventsAndANestedPauseOfTheSameNameReturnsAtOnce) {
+    QElapsedTimer t;
+    t.start();
+    WaitMilliseconds(0, QStringLiteral("Null"));
+    EXPECT_LT(t.elapsed(), 50);
+
+    bool fired = false;
+    qint64 innerMs = -1;
+    QTimer::singleShot(5, [&] {
+        fired = true;
+        QElapsedTimer inner;
+        inner.start();
+        WaitMilliseconds(1000, QStringLiteral("Gleich")); // the outer pause of this name is running
+        innerMs = inner.elapsed();
+    });
+    WaitMilliseconds(60, QStringLiteral("Gleich"));
+    EXPECT_TRUE(fired);
+    EXPECT_GE(innerMs, 0);
+    EXPECT_LT(innerMs, 500);
+}
+
+TEST(Conversions, FieldTextsToNumbersBooleansAndDates) {
+    EXPECT_TRUE(IsNumeric(QStringLiteral("2,5")));
+    EXPECT_DOUBLE_EQ(CDbl(QStringLiteral("2,5")), 2.5);
+    EXPECT_DOUBLE_EQ(CDbl(QStringLiteral("-13.25")), -13.25);
+    EXPECT_FALSE(IsNumeric(QString()));
+    EXPECT_FALSE(IsNumeric(QStringLiteral("NB")));
+    EXPECT_THROW(CDbl(QStringLiteral("NB")), olm3::RuntimeError);
+    EXPECT_EQ(CLng(QStringLiteral("42")), 42);
+    EXPECT_TRUE(CBool(QStringLiteral("1")));
+    EXPECT_TRUE(CBool(QStringLiteral("-1")));
+    EXPECT_TRUE(CBool(QStringLiteral("True")));
+    EXPECT_FALSE(CBool(QStringLiteral("0")));
+    EXPECT_FALSE(CBool(QString()));
+    EXPECT_EQ(CDate(QStringLiteral("2008-06-01 08:30:00")), olm3::MakeDatum(QDate(2008, 6, 1), QTime(8, 30)));
+    EXPECT_EQ(CDate(QStringLiteral("2008-06-01")), olm3::MakeDatum(QDate(2008, 6, 1)));
+    EXPECT_EQ(CDate(QStringLiteral("06:00")), olm3::MakeDatum(QDate(1899, 12, 30), QTime(6, 0)));
+    EXPECT_EQ(CDate(QStringLiteral("01.06.2008")), olm3::MakeDatum(QDate(2008, 6, 1)));
+    EXPECT_THROW(CDate(QStringLiteral("25:99")), olm3::RuntimeError);
+    EXPECT_EQ(MinValue(3, 2), 2);
+    EXPECT_DOUBLE_EQ(olm3::DatumToDouble(olm3::MakeDatum(QDate(1900, 1, 1), QTime(12, 0))), 2.5);
+    EXPECT_EQ(olm3::DoubleToDatum(39600.75), olm3::MakeDatum(QDate(2008, 6, 1), QTime(18, 0)));
+}

@@ -1,0 +1,136 @@
+// The nearest waterway point to a position, and the position of a point.
+
+#include "data/modOLM3Binnen.h"
+#include "data/nearestpoint.h"
+#include "support/fixtures.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+using namespace modOLM3Binnen;
+using olm3test::MessageRecorder;
+using olm3test::TempDir;
+
+namespace {
+
+const QString kExtra = QStringLiteral(
+    "INSERT INTO Binnen (BinnenID, Bezeichnung, Aktiv, Vmax) VALUES (4, 'Ohne Angaben', 1, NULL);"
+    "INSERT INTO Punkte (PunkteID, BinnenID, Nummer, Strecke, LgDez, BgDez) VALUES (401, 4, 1, 0, 10.0, 54.0);"
+    // half a nautical mile north of 401
+    "INSERT INTO Punkte (PunkteID, BinnenID, Nummer, Strecke, LgDez, BgDez) VALUES (402, 4, 2, 1, 10.0, 54.0083333333333);");
+
+class NearestPoint : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const QString path =
+            olm3test::MakeCatalogue(dir, QStringLiteral("cat.sqlite"), {olm3test::FixtureSql(QStringLiteral("mini")), kExtra});
+        ASSERT_TRUE(ADO_Open_Connection(path, conBinnenDatabase, {}, {}, {}, true));
+    }
+    void TearDown() override { conBinnenDatabase.reset(); }
+
+    struct Result {
+        bool found = false;
+        std::int32_t binnen = -7, punkt = -7;
+        QString bez = QStringLiteral("unverändert");
+        double lg = -7, bg = -7, entfernung = -7, km = -7, vmax = -7, tiefe = -7;
+    };
+    Result search(double lg, double bg, double radius) {
+        Result r;
+        r.found = GetNaechsterPunkt(lg, bg, radius, r.binnen, r.bez, r.punkt, r.lg, r.bg, r.entfernung, r.km, r.vmax,
+                                    r.tiefe);
+        return r;
+    }
+    TempDir dir;
+};
+
+} // namespace
+
+TEST_F(NearestPoint, FindsTheNearestPointWithItsData) {
+    const Result r = search(13.031, 52.501, 1.0);
+    ASSERT_TRUE(r.found);
+    EXPECT_EQ(r.punkt, 104);
+    EXPECT_EQ(r.binnen, 1);
+    EXPECT_EQ(r.bez, QStringLiteral("Havel-Test"));
+    EXPECT_DOUBLE_EQ(r.lg, 13.03);
+    EXPECT_DOUBLE_EQ(r.bg, 52.5);
+    EXPECT_DOUBLE_EQ(r.km, 13.0);
+    EXPECT_DOUBLE_EQ(r.vmax, 12.0);
+    EXPECT_DOUBLE_EQ(r.tiefe, 2.5);
+    // 0.001° of latitude is 0.06 nm, 0.001° of longitude at 52.5° is 0.06 * cos(52.5°) nm.
+    EXPECT_NEAR(r.entfernung, std::hypot(0.06, 0.06 * std::cos(52.501 * M_PI / 180)), 1e-9);
+}
+
+TEST_F(NearestPoint, DistanceIsTheRootOfTheSquaredDistance) {
+    const Result r = search(10.0, 54.0083333333333 - 0.5 / 60 + 1e-12, 0.6);
+    ASSERT_TRUE(r.found);
+    EXPECT_EQ(r.punkt, 401);
+    EXPECT_NEAR(r.entfernung, 0.0, 1e-6);
+    const Result half = search(10.0, 54.0083333333333 + 0.5 / 60, 1.0);
+    ASSERT_TRUE(half.found);
+    EXPECT_EQ(half.punkt, 402);
+    EXPECT_NEAR(half.entfernung, 0.5, 1e-9);
+}
+
+TEST_F(NearestPoint, ARadiusOfZeroIsTheDefaultOf200) {
+    // 3° of latitude south of the mini network is 180 nm: inside 200, outside 150.
+    const Result zero = search(13.0, 49.5, 0);
+    const Result twoHundred = search(13.0, 49.5, 200);
+    ASSERT_TRUE(zero.found);
+    EXPECT_EQ(zero.punkt, twoHundred.punkt);
+    EXPECT_DOUBLE_EQ(zero.entfernung, twoHundred.entfernung);
+    EXPECT_FALSE(search(13.0, 49.5, 150).found);
+}
+
+TEST_F(NearestPoint, NothingInsideTheRadiusLeavesEveryOutputUntouched) {
+    const Result r = search(5.0, 45.0, 1.0);
+    EXPECT_FALSE(r.found);
+    EXPECT_EQ(r.punkt, -7);
+    EXPECT_EQ(r.binnen, -7);
+    EXPECT_EQ(r.bez, QStringLiteral("unverändert"));
+    EXPECT_EQ(r.entfernung, -7);
+}
+
+TEST_F(NearestPoint, MissingNumbersKeepTheCallersValues) {
+    const Result r = search(10.0, 54.0, 0.1);
+    ASSERT_TRUE(r.found);
+    EXPECT_EQ(r.punkt, 401);
+    EXPECT_EQ(r.km, -7);
+    EXPECT_EQ(r.vmax, -7);
+    EXPECT_EQ(r.tiefe, -7);
+    EXPECT_DOUBLE_EQ(r.lg, 10.0);
+}
+
+TEST_F(NearestPoint, PositionOfAPointFromEitherView) {
+    double lg = 0, bg = 0;
+    EXPECT_TRUE(GetPunktPosition(101, lg, bg, false));
+    EXPECT_DOUBLE_EQ(lg, 13.0);
+    EXPECT_DOUBLE_EQ(bg, 52.5);
+    EXPECT_FALSE(GetPunktPosition(101, lg, bg, true)); // a plain point has no object
+    EXPECT_TRUE(GetPunktPosition(104, lg, bg, true));
+    EXPECT_DOUBLE_EQ(lg, 13.03);
+    EXPECT_FALSE(GetPunktPosition(999, lg, bg, false));
+}
+
+TEST_F(NearestPoint, WithoutCatalogueOrWithoutItsQueriesBothFail) {
+    {
+        MessageRecorder messages;
+        conBinnenDatabase->Close();
+        double lg = 0, bg = 0;
+        EXPECT_FALSE(search(13.0, 52.5, 1).found);
+        EXPECT_FALSE(GetPunktPosition(101, lg, bg, false));
+        EXPECT_TRUE(messages.messages().empty());
+    }
+    // A catalogue that lacks the stored query and the view.
+    const QString broken = olm3test::MakeCatalogue(
+        dir, QStringLiteral("broken.sqlite"),
+        {olm3test::FixtureSql(QStringLiteral("mini")),
+         QStringLiteral("DELETE FROM Abfragen WHERE Name='V_PunkteEntfernung'; DROP VIEW V_ROUTE;")});
+    ASSERT_TRUE(ADO_Open_Connection(broken, conBinnenDatabase, {}, {}, {}, true));
+    MessageRecorder messages;
+    EXPECT_FALSE(search(13.0, 52.5, 1).found);
+    EXPECT_TRUE(messages.messages().empty()); // a stored query fails quietly
+    double lg = 0, bg = 0;
+    EXPECT_FALSE(GetPunktPosition(101, lg, bg, false));
+    ASSERT_EQ(messages.messages().size(), 1u); // an open says what failed
+    EXPECT_TRUE(messages.messages()[0].text.contains(QStringLiteral("V_ROUTE")));
+}
