@@ -143,7 +143,7 @@ bool clsOLM3Binnen::DeleteRouteGeplant() {
 
 bool clsOLM3Binnen::DeleteRouteOptimiert() {
     d->blnRouteOptimiert = false;
-    d->audtRouteOptimiert.assign(1, typRouteOptimiert{});
+    d->route.audtRouteOptimiert.assign(1, typRouteOptimiert{});
     if (d->listener) d->listener->RouteOptimiertAus();
     return false;
 }
@@ -268,12 +268,12 @@ bool clsOLM3Binnen::GetRouteOptimiert(std::vector<typRouteOptimiert>& audtRoute,
     summen.datStartZeit = d->StartZeit;
     audtRoute.clear();
     if (!d->blnRouteOptimiert) return false;
-    const auto n = static_cast<size_t>(std::max<std::int32_t>(d->lngAnzahlRouteOptimiert, 0));
-    audtRoute.assign(d->audtRouteOptimiert.begin(),
-                     d->audtRouteOptimiert.begin() + static_cast<std::ptrdiff_t>(std::min(n, d->audtRouteOptimiert.size())));
-    summen.dblSummeDurchgangszeit = d->dblSummeDurchgangszeit;
-    summen.dblSummeWartezeit = d->dblSummeWartezeit;
-    summen.dblSummeFahrzeit = d->dblSummeFahrzeit;
+    const auto& rows = d->route.audtRouteOptimiert;
+    const auto n = std::min(static_cast<size_t>(std::max<std::int32_t>(d->route.lngAnzahlRouteOptimiert, 0)), rows.size());
+    audtRoute.assign(rows.begin(), rows.begin() + static_cast<std::ptrdiff_t>(n));
+    summen.dblSummeDurchgangszeit = d->route.dblSummeDurchgangszeit;
+    summen.dblSummeWartezeit = d->route.dblSummeWartezeit;
+    summen.dblSummeFahrzeit = d->route.dblSummeFahrzeit;
     summen.dblStrecke = audtRoute.empty() ? 0.0 : audtRoute.back().dblStrecke;
     return true;
 }
@@ -321,10 +321,3 @@ bool clsOLM3Binnen::RoutenPlanungAus() {
     return false;
 }
 
-bool clsOLM3Binnen::SetRouteOptimiert(const std::vector<std::int32_t>& alngPktIDVon,
-                                      const std::vector<std::int32_t>& alngPktIDNach, const QDateTime& datStart) {
-    (void)alngPktIDVon;
-    (void)alngPktIDNach;
-    (void)datStart;
-    return false;
-}

@@ -2,6 +2,7 @@
 // The per-object state of clsOLM3Binnen, shared with the component's own windows.
 
 #include "olm3binnen/clsOLM3Binnen.h"
+#include "routing/core/routeoptimiert.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -12,11 +13,8 @@ struct clsOLM3BinnenState {
     std::vector<std::int32_t> alngRouteGeplant{0};
     std::int32_t lngRoutenPktNum = 0;
     bool blnRouteOptimiert = false;
-    std::vector<typRouteOptimiert> audtRouteOptimiert{typRouteOptimiert{}};
-    std::int32_t lngAnzahlRouteOptimiert = 0;
-    double dblSummeDurchgangszeit = 0.0;
-    double dblSummeWartezeit = 0.0;
-    double dblSummeFahrzeit = 0.0;
+    /// The detailed optimised route with its row count and totals.
+    olm3::routing::RouteDetails route;
     QString strTypFilter = QStringLiteral("A");
     QDateTime StartZeit = olm3::DatumNull();
     double MarschV = 0.0;
