@@ -1,6 +1,7 @@
 -- OLM3Binnen waterway catalogue: tables, indexes and views.
 -- A catalogue is one SQLite file, opened read-only by the component. Build one with
---   sqlite3 my.sqlite < schema.sql < queries.sql < my-data.sql
+--   sqlite3 -bail my.sqlite ".read schema.sql" ".read queries.sql" ".read my-data.sql"
+-- or with the component's tool: olm3binnen build-catalogue --out my.sqlite my-data.sql
 -- Dates are ISO texts ('YYYY-MM-DD'), times of day 'hh:mm' (or 'hh:mm:ss'); Booleans 1/0.
 -- Coordinates are decimal degrees (LgDez east positive, BgDez north positive); chainages km.
 
@@ -61,9 +62,9 @@ CREATE VIRTUAL TABLE Punkte_RTree USING rtree (PunkteID, MinLg, MaxLg, MinBg, Ma
 CREATE TRIGGER Punkte_RTree_ins AFTER INSERT ON Punkte BEGIN
     INSERT INTO Punkte_RTree VALUES (new.PunkteID, new.LgDez, new.LgDez, new.BgDez, new.BgDez);
 END;
-CREATE TRIGGER Punkte_RTree_upd AFTER UPDATE OF LgDez, BgDez ON Punkte BEGIN
-    UPDATE Punkte_RTree SET MinLg = new.LgDez, MaxLg = new.LgDez, MinBg = new.BgDez, MaxBg = new.BgDez
-     WHERE PunkteID = new.PunkteID;
+CREATE TRIGGER Punkte_RTree_upd AFTER UPDATE OF PunkteID, LgDez, BgDez ON Punkte BEGIN
+    DELETE FROM Punkte_RTree WHERE PunkteID = old.PunkteID;
+    INSERT INTO Punkte_RTree VALUES (new.PunkteID, new.LgDez, new.LgDez, new.BgDez, new.BgDez);
 END;
 CREATE TRIGGER Punkte_RTree_del AFTER DELETE ON Punkte BEGIN
     DELETE FROM Punkte_RTree WHERE PunkteID = old.PunkteID;
@@ -88,7 +89,7 @@ CREATE TABLE Schleusen (
     Laenge REAL, Breite REAL, HubHoeheMax REAL,   -- m
     Durchgangszeit REAL,                          -- h
     STypenID       TEXT,
-    SRID,                                         -- special rule (SBZ_Sonderregelung), or 'NB': on request
+    SRID,                                         -- special rule of the lock (SBZ_Sonderregelung)
     BL             TEXT                           -- federal state: which public holidays the lock keeps
 );
 CREATE INDEX Schleusen_Punkt ON Schleusen (PunkteID);

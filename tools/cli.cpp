@@ -1,7 +1,10 @@
 #include "cli.h"
 
+#include "component/iniconfig.h"
 #include "data/texttable.h"
+#include "olm3binnen/clsOLM3Binnen.h"
 
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QRegularExpression>
 #include <cstdio>
@@ -84,6 +87,35 @@ bool Number(const QString& s, const QString& name, double& v) {
     return ok;
 }
 
+const QCommandLineOption& catalogueOption() {
+    static const QCommandLineOption o(QStringLiteral("catalogue"), Text(9006), QStringLiteral("FILE"));
+    return o;
+}
+
+const QCommandLineOption& jsonOption() {
+    static const QCommandLineOption o(QStringLiteral("json"), Text(9007));
+    return o;
+}
+
+bool openCatalogue(const QCommandLineParser& p, olm3::IniConfig& cfg, clsOLM3Binnen& olm, int* exitCode) {
+    const QString file = p.value(catalogueOption());
+    if (file.isEmpty()) {
+        *exitCode = Fail(Text(9008));
+        return false;
+    }
+    if (!QFileInfo(file).isReadable()) {
+        *exitCode = Fail(Text(9009, {file}));
+        return false;
+    }
+    cfg = olm3::IniConfig::ForCatalogue(file);
+    olm.Init(&cfg, nullptr, nullptr);
+    if (!olm.conBinnenDatabase()) {
+        *exitCode = Fail(Text(9011, {file}));
+        return false;
+    }
+    return true;
+}
+
 } // namespace cli
 
 namespace cli {
@@ -92,6 +124,8 @@ const QList<Command>& Commands() {
         {QStringLiteral("nearest"), Text(9010), RunNearest},
         {QStringLiteral("position"), Text(9020), RunPosition},
         {QStringLiteral("build-catalogue"), Text(9030), RunBuildCatalogue},
+        {QStringLiteral("holidays"), Text(9040), RunHolidays},
+        {QStringLiteral("lock-wait"), Text(9050), RunLockWait},
     };
     return commands;
 }

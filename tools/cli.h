@@ -7,6 +7,11 @@
 #include <QStringList>
 #include <functional>
 
+class clsOLM3Binnen;
+namespace olm3 {
+class IniConfig;
+}
+
 namespace cli {
 
 /// A text of the tool from the component's text table (module "olm3binnen"), %1... replaced by args.
@@ -27,6 +32,13 @@ void Print(const QJsonObject& o, const QStringList& order, bool json);
 /// Reads a number argument; false with a message when it is none.
 bool Number(const QString& s, const QString& name, double& v);
 
+/// The options of every command that works on a catalogue: --catalogue FILE and --json.
+const QCommandLineOption& catalogueOption();
+const QCommandLineOption& jsonOption();
+/// Opens the catalogue named by --catalogue in the facade; one line on stderr and false (with the exit
+/// code in *exitCode) when none is named or it cannot be read or opened.
+bool openCatalogue(const QCommandLineParser& p, olm3::IniConfig& cfg, clsOLM3Binnen& olm, int* exitCode);
+
 struct Command {
     QString name;
     QString summary;
@@ -41,4 +53,6 @@ namespace cli {
 int RunNearest(const QStringList& args);
 int RunPosition(const QStringList& args);
 int RunBuildCatalogue(const QStringList& args);
+int RunHolidays(const QStringList& args);
+int RunLockWait(const QStringList& args);
 } // namespace cli

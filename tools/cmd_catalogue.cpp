@@ -14,37 +14,6 @@
 
 namespace cli {
 
-namespace {
-const QCommandLineOption& catalogueOption() {
-    static const QCommandLineOption o(QStringLiteral("catalogue"), Text(9006), QStringLiteral("FILE"));
-    return o;
-}
-const QCommandLineOption& jsonOption() {
-    static const QCommandLineOption o(QStringLiteral("json"), Text(9007));
-    return o;
-}
-
-/// Opens the catalogue named by --catalogue in the facade; a message and false when it cannot be opened.
-bool openCatalogue(const QCommandLineParser& p, olm3::IniConfig& cfg, clsOLM3Binnen& olm, int* exitCode) {
-    const QString file = p.value(catalogueOption());
-    if (file.isEmpty()) {
-        *exitCode = Fail(Text(9008));
-        return false;
-    }
-    if (!QFileInfo(file).isReadable()) {
-        *exitCode = Fail(Text(9009, {file}));
-        return false;
-    }
-    cfg = olm3::IniConfig::ForCatalogue(file);
-    olm.Init(&cfg, nullptr, nullptr);
-    if (!olm.conBinnenDatabase()) {
-        *exitCode = Fail(Text(9011, {file}));
-        return false;
-    }
-    return true;
-}
-} // namespace
-
 int RunNearest(const QStringList& args) {
     QCommandLineParser p;
     p.addOption(catalogueOption());

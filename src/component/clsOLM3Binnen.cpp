@@ -36,6 +36,7 @@ clsOLM3Binnen::~clsOLM3Binnen() {
     try {
         RoutenPlanungAus();
         if (d->frmStatus) delete d->frmStatus.data();
+        if (d->frmBericht) delete d->frmBericht.data();
         if (modOLM3Binnen::conBinnenDatabase) modOLM3Binnen::conBinnenDatabase->Close();
         modOLM3Binnen::conBinnenDatabase.reset();
     } catch (...) {
@@ -302,7 +303,6 @@ bool clsOLM3Binnen::BinneninfoRoutenPlanung(std::int32_t& lngPunkteID) {
     return false;
 }
 
-void clsOLM3Binnen::RoutenOptimiererReport(bool blnPrintOnly) { (void)blnPrintOnly; }
 
 bool clsOLM3Binnen::RoutenPlanung(double& dblLgInit, double& dblBgInit, bool& blnValidInit, bool blnNeuZeichnen,
                                   bool blnPrintOnly) {

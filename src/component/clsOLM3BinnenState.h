@@ -33,4 +33,6 @@ struct clsOLM3BinnenState {
     bool blnStatusShown = false;
     /// The route planning window while it is loaded.
     QPointer<QWidget> frmRoutenPlanung;
+    /// The optimiser report filled for printing (print-only mode keeps it until the next report).
+    QPointer<QWidget> frmBericht;
 };

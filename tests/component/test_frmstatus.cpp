@@ -1,0 +1,189 @@
+// The status window as ShowStatus drives it: bars, lines, the break button and its event, unloading.
+
+#include "component/clsOLM3BinnenState.h"
+#include "component/frmStatus.h"
+#include "component/iniconfig.h"
+#include "data/modOLM3Binnen.h"
+#include "olm3binnen/clsOLM3Binnen.h"
+#include "support/fixtures.h"
+#include "ui/testpictures.h"
+#include "ui/ucOLMButton.h"
+#include "ui/windowhelpers.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QProgressBar>
+#include <QTest>
+#include <QToolButton>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+class BreakListener : public clsOLM3BinnenEvents {
+public:
+    int breaks = 0;
+    std::function<void()> onBreak;
+    void BreakOptimierer() override {
+        ++breaks;
+        if (onBreak) onBreak();
+    }
+};
+
+class StatusWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        cfg.SetBild(540, olm3test::SymbolBild(olm3test::Symbol::Stop, QColor(0xC6, 0x28, 0x28)));
+        ASSERT_TRUE(olm.Init(&cfg, nullptr, nullptr));
+        olm.SetEventListener(&listener);
+    }
+    void TearDown() override {
+        olm.ShowStatus(false);
+        unloadPending();
+        modOLM3Binnen::objOLM3Cfg = nullptr;
+    }
+    static void unloadPending() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    frmStatus* frm() const { return qobject_cast<frmStatus*>(olm.state().frmStatus.data()); }
+
+    olm3::IniConfig cfg;
+    clsOLM3Binnen olm;
+    BreakListener listener;
+};
+
+} // namespace
+
+TEST_F(StatusWindow, ShowsTopMostWithoutBarsWhenThereIsNothingToCount) {
+    olm.ShowStatus(true, QStringLiteral("Routen-Information wird ermittelt.."), 0, 0);
+    ASSERT_TRUE(frm());
+    EXPECT_TRUE(frm()->isVisible());
+    EXPECT_TRUE(frm()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(olm.state().blnStatusShown);
+    EXPECT_EQ(frm()->lblStatus->text(), QStringLiteral("Routen-Information wird ermittelt.."));
+    EXPECT_TRUE(frm()->ProgressBar->isHidden());
+    EXPECT_TRUE(frm()->ProgressBarKlein->isHidden());
+    EXPECT_EQ(frm()->ucBreak->Text(), QStringLiteral("&Abbrechen"));
+    EXPECT_FALSE(frm()->ucBreak->Picture().isNull());
+    EXPECT_GT(frm()->ucBreak->y(), frm()->lblStatus->geometry().bottom());
+    EXPECT_LE(frm()->ucBreak->geometry().bottom(), frm()->height());
+
+    // Further calls update the same window.
+    QPointer<frmStatus> first = frm();
+    olm.ShowStatus(true, QStringLiteral("weiter"), 1, 5);
+    EXPECT_EQ(frm(), first.data());
+    EXPECT_EQ(frm()->ProgressBar->value(), 1);
+    EXPECT_EQ(frm()->ProgressBar->maximum(), 5);
+}
+
+TEST_F(StatusWindow, BarsFollowTheirValuesAndTheWindowItsBars) {
+    olm.ShowStatus(true, QStringLiteral("a"), 3, 10);
+    const int ohneZweiten = frm()->height();
+    olm.ShowStatus(true, QStringLiteral("a"), 3, 10, 2, 4, QStringLiteral("Schleuse 2 von 4"));
+    EXPECT_FALSE(frm()->ProgressBar->isHidden());
+    EXPECT_FALSE(frm()->ProgressBarKlein->isHidden());
+    EXPECT_EQ(frm()->ProgressBarKlein->value(), 2);
+    EXPECT_EQ(frm()->ProgressBarKlein->maximum(), 4);
+    const int mitZweiten = frm()->height();
+    EXPECT_GT(mitZweiten, ohneZweiten);
+    EXPECT_GT(frm()->ucBreak->y(), frm()->ProgressBarKlein->geometry().bottom());
+    EXPECT_LT(frm()->lblStatus2->font().pointSizeF(), frm()->lblStatus->font().pointSizeF());
+
+    // A value above the maximum hides that bar; without a new maximum the bar's own counts.
+    olm.ShowStatus(true, QStringLiteral("a"), 11, 10, 2, 4);
+    EXPECT_TRUE(frm()->ProgressBar->isHidden());
+    EXPECT_FALSE(frm()->ProgressBarKlein->isHidden());
+    EXPECT_GT(frm()->ucBreak->y(), frm()->ProgressBarKlein->geometry().bottom());
+    olm.ShowStatus(true, QStringLiteral("a"), 7, 0, 5, 0);
+    EXPECT_FALSE(frm()->ProgressBar->isHidden());
+    EXPECT_EQ(frm()->ProgressBar->value(), 7);
+    EXPECT_TRUE(frm()->ProgressBarKlein->isHidden());
+    EXPECT_LT(frm()->height(), mitZweiten);
+
+    // A negative value with a maximum shows an empty bar.
+    olm.ShowStatus(true, QStringLiteral("a"), -3, 10);
+    EXPECT_FALSE(frm()->ProgressBar->isHidden());
+    EXPECT_EQ(frm()->ProgressBar->value(), 0);
+}
+
+TEST_F(StatusWindow, EmptySecondTextKeepsThePreviousLine) {
+    olm.ShowStatus(true, QStringLiteral("a"), 0, 0, 1, 3, QStringLiteral("Abschnitt 1"));
+    olm.ShowStatus(true, QStringLiteral("b"), 0, 0, 2, 3);
+    EXPECT_EQ(frm()->lblStatus->text(), QStringLiteral("b"));
+    EXPECT_EQ(frm()->lblStatus2->text(), QStringLiteral("Abschnitt 1"));
+    EXPECT_FALSE(frm()->lblStatus2->isHidden());
+}
+
+TEST_F(StatusWindow, BreakButtonStopsAndTheNextCallUnloads) {
+    olm.ShowStatus(true, QStringLiteral("a"), 1, 10);
+    QPointer<frmStatus> window = frm();
+    QTest::mouseClick(window->ucBreak->fpb(), Qt::LeftButton);
+    EXPECT_TRUE(olm.state().blnBreakOptimierer);
+    EXPECT_EQ(listener.breaks, 1);
+    EXPECT_TRUE(window->isHidden());
+
+    // The computation's next report does not bring the window back: it is unloaded and the flag cleared.
+    olm.ShowStatus(true, QStringLiteral("a"), 2, 10);
+    EXPECT_FALSE(olm.state().frmStatus);
+    EXPECT_FALSE(olm.state().blnStatusShown);
+    EXPECT_FALSE(olm.state().blnBreakOptimierer);
+    unloadPending();
+    EXPECT_FALSE(window);
+
+    olm.ShowStatus(true, QStringLiteral("neu"), 0, 0);
+    ASSERT_TRUE(frm());
+    EXPECT_TRUE(frm()->isVisible());
+    EXPECT_EQ(frm()->lblStatus->text(), QStringLiteral("neu"));
+}
+
+TEST_F(StatusWindow, HostMayCloseTheWindowFromTheBreakEvent) {
+    listener.onBreak = [this] { olm.ShowStatus(false); };
+    olm.ShowStatus(true, QStringLiteral("a"), 1, 10);
+    QPointer<frmStatus> window = frm();
+    QTest::keyClick(window->ucBreak->fpb(), Qt::Key_Space);
+    EXPECT_EQ(listener.breaks, 1);
+    EXPECT_FALSE(olm.state().blnBreakOptimierer);
+    EXPECT_FALSE(olm.state().frmStatus);
+    unloadPending();
+    EXPECT_FALSE(window);
+}
+
+TEST_F(StatusWindow, OnlyTheBreakButtonShowsTheNormalPointer) {
+    olm.ShowStatus(true, QStringLiteral("a"), 0, 0);
+    EXPECT_EQ(frm()->cursor().shape(), Qt::WaitCursor);
+    EXPECT_EQ(frm()->lblStatus->cursor().shape(), Qt::WaitCursor);
+    EXPECT_EQ(frm()->ucBreak->cursor().shape(), Qt::ArrowCursor);
+
+    // While a computation holds the hourglass for the whole application, the button still shows the
+    // normal pointer, and the hourglass comes back when the pointer leaves it.
+    modOLM3Binnen::SetHourglass();
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(frm()->ucBreak->fpb(), &move);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(frm()->ucBreak, &leave);
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    modOLM3Binnen::SetNormalPointer();
+}
+
+TEST_F(StatusWindow, ShowFalseUnloads) {
+    olm.ShowStatus(true, QStringLiteral("a"), 0, 0);
+    QPointer<frmStatus> window = frm();
+    olm.ShowStatus(false);
+    EXPECT_FALSE(olm.state().frmStatus);
+    EXPECT_FALSE(olm.state().blnStatusShown);
+    unloadPending();
+    EXPECT_FALSE(window);
+    olm.ShowStatus(false); // nothing loaded: nothing happens
+}
+
+TEST_F(StatusWindow, Screenshot) {
+    olm.ShowStatus(true, QStringLiteral("Routen-Information wird ermittelt.."), 37, 120, 3, 8,
+                   QStringLiteral("Schleuse Brandenburg"));
+    QApplication::processEvents();
+    const QString out = QDir(QStringLiteral(OLM3_TEST_OUTPUT)).filePath(QStringLiteral("status.png"));
+    ASSERT_TRUE(frm()->grab().save(out));
+}

@@ -1,0 +1,217 @@
+// The holiday calendar: Easter, the dates of every holiday and special day, the order in which the
+// search meets them, and what the catalogue says about a lock keeping them.
+
+#include "data/modOLM3Binnen.h"
+#include "olm3binnen/types.h"
+#include "routing/core/feiertage.h"
+#include "support/fixtures.h"
+
+#include <gtest/gtest.h>
+
+using namespace olm3::routing;
+using olm3::MakeDatum;
+using olm3test::TempDir;
+
+namespace {
+
+constexpr std::int32_t kSchleuseBB = 10; // keeps NJ, O, MF, HF, Pf, TDE, RT, W
+constexpr std::int32_t kSchleuseBY = 30; // keeps DK and Fl besides
+
+QDateTime at(int y, int m, int d, int h = 0, int min = 0) {
+    return MakeDatum(QDate(y, m, d), QTime(h, min));
+}
+
+/// Opens a catalogue built from the lock fixture plus extra SQL as the component's catalogue.
+class Katalog {
+public:
+    explicit Katalog(const QStringList& extraSql = {}) {
+        QStringList sql{olm3test::FixtureSql(QStringLiteral("locks"))};
+        sql << extraSql;
+        const QString path = olm3test::MakeCatalogue(m_dir, QStringLiteral("ft.sqlite"), sql);
+        EXPECT_TRUE(
+            modOLM3Binnen::ADO_Open_Connection(path, modOLM3Binnen::conBinnenDatabase, {}, {}, {}, true));
+    }
+    ~Katalog() {
+        if (modOLM3Binnen::conBinnenDatabase) modOLM3Binnen::conBinnenDatabase->Close();
+        modOLM3Binnen::conBinnenDatabase.reset();
+    }
+
+private:
+    TempDir m_dir;
+};
+
+struct Gefunden {
+    QString code;
+    bool feiertag = false;
+    QDateTime datum;
+};
+
+Gefunden ft(const QDateTime& dat, std::int32_t lock = kSchleuseBB, bool naechster = false) {
+    Gefunden g;
+    g.datum = dat;
+    g.feiertag = true; // GetFT must clear it
+    g.code = GetFT(g.datum, lock, g.feiertag, naechster);
+    return g;
+}
+
+} // namespace
+
+TEST(Ostersonntag, KnownYears) {
+    EXPECT_EQ(GetOstersonntag(2007), QDate(2007, 4, 8));
+    EXPECT_EQ(GetOstersonntag(2008), QDate(2008, 3, 23));
+    EXPECT_EQ(GetOstersonntag(2011), QDate(2011, 4, 24));
+    EXPECT_EQ(GetOstersonntag(2038), QDate(2038, 4, 25));
+    EXPECT_EQ(GetOstersonntag(2285), QDate(2285, 3, 22));
+    EXPECT_EQ(GetOstersonntag(1818), QDate(1818, 3, 22)); // earliest possible
+    EXPECT_EQ(GetOstersonntag(1943), QDate(1943, 4, 25)); // latest possible
+}
+
+TEST(Ostersonntag, AlwaysASundayBetween22MarchAnd25April) {
+    for (int y = 1583; y <= 9999; ++y) {
+        const QDate e = GetOstersonntag(y);
+        ASSERT_EQ(e.dayOfWeek(), 7) << y;
+        ASSERT_GE(e, QDate(y, 3, 22)) << y;
+        ASSERT_LE(e, QDate(y, 4, 25)) << y;
+    }
+}
+
+TEST(FeiertageDesJahres, Year2008InCalendarOrderOneEntryPerDay) {
+    // 2008: Easter 23 March, so Ascension Day (E + 39) falls on 1 May and takes that day.
+    const std::vector<std::pair<const char*, QDate>> expected = {
+        {"NJ", {2008, 1, 1}},     {"DK", {2008, 1, 6}},   {"O", {2008, 3, 21}},    {"OSam", {2008, 3, 22}},
+        {"O", {2008, 3, 23}},     {"O", {2008, 3, 24}},   {"HF", {2008, 5, 1}},    {"PfSam", {2008, 5, 10}},
+        {"Pf", {2008, 5, 11}},    {"Pf", {2008, 5, 12}},  {"Fl", {2008, 5, 22}},   {"MHF", {2008, 8, 15}},
+        {"TDE", {2008, 10, 3}},   {"RT", {2008, 10, 31}}, {"AllH", {2008, 11, 1}}, {"BBT", {2008, 11, 19}},
+        {"HllA", {2008, 12, 24}}, {"W", {2008, 12, 25}},  {"W", {2008, 12, 26}},   {"Silv", {2008, 12, 31}}};
+    const auto got = FeiertageDesJahres(2008);
+    ASSERT_EQ(got.size(), expected.size());
+    for (size_t i = 0; i < got.size(); ++i) {
+        EXPECT_EQ(got[i].first, QString::fromLatin1(expected[i].first)) << i;
+        EXPECT_EQ(got[i].second, expected[i].second) << i;
+    }
+}
+
+TEST(FeiertageDesJahres, MovableDaysKeepCalendarOrderAndBBTIsTheRightWednesday) {
+    // Ascension Day before 1 May (Easter on 22 March 2285) comes first; in other years 1 May does.
+    const auto y2285 = FeiertageDesJahres(2285);
+    ASSERT_EQ(y2285[6].first, QStringLiteral("HF"));
+    EXPECT_EQ(y2285[6].second, QDate(2285, 4, 30));
+    EXPECT_EQ(y2285[7].first, QStringLiteral("MF"));
+    const auto y2007 = FeiertageDesJahres(2007);
+    EXPECT_EQ(y2007[6].first, QStringLiteral("MF"));
+    EXPECT_EQ(y2007[7].first, QStringLiteral("HF"));
+    EXPECT_EQ(y2007[7].second, QDate(2007, 5, 17));
+
+    auto bbt = [](int y) {
+        for (const auto& [code, d] : FeiertageDesJahres(y))
+            if (code == QLatin1String("BBT")) return d;
+        return QDate();
+    };
+    EXPECT_EQ(bbt(2007), QDate(2007, 11, 21));
+    EXPECT_EQ(bbt(2008), QDate(2008, 11, 19));
+    EXPECT_EQ(bbt(2011), QDate(2011, 11, 16));
+    for (int y = 1900; y <= 2200; ++y) {
+        const auto days = FeiertageDesJahres(y);
+        for (size_t i = 1; i < days.size(); ++i)
+            ASSERT_LT(days[i - 1].second, days[i].second) << y;
+        const QDate b = bbt(y);
+        ASSERT_EQ(b.dayOfWeek(), 3) << y;
+        ASSERT_GE(b.day(), 16) << y;
+        ASSERT_LE(b.day(), 22) << y;
+    }
+}
+
+TEST(PruefeFTDatum, MatchesTheDateAndMovesOnlyForwardInNextMode) {
+    QDateTime d = at(2008, 1, 6, 23, 59);
+    EXPECT_EQ(PruefeFTDatum(d, QDate(2008, 1, 6), QStringLiteral("DK"), false), QStringLiteral("DK"));
+    EXPECT_EQ(d, at(2008, 1, 6, 23, 59));
+    EXPECT_EQ(PruefeFTDatum(d, QDate(2008, 1, 1), QStringLiteral("NJ"), true), QString());
+    EXPECT_EQ(PruefeFTDatum(d, QDate(2008, 3, 21), QStringLiteral("O"), false), QString());
+    EXPECT_EQ(d, at(2008, 1, 6, 23, 59));
+    EXPECT_EQ(PruefeFTDatum(d, QDate(2008, 3, 21), QStringLiteral("O"), true), QStringLiteral("O"));
+    EXPECT_EQ(d, at(2008, 3, 21));
+}
+
+TEST(GetFT, CodesAndWhetherTheLockKeepsThem) {
+    Katalog k;
+    struct Fall {
+        QDateTime at;
+        std::int32_t lock;
+        const char* code;
+        bool feiertag;
+    };
+    const Fall faelle[] = {
+        {at(2008, 5, 1), kSchleuseBB, "HF", true},     // 1 May is Ascension Day too
+        {at(2007, 5, 1), kSchleuseBB, "MF", true},     //
+        {at(2008, 3, 21), kSchleuseBB, "O", true},     // Good Friday
+        {at(2008, 3, 23), kSchleuseBB, "O", true},     // Easter Sunday
+        {at(2008, 3, 24), kSchleuseBB, "O", true},     // Easter Monday
+        {at(2008, 3, 22), kSchleuseBB, "OSam", false}, // special days are never "kept"
+        {at(2008, 5, 10), kSchleuseBB, "PfSam", false},
+        {at(2008, 5, 11), kSchleuseBB, "Pf", true},
+        {at(2008, 5, 12), kSchleuseBB, "Pf", true},
+        {at(2008, 12, 25), kSchleuseBB, "W", true},
+        {at(2008, 12, 26), kSchleuseBB, "W", true},
+        {at(2008, 1, 6, 23, 59), kSchleuseBB, "DK", false}, // not kept in BB; the time of day does not count
+        {at(2008, 1, 6, 0, 0), kSchleuseBY, "DK", true},
+        {at(2008, 5, 22), kSchleuseBY, "Fl", true},
+        {at(2008, 11, 19), kSchleuseBY, "BBT", false},
+        {at(2008, 1, 7, 12, 0), kSchleuseBB, "", false}, // an ordinary day
+        {at(2008, 12, 31, 18, 0), 999, "Silv", false},   // a lock the catalogue does not know
+    };
+    for (const Fall& f : faelle) {
+        const Gefunden g = ft(f.at, f.lock);
+        EXPECT_EQ(g.code, QString::fromLatin1(f.code)) << f.at.toString().toStdString();
+        EXPECT_EQ(g.feiertag, f.feiertag) << f.at.toString().toStdString();
+        EXPECT_EQ(g.datum, f.at) << "only the next-holiday search moves the date";
+    }
+}
+
+TEST(GetFT, EveryDayOfTheYearAgreesWithTheYearsList) {
+    Katalog k;
+    const auto list = FeiertageDesJahres(2008);
+    size_t next = 0;
+    for (QDate d(2008, 1, 1); d.year() == 2008; d = d.addDays(1)) {
+        const QString expected =
+            next < list.size() && list[next].second == d ? list[next++].first : QString();
+        ASSERT_EQ(ft(MakeDatum(d, QTime(12, 0))).code, expected) << d.toString(Qt::ISODate).toStdString();
+    }
+    EXPECT_EQ(next, list.size());
+}
+
+TEST(GetFT, NextHolidayModeMovesTheDateWithinTheYear) {
+    Katalog k;
+    Gefunden g = ft(at(2008, 1, 2, 9, 30), kSchleuseBB, true);
+    EXPECT_EQ(g.code, QStringLiteral("DK"));
+    EXPECT_EQ(g.datum, at(2008, 1, 6));
+    EXPECT_FALSE(g.feiertag);
+
+    g = ft(at(2008, 12, 27, 10, 30), kSchleuseBB, true);
+    EXPECT_EQ(g.code, QStringLiteral("Silv"));
+    EXPECT_EQ(g.datum, at(2008, 12, 31));
+
+    // On a holiday the date stays as it is, time of day included.
+    g = ft(at(2008, 12, 25, 15, 0), kSchleuseBB, true);
+    EXPECT_EQ(g.code, QStringLiteral("W"));
+    EXPECT_TRUE(g.feiertag);
+    EXPECT_EQ(g.datum, at(2008, 12, 25, 15, 0));
+
+    g = ft(at(2008, 3, 22, 8, 0), kSchleuseBB, true);
+    EXPECT_EQ(g.code, QStringLiteral("OSam"));
+    g = ft(at(2008, 5, 2), kSchleuseBB, true);
+    EXPECT_EQ(g.code, QStringLiteral("PfSam"));
+    EXPECT_EQ(g.datum, at(2008, 5, 10));
+}
+
+TEST(GetFT, SpecialDaysNeedNoCatalogueAndAFailedQueryGivesNothing) {
+    Katalog k({QStringLiteral("DELETE FROM Abfragen WHERE Name = 'V_IST_FEIERTAG';")});
+    EXPECT_EQ(ft(at(2008, 3, 22)).code, QStringLiteral("OSam"));
+    EXPECT_EQ(ft(at(2008, 5, 10)).code, QStringLiteral("PfSam"));
+    const Gefunden g = ft(at(2008, 3, 23));
+    EXPECT_EQ(g.code, QString());
+    EXPECT_FALSE(g.feiertag);
+
+    modOLM3Binnen::conBinnenDatabase->Close();
+    EXPECT_EQ(ft(at(2008, 12, 25)).code, QString());
+    EXPECT_EQ(ft(at(2008, 5, 10)).code, QStringLiteral("PfSam"));
+}

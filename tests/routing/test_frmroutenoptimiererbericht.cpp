@@ -1,0 +1,59 @@
+// The optimiser report window, filled from a computed route, as a user sees it.
+
+#include "component/clsOLM3BinnenState.h"
+#include "data/modOLM3Binnen.h"
+#include "olm3binnen/clsOLM3Binnen.h"
+#include "routing/frmRoutenOptimiererBericht.h"
+#include "support/fakehost.h"
+#include "support/fixtures.h"
+#include "ui/messagebox.h"
+#include "ui/ucOLMButton.h"
+
+#include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+TEST(ReportWindow, ShowsTheTotalsOfTheOptimisedRouteAndClosesWithBack) {
+    olm3test::TempDir dir;
+    olm3test::FakeCfg cfg;
+    cfg.katalog = olm3test::MakeCatalogueFromFixtures(dir, QStringLiteral("1_K.sqlite"), {QStringLiteral("mini")});
+    cfg.berichtWert = 6.5;
+    QPixmap back(48, 48);
+    back.fill(Qt::darkBlue);
+    cfg.bilder.insert(609, back);
+    clsOLM3Binnen olm;
+    ASSERT_TRUE(olm.Init(&cfg, nullptr, nullptr));
+    olm.StartZeit(olm3::MakeDatum(QDate(2008, 6, 2), QTime(10, 0)));
+    ASSERT_TRUE(olm.SetRouteOptimiert({101}, {110}, QDateTime()));
+
+    bool shown = false;
+    auto old = olm3ui::SetModalHandler([&](QDialog* dlg) {
+        shown = true;
+        auto* report = qobject_cast<frmRoutenOptimiererBericht*>(dlg);
+        EXPECT_TRUE(report);
+        QTableWidget* grid = report->grdReport();
+        EXPECT_EQ(grid->rowCount(), 10);
+        EXPECT_EQ(grid->item(0, 1)->text(), QStringLiteral("9.0"));
+        // T = 1.85 h rounds to 1.8 h (a half to even): 10:00 + 1:48.
+        EXPECT_EQ(grid->item(2, 1)->text(), QStringLiteral("02.06.2008  11:48"));
+        EXPECT_EQ(grid->columnSpan(0, 1), 2);
+        // 1.5 h of travel at 6.5 l/h
+        EXPECT_EQ(grid->item(9, 1)->text(), QStringLiteral("9.8"));
+        dlg->show();
+        report->grab().save(QStringLiteral(OLM3_TEST_OUTPUT "/frmRoutenOptimiererBericht.png"));
+        QTest::mouseClick(report->pbBack()->fpb(), Qt::LeftButton);
+        EXPECT_FALSE(dlg->isVisible());
+        return 1;
+    });
+    olm.RoutenOptimiererReport();
+    olm3ui::SetModalHandler(old);
+    EXPECT_TRUE(shown);
+
+    // Print-only fills the report without showing it.
+    shown = false;
+    olm.RoutenOptimiererReport(true);
+    EXPECT_FALSE(shown);
+    ASSERT_TRUE(olm.state().frmBericht);
+    EXPECT_FALSE(olm.state().frmBericht->isVisible());
+}

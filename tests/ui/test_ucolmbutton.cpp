@@ -1,0 +1,303 @@
+// The picture button: its defaults, the space key and mouse, two-state buttons, sizing, and the look
+// of a button panel.
+
+#include "component/iniconfig.h"
+#include "data/modOLM3Binnen.h"
+#include "support/fixtures.h"
+#include "ui/panelbutton.h"
+#include "ui/testpictures.h"
+#include "ui/ucOLMButton.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+#include <memory>
+
+using olm3test::Symbol;
+using olm3test::SymbolBild;
+
+namespace {
+
+/// A shown button and a spy on its Click.
+struct ShownButton {
+    ucOLMButton button;
+    QSignalSpy clicks{&button, &ucOLMButton::Click};
+    ShownButton() {
+        button.show();
+        button.fpb()->setFocus();
+    }
+};
+
+} // namespace
+
+TEST(ucOLMButton, NewButtonShowsTheStandardFace) {
+    ucOLMButton b;
+    EXPECT_EQ(b.Text(), QStringLiteral("?-?-?-?"));
+    EXPECT_EQ(b.fpb()->text(), QStringLiteral("?-?-?-?"));
+    EXPECT_TRUE(b.FontBold());
+    EXPECT_EQ(b.FontSize(), 12);
+    EXPECT_EQ(b.size(), QSize(120, 40));
+    EXPECT_EQ(b.fpb()->geometry(), QRect(0, 0, 120, 40));
+    EXPECT_FALSE(b.IsDefault());
+    EXPECT_TRUE(b.Enabled());
+    EXPECT_FALSE(b.TwoState());
+    EXPECT_FALSE(b.Value());
+    EXPECT_EQ(b.Forecolor(), QColor(Qt::black));
+    EXPECT_EQ(b.Backcolor(), QApplication::palette().color(QPalette::Active, QPalette::Base));
+    EXPECT_EQ(b.TypeIdent(), QStringLiteral("OLMBUTTON"));
+    // A window styles its buttons by finding them through the property.
+    EXPECT_EQ(b.property("TypeIdent").toString(), QStringLiteral("OLMBUTTON"));
+}
+
+TEST(ucOLMButton, PropertiesRoundTripThroughTheMetaObject) {
+    ucOLMButton b;
+    EXPECT_TRUE(b.setProperty("Text", QStringLiteral("KARTE")));
+    EXPECT_TRUE(b.setProperty("FontSize", QVariant::fromValue<short>(9)));
+    EXPECT_TRUE(b.setProperty("FontBold", false));
+    EXPECT_TRUE(b.setProperty("Forecolor", QColor(Qt::yellow)));
+    EXPECT_TRUE(b.setProperty("IsDefault", true));
+    EXPECT_EQ(b.Text(), QStringLiteral("KARTE"));
+    EXPECT_EQ(b.FontSize(), 9);
+    EXPECT_FALSE(b.FontBold());
+    EXPECT_EQ(b.Forecolor(), QColor(Qt::yellow));
+    EXPECT_TRUE(b.IsDefault());
+    b.FontSize(0); // no such type size: ignored
+    EXPECT_EQ(b.FontSize(), 9);
+}
+
+TEST(ucOLMButton, ValueChangesOnlyATwoStateButton) {
+    ucOLMButton b;
+    b.Value(true);
+    EXPECT_FALSE(b.Value());
+    EXPECT_FALSE(b.fpb()->isChecked());
+
+    b.TwoState(true);
+    b.Value(true);
+    EXPECT_TRUE(b.Value());
+    b.TwoState(false);
+    EXPECT_FALSE(b.Value());
+    b.Value(true);
+    EXPECT_FALSE(b.Value());
+}
+
+TEST(ucOLMButton, FormatButtonWithoutSizeKeepsTheStandardSize) {
+    ucOLMButton b;
+    b.IsDefault(true);
+    const QPixmap bild = SymbolBild(Symbol::Pfeil, Qt::darkGreen);
+    b.LoadPicture(bild);
+    b.Format_Button(-1, -1, false, QPixmap(), true, QStringLiteral("ROUTE"));
+    EXPECT_EQ(b.Text(), QStringLiteral("ROUTE"));
+    EXPECT_TRUE(b.IsDefault());
+    EXPECT_EQ(b.size(), QSize(120, 40));
+    EXPECT_EQ(b.Picture().cacheKey(), bild.cacheKey());
+
+    // A standard-size button does not give in to a resize.
+    b.resize(300, 90);
+    EXPECT_EQ(b.size(), QSize(120, 40));
+
+    // One edge given ends the standard size and keeps the other edge.
+    b.Format_Button(200, -1, false, QPixmap(), false, QString());
+    EXPECT_FALSE(b.IsDefault());
+    EXPECT_EQ(b.size(), QSize(200, 40));
+    EXPECT_EQ(b.Text(), QStringLiteral("ROUTE"));
+    b.Format_Button(-1, 64, true, QPixmap(), false, QString());
+    EXPECT_EQ(b.size(), QSize(200, 64));
+    EXPECT_EQ(b.fpb()->geometry(), QRect(0, 0, 200, 64));
+    EXPECT_TRUE(b.Picture().isNull());
+
+    b.IsDefault(true);
+    EXPECT_EQ(b.size(), QSize(120, 40));
+    EXPECT_EQ(b.fpb()->geometry(), QRect(0, 0, 120, 40));
+}
+
+TEST(ucOLMButton, SpaceClicksOnlyWithoutShift) {
+    ShownButton s;
+    QTest::keyClick(s.button.fpb(), Qt::Key_Space, Qt::ShiftModifier);
+    QTest::keyClick(s.button.fpb(), Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_EQ(s.clicks.count(), 0);
+
+    QTest::keyClick(s.button.fpb(), Qt::Key_Space);
+    EXPECT_EQ(s.clicks.count(), 1);
+    QTest::keyClick(s.button.fpb(), Qt::Key_A);
+    EXPECT_EQ(s.clicks.count(), 1);
+
+    // The space key presses a two-state button like the mouse does.
+    s.button.TwoState(true);
+    QTest::keyClick(s.button.fpb(), Qt::Key_Space);
+    EXPECT_EQ(s.clicks.count(), 2);
+    EXPECT_TRUE(s.button.Value());
+}
+
+TEST(ucOLMButton, MouseClickRaisesClickUnlessDisabled) {
+    ShownButton s;
+    QTest::mouseClick(s.button.fpb(), Qt::LeftButton);
+    EXPECT_EQ(s.clicks.count(), 1);
+
+    s.button.Enabled(false);
+    QTest::mouseClick(s.button.fpb(), Qt::LeftButton);
+    QTest::keyClick(s.button.fpb(), Qt::Key_Space);
+    EXPECT_EQ(s.clicks.count(), 1);
+    s.button.Enabled(true);
+    QTest::mouseClick(s.button.fpb(), Qt::LeftButton);
+    EXPECT_EQ(s.clicks.count(), 2);
+}
+
+TEST(ucOLMButton, MouseMoveReportsButtonsShiftAndPosition) {
+    ucOLMButton b;
+    QSignalSpy moves(&b, &ucOLMButton::MouseMove);
+    QMouseEvent ev(QEvent::MouseMove, QPointF(17, 9), QPointF(17, 9), Qt::NoButton,
+                   Qt::LeftButton | Qt::RightButton, Qt::ShiftModifier | Qt::AltModifier);
+    QApplication::sendEvent(b.fpb(), &ev);
+    ASSERT_EQ(moves.count(), 1);
+    const QList<QVariant> args = moves.takeFirst();
+    EXPECT_EQ(args.at(0).value<std::int16_t>(), 3);
+    EXPECT_EQ(args.at(1).value<std::int16_t>(), 5);
+    EXPECT_FLOAT_EQ(args.at(2).toFloat(), 17.0f);
+    EXPECT_FLOAT_EQ(args.at(3).toFloat(), 9.0f);
+}
+
+TEST(ucOLMButton, PressedStateCanBeLockedAlone) {
+    ShownButton s;
+    s.button.TwoState(true);
+    modOLM3Binnen::SetButtonEnabled(&s.button, 1, false);
+    EXPECT_TRUE(s.button.fpb()->isEnabled());
+
+    // The view button is pressed once and then stays pressed: clicks on it no longer release it.
+    QTest::mouseClick(s.button.fpb(), Qt::LeftButton);
+    EXPECT_TRUE(s.button.Value());
+    EXPECT_FALSE(s.button.fpb()->isEnabled());
+    QTest::mouseClick(s.button.fpb(), Qt::LeftButton);
+    EXPECT_TRUE(s.button.Value());
+    EXPECT_EQ(s.clicks.count(), 1);
+
+    // Released by the window, it takes clicks again.
+    s.button.Value(false);
+    EXPECT_TRUE(s.button.fpb()->isEnabled());
+
+    modOLM3Binnen::SetButtonEnabled(&s.button, modOLM3Binnen::kButtonGanz, false);
+    EXPECT_FALSE(s.button.Enabled());
+    EXPECT_FALSE(s.button.fpb()->isEnabled());
+    modOLM3Binnen::SetButtonEnabled(&s.button, 7, true); // no such state
+    EXPECT_FALSE(s.button.fpb()->isEnabled());
+}
+
+TEST(ucOLMButton, PictureStandsAboveTheCaptionWhenThereIsRoom) {
+    ucOLMButton b;
+    b.show();
+    b.LoadPicture(SymbolBild(Symbol::Karte, Qt::darkBlue));
+    b.Text(QStringLiteral("KARTE"));
+    b.resize(150, 100);
+    EXPECT_EQ(b.fpb()->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+    const QFontMetrics fm(b.Font());
+    // The picture takes the room the caption leaves; it grows beyond its own 48 pixels when it can.
+    EXPECT_GE(b.fpb()->iconSize().height(), 100 - fm.height() - 20);
+    EXPECT_LE(b.fpb()->iconSize().height() + fm.height(), 100);
+
+    // Too low for a picture above the caption: it moves beside it.
+    b.resize(150, 35);
+    EXPECT_EQ(b.fpb()->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
+    EXPECT_LE(b.fpb()->iconSize().height(), 35);
+
+    b.Text(QString());
+    EXPECT_EQ(b.fpb()->toolButtonStyle(), Qt::ToolButtonIconOnly);
+    b.LoadPicture(QPixmap());
+    EXPECT_EQ(b.fpb()->toolButtonStyle(), Qt::ToolButtonTextOnly);
+}
+
+namespace {
+/// Installs a host configuration for the panel styling and takes it away again.
+class PanelButtons : public ::testing::Test {
+protected:
+    void SetUp() override { modOLM3Binnen::objOLM3Cfg = &cfg; }
+    void TearDown() override { modOLM3Binnen::objOLM3Cfg = nullptr; }
+    olm3::IniConfig cfg;
+};
+} // namespace
+
+TEST_F(PanelButtons, FullAndHalfWidthButtonsLookAlike) {
+    ucOLMButton voll, halb;
+    voll.Format_Button(148, 35, true, SymbolBild(Symbol::Karte, Qt::darkBlue), true, QStringLiteral("KARTE"));
+    halb.Format_Button(74, 35, true, SymbolBild(Symbol::Pfeil, Qt::darkGreen), true, QStringLiteral("AB"));
+    modOLM3Binnen::FormatPanelButton(&voll, 1, 1, 2);
+    modOLM3Binnen::FormatPanelButton(&halb, 2, 1, 2);
+    EXPECT_EQ(voll.FontSize(), halb.FontSize());
+    EXPECT_TRUE(voll.FontBold());
+    EXPECT_EQ(voll.Backcolor(), cfg.GetFarbe1());
+    EXPECT_EQ(voll.Forecolor(), cfg.GetFarbe2());
+    EXPECT_EQ(halb.Backcolor(), cfg.GetFarbe1());
+    EXPECT_EQ(halb.Pressedcolor(), cfg.GetFarbe3());
+}
+
+TEST_F(PanelButtons, LongCaptionGetsSmallerTypeInsteadOfBeingCut) {
+    ucOLMButton b;
+    b.Format_Button(148, 35, true, SymbolBild(Symbol::Kreuz, Qt::darkRed), true,
+                    QStringLiteral("ALLES LÖSCHEN"));
+    modOLM3Binnen::FormatPanelButton(&b, 1, 1, 2);
+    const QFontMetrics fm(b.Font());
+    EXPECT_LE(fm.horizontalAdvance(b.Text()), b.CaptionRoom());
+}
+
+TEST_F(PanelButtons, WithoutHostTheButtonKeepsItsColours) {
+    modOLM3Binnen::objOLM3Cfg = nullptr;
+    ucOLMButton b;
+    b.Backcolor(Qt::gray);
+    modOLM3Binnen::FormatPanelButton(&b, 1, 1, 2);
+    EXPECT_EQ(b.Backcolor(), QColor(Qt::gray));
+    modOLM3Binnen::FormatPanelButton(nullptr, 1, 1, 2);
+    modOLM3Binnen::SetButtonEnabled(nullptr, 0, false);
+}
+
+TEST_F(PanelButtons, ScreenshotOfAButtonPanel) {
+    // The route planning panel: full-width buttons 35 pixels high, two half-width ones, one pressed
+    // view button, one disabled and one large button with the picture above the caption.
+    QWidget panel;
+    panel.resize(148 + 2 * 8, 8 + 6 * 40 + 90);
+    cfg.FormatFenster(&panel);
+    struct Zeile {
+        QString text;
+        Symbol symbol;
+        QColor farbe;
+        int divisor;
+    };
+    const std::vector<Zeile> zeilen = {
+        {QStringLiteral("U X A"), Symbol::Karte, QColor(0x2E, 0x7D, 0x32), 1},
+        {QStringLiteral("KARTE"), Symbol::Karte, QColor(0x15, 0x65, 0xC0), 1},
+        {QStringLiteral("LÖSCHEN"), Symbol::Kreuz, QColor(0xC6, 0x28, 0x28), 1},
+        {QStringLiteral("ALLES LÖSCHEN"), Symbol::Kreuz, QColor(0xC6, 0x28, 0x28), 1},
+        {QStringLiteral("AUF"), Symbol::Pfeil, QColor(0x6A, 0x1B, 0x9A), 2},
+        {QStringLiteral("LADEN"), Symbol::Pfeil, QColor(0x2E, 0x7D, 0x32), 1},
+    };
+    std::vector<ucOLMButton*> buttons;
+    int y = 8;
+    for (const Zeile& z : zeilen) {
+        const int breite = 148 / z.divisor;
+        for (int teil = 0; teil < z.divisor; ++teil) {
+            auto* b = new ucOLMButton(&panel);
+            b->move(8 + teil * breite, y);
+            b->Format_Button(breite, 35, true, SymbolBild(z.symbol, z.farbe), true,
+                             teil ? QStringLiteral("AB") : z.text);
+            modOLM3Binnen::FormatPanelButton(b, z.divisor, 1, 2);
+            buttons.push_back(b);
+        }
+        y += 40;
+    }
+    buttons[1]->TwoState(true);
+    buttons[1]->Value(true);
+    modOLM3Binnen::SetButtonEnabled(buttons[1], 1, false);
+    buttons[2]->Enabled(false);
+    auto* gross = new ucOLMButton(&panel);
+    gross->move(8, y);
+    gross->Format_Button(148, 82, true, SymbolBild(Symbol::Stop, QColor(0xC6, 0x28, 0x28)), true,
+                         QStringLiteral("&Abbrechen"));
+    panel.show();
+    QApplication::processEvents();
+    const QString out = QDir(QStringLiteral(OLM3_TEST_OUTPUT)).filePath(QStringLiteral("buttons.png"));
+    ASSERT_TRUE(panel.grab().save(out));
+}

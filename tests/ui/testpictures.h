@@ -1,0 +1,56 @@
+#pragma once
+// Pictures a host would hand out, drawn in the test so that screenshots show real button faces.
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QPolygonF>
+#include <cmath>
+
+namespace olm3test {
+
+enum class Symbol { Stop, Pfeil, Kreuz, Karte };
+
+/// A 48 x 48 symbol on a transparent ground.
+inline QPixmap SymbolBild(Symbol symbol, const QColor& farbe) {
+    QPixmap pm(48, 48);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::white, 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(farbe);
+    switch (symbol) {
+    case Symbol::Stop: {
+        QPolygonF achteck;
+        for (int i = 0; i < 8; ++i) {
+            const double a = (22.5 + 45.0 * i) * 3.14159265358979 / 180.0;
+            achteck << QPointF(24 + 21 * std::cos(a), 24 + 21 * std::sin(a));
+        }
+        p.drawPolygon(achteck);
+        p.drawLine(QPointF(14, 24), QPointF(34, 24));
+        break;
+    }
+    case Symbol::Pfeil:
+        p.drawEllipse(QPointF(24, 24), 21, 21);
+        p.drawLine(QPointF(24, 12), QPointF(24, 36));
+        p.drawLine(QPointF(14, 26), QPointF(24, 36));
+        p.drawLine(QPointF(34, 26), QPointF(24, 36));
+        break;
+    case Symbol::Kreuz:
+        p.drawRoundedRect(QRectF(4, 4, 40, 40), 8, 8);
+        p.drawLine(QPointF(15, 15), QPointF(33, 33));
+        p.drawLine(QPointF(33, 15), QPointF(15, 33));
+        break;
+    case Symbol::Karte: {
+        p.drawRect(QRectF(5, 8, 38, 32));
+        QPainterPath fluss(QPointF(8, 34));
+        fluss.cubicTo(QPointF(18, 10), QPointF(30, 40), QPointF(40, 12));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(fluss);
+        break;
+    }
+    }
+    return pm;
+}
+
+} // namespace olm3test
