@@ -20,6 +20,7 @@ frmRoutenOptimiererBericht::frmRoutenOptimiererBericht(QWidget* parent) : QDialo
     m_grdReport->setSelectionMode(QAbstractItemView::NoSelection);
     m_grdReport->setShowGrid(false);
     m_grdReport->setFocusPolicy(Qt::NoFocus);
+    m_grdReport->verticalHeader()->setMinimumSectionSize(1);
     m_pbBack = new ucOLMButton(this);
     m_pbBack->IsDefault(true);
     if (objOLM3Cfg) {
