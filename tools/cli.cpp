@@ -2,6 +2,7 @@
 
 #include "component/iniconfig.h"
 #include "data/texttable.h"
+#include "olm3binnen/types.h"
 #include "olm3binnen/clsOLM3Binnen.h"
 
 #include <QFileInfo>
@@ -80,6 +81,13 @@ void Print(const QJsonObject& o, const QStringList& order, bool json) {
     }
 }
 
+bool ParseZeit(const QString& s, QDateTime& dat) {
+    const QDateTime t = QDateTime::fromString(s.trimmed(), QStringLiteral("yyyy-MM-dd HH:mm"));
+    if (!t.isValid()) return false;
+    dat = olm3::MakeDatum(t.date(), t.time());
+    return true;
+}
+
 bool Number(const QString& s, const QString& name, double& v) {
     bool ok = false;
     v = s.toDouble(&ok);
@@ -125,6 +133,10 @@ const QList<Command>& Commands() {
         {QStringLiteral("position"), Text(9020), RunPosition},
         {QStringLiteral("build-catalogue"), Text(9030), RunBuildCatalogue},
         {QStringLiteral("holidays"), Text(9040), RunHolidays},
+        {QStringLiteral("expand"), Text(9070), RunExpand},
+#ifdef OLM3_WITH_HOST
+        {QStringLiteral("route"), Text(9090), RunRoute},
+#endif
         {QStringLiteral("lock-wait"), Text(9050), RunLockWait},
     };
     return commands;

@@ -2,6 +2,7 @@
 // Shared pieces of the command-line tool: its texts, argument parsing and output.
 
 #include <QCommandLineParser>
+#include <QDateTime>
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
@@ -32,12 +33,20 @@ void Print(const QJsonObject& o, const QStringList& order, bool json);
 /// Reads a number argument; false with a message when it is none.
 bool Number(const QString& s, const QString& name, double& v);
 
+/// A moment written "YYYY-MM-DD hh:mm" as the component's date-time; false when it reads as none.
+bool ParseZeit(const QString& s, QDateTime& dat);
+
 /// The options of every command that works on a catalogue: --catalogue FILE and --json.
 const QCommandLineOption& catalogueOption();
 const QCommandLineOption& jsonOption();
 /// Opens the catalogue named by --catalogue in the facade; one line on stderr and false (with the exit
 /// code in *exitCode) when none is named or it cannot be read or opened.
 bool openCatalogue(const QCommandLineParser& p, olm3::IniConfig& cfg, clsOLM3Binnen& olm, int* exitCode);
+
+/// --start "YYYY-MM-DD hh:mm" and --speed KMH of the route commands, read together; false after a message.
+const QCommandLineOption& startOption();
+const QCommandLineOption& speedOption();
+bool ReadStartAndSpeed(const QCommandLineParser& p, QDateTime& start, double& speed, int* exitCode);
 
 struct Command {
     QString name;
@@ -55,4 +64,7 @@ int RunPosition(const QStringList& args);
 int RunBuildCatalogue(const QStringList& args);
 int RunHolidays(const QStringList& args);
 int RunLockWait(const QStringList& args);
+int RunExpand(const QStringList& args);
+/// Only when the tool is built with the reference host (OLM3_WITH_HOST).
+int RunRoute(const QStringList& args);
 } // namespace cli

@@ -67,8 +67,8 @@ int RunLockWait(const QStringList& args) {
     const std::int32_t lngDetailsID = p.value(lock).toInt(&ok);
     if (!ok) return Fail(Text(9003, {QStringLiteral("--lock"), p.value(lock)}));
     if (!p.isSet(zeit)) return Fail(Text(9054));
-    const QDateTime an = QDateTime::fromString(p.value(zeit), QStringLiteral("yyyy-MM-dd HH:mm"));
-    if (!an.isValid()) return Fail(Text(9055, {p.value(zeit)}));
+    QDateTime an;
+    if (!ParseZeit(p.value(zeit), an)) return Fail(Text(9055, {p.value(zeit)}));
 
     olm3::IniConfig cfg;
     clsOLM3Binnen olm;
@@ -77,7 +77,7 @@ int RunLockWait(const QStringList& args) {
     clsOLM3Binnen::SetStepPause(0);
     double dblWartezeit = 0;
     QString strNB, strSR;
-    const bool result = olm3::routing::GetSchleusenBZ(lngDetailsID, olm3::MakeDatum(an.date(), an.time()),
+    const bool result = olm3::routing::GetSchleusenBZ(lngDetailsID, an,
                                                       dblWartezeit, strNB, strSR);
     const QJsonObject o{{QStringLiteral("result"), result},
                         {QStringLiteral("dblWartezeit"), dblWartezeit},

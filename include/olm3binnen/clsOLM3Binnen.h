@@ -131,6 +131,10 @@ public:
     /// events are still processed after every step. Applies to all objects of the component.
     static void SetStepPause(int ms);
     static int StepPause();
+    /// Where the component prints (the route print of the browser): a PDF file, or the empty text for
+    /// the system's printer. Applies to all objects of the component.
+    static void SetPrintToPdf(const QString& strPdfDatei);
+    static QString PrintToPdf();
 
     /// Inside state, for the component's own windows.
     clsOLM3BinnenState& state() const { return *d; }

@@ -281,6 +281,8 @@ bool clsOLM3Binnen::GetRouteOptimiert(std::vector<typRouteOptimiert>& audtRoute,
 
 void clsOLM3Binnen::SetStepPause(int ms) { SetStepPauseMs(ms); }
 int clsOLM3Binnen::StepPause() { return StepPauseMs(); }
+void clsOLM3Binnen::SetPrintToPdf(const QString& strPdfDatei) { strDruckPdf = strPdfDatei; }
+QString clsOLM3Binnen::PrintToPdf() { return strDruckPdf; }
 
 // ---- members whose windows come with their own subsystems ------------------------------------------
 bool clsOLM3Binnen::BinnenkatalogWahl(bool& blnChange) {

@@ -6,10 +6,14 @@
 #include "olm3binnen/clsOLM3Binnen.h"
 #include "ui/windowhelpers.h"
 
+#include <QApplication>
+
 void clsOLM3Binnen::ShowStatus(bool blnShow, const QString& strText, std::int32_t lngValue,
                                std::int32_t lngMaxValue, std::int32_t lngValue2, std::int32_t lngMaxValue2,
                                const QString& strText2) {
     if (blnShow && !d->blnBreakOptimierer) {
+        // Without a window application (a command-line host) the computation runs without the window.
+        if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return;
         auto* frm = qobject_cast<frmStatus*>(d->frmStatus.data());
         if (!frm) {
             frm = new frmStatus();

@@ -4,6 +4,7 @@
 #include <SQLiteCpp/Exception.h>
 #include <sqlite3.h>
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -11,6 +12,23 @@ using olm3::RuntimeError;
 namespace ErrNo = olm3::ErrNo;
 
 namespace {
+
+ADODB::Statistik g_statistik;
+
+/// Counts one statement and the time until it goes out of scope as time spent inside SQLite.
+class ImSqlite {
+public:
+    ImSqlite() {
+        ++g_statistik.lngAnweisungen;
+        m_timer.start();
+    }
+    ~ImSqlite() { g_statistik.lngNanosekunden += m_timer.nsecsElapsed(); }
+    ImSqlite(const ImSqlite&) = delete;
+    ImSqlite& operator=(const ImSqlite&) = delete;
+
+private:
+    QElapsedTimer m_timer;
+};
 
 RuntimeError mapSqliteError(const SQLite::Exception& e) {
     const QString desc = QString::fromUtf8(e.what());
@@ -126,6 +144,7 @@ void runSql(const ADODB::ConnectionPtr& con, const QString& sql, ADODB::Recordse
     auto& d = openImpl(con);
     checkInjectedFailure(d, sql);
     try {
+        ImSqlite zeit;
         SQLite::Statement st(*d.db, sql.toStdString());
         readAll(st, rs);
     } catch (const SQLite::Exception& e) {
@@ -202,6 +221,7 @@ std::int64_t Connection::Execute(const QString& strSQL) {
     const QString sql = modOLM3Binnen::TranslateJetSql(strSQL);
     checkInjectedFailure(*d, sql);
     try {
+        ImSqlite zeit;
         return d->db->exec(sql.toStdString());
     } catch (const SQLite::Exception& e) {
         throw mapSqliteError(e);
@@ -357,6 +377,7 @@ void Recordset::Update() {
     }
     checkInjectedFailure(d, sql);
     try {
+        ImSqlite zeit;
         SQLite::Statement st(*d.db, sql.toStdString());
         int k = 1;
         for (const QVariant& v : values) bindValue(st, k++, v);
@@ -384,6 +405,9 @@ void Recordset::Update() {
     m_editing = false;
     m_newRow = false;
 }
+
+Statistik GetStatistik() { return g_statistik; }
+void ResetStatistik() { g_statistik = Statistik{}; }
 
 namespace testing {
 void InjectFailures(Connection& con, int n, std::int32_t lngNumber, const QString& strMatch) {
@@ -482,6 +506,7 @@ void runStored(ADODB::Command& cmd, const QVariantList& params, ADODB::Recordset
     const QString key = cmd.CommandText.trimmed().toLower();
     checkInjectedFailure(d, cmd.CommandText);
     try {
+        ImSqlite zeit;
         auto it = d.storedQueries.find(key);
         std::shared_ptr<SQLite::Statement> st;
         if (it == d.storedQueries.end()) {

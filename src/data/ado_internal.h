@@ -21,6 +21,17 @@ struct ADODB::Connection::Impl {
     QString failMatch; ///< only statements containing this text fail (empty: every statement)
 };
 
+namespace ADODB {
+/// What the database layer did since the last reset: statements run and the time spent inside SQLite
+/// (preparing and stepping), for the benchmarks.
+struct Statistik {
+    std::int64_t lngAnweisungen = 0;
+    std::int64_t lngNanosekunden = 0;
+};
+Statistik GetStatistik();
+void ResetStatistik();
+} // namespace ADODB
+
 namespace ADODB::testing {
 /// Makes the next n statements on con whose SQL contains strMatch (empty: any) fail with lngNumber.
 void InjectFailures(Connection& con, int n, std::int32_t lngNumber, const QString& strMatch = QString());

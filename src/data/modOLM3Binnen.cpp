@@ -22,6 +22,7 @@ IOLM3Cfg* objOLM3Cfg = nullptr;
 IOLM3KWS* objOLM3KWS = nullptr;
 IOLM3TGF* objOLM3TGF = nullptr;
 std::int16_t intKatalogNr = -1;
+QString strDruckPdf;
 
 bool IsKatalogOffen() { return conBinnenDatabase && conBinnenDatabase->IsOpen(); }
 

@@ -27,6 +27,8 @@ extern IOLM3Cfg* objOLM3Cfg;
 extern IOLM3KWS* objOLM3KWS;
 extern IOLM3TGF* objOLM3TGF;
 extern std::int16_t intKatalogNr; ///< number of the open catalogue, -1 when none is configured
+/// Where the component prints: a PDF file, or empty for the system's printer.
+extern QString strDruckPdf;
 
 /// True when the catalogue connection is open.
 bool IsKatalogOffen();

@@ -1,5 +1,6 @@
 // The command-line tool's holiday list and lock wait, run as a user runs them.
 
+#include "support/clirunner.h"
 #include "support/fixtures.h"
 
 #include <QJsonArray>
@@ -8,40 +9,15 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 
+using olm3test::CliRun;
+using olm3test::ExpectOneErrorLine;
+
 namespace {
-
-struct Lauf {
-    int exitCode = -1;
-    QByteArray out, err;
-};
-
-Lauf run(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(OLM3_CLI), args);
-    Lauf l;
-    if (!p.waitForFinished(60000)) {
-        ADD_FAILURE() << "the tool did not finish";
-        p.kill();
-        p.waitForFinished();
-        return l;
-    }
-    l.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    l.out = p.readAllStandardOutput();
-    l.err = p.readAllStandardError();
-    return l;
-}
-
-void expectOneErrorLine(const Lauf& l) {
-    EXPECT_NE(l.exitCode, 0);
-    EXPECT_GT(l.exitCode, 0) << "a crash is no answer";
-    EXPECT_TRUE(l.out.isEmpty()) << l.out.toStdString();
-    EXPECT_EQ(l.err.count('\n'), 1) << l.err.toStdString();
-}
-
+CliRun run(const QStringList& args) { return olm3test::RunCli(args); }
 } // namespace
 
 TEST(CliHolidays, JsonListsEveryDayInCalendarOrder) {
-    const Lauf l = run({QStringLiteral("holidays"), QStringLiteral("2008"), QStringLiteral("--json")});
+    const CliRun l = run({QStringLiteral("holidays"), QStringLiteral("2008"), QStringLiteral("--json")});
     ASSERT_EQ(l.exitCode, 0) << l.err.toStdString();
     const QJsonArray a = QJsonDocument::fromJson(l.out).array();
     ASSERT_EQ(a.size(), 20);
@@ -50,17 +26,17 @@ TEST(CliHolidays, JsonListsEveryDayInCalendarOrder) {
     EXPECT_EQ(a[6].toObject(), (QJsonObject{{"code", "HF"}, {"date", "2008-05-01"}}));
     EXPECT_EQ(a[19].toObject(), (QJsonObject{{"code", "Silv"}, {"date", "2008-12-31"}}));
 
-    const Lauf text = run({QStringLiteral("holidays"), QStringLiteral("2008")});
+    const CliRun text = run({QStringLiteral("holidays"), QStringLiteral("2008")});
     ASSERT_EQ(text.exitCode, 0);
     EXPECT_TRUE(text.out.startsWith("2008-01-01 NJ\n2008-01-06 DK\n")) << text.out.toStdString();
 }
 
 TEST(CliHolidays, BadYearsAreRefused) {
-    expectOneErrorLine(run({QStringLiteral("holidays")}));
-    expectOneErrorLine(run({QStringLiteral("holidays"), QStringLiteral("zweitausend")}));
-    expectOneErrorLine(run({QStringLiteral("holidays"), QStringLiteral("0")}));
-    expectOneErrorLine(run({QStringLiteral("holidays"), QStringLiteral("2008"), QStringLiteral("2009")}));
-    const Lauf help = run({QStringLiteral("holidays"), QStringLiteral("--help")});
+    ExpectOneErrorLine(run({QStringLiteral("holidays")}));
+    ExpectOneErrorLine(run({QStringLiteral("holidays"), QStringLiteral("zweitausend")}));
+    ExpectOneErrorLine(run({QStringLiteral("holidays"), QStringLiteral("0")}));
+    ExpectOneErrorLine(run({QStringLiteral("holidays"), QStringLiteral("2008"), QStringLiteral("2009")}));
+    const CliRun help = run({QStringLiteral("holidays"), QStringLiteral("--help")});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_FALSE(help.out.isEmpty());
 }
@@ -74,7 +50,7 @@ TEST(CliLockWait, JsonAnswerAndBadArguments) {
                     lock, QStringLiteral("--at"), atTime, QStringLiteral("--json")});
     };
     // Window 06:00-20:00, arrival 21:00: 3 h to midnight and 6 h to opening.
-    Lauf l = wait(QStringLiteral("10"), QStringLiteral("2008-03-12 21:00"));
+    CliRun l = wait(QStringLiteral("10"), QStringLiteral("2008-03-12 21:00"));
     ASSERT_EQ(l.exitCode, 0) << l.err.toStdString();
     EXPECT_EQ(QJsonDocument::fromJson(l.out).object(),
               (QJsonObject{{"result", true}, {"dblWartezeit", 9.0}, {"strNB", ""}, {"strSR", ""}}));
@@ -87,15 +63,15 @@ TEST(CliLockWait, JsonAnswerAndBadArguments) {
     EXPECT_EQ(l.exitCode, 1);
     EXPECT_EQ(QJsonDocument::fromJson(l.out).object().value("result"), QJsonValue(false));
 
-    expectOneErrorLine(wait(QStringLiteral("zehn"), QStringLiteral("2008-03-12 21:00")));
-    expectOneErrorLine(wait(QStringLiteral("10"), QStringLiteral("12.03.2008 21:00")));
-    expectOneErrorLine(wait(QStringLiteral("10"), QStringLiteral("2008-02-30 21:00")));
-    expectOneErrorLine(run({QStringLiteral("lock-wait"), QStringLiteral("--catalogue"), cat,
+    ExpectOneErrorLine(wait(QStringLiteral("zehn"), QStringLiteral("2008-03-12 21:00")));
+    ExpectOneErrorLine(wait(QStringLiteral("10"), QStringLiteral("12.03.2008 21:00")));
+    ExpectOneErrorLine(wait(QStringLiteral("10"), QStringLiteral("2008-02-30 21:00")));
+    ExpectOneErrorLine(run({QStringLiteral("lock-wait"), QStringLiteral("--catalogue"), cat,
                             QStringLiteral("--at"), QStringLiteral("2008-03-12 21:00")}));
-    expectOneErrorLine(run({QStringLiteral("lock-wait"), QStringLiteral("--catalogue"),
+    ExpectOneErrorLine(run({QStringLiteral("lock-wait"), QStringLiteral("--catalogue"),
                             dir.file("fehlt.sqlite"), QStringLiteral("--lock"), QStringLiteral("10"),
                             QStringLiteral("--at"), QStringLiteral("2008-03-12 21:00")}));
-    const Lauf help = run({QStringLiteral("lock-wait"), QStringLiteral("--help")});
+    const CliRun help = run({QStringLiteral("lock-wait"), QStringLiteral("--help")});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.contains("--at")) << help.out.toStdString();
 }

@@ -1,0 +1,21 @@
+#pragma once
+// Runs the command-line tool as a user does and keeps what it printed.
+
+#include <QByteArray>
+#include <QJsonDocument>
+#include <QStringList>
+
+namespace olm3test {
+
+struct CliRun {
+    int exitCode = -1; ///< -1 when the tool crashed or did not finish
+    QByteArray out, err;
+    QJsonDocument json() const { return QJsonDocument::fromJson(out); }
+};
+
+/// Runs the tool with these arguments (at most a minute).
+CliRun RunCli(const QStringList& args);
+/// The tool refused: an exit code above 0, nothing on stdout, exactly one line on stderr.
+void ExpectOneErrorLine(const CliRun& run);
+
+} // namespace olm3test

@@ -1,0 +1,102 @@
+// The command-line tool on a catalogue: nearest point, position, building a catalogue, expanding legs.
+
+#include "support/clirunner.h"
+#include "support/fixtures.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <gtest/gtest.h>
+
+using olm3test::ExpectOneErrorLine;
+using olm3test::RunCli;
+
+namespace {
+class Cli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        katalog = olm3test::MakeCatalogueFromFixtures(dir, QStringLiteral("1_K.sqlite"), {QStringLiteral("mini")});
+    }
+    olm3test::TempDir dir;
+    QString katalog;
+};
+} // namespace
+
+TEST_F(Cli, NearestAndPositionAnswerInJson) {
+    auto r = RunCli({"nearest", "--catalogue", katalog, "13.031", "52.501", "--json"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QJsonObject o = r.json().object();
+    EXPECT_EQ(o.keys(), (QStringList{"dblAmtlKM", "dblBg", "dblEntfernung", "dblLg", "dblTiefe", "dblVMax", "found",
+                                     "lngBinnenID", "lngPunkteID", "strBinnenBez"}));
+    EXPECT_EQ(o["lngPunkteID"].toInt(), 104);
+    EXPECT_EQ(o["strBinnenBez"].toString(), QStringLiteral("Havel-Test"));
+
+    r = RunCli({"nearest", "--catalogue", katalog, "--radius", "0.5", "-13.0", "52.5", "--json"});
+    EXPECT_EQ(r.exitCode, 1) << "nothing within half a mile of 13° West";
+    EXPECT_EQ(r.json().object()["found"].toBool(), false);
+
+    r = RunCli({"position", "--catalogue", katalog, "104", "--besondere", "--json"});
+    ASSERT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.json().object(), (QJsonObject{{"found", true}, {"dblLg", 13.03}, {"dblBg", 52.5}}));
+    r = RunCli({"position", "--catalogue", katalog, "101", "--besondere"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, QByteArray("found: false\n"));
+}
+
+TEST_F(Cli, BadArgumentsAndCataloguesGiveOneClearLine) {
+    ExpectOneErrorLine(RunCli({"nearest", "--catalogue", katalog, "13.0"}));
+    ExpectOneErrorLine(RunCli({"nearest", "--catalogue", katalog, "ost", "52.5"}));
+    ExpectOneErrorLine(RunCli({"nearest", "13.0", "52.5"}));
+    ExpectOneErrorLine(RunCli({"nearest", "--catalogue", dir.file("fehlt.sqlite"), "13.0", "52.5"}));
+    const QString routes = olm3test::MakeRoutesDatabase(dir);
+    ExpectOneErrorLine(RunCli({"position", "--catalogue", routes, "104"}));
+    ExpectOneErrorLine(RunCli({"position", "--catalogue", katalog, "hundert"}));
+    ExpectOneErrorLine(RunCli({"gibtsnicht"}));
+    const auto help = RunCli({"nearest", "--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.contains("--radius"));
+}
+
+TEST_F(Cli, BuildCatalogueFromDataAndRefuseToOverwrite) {
+    QFile data(dir.file("data.sql"));
+    ASSERT_TRUE(data.open(QIODevice::WriteOnly));
+    data.write(olm3test::FixtureSql("mini").toUtf8());
+    data.close();
+    const QString out = dir.file("2_Neu.sqlite");
+    auto r = RunCli({"build-catalogue", "--out", out, data.fileName()});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(RunCli({"position", "--catalogue", out, "110"}).exitCode, 0);
+    ExpectOneErrorLine(RunCli({"build-catalogue", "--out", out, data.fileName()}));
+
+    QFile broken(dir.file("kaputt.sql"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("INSERT INTO GibtEsNicht VALUES (1);");
+    broken.close();
+    ExpectOneErrorLine(RunCli({"build-catalogue", "--out", dir.file("3_X.sqlite"), broken.fileName()}));
+    EXPECT_FALSE(QFile::exists(dir.file("3_X.sqlite"))) << "a failed build leaves no half catalogue";
+}
+
+TEST_F(Cli, ExpandGivesTheDetailedRouteWithAllFields) {
+    auto r = RunCli({"expand", "--catalogue", katalog, "--start", "2008-06-02 19:45", "--speed", "6", "--json", "101:105",
+                     "105:201", "201:204"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QJsonObject o = r.json().object();
+    EXPECT_TRUE(o["result"].toBool());
+    const QJsonArray rows = o["rows"].toArray();
+    ASSERT_EQ(rows.size(), 6);
+    EXPECT_EQ(rows[0].toObject().size(), 28);
+    EXPECT_EQ(rows[2].toObject()["lngPunkteID"].toInt(), 104);
+    EXPECT_EQ(rows[2].toObject()["datZeitAn"].toString(), QStringLiteral("2008-06-02T20:21:00"));
+    EXPECT_NEAR(rows[2].toObject()["dblWartezeit"].toDouble(), 9.65, 1e-9);
+    EXPECT_DOUBLE_EQ(o["dblStrecke"].toDouble(), 7.0);
+    // Lock 202 (on request, 08:00-18:00) is reached at 06:35 the next morning: 85 minutes more.
+    EXPECT_NEAR(o["dblSummeWartezeit"].toDouble(), 9.65 + 85.0 / 60, 1e-9);
+
+    r = RunCli({"expand", "--catalogue", katalog, "--start", "2008-06-02 10:00", "--speed", "6", "101:110"});
+    ASSERT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.out.contains("Schleuse")) << r.out.toStdString();
+
+    ExpectOneErrorLine(RunCli({"expand", "--catalogue", katalog, "--start", "gestern", "--speed", "6", "101:110"}));
+    ExpectOneErrorLine(RunCli({"expand", "--catalogue", katalog, "--start", "2008-06-02 10:00", "--speed", "0", "101:110"}));
+    ExpectOneErrorLine(RunCli({"expand", "--catalogue", katalog, "--start", "2008-06-02 10:00", "--speed", "6", "101-110"}));
+}

@@ -1,0 +1,64 @@
+// The expand command: legs (from:to) expanded into the detailed, timed route as the component does it
+// for the host's optimiser.
+
+#include "cli.h"
+#include "routejson.h"
+
+#include "component/iniconfig.h"
+#include "olm3binnen/clsOLM3Binnen.h"
+
+namespace cli {
+
+const QCommandLineOption& startOption() {
+    static const QCommandLineOption o(QStringLiteral("start"), Text(9080), QStringLiteral("ZEIT"));
+    return o;
+}
+const QCommandLineOption& speedOption() {
+    static const QCommandLineOption o(QStringLiteral("speed"), Text(9081), QStringLiteral("KMH"));
+    return o;
+}
+
+bool ReadStartAndSpeed(const QCommandLineParser& p, QDateTime& start, double& speed, int* exitCode) {
+    if (!p.isSet(startOption()) || !ParseZeit(p.value(startOption()), start)) {
+        *exitCode = Fail(Text(9082, {p.value(startOption())}));
+        return false;
+    }
+    if (!p.isSet(speedOption()) || !Number(p.value(speedOption()), QStringLiteral("--speed"), speed) || speed <= 0) {
+        *exitCode = Fail(Text(9083, {p.value(speedOption())}));
+        return false;
+    }
+    return true;
+}
+
+int RunExpand(const QStringList& args) {
+    QCommandLineParser p;
+    p.addOption(catalogueOption());
+    p.addOption(jsonOption());
+    p.addOption(startOption());
+    p.addOption(speedOption());
+    p.addPositionalArgument(QStringLiteral("VON:NACH"), Text(9084), QStringLiteral("VON:NACH [VON:NACH ...]"));
+    int code = 0;
+    if (!Parse(p, args, Text(9070), &code, {QStringLiteral("catalogue"), QStringLiteral("start"), QStringLiteral("speed")}))
+        return code;
+    QDateTime start;
+    double speed = 0;
+    if (!ReadStartAndSpeed(p, start, speed, &code)) return code;
+    if (p.positionalArguments().isEmpty()) return Fail(Text(9085));
+    std::vector<std::int32_t> von, nach;
+    for (const QString& leg : p.positionalArguments()) {
+        const QStringList parts = leg.split(QLatin1Char(':'));
+        bool ok1 = false, ok2 = false;
+        if (parts.size() == 2) {
+            von.push_back(parts[0].toInt(&ok1));
+            nach.push_back(parts[1].toInt(&ok2));
+        }
+        if (!ok1 || !ok2) return Fail(Text(9086, {leg}));
+    }
+    olm3::IniConfig cfg;
+    clsOLM3Binnen olm;
+    if (!openCatalogue(p, cfg, olm, &code)) return code;
+    cfg.SetMarschgeschwindigkeit(speed);
+    return ExpandAndPrint(olm, von, nach, start, p.isSet(jsonOption()));
+}
+
+} // namespace cli
