@@ -152,6 +152,8 @@ TEST_F(DetailedRoute, AtAJunctionTheContinuationTakesThePlaceOfTheJunctionRow) {
     // It carries on the distance, time and number of the junction row it replaced.
     EXPECT_DOUBLE_EQ(junction.dblStrecke, 4.0);
     EXPECT_EQ(junction.lngNumGrob, 2);
+    EXPECT_EQ(junction.lngAnzahlSchleusen, 1) << "lock 104 was passed on the way to the junction";
+    EXPECT_EQ(junction.lngAnzahlBruecken, 1);
     EXPECT_EQ(junction.datZeitAn, at(2008, 6, 2, 11, 1));
     EXPECT_DOUBLE_EQ(row(5).dblStrecke, 7.0);
     EXPECT_EQ(row(5).lngNumGrob, 3);

@@ -124,6 +124,11 @@ bool GetDetailsRouteOptimiert(RouteDetails& route, const QDateTime& datStartZeit
                     ersetzt = *last;
                     --count;
                     last = &ersetzt;
+                    // The locks and bridges counted up to the replaced route point were passed on the way here.
+                    if (ersetzt.blnPunktRouteGrob) {
+                        anzahlSchleusen += ersetzt.lngAnzahlSchleusen;
+                        anzahlBruecken += ersetzt.lngAnzahlBruecken;
+                    }
                 }
                 const typRouteOptimiert* vorher = route.LastRow(); // the row before this one in the route
                 typRouteOptimiert& row = rows[static_cast<size_t>(count)];
