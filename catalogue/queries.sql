@@ -4,34 +4,92 @@
 
 -- Nearest points to a position. ?1 longitude, ?2 latitude (decimal degrees), ?3 capture radius in
 -- nautical miles. DL2_sm is the squared distance in nautical miles (plane approximation: a minute of
--- latitude is one mile, a minute of longitude cos(latitude) miles). The spatial index is searched in
--- growing squares until one holds a point; the rows come from a square large enough to hold the nearest
--- point, within the radius, nearest first.
+-- latitude is one mile, a minute of longitude cos(latitude) miles). The rows are points within the radius,
+-- nearest first (equal distances by PunkteID); the nearest point within the radius is always the first row,
+-- further rows are those no farther than a bound found on the way.
+-- The spatial index only answers "is there a point in this box" cheaply, so the distance is narrowed down
+-- with such questions before any point is read, and the cost stays small far from the network too:
+--   quadrat  squares around the position, doubled from 0.05 nm until one holds a point, then (above
+--            0.5 nm) halved between the last empty and the first full one to about 1/1000 of its size;
+--            e is the answer for size s, lo/hi the empty/full sizes known so far;
+--   nah      the exact distance of the nearest point in that square: an upper bound of the answer;
+--   kreis    above 1 nm that bound is halved further with discs, each covered by the 16 strips of
+--            streifen, using the index''s own (float) coordinates;
+--   fang     the bound (plus 0.01 nm for the float coordinates), at most the radius;
+-- and then only the points inside the bound are read: through one square up to 1 nm, else through the
+-- strips. The strips cut the bound''s disc at sin(k * pi / 16); each point counts in one strip only.
 INSERT INTO Abfragen (Name, SqlText) VALUES ('V_PunkteEntfernung', '
 WITH RECURSIVE
   arg(lg, bg, r, kx) AS (SELECT ?1, ?2, ?3, 60.0 * max(cos(radians(?2)), 0.01)),
-  ring(s) AS (
-    SELECT min(0.05, r) FROM arg
+  quadrat(n, lo, hi, s, e) AS (
+    SELECT 0, 0.0, NULL, min(0.05, r), NULL FROM arg WHERE r > 0
     UNION ALL
-    SELECT min(s * 4, (SELECT r FROM arg)) FROM ring WHERE s < (SELECT r FROM arg)),
-  hit(s) AS (
-    SELECT min(ring.s) FROM ring, arg
-     WHERE EXISTS (SELECT 1 FROM Punkte_RTree t
-                    WHERE t.MinLg <= arg.lg + ring.s / arg.kx AND t.MaxLg >= arg.lg - ring.s / arg.kx
-                      AND t.MinBg <= arg.bg + ring.s / 60.0 AND t.MaxBg >= arg.bg - ring.s / 60.0)),
-  cand(PunkteID) AS (
-    SELECT t.PunkteID FROM Punkte_RTree t, arg, hit
-     WHERE hit.s IS NOT NULL
-       AND t.MinLg <= arg.lg + 1.5 * hit.s / arg.kx AND t.MaxLg >= arg.lg - 1.5 * hit.s / arg.kx
-       AND t.MinBg <= arg.bg + 1.5 * hit.s / 60.0 AND t.MaxBg >= arg.bg - 1.5 * hit.s / 60.0)
+    SELECT n + 1, CASE WHEN e = 0 THEN s ELSE lo END, CASE WHEN e THEN s ELSE hi END,
+           CASE WHEN e IS NULL THEN s WHEN e THEN (lo + s) / 2 WHEN hi IS NULL THEN min(2 * s, arg.r)
+                ELSE (s + hi) / 2 END,
+           CASE WHEN e IS NULL THEN EXISTS (
+                  SELECT 1 FROM Punkte_RTree t
+                   WHERE t.MinLg <= arg.lg + s / arg.kx AND t.MaxLg >= arg.lg - s / arg.kx
+                     AND t.MinBg <= arg.bg + s / 60.0 AND t.MaxBg >= arg.bg - s / 60.0) END
+      FROM quadrat, arg
+     WHERE n < 200
+       AND CASE WHEN e IS NULL THEN 1
+                WHEN e THEN s > 0.5 AND s - lo > 0.01 + s / 1024
+                WHEN hi IS NULL THEN s < arg.r
+                ELSE hi > 0.5 AND hi - s > 0.01 + hi / 1024 END),
+  nah(lo, d2) AS (
+    SELECT q.lo, min(((p.LgDez - arg.lg) * arg.kx) * ((p.LgDez - arg.lg) * arg.kx)
+                     + ((p.BgDez - arg.bg) * 60.0) * ((p.BgDez - arg.bg) * 60.0))
+      FROM (SELECT max(CASE WHEN e = 0 THEN s ELSE lo END) AS lo, min(CASE WHEN e THEN s ELSE hi END) AS hi
+              FROM quadrat) q
+           CROSS JOIN arg CROSS JOIN Punkte_RTree t CROSS JOIN Punkte p
+     WHERE t.MinLg <= arg.lg + q.hi / arg.kx AND t.MaxLg >= arg.lg - q.hi / arg.kx
+       AND t.MinBg <= arg.bg + q.hi / 60.0 AND t.MaxBg >= arg.bg - q.hi / 60.0
+       AND p.PunkteID = t.PunkteID),
+  streifen(art, y0, y1, x) AS (VALUES
+    (0, -1.0, 1.0, 1.0),
+    (1, 0.000000000, 0.195090322, 1.000000000), (1, -0.195090322, 0.000000000, 1.000000000),
+    (1, 0.195090322, 0.382683432, 0.980785281), (1, -0.382683432, -0.195090322, 0.980785281),
+    (1, 0.382683432, 0.555570233, 0.923879533), (1, -0.555570233, -0.382683432, 0.923879533),
+    (1, 0.555570233, 0.707106781, 0.831469613), (1, -0.707106781, -0.555570233, 0.831469613),
+    (1, 0.707106781, 0.831469612, 0.707106782), (1, -0.831469612, -0.707106781, 0.707106782),
+    (1, 0.831469612, 0.923879533, 0.555570234), (1, -0.923879533, -0.831469612, 0.555570234),
+    (1, 0.923879533, 0.980785280, 0.382683432), (1, -0.980785280, -0.923879533, 0.382683432),
+    (1, 0.980785280, 1.000000000, 0.195090325), (1, -1.000000000, -0.980785280, 0.195090325)),
+  kreis(n, lo, hi, s, e) AS (
+    SELECT 0, lo, sqrt(d2), (lo + sqrt(d2)) / 2, NULL FROM nah WHERE d2 > 1.0
+    UNION ALL
+    SELECT n + 1, CASE WHEN e = 0 THEN s ELSE lo END, CASE WHEN e THEN s ELSE hi END,
+           CASE WHEN e IS NULL THEN s WHEN e THEN (lo + s) / 2 ELSE (s + hi) / 2 END,
+           CASE WHEN e IS NULL THEN EXISTS (
+                  SELECT 1 FROM streifen z, Punkte_RTree t
+                   WHERE +z.art = 1
+                     AND t.MinBg <= arg.bg + s * z.y1 / 60.0 AND t.MaxBg >= arg.bg + s * z.y0 / 60.0
+                     AND t.MinLg <= arg.lg + s * z.x / arg.kx AND t.MaxLg >= arg.lg - s * z.x / arg.kx
+                     AND ((t.MinLg - arg.lg) * arg.kx) * ((t.MinLg - arg.lg) * arg.kx)
+                         + ((t.MinBg - arg.bg) * 60.0) * ((t.MinBg - arg.bg) * 60.0) <= s * s) END
+      FROM kreis, arg
+     WHERE n < 100 AND (e IS NULL OR CASE WHEN e THEN s - lo ELSE hi - s END > 0.01 + s / 256)),
+  fang(q, rho) AS (
+    SELECT q, sqrt(q) + 1e-6 FROM (
+      SELECT min(nah.d2, arg.r * arg.r, coalesce((k.hi + 0.01) * (k.hi + 0.01), nah.d2)) AS q
+        FROM nah, arg, (SELECT min(CASE WHEN e THEN s ELSE hi END) AS hi FROM kreis) k
+       WHERE nah.d2 IS NOT NULL) LIMIT 1)
 SELECT p.BinnenID, b.Bezeichnung AS BinnenBez, p.PunkteID, p.LgDez AS LGDez, p.BgDez AS BGDez,
        ((p.LgDez - arg.lg) * arg.kx) * ((p.LgDez - arg.lg) * arg.kx)
          + ((p.BgDez - arg.bg) * 60.0) * ((p.BgDez - arg.bg) * 60.0) AS DL2_sm,
        p.DokuKM AS DokuKm, coalesce(p.Vmax, b.Vmax) AS Vmax, p.Tauchtiefe
-  FROM cand
-  JOIN Punkte p ON p.PunkteID = cand.PunkteID
-  JOIN Binnen b ON b.BinnenID = p.BinnenID, arg
- WHERE DL2_sm <= arg.r * arg.r
+  FROM fang CROSS JOIN arg CROSS JOIN streifen z CROSS JOIN Punkte_RTree t CROSS JOIN Punkte p
+       CROSS JOIN Binnen b
+ WHERE +z.art = (fang.q > 1.0)
+   AND t.MinBg <= arg.bg + fang.rho * z.y1 / 60.0 + 1e-9 AND t.MaxBg >= arg.bg + fang.rho * z.y0 / 60.0 - 1e-9
+   AND t.MinLg <= arg.lg + fang.rho * z.x / arg.kx + 1e-9 AND t.MaxLg >= arg.lg - fang.rho * z.x / arg.kx - 1e-9
+   AND ((t.MinLg - arg.lg) * arg.kx) * ((t.MinLg - arg.lg) * arg.kx)
+       + ((t.MinBg - arg.bg) * 60.0) * ((t.MinBg - arg.bg) * 60.0) <= (fang.rho + 0.01) * (fang.rho + 0.01)
+   AND p.PunkteID = t.PunkteID
+   AND (p.BgDez - arg.bg) * 60.0 >= fang.rho * z.y0 AND (p.BgDez - arg.bg) * 60.0 < fang.rho * z.y1
+   AND DL2_sm <= fang.q
+   AND b.BinnenID = p.BinnenID
  ORDER BY DL2_sm, p.PunkteID
 ');
 

@@ -52,7 +52,7 @@ SUMMER = ("2000-04-01", "2000-10-31")
 WINTER = ("2000-11-01", "2000-03-31")
 WHOLE_YEAR = ("2000-01-01", "2000-12-31")
 
-SPACING_KM = 0.5          # regular points at every half official kilometre
+SPACING_KM = 0.5          # regular points at every half official kilometre, unless a catalogue says otherwise
 MAX_OFF_LINE_KM = 0.25    # an object further from its waterway is a mistake in the description
 MIN_GAP_KM = 0.005        # two special points closer than this along a waterway are a mistake
 NEAR_SPECIAL_KM = 0.05    # a regular point this close to a special point is left out
@@ -169,8 +169,9 @@ class Waterway:
 
 
 class Catalogue:
-    def __init__(self, katalog):
+    def __init__(self, katalog, spacing_km=SPACING_KM):
         self.katalog = katalog          # list of (Schluessel, Wert)
+        self.spacing = spacing_km       # regular points at every this many official kilometres
         self.waterways = []
         self.junctions = []             # (lon, lat, [waterway ids])
         self.objects = []               # dicts with typ, ww, lon, lat, key, fields
@@ -200,9 +201,10 @@ class Catalogue:
         return o
 
     def lock(self, ww, lon, lat, name, *, kammern, laenge, breite, hub, zeit, bl, styp, tel, ukw,
-             info, tel2=None, srid=None, hours=(), holidays=(), retired=None):
+             info, tel2=None, srid=None, hours=(), holidays=(), retired=None, bild1=None, bild2=None):
         """A lock. hours: (season, week(...), nb, sonderregelung) rows; holidays: dicts for SBZ_Feiertage."""
         fields = dict(Bezeichnung=name, InfoText=info, Telefon1=tel, Telefon2=tel2, UKWKanal=ukw,
+                      Bild1=bild1, Bild2=bild2,
                       AnzahlKammern=kammern, Laenge=laenge, Breite=breite, HubHoeheMax=hub,
                       Durchgangszeit=zeit, STypenID=styp, SRID=srid, BL=bl)
         extra = []
@@ -216,13 +218,16 @@ class Catalogue:
         return o
 
     def bridge(self, ww, lon, lat, name, *, hoehe, breite, kategorie="feste Brücke", zeit=0.0, info=None,
-               tel=None, ukw=None):
+               tel=None, ukw=None, bild1=None, bild2=None):
         fields = dict(Bezeichnung=name, InfoText=info, Telefon1=tel, UKWKanal=ukw, Kategorie=kategorie,
+                      Bild1=bild1, Bild2=bild2,
                       DurchBreite=breite, DurchfHoehe=hoehe, Durchgangszeit=zeit)
         return self._object("B", ww, lon, lat, "B:" + name, fields)
 
-    def harbour(self, ww, lon, lat, name, *, info, tel=None, ukw=None, fuel=None, flags=()):
-        fields = dict(Bezeichnung=name, InfoText=info, Telefon1=tel, UKWKanal=ukw)
+    def harbour(self, ww, lon, lat, name, *, info, tel=None, ukw=None, fuel=None, flags=(), tel2=None,
+                bild1=None, bild2=None, plan=None):
+        fields = dict(Bezeichnung=name, InfoText=info, Telefon1=tel, Telefon2=tel2, UKWKanal=ukw,
+                      Bild1=bild1, Bild2=bild2, Plan=plan)
         for f in HARBOUR_FLAGS:
             fields[f] = 1 if f in flags else 0
         for f in flags:
@@ -232,9 +237,10 @@ class Catalogue:
         o["fuel"] = fuel
         return o
 
-    def fuel(self, ww, lon, lat, name, *, info, benzin, diesel, anland=0, weg=None, tel=None, ukw=None):
+    def fuel(self, ww, lon, lat, name, *, info, benzin, diesel, anland=0, weg=None, tel=None, ukw=None,
+             bild1=None, bild2=None):
         fields = dict(Bezeichnung=name, InfoText=info, Telefon1=tel, UKWKanal=ukw, AnLand=anland,
-                      Benzin=benzin, Diesel=diesel, Wegbeschreibung=weg)
+                      Benzin=benzin, Diesel=diesel, Wegbeschreibung=weg, Bild1=bild1, Bild2=bild2)
         return self._object("T", ww, lon, lat, "T:" + name, fields)
 
     def berth(self, ww, lon, lat, name, *, info, sportboote=1):
@@ -243,6 +249,16 @@ class Catalogue:
 
     def weir(self, ww, lon, lat, name, *, info):
         return self._object("W", ww, lon, lat, "W:" + name, dict(Bezeichnung=name, InfoText=info))
+
+    def pictures(self):
+        """The picture file names the objects refer to (Bild1, Bild2, Plan), sorted."""
+        names = set()
+        for o in self.objects:
+            for f in [o["fields"]] + o["extra"]:
+                for c in ("Bild1", "Bild2", "Plan"):
+                    if f.get(c):
+                        names.add(f[c])
+        return sorted(names)
 
     # --- building ---------------------------------------------------------------------------------
 
@@ -268,9 +284,9 @@ class Catalogue:
 
             regular = []
             lo, hi = sorted((w.doku_km(0.0), w.doku_km(w.length)))
-            m = math.ceil(lo / SPACING_KM - 1e-9)
-            while m * SPACING_KM <= hi + 1e-9:
-                doku = round(m * SPACING_KM, 3)
+            m = math.ceil(lo / self.spacing - 1e-9)
+            while m * self.spacing <= hi + 1e-9:
+                doku = round(m * self.spacing, 3)
                 s = (doku - w.km0) / w.kmdir
                 s = min(max(s, 0.0), w.length)
                 regular.append((s, doku))

@@ -1,9 +1,36 @@
 // The facade members that open the component's windows.
 
+#include "browser/frmBinneninfo.h"
 #include "component/clsOLM3BinnenState.h"
+#include "component/frmKatalog.h"
+#include "data/modOLM3Binnen.h"
 #include "olm3binnen/clsOLM3Binnen.h"
+#include "planning/frmRoutenPlanung.h"
 #include "routing/frmRoutenOptimiererBericht.h"
 #include "ui/messagebox.h"
+
+#include <memory>
+
+namespace {
+/// Marks the route planning window while RoutenPlanung fills it or shows it modally.
+const char* const kInArbeit = "olm3InArbeit";
+
+/// Loads the information browser, prepares it for the position and shows it modally; the caller reads it
+/// and lets it go.
+std::unique_ptr<frmBinneninfo> zeigeBinneninfo(clsOLM3Binnen& olm, bool blnPos, double dblLg, double dblBg,
+                                               bool blnAllowRefBack, bool blnPlanungsModus, bool blnStartWithRoute) {
+    clsOLM3BinnenState& d = olm.state();
+    auto frm = std::make_unique<frmBinneninfo>();
+    frm->Init(&olm);
+    std::vector<typRouteOptimiert> route;
+    RouteOptimiertSummen summen;
+    bool blnRouteOptimiert = olm.GetRouteOptimiert(route, summen);
+    frm->Init_Position(blnPos, dblLg, dblBg, blnAllowRefBack, blnRouteOptimiert, d.strTypFilter, blnPlanungsModus,
+                       route, d.StartZeit, d.blnBreakOptimierer, blnStartWithRoute);
+    olm3ui::ExecModal(frm.get());
+    return frm;
+}
+} // namespace
 
 void clsOLM3Binnen::RoutenOptimiererReport(bool blnPrintOnly) {
     if (d->frmBericht) delete d->frmBericht.data();
@@ -19,4 +46,77 @@ void clsOLM3Binnen::RoutenOptimiererReport(bool blnPrintOnly) {
     }
     olm3ui::ExecModal(frm);
     delete frm;
+}
+
+bool clsOLM3Binnen::BinneninfoRoutenPlanung(std::int32_t& lngPunkteID) {
+    // From route planning: the stored planning position, hand-back allowed, no route view.
+    auto frm = zeigeBinneninfo(*this, d->blnValidInit, d->dblLgInit, d->dblBgInit, true, true, false);
+    frm->Get_PunkteID(lngPunkteID);
+    frm->Get_Selection(d->strTypFilter);
+    return false;
+}
+
+bool clsOLM3Binnen::Binneninfo(bool& blnPos, double& dblInitLg, double& dblInitBg, bool blnAllowRefBack,
+                               bool blnStartWithRoute) {
+    auto frm = zeigeBinneninfo(*this, blnPos, dblInitLg, dblInitBg, blnAllowRefBack, false, blnStartWithRoute);
+    frm->Get_Position(blnPos, dblInitLg, dblInitBg);
+    frm->Get_Selection(d->strTypFilter);
+    return false;
+}
+
+bool clsOLM3Binnen::RoutenPlanung(double& dblLgInit, double& dblBgInit, bool& blnValidInit, bool blnNeuZeichnen,
+                                  bool blnPrintOnly) {
+    d->blnBreakOptimierer = false;
+    if (!blnPrintOnly) {
+        d->dblLgInit = dblLgInit;
+        d->dblBgInit = dblBgInit;
+        d->blnValidInit = blnValidInit;
+    }
+    // A window still loaded from a print-only call gives way to the new one.
+    RoutenPlanungAus();
+    auto* frm = new frmRoutenPlanung();
+    frm->setProperty(kInArbeit, true);
+    d->frmRoutenPlanung = frm;
+    frm->Init(d->alngRouteGeplant, this, blnNeuZeichnen);
+    // The host may unload the window from an event the window raises, even while it is being filled.
+    const bool entladen = d->frmRoutenPlanung != frm;
+    if (blnPrintOnly && !entladen) {
+        frm->setProperty(kInArbeit, false);
+        return false;
+    }
+    if (!entladen) olm3ui::ExecModal(frm);
+    // Unloaded while it was shown (optimising unloads it from inside one of its own buttons), it was
+    // only hidden and let go; it is deleted here, outside its own handlers.
+    if (d->frmRoutenPlanung == frm) d->frmRoutenPlanung.clear();
+    delete frm;
+    return false;
+}
+
+bool clsOLM3Binnen::RoutenPlanungAus() {
+    QPointer<QWidget> frm = d->frmRoutenPlanung;
+    d->frmRoutenPlanung.clear();
+    if (!frm) return false;
+    if (frm->property(kInArbeit).toBool()) {
+        // Filled or shown further up the call stack, possibly from inside its own click handler:
+        // deleting it now would pull the window from under that code. Hiding ends the modal loop; the
+        // RoutenPlanung call that loaded it deletes it.
+        frm->hide();
+        return false;
+    }
+    delete frm.data();
+    return false;
+}
+
+bool clsOLM3Binnen::BinnenkatalogWahl(bool& blnChange) {
+    blnChange = false;
+    try {
+        if (!modOLM3Binnen::objOLM3Cfg) return false;
+        auto frm = std::make_unique<frmKatalog>();
+        frm->strKatalog(modOLM3Binnen::objOLM3Cfg->GetBinnenKatalog());
+        frm->FillGrid();
+        olm3ui::ExecModal(frm.get());
+        return frmKatalog::KatalogUebernehmen(frm->strKatalog(), blnChange);
+    } catch (...) {
+        return false;
+    }
 }

@@ -1,0 +1,144 @@
+// The host's path optimiser on a catalogue of 1,000,000 points.
+//
+//   olm3_bench_pathoptimiser [--catalogue=FILE] [benchmark flags]
+//
+// Without --catalogue the synthetic catalogue in the build folder is used (100 waterways of 10,000
+// points, each branching off the one before), generated first when it is not there yet. Goal: the host
+// answers StartOptimierer well under a second, the first query with the graph built included.
+
+#include "data/modOLM3Binnen.h"
+#include "olm3binnen/ado.h"
+#include "pathoptimiser.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <vector>
+
+namespace {
+
+QString g_katalog = QStringLiteral(OLM3_BENCH_CATALOGUE);
+ADODB::ConnectionPtr g_con;
+
+/// The longest route of the network: from the first point of the first waterway to the last point of the
+/// last, over every waterway and junction of the chain.
+std::vector<std::int32_t> g_lang;
+/// Ten points drawn at random over the whole catalogue, visited in the drawn order.
+std::vector<std::int32_t> g_zehn;
+
+std::int32_t Zahl(const QString& sql) {
+    ADODB::RecordsetPtr rs;
+    if (!modOLM3Binnen::ADO_Open_RecordsetExt(g_con, rs, sql, true) || rs->RecordCount() == 0) return 0;
+    rs->MoveFirst();
+    const std::int32_t v = rs->Fields(0).Value.toInt();
+    modOLM3Binnen::ADO_Close_Recordset(rs, true);
+    return v;
+}
+
+bool Vorbereiten() {
+    if (!QFileInfo::exists(g_katalog)) {
+        std::printf("Generating %s ...\n", qPrintable(g_katalog));
+        std::fflush(stdout);
+        const QStringList args{QStringLiteral("--out"),       g_katalog,
+                               QStringLiteral("--waterways"), QStringLiteral("100"),
+                               QStringLiteral("--points"),    QStringLiteral("10000"),
+                               QStringLiteral("--every"),     QStringLiteral("50")};
+        if (QProcess::execute(QStringLiteral(OLM3_GENCATALOGUE), args) != 0) return false;
+    }
+    if (!modOLM3Binnen::ADO_Open_Connection(g_katalog, g_con, {}, {}, {}, true)) return false;
+    const std::int32_t erster = Zahl(QStringLiteral("SELECT min(PunkteID) FROM Punkte"));
+    const std::int32_t letzter = Zahl(QStringLiteral("SELECT max(PunkteID) FROM Punkte"));
+    if (erster <= 0 || letzter <= erster) return false;
+    g_lang = {Zahl(QStringLiteral("SELECT PunkteID FROM Punkte WHERE BinnenID = (SELECT min(BinnenID) FROM "
+                                  "Binnen) ORDER BY Strecke LIMIT 1")),
+              Zahl(QStringLiteral("SELECT PunkteID FROM Punkte WHERE BinnenID = (SELECT max(BinnenID) FROM "
+                                  "Binnen) ORDER BY Strecke DESC LIMIT 1"))};
+    std::mt19937 zufall(4711);
+    std::uniform_int_distribution<std::int32_t> punkt(erster, letzter);
+    for (int i = 0; i < 10; ++i)
+        g_zehn.push_back(punkt(zufall));
+    return true;
+}
+
+/// Reading the junctions and building the graph, as on the first query after a catalogue change.
+void BM_GraphBuild(benchmark::State& state) {
+    olm3host::PathOptimiser optimiser;
+    for (auto _ : state) {
+        optimiser.Clear();
+        if (!optimiser.Load(g_con)) state.SkipWithError("the graph was not built");
+    }
+    state.counters["nodes"] = static_cast<double>(optimiser.NodeCount());
+    state.counters["edges"] = static_cast<double>(optimiser.EdgeCount());
+}
+
+/// One query on a built graph: the planned points read and placed, the shortest way, the legs.
+void BM_Query(benchmark::State& state, const std::vector<std::int32_t>* punkte, bool mitAufbau) {
+    olm3host::PathOptimiser optimiser;
+    optimiser.Load(g_con);
+    std::size_t legs = 0;
+    for (auto _ : state) {
+        if (mitAufbau) optimiser.Clear();
+        const olm3host::PathResult r = optimiser.Optimise(g_con, *punkte);
+        if (!r.ok()) state.SkipWithError("no route");
+        legs = r.alngVon.size();
+        benchmark::DoNotOptimize(r.dblStrecke);
+    }
+    state.counters["legs"] = static_cast<double>(legs);
+}
+
+constexpr int kWiederholungen = 5;
+
+BENCHMARK(BM_GraphBuild)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(kWiederholungen)
+    ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(BM_Query, long_route, &g_lang, false)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(kWiederholungen)
+    ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(BM_Query, ten_random_points, &g_zehn, false)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(kWiederholungen)
+    ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(BM_Query, long_route_first_query, &g_lang, true)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(kWiederholungen)
+    ->ReportAggregatesOnly(true);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::vector<char*> args;
+    for (int i = 0; i < argc; ++i) {
+        if (i > 0 && std::strncmp(argv[i], "--catalogue=", 12) == 0)
+            g_katalog = QString::fromLocal8Bit(argv[i] + 12);
+        else
+            args.push_back(argv[i]);
+    }
+    int n = static_cast<int>(args.size());
+    QTemporaryDir state; // the component's log stays out of the user's folders
+    qputenv("XDG_STATE_HOME", state.path().toUtf8());
+    int qtArgc = 1;
+    QCoreApplication app(qtArgc, argv);
+
+    benchmark::Initialize(&n, args.data());
+    if (benchmark::ReportUnrecognizedArguments(n, args.data())) return 2;
+    if (!Vorbereiten()) {
+        std::fprintf(stderr, "olm3_bench_pathoptimiser: %s is not a usable catalogue\n",
+                     qPrintable(g_katalog));
+        return 1;
+    }
+    std::printf("Catalogue %s, long route %d -> %d\n", qPrintable(g_katalog), g_lang[0], g_lang[1]);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    g_con.reset();
+    return 0;
+}

@@ -1,0 +1,169 @@
+// Benchmarks of the route computation on a synthetic catalogue of 1,000,000 points (100 waterways of
+// 10,000 points, an object every 17 points): a route of about 1,000 km along one waterway with about
+// 100 locks and 100 bridges, and the worst lock search, a lock closed for a whole winter season.
+//
+//   olm3_bench_route [--catalogue=FILE] [benchmark options]
+//
+// Reported per run: the time, the SQL statements the database layer ran, and the share of the time spent
+// inside SQLite. Goals with the step pause at 0: the route under 50 ms, the worst lock under 5 ms.
+
+#include "component/iniconfig.h"
+#include "data/ado_internal.h"
+#include "data/modOLM3Binnen.h"
+#include "olm3binnen/clsOLM3Binnen.h"
+#include "routing/core/schleusenbz.h"
+
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+QString g_katalog = QStringLiteral(OLM3_BENCH_ROUTE_CATALOGUE);
+
+struct Strecke {
+    std::int32_t von = 0, nach = 0;
+    std::int64_t schleusen = 0, bruecken = 0;
+    double km = 0;
+    std::int32_t winterSchleuse = 0; ///< a lock closed from November to March
+};
+Strecke g_strecke;
+
+/// Generates the catalogue when missing and makes its first lock one that is closed all winter.
+bool KatalogBereitstellen() {
+    if (!QFileInfo::exists(g_katalog)) {
+        std::printf("Generating %s ...\n", qPrintable(g_katalog));
+        std::fflush(stdout);
+        const int rc = QProcess::execute(QStringLiteral(OLM3_GENCATALOGUE),
+                                         {QStringLiteral("--out"), g_katalog, QStringLiteral("--waterways"),
+                                          QStringLiteral("100"), QStringLiteral("--points"), QStringLiteral("10000"),
+                                          QStringLiteral("--every"), QStringLiteral("17")});
+        if (rc != 0) return false;
+        SQLite::Database db(g_katalog.toStdString(), SQLite::OPEN_READWRITE);
+        db.exec("DELETE FROM SBZ_Wochentage WHERE SchleusenID = (SELECT min(SchleusenID) FROM Schleusen);"
+                "INSERT INTO SBZ_Wochentage (SchleusenID, WtID, SaisonVon, SaisonBis, UhrzeitVon, UhrzeitBis, Betrieb)"
+                " SELECT (SELECT min(SchleusenID) FROM Schleusen), WTID, '2000-04-01', '2000-10-31', '06:00', '20:00', 1"
+                " FROM Wochentage WHERE Nr <= 7;"
+                "INSERT INTO SBZ_Wochentage (SchleusenID, WtID, SaisonVon, SaisonBis, UhrzeitVon, UhrzeitBis, Betrieb)"
+                " SELECT (SELECT min(SchleusenID) FROM Schleusen), WTID, '2000-11-01', '2000-03-31', NULL, NULL, 0"
+                " FROM Wochentage WHERE Nr <= 7;");
+    }
+    SQLite::Database db(g_katalog.toStdString(), SQLite::OPEN_READONLY);
+    SQLite::Statement ends(db, "SELECT min(PunkteID), max(PunkteID), max(Strecke) - min(Strecke) FROM Punkte "
+                               "WHERE BinnenID = (SELECT min(BinnenID) FROM Binnen)");
+    if (!ends.executeStep()) return false;
+    g_strecke.von = ends.getColumn(0).getInt();
+    g_strecke.nach = ends.getColumn(1).getInt();
+    g_strecke.km = ends.getColumn(2).getDouble();
+    SQLite::Statement typen(db, "SELECT sum(TypenID = 'S'), sum(TypenID = 'B') FROM Punkte WHERE BinnenID = "
+                                "(SELECT min(BinnenID) FROM Binnen)");
+    typen.executeStep();
+    g_strecke.schleusen = typen.getColumn(0).getInt64();
+    g_strecke.bruecken = typen.getColumn(1).getInt64();
+    SQLite::Statement winter(db, "SELECT min(SchleusenID) FROM Schleusen");
+    winter.executeStep();
+    g_strecke.winterSchleuse = winter.getColumn(0).getInt();
+    return true;
+}
+
+/// The component with the catalogue open, as a host has it.
+struct Komponente {
+    olm3::IniConfig cfg = olm3::IniConfig::ForCatalogue(g_katalog);
+    clsOLM3Binnen olm;
+    Komponente() {
+        cfg.SetMarschgeschwindigkeit(10);
+        olm.Init(&cfg, nullptr, nullptr);
+        olm.StartZeit(olm3::MakeDatum(QDate(2008, 6, 2), QTime(5, 30)));
+    }
+};
+
+void Zaehler(benchmark::State& state, const ADODB::Statistik& s, qint64 nanos) {
+    const double runs = static_cast<double>(state.iterations());
+    state.counters["sql_statements"] = static_cast<double>(s.lngAnweisungen) / runs;
+    state.counters["sqlite_share"] = nanos > 0 ? static_cast<double>(s.lngNanosekunden) / static_cast<double>(nanos) : 0;
+}
+
+void BM_Route(benchmark::State& state) {
+    const int pause = static_cast<int>(state.range(0));
+    Komponente k;
+    clsOLM3Binnen::SetStepPause(pause);
+    ADODB::ResetStatistik();
+    QElapsedTimer total;
+    total.start();
+    std::size_t rows = 0;
+    for (auto _ : state) {
+        const bool ok = k.olm.SetRouteOptimiert({g_strecke.von}, {g_strecke.nach}, QDateTime());
+        std::vector<typRouteOptimiert> route;
+        RouteOptimiertSummen summen;
+        k.olm.GetRouteOptimiert(route, summen);
+        rows = route.size();
+        if (!ok || route.empty()) state.SkipWithError("route not computed");
+    }
+    Zaehler(state, ADODB::GetStatistik(), total.nsecsElapsed());
+    state.counters["rows"] = static_cast<double>(rows);
+    state.counters["km"] = g_strecke.km;
+    state.counters["locks"] = static_cast<double>(g_strecke.schleusen);
+    state.counters["bridges"] = static_cast<double>(g_strecke.bruecken);
+    clsOLM3Binnen::SetStepPause(0);
+}
+
+void BM_WorstLock(benchmark::State& state) {
+    const int pause = static_cast<int>(state.range(0));
+    Komponente k;
+    clsOLM3Binnen::SetStepPause(pause);
+    ADODB::ResetStatistik();
+    QElapsedTimer total;
+    total.start();
+    double wait = 0;
+    for (auto _ : state) {
+        wait = 0;
+        QString nb, sr;
+        // Arriving at the start of the closed season: the search crosses the whole winter.
+        olm3::routing::GetSchleusenBZ(g_strecke.winterSchleuse, olm3::MakeDatum(QDate(2008, 11, 1), QTime(10, 0)),
+                                      wait, nb, sr);
+    }
+    Zaehler(state, ADODB::GetStatistik(), total.nsecsElapsed());
+    state.counters["wait_h"] = wait;
+    clsOLM3Binnen::SetStepPause(0);
+}
+
+} // namespace
+
+BENCHMARK(BM_Route)->Arg(0)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Route)->Arg(10)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(BM_WorstLock)->Arg(0)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_WorstLock)->Arg(10)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
+
+int main(int argc, char** argv) {
+    std::vector<char*> args;
+    for (int i = 0; i < argc; ++i) {
+        if (i > 0 && std::strncmp(argv[i], "--catalogue=", 12) == 0) g_katalog = QString::fromLocal8Bit(argv[i] + 12);
+        else args.push_back(argv[i]);
+    }
+    int n = static_cast<int>(args.size());
+    QTemporaryDir state;
+    qputenv("XDG_STATE_HOME", state.path().toUtf8());
+    int qtArgc = 1;
+    QCoreApplication app(qtArgc, argv);
+    benchmark::Initialize(&n, args.data());
+    if (benchmark::ReportUnrecognizedArguments(n, args.data())) return 2;
+    if (!KatalogBereitstellen()) {
+        std::fprintf(stderr, "olm3_bench_route: no catalogue at %s\n", qPrintable(g_katalog));
+        return 1;
+    }
+    std::printf("Route: points %d to %d, %.0f km, %lld locks, %lld bridges; winter lock %d\n", g_strecke.von,
+                g_strecke.nach, g_strecke.km, static_cast<long long>(g_strecke.schleusen),
+                static_cast<long long>(g_strecke.bruecken), g_strecke.winterSchleuse);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,92 @@
+#pragma once
+// The reference host's main window: it creates the component, hands it the waypoints-and-routes
+// database and the three services, listens to its eight events, and shows the chart with the planned
+// and the optimised route.
+
+#include "hostconfig.h"
+#include "karte.h"
+#include "olm3binnen/clsOLM3Binnen.h"
+#include "pathoptimiser.h"
+#include "pictures.h"
+#include "umkreissuche.h"
+
+#include <QMainWindow>
+#include <memory>
+
+class QAction;
+class QLabel;
+
+namespace olm3host {
+
+class HostFenster : public QMainWindow, public clsOLM3BinnenEvents {
+    Q_OBJECT
+public:
+    explicit HostFenster(HostConfig& cfg, QWidget* parent = nullptr);
+    ~HostFenster() override;
+
+    /// Opens (and on first start creates) the waypoints-and-routes database, initialises the component
+    /// with the configured catalogue and draws its chart. Whatever fails is told to the user in one
+    /// sentence; the window works on without it.
+    void Start();
+
+    clsOLM3Binnen& Komponente() { return *m_olm; }
+    Karte* karte() const { return m_karte; }
+    HostConfig& Config() { return m_cfg; }
+    ADODB::ConnectionPtr RoutenDatenbank() const { return m_routenDB; }
+
+    // What the menu and the tool bar do.
+    void Binneninfo();
+    void RoutenPlanung();
+    void Bericht();
+    /// Prints the report of the optimised route: into strPdfDatei, or, when it is empty, on a printer the
+    /// user chooses. False when there is nothing to print or the print failed (the user is told).
+    bool BerichtDrucken(const QString& strPdfDatei = QString());
+    void KatalogWahl();
+    void SchiffsparameterEingeben();
+
+    QAction* actBinneninfo = nullptr;
+    QAction* actRoutenPlanung = nullptr;
+    QAction* actBericht = nullptr;
+    QAction* actBerichtDrucken = nullptr;
+    QAction* actKatalogWahl = nullptr;
+
+    // The component's events.
+    void RouteChange(std::vector<double>& adblLg, std::vector<double>& adblBg) override;
+    void StartOptimierer(std::vector<std::int32_t>& alngPunkteID, QDateTime& datStartZeit) override;
+    void RoutenPktKarte() override;
+    void RoutenPlanungClose() override;
+    void RouteOptimiertAus() override;
+    void BreakOptimierer() override;
+    void RouteOptimiertAn(std::vector<std::int32_t>& alngVon, std::vector<std::int32_t>& alngNach) override;
+    void Schiffsparameter() override;
+
+signals:
+    /// The optimised route grew by a leg and the chart shows it.
+    void RouteOptimiertGemeldet();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void baueMenues();
+    void initKomponente();
+    void zeigeKatalogInStatusleiste();
+    void aktualisiereAktionen();
+    void positionGewaehlt(double dblLg, double dblBg);
+    void melde(const QString& strText);
+    /// The name of a point for the user: its object's name, or its waterway.
+    QString punktName(std::int32_t lngPunkteID) const;
+
+    HostConfig& m_cfg;
+    Umkreissuche m_kws;
+    BildLader m_tgf;
+    PathOptimiser m_optimierer;
+    std::unique_ptr<clsOLM3Binnen> m_olm;
+    ADODB::ConnectionPtr m_routenDB;
+    Karte* m_karte = nullptr;
+    QLabel* m_lblKatalog = nullptr;
+    QLabel* m_lblHinweis = nullptr;
+    bool m_routeOptimiert = false;
+};
+
+} // namespace olm3host

@@ -1,0 +1,720 @@
+#include "karte.h"
+
+#include "hosttexts.h"
+#include "pictures.h"
+
+#include <QFontMetricsF>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QLineF>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace olm3host {
+
+namespace {
+
+const QColor kLand(0xF4, 0xF0, 0xE6);
+const QColor kWasser(0x8E, 0xC3, 0xEA);
+const QColor kUfer(0x3F, 0x78, 0xB0);
+const QColor kGeplant(0xC2, 0x18, 0x5B);
+const QColor kOptimiert(0xE6, 0x51, 0x00, 210);
+const QColor kSchrift(0x17, 0x3A, 0x66);
+
+constexpr double kKmProGrad = 111.195;
+/// Objects are named from this zoom on.
+constexpr double kNamenAbPixelProKm = 28.0;
+/// A drag starts after the pointer moved this far.
+constexpr double kZiehSchwelle = 4.0;
+
+QFont schrift(double pixel, bool fett = false, bool kursiv = false) {
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(static_cast<int>(std::lround(pixel)));
+    f.setBold(fett);
+    f.setItalic(kursiv);
+    return f;
+}
+
+/// A text outline with a white halo so that it reads on lines and symbols.
+void zeichneMitHalo(QPainter& p, const QPainterPath& pfad, const QColor& farbe) {
+    p.save();
+    p.setPen(QPen(QColor(255, 255, 255, 230), 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(pfad);
+    p.setPen(Qt::NoPen);
+    p.setBrush(farbe);
+    p.drawPath(pfad);
+    p.restore();
+}
+
+void textMitHalo(QPainter& p, const QPointF& basis, const QString& text, const QColor& farbe) {
+    QPainterPath pfad;
+    pfad.addText(basis, p.font(), text);
+    zeichneMitHalo(p, pfad, farbe);
+}
+
+/// The point at arc length s along a polyline.
+QPointF punktBei(const std::vector<QPointF>& linie, const std::vector<double>& laenge, double s) {
+    const auto it = std::lower_bound(laenge.begin(), laenge.end(), s);
+    if (it == laenge.begin()) return linie.front();
+    if (it == laenge.end()) return linie.back();
+    const size_t i = static_cast<size_t>(it - laenge.begin());
+    const double t = (s - laenge[i - 1]) / std::max(1e-9, laenge[i] - laenge[i - 1]);
+    return linie[i - 1] + (linie[i] - linie[i - 1]) * t;
+}
+
+void zeichneLegendenLinie(QPainter& p, const QPointF& a, const QPointF& b, const QPen& stift) {
+    p.setPen(stift);
+    p.drawLine(a, b);
+}
+
+QPen geplantStift() {
+    QPen pen(QColor(kGeplant.red(), kGeplant.green(), kGeplant.blue(), 200), 2.0, Qt::DashLine, Qt::RoundCap,
+             Qt::RoundJoin);
+    pen.setDashPattern({4, 3});
+    return pen;
+}
+QPen optimiertStift() {
+    return QPen(kOptimiert, 7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+} // namespace
+
+std::vector<QPointF> RoutenVerlauf(const KartenDaten& daten,
+                                   const std::vector<typRouteOptimiert>& audtRoute) {
+    std::vector<QPointF> linie;
+    const typRouteOptimiert* vorher = nullptr;
+    for (const auto& r : audtRoute) {
+        if (r.lngPunkteID <= 0) continue;
+        QPointF lage(r.dblLgDez, r.dblBgDez);
+        daten.Lage(r.lngPunkteID, lage);
+        if (vorher) {
+            const auto a = daten.punkt.constFind(vorher->lngPunkteID);
+            const auto b = daten.punkt.constFind(r.lngPunkteID);
+            if (a != daten.punkt.constEnd() && b != daten.punkt.constEnd() && a->first == b->first) {
+                const auto& lagen = daten.gewaesser[static_cast<size_t>(a->first)].lage;
+                const int schritt = b->second >= a->second ? 1 : -1;
+                for (int i = a->second + schritt; i != b->second; i += schritt)
+                    linie.push_back(lagen[static_cast<size_t>(i)]);
+            }
+        }
+        linie.push_back(lage);
+        vorher = &r;
+    }
+    return linie;
+}
+
+Karte::Karte(QWidget* parent) : QWidget(parent) {
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setMinimumSize(320, 240);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Karte::SetDaten(KartenDaten daten) {
+    m_daten = std::move(daten);
+    m_geplant.clear();
+    m_optimiert.clear();
+    m_pfade.clear();
+    const double mitteBg = m_daten.Leer() ? 52.0 : m_daten.bereich.center().y();
+    m_kx = std::cos(mitteBg * std::numbers::pi / 180.0);
+    // The direction of the water at each object, so that locks, bridges and weirs lie across it.
+    m_winkel.clear();
+    for (const auto& o : m_daten.objekte) {
+        const auto& lage = m_daten.gewaesser[static_cast<size_t>(o.gewaesser)].lage;
+        const size_t i = static_cast<size_t>(o.index);
+        const QPointF a = welt(lage[i > 0 ? i - 1 : i]);
+        const QPointF b = welt(lage[i + 1 < lage.size() ? i + 1 : i]);
+        m_winkel.push_back(a == b ? 0.0
+                                  : std::atan2(b.y() - a.y(), b.x() - a.x()) * 180.0 / std::numbers::pi);
+    }
+    for (const auto& g : m_daten.gewaesser) {
+        QPainterPath pfad;
+        for (size_t i = 0; i < g.lage.size(); ++i) {
+            if (i == 0)
+                pfad.moveTo(welt(g.lage[i]));
+            else
+                pfad.lineTo(welt(g.lage[i]));
+        }
+        m_pfade.push_back(pfad);
+    }
+    Einpassen();
+}
+
+void Karte::SetGeplanteRoute(const std::vector<QPointF>& lagen) {
+    m_geplant.clear();
+    for (const auto& l : lagen)
+        if (l.x() != 0.0 || l.y() != 0.0) m_geplant.push_back(l);
+    update();
+}
+
+void Karte::SetOptimierteRoute(const std::vector<typRouteOptimiert>& audtRoute) {
+    m_optimiert = RoutenVerlauf(m_daten, audtRoute);
+    update();
+}
+
+void Karte::SetPunktWahl(bool blnAn) {
+    m_punktWahl = blnAn;
+    setCursor(blnAn ? Qt::CrossCursor : Qt::ArrowCursor);
+    if (blnAn) setFocus();
+    update();
+}
+
+void Karte::Einpassen() {
+    if (m_daten.Leer()) {
+        m_mitte = QPointF();
+        m_folgtGroesse = false;
+        update();
+        return;
+    }
+    ZeigeBereich(m_daten.bereich);
+}
+
+void Karte::ZeigeBereich(const QRectF& bereich) {
+    m_mitte = welt(bereich.center());
+    const double breite = bereich.width() * m_kx;
+    const double hoehe = bereich.height();
+    // A margin of a tenth on every side; a single point keeps the zoom.
+    if (breite > 1e-6 || hoehe > 1e-6)
+        m_massstab =
+            std::min(width() / (std::max(breite, 1e-4) * 1.2), height() / (std::max(hoehe, 1e-4) * 1.2));
+    begrenzeMassstab();
+    // Until the user moves the chart, it keeps this area in view when the window changes its size.
+    m_passBereich = bereich;
+    m_folgtGroesse = true;
+    update();
+}
+
+QRectF Karte::RoutenBereich() const {
+    std::vector<QPointF> alle = m_geplant;
+    alle.insert(alle.end(), m_optimiert.begin(), m_optimiert.end());
+    return Umfang(alle);
+}
+
+void Karte::Zoom(double dblFaktor) {
+    Zoom(dblFaktor, QPointF(width() / 2.0, height() / 2.0));
+}
+
+void Karte::Zoom(double dblFaktor, const QPointF& um) {
+    const QPointF vorher = weltZuBildschirm().inverted().map(um);
+    m_massstab *= dblFaktor;
+    m_folgtGroesse = false;
+    begrenzeMassstab();
+    // The point under the pointer stays where it is.
+    const QPointF nachher = weltZuBildschirm().inverted().map(um);
+    m_mitte += vorher - nachher;
+    update();
+}
+
+void Karte::begrenzeMassstab() {
+    // From a tenth of the catalogue on screen up to a few metres per pixel.
+    double minimal = 20.0;
+    if (!m_daten.Leer()) {
+        const double ausdehnung = std::max(m_daten.bereich.width() * m_kx, m_daten.bereich.height());
+        minimal = std::max(1.0, 0.1 * std::min(width(), height()) / std::max(ausdehnung, 1e-3));
+    }
+    m_massstab = std::clamp(m_massstab, minimal, 5.0e5);
+}
+
+QTransform Karte::weltZuBildschirm() const {
+    QTransform t;
+    t.translate(width() / 2.0, height() / 2.0);
+    t.scale(m_massstab, m_massstab);
+    t.translate(-m_mitte.x(), -m_mitte.y());
+    return t;
+}
+
+QPointF Karte::ZuBildschirm(const QPointF& lage) const {
+    return weltZuBildschirm().map(welt(lage));
+}
+
+QPointF Karte::ZuLage(const QPointF& pixel) const {
+    const QPointF w = weltZuBildschirm().inverted().map(pixel);
+    return QPointF(w.x() / m_kx, -w.y());
+}
+
+double Karte::PixelProKm() const {
+    return m_massstab / kKmProGrad;
+}
+
+double Karte::wasserBreite() const {
+    // The water widens as one zooms in, within what keeps the lines apart.
+    return std::clamp(PixelProKm() * 0.2, 3.0, 14.0);
+}
+
+void Karte::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (m_folgtGroesse)
+        ZeigeBereich(m_passBereich);
+    else
+        begrenzeMassstab();
+}
+
+void Karte::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(rect(), kLand);
+    zeichneGewaesser(p);
+    zeichneRouten(p);
+    // Names keep clear of the legend, the scale and each other.
+    std::vector<QPolygonF> belegt{QPolygonF(zeichneLegende(nullptr)),
+                                  QPolygonF(QRectF(width() - 170, height() - 45, 170, 45))};
+    zeichneObjekte(p, belegt);
+    zeichneBeschriftung(p, belegt);
+    zeichneLegende(&p);
+    zeichneMassstab(p);
+    zeichneHinweis(p);
+}
+
+void Karte::zeichneGewaesser(QPainter& p) {
+    p.save();
+    p.setTransform(weltZuBildschirm());
+    p.setBrush(Qt::NoBrush);
+    const double breite = wasserBreite();
+    for (const auto& [farbe, zusatz] : {std::pair{kUfer, 2.5}, std::pair{kWasser, 0.0}}) {
+        QPen pen(farbe, breite + zusatz, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+        pen.setCosmetic(true);
+        p.setPen(pen);
+        for (const auto& pfad : m_pfade)
+            p.drawPath(pfad);
+    }
+    p.restore();
+}
+
+void Karte::zeichneRouten(QPainter& p) {
+    if (m_optimiert.size() > 1) {
+        QPolygonF linie;
+        for (const auto& l : m_optimiert)
+            linie << ZuBildschirm(l);
+        p.setPen(optimiertStift());
+        p.setBrush(Qt::NoBrush);
+        p.drawPolyline(linie);
+    }
+    if (m_geplant.empty()) return;
+    QPolygonF linie;
+    for (const auto& l : m_geplant)
+        linie << ZuBildschirm(l);
+    p.setPen(geplantStift());
+    p.setBrush(Qt::NoBrush);
+    if (linie.size() > 1) p.drawPolyline(linie);
+    p.setFont(schrift(11, true));
+    for (int i = 0; i < linie.size(); ++i) {
+        const QRectF kreis(linie[i].x() - 9, linie[i].y() - 9, 18, 18);
+        p.setPen(QPen(kGeplant, 2));
+        p.setBrush(Qt::white);
+        p.drawEllipse(kreis);
+        p.setPen(kGeplant);
+        p.drawText(kreis, Qt::AlignCenter, QString::number(i + 1));
+    }
+}
+
+double Karte::symbolGroesse() const {
+    return std::clamp(PixelProKm() * 0.6, 9.0, 16.0);
+}
+
+void Karte::zeichneObjekte(QPainter& p, std::vector<QPolygonF>& belegt) {
+    const double groesse = symbolGroesse();
+    const QRectF sichtbar = QRectF(rect()).adjusted(-20, -20, 20, 20);
+    // Junctions first, so that objects at the same spot stay visible.
+    for (const QChar typ : {QLatin1Char('A'), QLatin1Char('W'), QLatin1Char('B'), QLatin1Char('L'),
+                            QLatin1Char('T'), QLatin1Char('H'), QLatin1Char('S')}) {
+        const double g = typ == QLatin1Char('A') ? groesse * 0.7 : groesse;
+        for (size_t i = 0; i < m_daten.objekte.size(); ++i) {
+            const auto& o = m_daten.objekte[i];
+            if (o.typ != typ) continue;
+            const QPointF m = ZuBildschirm(o.lage);
+            if (!sichtbar.contains(m)) continue;
+            ZeichneTypSymbol(p, o.typ, m, g, m_winkel[i]);
+            belegt.push_back(QPolygonF(QRectF(m.x() - g / 2, m.y() - g / 2, g, g)));
+        }
+    }
+    // Planned points keep their numbers readable.
+    for (const auto& l : m_geplant) {
+        const QPointF m = ZuBildschirm(l);
+        belegt.push_back(QPolygonF(QRectF(m.x() - 10, m.y() - 10, 20, 20)));
+    }
+}
+
+/// Puts a text at the first free place among the candidates; false when none is free.
+bool Karte::setzeText(QPainter& p, const QString& text, const std::vector<QTransform>& plaetze,
+                      const QColor& farbe, std::vector<QPolygonF>& belegt) const {
+    const QFontMetricsF fm(p.font());
+    const QRectF kasten(0, -fm.ascent(), fm.horizontalAdvance(text), fm.height());
+    const QRectF innen = QRectF(rect()).adjusted(2, 2, -2, -2);
+    for (const QTransform& t : plaetze) {
+        const QPolygonF huelle = t.map(QPolygonF(kasten.adjusted(-2, -1, 2, 1)));
+        if (!innen.contains(huelle.boundingRect())) continue;
+        if (std::any_of(belegt.begin(), belegt.end(),
+                        [&huelle](const QPolygonF& b) { return b.intersects(huelle); }))
+            continue;
+        belegt.push_back(huelle);
+        p.save();
+        p.setTransform(t, true);
+        textMitHalo(p, QPointF(), text, farbe);
+        p.restore();
+        return true;
+    }
+    return false;
+}
+
+bool Karte::setzeTextEntlang(QPainter& p, const QString& text, const std::vector<QPointF>& linie,
+                             const std::vector<double>& laenge, double dblAbstand,
+                             std::vector<QPolygonF>& belegt) const {
+    const QFontMetricsF fm(p.font());
+    const double tw = fm.horizontalAdvance(text);
+    const double s = laenge.back();
+    struct Zeichen {
+        QString c;
+        QPointF lage;
+        double winkel;
+        double breite;
+    };
+    auto richtung = [&](double bei) {
+        const QPointF a = punktBei(linie, laenge, std::max(0.0, bei - 10));
+        const QPointF b = punktBei(linie, laenge, std::min(s, bei + 10));
+        return std::atan2(b.y() - a.y(), b.x() - a.x()) * 180.0 / std::numbers::pi;
+    };
+    for (const double anteil : {0.5, 0.35, 0.65, 0.2, 0.8, 0.1, 0.9}) {
+        const double anfang = s * anteil - tw / 2;
+        if (anfang < 0 || anfang + tw > s) continue;
+        // The text reads from left to right: along the line or against it.
+        const bool rueckwaerts =
+            punktBei(linie, laenge, anfang + tw).x() < punktBei(linie, laenge, anfang).x();
+        for (const double seite : {-dblAbstand - fm.descent(), dblAbstand + fm.ascent()}) {
+            std::vector<Zeichen> zeichen;
+            std::vector<QPolygonF> huellen;
+            double x = 0;
+            bool passt = true;
+            auto knick = [](double a, double b) {
+                const double k = std::fmod(std::abs(a - b), 360.0);
+                return k > 180 ? 360 - k : k;
+            };
+            for (int i = 0; i < text.size() && passt; ++i) {
+                const QString c = text.mid(i, 1);
+                const double w = fm.horizontalAdvance(c);
+                const double bei = rueckwaerts ? anfang + tw - x - w / 2 : anfang + x + w / 2;
+                double winkel = richtung(bei) + (rueckwaerts ? 180.0 : 0.0);
+                // The text may follow a gentle bend; a sharper one would tear the word apart.
+                if (!zeichen.empty())
+                    passt = knick(winkel, zeichen.back().winkel) < 10.0 &&
+                            knick(winkel, zeichen.front().winkel) < 35.0;
+                const QPointF lage = punktBei(linie, laenge, bei);
+                QTransform t;
+                t.translate(lage.x(), lage.y());
+                t.rotate(winkel);
+                huellen.push_back(
+                    t.map(QPolygonF(QRectF(-w / 2 - 1, seite - fm.ascent() - 1, w + 2, fm.height() + 2))));
+                zeichen.push_back({c, lage, winkel, w});
+                x += w;
+            }
+            if (!passt) continue;
+            const QRectF innen = QRectF(rect()).adjusted(2, 2, -2, -2);
+            const bool frei = std::all_of(huellen.begin(), huellen.end(), [&](const QPolygonF& h) {
+                return innen.contains(h.boundingRect()) &&
+                       std::none_of(belegt.begin(), belegt.end(),
+                                    [&h](const QPolygonF& b) { return b.intersects(h); });
+            });
+            if (!frei) continue;
+            belegt.insert(belegt.end(), huellen.begin(), huellen.end());
+            // All halos first, so that no letter's halo covers its neighbour.
+            QPainterPath pfad;
+            for (const auto& z : zeichen) {
+                QPainterPath buchstabe;
+                buchstabe.addText(QPointF(-z.breite / 2, seite), p.font(), z.c);
+                QTransform t;
+                t.translate(z.lage.x(), z.lage.y());
+                t.rotate(z.winkel);
+                pfad.addPath(t.map(buchstabe));
+            }
+            zeichneMitHalo(p, pfad, kSchrift);
+            return true;
+        }
+    }
+    return false;
+}
+
+void Karte::zeichneBeschriftung(QPainter& p, std::vector<QPolygonF>& belegt) {
+    // Names of the planned points first: they matter most.
+    p.setFont(schrift(12, true));
+    const QFontMetricsF fg(p.font());
+    for (const auto& l : m_geplant) {
+        const auto o =
+            std::find_if(m_daten.objekte.begin(), m_daten.objekte.end(),
+                         [&l](const KartenObjekt& k) { return k.lage == l && !k.strName.isEmpty(); });
+        if (o == m_daten.objekte.end()) continue;
+        const QPointF m = ZuBildschirm(l);
+        const double tw = fg.horizontalAdvance(o->strName);
+        std::vector<QTransform> plaetze;
+        // Beside the circle first, then a little further away.
+        for (const double weit : {0.0, 16.0, 32.0})
+            for (const QPointF v :
+                 {QPointF(14 + weit, 5), QPointF(-14 - tw - weit, 5), QPointF(-tw / 2, -15 - weit),
+                  QPointF(-tw / 2, 24 + weit), QPointF(14 + weit, -12 - weit), QPointF(14 + weit, 20 + weit),
+                  QPointF(-14 - tw - weit, -12 - weit), QPointF(-14 - tw - weit, 20 + weit)})
+                plaetze.push_back(QTransform::fromTranslate(m.x() + v.x(), m.y() + v.y()));
+        setzeText(p, o->strName, plaetze, kGeplant.darker(130), belegt);
+    }
+
+    // Other names stay off the routes.
+    for (const auto* route : {&m_geplant, &m_optimiert}) {
+        for (size_t i = 1; i < route->size(); ++i) {
+            const QLineF strecke(ZuBildschirm((*route)[i - 1]), ZuBildschirm((*route)[i]));
+            if (strecke.length() < 0.5) continue;
+            const QPointF quer = QPointF(-strecke.dy(), strecke.dx()) / strecke.length() * 4.0;
+            belegt.push_back(QPolygonF(
+                {strecke.p1() + quer, strecke.p2() + quer, strecke.p2() - quer, strecke.p1() - quer}));
+        }
+    }
+
+    // Waterway names along their line where it is on screen, beside the water.
+    p.setFont(schrift(12, true, true));
+    const QFontMetricsF fm(p.font());
+    // Clear of the water and of the marks on it, whichever way the water runs.
+    const double abstand = std::max(wasserBreite() / 2, symbolGroesse() * 0.71) + 2;
+    const QRectF innen = QRectF(rect()).adjusted(10, 10, -10, -10);
+    for (const auto& g : m_daten.gewaesser) {
+        // The stretches of the line that lie on screen, each with its arc length.
+        std::vector<std::vector<QPointF>> stuecke(1);
+        for (const auto& l : g.lage) {
+            const QPointF m = ZuBildschirm(l);
+            if (innen.contains(m))
+                stuecke.back().push_back(m);
+            else if (!stuecke.back().empty())
+                stuecke.emplace_back();
+        }
+        std::sort(stuecke.begin(), stuecke.end(),
+                  [](const auto& a, const auto& b) { return a.size() > b.size(); });
+        for (const auto& linie : stuecke) {
+            if (linie.size() < 2) continue;
+            std::vector<double> laenge{0.0};
+            for (size_t i = 1; i < linie.size(); ++i)
+                laenge.push_back(laenge.back() + QLineF(linie[i - 1], linie[i]).length());
+            // Where the full name finds no room, its first part may ("Spree (Spree-Oder-Wasserstraße)").
+            bool gesetzt = false;
+            for (const QString& name : {g.strName, g.strName.section(QStringLiteral(" ("), 0, 0).trimmed()}) {
+                if (gesetzt || fm.horizontalAdvance(name) * 1.2 > laenge.back()) continue;
+                gesetzt = setzeTextEntlang(p, name, linie, laenge, abstand, belegt);
+            }
+            if (gesetzt) break;
+        }
+    }
+
+    if (PixelProKm() < kNamenAbPixelProKm) return;
+    // Names of locks, harbours and fuel stations beside their mark.
+    p.setFont(schrift(11));
+    const QFontMetricsF fo(p.font());
+    for (const auto& o : m_daten.objekte) {
+        if (o.strName.isEmpty() || !QStringLiteral("SHT").contains(o.typ)) continue;
+        const QPointF m = ZuBildschirm(o.lage);
+        const double tw = fo.horizontalAdvance(o.strName);
+        std::vector<QTransform> plaetze;
+        for (const QPointF v : {QPointF(11, fo.ascent() / 2 - 1), QPointF(-11 - tw, fo.ascent() / 2 - 1),
+                                QPointF(-tw / 2, -11), QPointF(-tw / 2, 11 + fo.ascent())})
+            plaetze.push_back(QTransform::fromTranslate(m.x() + v.x(), m.y() + v.y()));
+        setzeText(p, o.strName, plaetze, QColor(0x26, 0x32, 0x38), belegt);
+    }
+}
+
+QRectF Karte::zeichneLegende(QPainter* p) {
+    struct Eintrag {
+        QChar typ;
+        QString text;
+    };
+    std::vector<Eintrag> eintraege;
+    for (const QChar typ : KartenTypen()) {
+        const bool vorhanden = std::any_of(m_daten.objekte.begin(), m_daten.objekte.end(),
+                                           [typ](const KartenObjekt& o) { return o.typ == typ; });
+        if (vorhanden) eintraege.push_back({typ, m_daten.typNamen.value(typ, QString(typ))});
+    }
+    eintraege.push_back({QLatin1Char('1'), HostText(txt::GeplanteRoute)});
+    eintraege.push_back({QLatin1Char('2'), HostText(txt::OptimierteRoute)});
+
+    const QFont titel = schrift(12, true);
+    const QFont text = schrift(11);
+    const QFontMetricsF fm(text);
+    double breite = QFontMetricsF(titel).horizontalAdvance(HostText(txt::Legende));
+    for (const auto& e : eintraege)
+        breite = std::max(breite, 34 + fm.horizontalAdvance(e.text));
+    const double zeile = std::max(18.0, fm.height() + 4);
+    const QRectF kasten(10, height() - 10 - (eintraege.size() + 1) * zeile - 14, breite + 20,
+                        (eintraege.size() + 1) * zeile + 14);
+    // Without a painter only the place it takes is wanted.
+    if (!p) return kasten;
+    p->save();
+    p->setPen(QPen(QColor(0x90, 0x90, 0x90), 1));
+    p->setBrush(QColor(255, 255, 255, 235));
+    p->drawRoundedRect(kasten, 6, 6);
+    p->setFont(titel);
+    p->setPen(kSchrift);
+    double y = kasten.top() + 7;
+    p->drawText(QRectF(kasten.left() + 10, y, breite, zeile), Qt::AlignVCenter | Qt::AlignLeft,
+                HostText(txt::Legende));
+    y += zeile;
+    p->setFont(text);
+    for (const auto& e : eintraege) {
+        const QPointF symbol(kasten.left() + 22, y + zeile / 2);
+        if (e.typ == QLatin1Char('1')) {
+            zeichneLegendenLinie(*p, symbol - QPointF(12, 0), symbol + QPointF(12, 0), geplantStift());
+        } else if (e.typ == QLatin1Char('2')) {
+            zeichneLegendenLinie(*p, symbol - QPointF(10, 0), symbol + QPointF(10, 0), optimiertStift());
+        } else {
+            ZeichneLegendenSymbol(*p, e.typ, symbol, 13);
+        }
+        p->setPen(QColor(0x26, 0x32, 0x38));
+        p->drawText(QRectF(kasten.left() + 42, y, breite, zeile), Qt::AlignVCenter | Qt::AlignLeft, e.text);
+        y += zeile;
+    }
+    p->restore();
+    return kasten;
+}
+
+void Karte::zeichneMassstab(QPainter& p) {
+    // A round length of about 120 pixels.
+    const double km = 120.0 / PixelProKm();
+    const double stufe = std::pow(10.0, std::floor(std::log10(km)));
+    double laenge = stufe;
+    for (const double f : {2.0, 5.0, 10.0})
+        if (stufe * f <= km) laenge = stufe * f;
+    const double px = laenge * PixelProKm();
+    const QPointF rechts(width() - 20, height() - 20);
+    const QPointF links = rechts - QPointF(px, 0);
+    p.save();
+    p.setPen(QPen(QColor(0x26, 0x32, 0x38), 2, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(links, rechts);
+    p.drawLine(links, links - QPointF(0, 6));
+    p.drawLine(rechts, rechts - QPointF(0, 6));
+    p.setFont(schrift(11, true));
+    const QString text = QLocale(QLocale::German).toString(laenge, 'g', 3) + QStringLiteral(" km");
+    textMitHalo(
+        p, QPointF(links.x() + px / 2 - QFontMetricsF(p.font()).horizontalAdvance(text) / 2, links.y() - 8),
+        text, QColor(0x26, 0x32, 0x38));
+    p.restore();
+}
+
+void Karte::zeichneHinweis(QPainter& p) {
+    if (!m_punktWahl) return;
+    p.save();
+    p.setFont(schrift(13, true));
+    const QString text = HostText(txt::PunktWaehlen);
+    const QFontMetricsF fm(p.font());
+    const QRectF kasten(width() / 2.0 - fm.horizontalAdvance(text) / 2 - 14, 10,
+                        fm.horizontalAdvance(text) + 28, fm.height() + 12);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(kGeplant.red(), kGeplant.green(), kGeplant.blue(), 230));
+    p.drawRoundedRect(kasten, 6, 6);
+    p.setPen(Qt::white);
+    p.drawText(kasten, Qt::AlignCenter, text);
+    p.restore();
+}
+
+int Karte::objektBei(const QPointF& pixel) const {
+    int bester = -1;
+    double abstand = 10.0;
+    for (size_t i = 0; i < m_daten.objekte.size(); ++i) {
+        const QPointF m = ZuBildschirm(m_daten.objekte[i].lage);
+        const double d = std::hypot(m.x() - pixel.x(), m.y() - pixel.y());
+        if (d < abstand) {
+            abstand = d;
+            bester = static_cast<int>(i);
+        }
+    }
+    return bester;
+}
+
+bool Karte::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* hilfe = static_cast<QHelpEvent*>(event);
+        const int i = objektBei(hilfe->pos());
+        if (i < 0) {
+            QToolTip::hideText();
+            event->ignore();
+            return true;
+        }
+        const auto& o = m_daten.objekte[static_cast<size_t>(i)];
+        QString text = m_daten.typNamen.value(o.typ, QString(o.typ));
+        if (!o.strName.isEmpty()) text = o.strName + QStringLiteral(" (") + text + QLatin1Char(')');
+        text += QStringLiteral("\n") + m_daten.gewaesser[static_cast<size_t>(o.gewaesser)].strName;
+        QToolTip::showText(hilfe->globalPos(), text, this);
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void Karte::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    m_druckPunkt = m_letzterPunkt = event->position();
+    m_ziehen = false;
+}
+
+void Karte::mouseMoveEvent(QMouseEvent* event) {
+    if (!(event->buttons() & Qt::LeftButton)) return;
+    const QPointF pos = event->position();
+    if (!m_ziehen && std::hypot(pos.x() - m_druckPunkt.x(), pos.y() - m_druckPunkt.y()) < kZiehSchwelle)
+        return;
+    if (!m_ziehen) setCursor(Qt::ClosedHandCursor);
+    m_ziehen = true;
+    m_folgtGroesse = false;
+    m_mitte -= (pos - m_letzterPunkt) / m_massstab;
+    m_letzterPunkt = pos;
+    update();
+}
+
+void Karte::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    const bool gezogen = m_ziehen;
+    m_ziehen = false;
+    setCursor(m_punktWahl ? Qt::CrossCursor : Qt::ArrowCursor);
+    if (gezogen || !m_punktWahl) return;
+    const QPointF lage = ZuLage(event->position());
+    emit PositionGewaehlt(lage.x(), lage.y());
+}
+
+void Karte::wheelEvent(QWheelEvent* event) {
+    const double stufen = event->angleDelta().y() / 120.0;
+    if (stufen != 0.0) Zoom(std::pow(1.25, stufen), event->position());
+    event->accept();
+}
+
+void Karte::keyPressEvent(QKeyEvent* event) {
+    const double schritt = 80.0 / m_massstab;
+    if (event->key() != Qt::Key_Escape) m_folgtGroesse = false;
+    switch (event->key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        Zoom(1.25);
+        break;
+    case Qt::Key_Minus:
+        Zoom(0.8);
+        break;
+    case Qt::Key_Home:
+    case Qt::Key_0:
+        Einpassen();
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        const bool waagrecht = event->key() == Qt::Key_Left || event->key() == Qt::Key_Right;
+        const double richtung = event->key() == Qt::Key_Left || event->key() == Qt::Key_Up ? -1.0 : 1.0;
+        (waagrecht ? m_mitte.rx() : m_mitte.ry()) += richtung * schritt;
+        update();
+        break;
+    }
+    case Qt::Key_Escape:
+        if (m_punktWahl) {
+            SetPunktWahl(false);
+            emit PunktWahlAbgebrochen();
+        }
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+} // namespace olm3host

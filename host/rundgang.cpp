@@ -1,0 +1,306 @@
+#include "rundgang.h"
+
+#include "data/modOLM3Binnen.h"
+#include "hostconfig.h"
+#include "hostfenster.h"
+#include "hosttexts.h"
+#include "planning/frmRoutenPlanung.h"
+#include "routing/frmRoutenOptimiererBericht.h"
+#include "ui/messagebox.h"
+#include "ui/ucOLMButton.h"
+#include "ui/wochentag.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QSet>
+#include <QTableWidget>
+#include <QTextStream>
+#include <QToolButton>
+#include <algorithm>
+#include <functional>
+
+namespace olm3host {
+
+namespace {
+
+/// The tour's route: Berlin's Landwehr canal, the Spree, the Havel past Potsdam to Brandenburg.
+struct Ziel {
+    char typ;
+    std::vector<const char*> namen;
+};
+const std::vector<Ziel> kZiele = {
+    {'H', {"Urbanhafen"}}, {'S', {"Unterschleuse"}},         {'S', {"Charlottenburg"}},
+    {'H', {"Wannsee"}},    {'H', {"Tiefer See", "Potsdam"}}, {'S', {"Vorstadtschleuse", "Brandenburg"}},
+};
+constexpr size_t kMindestPunkte = 5;
+/// The tour's profile folder carries this file, so that only a folder the tour made is ever cleared.
+const QString kProfilMarke = QStringLiteral(".olm3binnen-rundgang");
+
+/// The first Saturday of June ahead, 09:00.
+QDateTime sommerSamstag() {
+    const QDate heute = QDate::currentDate();
+    QDate tag(heute.year(), 6, 1);
+    if (tag < heute) tag = QDate(heute.year() + 1, 6, 1);
+    while (tag.dayOfWeek() != Qt::Saturday)
+        tag = tag.addDays(1);
+    return QDateTime(tag, QTime(9, 0));
+}
+
+int gewaesserAnzahl(const std::vector<KartenObjekt>& punkte) {
+    QSet<int> g;
+    for (const auto& p : punkte)
+        g.insert(p.gewaesser);
+    return static_cast<int>(g.size());
+}
+
+std::vector<KartenObjekt> nachNamen(const KartenDaten& daten) {
+    std::vector<KartenObjekt> punkte;
+    for (const auto& ziel : kZiele) {
+        const auto it =
+            std::find_if(daten.objekte.begin(), daten.objekte.end(), [&ziel](const KartenObjekt& o) {
+                if (o.typ != QLatin1Char(ziel.typ)) return false;
+                return std::any_of(ziel.namen.begin(), ziel.namen.end(), [&o](const char* n) {
+                    return o.strName.contains(QString::fromUtf8(n), Qt::CaseInsensitive);
+                });
+            });
+        if (it != daten.objekte.end()) punkte.push_back(*it);
+    }
+    return punkte;
+}
+
+/// The locks and harbours of a waterway on its busier side of position j, at most three, those next to j:
+/// ordered towards j (zumAbzweig) or away from it.
+std::vector<KartenObjekt> seite(const KartenDaten& daten, int gewaesser, int j, bool zumAbzweig) {
+    std::vector<KartenObjekt> vorher, nachher;
+    for (const auto& o : daten.objekte) {
+        if (o.gewaesser != gewaesser || o.index == j) continue;
+        if (o.typ != QLatin1Char('S') && o.typ != QLatin1Char('H')) continue;
+        (o.index < j ? vorher : nachher).push_back(o);
+    }
+    auto& teil = vorher.size() >= nachher.size() ? vorher : nachher;
+    std::sort(teil.begin(), teil.end(), [j](const KartenObjekt& a, const KartenObjekt& b) {
+        return std::abs(a.index - j) < std::abs(b.index - j);
+    });
+    if (teil.size() > 3) teil.resize(3);
+    if (zumAbzweig) std::reverse(teil.begin(), teil.end());
+    return teil;
+}
+
+std::vector<KartenObjekt> nachTypen(const KartenDaten& daten) {
+    std::vector<KartenObjekt> beste;
+    int besteSchleusen = -1;
+    for (const auto& [von, nach] : daten.abzweige) {
+        const auto a = daten.punkt.constFind(von);
+        const auto b = daten.punkt.constFind(nach);
+        if (a == daten.punkt.constEnd() || b == daten.punkt.constEnd() || a->first == b->first) continue;
+        std::vector<KartenObjekt> punkte = seite(daten, a->first, a->second, true);
+        const std::vector<KartenObjekt> weiter = seite(daten, b->first, b->second, false);
+        if (punkte.empty() || weiter.empty()) continue;
+        punkte.insert(punkte.end(), weiter.begin(), weiter.end());
+        const int schleusen = static_cast<int>(std::count_if(
+            punkte.begin(), punkte.end(), [](const KartenObjekt& o) { return o.typ == QLatin1Char('S'); }));
+        if (punkte.size() >= kMindestPunkte && schleusen > besteSchleusen) {
+            beste = punkte;
+            besteSchleusen = schleusen;
+        }
+    }
+    return beste;
+}
+
+QTextStream& konsole() {
+    static QTextStream s(stdout);
+    return s;
+}
+
+/// The tour's state while the component's windows come and go.
+class Fahrt : public QObject {
+public:
+    Fahrt(const QString& ausgabe, QStringList* dateien) : m_ausgabe(ausgabe), m_dateien(dateien) {}
+
+    void schritt(const QString& text) { konsole() << HostText(txt::TourSchritt).arg(text) << Qt::endl; }
+
+    bool foto(QWidget* w, const QString& name) {
+        QCoreApplication::processEvents();
+        const QString pfad = QDir(m_ausgabe).filePath(name);
+        if (!w || !w->grab().save(pfad)) return false;
+        if (m_dateien) *m_dateien << pfad;
+        konsole() << HostText(txt::TourDatei).arg(QDir::toNativeSeparators(pfad)) << Qt::endl;
+        return true;
+    }
+
+    /// Shows a modal window of the component the way a person meets it, photographs it and presses the
+    /// button the tour's next step needs.
+    int fenster(QDialog* dlg) {
+        dlg->show();
+        dlg->raise();
+        QCoreApplication::processEvents();
+        if (auto* plan = qobject_cast<frmRoutenPlanung*>(dlg)) {
+            int zeilen = 0;
+            for (const auto& r : plan->Route())
+                if (r.lngPunkteID > 0) ++zeilen;
+            const QString name = QStringLiteral("planung-%1-punkte.png").arg(zeilen);
+            if (static_cast<size_t>(zeilen) < m_ziele) {
+                foto(plan, name);
+                plan->fpKarte()->fpb()->click();
+            } else if (m_optimierungen++ == 0) {
+                // The boater sets off on a summer Saturday morning, when the locks keep their season hours.
+                plan->fpStartDateTime()->setDateTime(sommerSamstag());
+                foto(plan, name);
+                plan->fpOptimieren()->fpb()->click();
+            } else {
+                // Optimising failed once: the tour does not go round in circles.
+                foto(plan, QStringLiteral("planung-nicht-optimiert.png"));
+                plan->fpBack()->fpb()->click();
+            }
+        } else if (auto* bericht = qobject_cast<frmRoutenOptimiererBericht*>(dlg)) {
+            foto(bericht, QStringLiteral("bericht.png"));
+            bericht->pbBack()->fpb()->click();
+        } else {
+            foto(dlg,
+                 QStringLiteral("fenster-%1.png").arg(QString::fromLatin1(dlg->metaObject()->className())));
+            dlg->reject();
+        }
+        dlg->hide();
+        return dlg->result();
+    }
+
+    void statusFoto() {
+        if (m_statusFoto) return;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->isVisible() && w->inherits("frmStatus"))
+                m_statusFoto = foto(w, QStringLiteral("status.png"));
+        }
+    }
+
+    size_t m_ziele = 0;
+    int m_optimierungen = 0;
+    QStringList m_meldungen;
+
+private:
+    QString m_ausgabe;
+    QStringList* m_dateien;
+    bool m_statusFoto = false;
+};
+
+void klicke(QWidget* w, const QPointF& pos) {
+    const QPointF global = w->mapToGlobal(pos);
+    QMouseEvent druck(QEvent::MouseButtonPress, pos, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent los(QEvent::MouseButtonRelease, pos, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &druck);
+    QCoreApplication::sendEvent(w, &los);
+}
+
+int fehler(const QString& text) {
+    konsole() << HostText(txt::TourFehler).arg(text) << Qt::endl;
+    return 1;
+}
+
+bool bereiteProfil(const QString& profil) {
+    QDir dir(profil);
+    if (dir.exists()) {
+        if (!QFileInfo::exists(dir.filePath(kProfilMarke))) return false;
+        dir.removeRecursively();
+    }
+    if (!QDir().mkpath(profil)) return false;
+    QFile marke(dir.filePath(kProfilMarke));
+    return marke.open(QIODevice::WriteOnly);
+}
+
+} // namespace
+
+std::vector<KartenObjekt> RundgangPunkte(const KartenDaten& daten) {
+    std::vector<KartenObjekt> punkte = nachNamen(daten);
+    if (punkte.size() >= kMindestPunkte && gewaesserAnzahl(punkte) >= 2) return punkte;
+    punkte = nachTypen(daten);
+    if (punkte.size() >= kMindestPunkte && gewaesserAnzahl(punkte) >= 2) return punkte;
+    return {};
+}
+
+int Rundgang(const QString& strAusgabe, QStringList* astrDateien) {
+    const QString ausgabe = QDir(strAusgabe).absolutePath();
+    if (!QDir().mkpath(ausgabe))
+        return fehler(HostText(txt::TourOutFehlt).arg(QDir::toNativeSeparators(ausgabe)));
+    const QString profil = QDir(ausgabe).filePath(QStringLiteral("profil"));
+    if (!bereiteProfil(profil))
+        return fehler(HostText(txt::TourOutBelegt).arg(QDir::toNativeSeparators(profil)));
+
+    Fahrt fahrt(ausgabe, astrDateien);
+    // Messages go to the console: nobody is there to press OK.
+    auto alteMeldung =
+        modOLM3Binnen::SetMsgBoxHandler([&fahrt](const QString& text, int stil, const QString&) {
+            konsole() << QStringLiteral("  ! ") << QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '))
+                      << Qt::endl;
+            fahrt.m_meldungen << text;
+            return int((stil & 7) == modOLM3Binnen::vbYesNo || (stil & 7) == modOLM3Binnen::vbYesNoCancel
+                           ? modOLM3Binnen::vbYes
+                           : modOLM3Binnen::vbOK);
+        });
+    auto alterFensterTreiber = olm3ui::SetModalHandler([&fahrt](QDialog* dlg) { return fahrt.fenster(dlg); });
+    struct Zurueck {
+        std::function<void()> f;
+        ~Zurueck() { f(); }
+    } zurueck{[&] {
+        olm3ui::SetModalHandler(std::move(alterFensterTreiber));
+        modOLM3Binnen::SetMsgBoxHandler(std::move(alteMeldung));
+    }};
+
+    HostConfig cfg(HostPfade::Unter(profil), MitgelieferteKatalogOrdner());
+    cfg.Start();
+    HostFenster w(cfg);
+    w.resize(1400, 900);
+    w.show();
+    w.Start();
+    QObject::connect(&w, &HostFenster::RouteOptimiertGemeldet, &fahrt, [&fahrt] { fahrt.statusFoto(); });
+    if (!w.Komponente().conBinnenDatabase()) return fehler(HostText(txt::KeinKatalog));
+    fahrt.schritt(HostText(txt::Katalog).arg(w.karte()->Daten().strKatalogName));
+    fahrt.foto(&w, QStringLiteral("karte.png"));
+
+    const std::vector<KartenObjekt> punkte = RundgangPunkte(w.karte()->Daten());
+    if (punkte.empty()) return fehler(HostText(txt::TourKeinePunkte));
+    fahrt.m_ziele = punkte.size();
+    std::vector<QPointF> lagen;
+    for (const auto& p : punkte) {
+        lagen.push_back(p.lage);
+        fahrt.schritt(p.strName);
+    }
+    w.karte()->ZeigeBereich(Umfang(lagen));
+
+    // Route planning opens empty; its chart button hands over to the chart, where each point is clicked.
+    w.RoutenPlanung();
+    for (size_t i = 0; i < punkte.size(); ++i) {
+        if (!w.karte()->PunktWahl()) return fehler(HostText(txt::PunktWaehlen));
+        if (i == 0) fahrt.foto(&w, QStringLiteral("karte-punktwahl.png"));
+        klicke(w.karte(), w.karte()->ZuBildschirm(punkte[i].lage));
+    }
+
+    std::vector<typRouteOptimiert> route;
+    RouteOptimiertSummen summen;
+    if (!w.Komponente().GetRouteOptimiert(route, summen)) return fehler(HostText(txt::TourNichtOptimiert));
+    QSet<std::int32_t> gewaesser;
+    int schleusen = 0;
+    for (const auto& r : route) {
+        gewaesser.insert(r.lngBinnenID);
+        if (r.strTypID == QLatin1String("S")) ++schleusen;
+    }
+    fahrt.schritt(HostText(txt::TourRoute)
+                      .arg(punkte.size())
+                      .arg(gewaesser.size())
+                      .arg(schleusen)
+                      .arg(QLocale(QLocale::German).toString(summen.dblStrecke, 'f', 1)));
+    w.karte()->ZeigeBereich(w.karte()->RoutenBereich());
+    fahrt.foto(&w, QStringLiteral("karte-route.png"));
+
+    w.Bericht();
+    const QString pdf = QDir(ausgabe).filePath(QStringLiteral("bericht.pdf"));
+    if (!w.BerichtDrucken(pdf)) return fehler(HostText(txt::BerichtNichtGespeichert).arg(pdf));
+    if (astrDateien) *astrDateien << pdf;
+    konsole() << HostText(txt::TourDatei).arg(QDir::toNativeSeparators(pdf)) << Qt::endl;
+
+    konsole() << HostText(txt::TourAusgabe).arg(QDir::toNativeSeparators(ausgabe)) << Qt::endl;
+    return schleusen >= 2 && gewaesser.size() >= 2 ? 0 : fehler(HostText(txt::TourKeinePunkte));
+}
+
+} // namespace olm3host

@@ -1,0 +1,110 @@
+#pragma once
+// The route view of the browser: the optimised route as an outline of route points, legs and detail rows,
+// its legend and totals, the statistics button and the route print.
+
+#include "olm3binnen/types.h"
+
+#include <QPersistentModelIndex>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+class clsOLM3Binnen;
+class QLabel;
+class QTableWidget;
+class QTableWidgetItem;
+class ucOLMButton;
+
+/// A coarse route point as the points list marks it.
+struct RoutenPunktRecord {
+    std::int32_t lngNumGrob = 0;
+    std::int32_t lngPunkteID = 0;
+    std::int32_t lngBinnenID = 0;
+    std::int32_t lngPunkteIDNach = 0;
+    std::int32_t lngBinnenIDNach = 0;
+};
+
+class RoutenAnsicht : public QWidget {
+    Q_OBJECT
+public:
+    RoutenAnsicht(clsOLM3Binnen* owner, QWidget* parent = nullptr);
+
+    /// Fills the view from the route (the window's copy) and the route-point records; the totals label.
+    void FillGridRoute(const std::vector<typRouteOptimiert>& route);
+    /// Inserts the detail rows beneath a route-point row (once per group).
+    void FillGridRouteMDetails(int row);
+    const std::vector<RoutenPunktRecord>& RoutenPunkte() const { return m_routenPunkte; }
+    /// The ids of the coarse route points joined with ", " in route order.
+    QString RoutenPunkteListe() const;
+
+    QTableWidget* grdRoute() const { return m_grdRoute; }
+    /// The position of the selected row (Get_Position in this view); false without one.
+    bool AusgewaehltePosition(double& dblLg, double& dblBg) const;
+    /// The object of the selected row for the browser's detail button: its type and point id. False on
+    /// a leg row, on a row without a type and without a selected row.
+    bool AusgewaehltesObjekt(QString& strTypID, std::int32_t& lngPunkteID) const;
+    /// Prints the route plan and the statistics (the fpDrucken button of the browser).
+    void Drucken();
+
+signals:
+    /// A double-click on a route-point row: the browser makes it current (route index from 0, -1 none).
+    void RoutenpunktGewaehlt(std::int32_t lngBinnenID, std::int32_t lngPunkteID, const QString& strBinnenBez,
+                             std::int32_t lngRoutenIndex);
+    /// A double-click on a detail row: the browser runs its detail action.
+    void DetailsAngefordert(const QString& strTypID, std::int32_t lngPunkteID);
+    /// The current row changed: whether it can be handed back.
+    void RueckgabeMoeglich(bool blnMoeglich);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    enum class Zeilenart { Routenpunkt, Strecke, Detail };
+
+    void setupGrid();
+    void setupLegende();
+    int addRoutenpunktZeile(std::size_t i);
+    void addStreckenZeile(const typRouteOptimiert& punkt, double dblDZ, double dblWZ);
+    void addDetailZeile(int row, std::size_t i, bool blnVerborgen);
+    /// The cells of a route-point or detail row: the three that differ are given, the others and the cell
+    /// data (type, position, the lock's values) come from the route row.
+    void setObjektZellen(int row, const typRouteOptimiert& r, QTableWidgetItem* nr, QTableWidgetItem* amtl,
+                         QTableWidgetItem* zeit);
+    void setGruppeOffen(int row, bool blnOffen);
+    void grdRoute_Click(int row, int col);
+    void grdRoute_DblClick(int row, int col);
+    void grdRoute_RowColChange(int row, int col, int prevRow, int prevCol);
+    /// Puts the "..." button into the current cell when it is the wait cell of a lock row.
+    void zellKnopfAktualisieren();
+    void zellKnopf_Click();
+
+    Zeilenart art(int row) const;
+    bool istSchleusenZeile(int row) const;
+    /// The number of grid rows that belong to the group headed by a route-point row.
+    int gruppenEnde(int row) const;
+
+    clsOLM3Binnen* m_owner = nullptr;
+    QTableWidget* m_grdRoute = nullptr;
+    QLabel* m_lblRoutenInfo = nullptr;
+    QLabel* m_txtInfo = nullptr;
+    QLabel* m_picNB = nullptr;
+    QLabel* m_txtNB = nullptr;
+    QLabel* m_picSR = nullptr;
+    QLabel* m_txtSR = nullptr;
+    ucOLMButton* m_pbReport = nullptr;
+    QPersistentModelIndex m_zellKnopf;
+    bool m_blnFuelle = false;
+    std::vector<typRouteOptimiert> m_route;
+    std::vector<RoutenPunktRecord> m_routenPunkte;
+};
+
+namespace olm3browser {
+
+/// How the route view opens the operating hours of a lock (by default OeffneSchleusenBZ). A test puts in
+/// its own; the previous one is returned, an empty one restores the default.
+using SchleusenBZOeffner =
+    std::function<bool(QWidget* parent, std::int32_t lngSchleusenID, const QDateTime& datDatum)>;
+SchleusenBZOeffner SetSchleusenBZOeffner(SchleusenBZOeffner oeffner);
+
+} // namespace olm3browser

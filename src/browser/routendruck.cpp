@@ -1,0 +1,512 @@
+#include "browser/routendruck.h"
+
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
+#include <QTableWidget>
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace olm3browser {
+
+namespace {
+
+// The sheet in millimetres: A4 landscape, addressed from its top-left corner.
+constexpr double kLinks = 10;
+constexpr double kRechts = 287;
+constexpr double kOben = 12;
+constexpr double kUnten = 193;    ///< no row reaches below this
+constexpr double kFussOben = 197; ///< the line with the page number
+constexpr double kStatistikOben = 110;
+constexpr double kNachUeberschrift = 9;
+constexpr double kLuecke = 2.0;  ///< room a left-aligned text leaves before the next column
+constexpr double kPolster = 1.6; ///< above and below the text of a row, together
+constexpr double kTrenner = 3;   ///< height of a separator line of the statistics
+constexpr double kSchrift = 12;
+constexpr double kMarkeHoehe = 3.5; ///< the lock marks beside a type
+
+/// Left edges of the route plan's columns 0 to 6 (number, km, latitude, longitude, waterway, type, name).
+constexpr double kPlanSpalten[] = {10, 20, 44, 86, 128, 188, 228};
+/// The statistics: label, duration text, hours, unit.
+constexpr double kBerichtSpalten[] = {10, 70, 118, 143};
+constexpr double kBerichtRechts = 165;
+
+const QColor kBandSchleuse(222, 222, 222);
+const QColor kBandRoutenpunkt(232, 240, 250);
+
+/// One sheet after the other, with a painter that speaks millimetres.
+class Blatt {
+public:
+    explicit Blatt(QPrinter& printer) : m_printer(printer) {}
+
+    bool beginne(QString& strFehler) {
+        if (!m_painter.begin(&m_printer)) {
+            strFehler =
+                m_printer.outputFileName().isEmpty() ? m_printer.printerName() : m_printer.outputFileName();
+            return false;
+        }
+        m_pxProMm = m_printer.resolution() / 25.4;
+        m_painter.setPen(Qt::black);
+        return true;
+    }
+    void beende() {
+        fuss();
+        m_painter.end();
+    }
+    void neueSeite() {
+        fuss();
+        m_printer.newPage();
+        ++m_seite;
+        y = kOben;
+    }
+
+    static QFont schrift(bool blnFett = false) {
+        QFont f(QStringLiteral("Arial"));
+        f.setStyleHint(QFont::SansSerif);
+        f.setPointSizeF(kSchrift);
+        f.setBold(blnFett);
+        return f;
+    }
+    double breite(const QString& s, const QFont& f) const {
+        return QFontMetricsF(f, &m_printer).horizontalAdvance(s) / m_pxProMm;
+    }
+    double zeilenHoehe(const QFont& f) const { return QFontMetricsF(f, &m_printer).height() / m_pxProMm; }
+    QString gekuerzt(const QString& s, const QFont& f, double mm) const {
+        return QFontMetricsF(f, &m_printer).elidedText(s, Qt::ElideRight, mm * m_pxProMm);
+    }
+
+    void text(double x, double yy, double w, double h, Qt::Alignment ausrichtung, const QString& s,
+              const QFont& f) {
+        m_painter.setFont(f);
+        m_painter.drawText(rechteck(x, yy, w, h), static_cast<int>(ausrichtung | Qt::AlignTop), s);
+    }
+    void linie(double x1, double yy, double x2, const QColor& farbe = Qt::black) {
+        m_painter.save();
+        m_painter.setPen(QPen(farbe, 0.25 * m_pxProMm));
+        m_painter.drawLine(QPointF(x1 * m_pxProMm, yy * m_pxProMm), QPointF(x2 * m_pxProMm, yy * m_pxProMm));
+        m_painter.restore();
+    }
+    void band(double yy, double h, const QColor& farbe) {
+        m_painter.fillRect(rechteck(kLinks, yy, kRechts - kLinks, h), farbe);
+    }
+    void bild(double x, double yy, double h, const QPixmap& pixmap) {
+        const double w = h * pixmap.width() / std::max(1, pixmap.height());
+        m_painter.drawPixmap(rechteck(x, yy, w, h), pixmap, QRectF(pixmap.rect()));
+    }
+
+    double y = kOben;
+
+private:
+    QRectF rechteck(double x, double yy, double w, double h) const {
+        return QRectF(x * m_pxProMm, yy * m_pxProMm, w * m_pxProMm, h * m_pxProMm);
+    }
+    void fuss() {
+        const QFont f = schrift();
+        text(kLinks, kFussOben, kRechts - kLinks, zeilenHoehe(f), Qt::AlignRight,
+             QStringLiteral("Seite ") + QString::number(m_seite), f);
+    }
+
+    QPrinter& m_printer;
+    QPainter m_painter;
+    double m_pxProMm = 1.0;
+    int m_seite = 1;
+};
+
+/// The type of a cell, from the printer's size down: first smaller, then narrower as well. A column takes
+/// the first that lets all its texts fit; a text that fits in none is wrapped in the last.
+struct Schnitt {
+    double pt;
+    int stretch;
+};
+constexpr Schnitt kSchnitte[] = {{12, 100}, {11.5, 100}, {11, 100}, {10.5, 100}, {10, 100}, {10, 87},
+                                 {9.5, 87}, {9, 87},     {9, 75},   {8.5, 75},   {8, 75}};
+constexpr std::size_t kAnzahlSchnitte = std::size(kSchnitte);
+/// Headers are made smaller only a little; then they are wrapped.
+constexpr std::size_t kKopfSchnitte = 3;
+
+/// Room a text leaves before the next column: a right-aligned number more in a wide column, so that it
+/// does not run into the text that begins there.
+double luecke(double spaltenBreite, Qt::Alignment ausrichtung) {
+    return (ausrichtung & Qt::AlignRight) ? std::clamp(spaltenBreite * 0.15, 1.5, 4.0) : kLuecke;
+}
+
+QFont mitSchnitt(QFont f, std::size_t i) {
+    f.setPointSizeF(kSchnitte[i].pt);
+    f.setStretch(kSchnitte[i].stretch);
+    return f;
+}
+
+QStringList absaetze(const QString& text) {
+    QString t = text;
+    t.remove(QLatin1Char('\r'));
+    return t.split(QLatin1Char('\n'));
+}
+
+/// The first type from start on (before bis) in which every line of the text fits the width; bis if none.
+std::size_t passenderSchnitt(const Blatt& blatt, const QStringList& zeilen, const QFont& basis, double breite,
+                             std::size_t start, std::size_t bis = kAnzahlSchnitte) {
+    for (std::size_t i = start; i < bis; ++i) {
+        const QFont f = mitSchnitt(basis, i);
+        if (std::all_of(zeilen.begin(), zeilen.end(),
+                        [&](const QString& z) { return blatt.breite(z, f) <= breite; }))
+            return i;
+    }
+    return bis;
+}
+
+/// A cell made ready for the sheet: its lines in the type that lets them fit the column.
+struct Zelle {
+    double x = 0, breite = 0;
+    Qt::Alignment ausrichtung = Qt::AlignLeft;
+    QStringList zeilen;
+    QFont font;
+    QPixmap marke;
+    double hoehe = 0;
+};
+
+/// The lines of a text wrapped at blanks to a width.
+QStringList umbrochen(const Blatt& blatt, const QStringList& absaetze, const QFont& f, double breite) {
+    QStringList zeilen;
+    for (const QString& absatz : absaetze) {
+        QString zeile;
+        for (const QString& wort : absatz.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            const QString laenger = zeile.isEmpty() ? wort : zeile + QLatin1Char(' ') + wort;
+            if (zeile.isEmpty() || blatt.breite(laenger, f) <= breite) {
+                zeile = laenger;
+            } else {
+                zeilen << zeile;
+                zeile = wort;
+            }
+        }
+        zeilen << zeile;
+    }
+    return zeilen;
+}
+
+/// Fits a text into its cell: in the first of the types from start to before bis in which it fits; else
+/// wrapped at blanks in the last of them; else in a smaller type; and as the last resort wrapped in the
+/// smallest type with a word that is still too wide cut by an ellipsis.
+void passeEin(const Blatt& blatt, const QString& text, Zelle& z, std::size_t start,
+              std::size_t bis = kAnzahlSchnitte) {
+    const QStringList teile = absaetze(text);
+    const QFont basis = z.font;
+    std::size_t i = passenderSchnitt(blatt, teile, basis, z.breite, start, bis);
+    if (i < bis) {
+        z.zeilen = teile;
+    } else {
+        i = bis - 1;
+        z.zeilen = umbrochen(blatt, teile, mitSchnitt(basis, i), z.breite);
+        if (passenderSchnitt(blatt, z.zeilen, basis, z.breite, i, i + 1) > i) {
+            i = passenderSchnitt(blatt, teile, basis, z.breite, bis);
+            if (i < kAnzahlSchnitte) {
+                z.zeilen = teile;
+            } else {
+                i = kAnzahlSchnitte - 1;
+                z.zeilen = umbrochen(blatt, teile, mitSchnitt(basis, i), z.breite);
+                for (QString& zeile : z.zeilen) {
+                    if (blatt.breite(zeile, mitSchnitt(basis, i)) > z.breite)
+                        zeile = blatt.gekuerzt(zeile, mitSchnitt(basis, i), z.breite);
+                }
+            }
+        }
+    }
+    z.font = mitSchnitt(basis, i);
+    z.hoehe = static_cast<double>(z.zeilen.size()) * blatt.zeilenHoehe(z.font);
+}
+
+/// The columns of a table on paper: grid column and left edge; the last one runs to the right edge.
+struct Spalte {
+    int col;
+    double x;
+};
+
+/// A row of cells ready to print, and how tall it is.
+struct Zeile {
+    std::vector<Zelle> zellen;
+    double hoehe = 0;
+};
+
+/// Width of a cell's marks on paper.
+double markenBreite(const QPixmap& marke) {
+    return marke.isNull() ? 0.0 : kMarkeHoehe * marke.width() / std::max(1, marke.height()) + 1.0;
+}
+
+QPixmap markeVon(const QTableWidgetItem* it) {
+    const QVariant marke = it->data(Qt::DecorationRole);
+    return marke.canConvert<QPixmap>() ? marke.value<QPixmap>() : QPixmap();
+}
+
+QFont schriftVon(const QTableWidgetItem* it, const QFont& basis) {
+    QFont f = basis;
+    if (it->font().bold()) f.setBold(true);
+    if (it->font().italic()) f.setItalic(true);
+    return f;
+}
+
+void druckeZeile(Blatt& blatt, const Zeile& zeile) {
+    for (const Zelle& z : zeile.zellen) {
+        const double zh = z.hoehe / static_cast<double>(std::max<qsizetype>(1, z.zeilen.size()));
+        double textBreite = 0;
+        for (const QString& s : z.zeilen)
+            textBreite = std::max(textBreite, blatt.breite(s, z.font));
+        // The marks stand beside the text: after a left-aligned one, before one aligned otherwise; a
+        // centred text is centred together with its marks.
+        double textX = z.x;
+        Qt::Alignment ausrichtung = z.ausrichtung;
+        if (!z.marke.isNull()) {
+            const double w = markenBreite(z.marke);
+            double markeX = z.x + textBreite + 1.0;
+            if (z.ausrichtung & Qt::AlignHCenter) {
+                markeX = z.x + std::max(0.0, (z.breite - w - textBreite) / 2);
+                textX = markeX + w;
+                ausrichtung = Qt::AlignLeft;
+            } else if (z.ausrichtung & Qt::AlignRight) {
+                markeX = std::max(z.x, z.x + z.breite - textBreite - w);
+            }
+            blatt.bild(markeX, blatt.y + (zeile.hoehe - kMarkeHoehe) / 2, kMarkeHoehe, z.marke);
+        }
+        // Cells of fewer lines stand in the middle of the row.
+        double yy = blatt.y + (zeile.hoehe - z.hoehe) / 2;
+        for (const QString& s : z.zeilen) {
+            blatt.text(textX, yy, z.breite - (textX - z.x), zh, ausrichtung, s, z.font);
+            yy += zh;
+        }
+    }
+}
+
+/// A table of a grid on the sheets: the header row first and again on every new page. Each column prints
+/// in one type, the largest in which all its printed texts fit.
+class Tabelle {
+public:
+    Tabelle(Blatt& blatt, const QTableWidget* grid, std::vector<Spalte> spalten, double rechts,
+            const std::vector<int>& rows)
+        : m_blatt(blatt), m_grid(grid), m_spalten(std::move(spalten)), m_rechts(rechts),
+          m_schnitt(m_spalten.size(), 0) {
+        for (const int row : rows) {
+            for (std::size_t i = 0; i < m_spalten.size(); ++i) {
+                const QTableWidgetItem* it = m_grid->item(row, m_spalten[i].col);
+                if (!it || m_grid->columnSpan(row, m_spalten[i].col) > 1) continue;
+                const double breite = textBreite(i, i, it) - markenBreite(markeVon(it));
+                const std::size_t s = passenderSchnitt(
+                    m_blatt, absaetze(it->text()), schriftVon(it, Blatt::schrift()), breite, m_schnitt[i]);
+                m_schnitt[i] = std::min(s, kAnzahlSchnitte - 1);
+            }
+        }
+    }
+
+    void kopf() {
+        Zeile zeile;
+        for (std::size_t i = 0; i < m_spalten.size(); ++i) {
+            const QTableWidgetItem* h = m_grid->horizontalHeaderItem(m_spalten[i].col);
+            // The header stands over its column the way the column's values do.
+            const QTableWidgetItem* erste =
+                m_grid->rowCount() > 0 ? m_grid->item(0, m_spalten[i].col) : nullptr;
+            Zelle z;
+            z.x = m_spalten[i].x;
+            z.ausrichtung = ausrichtung(erste);
+            z.breite = textBreite(i, i, erste);
+            z.font = Blatt::schrift(true);
+            passeEin(m_blatt, h ? h->text() : QString(), z, 0, kKopfSchnitte);
+            zeile.hoehe = std::max(zeile.hoehe, z.hoehe);
+            zeile.zellen.push_back(std::move(z));
+        }
+        zeile.hoehe += kPolster;
+        druckeZeile(m_blatt, zeile);
+        m_blatt.y += zeile.hoehe;
+        m_blatt.linie(kLinks, m_blatt.y, m_rechts);
+        m_blatt.y += 0.8;
+    }
+
+    /// The grid row set for the sheet; a cell that spans its neighbours takes their room.
+    Zeile setze(int row) const {
+        Zeile zeile;
+        for (std::size_t i = 0; i < m_spalten.size(); ++i) {
+            const int col = m_spalten[i].col;
+            const int spanne = std::max(1, m_grid->columnSpan(row, col));
+            const std::size_t letzte =
+                std::min(m_spalten.size() - 1, i + static_cast<std::size_t>(spanne) - 1);
+            const QTableWidgetItem* it = m_grid->item(row, col);
+            Zelle z;
+            z.x = m_spalten[i].x;
+            z.ausrichtung = ausrichtung(it);
+            z.breite = textBreite(i, letzte, it);
+            const std::size_t start = spanne > 1 ? 0 : m_schnitt[i];
+            i = letzte;
+            if (!it) continue;
+            z.font = schriftVon(it, Blatt::schrift());
+            z.marke = markeVon(it);
+            const double gesamt = z.breite;
+            z.breite -= markenBreite(z.marke);
+            passeEin(m_blatt, it->text(), z, start);
+            z.breite = gesamt;
+            zeile.hoehe = std::max(zeile.hoehe, z.hoehe);
+            zeile.zellen.push_back(std::move(z));
+        }
+        zeile.hoehe += kPolster;
+        return zeile;
+    }
+
+    /// Prints a grid row; a new page with the header when it does not fit on this one.
+    void zeile(int row, const QColor& band = QColor(), bool blnLinieOben = false) {
+        const Zeile z = setze(row);
+        if (m_blatt.y + z.hoehe > kUnten) {
+            m_blatt.neueSeite();
+            kopf();
+        }
+        if (band.isValid()) m_blatt.band(m_blatt.y, z.hoehe, band);
+        if (blnLinieOben) m_blatt.linie(kLinks, m_blatt.y, m_rechts, Qt::gray);
+        druckeZeile(m_blatt, z);
+        m_blatt.y += z.hoehe;
+    }
+
+    /// Columns whose texts belong together (latitude and longitude) print in the same type.
+    void gleicherSchnitt(int col1, int col2) {
+        std::size_t* a = nullptr;
+        std::size_t* b = nullptr;
+        for (std::size_t i = 0; i < m_spalten.size(); ++i) {
+            if (m_spalten[i].col == col1) a = &m_schnitt[i];
+            if (m_spalten[i].col == col2) b = &m_schnitt[i];
+        }
+        if (a && b) *a = *b = std::max(*a, *b);
+    }
+
+private:
+    double ende(std::size_t i) const { return i + 1 < m_spalten.size() ? m_spalten[i + 1].x : m_rechts; }
+    /// The width a cell's text has from column von to column bis.
+    double textBreite(std::size_t von, std::size_t bis, const QTableWidgetItem* it) const {
+        const double breite = ende(bis) - m_spalten[von].x;
+        return breite - luecke(breite, ausrichtung(it));
+    }
+    static Qt::Alignment ausrichtung(const QTableWidgetItem* it) {
+        const Qt::Alignment a =
+            it ? Qt::Alignment::fromInt(it->textAlignment()) & Qt::AlignHorizontal_Mask : Qt::Alignment();
+        return a ? a : Qt::AlignLeft;
+    }
+
+    Blatt& m_blatt;
+    const QTableWidget* m_grid;
+    std::vector<Spalte> m_spalten;
+    double m_rechts;
+    std::vector<std::size_t> m_schnitt;
+};
+
+std::vector<int> sichtbareZeilen(const QTableWidget* grid) {
+    std::vector<int> rows;
+    for (int r = 0; r < grid->rowCount(); ++r)
+        if (!grid->isRowHidden(r)) rows.push_back(r);
+    return rows;
+}
+
+void ueberschrift(Blatt& blatt, const QString& s) {
+    const QFont f = Blatt::schrift(true);
+    blatt.text(kLinks, blatt.y, kRechts - kLinks, blatt.zeilenHoehe(f), Qt::AlignLeft, s, f);
+    blatt.y += kNachUeberschrift;
+}
+
+void druckePlan(Blatt& blatt, const QTableWidget* plan) {
+    ueberschrift(blatt, QStringLiteral("Route"));
+    if (!plan) return;
+    std::vector<Spalte> spalten;
+    for (int c = 0; c < static_cast<int>(std::size(kPlanSpalten)) && c < plan->columnCount(); ++c) {
+        if (!plan->isColumnHidden(c)) spalten.push_back({c, kPlanSpalten[c]});
+    }
+    const std::vector<int> rows = sichtbareZeilen(plan);
+    Tabelle tabelle(blatt, plan, spalten, kRechts, rows);
+    tabelle.gleicherSchnitt(2, 3);
+    tabelle.kopf();
+    for (const int r : rows)
+        tabelle.zeile(r);
+}
+
+bool istTrenner(const QTableWidget* bericht, int row) {
+    for (int c = 0; c < bericht->columnCount(); ++c) {
+        const QTableWidgetItem* it = bericht->item(row, c);
+        if (it && !it->text().trimmed().isEmpty()) return false;
+    }
+    return true;
+}
+
+void druckeStatistik(Blatt& blatt, const QTableWidget* bericht) {
+    std::vector<Spalte> spalten;
+    for (int c = 0; c < static_cast<int>(std::size(kBerichtSpalten)); ++c)
+        spalten.push_back({c, kBerichtSpalten[c]});
+    std::vector<Zeile> zeilen;
+    std::vector<bool> trenner;
+    double hoehe = kNachUeberschrift;
+    if (bericht) {
+        const std::vector<int> rows = sichtbareZeilen(bericht);
+        const Tabelle tabelle(blatt, bericht, spalten, kBerichtRechts, rows);
+        for (const int r : rows) {
+            trenner.push_back(istTrenner(bericht, r));
+            zeilen.push_back(tabelle.setze(r));
+            hoehe += trenner.back() ? kTrenner : zeilen.back().hoehe;
+        }
+    }
+    // The statistics stand at their place on the sheet unless the plan reaches down to there; when
+    // they would not fit below it, they go onto a page of their own.
+    blatt.y = std::max(kStatistikOben, blatt.y + kNachUeberschrift);
+    if (blatt.y + hoehe > kUnten) blatt.neueSeite();
+    ueberschrift(blatt, QStringLiteral("Statistik"));
+    for (std::size_t i = 0; i < zeilen.size(); ++i) {
+        if (trenner[i]) {
+            blatt.linie(kLinks, blatt.y + kTrenner / 2, kBerichtRechts, Qt::gray);
+            blatt.y += kTrenner;
+            continue;
+        }
+        druckeZeile(blatt, zeilen[i]);
+        blatt.y += zeilen[i].hoehe;
+    }
+}
+
+void druckeRoutenTabelle(Blatt& blatt, const RoutenDruckInhalt& inhalt) {
+    const QTableWidget* route = inhalt.route;
+    std::vector<Spalte> spalten;
+    for (int c = 1; c <= static_cast<int>(std::size(kRoutenSpaltenMm)); ++c)
+        spalten.push_back({c, kRoutenSpaltenMm[c - 1]});
+    const std::vector<int> rows = sichtbareZeilen(route);
+    Tabelle tabelle(blatt, route, spalten, kRechts, rows);
+    tabelle.gleicherSchnitt(10, 11);
+    tabelle.kopf();
+    for (const int r : rows) {
+        // Locks stand out on a grey band; a route point opens its group with a light band and a rule.
+        const DruckZeilenArt art = inhalt.routenZeile ? inhalt.routenZeile(r) : DruckZeilenArt::Normal;
+        const bool punkt = art == DruckZeilenArt::Routenpunkt;
+        tabelle.zeile(r,
+                      art == DruckZeilenArt::Schleuse ? kBandSchleuse
+                      : punkt                         ? kBandRoutenpunkt
+                                                      : QColor(),
+                      punkt && r != rows.front());
+    }
+}
+
+} // namespace
+
+void RichteDruckerEin(QPrinter& printer, const QString& strPdfDatei) {
+    if (!strPdfDatei.isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(strPdfDatei);
+    }
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setFullPage(true);
+    printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+}
+
+bool DruckeRoute(QPrinter& printer, const RoutenDruckInhalt& inhalt, QString& strFehler) {
+    Blatt blatt(printer);
+    if (!blatt.beginne(strFehler)) return false;
+    druckePlan(blatt, inhalt.plan);
+    druckeStatistik(blatt, inhalt.bericht);
+    if (inhalt.route && inhalt.route->rowCount() > 0) {
+        blatt.neueSeite();
+        druckeRoutenTabelle(blatt, inhalt);
+    }
+    blatt.beende();
+    return true;
+}
+
+} // namespace olm3browser

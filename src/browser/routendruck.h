@@ -1,0 +1,40 @@
+#pragma once
+// The page layout of the route print: the route plan, the statistics and the rows of the route view on
+// landscape pages in millimetres, with the column headers on every page of the route table and the page
+// number at the foot of every page.
+
+#include <QString>
+#include <functional>
+
+class QPrinter;
+class QTableWidget;
+
+namespace olm3browser {
+
+/// Left edges (mm) of columns 1 to 11 of the route view's grid on paper.
+inline constexpr double kRoutenSpaltenMm[] = {10, 20, 35, 50, 65, 75, 90, 127, 177, 227, 254};
+
+/// How a row of the route view stands out on paper.
+enum class DruckZeilenArt { Normal, Routenpunkt, Schleuse };
+
+/// The grids the route print is made of; any of them may be missing.
+struct RoutenDruckInhalt {
+    /// The route planning window's grid (printed after the heading "Route").
+    const QTableWidget* plan = nullptr;
+    /// The optimiser report's lines (printed after the heading "Statistik").
+    const QTableWidget* bericht = nullptr;
+    /// The route view's grid: every row that is not hidden, columns 1 to 11.
+    const QTableWidget* route = nullptr;
+    /// What a row of the route grid is (Normal when not given).
+    std::function<DruckZeilenArt(int row)> routenZeile;
+};
+
+/// Sets the printer up for the route print: A4 landscape, the whole sheet addressable, and the PDF file
+/// as the target when one is given (else the system's default printer).
+void RichteDruckerEin(QPrinter& printer, const QString& strPdfDatei);
+
+/// Prints the route onto the printer. False, with the reason in strFehler, when the printer or the PDF
+/// file cannot be opened.
+bool DruckeRoute(QPrinter& printer, const RoutenDruckInhalt& inhalt, QString& strFehler);
+
+} // namespace olm3browser

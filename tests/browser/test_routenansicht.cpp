@@ -1,0 +1,463 @@
+// The route view of the browser and the route print, over a route computed from the small catalogue.
+
+#include "browser/routenansicht.h"
+#include "component/clsOLM3BinnenState.h"
+#include "olm3binnen/clsOLM3Binnen.h"
+#include "routing/frmRoutenOptimiererBericht.h"
+#include "support/fakehost.h"
+#include "support/fixtures.h"
+#include "ui/messagebox.h"
+#include "ui/ucOLMButton.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+#include <ostream>
+
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+
+namespace {
+
+// Rows of the grid while every group is closed, for the route of the fixture below.
+constexpr int kPunkt1 = 0, kStrecke2 = 1, kPunkt2 = 2, kPunkt3 = 3, kStrecke4 = 4, kPunkt4 = 5;
+constexpr int colNr = 1, colAmtlKM = 2, colDZ = 5, colWZ = 6, colZeit = 7, colGewaesser = 8,
+              colBezeichnung = 9, colBreite = 10, colLaenge = 11, colTyp = 13;
+
+class RouteView : public ::testing::Test {
+protected:
+    void SetUp() override {
+        cfg.katalog =
+            olm3test::MakeCatalogueFromFixtures(dir, QStringLiteral("1_K.sqlite"), {QStringLiteral("mini")});
+        ASSERT_TRUE(olm.Init(&cfg, nullptr, nullptr));
+        // A Monday afternoon: lock 104 lets the boat through at once, the lock on request 202 is reached
+        // after it has closed at 18:00 and holds the boat up until the next morning.
+        olm.StartZeit(olm3::MakeDatum(QDate(2008, 6, 2), QTime(16, 0)));
+        // Up the first waterway, back to the junction, across it and down the canal to its end.
+        ASSERT_TRUE(olm.SetRouteOptimiert({101, 110, 105, 201}, {110, 105, 201, 204}, QDateTime()));
+        RouteOptimiertSummen summen;
+        ASSERT_TRUE(olm.GetRouteOptimiert(route, summen));
+        view = std::make_unique<RoutenAnsicht>(&olm);
+        view->resize(1500, 640);
+        view->show();
+        view->FillGridRoute(route);
+        grid = view->grdRoute();
+    }
+    void TearDown() override {
+        view.reset();
+        olm3browser::SetSchleusenBZOeffner(nullptr);
+        clsOLM3Binnen::SetPrintToPdf(QString());
+    }
+
+    QString cell(int row, int col) const {
+        const QTableWidgetItem* item = grid->item(row, col);
+        return item ? item->text() : QString();
+    }
+    QPoint mitte(int row, int col) const { return grid->visualItemRect(grid->item(row, col)).center(); }
+    void klick(int row, int col) {
+        grid->scrollToItem(grid->item(row, col));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, mitte(row, col));
+    }
+    /// A double-click as a person makes it: a click, then the second press.
+    void doppelklick(int row, int col) {
+        klick(row, col);
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, mitte(row, col));
+    }
+    int sichtbareZeilen() const {
+        int n = 0;
+        for (int r = 0; r < grid->rowCount(); ++r)
+            n += grid->isRowHidden(r) ? 0 : 1;
+        return n;
+    }
+    /// The grid row of a detail row by its point id beneath the given route-point row.
+    int detailZeile(int punktRow, std::int32_t lngPunkteID) const {
+        for (int r = punktRow + 1; r < grid->rowCount(); ++r)
+            if (grid->item(r, 0)->data(Qt::UserRole + 1).toInt() == lngPunkteID) return r;
+        return -1;
+    }
+
+    olm3test::TempDir dir;
+    olm3test::FakeCfg cfg;
+    clsOLM3Binnen olm;
+    std::vector<typRouteOptimiert> route;
+    std::unique_ptr<RoutenAnsicht> view;
+    QTableWidget* grid = nullptr;
+};
+
+} // namespace
+
+TEST_F(RouteView, ShowsRoutePointsAndTheLegsThatTakeTimeWithTheTotals) {
+    ASSERT_EQ(grid->rowCount(), 6);
+    EXPECT_EQ(grid->horizontalHeaderItem(colNr)->text(), QStringLiteral("Nr."));
+    EXPECT_EQ(grid->horizontalHeaderItem(colZeit)->text(), QStringLiteral("Uhrzeit"));
+    EXPECT_EQ(grid->horizontalHeaderItem(colTyp)->text(), QStringLiteral("Typ"));
+    EXPECT_TRUE(grid->isColumnHidden(12));
+
+    // Route points: number, documented km (bold when documented), time of departure, waterway, position.
+    EXPECT_EQ(cell(kPunkt1, colNr), QStringLiteral("1"));
+    EXPECT_EQ(cell(kPunkt1, colAmtlKM), QStringLiteral("10.0"));
+    EXPECT_TRUE(grid->item(kPunkt1, colAmtlKM)->font().bold());
+    EXPECT_EQ(cell(kPunkt1, colZeit), QStringLiteral("Mo, 02.06.2008 16:00"));
+    EXPECT_EQ(cell(kPunkt1, colGewaesser), QStringLiteral("Havel-Test"));
+    EXPECT_EQ(grid->item(kPunkt1, 0)->data(Qt::UserRole + 1).toInt(), 101);
+    EXPECT_EQ(cell(kPunkt2, colNr), QStringLiteral("2"));
+    EXPECT_EQ(cell(kPunkt3, colTyp), QStringLiteral("A"));
+    EXPECT_EQ(cell(kPunkt3, colGewaesser), QStringLiteral("Kanal-Test"));
+    // The end of the canal has no documented kilometre.
+    EXPECT_EQ(cell(kPunkt4, colAmtlKM), QStringLiteral("-----"));
+    EXPECT_FALSE(grid->item(kPunkt4, colAmtlKM)->font().bold());
+
+    // The first leg passes the bridge and the waiting lock: counts over columns 1 to 4, summed times.
+    EXPECT_EQ(cell(kStrecke2, colNr), QStringLiteral("S: 1      B: 1"));
+    EXPECT_EQ(grid->columnSpan(kStrecke2, colNr), 4);
+    EXPECT_EQ(cell(kStrecke2, colDZ), QStringLiteral("0.3")); // 0.1 + 0.25, a half to even
+    EXPECT_EQ(cell(kStrecke2, colWZ), QStringLiteral("0.0"));
+    EXPECT_EQ(cell(kStrecke2, colZeit), QString());
+    EXPECT_EQ(grid->item(kStrecke2, 0)->data(Qt::UserRole + 1).toInt(), -1);
+    // The way back to the junction passes nothing that takes time: no leg row before point 3; the lock on
+    // request waits over night.
+    EXPECT_EQ(cell(kStrecke4, colNr), QStringLiteral("S: 1      B: 0"));
+    EXPECT_EQ(cell(kStrecke4, colDZ), QStringLiteral("0.0"));
+    EXPECT_EQ(cell(kStrecke4, colWZ), QStringLiteral("13.2"));
+
+    EXPECT_EQ(view->RoutenPunkteListe(), QStringLiteral("101, 110, 201, 204"));
+    ASSERT_EQ(view->RoutenPunkte().size(), 4u);
+    EXPECT_EQ(view->RoutenPunkte()[2].lngNumGrob, 3);
+    EXPECT_EQ(view->RoutenPunkte()[2].lngBinnenID, 2);
+
+    const auto* info = view->findChild<QLabel*>(QStringLiteral("lblRoutenInfo"));
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->text(), QStringLiteral("Strecke:  ") + QString::number(route.back().dblStrecke, 'f', 1) +
+                                QStringLiteral(" km     Dauer:  ") +
+                                QString::number(route.back().dblDauer, 'f', 1) + QStringLiteral(" h "));
+    EXPECT_TRUE(cfg.missingTexts.isEmpty())
+        << cfg.missingTexts.values().join(QStringLiteral(" ")).toStdString();
+}
+
+TEST_F(RouteView, EqualTimesOfALegStayTwoCellsAndAnEmptyRouteLeavesAnEmptyView) {
+    std::vector<typRouteOptimiert> gleich(2);
+    gleich[0].blnPunktRouteGrob = true;
+    gleich[1].blnPunktRouteGrob = true;
+    gleich[1].lngNumGrob = 2;
+    gleich[1].dblDurchgangszeit = 0.5;
+    gleich[1].dblWartezeit = 0.5;
+    view->FillGridRoute(gleich);
+    ASSERT_EQ(grid->rowCount(), 3);
+    EXPECT_EQ(cell(1, colDZ), QStringLiteral("0.5"));
+    EXPECT_EQ(cell(1, colWZ), QStringLiteral("0.5 "));
+
+    view->FillGridRoute({});
+    EXPECT_EQ(grid->rowCount(), 0);
+    EXPECT_TRUE(view->RoutenPunkteListe().isEmpty());
+    EXPECT_TRUE(view->findChild<QLabel*>(QStringLiteral("lblRoutenInfo"))->text().isEmpty());
+    double lg = 0, bg = 0;
+    EXPECT_FALSE(view->AusgewaehltePosition(lg, bg));
+}
+
+TEST_F(RouteView, AGroupLoadsItsDetailRowsOnceWhenFirstOpened) {
+    EXPECT_FALSE(grid->item(kPunkt1, 0)->data(Qt::UserRole).toBool());
+    klick(kPunkt1, 0);
+    // Bridge, lock, harbour, fuel station and berth between the first two route points.
+    ASSERT_EQ(grid->rowCount(), 11);
+    EXPECT_TRUE(grid->item(kPunkt1, 0)->data(Qt::UserRole).toBool());
+    EXPECT_EQ(sichtbareZeilen(), 11);
+    EXPECT_EQ(cell(1, colNr), QStringLiteral("B"));
+    EXPECT_EQ(cell(1, 0), QStringLiteral(" "));
+    EXPECT_EQ(grid->item(1, 0)->data(Qt::UserRole + 1).toInt(), 102);
+    EXPECT_EQ(cell(1, colDZ), QStringLiteral("0.1"));
+    EXPECT_EQ(cell(1, colWZ), QString());
+    // Passing the bridge takes six minutes: two times.
+    EXPECT_EQ(cell(1, colZeit), QStringLiteral("An:Mo, 02.06.2008 16:10\nAb:Mo, 02.06.2008 16:16"));
+
+    // The lock takes a quarter of an hour to pass, without a wait.
+    const int schleuse = detailZeile(kPunkt1, 104);
+    ASSERT_EQ(schleuse, 2);
+    EXPECT_EQ(cell(schleuse, colWZ), QString());
+    EXPECT_EQ(cell(schleuse, colZeit), QStringLiteral("An:Mo, 02.06.2008 16:36\nAb:Mo, 02.06.2008 16:51"));
+    EXPECT_EQ(grid->item(schleuse, colTyp)->data(Qt::UserRole).toString(), QStringLiteral("S"));
+    // The harbour is passed without a stop: one time.
+    EXPECT_EQ(cell(detailZeile(kPunkt1, 106), colZeit).count(QLatin1Char('\n')), 0);
+    EXPECT_EQ(cell(detailZeile(kPunkt1, 106), colAmtlKM), QStringLiteral("15.0"));
+    EXPECT_FALSE(grid->item(detailZeile(kPunkt1, 106), colAmtlKM)->font().bold());
+
+    // Closing hides the rows, opening again shows the same rows without loading them twice.
+    klick(kPunkt1, 0);
+    EXPECT_EQ(grid->rowCount(), 11);
+    EXPECT_EQ(sichtbareZeilen(), 6);
+    klick(kPunkt1, 0);
+    EXPECT_EQ(grid->rowCount(), 11);
+    EXPECT_EQ(sichtbareZeilen(), 11);
+
+    // "-" and "+" close and open the group of the current route point.
+    grid->setCurrentCell(kPunkt1, colGewaesser);
+    QTest::keyClick(grid, Qt::Key_Minus);
+    EXPECT_EQ(sichtbareZeilen(), 6);
+    QTest::keyClick(grid, Qt::Key_Plus);
+    EXPECT_EQ(sichtbareZeilen(), 11);
+
+    // A click elsewhere in the row or on a leg row changes nothing; the last row has no group.
+    klick(kPunkt1, colGewaesser);
+    EXPECT_EQ(sichtbareZeilen(), 11);
+    const int letzte = grid->rowCount() - 1;
+    klick(letzte, 0);
+    EXPECT_EQ(grid->rowCount(), 11);
+
+    // A group headed by an object begins with that object's own row; a junction's group with the row
+    // after it.
+    const int punkt3 = 8;
+    ASSERT_EQ(cell(punkt3, colNr), QStringLiteral("3"));
+    view->FillGridRouteMDetails(punkt3);
+    EXPECT_EQ(grid->rowCount(), 12);
+    EXPECT_EQ(grid->item(punkt3 + 1, 0)->data(Qt::UserRole + 1).toInt(), 202);
+    EXPECT_TRUE(grid->isRowHidden(punkt3 + 1)) << "loaded for a closed group";
+    // Reached after closing time, the lock on request lets the boat through the next morning.
+    EXPECT_EQ(cell(punkt3 + 1, colWZ), QStringLiteral("13.2"));
+    EXPECT_EQ(cell(punkt3 + 1, colZeit), QStringLiteral("An:Mo, 02.06.2008 18:51\nAb:Di, 03.06.2008 08:00"));
+    view->FillGridRouteMDetails(punkt3);
+    EXPECT_EQ(grid->rowCount(), 12);
+}
+
+TEST_F(RouteView, TheLockButtonOpensTheOperatingHoursAtTheArrival) {
+    std::vector<std::pair<std::int32_t, QDateTime>> geoeffnet;
+    olm3browser::SetSchleusenBZOeffner([&](QWidget* parent, std::int32_t id, const QDateTime& dat) {
+        EXPECT_EQ(parent, view.get());
+        geoeffnet.emplace_back(id, dat);
+        return true;
+    });
+    klick(kPunkt1, 0);
+    const int schleuse = detailZeile(kPunkt1, 104);
+    // Only the wait cell of a lock row carries the button.
+    grid->setCurrentCell(schleuse, colDZ);
+    EXPECT_FALSE(grid->cellWidget(schleuse, colDZ));
+    grid->setCurrentCell(detailZeile(kPunkt1, 102), colWZ);
+    EXPECT_FALSE(grid->cellWidget(detailZeile(kPunkt1, 102), colWZ));
+    grid->setCurrentCell(schleuse, colWZ);
+    ASSERT_TRUE(grid->cellWidget(schleuse, colWZ));
+    auto* knopf = grid->cellWidget(schleuse, colWZ)->findChild<QToolButton*>();
+    ASSERT_TRUE(knopf);
+    EXPECT_EQ(knopf->text(), QStringLiteral("..."));
+    QTest::mouseClick(knopf, Qt::LeftButton);
+    ASSERT_EQ(geoeffnet.size(), 1u);
+    EXPECT_EQ(geoeffnet[0].first, 1);
+    EXPECT_EQ(geoeffnet[0].second, olm3::MakeDatum(QDate(2008, 6, 2), QTime(16, 36)));
+
+    // Leaving the cell takes the button away; rows inserted above it move it along with its lock.
+    grid->setCurrentCell(schleuse, colGewaesser);
+    EXPECT_FALSE(grid->cellWidget(schleuse, colWZ));
+    const int punkt3 = 8;
+    klick(punkt3, 0);
+    const int schleuse2 = detailZeile(punkt3, 202);
+    ASSERT_GT(schleuse2, punkt3);
+    grid->setCurrentCell(schleuse2, colWZ);
+    QTest::mouseClick(grid->cellWidget(schleuse2, colWZ)->findChild<QToolButton*>(), Qt::LeftButton);
+    ASSERT_EQ(geoeffnet.size(), 2u);
+    EXPECT_EQ(geoeffnet[1].first, 2);
+}
+
+TEST_F(RouteView, DoubleClicksChooseARoutePointOrAskForDetailsAndRowsTellWhetherTheyCanBeHandedBack) {
+    QSignalSpy punkt(view.get(), &RoutenAnsicht::RoutenpunktGewaehlt);
+    QSignalSpy details(view.get(), &RoutenAnsicht::DetailsAngefordert);
+    QSignalSpy rueckgabe(view.get(), &RoutenAnsicht::RueckgabeMoeglich);
+
+    doppelklick(kPunkt3, colGewaesser);
+    ASSERT_EQ(punkt.count(), 1);
+    EXPECT_EQ(punkt[0][0].toInt(), 2);
+    EXPECT_EQ(punkt[0][1].toInt(), 201);
+    EXPECT_EQ(punkt[0][2].toString(), QStringLiteral("Kanal-Test"));
+    EXPECT_EQ(punkt[0][3].toInt(), 2);
+    ASSERT_FALSE(rueckgabe.isEmpty());
+    EXPECT_TRUE(rueckgabe.last()[0].toBool());
+    double lg = 0, bg = 0;
+    ASSERT_TRUE(view->AusgewaehltePosition(lg, bg));
+    EXPECT_DOUBLE_EQ(lg, 13.04);
+    EXPECT_DOUBLE_EQ(bg, 52.5);
+
+    // A leg row is no point: nothing happens, nothing to hand back.
+    doppelklick(kStrecke2, colGewaesser);
+    EXPECT_EQ(punkt.count(), 1);
+    EXPECT_EQ(details.count(), 0);
+    EXPECT_FALSE(rueckgabe.last()[0].toBool());
+    EXPECT_FALSE(view->AusgewaehltePosition(lg, bg));
+    QString typ;
+    std::int32_t id = 0;
+    EXPECT_FALSE(view->AusgewaehltesObjekt(typ, id));
+
+    // A detail row asks for the object's details.
+    klick(kPunkt1, 0);
+    const int schleuse = detailZeile(kPunkt1, 104);
+    doppelklick(schleuse, colGewaesser);
+    ASSERT_EQ(details.count(), 1);
+    EXPECT_EQ(details[0][0].toString(), QStringLiteral("S"));
+    EXPECT_EQ(details[0][1].toInt(), 104);
+    EXPECT_TRUE(rueckgabe.last()[0].toBool());
+    ASSERT_TRUE(view->AusgewaehltePosition(lg, bg));
+    EXPECT_DOUBLE_EQ(lg, 13.03);
+    ASSERT_TRUE(view->AusgewaehltesObjekt(typ, id));
+    EXPECT_EQ(typ, QStringLiteral("S"));
+    EXPECT_EQ(id, 104);
+
+    // Double-clicking the outline mark only opens and closes the group.
+    doppelklick(kPunkt1, 0);
+    EXPECT_EQ(punkt.count(), 1);
+}
+
+TEST_F(RouteView, TheStatisticsButtonOpensTheReport) {
+    bool gezeigt = false;
+    auto alt = olm3ui::SetModalHandler([&](QDialog* dlg) {
+        gezeigt = qobject_cast<frmRoutenOptimiererBericht*>(dlg) != nullptr;
+        return 1;
+    });
+    auto* pbReport = view->findChild<ucOLMButton*>(QStringLiteral("pbReport"));
+    ASSERT_TRUE(pbReport);
+    EXPECT_EQ(pbReport->Text(), QStringLiteral("Statistik"));
+    QTest::mouseClick(pbReport->fpb(), Qt::LeftButton);
+    olm3ui::SetModalHandler(alt);
+    EXPECT_TRUE(gezeigt);
+}
+
+TEST_F(RouteView, LockMarksShowOnRequestAndSpecialRules) {
+    klick(kPunkt3, 0);
+    const int nb = detailZeile(kPunkt3, 202);
+    ASSERT_GT(nb, 0);
+    EXPECT_TRUE(grid->item(nb, colNr)->data(Qt::DecorationRole).isValid());
+    EXPECT_FALSE(grid->item(kPunkt1, colTyp)->data(Qt::DecorationRole).isValid());
+    EXPECT_EQ(view->findChild<QLabel*>(QStringLiteral("txtNB"))->text(), QStringLiteral("Nach Bedarf"));
+    EXPECT_EQ(view->findChild<QLabel*>(QStringLiteral("txtSR"))->text(),
+              QStringLiteral("Sonderregelung vorhanden"));
+    EXPECT_FALSE(view->findChild<QLabel*>(QStringLiteral("picSR"))->pixmap().isNull());
+
+    // A special rule and on request at once: both marks side by side.
+    std::vector<typRouteOptimiert> zwei = route;
+    for (auto& r : zwei)
+        if (r.lngPunkteID == 202) r.strSR = QStringLiteral("SR1");
+    view->FillGridRoute(zwei);
+    klick(kPunkt3, 0);
+    const QPixmap beide =
+        grid->item(detailZeile(kPunkt3, 202), colNr)->data(Qt::DecorationRole).value<QPixmap>();
+    const QPixmap eines = view->findChild<QLabel*>(QStringLiteral("picNB"))->pixmap();
+    EXPECT_GT(beide.width(), eines.width());
+}
+
+TEST_F(RouteView, ScreenshotWithAGroupOpen) {
+    klick(kPunkt1, 0);
+    klick(8, 0);
+    grid->setCurrentCell(detailZeile(8, 202), colWZ);
+    EXPECT_TRUE(view->grab().save(QStringLiteral(OLM3_TEST_OUTPUT "/frmBinneninfo_route.png")));
+}
+
+// ---- printing ---------------------------------------------------------------------------------------------
+
+namespace {
+
+QString pdfText(const QString& pdf) {
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty()) return QString();
+    QProcess p;
+    p.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+/// The pages as pictures for a person to look at.
+void seitenBilder(const QString& pdf, const QString& name) {
+    const QString kopie = QStringLiteral(OLM3_TEST_OUTPUT "/") + name + QStringLiteral(".pdf");
+    QFile::remove(kopie);
+    QFile::copy(pdf, kopie);
+    const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+    if (pdftoppm.isEmpty()) return;
+    QProcess::execute(pdftoppm, {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"), pdf,
+                                 QStringLiteral(OLM3_TEST_OUTPUT "/") + name});
+}
+
+} // namespace
+
+TEST_F(RouteView, PrintsPlanStatisticsAndRouteToPdfAndSaysSo) {
+    olm.SetRouteGeplant({101, 110, 204});
+    const QString pdf = dir.file(QStringLiteral("route.pdf"));
+    clsOLM3Binnen::SetPrintToPdf(pdf);
+    klick(kPunkt3, 0);
+    klick(kPunkt1, 0);
+    olm3test::MessageRecorder meldungen;
+    view->Drucken();
+    ASSERT_TRUE(QFile::exists(pdf));
+    ASSERT_EQ(meldungen.messages().size(), 1u);
+    EXPECT_EQ(meldungen.messages()[0].text, QStringLiteral("Ausdruck beendet!"));
+    EXPECT_EQ(meldungen.messages()[0].title, QStringLiteral("Drucken"));
+    // The planning window was only lent for the print.
+    EXPECT_FALSE(olm.state().frmRoutenPlanung);
+
+    const QString text = pdfText(pdf);
+    if (text.isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
+    EXPECT_TRUE(text.contains(QStringLiteral("Route")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Statistik")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Seite 1")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Seite 2")));
+    EXPECT_FALSE(text.contains(QStringLiteral("Seite 3")));
+    // The plan's points, the statistics and the route table with its open group.
+    EXPECT_TRUE(text.contains(QStringLiteral("Kanal-Test")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Strecke:")));
+    EXPECT_TRUE(text.contains(QStringLiteral("S: 1")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Ab:Mo, 02.06.2008 16:51")));
+    seitenBilder(pdf, QStringLiteral("route_print_kurz"));
+}
+
+TEST_F(RouteView, ALongRouteGoesOnNewPagesWithTheHeaderAndPageNumbers) {
+    std::vector<std::int32_t> von, nach;
+    for (int i = 0; i < 8; ++i) {
+        von.push_back(i % 2 ? 110 : 101);
+        nach.push_back(i % 2 ? 101 : 110);
+    }
+    ASSERT_TRUE(olm.SetRouteOptimiert(von, nach, QDateTime()));
+    RouteOptimiertSummen summen;
+    ASSERT_TRUE(olm.GetRouteOptimiert(route, summen));
+    view->FillGridRoute(route);
+    for (int r = grid->rowCount() - 2; r >= 0; --r) {
+        if (!grid->item(r, colNr)->text().contains(QLatin1Char(':'))) klick(r, 0);
+    }
+    olm.SetRouteGeplant({101, 110, 101, 110, 101, 110, 101, 110, 101});
+    const QString pdf = dir.file(QStringLiteral("lang.pdf"));
+    clsOLM3Binnen::SetPrintToPdf(pdf);
+    olm3test::MessageRecorder meldungen;
+    view->Drucken();
+    ASSERT_TRUE(QFile::exists(pdf));
+    seitenBilder(pdf, QStringLiteral("route_print"));
+
+    const QString text = pdfText(pdf);
+    if (text.isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
+    const QStringList seiten = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    ASSERT_GE(seiten.size(), 3);
+    for (int i = 0; i < seiten.size(); ++i) {
+        EXPECT_TRUE(seiten[i].contains(QStringLiteral("Seite ") + QString::number(i + 1))) << i;
+        // Every page of the route table starts with its header.
+        if (i > 0) {
+            EXPECT_TRUE(seiten[i].contains(QStringLiteral("Uhrzeit"))) << i;
+        }
+    }
+}
+
+TEST_F(RouteView, WithoutAWritableTargetNothingIsReportedAsPrinted) {
+    clsOLM3Binnen::SetPrintToPdf(dir.file(QStringLiteral("fehlt/route.pdf")));
+    {
+        olm3test::MessageRecorder meldungen;
+        view->Drucken();
+        ASSERT_EQ(meldungen.messages().size(), 1u);
+        EXPECT_EQ(meldungen.messages()[0].title, QStringLiteral("frmBinneninfo.Drucken"));
+        EXPECT_TRUE(meldungen.messages()[0].text.contains(QStringLiteral("fehlt/route.pdf")));
+        EXPECT_FALSE(olm.state().frmRoutenPlanung);
+    }
+
+    // No PDF file and no printer installed: nothing happens.
+    if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "this machine has a printer";
+    clsOLM3Binnen::SetPrintToPdf(QString());
+    olm3test::MessageRecorder meldungen;
+    view->Drucken();
+    EXPECT_TRUE(meldungen.messages().empty());
+}

@@ -1,0 +1,256 @@
+// Choosing the catalogue: the list of the catalogue folder, the current one preselected, and what a choice
+// does to the host's settings file and configuration, also when that file cannot be written.
+
+#include "component/frmKatalog.h"
+#include "data/modOLM3Binnen.h"
+#include "olm3binnen/clsOLM3Binnen.h"
+#include "support/fakehost.h"
+#include "support/fixtures.h"
+#include "ui/messagebox.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray lies(const QString& datei) {
+    QFile f(datei);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void schreibe(const QString& datei, const QByteArray& inhalt) {
+    QFile f(datei);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(inhalt);
+}
+
+const QByteArray kIni = "; Einstellungen des Kartenplotters\r\n"
+                        "[Karte]\r\n"
+                        "Zoom=3\r\n"
+                        "\r\n"
+                        "[Binnen]\r\n"
+                        "KatalogVerzeichnis=kataloge/\r\n"
+                        "BinnenMDB=1_Berlin.sqlite\r\n"
+                        "Marschgeschwindigkeit=8\r\n"
+                        "\r\n"
+                        "[Andere]\r\n"
+                        "BinnenMDB=bleibt.sqlite\r\n";
+
+class CatalogueChoice : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ordner = dir.file(QStringLiteral("kataloge/"));
+        ASSERT_TRUE(QDir().mkpath(ordner));
+        for (const char* name : {"1_Berlin.sqlite", "3_Mecklenburg.sqlite", "alt.mdb", "liesmich.txt"})
+            schreibe(ordner + QString::fromLatin1(name), QByteArray());
+        ASSERT_TRUE(QDir().mkpath(ordner + QStringLiteral("ordner.sqlite")));
+        // The second catalogue is a real one, so that the host can open it after the choice.
+        olm3test::MakeCatalogueFromFixtures(dir, QStringLiteral("kataloge/2_Potsdam.sqlite"),
+                                            {QStringLiteral("lockscreen")});
+        cfg.katalogVerzeichnis = ordner;
+        cfg.katalog = ordner + QStringLiteral("1_Berlin.sqlite");
+        cfg.iniDatei = dir.file(QStringLiteral("plotter.ini"));
+        schreibe(cfg.iniDatei, kIni);
+        ASSERT_TRUE(olm.Init(&cfg, nullptr, nullptr));
+    }
+    void TearDown() override {
+        olm3ui::SetModalHandler(nullptr);
+        EXPECT_TRUE(cfg.missingTexts.isEmpty());
+    }
+
+    /// Runs the choice with a driver that acts on the window as a user would.
+    bool waehle(const std::function<void(frmKatalog*)>& driver, bool& blnChange) {
+        gezeigt = false;
+        olm3ui::SetModalHandler([&](QDialog* dlg) {
+            gezeigt = true;
+            auto* frm = qobject_cast<frmKatalog*>(dlg);
+            EXPECT_TRUE(frm);
+            dlg->show();
+            if (frm) driver(frm);
+            return dlg->result();
+        });
+        blnChange = true;
+        return olm.BinnenkatalogWahl(blnChange);
+    }
+    static QStringList liste(const frmKatalog* frm) {
+        QStringList s;
+        for (int r = 0; r < frm->grid()->rowCount(); ++r)
+            s << frm->grid()->item(r, 0)->text();
+        return s;
+    }
+    static void waehleZeile(frmKatalog* frm, int row) {
+        frm->grid()->setCurrentCell(row, 0);
+        QTest::mouseClick(frm->cmdOk(), Qt::LeftButton);
+    }
+
+    olm3test::TempDir dir;
+    QString ordner;
+    olm3test::FakeCfg cfg;
+    clsOLM3Binnen olm;
+    bool gezeigt = false;
+};
+
+} // namespace
+
+TEST_F(CatalogueChoice, ListsTheCataloguesWithTheCurrentOneChosenAndKeepsIt) {
+    bool blnChange = true;
+    EXPECT_TRUE(waehle(
+        [&](frmKatalog* frm) {
+            EXPECT_EQ(frm->windowTitle(), QStringLiteral("Katalog"));
+            EXPECT_EQ(frm->size(), QSize(360, 260));
+            EXPECT_EQ(frm->cmdOk()->text(), QStringLiteral("&Ok"));
+            EXPECT_EQ(frm->cmdCancel()->text(), QStringLiteral("&Zurück"));
+            EXPECT_EQ(liste(frm),
+                      QStringList({"1_Berlin.sqlite", "2_Potsdam.sqlite", "3_Mecklenburg.sqlite"}));
+            EXPECT_EQ(frm->grid()->currentRow(), 0);
+            frm->grab().save(QStringLiteral(OLM3_TEST_OUTPUT "/frmKatalog.png"));
+            QTest::mouseClick(frm->cmdOk(), Qt::LeftButton);
+            EXPECT_FALSE(frm->isVisible());
+            EXPECT_EQ(frm->strKatalog(), QStringLiteral("1_Berlin.sqlite"));
+            EXPECT_EQ(frm->lngKatalogIndex(), 0);
+        },
+        blnChange));
+    EXPECT_TRUE(gezeigt);
+    // The catalogue already configured: nothing written, nothing changed.
+    EXPECT_FALSE(blnChange);
+    EXPECT_EQ(lies(cfg.iniDatei), kIni);
+    EXPECT_EQ(cfg.katalog, ordner + QStringLiteral("1_Berlin.sqlite"));
+}
+
+TEST_F(CatalogueChoice, AnotherCatalogueIsWrittenToTheOneKeyAndOpenedByTheNextInit) {
+    bool blnChange = false;
+    EXPECT_TRUE(waehle([&](frmKatalog* frm) { waehleZeile(frm, 1); }, blnChange));
+    EXPECT_TRUE(blnChange);
+    QByteArray erwartet = kIni;
+    erwartet.replace("BinnenMDB=1_Berlin.sqlite", "BinnenMDB=2_Potsdam.sqlite");
+    EXPECT_EQ(lies(cfg.iniDatei), erwartet);
+    EXPECT_EQ(cfg.katalog, ordner + QStringLiteral("2_Potsdam.sqlite"));
+
+    // What the host does next: Init again opens the catalogue chosen.
+    ASSERT_TRUE(olm.Init(&cfg, nullptr, nullptr));
+    ASSERT_TRUE(modOLM3Binnen::IsKatalogOffen());
+    EXPECT_EQ(QDir::cleanPath(olm.conBinnenDatabase()->DataSource()), QDir::cleanPath(cfg.katalog));
+    EXPECT_EQ(modOLM3Binnen::intKatalogNr, 2);
+
+    // A double click chooses as well, and a catalogue outside the folder preselects nothing.
+    cfg.katalog = dir.file(QStringLiteral("anderswo.sqlite"));
+    EXPECT_TRUE(waehle(
+        [&](frmKatalog* frm) {
+            EXPECT_EQ(frm->grid()->currentRow(), -1);
+            QTest::mouseClick(frm->cmdOk(), Qt::LeftButton);
+            EXPECT_TRUE(frm->isVisible());
+            const QRect zelle = frm->grid()->visualItemRect(frm->grid()->item(2, 0));
+            QTest::mouseClick(frm->grid()->viewport(), Qt::LeftButton, {}, zelle.center());
+            QTest::mouseDClick(frm->grid()->viewport(), Qt::LeftButton, {}, zelle.center());
+            EXPECT_FALSE(frm->isVisible());
+        },
+        blnChange));
+    EXPECT_TRUE(blnChange);
+    EXPECT_EQ(cfg.katalog, ordner + QStringLiteral("3_Mecklenburg.sqlite"));
+    EXPECT_TRUE(
+        lies(cfg.iniDatei).contains("\r\nBinnenMDB=3_Mecklenburg.sqlite\r\nMarschgeschwindigkeit=8\r\n"));
+}
+
+TEST_F(CatalogueChoice, CancelCloseAndAnEmptyFolderChangeNothing) {
+    bool blnChange = true;
+    EXPECT_TRUE(waehle(
+        [&](frmKatalog* frm) {
+            frm->grid()->setCurrentCell(2, 0);
+            QTest::mouseClick(frm->cmdCancel(), Qt::LeftButton);
+            EXPECT_TRUE(frm->strKatalog().isEmpty());
+            EXPECT_EQ(frm->lngKatalogIndex(), -1);
+        },
+        blnChange));
+    EXPECT_FALSE(blnChange);
+    EXPECT_TRUE(waehle(
+        [&](frmKatalog* frm) {
+            frm->grid()->setCurrentCell(2, 0);
+            frm->close();
+            EXPECT_FALSE(frm->isVisible());
+        },
+        blnChange));
+    EXPECT_FALSE(blnChange);
+
+    cfg.katalogVerzeichnis = dir.file(QStringLiteral("leer/"));
+    ASSERT_TRUE(QDir().mkpath(cfg.katalogVerzeichnis));
+    EXPECT_TRUE(waehle(
+        [&](frmKatalog* frm) {
+            EXPECT_EQ(frm->grid()->rowCount(), 0);
+            QTest::mouseClick(frm->cmdOk(), Qt::LeftButton);
+            EXPECT_TRUE(frm->isVisible());
+            frm->close();
+        },
+        blnChange));
+    EXPECT_FALSE(blnChange);
+    EXPECT_EQ(lies(cfg.iniDatei), kIni);
+    EXPECT_EQ(cfg.katalog, ordner + QStringLiteral("1_Berlin.sqlite"));
+}
+
+TEST_F(CatalogueChoice, ASettingsFileThatCannotBeWrittenIsReportedAndNothingChanges) {
+    olm3test::MessageRecorder meldungen;
+    bool blnChange = true;
+    auto zweiter = [&](frmKatalog* frm) { waehleZeile(frm, 1); };
+
+    QFile::setPermissions(cfg.iniDatei,
+                          QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    EXPECT_FALSE(waehle(zweiter, blnChange));
+    EXPECT_FALSE(blnChange);
+    ASSERT_EQ(meldungen.messages().size(), 1u);
+    EXPECT_TRUE(meldungen.messages()[0].text.startsWith(
+        QStringLiteral("Die Katalogwahl kann nicht in der Einstellungsdatei ") +
+        QDir::toNativeSeparators(cfg.iniDatei)));
+    EXPECT_EQ(meldungen.messages()[0].title, cfg.appTitel);
+    EXPECT_EQ(lies(cfg.iniDatei), kIni);
+    EXPECT_EQ(cfg.katalog, ordner + QStringLiteral("1_Berlin.sqlite"));
+
+    // A settings file in a folder that does not exist.
+    meldungen.clear();
+    cfg.iniDatei = dir.file(QStringLiteral("fehlt/plotter.ini"));
+    EXPECT_FALSE(waehle(zweiter, blnChange));
+    EXPECT_FALSE(blnChange);
+    EXPECT_EQ(meldungen.messages().size(), 1u);
+    EXPECT_FALSE(QFile::exists(cfg.iniDatei));
+    EXPECT_EQ(cfg.katalog, ordner + QStringLiteral("1_Berlin.sqlite"));
+
+    // No settings file named at all.
+    meldungen.clear();
+    cfg.iniDatei.clear();
+    EXPECT_FALSE(waehle(zweiter, blnChange));
+    ASSERT_EQ(meldungen.messages().size(), 1u);
+    EXPECT_TRUE(
+        meldungen.messages()[0].text.startsWith(QStringLiteral("Es ist keine Einstellungsdatei angegeben")));
+    EXPECT_EQ(cfg.katalog, ordner + QStringLiteral("1_Berlin.sqlite"));
+
+    // A settings file that is merely missing is created, as the platform's writer does.
+    meldungen.clear();
+    cfg.iniDatei = dir.file(QStringLiteral("neu.ini"));
+    EXPECT_TRUE(waehle(zweiter, blnChange));
+    EXPECT_TRUE(blnChange);
+    EXPECT_TRUE(meldungen.messages().empty());
+    EXPECT_EQ(lies(cfg.iniDatei), QByteArray("[Binnen]\r\nBinnenMDB=2_Potsdam.sqlite\r\n"));
+}
+
+TEST_F(CatalogueChoice, AFolderThatCannotBeListedIsLogged) {
+    QFile::remove(modOLM3Binnen::LogFilePath());
+    cfg.katalogVerzeichnis = dir.file(QStringLiteral("gibtsnicht/"));
+    bool blnChange = true;
+    EXPECT_TRUE(waehle(
+        [&](frmKatalog* frm) {
+            EXPECT_EQ(frm->grid()->rowCount(), 0);
+            QTest::mouseClick(frm->cmdCancel(), Qt::LeftButton);
+        },
+        blnChange));
+    EXPECT_FALSE(blnChange);
+    const QStringList zeilen = QString::fromUtf8(lies(modOLM3Binnen::LogFilePath()))
+                                   .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    ASSERT_EQ(zeilen.size(), 1);
+    const QStringList felder = zeilen[0].split(QLatin1Char('\t'));
+    ASSERT_EQ(felder.size(), 4);
+    EXPECT_EQ(felder[1], QStringLiteral("frmKatalog.FillGrid"));
+    EXPECT_EQ(felder[2], QStringLiteral("76"));
+}

@@ -1,0 +1,154 @@
+// The host's configuration: first start, the bundled catalogues, a settings file the user edited or broke.
+
+#include "hostconfig.h"
+#include "hosttexts.h"
+#include "support/fixtures.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <gtest/gtest.h>
+
+using namespace olm3host;
+
+namespace {
+
+QByteArray lies(const QString& pfad) {
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void schreibe(const QString& pfad, const QByteArray& inhalt) {
+    QDir().mkpath(QFileInfo(pfad).absolutePath());
+    QFile f(pfad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(inhalt);
+}
+
+class HostConfigTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // What the build bundles: a numbered catalogue and the test catalogue, which is no user's.
+        QDir().mkpath(mitgeliefert.path());
+        olm3test::MakeCatalogueFromFixtures(mitgeliefert, QStringLiteral("7_Testrevier.sqlite"),
+                                            {QStringLiteral("mini")});
+        olm3test::MakeCatalogueFromFixtures(mitgeliefert, QStringLiteral("test.sqlite"),
+                                            {QStringLiteral("mini")});
+    }
+    HostPfade pfade() const { return HostPfade::Unter(profil.path()); }
+
+    olm3test::TempDir profil;
+    olm3test::TempDir mitgeliefert;
+};
+
+} // namespace
+
+TEST_F(HostConfigTest, FirstStartWritesDefaultsAndInstallsTheBundledCatalogues) {
+    HostConfig cfg(pfade(), {mitgeliefert.path()});
+    cfg.Start();
+    EXPECT_TRUE(cfg.Meldungen().isEmpty()) << cfg.Meldungen().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(KatalogDateien(pfade().KatalogVerzeichnis()),
+              QStringList{QStringLiteral("7_Testrevier.sqlite")});
+    // The usual catalogue is not among them, so the first installed one is chosen.
+    EXPECT_EQ(cfg.GetBinnenKatalog(), pfade().KatalogVerzeichnis() + QStringLiteral("7_Testrevier.sqlite"));
+    EXPECT_TRUE(cfg.IsBinnenKatalog());
+    EXPECT_DOUBLE_EQ(cfg.GetMarschgeschwindigkeit(), 8.0);
+    EXPECT_DOUBLE_EQ(cfg.GetBerichtWert(), 6.0);
+    EXPECT_TRUE(cfg.GetToolTipsAn());
+    EXPECT_TRUE(cfg.IsSchiffsparameterGesetzt());
+    EXPECT_EQ(cfg.GetDatenVerzeichnis(), pfade().strDatenVerzeichnis);
+    EXPECT_EQ(cfg.GetIniDatei(), pfade().strIniDatei);
+
+    QSettings ini(pfade().strIniDatei, QSettings::IniFormat);
+    EXPECT_EQ(ini.value(QStringLiteral("Binnen/BinnenMDB")).toString(),
+              QStringLiteral("7_Testrevier.sqlite"));
+    EXPECT_EQ(ini.value(QStringLiteral("Binnen/Marschgeschwindigkeit")).toDouble(), 8.0);
+    EXPECT_EQ(ini.value(QStringLiteral("Binnen/Verbrauch")).toDouble(), 6.0);
+
+    // A second start reads what the first one wrote and installs nothing twice.
+    HostConfig wieder(pfade(), {mitgeliefert.path()});
+    wieder.Start();
+    EXPECT_TRUE(wieder.Meldungen().isEmpty());
+    EXPECT_EQ(wieder.GetBinnenKatalog(), cfg.GetBinnenKatalog());
+}
+
+TEST_F(HostConfigTest, TheUsersSettingsAreKeptAndTheSpeedIsWrittenBack) {
+    const QByteArray eigen = "; meine Einstellungen\r\n[Fenster]\r\nBreite=1200\r\n[Binnen]\r\n"
+                             "Marschgeschwindigkeit=5.5\r\nVerbrauch=3\r\nToolTips=0\r\n";
+    schreibe(pfade().strIniDatei, eigen);
+    HostConfig cfg(pfade(), {mitgeliefert.path()});
+    cfg.Start();
+    EXPECT_DOUBLE_EQ(cfg.GetMarschgeschwindigkeit(), 5.5);
+    EXPECT_DOUBLE_EQ(cfg.GetBerichtWert(), 3.0);
+    EXPECT_FALSE(cfg.GetToolTipsAn());
+    // Keys the user removed take their defaults.
+    EXPECT_EQ(cfg.GetKatalogVerzeichnis(), pfade().KatalogVerzeichnis());
+
+    olm3test::MessageRecorder meldungen;
+    cfg.SetMarschgeschwindigkeit(9.5);
+    EXPECT_TRUE(meldungen.messages().empty());
+    const QByteArray danach = lies(pfade().strIniDatei);
+    EXPECT_TRUE(danach.contains("Marschgeschwindigkeit=9.5"));
+    EXPECT_TRUE(danach.contains("; meine Einstellungen"));
+    EXPECT_TRUE(danach.contains("Breite=1200"));
+}
+
+TEST_F(HostConfigTest, ABrokenSettingsFileIsToldLeftAloneAndDefaultsApply) {
+    for (const QByteArray& kaputt : {QByteArray("[Binnen\r\nBinnenMDB=x.sqlite\r\n"),
+                                     QByteArray("\x01\x02\x00\xff\xfe Datenmüll", 16)}) {
+        schreibe(pfade().strIniDatei, kaputt);
+        HostConfig cfg(pfade(), {mitgeliefert.path()});
+        cfg.Start();
+        ASSERT_EQ(cfg.Meldungen().size(), 1);
+        EXPECT_EQ(cfg.Meldungen().front(),
+                  HostText(txt::IniBeschaedigt).arg(QDir::toNativeSeparators(pfade().strIniDatei)));
+        EXPECT_TRUE(cfg.IniUnbrauchbar());
+        // Nobody, the component's catalogue choice included, writes into it.
+        EXPECT_TRUE(cfg.GetIniDatei().isEmpty());
+        EXPECT_DOUBLE_EQ(cfg.GetMarschgeschwindigkeit(), 8.0);
+        // The default catalogue folder still gets the bundled catalogues, so the program is usable.
+        EXPECT_FALSE(KatalogDateien(cfg.GetKatalogVerzeichnis()).isEmpty());
+
+        olm3test::MessageRecorder meldungen;
+        cfg.SetMarschgeschwindigkeit(10);
+        cfg.SetSchiffsparameter(10, 4);
+        EXPECT_TRUE(meldungen.messages().empty());
+        EXPECT_EQ(lies(pfade().strIniDatei), kaputt);
+        EXPECT_DOUBLE_EQ(cfg.GetBerichtWert(), 4.0);
+    }
+}
+
+TEST_F(HostConfigTest, ACatalogueFolderWithoutCataloguesIsToldAndAFolderOfTheUsersIsNotFilled) {
+    {
+        // Nothing bundled and nothing installed.
+        HostConfig cfg(pfade(), {});
+        cfg.Start();
+        ASSERT_EQ(cfg.Meldungen().size(), 1);
+        EXPECT_EQ(cfg.Meldungen().front(),
+                  HostText(txt::KeineKataloge).arg(QDir::toNativeSeparators(pfade().KatalogVerzeichnis())));
+    }
+    olm3test::TempDir eigener;
+    schreibe(pfade().strIniDatei, "[Binnen]\nKatalogVerzeichnis=" + eigener.path().toUtf8() + "\n");
+    HostConfig cfg(pfade(), {mitgeliefert.path()});
+    cfg.Start();
+    EXPECT_TRUE(KatalogDateien(eigener.path()).isEmpty());
+    ASSERT_EQ(cfg.Meldungen().size(), 1);
+    EXPECT_TRUE(cfg.Meldungen().front().contains(QDir::toNativeSeparators(eigener.path())));
+}
+
+TEST_F(HostConfigTest, UnwritableSettingsAreToldOnceAndTheProgramRunsOnDefaults) {
+    // The config folder is a file: nothing can be created there.
+    schreibe(profil.file(QStringLiteral("config")), "kein Ordner");
+    HostConfig cfg(pfade(), {mitgeliefert.path()});
+    cfg.Start();
+    ASSERT_EQ(cfg.Meldungen().size(), 1);
+    EXPECT_EQ(cfg.Meldungen().front(),
+              HostText(txt::IniSchreiben).arg(QDir::toNativeSeparators(pfade().strIniDatei)));
+    EXPECT_TRUE(cfg.IsBinnenKatalog());
+    EXPECT_DOUBLE_EQ(cfg.GetMarschgeschwindigkeit(), 8.0);
+
+    olm3test::MessageRecorder meldungen;
+    cfg.SetMarschgeschwindigkeit(7);
+    ASSERT_EQ(meldungen.messages().size(), 1u);
+    EXPECT_DOUBLE_EQ(cfg.GetMarschgeschwindigkeit(), 7.0);
+}

@@ -1,0 +1,289 @@
+// The host window with the component: start, the databases, bad input, picking on the chart, optimising.
+
+#include "hostfenster.h"
+#include "hosttexts.h"
+#include "support/fixtures.h"
+
+#include "component/frmKatalog.h"
+#include "data/databasebuilder.h"
+#include "data/modOLM3Binnen.h"
+#include "ui/messagebox.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace olm3host;
+
+namespace {
+
+class HostFensterTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        olm3test::MakeCatalogueFromFixtures(mitgeliefert, QStringLiteral("1_Testrevier.sqlite"),
+                                            {QStringLiteral("mini")});
+        // Every window the component opens is noted and closed at once, as by its close box.
+        alterTreiber = olm3ui::SetModalHandler([this](QDialog* dlg) {
+            fenster << QString::fromLatin1(dlg->metaObject()->className());
+            dlg->reject();
+            return dlg->result();
+        });
+    }
+    void TearDown() override { olm3ui::SetModalHandler(std::move(alterTreiber)); }
+
+    HostPfade pfade() const { return HostPfade::Unter(profil.path()); }
+    /// A configuration as on first start, with the test catalogue installed.
+    std::unique_ptr<HostConfig> config() {
+        auto cfg = std::make_unique<HostConfig>(pfade(), QStringList{mitgeliefert.path()});
+        cfg->Start();
+        return cfg;
+    }
+    QString statuszeile(HostFenster& w) const {
+        QStringList texte;
+        for (QLabel* l : w.statusBar()->findChildren<QLabel*>())
+            texte << l->text();
+        return texte.join(QLatin1Char(' '));
+    }
+    std::int64_t gespeicherteRouten() const {
+        ADODB::ConnectionPtr con;
+        ADODB::RecordsetPtr rs;
+        if (!modOLM3Binnen::ADO_Open_Connection(pfade().RoutenDatenbank(), con, {}, {}, {}, true)) return -1;
+        if (!modOLM3Binnen::ADO_Open_RecordsetExt(con, rs, QStringLiteral("SELECT * FROM BinRouten"), true))
+            return -1;
+        return rs->RecordCount();
+    }
+
+    olm3test::TempDir profil;
+    olm3test::TempDir mitgeliefert;
+    olm3ui::ModalHandler alterTreiber;
+    QStringList fenster;
+};
+
+} // namespace
+
+TEST_F(HostFensterTest, StartCreatesTheRoutesDatabaseOpensTheCatalogueAndShowsIt) {
+    olm3test::MessageRecorder meldungen;
+    auto cfg = config();
+    HostFenster w(*cfg);
+    w.Start();
+    EXPECT_TRUE(meldungen.messages().empty());
+    ASSERT_TRUE(w.RoutenDatenbank());
+    EXPECT_EQ(w.Komponente().conWPundRoutenDB(), w.RoutenDatenbank());
+    EXPECT_EQ(gespeicherteRouten(), 0);
+    ASSERT_TRUE(w.Komponente().conBinnenDatabase());
+    EXPECT_EQ(w.karte()->Daten().gewaesser.size(), 3u);
+    EXPECT_TRUE(statuszeile(w).contains(QStringLiteral("Testkatalog")));
+    EXPECT_TRUE(statuszeile(w).contains(QStringLiteral("nicht zur Navigation")));
+    EXPECT_TRUE(w.actBinneninfo->isEnabled());
+    EXPECT_TRUE(w.actRoutenPlanung->isEnabled());
+    EXPECT_FALSE(w.actBericht->isEnabled());
+    EXPECT_FALSE(w.actBerichtDrucken->isEnabled());
+    EXPECT_EQ(w.Komponente().EventListener(), &w);
+}
+
+TEST_F(HostFensterTest, SavedRoutesSurviveTheStartAndAnUnusableRoutesDatabaseIsToldOnce) {
+    {
+        // A route the user saved earlier.
+        QDir().mkpath(pfade().strDatenVerzeichnis);
+        QString fehler;
+        ASSERT_TRUE(olm3::CreateRoutesDatabase(pfade().RoutenDatenbank(), fehler));
+        ADODB::ConnectionPtr con;
+        ASSERT_TRUE(modOLM3Binnen::ADO_Open_Connection(pfade().RoutenDatenbank(), con, {}, {}, {}, false));
+        con->Execute(
+            QStringLiteral("INSERT INTO BinRouten (Bezeichnung, KatalogNr) VALUES ('Sommertour', 1)"));
+        con->Close();
+    }
+    auto cfg = config();
+    {
+        HostFenster w(*cfg);
+        w.Start();
+    }
+    EXPECT_EQ(gespeicherteRouten(), 1);
+
+    // A file in its place that is no database is neither used nor changed.
+    QFile::remove(pfade().RoutenDatenbank());
+    {
+        QFile f(pfade().RoutenDatenbank());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("meine Notizen, keine Datenbank");
+    }
+    olm3test::MessageRecorder meldungen;
+    HostFenster w(*cfg);
+    w.Start();
+    ASSERT_EQ(meldungen.messages().size(), 1u) << meldungen.messages().back().text.toStdString();
+    EXPECT_TRUE(meldungen.messages()[0].text.startsWith(
+        HostText(txt::RoutenDBAnlegen).section(QStringLiteral("%1"), 0, 0)));
+    EXPECT_FALSE(w.RoutenDatenbank());
+    EXPECT_TRUE(w.Komponente().conBinnenDatabase());
+    QFile f(pfade().RoutenDatenbank());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("meine Notizen, keine Datenbank"));
+}
+
+TEST_F(HostFensterTest, ACatalogueThatIsNoneOrIsMissingIsToldAndTheWindowRunsOn) {
+    auto cfg = config();
+    const QString kaputt = cfg->GetKatalogVerzeichnis() + QStringLiteral("2_Kaputt.sqlite");
+    {
+        QFile f(kaputt);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("Dies ist kein Katalog.");
+    }
+    const QString fremd = olm3test::MakeRoutesDatabase(profil, QStringLiteral("3_Fremd.sqlite"));
+    const QString fehlt = cfg->GetKatalogVerzeichnis() + QStringLiteral("4_Fehlt.sqlite");
+    for (const auto& [datei, text] :
+         {std::pair{kaputt, txt::KeinKatalogFormat}, std::pair{fremd, txt::KeinKatalogFormat},
+          std::pair{fehlt, txt::KatalogFehlt}}) {
+        olm3test::MessageRecorder meldungen;
+        cfg->SetBinnenKatalog(datei);
+        HostFenster w(*cfg);
+        w.Start();
+        ASSERT_EQ(meldungen.messages().size(), 1u) << datei.toStdString();
+        EXPECT_EQ(meldungen.messages()[0].text, HostText(text).arg(QDir::toNativeSeparators(datei)));
+        EXPECT_FALSE(w.Komponente().conBinnenDatabase());
+        EXPECT_TRUE(w.karte()->Daten().Leer());
+        EXPECT_FALSE(w.actRoutenPlanung->isEnabled());
+        EXPECT_TRUE(statuszeile(w).contains(HostText(txt::KeinKatalog)));
+        EXPECT_FALSE(w.grab().isNull());
+    }
+}
+
+TEST_F(HostFensterTest, AClickOnTheChartAddsTheNearestPointAndOpensPlanningAgain) {
+    olm3test::MessageRecorder meldungen;
+    auto cfg = config();
+    HostFenster w(*cfg);
+    w.resize(900, 600);
+    w.Start();
+    w.RoutenPktKarte();
+    ASSERT_TRUE(w.karte()->PunktWahl());
+
+    // Far from any water nothing is picked; the chart waits for the next click.
+    w.karte()->Einpassen();
+    const QPointF land = w.karte()->ZuBildschirm(QPointF(13.5, 52.75));
+    QTest::mouseClick(w.karte(), Qt::LeftButton, {}, land.toPoint());
+    ASSERT_EQ(meldungen.messages().size(), 1u);
+    EXPECT_EQ(meldungen.messages()[0].text, HostText(txt::KeinPunktHier));
+    EXPECT_TRUE(w.karte()->PunktWahl());
+    EXPECT_TRUE(fenster.isEmpty());
+
+    // Near the harbour it is the harbour's point.
+    w.karte()->ZeigeBereich(QRectF(QPointF(13.0, 52.49), QPointF(13.09, 52.54)));
+    const QPointF hafen = w.karte()->ZuBildschirm(QPointF(13.0502, 52.5003));
+    QTest::mouseClick(w.karte(), Qt::LeftButton, {}, hafen.toPoint());
+    EXPECT_FALSE(w.karte()->PunktWahl());
+    std::vector<std::int32_t> route;
+    w.Komponente().GetRouteGeplant(route);
+    EXPECT_EQ(route, std::vector<std::int32_t>{106});
+    EXPECT_EQ(fenster, QStringList{QStringLiteral("frmRoutenPlanung")});
+    // The planning window reported the route, so the chart shows it.
+    ASSERT_EQ(w.karte()->GeplanteRoute().size(), 1u);
+    EXPECT_DOUBLE_EQ(w.karte()->GeplanteRoute()[0].x(), 13.05);
+}
+
+TEST_F(HostFensterTest, OptimisingSetsTheRouteOrTellsWhyThereIsNone) {
+    auto cfg = config();
+    HostFenster w(*cfg);
+    w.Start();
+    w.Komponente().StartZeit(olm3::MakeDatum(QDate(2024, 6, 3), QTime(9, 0)));
+    QDateTime start = w.Komponente().StartZeit();
+    {
+        // The old arm is joined to nothing.
+        olm3test::MessageRecorder meldungen;
+        std::vector<std::int32_t> getrennt{101, 301};
+        w.StartOptimierer(getrennt, start);
+        ASSERT_EQ(meldungen.messages().size(), 1u);
+        EXPECT_FALSE(meldungen.messages()[0].text.contains(QStringLiteral("%")));
+        std::vector<typRouteOptimiert> rows;
+        RouteOptimiertSummen summen;
+        EXPECT_FALSE(w.Komponente().GetRouteOptimiert(rows, summen));
+        EXPECT_FALSE(w.actBericht->isEnabled());
+    }
+    olm3test::MessageRecorder meldungen;
+    std::vector<std::int32_t> geplant{101, 202};
+    w.StartOptimierer(geplant, start);
+    EXPECT_TRUE(meldungen.messages().empty());
+    std::vector<typRouteOptimiert> rows;
+    RouteOptimiertSummen summen;
+    ASSERT_TRUE(w.Komponente().GetRouteOptimiert(rows, summen));
+    EXPECT_EQ(rows.front().lngPunkteID, 101);
+    EXPECT_EQ(rows.back().lngPunkteID, 202);
+    EXPECT_TRUE(w.actBericht->isEnabled());
+    EXPECT_TRUE(w.actBerichtDrucken->isEnabled());
+    // The chart follows the river to the junction and turns up the canal.
+    const auto& linie = w.karte()->OptimierteRoute();
+    ASSERT_GE(linie.size(), 6u);
+    EXPECT_EQ(linie.front(), QPointF(13.0, 52.5));
+    EXPECT_EQ(linie.back(), QPointF(13.04, 52.51));
+
+    const QString pdf = profil.file(QStringLiteral("bericht.pdf"));
+    ASSERT_TRUE(w.BerichtDrucken(pdf));
+    QFile f(pdf);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray inhalt = f.readAll();
+    EXPECT_TRUE(inhalt.startsWith("%PDF"));
+    EXPECT_TRUE(inhalt.contains("/Type /Page\n") || inhalt.contains("/Type /Page "));
+    // A report that cannot be written is told, not claimed.
+    EXPECT_FALSE(w.BerichtDrucken(profil.file(QStringLiteral("fehlt/ordner/bericht.pdf"))));
+    ASSERT_EQ(meldungen.messages().size(), 1u);
+
+    w.Bericht();
+    EXPECT_EQ(fenster, QStringList{QStringLiteral("frmRoutenOptimiererBericht")});
+
+    w.Komponente().DeleteRouteOptimiert();
+    EXPECT_FALSE(w.actBericht->isEnabled());
+    EXPECT_TRUE(w.karte()->OptimierteRoute().empty());
+}
+
+TEST_F(HostFensterTest, ChoosingAnotherCatalogueOpensItAfreshAndTheNextStartToo) {
+    auto cfg = config();
+    const QString erster = cfg->GetBinnenKatalog();
+    const QString zweiter = cfg->GetKatalogVerzeichnis() + QStringLiteral("2_Zweiter.sqlite");
+    ASSERT_TRUE(QFile::copy(erster, zweiter));
+    HostFenster w(*cfg);
+    w.Start();
+    w.Komponente().SetPktNeuRouteGeplant(104);
+
+    auto waehle = [](const QString& name) {
+        return olm3ui::SetModalHandler([name](QDialog* dlg) {
+            auto* frm = qobject_cast<frmKatalog*>(dlg);
+            if (!frm) return int(QDialog::Rejected);
+            for (int r = 0; r < frm->grid()->rowCount(); ++r)
+                if (frm->grid()->item(r, 0)->text() == name) frm->grid()->setCurrentCell(r, 0);
+            if (name.isEmpty())
+                frm->cmdCancel()->click();
+            else
+                frm->cmdOk()->click();
+            return frm->result();
+        });
+    };
+    // Cancelling changes nothing.
+    auto vorher = waehle(QString());
+    w.KatalogWahl();
+    EXPECT_EQ(cfg->GetBinnenKatalog(), erster);
+    std::vector<std::int32_t> route;
+    w.Komponente().GetRouteGeplant(route);
+    EXPECT_EQ(route, std::vector<std::int32_t>{104});
+
+    waehle(QStringLiteral("2_Zweiter.sqlite"));
+    w.KatalogWahl();
+    olm3ui::SetModalHandler(std::move(vorher));
+    EXPECT_EQ(QDir::cleanPath(cfg->GetBinnenKatalog()), QDir::cleanPath(zweiter));
+    ASSERT_TRUE(w.Komponente().conBinnenDatabase());
+    EXPECT_TRUE(
+        w.Komponente().conBinnenDatabase()->DataSource().endsWith(QStringLiteral("2_Zweiter.sqlite")));
+    // Init ran again: the planned route is empty, the chart shows the catalogue.
+    w.Komponente().GetRouteGeplant(route);
+    EXPECT_EQ(route, std::vector<std::int32_t>{0});
+    EXPECT_FALSE(w.karte()->Daten().Leer());
+    EXPECT_EQ(QSettings(pfade().strIniDatei, QSettings::IniFormat)
+                  .value(QStringLiteral("Binnen/BinnenMDB"))
+                  .toString(),
+              QStringLiteral("2_Zweiter.sqlite"));
+}

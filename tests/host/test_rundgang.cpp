@@ -1,0 +1,73 @@
+// The headless tour, run as the program itself: it must plan, optimise, print and photograph on the
+// bundled sample catalogue, and it picks its route from names and types, not from fixed ids.
+
+#include "rundgang.h"
+#include "support/fixtures.h"
+
+#include "data/modOLM3Binnen.h"
+
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+using namespace olm3host;
+
+TEST(Rundgang, TheProgramPlansOptimisesPrintsAndPhotographsEveryWindow) {
+    olm3test::TempDir dir;
+    const QString ausgabe = dir.file(QStringLiteral("tour"));
+    QProcess host;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    // A display in the test's environment must not turn the tour into the interactive program.
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    host.setProcessEnvironment(env);
+    host.setProcessChannelMode(QProcess::MergedChannels);
+    host.start(QStringLiteral(OLM3_HOST_APP), {QStringLiteral("--tour"), QStringLiteral("--out"), ausgabe});
+    ASSERT_TRUE(host.waitForFinished(600000));
+    const QString ausgabeText = QString::fromUtf8(host.readAll());
+    ASSERT_EQ(host.exitStatus(), QProcess::NormalExit) << ausgabeText.toStdString();
+    ASSERT_EQ(host.exitCode(), 0) << ausgabeText.toStdString();
+    // The last line names the output folder.
+    EXPECT_TRUE(ausgabeText.trimmed().endsWith(ausgabe)) << ausgabeText.toStdString();
+
+    for (const char* name : {"karte.png", "karte-punktwahl.png", "planung-0-punkte.png",
+                             "planung-5-punkte.png", "status.png", "karte-route.png", "bericht.png"}) {
+        const QImage bild(dir.file(QStringLiteral("tour/") + QLatin1String(name)));
+        EXPECT_FALSE(bild.isNull()) << name;
+        EXPECT_GT(bild.width(), 200) << name;
+    }
+    QFile pdf(dir.file(QStringLiteral("tour/bericht.pdf")));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray inhalt = pdf.readAll();
+    EXPECT_TRUE(inhalt.startsWith("%PDF"));
+    EXPECT_EQ(QString::fromLatin1(inhalt).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 1);
+}
+
+TEST(Rundgang, WithoutItsLandmarksTheTourTakesLocksAndHarboursOnTwoWaterwaysTowardsAJunction) {
+    olm3test::TempDir dir;
+    const QString katalog =
+        olm3test::MakeCatalogueFromFixtures(dir, QStringLiteral("1_T.sqlite"), {QStringLiteral("mini")});
+    ADODB::ConnectionPtr con;
+    ASSERT_TRUE(modOLM3Binnen::ADO_Open_Connection(katalog, con, {}, {}, {}, true));
+    KartenDaten daten;
+    QString fehler;
+    ASSERT_TRUE(LadeKartenDaten(con, daten, fehler));
+    // The test catalogue has only four locks and harbours: too few for the tour.
+    EXPECT_TRUE(RundgangPunkte(daten).empty());
+
+    // With more of them the tour runs down the river to the junction and up the canal.
+    auto neu = [&daten](std::int32_t id, QChar typ, int gewaesser, int index) {
+        const auto& g = daten.gewaesser[static_cast<size_t>(gewaesser)];
+        daten.objekte.push_back(
+            {id, typ, g.lage[static_cast<size_t>(index)], QStringLiteral("X"), gewaesser, index});
+    };
+    neu(101, QLatin1Char('H'), 0, 0);
+    neu(103, QLatin1Char('S'), 0, 2);
+    neu(203, QLatin1Char('H'), 1, 2);
+    const std::vector<KartenObjekt> punkte = RundgangPunkte(daten);
+    std::vector<std::int32_t> ids;
+    for (const auto& p : punkte)
+        ids.push_back(p.lngPunkteID);
+    EXPECT_EQ(ids, (std::vector<std::int32_t>{101, 103, 104, 202, 203}));
+}

@@ -1,0 +1,139 @@
+#pragma once
+// A scripted host for the route planning tests: its three services, a listener that answers the
+// component's events the way a chart plotter does, and a driver for the modal windows.
+
+#include "olm3binnen/clsOLM3Binnen.h"
+#include "support/fakehost.h"
+#include "support/fakeservices.h"
+#include "support/fixtures.h"
+#include "ui/messagebox.h"
+#include "ui/testpictures.h"
+
+#include <QDialog>
+#include <QStringList>
+#include <QTransform>
+#include <functional>
+#include <gtest/gtest.h>
+#include <ostream>
+#include <vector>
+
+/// Readable texts in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+
+namespace olm3test {
+
+/// The picture ids of the planning window, drawn so that a screenshot shows real button faces.
+inline void GibBilder(FakeCfg& cfg) {
+    const QPixmap pfeil = SymbolBild(Symbol::Pfeil, QColor(46, 125, 50));
+    cfg.bilder.insert(609,
+                      SymbolBild(Symbol::Pfeil, QColor(183, 28, 28)).transformed(QTransform().rotate(90)));
+    cfg.bilder.insert(540, SymbolBild(Symbol::Karte, QColor(21, 101, 192)));
+    cfg.bilder.insert(573, pfeil.transformed(QTransform().rotate(180)));
+    cfg.bilder.insert(600, pfeil);
+}
+
+/// Answers the component's events like a host: a point picked on the chart goes into the planned route,
+/// the optimiser links the planned points leg by leg (unless told to find no route).
+class ScriptedHost : public clsOLM3BinnenEvents {
+public:
+    explicit ScriptedHost(clsOLM3Binnen& olm) : m_olm(olm) { olm.SetEventListener(this); }
+    ~ScriptedHost() override { m_olm.SetEventListener(nullptr); }
+
+    /// The point the user picks on the chart after RoutenPktKarte (0: the user picks nothing).
+    std::int32_t pktKarte = 0;
+    /// Whether the optimiser finds a route.
+    bool optimiererFindetRoute = true;
+    /// Runs inside StartOptimierer before the optimiser.
+    std::function<void()> beimOptimieren;
+
+    QStringList events;
+    std::vector<std::int32_t> optimiererPunkte;
+    QDateTime optimiererStart;
+    std::vector<double> letzteLg, letzteBg;
+    int legs = 0;
+
+    void RouteChange(std::vector<double>& lg, std::vector<double>& bg) override {
+        events << QStringLiteral("RouteChange");
+        letzteLg = lg;
+        letzteBg = bg;
+    }
+    void StartOptimierer(std::vector<std::int32_t>& ids, QDateTime& start) override {
+        events << QStringLiteral("StartOptimierer");
+        optimiererPunkte = ids;
+        optimiererStart = start;
+        if (beimOptimieren) beimOptimieren();
+        if (!optimiererFindetRoute) return;
+        std::vector<std::int32_t> von, nach;
+        for (size_t i = 0; i + 1 < ids.size(); ++i) {
+            von.push_back(ids[i]);
+            nach.push_back(ids[i + 1]);
+        }
+        m_olm.SetRouteOptimiert(von, nach, start);
+    }
+    void RoutenPktKarte() override {
+        events << QStringLiteral("RoutenPktKarte");
+        if (pktKarte > 0) m_olm.SetPktNeuRouteGeplant(pktKarte);
+    }
+    void RoutenPlanungClose() override { events << QStringLiteral("RoutenPlanungClose"); }
+    void RouteOptimiertAus() override { events << QStringLiteral("RouteOptimiertAus"); }
+    void BreakOptimierer() override { events << QStringLiteral("BreakOptimierer"); }
+    void RouteOptimiertAn(std::vector<std::int32_t>&, std::vector<std::int32_t>&) override {
+        events << QStringLiteral("RouteOptimiertAn");
+        ++legs;
+    }
+    void Schiffsparameter() override { events << QStringLiteral("Schiffsparameter"); }
+
+private:
+    clsOLM3Binnen& m_olm;
+};
+
+/// Drives every modal window through the seam while it lives; counts the windows it was handed.
+class ModalScript {
+public:
+    explicit ModalScript(std::function<void(QDialog*)> script)
+        : m_old(olm3ui::SetModalHandler([this, script](QDialog* dlg) {
+              ++aufrufe;
+              script(dlg);
+              return 0;
+          })) {}
+    ~ModalScript() { olm3ui::SetModalHandler(m_old); }
+    ModalScript(const ModalScript&) = delete;
+    ModalScript& operator=(const ModalScript&) = delete;
+    int aufrufe = 0;
+
+private:
+    olm3ui::ModalHandler m_old;
+};
+
+/// A host with the mini catalogue open and the pictures of the planning window.
+struct PlanungsUmgebung {
+    TempDir dir;
+    FakeCfg cfg;
+    FakeKWS kws;
+    FakeTGF tgf;
+    MessageRecorder messages;
+    clsOLM3Binnen olm;
+    ScriptedHost host{olm};
+
+    PlanungsUmgebung() {
+        cfg.katalog =
+            MakeCatalogueFromFixtures(dir, QStringLiteral("1_Test.sqlite"), {QStringLiteral("mini")});
+        GibBilder(cfg);
+        EXPECT_TRUE(olm.Init(&cfg, &kws, &tgf));
+    }
+    /// The user has set a start time and speed before (kept by the facade).
+    void StartGesetzt(const QDateTime& start, double marschV) {
+        olm.IsStartZeitSet(true);
+        olm.StartZeit(start);
+        olm.MarschV(marschV);
+    }
+    std::vector<std::int32_t> route() const {
+        std::vector<std::int32_t> r;
+        olm.GetRouteGeplant(r);
+        return r;
+    }
+};
+
+} // namespace olm3test

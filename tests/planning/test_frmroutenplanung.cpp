@@ -1,0 +1,427 @@
+// The route planning window as a user works with it: what the grid shows, what each button does to the
+// route, the start time and speed fields, and bad input.
+
+#include "component/clsOLM3BinnenState.h"
+#include "data/formatting.h"
+#include "data/modOLM3Binnen.h"
+#include "planning/frmRouteGeplantLoadSave.h"
+#include "planning/frmRoutenPlanung.h"
+#include "planninghost.h"
+#include "ui/ucOLMButton.h"
+#include "ui/wochentag.h"
+
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
+#include <memory>
+
+using olm3test::PlanungsUmgebung;
+
+namespace {
+
+void klick(ucOLMButton* b) {
+    QTest::mouseClick(b->fpb(), Qt::LeftButton);
+}
+
+QStringList spalte(const QTableWidget* g, int c) {
+    QStringList s;
+    for (int r = 0; r < g->rowCount(); ++r)
+        s << (g->item(r, c) ? g->item(r, c)->text() : QString());
+    return s;
+}
+
+std::vector<std::int32_t> ids(const frmRoutenPlanung& frm) {
+    std::vector<std::int32_t> r;
+    for (const typRoute& p : frm.Route())
+        r.push_back(p.lngPunkteID);
+    return r;
+}
+
+/// A planning window on the facade of the environment, filled with the route.
+std::unique_ptr<frmRoutenPlanung> fenster(PlanungsUmgebung& u, const std::vector<std::int32_t>& route,
+                                          bool neuZeichnen = true) {
+    auto frm = std::make_unique<frmRoutenPlanung>();
+    frm->Init(route, &u.olm, neuZeichnen);
+    frm->show();
+    return frm;
+}
+
+} // namespace
+
+TEST(RoutePlanningWindow, ShowsEachPointWithItsCatalogueData) {
+    PlanungsUmgebung u;
+    auto frm = fenster(u, {101, 102, 104, 105, 204}, false);
+    QTableWidget* g = frm->grdRoute();
+    EXPECT_TRUE(u.host.events.isEmpty()) << "filled without redrawing: nothing is reported";
+    EXPECT_EQ(frm->windowTitle(), QStringLiteral("Routen-Planung"));
+
+    ASSERT_EQ(g->columnCount(), 8);
+    ASSERT_EQ(g->rowCount(), 5);
+    const QStringList kopf = {QStringLiteral("Nr."),
+                              QStringLiteral("amtl.\nkm"),
+                              QStringLiteral("Breite"),
+                              QStringLiteral("Länge"),
+                              QStringLiteral("Gewässer"),
+                              QStringLiteral("Typ"),
+                              QStringLiteral("Bezeichnung / Abzweig nach")};
+    for (int c = 0; c < kopf.size(); ++c)
+        EXPECT_EQ(g->horizontalHeaderItem(c)->text(), kopf[c]);
+    EXPECT_TRUE(g->isColumnHidden(7));
+    EXPECT_EQ(g->horizontalHeader()->height(), 40);
+    EXPECT_EQ(g->font().pointSize(), 12);
+
+    EXPECT_EQ(spalte(g, 0), (QStringList{"1", "2", "3", "4", "5"}));
+    EXPECT_EQ(frm->RowData(3), QStringLiteral("105"));
+    // km: bold where the chainage is the official one; a point without any gets the dashes.
+    EXPECT_EQ(spalte(g, 1), (QStringList{"10.0", "11.0", "13.0", "14.0", "-----"}));
+    EXPECT_TRUE(g->item(0, 1)->font().bold());
+    EXPECT_FALSE(g->item(1, 1)->font().bold());
+    EXPECT_TRUE(g->item(0, 1)->textAlignment() & Qt::AlignRight);
+    EXPECT_EQ(g->item(0, 2)->text(), modOLM3Binnen::FormatBg(52.5));
+    EXPECT_DOUBLE_EQ(g->item(2, 3)->data(Qt::UserRole).toDouble(), 13.03);
+    EXPECT_EQ(spalte(g, 4),
+              (QStringList{"Havel-Test", "Havel-Test", "Havel-Test", "Havel-Test", "Kanal-Test"}));
+    // A junction names the waterway it leads to; objects their own name.
+    EXPECT_EQ(g->item(3, 6)->text(), QStringLiteral("Kanal-Test"));
+    EXPECT_EQ(g->item(2, 6)->text(), QStringLiteral("Schleuse Eins"));
+    EXPECT_EQ(g->item(1, 6)->text(), QStringLiteral("Testbrücke"));
+    EXPECT_EQ(g->item(4, 7)->text(), QStringLiteral("2"));
+
+    EXPECT_EQ(frm->Route().size(), 5u);
+    EXPECT_DOUBLE_EQ(frm->Route()[4].dblBg, 52.53);
+    EXPECT_TRUE(frm->fpOptimieren()->Enabled());
+    EXPECT_TRUE(frm->fpSave()->Enabled());
+    EXPECT_TRUE(u.messages.messages().empty());
+    EXPECT_TRUE(u.cfg.missingTexts.isEmpty())
+        << u.cfg.missingTexts.values().join(QLatin1Char(' ')).toStdString();
+}
+
+TEST(RoutePlanningWindow, EmptyRouteShowsNothingReportsNothingAndCannotBeOptimised) {
+    PlanungsUmgebung u;
+    olm3test::ModalScript modal([](QDialog*) {});
+    auto frm = fenster(u, {0}, true);
+    EXPECT_EQ(frm->grdRoute()->rowCount(), 0);
+    EXPECT_TRUE(u.host.events.isEmpty());
+    EXPECT_FALSE(frm->fpOptimieren()->Enabled());
+    EXPECT_FALSE(frm->fpSave()->Enabled());
+    // Delete and move have nothing to work on and report nothing.
+    klick(frm->fpDelete());
+    klick(frm->fpMoveOben());
+    klick(frm->fpMoveUnten());
+    EXPECT_TRUE(u.host.events.isEmpty());
+    EXPECT_EQ(modal.aufrufe, 0);
+}
+
+TEST(RoutePlanningWindow, MovesAndDeletesRowsReportingEveryChange) {
+    PlanungsUmgebung u;
+    olm3test::ModalScript modal([](QDialog*) {});
+    auto frm = fenster(u, {101, 104, 110});
+    QTableWidget* g = frm->grdRoute();
+    ASSERT_EQ(u.host.events, (QStringList{"RouteOptimiertAus", "RouteChange"}));
+    EXPECT_EQ(u.host.letzteLg, (std::vector<double>{13.0, 13.03, 13.09}));
+    u.host.events.clear();
+
+    // At the ends nothing moves, but the route is reported all the same.
+    g->setCurrentCell(0, 0);
+    klick(frm->fpMoveOben());
+    g->setCurrentCell(2, 0);
+    klick(frm->fpMoveUnten());
+    EXPECT_EQ(ids(*frm), (std::vector<std::int32_t>{101, 104, 110}));
+    EXPECT_EQ(u.host.events.count(QStringLiteral("RouteChange")), 2);
+
+    g->setCurrentCell(0, 0);
+    klick(frm->fpMoveUnten());
+    EXPECT_EQ(ids(*frm), (std::vector<std::int32_t>{104, 101, 110}));
+    EXPECT_EQ(g->currentRow(), 1) << "the moved point stays the current row";
+    klick(frm->fpMoveUnten());
+    EXPECT_EQ(ids(*frm), (std::vector<std::int32_t>{104, 110, 101}));
+    EXPECT_EQ(spalte(g, 0), (QStringList{"1", "2", "3"}));
+    EXPECT_EQ(spalte(g, 1), (QStringList{"13.0", "19.0", "10.0"})) << "whole rows move";
+    EXPECT_EQ(u.route(), (std::vector<std::int32_t>{104, 110, 101}));
+
+    g->setCurrentCell(0, 0);
+    klick(frm->fpDelete());
+    EXPECT_EQ(spalte(g, 0), (QStringList{"1", "2"}));
+    klick(frm->fpDelete());
+    ASSERT_EQ(g->rowCount(), 1);
+    EXPECT_EQ(u.route().size(), 1u);
+
+    // Down to one point optimise and save stay enabled, but do nothing.
+    u.host.events.clear();
+    EXPECT_TRUE(frm->fpOptimieren()->Enabled());
+    EXPECT_TRUE(frm->fpSave()->Enabled());
+    klick(frm->fpOptimieren());
+    klick(frm->fpSave());
+    EXPECT_TRUE(u.host.events.isEmpty());
+    EXPECT_EQ(modal.aufrufe, 0);
+    EXPECT_TRUE(frm->isVisible());
+}
+
+TEST(RoutePlanningWindow, DeleteAllEmptiesTheRouteAndResetsTheFields) {
+    PlanungsUmgebung u;
+    u.StartGesetzt(olm3::MakeDatum(QDate(2008, 6, 2), QTime(10, 0)), 9.5);
+    u.cfg.marschV = 7.0;
+    auto frm = fenster(u, {101, 110});
+    EXPECT_DOUBLE_EQ(frm->fpMarschGeschw()->value(), 9.5);
+    u.host.events.clear();
+
+    klick(frm->fpDeleteAll());
+    EXPECT_EQ(frm->grdRoute()->rowCount(), 0);
+    EXPECT_EQ(u.route(), std::vector<std::int32_t>{0});
+    EXPECT_FALSE(u.olm.IsStartZeitSet());
+    EXPECT_EQ(u.host.events, (QStringList{"RouteOptimiertAus", "RouteChange", "RouteOptimiertAus"}));
+    EXPECT_DOUBLE_EQ(frm->fpMarschGeschw()->value(), 7.0) << "the host's cruising speed again";
+    EXPECT_EQ(frm->fpStartDateTime()->date(), QDate::currentDate());
+}
+
+TEST(RoutePlanningWindow, StartTimeShowsTheWeekdayOfTheTextTableAndSpeedItsLimits) {
+    PlanungsUmgebung u;
+    u.StartGesetzt(olm3::MakeDatum(QDate(2008, 6, 1), QTime(10, 5, 30)), 250.0);
+    auto frm = fenster(u, {101, 110}, false);
+    olm3ui::WochentagDateTimeEdit* start = frm->fpStartDateTime();
+    EXPECT_EQ(start->text(), QStringLiteral("So 01.06.2008 10:05"));
+    EXPECT_EQ(frm->StartMoment(), olm3::MakeDatum(QDate(2008, 6, 1), QTime(10, 5)))
+        << "seconds are not taken";
+    EXPECT_DOUBLE_EQ(frm->fpMarschGeschw()->value(), 100.0);
+    EXPECT_EQ(frm->fpMarschGeschw()->decimals(), 1);
+    EXPECT_DOUBLE_EQ(frm->fpMarschGeschw()->singleStep(), 0.1);
+    EXPECT_EQ(frm->lblTitel(0)->text(), QStringLiteral("Startzeit"));
+    EXPECT_EQ(frm->lblTitel(1)->text(), QStringLiteral("Marschgeschwindigkeit"));
+    EXPECT_EQ(frm->lblTitel(2)->text(), QStringLiteral("km/h"));
+
+    // The field starts on the day, so that stepping works at once; the weekday comes along.
+    EXPECT_EQ(start->currentSection(), QDateTimeEdit::DaySection);
+    start->stepBy(1);
+    EXPECT_EQ(start->text(), QStringLiteral("Mo 02.06.2008 10:05"));
+    // "2" alone is already a day of another weekday: the weekday may change while the user types on.
+    start->setSelectedSection(QDateTimeEdit::DaySection);
+    QTest::keyClicks(start, QStringLiteral("27"));
+    QTest::keyClick(start, Qt::Key_Return);
+    EXPECT_EQ(start->date(), QDate(2008, 6, 27));
+    EXPECT_EQ(start->text(), QStringLiteral("Fr 27.06.2008 10:05"));
+    start->setSelectedSection(QDateTimeEdit::MonthSection);
+    QTest::keyClicks(start, QStringLiteral("12"));
+    QTest::keyClick(start, Qt::Key_Return);
+    EXPECT_EQ(start->text(), QStringLiteral("Sa 27.12.2008 10:05"));
+
+    const QString wochentage[] = {"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"};
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(olm3ui::WochentagKurz(frmRoutenPlanung::kModul, QDate(2008, 6, 2).addDays(i)),
+                  wochentage[i]);
+    EXPECT_EQ(olm3ui::FormatDatumWochentag(frmRoutenPlanung::kModul,
+                                           olm3::MakeDatum(QDate(2008, 12, 27), QTime(7, 3))),
+              QStringLiteral("Sa 27.12.2008 07:03"));
+}
+
+TEST(RoutePlanningWindow, ButtonPanelHasItsPicturesTextsAndPlaces) {
+    PlanungsUmgebung u;
+    auto frm = fenster(u, {101, 110}, false);
+    frm->resize(900, 600);
+    EXPECT_EQ(frm->pbMenu()->geometry(), QRect(900 - 148, 0, 148, 600));
+    EXPECT_EQ(frm->grdRoute()->geometry(), QRect(5, 90, 900 - 168, 500));
+    const std::pair<ucOLMButton*, int> oben[] = {{frm->fpBinnenInfo(), 0}, {frm->fpKarte(), 35},
+                                                 {frm->fpDelete(), 70},    {frm->fpDeleteAll(), 175},
+                                                 {frm->fpLoad(), 245},     {frm->fpSave(), 280}};
+    for (const auto& [b, y] : oben)
+        EXPECT_EQ(b->geometry(), QRect(0, y, 148, 35)) << b->objectName().toStdString();
+    EXPECT_EQ(frm->fpMove()->geometry(), QRect(0, 105, 148, 70));
+    EXPECT_EQ(frm->fpBack()->geometry(), QRect(0, 600 - 40, 148, 35));
+    EXPECT_EQ(frm->fpOptimieren()->geometry(), QRect(0, 600 - 75, 148, 35));
+    frm->resize(300, 200);
+    EXPECT_GE(frm->width(), 650);
+    EXPECT_GE(frm->height(), 450);
+
+    EXPECT_EQ(frm->fpBinnenInfo()->Text(), QStringLiteral("U X A"));
+    EXPECT_EQ(frm->fpDeleteAll()->Text(), QStringLiteral("ALLES LÖSCHEN"));
+    EXPECT_TRUE(frm->fpBack()->Text().isEmpty());
+    EXPECT_EQ(frm->fpBack()->toolTip(), QStringLiteral("Zurück"));
+    EXPECT_EQ(frm->fpMoveUnten()->toolTip(), QStringLiteral("Routenpunkt nach unten verschieben"));
+    EXPECT_EQ(frm->fpBack()->Picture().cacheKey(), u.cfg.bilder.value(609).cacheKey());
+    EXPECT_EQ(frm->fpMoveOben()->Picture().cacheKey(), u.cfg.bilder.value(573).cacheKey());
+    EXPECT_EQ(frm->fpSave()->Forecolor(), u.cfg.GetFarbe2());
+
+    // The host's tool-tip switch is read on every Init.
+    u.cfg.toolTips = false;
+    frm->Init({101, 110}, nullptr, false);
+    EXPECT_TRUE(frm->fpBack()->toolTip().isEmpty());
+    EXPECT_TRUE(frm->fpOptimieren()->toolTip().isEmpty());
+}
+
+TEST(RoutePlanningWindow, BackAndTheCloseBoxTellTheHostAndOnlyHide) {
+    PlanungsUmgebung u;
+    u.olm.IsStartZeitSet(true);
+    auto frm = fenster(u, {101, 110}, false);
+    klick(frm->fpBack());
+    EXPECT_FALSE(frm->isVisible());
+    EXPECT_FALSE(u.olm.IsStartZeitSet());
+    EXPECT_EQ(u.host.events, QStringList{"RoutenPlanungClose"});
+
+    frm->show();
+    u.olm.IsStartZeitSet(true);
+    frm->close();
+    EXPECT_FALSE(frm->isVisible());
+    EXPECT_FALSE(u.olm.IsStartZeitSet());
+    EXPECT_EQ(u.host.events.count(QStringLiteral("RoutenPlanungClose")), 2);
+}
+
+TEST(RoutePlanningWindow, BrowserWithoutAPointLeavesTheRouteAlone) {
+    PlanungsUmgebung u;
+    auto frm = fenster(u, {101, 110}, false);
+    bool gesperrt = false;
+    olm3test::ModalScript browser([&](QDialog* dlg) {
+        // The user leaves the browser without choosing a point; planning waits, disabled.
+        gesperrt = !frm->isEnabled();
+        dlg->hide();
+    });
+    klick(frm->fpBinnenInfo());
+    EXPECT_EQ(browser.aufrufe, 1);
+    EXPECT_TRUE(gesperrt);
+    EXPECT_EQ(ids(*frm), (std::vector<std::int32_t>{101, 110}));
+    EXPECT_TRUE(u.host.events.isEmpty());
+    EXPECT_TRUE(frm->isEnabled());
+    EXPECT_FALSE(QGuiApplication::overrideCursor());
+}
+
+TEST(RoutePlanningWindow, APointFromTheBrowserGoesInAfterTheCurrentRow) {
+    PlanungsUmgebung u;
+    // Planning was opened at a chart position: the browser starts there and hands back a point of it.
+    u.olm.state().dblLgInit = 13.0;
+    u.olm.state().dblBgInit = 52.5;
+    u.olm.state().blnValidInit = true;
+    auto frm = fenster(u, {110}, false);
+    ASSERT_FALSE(frm->fpOptimieren()->Enabled());
+    olm3test::ModalScript browser([](QDialog* dlg) { dlg->hide(); });
+    klick(frm->fpBinnenInfo());
+    ASSERT_EQ(frm->grdRoute()->rowCount(), 2);
+    EXPECT_EQ(frm->RowData(0), QStringLiteral("110"));
+    EXPECT_EQ(frm->grdRoute()->currentRow(), 1);
+    EXPECT_EQ(u.route().size(), 2u) << "the new route is reported";
+    EXPECT_TRUE(frm->fpOptimieren()->Enabled());
+    EXPECT_TRUE(frm->fpSave()->Enabled());
+}
+
+TEST(RoutePlanningWindow, ChartPickHandsOverStartSpeedAndTheRowToInsertAfter) {
+    PlanungsUmgebung u;
+    u.host.pktKarte = 106;
+    u.olm.SetRouteGeplant({101, 110});
+    auto frm = fenster(u, u.route(), false);
+    frm->fpStartDateTime()->SetDatumZeit(QDate(2008, 6, 2), QTime(8, 30));
+    frm->fpMarschGeschw()->setValue(11.5);
+    frm->grdRoute()->setCurrentCell(0, 0);
+    klick(frm->fpKarte());
+    EXPECT_FALSE(frm->isVisible());
+    EXPECT_TRUE(u.olm.IsStartZeitSet());
+    EXPECT_EQ(u.olm.StartZeit(), olm3::MakeDatum(QDate(2008, 6, 2), QTime(8, 30)));
+    EXPECT_DOUBLE_EQ(u.olm.MarschV(), 11.5);
+    EXPECT_EQ(u.route(), (std::vector<std::int32_t>{101, 106, 110}));
+}
+
+TEST(RoutePlanningWindow, SavesARouteAndLoadsItBackReversed) {
+    PlanungsUmgebung u;
+    ADODB::ConnectionPtr routen;
+    ASSERT_TRUE(
+        modOLM3Binnen::ADO_Open_Connection(olm3test::MakeRoutesDatabase(u.dir), routen, {}, {}, {}, false));
+    u.olm.conWPundRoutenDB(routen);
+    auto frm = fenster(u, {101, 104, 110}, false);
+    frm->fpStartDateTime()->SetDatumZeit(QDate(2008, 6, 2), QTime(10, 0));
+    frm->fpMarschGeschw()->setValue(8.5);
+
+    int fenster = 0;
+    bool laden = true;
+    olm3test::ModalScript modal([&](QDialog* dlg) {
+        auto* ls = qobject_cast<frmRouteGeplantLoadSave*>(dlg);
+        ASSERT_TRUE(ls);
+        ++fenster;
+        if (fenster == 1) {
+            ls->txtRoutenbezeichnung()->setText(QStringLiteral("Havel abwärts"));
+            klick(ls->pbLoadSave());
+            return;
+        }
+        ASSERT_EQ(ls->grdRouten()->rowCount(), 1);
+        EXPECT_EQ(ls->grdRouten()->item(0, 0)->text(), QStringLiteral("Havel abwärts"));
+        if (!laden) {
+            klick(ls->pbBack());
+            return;
+        }
+        ls->grdRouten()->setCurrentCell(0, 0);
+        QTest::mouseClick(ls->chkInvers(), Qt::LeftButton, {}, QPoint(8, ls->chkInvers()->height() / 2));
+        klick(ls->pbLoadSave());
+    });
+    klick(frm->fpSave());
+    EXPECT_EQ(fenster, 1);
+
+    // Leaving the saved-routes window without loading changes nothing.
+    klick(frm->fpDeleteAll());
+    u.host.events.clear();
+    laden = false;
+    klick(frm->fpLoad());
+    EXPECT_EQ(frm->grdRoute()->rowCount(), 0);
+    EXPECT_TRUE(u.host.events.isEmpty());
+
+    laden = true;
+    klick(frm->fpLoad());
+    EXPECT_EQ(fenster, 3);
+    EXPECT_EQ(ids(*frm), (std::vector<std::int32_t>{110, 104, 101}));
+    EXPECT_EQ(u.route(), (std::vector<std::int32_t>{110, 104, 101})) << "the loaded route is reported";
+    EXPECT_EQ(frm->fpStartDateTime()->text(), QStringLiteral("Mo 02.06.2008 10:00"));
+    EXPECT_DOUBLE_EQ(frm->fpMarschGeschw()->value(), 8.5);
+    EXPECT_TRUE(frm->fpOptimieren()->Enabled());
+    u.olm.conWPundRoutenDB(nullptr);
+}
+
+TEST(RoutePlanningBadInput, PointsTheCatalogueLacksAreNamedAndLeftOut) {
+    PlanungsUmgebung u;
+    auto frm = fenster(u, {101, 999, 110, 998}, true);
+    EXPECT_EQ(ids(*frm), (std::vector<std::int32_t>{101, 110}));
+    ASSERT_EQ(u.messages.messages().size(), 1u);
+    EXPECT_TRUE(u.messages.messages()[0].text.endsWith(QStringLiteral(": 999, 998")));
+    EXPECT_EQ(u.messages.messages()[0].style & 0x70, modOLM3Binnen::vbExclamation);
+    EXPECT_EQ(u.route(), (std::vector<std::int32_t>{101, 110}));
+}
+
+TEST(RoutePlanningBadInput, WithoutACatalogueThePlannedRouteIsKept) {
+    PlanungsUmgebung u;
+    u.cfg.katalog.clear();
+    u.olm.Init(&u.cfg, nullptr, nullptr);
+    u.olm.SetRouteGeplant({101, 110});
+    auto frm = fenster(u, u.route(), true);
+    EXPECT_EQ(frm->grdRoute()->rowCount(), 0);
+    ASSERT_EQ(u.messages.messages().size(), 1u);
+    EXPECT_EQ(u.messages.messages()[0].text, modOLM3Binnen::GetText(frmRoutenPlanung::kModul, 9121));
+    EXPECT_TRUE(u.host.events.isEmpty());
+    EXPECT_EQ(u.route(), (std::vector<std::int32_t>{101, 110}));
+    klick(frm->fpMoveOben());
+    klick(frm->fpDelete());
+    EXPECT_EQ(u.route(), (std::vector<std::int32_t>{101, 110}));
+}
+
+TEST(RoutePlanningBadInput, SpeedZeroAndMissingVesselParametersDoNotStopOptimising) {
+    PlanungsUmgebung u;
+    u.cfg.marschV = 0.0;
+    u.cfg.schiffsparameter = false;
+    auto frm = fenster(u, {101, 110}, false);
+    // The field cannot hold 0: it shows its minimum, and that is what the optimiser gets.
+    EXPECT_DOUBLE_EQ(frm->fpMarschGeschw()->value(), 0.1);
+    klick(frm->fpOptimieren());
+    EXPECT_EQ(u.host.events.first(), QStringLiteral("Schiffsparameter"));
+    EXPECT_TRUE(u.host.events.contains(QStringLiteral("StartOptimierer")));
+    EXPECT_DOUBLE_EQ(u.cfg.marschV, 0.1);
+    EXPECT_DOUBLE_EQ(u.olm.MarschV(), 0.1);
+    EXPECT_FALSE(frm->isVisible());
+}
+
+TEST(RoutePlanningWindow, Screenshot) {
+    PlanungsUmgebung u;
+    u.StartGesetzt(olm3::MakeDatum(QDate(2008, 6, 2), QTime(9, 30)), 8.5);
+    auto frm = fenster(u, {101, 102, 104, 105, 201, 202, 204, 106, 108, 110}, false);
+    // As on a screen 1280 pixels wide.
+    frm->resize(1280 - 148, 600);
+    frm->grdRoute()->setCurrentCell(3, 0);
+    QTest::qWait(20);
+    EXPECT_TRUE(frm->grab().save(QStringLiteral(OLM3_TEST_OUTPUT "/frmRoutenPlanung.png")));
+}

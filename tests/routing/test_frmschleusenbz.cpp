@@ -1,0 +1,212 @@
+// The lock operating-hours window as the browser and the lock's detail view open it: the weekday table
+// with its seasons, merged rows and special-rule marks, the holiday table, the emphasis of the date
+// given, and a clear answer when there is nothing to show.
+
+#include "browser/detailaktion.h"
+#include "data/modOLM3Binnen.h"
+#include "olm3binnen/clsOLM3Binnen.h"
+#include "routing/frmSchleusenBZ.h"
+#include "support/fakehost.h"
+#include "support/fixtures.h"
+#include "ui/messagebox.h"
+#include "ui/testpictures.h"
+#include "ui/ucOLMButton.h"
+
+#include <QLabel>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+class LockHoursWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        cfg.bilder.insert(609, olm3test::SymbolBild(olm3test::Symbol::Pfeil, QColor(0x1F, 0x4E, 0x79)));
+        cfg.katalog = olm3test::MakeCatalogueFromFixtures(dir, QStringLiteral("1_Schleusen.sqlite"),
+                                                          {QStringLiteral("lockscreen")});
+        ASSERT_TRUE(olm.Init(&cfg, nullptr, nullptr));
+        ASSERT_TRUE(modOLM3Binnen::IsKatalogOffen());
+    }
+    void TearDown() override {
+        EXPECT_TRUE(cfg.missingTexts.isEmpty()) << cfg.missingTexts.values().join(' ').toStdString();
+    }
+
+    static QString text(const QTableWidget* grd, int r, int c) {
+        const QTableWidgetItem* item = grd->item(r, c);
+        return item ? item->text() : QString();
+    }
+    static bool fett(const QTableWidget* grd, int r, int c) { return grd->item(r, c)->font().bold(); }
+
+    olm3test::TempDir dir;
+    olm3test::FakeCfg cfg;
+    clsOLM3Binnen olm;
+};
+
+} // namespace
+
+TEST_F(LockHoursWindow, SeasonsSecondWindowsMidnightClosedDaysAndSpecialRules) {
+    frmSchleusenBZ frm;
+    ASSERT_TRUE(frm.Init(40, olm3::DatumNull()));
+    EXPECT_EQ(frm.windowTitle(), QStringLiteral("Betriebszeiten"));
+    QTableWidget* wt = frm.grdWT();
+    ASSERT_EQ(wt->columnCount(), 4);
+    ASSERT_EQ(wt->rowCount(), 9); // headings, two Monday rows, Tuesday to Sunday
+    EXPECT_EQ(text(wt, 0, 3), QStringLiteral("01.11 - 31.03"));
+
+    // Two windows on Monday in summer: two rows under one weekday, the single winter window once.
+    EXPECT_EQ(wt->rowSpan(1, 0), 2);
+    EXPECT_EQ(wt->rowSpan(1, 1), 2);
+    EXPECT_EQ(text(wt, 2, 2), QStringLiteral("13:00 - 20:00"));
+    EXPECT_EQ(wt->rowSpan(1, 2), 1);
+    EXPECT_EQ(wt->rowSpan(1, 3), 2);
+    EXPECT_EQ(wt->rowSpan(3, 0), 1);
+    EXPECT_EQ(wt->item(2, 0)->data(frmSchleusenBZ::kZeilenRolle).toInt(), 1);
+
+    EXPECT_EQ(text(wt, 6, 2), QStringLiteral("06:00 - 20:00 (2)"));
+    EXPECT_EQ(wt->item(6, 2)->data(frmSchleusenBZ::kSonderregelRolle).toString(), QStringLiteral("2"));
+    EXPECT_FALSE(wt->item(5, 2)->data(frmSchleusenBZ::kSonderregelRolle).isValid());
+    EXPECT_EQ(text(wt, 8, 2), QStringLiteral("09:00 - 24:00"));
+    EXPECT_EQ(text(wt, 8, 3), QStringLiteral("kein Betrieb"));
+    for (int r = 0; r < wt->rowCount(); ++r)
+        EXPECT_FALSE(fett(wt, r, 0)) << r;
+
+    // The special rule of the lock in red above the tables.
+    EXPECT_FALSE(frm.lblSR()->isHidden());
+    EXPECT_TRUE(frm.lblSR()->text().startsWith(QStringLiteral("Sportboote werden nur")));
+    EXPECT_EQ(frm.lblSR()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+
+    // Without a date the holidays are not dated.
+    EXPECT_EQ(text(frm.grdFT(), 0, 0), QStringLiteral("Ostern (Karfreitag bis Ostermontag)"));
+
+    // The special-rule cell carries its yellow bar on the left, the plain cell beside it none.
+    frm.show();
+    const QImage bild = wt->viewport()->grab().toImage();
+    const QRect fr = wt->visualRect(wt->model()->index(6, 2));
+    const QRect di = wt->visualRect(wt->model()->index(2 + 1, 2));
+    EXPECT_EQ(bild.pixelColor(fr.left() + 3, fr.center().y()), QColor(255, 255, 0));
+    EXPECT_NE(bild.pixelColor(di.left() + 3, di.center().y()), QColor(255, 255, 0));
+    EXPECT_NE(bild.pixelColor(fr.left() + fr.width() * 35 / 100, fr.top() + 2), QColor(255, 255, 0));
+}
+
+TEST_F(LockHoursWindow, GoodFridayIsEmphasisedAndTheHolidaysDatedThroughTheBrowser) {
+    bool gezeigt = false;
+    auto alt = olm3ui::SetModalHandler([&](QDialog* dlg) {
+        gezeigt = true;
+        auto* frm = qobject_cast<frmSchleusenBZ*>(dlg);
+        EXPECT_TRUE(frm);
+        if (!frm) return 0;
+        QTableWidget* wt = frm->grdWT();
+        for (int r = 1; r < wt->rowCount(); ++r)
+            EXPECT_EQ(fett(wt, r, 0), text(wt, r, 1) == QStringLiteral("Fr")) << r;
+        EXPECT_TRUE(fett(wt, 6, 2));
+
+        QTableWidget* ft = frm->grdFT();
+        EXPECT_EQ(ft->columnCount(), 3);
+        // The rules as the catalogue holds them; their joining and expansion are tested without the window.
+        EXPECT_EQ(ft->rowCount(), 11);
+        if (ft->rowCount() != 11) return 0;
+        EXPECT_EQ(text(ft, 0, 0), QStringLiteral("Ostern (Karfreitag bis Ostermontag) (02.04.2010)"));
+        EXPECT_EQ(text(ft, 1, 2), QStringLiteral("wenn Werktag"));
+        EXPECT_EQ(text(ft, 2, 2), QStringLiteral("wenn Mo, Di"));
+        EXPECT_EQ(text(ft, 6, 0) + QLatin1Char('|') + text(ft, 6, 1), QStringLiteral("Neujahr|wie So"));
+        EXPECT_EQ(ft->item(0, 0)->data(frmSchleusenBZ::kZeilenRolle).toString(), QStringLiteral("O"));
+        EXPECT_EQ(ft->item(6, 0)->data(frmSchleusenBZ::kZeilenRolle).toString(), QStringLiteral("NJ"));
+        EXPECT_TRUE(fett(ft, 0, 0));
+        EXPECT_TRUE(fett(ft, 0, 1));
+        for (int r = 1; r < ft->rowCount(); ++r) {
+            if (r == 5) continue; // the separator
+            EXPECT_FALSE(fett(ft, r, 0)) << r;
+        }
+        EXPECT_EQ(ft->rowSpan(2, 0), 2);
+        EXPECT_EQ(ft->columnSpan(5, 0), 3);
+        EXPECT_TRUE(ft->item(6, 1)->font().italic());
+        EXPECT_FALSE(ft->item(2, 1)->font().italic());
+
+        // Everything fits: the window is at least its minimum and shows both tables above the button.
+        EXPECT_GE(frm->width(), 500);
+        EXPECT_GE(frm->height(), 250);
+        EXPECT_LE(frm->grdFT()->geometry().bottom(), frm->pbBack()->y());
+        EXPECT_LE(frm->lblSR()->geometry().bottom(), frm->grdWT()->y());
+        dlg->show();
+        frm->grab().save(QStringLiteral(OLM3_TEST_OUTPUT "/frmSchleusenBZ.png"));
+        QTest::mouseClick(frm->pbBack()->fpb(), Qt::LeftButton);
+        EXPECT_FALSE(dlg->isVisible());
+        return 1;
+    });
+    olm3test::MessageRecorder meldungen;
+    EXPECT_TRUE(
+        olm3browser::OeffneSchleusenBZ(nullptr, 40, olm3::MakeDatum(QDate(2010, 4, 2), QTime(14, 10))));
+    olm3ui::SetModalHandler(alt);
+    EXPECT_TRUE(gezeigt);
+    EXPECT_TRUE(meldungen.messages().empty());
+}
+
+TEST_F(LockHoursWindow, ALockWithoutSpecialRuleOrHolidayRules) {
+    frmSchleusenBZ frm;
+    ASSERT_TRUE(frm.Init(41, olm3::MakeDatum(QDate(2010, 4, 2))));
+    EXPECT_TRUE(frm.lblSR()->isHidden());
+    EXPECT_TRUE(frm.lblSR()->text().isEmpty());
+    EXPECT_EQ(frm.grdWT()->columnCount(), 3);
+    EXPECT_EQ(text(frm.grdWT(), 0, 2), QStringLiteral("01.01 - 31.12"));
+    EXPECT_EQ(frm.grdFT()->rowCount(), 0);
+    EXPECT_TRUE(frm.grdFT()->isHidden());
+    // The window keeps its minimum size.
+    frm.show();
+    frm.resize(200, 100);
+    EXPECT_GE(frm.width(), 500);
+    EXPECT_GE(frm.height(), 250);
+    EXPECT_LE(frm.grdWT()->geometry().bottom(), frm.pbBack()->y());
+}
+
+TEST_F(LockHoursWindow, NothingToShowIsSaidInsteadOfAnEmptyWindow) {
+    int gezeigt = 0;
+    auto alt = olm3ui::SetModalHandler([&](QDialog*) { return ++gezeigt, 0; });
+    olm3test::MessageRecorder meldungen;
+
+    // A lock without any operating hours.
+    EXPECT_FALSE(olm3browser::OeffneSchleusenBZ(nullptr, 42, QDateTime()));
+    ASSERT_EQ(meldungen.messages().size(), 1u);
+    EXPECT_EQ(meldungen.messages()[0].text,
+              QStringLiteral("Für diese Schleuse sind im Katalog keine Betriebszeiten hinterlegt."));
+    EXPECT_EQ(meldungen.messages()[0].title, QStringLiteral("Betriebszeiten"));
+
+    // Catalogues whose holiday rules cannot be read: the view is missing, or it lacks columns.
+    olm3test::FakeCfg kaputt;
+    int n = 0;
+    for (const char* sql :
+         {"DROP VIEW V_SBZ_FT;",
+          "DROP VIEW V_SBZ_FT; CREATE VIEW V_SBZ_FT AS SELECT SchleusenID, FeiertageID, 1 AS "
+          "FeiertageNr, 1 AS WochentageNr, UhrzeitVon FROM SBZ_Feiertage;"}) {
+        meldungen.clear();
+        kaputt.katalog = olm3test::MakeCatalogue(
+            dir, QStringLiteral("kaputt%1.sqlite").arg(++n),
+            {olm3test::FixtureSql(QStringLiteral("lockscreen")), QString::fromLatin1(sql)});
+        ASSERT_TRUE(olm.Init(&kaputt, nullptr, nullptr));
+        frmSchleusenBZ frm;
+        EXPECT_FALSE(frm.Init(40, QDateTime())) << sql;
+        EXPECT_FALSE(frm.OhneBetriebszeiten());
+        EXPECT_FALSE(olm3browser::OeffneSchleusenBZ(nullptr, 40, QDateTime()));
+        // The database layer names what failed (once for Init, once for the browser's call), and the
+        // browser's call then says what it means.
+        ASSERT_EQ(meldungen.messages().size(), 3u) << sql;
+        EXPECT_EQ(meldungen.messages().back().text,
+                  QStringLiteral(
+                      "Die Betriebszeiten dieser Schleuse können nicht aus dem Katalog gelesen werden."));
+    }
+
+    // No catalogue open at all.
+    meldungen.clear();
+    olm3test::FakeCfg ohne;
+    ASSERT_TRUE(olm.Init(&ohne, nullptr, nullptr));
+    EXPECT_FALSE(olm3browser::OeffneSchleusenBZ(nullptr, 40, QDateTime()));
+    ASSERT_EQ(meldungen.messages().size(), 1u);
+    EXPECT_EQ(
+        meldungen.messages()[0].text,
+        QStringLiteral("Die Betriebszeiten dieser Schleuse können nicht aus dem Katalog gelesen werden."));
+
+    olm3ui::SetModalHandler(alt);
+    EXPECT_EQ(gezeigt, 0);
+    modOLM3Binnen::objOLM3Cfg = &cfg;
+}

@@ -1,0 +1,205 @@
+// What the lock operating-hours screen shows, without its window: dates of the movable holidays, cell
+// texts, the weekday table with its seasons and extra windows, and the holiday table with its joined,
+// dated and expanded rows.
+
+#include "data/modOLM3Binnen.h"
+#include "olm3binnen/types.h"
+#include "routing/core/schleusenbzanzeige.h"
+#include "support/fakehost.h"
+
+#include <gtest/gtest.h>
+
+using namespace olm3::routing;
+
+namespace {
+
+class LockScreenContent : public ::testing::Test {
+protected:
+    void SetUp() override { modOLM3Binnen::objOLM3Cfg = &cfg; }
+    void TearDown() override {
+        modOLM3Binnen::objOLM3Cfg = nullptr;
+        EXPECT_TRUE(cfg.missingTexts.isEmpty());
+    }
+    olm3test::FakeCfg cfg;
+};
+
+std::vector<WTZeile> woche() {
+    const char* kurz[] = {"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"};
+    std::vector<WTZeile> tage;
+    for (int i = 0; i < 7; ++i) {
+        WTZeile z;
+        z.lngNr = i + 1;
+        z.strWtID = QString::fromLatin1(kurz[i]);
+        z.strTag = z.strWtID + QStringLiteral("-Tag");
+        tage.push_back(z);
+    }
+    return tage;
+}
+
+WTEintrag sommer(const char* tag, const char* von, const char* bis, const char* sr = "") {
+    return {QString::fromLatin1(tag), QStringLiteral("2000-04-01"), QStringLiteral("2000-10-31"),
+            QString::fromLatin1(von), QString::fromLatin1(bis),     true,
+            QString::fromLatin1(sr)};
+}
+WTEintrag winter(const char* tag, const char* von, const char* bis, bool betrieb = true) {
+    return {QString::fromLatin1(tag),
+            QStringLiteral("2000-11-01"),
+            QStringLiteral("2000-03-31"),
+            QString::fromLatin1(von),
+            QString::fromLatin1(bis),
+            betrieb,
+            QString()};
+}
+
+QStringList spalte(const WTTabelle& t, size_t c) {
+    QStringList s;
+    for (const WTZeile& z : t.aZeilen)
+        s << z.strWtID + QLatin1Char('=') + z.aZellen.at(c).strText;
+    return s;
+}
+
+FTRegel regel(const char* id, const char* text, const char* ref, const char* von, const char* bis,
+              bool betrieb = true, const char* ftid = nullptr) {
+    return {QString::fromLatin1(id),
+            QString::fromLatin1(ftid ? ftid : id),
+            QString::fromUtf8(text),
+            QString::fromLatin1(ref),
+            QString::fromLatin1(von),
+            QString::fromLatin1(bis),
+            betrieb};
+}
+
+QStringList zeilen(const std::vector<FTZeile>& t) {
+    QStringList s;
+    for (const FTZeile& z : t) {
+        QString zeile =
+            z.strFeiertag + QStringLiteral(" | ") + z.strRegel + QStringLiteral(" | ") + z.strBedingung;
+        if (z.blnFett) zeile += QStringLiteral(" [fett]");
+        if (z.art == FTZeilenart::Rest)
+            zeile += QStringLiteral(" [rest ") + z.strFeiertageID + QLatin1Char(']');
+        s << zeile;
+    }
+    return s;
+}
+
+} // namespace
+
+TEST(LockScreenDates, MovableHolidaysOfTheYearByTheirScreenCodes) {
+    struct Fall {
+        const char* code;
+        QDate datum;
+    } faelle[] = {
+        {"OFr", QDate(2010, 4, 2)},    {"osam", QDate(2010, 4, 3)}, {"OSO", QDate(2010, 4, 4)},
+        {"O", QDate(2010, 4, 4)},      {"OMo", QDate(2010, 4, 5)},  {"HF", QDate(2010, 5, 13)},
+        {"PfSam", QDate(2010, 5, 22)}, {"Pf", QDate(2010, 5, 23)},  {"pfso", QDate(2010, 5, 23)},
+        {"PFMO", QDate(2010, 5, 24)},  {"Fl", QDate(2010, 6, 3)},   {"BBT", QDate(2010, 11, 17)},
+    };
+    for (const Fall& f : faelle)
+        EXPECT_EQ(FTDatum(QString::fromLatin1(f.code), 2010), f.datum) << f.code;
+    // The Day of Prayer and Repentance is always the Wednesday from 16 to 22 November.
+    EXPECT_EQ(FTDatum(QStringLiteral("BBT"), 2007), QDate(2007, 11, 21));
+    EXPECT_EQ(FTDatum(QStringLiteral("BBT"), 2008), QDate(2008, 11, 19));
+    EXPECT_EQ(FTDatum(QStringLiteral("BBT"), 2011), QDate(2011, 11, 16));
+    // Fixed holidays and unknown codes carry no computed date.
+    for (const char* code : {"NJ", "W", "Silv", "REST", ""})
+        EXPECT_FALSE(FTDatum(QString::fromLatin1(code), 2010).isValid());
+    EXPECT_TRUE(IstOhneDatum(olm3::DatumNull()));
+    EXPECT_TRUE(IstOhneDatum(QDateTime()));
+    EXPECT_FALSE(IstOhneDatum(olm3::MakeDatum(QDate(2010, 4, 2))));
+}
+
+TEST(LockScreenTexts, WindowsSeasonsAndMidnight) {
+    EXPECT_EQ(BetriebszeitText(QStringLiteral("06:00"), QStringLiteral("00:00")),
+              QStringLiteral("06:00 - 24:00"));
+    EXPECT_EQ(BetriebszeitText(QStringLiteral("1899-12-30 06:30:00"), QStringLiteral("20:15:00")),
+              QStringLiteral("06:30 - 20:15"));
+    EXPECT_EQ(BetriebszeitText(QString(), QString()), QString());
+    // A malformed time is shown as written rather than dropped.
+    EXPECT_EQ(BetriebszeitText(QStringLiteral("kaputt"), QStringLiteral("20:00")),
+              QStringLiteral("kaputt - 20:00"));
+    EXPECT_EQ(SaisonUeberschrift(QStringLiteral("2000-11-01"), QStringLiteral("2000-03-31")),
+              QStringLiteral("01.11 - 31.03"));
+}
+
+TEST_F(LockScreenContent, ExtraWindowsOfADayGetRowsOfTheirOwnBelowTheWeekday) {
+    const WTTabelle t =
+        BaueWTTabelle(woche(), {sommer("Mo", "06:00", "12:00"), sommer("Mo", "13:00", "20:00"),
+                                sommer("mo", "21:00", "00:00"), sommer("Fr", "06:00", "20:00", "2"),
+                                sommer("XX", "01:00", "02:00"), winter("Sa", "", "", false),
+                                winter("Mo", "08:00", "16:00"), winter("So", "", "", false)});
+    ASSERT_EQ(t.aSaisons, QStringList({QStringLiteral("01.04 - 31.10"), QStringLiteral("01.11 - 31.03")}));
+    ASSERT_EQ(t.aZeilen.size(), 9u);
+    EXPECT_EQ(spalte(t, 0), QStringList({"Mo=06:00 - 12:00", "Mo=13:00 - 20:00", "Mo=21:00 - 24:00",
+                                         "Di=", "Mi=", "Do=", "Fr=06:00 - 20:00 (2)", "Sa=", "So="}));
+    // In winter Monday has one window: the inserted rows repeat it, so that it merges into one cell.
+    EXPECT_EQ(spalte(t, 1), QStringList({"Mo=08:00 - 16:00", "Mo=08:00 - 16:00", "Mo=08:00 - 16:00",
+                                         "Di=", "Mi=", "Do=", "Fr=", "Sa=kein Betrieb", "So=kein Betrieb"}));
+    EXPECT_FALSE(t.aZeilen[0].blnEingefuegt);
+    EXPECT_TRUE(t.aZeilen[1].blnEingefuegt);
+    EXPECT_EQ(t.aZeilen[2].lngNr, 1);
+    EXPECT_EQ(t.aZeilen[2].strTag, QStringLiteral("Mo-Tag"));
+    EXPECT_EQ(t.aZeilen[6].aZellen[0].strSRID, QStringLiteral("2"));
+    EXPECT_TRUE(t.aZeilen[0].aZellen[0].strSRID.isEmpty());
+}
+
+TEST_F(LockScreenContent, ASeasonThatComesBackKeepsItsColumn) {
+    // Two seasons starting on the same day, their rows interleaved by the opening time.
+    WTEintrag kurz = sommer("Sa", "07:00", "19:00");
+    kurz.strSaisonBis = QStringLiteral("2000-09-30");
+    const WTTabelle t =
+        BaueWTTabelle(woche(), {sommer("Mo", "06:00", "20:00"), kurz, sommer("Di", "08:00", "20:00")});
+    EXPECT_EQ(t.aSaisons, QStringList({QStringLiteral("01.04 - 31.10"), QStringLiteral("01.04 - 30.09")}));
+    EXPECT_EQ(t.aZeilen[1].aZellen[0].strText, QStringLiteral("08:00 - 20:00"));
+    EXPECT_EQ(t.aZeilen.size(), 7u);
+}
+
+TEST_F(LockScreenContent, HolidayRulesAreJoinedDatedAndTheRestRuleExpanded) {
+    const std::vector<FTRegel> regeln{
+        regel("O", "Ostern", "", "", "", false, "OFr"),    regel("Pf", "Pfingsten", "WT", "10:00", "16:00"),
+        regel("W", "Weihnachten", "Mo", "08:00", "12:00"), regel("W", "Weihnachten", "Di", "08:00", "12:00"),
+        regel("W", "Weihnachten", "Sa", "14:00", "16:00"), regel("W", "Weihnachten", "So", "14:00", "16:00"),
+        regel("Silv", "Silvester", "", "10:00", "00:00"),  regel("rest", "REST", "So", "", ""),
+    };
+    const std::vector<FTFeiertag> gehalten{{"NJ", "NJ", "Neujahr"},
+                                           {"O", "OFr", "Ostern"},
+                                           {"HF", "HF", "Christi Himmelfahrt"},
+                                           {"W", "W", "Weihnachten"}};
+    // Good Friday 2010.
+    EXPECT_EQ(zeilen(BaueFTTabelle(regeln, gehalten, olm3::MakeDatum(QDate(2010, 4, 2), QTime(9, 30)))),
+              QStringList({
+                  "Ostern (02.04.2010) | kein Betrieb |  [fett]",
+                  "Pfingsten (23.05.2010) | 10:00 - 16:00 | wenn Werktag",
+                  "Weihnachten | 08:00 - 12:00 | wenn Mo, Di",
+                  "Weihnachten | 14:00 - 16:00 | wenn Sa, So",
+                  "Silvester | 10:00 - 24:00 | ",
+                  "------- |  | ",
+                  "Neujahr | wie So |  [rest NJ]",
+                  "Christi Himmelfahrt (13.05.2010) | wie So |  [rest HF]",
+              }));
+    // Without a date nothing is dated or emphasised; Ascension Day 2010 marks its rest row.
+    const QStringList ohne = zeilen(BaueFTTabelle(regeln, gehalten, olm3::DatumNull()));
+    EXPECT_EQ(ohne.at(0), QStringLiteral("Ostern | kein Betrieb | "));
+    EXPECT_EQ(ohne.at(7), QStringLiteral("Christi Himmelfahrt | wie So |  [rest HF]"));
+    EXPECT_EQ(zeilen(BaueFTTabelle(regeln, gehalten, olm3::MakeDatum(QDate(2010, 5, 13)))).at(7),
+              QStringLiteral("Christi Himmelfahrt (13.05.2010) | wie So |  [fett] [rest HF]"));
+}
+
+TEST_F(LockScreenContent, RestRulesRepeatPerHolidayAndNeedNoSeparatorAlone) {
+    const std::vector<FTRegel> regeln{regel("REST", "REST", "Sa", "08:00", "12:00"),
+                                      regel("REST", "REST", "So", "10:00", "12:00"),
+                                      regel("REST", "REST", "WT", "", "")};
+    const std::vector<FTFeiertag> gehalten{{"NJ", "NJ", "Neujahr"},
+                                           {"TDE", "TDE", "Tag der Deutschen Einheit"}};
+    EXPECT_EQ(
+        zeilen(BaueFTTabelle(regeln, gehalten, QDateTime())),
+        QStringList({"Neujahr | 08:00 - 12:00 | wenn Sa [rest NJ]",
+                     "Neujahr | 10:00 - 12:00 | wenn So [rest NJ]", "Neujahr | wie Werktag |  [rest NJ]",
+                     "Tag der Deutschen Einheit | 08:00 - 12:00 | wenn Sa [rest TDE]",
+                     "Tag der Deutschen Einheit | 10:00 - 12:00 | wenn So [rest TDE]",
+                     "Tag der Deutschen Einheit | wie Werktag |  [rest TDE]"}));
+    // A lock that keeps no holiday: the rest rule has nothing to stand for.
+    EXPECT_TRUE(BaueFTTabelle(regeln, {}, QDateTime()).empty());
+    // Closed on a holiday when it falls on a Sunday: the condition stays with the closed day.
+    EXPECT_EQ(zeilen(BaueFTTabelle({regel("W", "Weihnachten", "So", "", "", false)}, {}, QDateTime())),
+              QStringList({"Weihnachten | kein Betrieb | wenn So"}));
+}

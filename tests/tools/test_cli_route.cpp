@@ -1,0 +1,69 @@
+// The route command run as a user runs it: planned points in, the detailed route of the shortest way out.
+
+#include "support/clirunner.h"
+#include "support/fixtures.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <gtest/gtest.h>
+
+using olm3test::RunCli;
+
+namespace {
+
+class CliRoute : public ::testing::Test {
+protected:
+    void SetUp() override {
+        catalogue =
+            olm3test::MakeCatalogueFromFixtures(dir, QStringLiteral("mini.sqlite"), {QStringLiteral("mini")});
+        ASSERT_FALSE(catalogue.isEmpty());
+    }
+    olm3test::CliRun run(const QString& command, const QStringList& args) const {
+        return RunCli(QStringList{command, QStringLiteral("--catalogue"), catalogue,
+                                  QStringLiteral("--start"), QStringLiteral("2008-06-02 10:00"),
+                                  QStringLiteral("--speed"), QStringLiteral("6"), QStringLiteral("--json")} +
+                      args);
+    }
+    olm3test::TempDir dir;
+    QString catalogue;
+};
+
+} // namespace
+
+TEST_F(CliRoute, TheShortestWayIsExpandedAsExpandDoesIt) {
+    const olm3test::CliRun r = run(QStringLiteral("route"), {QStringLiteral("101"), QStringLiteral("203")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QJsonObject o = r.json().object();
+    EXPECT_EQ(o.value(QStringLiteral("result")), QJsonValue(true));
+    std::vector<int> ids;
+    for (const QJsonValue& row : o.value(QStringLiteral("rows")).toArray())
+        ids.push_back(row.toObject().value(QStringLiteral("lngPunkteID")).toInt());
+    EXPECT_EQ(ids, (std::vector<int>{101, 102, 104, 201, 202, 203}));
+    EXPECT_DOUBLE_EQ(o.value(QStringLiteral("dblStrecke")).toDouble(), 6.0);
+
+    // The same route through the expand command with the legs written out: the same answer.
+    const olm3test::CliRun e =
+        run(QStringLiteral("expand"),
+            {QStringLiteral("101:105"), QStringLiteral("105:201"), QStringLiteral("201:203")});
+    ASSERT_EQ(e.exitCode, 0) << e.err.toStdString();
+    EXPECT_EQ(e.json(), r.json());
+}
+
+TEST_F(CliRoute, NoWayUnknownPointsAndBadArgumentsAreOneLineEach) {
+    // Alter Arm is joined to nothing: no route, exit code 1.
+    const olm3test::CliRun keinWeg =
+        run(QStringLiteral("route"), {QStringLiteral("101"), QStringLiteral("301")});
+    olm3test::ExpectOneErrorLine(keinWeg);
+    EXPECT_EQ(keinWeg.exitCode, 1);
+    EXPECT_TRUE(keinWeg.err.contains("301")) << keinWeg.err.toStdString();
+
+    const olm3test::CliRun unbekannt =
+        run(QStringLiteral("route"), {QStringLiteral("101"), QStringLiteral("999")});
+    olm3test::ExpectOneErrorLine(unbekannt);
+    EXPECT_EQ(unbekannt.exitCode, 2);
+    EXPECT_TRUE(unbekannt.err.contains("999")) << unbekannt.err.toStdString();
+
+    olm3test::ExpectOneErrorLine(run(QStringLiteral("route"), {QStringLiteral("101")}));
+    olm3test::ExpectOneErrorLine(
+        run(QStringLiteral("route"), {QStringLiteral("101"), QStringLiteral("Havel")}));
+}

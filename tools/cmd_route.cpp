@@ -1,0 +1,66 @@
+// The route command: the planned points through the host's path optimiser, and the legs it finds expanded
+// into the detailed, timed route as the component does it when a host hands them in.
+//
+// Exit codes: 0 the route is computed; 1 no route (no waterway joins two of the points, or the expansion
+// stopped); 2 bad input (arguments, an unknown point, a catalogue that cannot be read).
+
+#include "cli.h"
+#include "routejson.h"
+
+#include "component/iniconfig.h"
+#include "olm3binnen/clsOLM3Binnen.h"
+#include "pathoptimiser.h"
+
+namespace cli {
+
+namespace {
+int Failure(const olm3host::PathResult& r) {
+    switch (r.failure) {
+    case olm3host::PathFailure::TooFewPoints:
+        return Fail(Text(9092));
+    case olm3host::PathFailure::UnknownPoint:
+        return Fail(Text(9094, {QString::number(r.lngPunkteID)}));
+    case olm3host::PathFailure::NoPath:
+        return Fail(Text(9095, {QString::number(r.lngPunkteIDVon), QString::number(r.lngPunkteID)}), 1);
+    case olm3host::PathFailure::CatalogueError:
+    case olm3host::PathFailure::None:
+        break;
+    }
+    return Fail(Text(9096, {r.strDetail}));
+}
+} // namespace
+
+int RunRoute(const QStringList& args) {
+    QCommandLineParser p;
+    p.addOption(catalogueOption());
+    p.addOption(jsonOption());
+    p.addOption(startOption());
+    p.addOption(speedOption());
+    p.addPositionalArgument(QStringLiteral("PUNKTEID"), Text(9091),
+                            QStringLiteral("PUNKTEID PUNKTEID [...]"));
+    int code = 0;
+    if (!Parse(p, args, Text(9090), &code,
+               {QStringLiteral("catalogue"), QStringLiteral("start"), QStringLiteral("speed")}))
+        return code;
+    QDateTime start;
+    double speed = 0;
+    if (!ReadStartAndSpeed(p, start, speed, &code)) return code;
+    std::vector<std::int32_t> punkte;
+    for (const QString& a : p.positionalArguments()) {
+        bool ok = false;
+        punkte.push_back(a.toInt(&ok));
+        if (!ok) return Fail(Text(9093, {a}));
+    }
+    if (punkte.size() < 2) return Fail(Text(9092));
+
+    olm3::IniConfig cfg;
+    clsOLM3Binnen olm;
+    if (!openCatalogue(p, cfg, olm, &code)) return code;
+    cfg.SetMarschgeschwindigkeit(speed);
+    olm3host::PathOptimiser optimiser;
+    const olm3host::PathResult r = optimiser.Optimise(olm.conBinnenDatabase(), punkte);
+    if (!r.ok()) return Failure(r);
+    return ExpandAndPrint(olm, r.alngVon, r.alngNach, start, p.isSet(jsonOption()));
+}
+
+} // namespace cli
