@@ -9,7 +9,7 @@
 namespace olm3 {
 
 /// The component's date type: a wall-clock date-time without time zone. Arithmetic never
-/// applies daylight-saving jumps (internally the value is kept with the UTC time spec).
+/// applies daylight-saving jumps (internally the value is kept in UTC).
 inline QDateTime MakeDatum(const QDate& d, const QTime& t = QTime(0, 0)) { return QDateTime(d, t, Qt::UTC); }
 
 /// The date origin (30 December 1899, 00:00), the value of a date that was never set.
