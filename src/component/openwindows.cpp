@@ -114,8 +114,11 @@ bool clsOLM3Binnen::BinnenkatalogWahl(bool& blnChange) {
         auto frm = std::make_unique<frmKatalog>();
         frm->strKatalog(modOLM3Binnen::objOLM3Cfg->GetBinnenKatalog());
         frm->FillGrid();
-        olm3ui::ExecModal(frm.get());
-        return frmKatalog::KatalogUebernehmen(frm->strKatalog(), blnChange);
+        const int intErgebnis = olm3ui::ExecModal(frm.get());
+        // Only a choice confirmed with Ok counts: a window closed any other way still holds the full path
+        // of the current catalogue, which is no file name to record.
+        const bool blnOk = intErgebnis == QDialog::Accepted || frm->result() == QDialog::Accepted;
+        return frmKatalog::KatalogUebernehmen(blnOk ? frm->strKatalog() : QString(), blnChange);
     } catch (...) {
         return false;
     }

@@ -175,6 +175,15 @@ TEST_F(CatalogueChoice, CancelCloseAndAnEmptyFolderChangeNothing) {
         },
         blnChange));
     EXPECT_FALSE(blnChange);
+    // A window hidden without Ok or Zurück (a driver, a crashed event loop) still holds the current path.
+    EXPECT_TRUE(waehle(
+        [&](frmKatalog* frm) {
+            frm->grid()->setCurrentCell(2, 0);
+            frm->hide();
+        },
+        blnChange));
+    EXPECT_FALSE(blnChange);
+    EXPECT_EQ(lies(cfg.iniDatei), kIni);
 
     cfg.katalogVerzeichnis = dir.file(QStringLiteral("leer/"));
     ASSERT_TRUE(QDir().mkpath(cfg.katalogVerzeichnis));
