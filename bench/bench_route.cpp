@@ -86,54 +86,50 @@ struct Komponente {
     }
 };
 
-void Zaehler(benchmark::State& state, const ADODB::Statistik& s, qint64 nanos) {
-    const double runs = static_cast<double>(state.iterations());
-    state.counters["sql_statements"] = static_cast<double>(s.lngAnweisungen) / runs;
-    state.counters["sqlite_share"] = nanos > 0 ? static_cast<double>(s.lngNanosekunden) / static_cast<double>(nanos) : 0;
-}
-
-void BM_Route(benchmark::State& state) {
-    const int pause = static_cast<int>(state.range(0));
-    Komponente k;
-    clsOLM3Binnen::SetStepPause(pause);
+/// Runs one measured loop with the step pause of the benchmark's argument and reports the statements run
+/// and the share of the time spent inside SQLite.
+template <typename Lauf> void Messen(benchmark::State& state, Lauf lauf) {
+    clsOLM3Binnen::SetStepPause(static_cast<int>(state.range(0)));
     ADODB::ResetStatistik();
     QElapsedTimer total;
     total.start();
+    for (auto _ : state) lauf();
+    const qint64 nanos = total.nsecsElapsed();
+    const ADODB::Statistik s = ADODB::GetStatistik();
+    const double runs = static_cast<double>(state.iterations());
+    state.counters["sql_statements"] = static_cast<double>(s.lngAnweisungen) / runs;
+    state.counters["sqlite_share"] = nanos > 0 ? static_cast<double>(s.lngNanosekunden) / static_cast<double>(nanos) : 0;
+    clsOLM3Binnen::SetStepPause(0);
+}
+
+void BM_Route(benchmark::State& state) {
+    Komponente k;
     std::size_t rows = 0;
-    for (auto _ : state) {
+    Messen(state, [&] {
         const bool ok = k.olm.SetRouteOptimiert({g_strecke.von}, {g_strecke.nach}, QDateTime());
         std::vector<typRouteOptimiert> route;
         RouteOptimiertSummen summen;
         k.olm.GetRouteOptimiert(route, summen);
         rows = route.size();
         if (!ok || route.empty()) state.SkipWithError("route not computed");
-    }
-    Zaehler(state, ADODB::GetStatistik(), total.nsecsElapsed());
+    });
     state.counters["rows"] = static_cast<double>(rows);
     state.counters["km"] = g_strecke.km;
     state.counters["locks"] = static_cast<double>(g_strecke.schleusen);
     state.counters["bridges"] = static_cast<double>(g_strecke.bruecken);
-    clsOLM3Binnen::SetStepPause(0);
 }
 
 void BM_WorstLock(benchmark::State& state) {
-    const int pause = static_cast<int>(state.range(0));
     Komponente k;
-    clsOLM3Binnen::SetStepPause(pause);
-    ADODB::ResetStatistik();
-    QElapsedTimer total;
-    total.start();
     double wait = 0;
-    for (auto _ : state) {
+    Messen(state, [&] {
         wait = 0;
         QString nb, sr;
         // Arriving at the start of the closed season: the search crosses the whole winter.
         olm3::routing::GetSchleusenBZ(g_strecke.winterSchleuse, olm3::MakeDatum(QDate(2008, 11, 1), QTime(10, 0)),
                                       wait, nb, sr);
-    }
-    Zaehler(state, ADODB::GetStatistik(), total.nsecsElapsed());
+    });
     state.counters["wait_h"] = wait;
-    clsOLM3Binnen::SetStepPause(0);
 }
 
 } // namespace

@@ -854,11 +854,8 @@ void frmBinneninfo::pbKein_Click() {
 }
 
 std::vector<ob::RoutenMarke> frmBinneninfo::RoutenMarken() const {
-    std::vector<ob::RoutenMarke> marken;
-    if (!m_blnRouteVorhanden || !m_fraRoute) return marken;
-    for (const RoutenPunktRecord& r : m_fraRoute->RoutenPunkte())
-        marken.push_back({r.lngNumGrob, r.lngPunkteID, r.lngBinnenID, r.lngPunkteIDNach, r.lngBinnenIDNach});
-    return marken;
+    if (!m_blnRouteVorhanden || !m_fraRoute) return {};
+    return m_fraRoute->RoutenPunkte();
 }
 
 bool frmBinneninfo::FillGridPunkte() {

@@ -2,6 +2,7 @@
 // The route view of the browser: the optimised route as an outline of route points, legs and detail rows,
 // its legend and totals, the statistics button and the route print.
 
+#include "browser/core/browsercore.h"
 #include "olm3binnen/types.h"
 
 #include <QPersistentModelIndex>
@@ -17,13 +18,7 @@ class QTableWidgetItem;
 class ucOLMButton;
 
 /// A coarse route point as the points list marks it.
-struct RoutenPunktRecord {
-    std::int32_t lngNumGrob = 0;
-    std::int32_t lngPunkteID = 0;
-    std::int32_t lngBinnenID = 0;
-    std::int32_t lngPunkteIDNach = 0;
-    std::int32_t lngBinnenIDNach = 0;
-};
+using RoutenPunktRecord = olm3::browser::RoutenMarke;
 
 class RoutenAnsicht : public QWidget {
     Q_OBJECT
