@@ -11,6 +11,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QDoubleSpinBox>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QIcon>
@@ -18,6 +19,8 @@
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QToolBar>
 #include <algorithm>
@@ -86,6 +89,7 @@ void HostFenster::baueMenues() {
     actBericht = neu(txt::Bericht, &HostFenster::Bericht);
     actBerichtDrucken = neu(
         txt::BerichtDrucken, [this] { BerichtDrucken(); }, QKeySequence::Print);
+    actRouteDrucken = neu(txt::RouteDrucken, [this] { RouteDrucken(); });
     binnen->addSeparator();
     leiste->addSeparator();
     actKatalogWahl = neu(txt::KatalogWahl, &HostFenster::KatalogWahl);
@@ -180,6 +184,7 @@ void HostFenster::aktualisiereAktionen() {
     actRoutenPlanung->setEnabled(katalog);
     actBericht->setEnabled(m_routeOptimiert);
     actBerichtDrucken->setEnabled(m_routeOptimiert);
+    actRouteDrucken->setEnabled(m_routeOptimiert);
 }
 
 QString HostFenster::punktName(std::int32_t lngPunkteID) const {
@@ -230,6 +235,23 @@ bool HostFenster::BerichtDrucken(const QString& strPdfDatei) {
     if (dialog.exec() != QDialog::Accepted) return false;
     DruckeBericht(drucker, bericht);
     return true;
+}
+
+void HostFenster::RouteDrucken(const QString& strPdfDatei) {
+    if (!m_routeOptimiert) return;
+    QString pdf = strPdfDatei;
+    if (pdf.isEmpty() && QPrinterInfo::availablePrinters().isEmpty()) {
+        const QString ordner = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        pdf = QFileDialog::getSaveFileName(this, HostText(txt::RouteAlsPdf),
+                                           QDir(ordner).filePath(QStringLiteral("route.pdf")),
+                                           HostText(txt::PdfFilter));
+        if (pdf.isEmpty()) return;
+    }
+    clsOLM3Binnen::SetPrintToPdf(pdf);
+    bool pos = false;
+    double lg = 0.0, bg = 0.0;
+    m_olm->Binneninfo(pos, lg, bg, false, true);
+    clsOLM3Binnen::SetPrintToPdf(QString());
 }
 
 void HostFenster::KatalogWahl() {

@@ -41,6 +41,10 @@ public:
     /// Prints the report of the optimised route: into strPdfDatei, or, when it is empty, on a printer the
     /// user chooses. False when there is nothing to print or the print failed (the user is told).
     bool BerichtDrucken(const QString& strPdfDatei = QString());
+    /// Prints the optimised route through the browser: it opens on the route view, whose print button
+    /// prints into strPdfDatei. Without a PDF file and without an installed printer the user is asked for
+    /// a PDF file first.
+    void RouteDrucken(const QString& strPdfDatei = QString());
     void KatalogWahl();
     void SchiffsparameterEingeben();
 
@@ -48,6 +52,7 @@ public:
     QAction* actRoutenPlanung = nullptr;
     QAction* actBericht = nullptr;
     QAction* actBerichtDrucken = nullptr;
+    QAction* actRouteDrucken = nullptr;
     QAction* actKatalogWahl = nullptr;
 
     // The component's events.

@@ -66,6 +66,9 @@ enum : std::int32_t {
     TourNichtOptimiert = 9269,
     AppHilfe = 9270,
     TourOutBelegt = 9271,
+    RouteDrucken = 9272,
+    RouteAlsPdf = 9273,
+    PdfFilter = 9274,
 };
 } // namespace txt
 

@@ -1,5 +1,8 @@
 #include "rundgang.h"
 
+#include "browser/frmBinneninfo.h"
+#include "browser/frmUXAUmkreisSuche.h"
+#include "browser/routenansicht.h"
 #include "data/modOLM3Binnen.h"
 #include "hostconfig.h"
 #include "hostfenster.h"
@@ -11,16 +14,20 @@
 #include "ui/wochentag.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLocale>
 #include <QMouseEvent>
+#include <QRadioButton>
 #include <QSet>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTextStream>
 #include <QToolButton>
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 namespace olm3host {
 
@@ -115,6 +122,34 @@ QTextStream& konsole() {
     return s;
 }
 
+/// Stands between the browser and the host's radius search, so that the tour can photograph the running
+/// search panel when the first object is found.
+class SucheMitFoto : public IOLM3KWS, public IOLM3KWSEvents {
+public:
+    SucheMitFoto(IOLM3KWS* echt, std::function<void()> beimErstenFund)
+        : m_echt(echt), m_beimErstenFund(std::move(beimErstenFund)) {}
+
+    void KWSUmkreisSuche(std::int32_t& lngZentrumPunkteID, QString& strTyp, double& dblUmkreis, bool& blnErgebnis,
+                         IOLM3KWSEvents* pEvents) override {
+        m_ereignisse = pEvents;
+        m_echt->KWSUmkreisSuche(lngZentrumPunkteID, strTyp, dblUmkreis, blnErgebnis, this);
+        m_ereignisse = nullptr;
+    }
+    void KWSUmkreisSucheErgebnis(std::vector<std::int32_t>& alngPunkteID, std::vector<double>& adblStrecke,
+                                 std::int32_t& lngAnzahl) override {
+        m_echt->KWSUmkreisSucheErgebnis(alngPunkteID, adblStrecke, lngAnzahl);
+    }
+    void KWSUmkreisSucheObjGefunden(std::int32_t lngAnzahl) override {
+        if (m_ereignisse) m_ereignisse->KWSUmkreisSucheObjGefunden(lngAnzahl);
+        if (m_beimErstenFund) std::exchange(m_beimErstenFund, nullptr)();
+    }
+
+private:
+    IOLM3KWS* m_echt;
+    IOLM3KWSEvents* m_ereignisse = nullptr;
+    std::function<void()> m_beimErstenFund;
+};
+
 /// The tour's state while the component's windows come and go.
 class Fahrt : public QObject {
 public:
@@ -158,6 +193,15 @@ public:
         } else if (auto* bericht = qobject_cast<frmRoutenOptimiererBericht*>(dlg)) {
             foto(bericht, QStringLiteral("bericht.png"));
             bericht->pbBack()->fpb()->click();
+        } else if (auto* info = qobject_cast<frmBinneninfo*>(dlg)) {
+            browser(info);
+        } else if (auto* suche = qobject_cast<frmUXAUmkreisSuche*>(dlg)) {
+            // Locks within 25 km of where the browser was opened.
+            suche->optSuche(0)->click();
+            suche->chkAlle()->setChecked(false);
+            suche->fpUmkreis()->setValue(25);
+            foto(suche, QStringLiteral("umkreissuche-dialog.png"));
+            suche->pbStart()->fpb()->click();
         } else {
             foto(dlg,
                  QStringLiteral("fenster-%1.png").arg(QString::fromLatin1(dlg->metaObject()->className())));
@@ -175,8 +219,64 @@ public:
         }
     }
 
+    /// The browser opened on the optimised route: first by the host's print action, which prints the route
+    /// with its first leg opened; then from the chart menu: a route point's waterway with the route marks,
+    /// the waterway list, the search view and a radius search, then "ZUR KARTE" with the nearest lock found.
+    void browser(frmBinneninfo* info) {
+        ++m_browser;
+        if (info->View() != frmBinneninfo::vwRoute || !info->fraRoute()) {
+            foto(info, QStringLiteral("browser.png"));
+            info->fpBack()->fpb()->click();
+            return;
+        }
+        QTableWidget* route = info->fraRoute()->grdRoute();
+        emit route->cellClicked(0, 0);
+        route->setCurrentCell(0, 1);
+        if (m_browser > 1) foto(info, QStringLiteral("browser-route.png"));
+        if (m_browser == 1) {
+            // Opened by the host's print action: the route goes to the PDF file it chose.
+            info->fpDrucken()->fpb()->click();
+            info->fpBack()->fpb()->click();
+            return;
+        }
+
+        // The second route point: its waterway, in travel direction, with the route marked.
+        int zeilen = 0;
+        for (int row = 0; row < route->rowCount(); ++row) {
+            if (!info->fraRoute()->IstRoutenpunktZeile(row)) continue;
+            if (++zeilen == 2) {
+                emit route->cellDoubleClicked(row, 1);
+                break;
+            }
+        }
+        if (info->View() != frmBinneninfo::vwPunkte) info->fpPunkte()->fpb()->click();
+        // The browser opens with the junctions only; the boater asks for every kind of object.
+        info->pbAlle()->fpb()->click();
+        foto(info, QStringLiteral("browser-punkte.png"));
+        info->fpBinnen()->fpb()->click();
+        foto(info, QStringLiteral("browser-gewaesser.png"));
+        info->fpSuche()->fpb()->click();
+        foto(info, QStringLiteral("browser-suche.png"));
+
+        SucheMitFoto suche(modOLM3Binnen::objOLM3KWS, [this, info] {
+            QCoreApplication::processEvents();
+            if (info->SucheLaeuft()) foto(info, QStringLiteral("browser-umkreissuche-laeuft.png"));
+        });
+        IOLM3KWS* const kws = std::exchange(modOLM3Binnen::objOLM3KWS, &suche);
+        info->pbUmkreisSuche()->fpb()->click();
+        modOLM3Binnen::objOLM3KWS = kws;
+        foto(info, QStringLiteral("browser-umkreissuche.png"));
+        if (info->grdErgebniss()->rowCount() > 0) {
+            info->grdErgebniss()->setCurrentCell(0, 1);
+            info->fpRefBack()->fpb()->click();
+        } else {
+            info->fpBack()->fpb()->click();
+        }
+    }
+
     size_t m_ziele = 0;
     int m_optimierungen = 0;
+    int m_browser = 0;
     QStringList m_meldungen;
 
 private:
@@ -298,6 +398,20 @@ int Rundgang(const QString& strAusgabe, QStringList* astrDateien) {
     if (!w.BerichtDrucken(pdf)) return fehler(HostText(txt::BerichtNichtGespeichert).arg(pdf));
     if (astrDateien) *astrDateien << pdf;
     konsole() << HostText(txt::TourDatei).arg(QDir::toNativeSeparators(pdf)) << Qt::endl;
+
+    // The browser from the chart menu, opening on the route, which it prints; "ZUR KARTE" brings the
+    // chart to the nearest lock the radius search found.
+    const QString routenPdf = QDir(ausgabe).filePath(QStringLiteral("route.pdf"));
+    QFile::remove(routenPdf);
+    w.RouteDrucken(routenPdf);
+    if (!QFileInfo::exists(routenPdf)) return fehler(HostText(txt::BerichtNichtGespeichert).arg(routenPdf));
+    if (astrDateien) *astrDateien << routenPdf;
+    konsole() << HostText(txt::TourDatei).arg(QDir::toNativeSeparators(routenPdf)) << Qt::endl;
+    // The chart centred on the harbour in the middle of the route, where the browser opens.
+    const QPointF mitte = punkte[punkte.size() / 2].lage;
+    w.karte()->ZeigeBereich(QRectF(mitte - QPointF(0.05, 0.03), mitte + QPointF(0.05, 0.03)));
+    w.actBinneninfo->trigger();
+    fahrt.foto(&w, QStringLiteral("karte-zur-karte.png"));
 
     konsole() << HostText(txt::TourAusgabe).arg(QDir::toNativeSeparators(ausgabe)) << Qt::endl;
     return schleusen >= 2 && gewaesser.size() >= 2 ? 0 : fehler(HostText(txt::TourKeinePunkte));

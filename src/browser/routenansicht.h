@@ -39,6 +39,8 @@ public:
     /// The object of the selected row for the browser's detail button: its type and point id. False on
     /// a leg row, on a row without a type and without a selected row.
     bool AusgewaehltesObjekt(QString& strTypID, std::int32_t& lngPunkteID) const;
+    /// Whether a row of the grid is a route-point row (the head of a group).
+    bool IstRoutenpunktZeile(int row) const { return art(row) == Zeilenart::Routenpunkt; }
     /// Prints the route plan and the statistics (the fpDrucken button of the browser).
     void Drucken();
 

@@ -4,10 +4,12 @@
 #include "hosttexts.h"
 #include "support/fixtures.h"
 
+#include "browser/frmBinneninfo.h"
 #include "component/frmKatalog.h"
 #include "data/databasebuilder.h"
 #include "data/modOLM3Binnen.h"
 #include "ui/messagebox.h"
+#include "ui/ucOLMButton.h"
 
 #include <QAction>
 #include <QDialog>
@@ -19,6 +21,7 @@
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTest>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 using namespace olm3host;
@@ -232,6 +235,25 @@ TEST_F(HostFensterTest, OptimisingSetsTheRouteOrTellsWhyThereIsNone) {
     // A report that cannot be written is told, not claimed.
     EXPECT_FALSE(w.BerichtDrucken(profil.file(QStringLiteral("fehlt/ordner/bericht.pdf"))));
     ASSERT_EQ(meldungen.messages().size(), 1u);
+
+    // The print action prints the route through the browser, which it opens on the route view.
+    {
+        auto alt = olm3ui::SetModalHandler([](QDialog* dlg) {
+            if (auto* info = qobject_cast<frmBinneninfo*>(dlg)) {
+                EXPECT_EQ(info->View(), frmBinneninfo::vwRoute);
+                info->fpDrucken()->fpb()->click();
+            }
+            return int(QDialog::Rejected);
+        });
+        const QString routenPdf = profil.file(QStringLiteral("route.pdf"));
+        w.RouteDrucken(routenPdf);
+        olm3ui::SetModalHandler(std::move(alt));
+        QFile route(routenPdf);
+        ASSERT_TRUE(route.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(route.readAll().startsWith("%PDF"));
+        // Later prints go to the printer again.
+        EXPECT_TRUE(clsOLM3Binnen::PrintToPdf().isEmpty());
+    }
 
     w.Bericht();
     EXPECT_EQ(fenster, QStringList{QStringLiteral("frmRoutenOptimiererBericht")});

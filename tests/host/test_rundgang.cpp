@@ -32,7 +32,10 @@ TEST(Rundgang, TheProgramPlansOptimisesPrintsAndPhotographsEveryWindow) {
     EXPECT_TRUE(ausgabeText.trimmed().endsWith(ausgabe)) << ausgabeText.toStdString();
 
     for (const char* name : {"karte.png", "karte-punktwahl.png", "planung-0-punkte.png",
-                             "planung-5-punkte.png", "status.png", "karte-route.png", "bericht.png"}) {
+                             "planung-5-punkte.png", "status.png", "karte-route.png", "bericht.png",
+                             "browser-route.png", "browser-punkte.png", "browser-gewaesser.png",
+                             "browser-suche.png", "umkreissuche-dialog.png", "browser-umkreissuche-laeuft.png",
+                             "browser-umkreissuche.png", "karte-zur-karte.png"}) {
         const QImage bild(dir.file(QStringLiteral("tour/") + QLatin1String(name)));
         EXPECT_FALSE(bild.isNull()) << name;
         EXPECT_GT(bild.width(), 200) << name;
@@ -42,6 +45,10 @@ TEST(Rundgang, TheProgramPlansOptimisesPrintsAndPhotographsEveryWindow) {
     const QByteArray inhalt = pdf.readAll();
     EXPECT_TRUE(inhalt.startsWith("%PDF"));
     EXPECT_EQ(QString::fromLatin1(inhalt).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 1);
+    // The route printed by the browser, from the host's print action.
+    QFile route(dir.file(QStringLiteral("tour/route.pdf")));
+    ASSERT_TRUE(route.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(route.readAll().startsWith("%PDF"));
 }
 
 TEST(Rundgang, WithoutItsLandmarksTheTourTakesLocksAndHarboursOnTwoWaterwaysTowardsAJunction) {

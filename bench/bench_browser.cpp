@@ -1,0 +1,118 @@
+// Benchmarks of the waterway information browser, offscreen: how long the user waits for a list.
+//
+//   olm3_bench_browser [benchmark options]
+//
+// - the waterway list of a catalogue of 500 waterways: the browser opened through the component (window
+//   made, list filled) and drawn once;
+// - the points list of a waterway of 5,000 points, each carrying an object: a double-click on the
+//   waterway in the waterway list until the filled list is drawn.
+// Goal: under 150 ms each. The catalogues are generated into the build folder on the first run.
+
+#include "browser/frmBinneninfo.h"
+#include "component/iniconfig.h"
+#include "olm3binnen/clsOLM3Binnen.h"
+#include "ui/messagebox.h"
+#include "ui/ucOLMButton.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+const QString kGewaesserKatalog = QStringLiteral(OLM3_BENCH_DIR "/synthetic_500x20.sqlite");
+const QString kPunkteKatalog = QStringLiteral(OLM3_BENCH_DIR "/synthetic_2x5000_every1.sqlite");
+
+bool Erzeuge(const QString& strDatei, int intGewaesser, int intPunkte, int intJeder) {
+    if (QFileInfo::exists(strDatei)) return true;
+    std::printf("Generating %s ...\n", qPrintable(strDatei));
+    std::fflush(stdout);
+    return QProcess::execute(QStringLiteral(OLM3_GENCATALOGUE),
+                             {QStringLiteral("--out"), strDatei, QStringLiteral("--waterways"),
+                              QString::number(intGewaesser), QStringLiteral("--points"), QString::number(intPunkte),
+                              QStringLiteral("--every"), QString::number(intJeder)}) == 0;
+}
+
+/// The component on a catalogue; the browser's modal run is handed to the benchmark.
+struct Browser {
+    olm3::IniConfig cfg;
+    clsOLM3Binnen olm;
+    explicit Browser(const QString& strKatalog) : cfg(olm3::IniConfig::ForCatalogue(strKatalog)) {
+        olm.Init(&cfg, nullptr, nullptr);
+    }
+    /// Opens the browser without a start position; lauf runs while it is open.
+    void Oeffne(const std::function<void(frmBinneninfo*)>& lauf) {
+        auto alt = olm3ui::SetModalHandler([&lauf](QDialog* dlg) {
+            if (auto* b = qobject_cast<frmBinneninfo*>(dlg)) {
+                b->show();
+                lauf(b);
+            }
+            return int(QDialog::Rejected);
+        });
+        bool pos = false;
+        double lg = 0.0, bg = 0.0;
+        olm.Binneninfo(pos, lg, bg, false, false);
+        olm3ui::SetModalHandler(std::move(alt));
+    }
+};
+
+void BM_Gewaesserliste(benchmark::State& state) {
+    Browser b(kGewaesserKatalog);
+    int zeilen = 0;
+    for (auto _ : state) {
+        b.Oeffne([&zeilen](frmBinneninfo* frm) {
+            zeilen = frm->grdBinnen()->rowCount();
+            benchmark::DoNotOptimize(frm->grab());
+        });
+    }
+    if (zeilen != 500) state.SkipWithError("the waterway list is not full");
+    state.counters["rows"] = zeilen;
+}
+
+void BM_Punkteliste(benchmark::State& state) {
+    Browser b(kPunkteKatalog);
+    int zeilen = 0;
+    b.Oeffne([&](frmBinneninfo* frm) {
+        QTableWidget* g = frm->grdBinnen();
+        for (auto _ : state) {
+            state.PauseTiming();
+            frm->fpBinnen()->fpb()->click();
+            QCoreApplication::processEvents();
+            state.ResumeTiming();
+            emit g->cellDoubleClicked(0, 0);
+            zeilen = frm->grdPunkte()->rowCount();
+            benchmark::DoNotOptimize(frm->grab());
+        }
+    });
+    if (zeilen < 5000) state.SkipWithError("the points list is not full");
+    state.counters["rows"] = zeilen;
+}
+
+} // namespace
+
+BENCHMARK(BM_Gewaesserliste)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Punkteliste)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir state;
+    qputenv("XDG_STATE_HOME", state.path().toUtf8());
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 2;
+    if (!Erzeuge(kGewaesserKatalog, 500, 20, 5) || !Erzeuge(kPunkteKatalog, 2, 5000, 1)) {
+        std::fprintf(stderr, "olm3_bench_browser: the catalogues could not be generated\n");
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
