@@ -1,8 +1,13 @@
-// Until the detail windows exist, the browser's detail actions open nothing.
+// The browser's detail actions: the detail view of a bridge, lock, harbour or fuel station, and the
+// operating hours of a lock.
 
 #include "browser/detailaktion.h"
 
 #include "data/modOLM3Binnen.h"
+#include "details/frmBruecken.h"
+#include "details/frmHaefen.h"
+#include "details/frmSchleusen.h"
+#include "details/frmTankstellen.h"
 #include "routing/frmSchleusenBZ.h"
 #include "ui/messagebox.h"
 
@@ -11,10 +16,25 @@
 namespace olm3browser {
 
 bool OeffneDetails(QWidget* parent, clsOLM3Binnen* owner, const QString& strTypID, std::int32_t lngPunkteID) {
-    (void)parent;
     (void)owner;
-    (void)strTypID;
-    (void)lngPunkteID;
+    const QString typ = strTypID.trimmed();
+    if (typ == QLatin1String("B")) {
+        frmBruecken frm(parent);
+        return frmDetails::ZeigeModal(&frm, frm.Init(lngPunkteID));
+    }
+    if (typ == QLatin1String("S")) {
+        frmSchleusen frm(parent);
+        return frmDetails::ZeigeModal(&frm, frm.Init(lngPunkteID));
+    }
+    if (typ == QLatin1String("H")) {
+        frmHaefen frm(parent);
+        return frmDetails::ZeigeModal(&frm, frm.Init(lngPunkteID));
+    }
+    if (typ == QLatin1String("T")) {
+        frmTankstellen frm(parent);
+        return frmDetails::ZeigeModal(&frm, frm.Init(lngPunkteID, -1));
+    }
+    // Berths, weirs, junctions and plain points have no detail view here.
     return false;
 }
 

@@ -1,11 +1,12 @@
 #pragma once
-// Stand-ins for the host's radius-search and picture services: a search that finds nothing and a
-// picture loader that has no pictures.
+// Stand-ins for the host's radius-search and picture services: a search that finds nothing, a picture
+// loader that has no pictures and one that loads them from their files.
 
 #include "olm3binnen/hostservices.h"
 
 #include <QPixmap>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace olm3test {
@@ -26,6 +27,16 @@ public:
 class FakeTGF : public IOLM3TGF {
 public:
     QPixmap LoadPicture(const QString&) override { return {}; }
+};
+
+/// Loads pictures from files, as the host does, and remembers what it was asked for.
+class DateiLader : public IOLM3TGF {
+public:
+    QStringList pfade;
+    QPixmap LoadPicture(const QString& strPfad) override {
+        pfade << strPfad;
+        return QPixmap(strPfad);
+    }
 };
 
 } // namespace olm3test

@@ -1,0 +1,507 @@
+// The six object detail views against fixture rows: their fields and units, Nulls and inactive rows,
+// the harbour's facilities and fuel station, the fuel station's pumps and route description, the
+// pictures, the lock's operating hours, the window's size, and the browser's detail action.
+
+#include "browser/detailaktion.h"
+#include "data/modOLM3Binnen.h"
+#include "details/bildfeld.h"
+#include "details/frmBild.h"
+#include "details/frmBruecken.h"
+#include "details/frmHaefen.h"
+#include "details/frmInfoText.h"
+#include "details/frmLiegestellen.h"
+#include "details/frmSchleusen.h"
+#include "details/frmTankstellen.h"
+#include "details/frmWehre.h"
+#include "details/ucOLMBinInfo.h"
+#include "olm3binnen/clsOLM3Binnen.h"
+#include "routing/frmSchleusenBZ.h"
+#include "support/fakehost.h"
+#include "support/fakeservices.h"
+#include "support/fixtures.h"
+#include "ui/messagebox.h"
+#include "ui/ucOLMButton.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QTableWidget>
+#include <QTest>
+#include <QTextEdit>
+#include <QToolButton>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+/// A host picture of one colour per id, so that a screenshot tells them apart.
+QPixmap hostBild(std::int32_t id) {
+    QPixmap pm(48, 48);
+    pm.fill(QColor::fromHsv(static_cast<int>((id * 37) % 360), 160, 200));
+    return pm;
+}
+
+class DetailViews : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (std::int32_t id :
+             {101, 609, 621, 219, 220, 221, 200, 202, 210, 212, 213, 214, 216, 218, 223, 224,
+              225, 226, 250, 252, 260, 262, 263, 264, 268, 273, 274, 275, 276, 278, 279, 280})
+            cfg.bilder.insert(id, hostBild(id));
+        cfg.datenVerzeichnis = dir.path() + QStringLiteral("/daten/");
+        ASSERT_TRUE(QDir().mkpath(cfg.datenVerzeichnis + QStringLiteral("UXABilder")));
+        for (const char* name : {"schleuse.png", "hafen.png", "plan.png", "bruecke.png"}) {
+            QPixmap pm(320, 200);
+            pm.fill(QColor(90, 140, 60));
+            ASSERT_TRUE(
+                pm.save(cfg.datenVerzeichnis + QStringLiteral("UXABilder/") + QLatin1String(name), "PNG"));
+        }
+        cfg.katalog = olm3test::MakeCatalogueFromFixtures(dir, QStringLiteral("1_Details.sqlite"),
+                                                          {QStringLiteral("details")});
+        ASSERT_TRUE(olm.Init(&cfg, nullptr, &lader));
+        ASSERT_TRUE(modOLM3Binnen::IsKatalogOffen());
+        alt = olm3ui::SetModalHandler([this](QDialog* dlg) {
+            geoeffnet << QString::fromLatin1(dlg->metaObject()->className());
+            dlg->show();
+            if (modal) modal(dlg);
+            dlg->hide();
+            return 1;
+        });
+    }
+    void TearDown() override {
+        olm3ui::SetModalHandler(alt);
+        EXPECT_TRUE(cfg.missingTexts.isEmpty()) << cfg.missingTexts.values().join(' ').toStdString();
+    }
+
+    QString bilder() const { return cfg.datenVerzeichnis + QStringLiteral("UXABilder"); }
+    static void klick(ucOLMButton* pb) { QTest::mouseClick(pb->fpb(), Qt::LeftButton); }
+
+    olm3test::TempDir dir;
+    olm3test::FakeCfg cfg;
+    olm3test::DateiLader lader;
+    clsOLM3Binnen olm;
+    olm3ui::ModalHandler alt;
+    /// What the modal windows opened during a test saw.
+    std::function<void(QDialog*)> modal;
+    QStringList geoeffnet;
+};
+
+QString zahl(double v) {
+    return QLocale().toString(v, 'g', QLocale::FloatingPointShortest);
+}
+
+} // namespace
+
+TEST_F(DetailViews, ALockShowsItsFieldsWithUnitsAndItsPanel) {
+    frmSchleusen frm;
+    ASSERT_TRUE(frm.Init(500));
+    EXPECT_EQ(frm.windowTitle(), QStringLiteral("Schleusen"));
+    EXPECT_EQ(frm.ObjektID(), 10);
+    EXPECT_EQ(frm.PunkteID(), 500);
+    EXPECT_EQ(frm.lblTyp()->text(), QStringLiteral("Kammerschleuse"));
+    EXPECT_EQ(frm.lblAnzahlKammern()->text(), QStringLiteral("2"));
+    EXPECT_EQ(frm.lblDurchgangszeit()->text(), zahl(0.5) + QStringLiteral(" h"));
+    EXPECT_EQ(frm.lblBreite()->text(), zahl(12.5) + QStringLiteral(" m"));
+    EXPECT_EQ(frm.lblLaenge()->text(), zahl(115.5) + QStringLiteral(" m"));
+    EXPECT_EQ(frm.lblHubHoeheMax()->text(), zahl(4.25) + QStringLiteral(" m"));
+    const auto titel = [&frm](const char* name) {
+        auto* lbl = frm.findChild<QLabel*>(QLatin1String(name));
+        return lbl ? lbl->text() : QString();
+    };
+    EXPECT_EQ(titel("lblTitelHubHoeheMax"), QStringLiteral("maximale Hubhöhe"));
+    EXPECT_EQ(titel("lblTitelAnzahlKammern"), QStringLiteral("Anzahl Kammern"));
+
+    ucOLMBinInfo* p = frm.ucInfo();
+    EXPECT_EQ(p->Text_Bezeichnung(), QStringLiteral("Schleuse Prüfstadt"));
+    EXPECT_EQ(p->Text_Telefon1(), QStringLiteral("030 111"));
+    EXPECT_EQ(p->Text_Telefon2(), QStringLiteral("030 222"));
+    EXPECT_EQ(p->Text_UKWKanal(), QStringLiteral("Kanal 20"));
+    EXPECT_EQ(p->Caption_Telefon(), QStringLiteral("Telefon"));
+    EXPECT_EQ(p->Caption_UKWKanal(), QStringLiteral("UKW-Kanal"));
+    EXPECT_EQ(p->Caption_InfoText(), QStringLiteral("Info"));
+    EXPECT_TRUE(p->Visible_InfoText());
+    EXPECT_TRUE(p->Visible_Bild1());
+    EXPECT_FALSE(p->Visible_Bild2());
+    EXPECT_FALSE(p->Visible_Button());
+    EXPECT_TRUE(p->Caption_Bild1().isEmpty());
+    // The picture button shows the middle of the picture it opens.
+    EXPECT_EQ(p->pbBild1()->Picture().size(), QSize(200, 200));
+    EXPECT_EQ(frm.pbBZ()->Text(), QStringLiteral("Betriebszeiten"));
+    EXPECT_FALSE(frm.pbBZ()->isHidden());
+
+    // The window where and as large as a lock's view opens, and marked for the host's look.
+    EXPECT_EQ(frm.size(), QSize(760, 530));
+    EXPECT_EQ(frm.pos(), QGuiApplication::primaryScreen()->availableGeometry().topLeft() + QPoint(40, 40));
+    EXPECT_EQ(frm.property("Tag").toString(), QStringLiteral("760x560.bmp"));
+}
+
+TEST_F(DetailViews, NullsAndBlanksShowNothingAndNoUnits) {
+    frmSchleusen frm;
+    ASSERT_TRUE(frm.Init(501));
+    for (QLabel* lbl : {frm.lblTyp(), frm.lblAnzahlKammern(), frm.lblDurchgangszeit(), frm.lblBreite(),
+                        frm.lblLaenge(), frm.lblHubHoeheMax()})
+        EXPECT_TRUE(lbl->text().isEmpty()) << lbl->objectName().toStdString() << lbl->text().toStdString();
+    ucOLMBinInfo* p = frm.ucInfo();
+    EXPECT_EQ(p->Text_Bezeichnung(), QStringLiteral("Schleuse Ohne Angaben"));
+    EXPECT_FALSE(p->Visible_Telefon1());
+    EXPECT_FALSE(p->Visible_Telefon2());
+    EXPECT_TRUE(p->lblTitelTelefon()->isHidden());
+    EXPECT_FALSE(p->Visible_UKWKanal());
+    EXPECT_TRUE(p->lblTitelUKWKanal()->isHidden());
+    EXPECT_FALSE(p->Visible_InfoText());
+    EXPECT_TRUE(p->lblTitelInfoText()->isHidden());
+    EXPECT_FALSE(p->Visible_Bild1());
+    EXPECT_FALSE(p->Visible_Bild2());
+
+    frmBruecken b;
+    ASSERT_TRUE(b.Init(801));
+    // A blank height and a blank info text are as good as none.
+    EXPECT_TRUE(b.lblDurchfHoehe()->text().isEmpty());
+    EXPECT_TRUE(b.lblDurchBreite()->text().isEmpty());
+    EXPECT_TRUE(b.lblDurchgangszeit()->text().isEmpty());
+    EXPECT_TRUE(b.lblKategorie()->text().isEmpty());
+    EXPECT_FALSE(b.ucInfo()->Visible_InfoText());
+}
+
+TEST_F(DetailViews, OnlyActiveRowsAreShown) {
+    frmSchleusen alt;
+    EXPECT_FALSE(alt.Init(502));
+    EXPECT_TRUE(alt.OhneAngaben());
+    // The point's current row, not its retired one.
+    frmSchleusen neu;
+    ASSERT_TRUE(neu.Init(503));
+    EXPECT_EQ(neu.ObjektID(), 14);
+    EXPECT_EQ(neu.ucInfo()->Text_Bezeichnung(), QStringLiteral("Schleuse Neu"));
+    // Telephone 2 alone keeps the title, next to it.
+    EXPECT_TRUE(neu.ucInfo()->Visible_Telefon2());
+    EXPECT_FALSE(neu.ucInfo()->lblTitelTelefon()->isHidden());
+
+    frmHaefen h;
+    EXPECT_FALSE(h.Init(604));
+    frmTankstellen t;
+    EXPECT_FALSE(t.Init(701));
+    frmLiegestellen l;
+    EXPECT_FALSE(l.Init(901));
+    frmWehre w;
+    EXPECT_FALSE(w.Init(951));
+    frmBruecken b;
+    EXPECT_FALSE(b.Init(12345));
+    EXPECT_TRUE(b.OhneAngaben());
+
+    // The browser tells the user instead of opening nothing.
+    olm3test::MessageRecorder meldungen;
+    EXPECT_FALSE(olm3browser::OeffneDetails(nullptr, &olm, QStringLiteral("S"), 502));
+    EXPECT_TRUE(geoeffnet.isEmpty());
+    ASSERT_EQ(meldungen.messages().size(), 1u);
+    EXPECT_EQ(meldungen.messages()[0].text,
+              QStringLiteral("Zu dieser Schleuse enthält der Katalog keine gültigen Angaben."));
+    EXPECT_EQ(meldungen.messages()[0].title, QStringLiteral("Schleusen"));
+}
+
+TEST_F(DetailViews, HarbourFacilitiesAreStruckThroughWhenAbsent) {
+    frmHaefen frm;
+    ASSERT_TRUE(frm.Init(600));
+    EXPECT_EQ(frm.windowTitle(), QStringLiteral("Häfen"));
+    EXPECT_EQ(frm.size(), QSize(760, 490));
+    // Fixture 20: AS_wasser 0, AS_strom 1; IH_WC 0, IH_Dusche 1, IH_Gastliegeplaetze 0, IH_Waschmaschine 1,
+    // IH_Kran 1, IH_Werft 0, IH_Restaurant 0, IH_Trockner 0, IH_Skipanlage 1; IN_Restaurant 1,
+    // IN_Apotheke 1, IN_Post 0.
+    const std::vector<std::pair<BildFeld*, std::int32_t>> erwartet = {
+        {frm.picAS(0), 274}, {frm.picAS(1), 218}, {frm.picIH(0), 275}, {frm.picIH(1), 202},
+        {frm.picIH(2), 262}, {frm.picIH(3), 223}, {frm.picIH(4), 210}, {frm.picIH(5), 276},
+        {frm.picIH(6), 264}, {frm.picIH(7), 280}, {frm.picIH(8), 216}, {frm.picIN(0), 214},
+        {frm.picIN(1), 200}, {frm.picIN(2), 263}};
+    for (const auto& [pic, id] : erwartet) {
+        EXPECT_FALSE(pic->isHidden());
+        EXPECT_EQ(pic->BildID(), id) << pic->objectName().toStdString();
+        const bool ja =
+            id == 218 || id == 202 || id == 223 || id == 210 || id == 216 || id == 214 || id == 200;
+        EXPECT_EQ(pic->Durchgestrichen(), !ja) << pic->objectName().toStdString();
+    }
+
+    // On screen: the grey line across the absent WC, the plain picture of the shower.
+    frm.show();
+    const QImage wc = frm.picIH(0)->grab().toImage();
+    const QImage dusche = frm.picIH(1)->grab().toImage();
+    const QPoint mitte(wc.width() / 2, wc.height() / 2);
+    EXPECT_EQ(wc.pixelColor(mitte), BildFeld::StrichFarbe());
+    EXPECT_EQ(wc.pixelColor(BildFeld::kStrichRand + 2, BildFeld::kStrichRand + 2), BildFeld::StrichFarbe());
+    EXPECT_NE(wc.pixelColor(mitte.x() + 12, mitte.y() - 12), BildFeld::StrichFarbe());
+    EXPECT_EQ(dusche.pixelColor(mitte), hostBild(202).toImage().pixelColor(24, 24));
+
+    // The other way round: WC present without a line, shower absent with one.
+    frmHaefen umgekehrt;
+    ASSERT_TRUE(umgekehrt.Init(602));
+    EXPECT_EQ(umgekehrt.picIH(0)->BildID(), 225);
+    EXPECT_FALSE(umgekehrt.picIH(0)->Durchgestrichen());
+    EXPECT_EQ(umgekehrt.picIH(1)->BildID(), 252);
+    EXPECT_TRUE(umgekehrt.picIH(1)->Durchgestrichen());
+    // An empty plan name hides the plan button; no fuel station, no button.
+    EXPECT_FALSE(umgekehrt.ucInfo()->Visible_Button());
+    EXPECT_TRUE(umgekehrt.pbTankstelle()->isHidden());
+    EXPECT_EQ(umgekehrt.TankstellenID(), -1);
+
+    // Null facilities count as absent.
+    frmHaefen leer;
+    ASSERT_TRUE(leer.Init(601));
+    EXPECT_EQ(leer.picAS(0)->BildID(), 274);
+    EXPECT_TRUE(leer.picIN(2)->Durchgestrichen());
+}
+
+TEST_F(DetailViews, TheHarbourShowsItsPlanPicturesAndItsOwnFuelStation) {
+    frmHaefen frm;
+    ASSERT_TRUE(frm.Init(600));
+    ucOLMBinInfo* p = frm.ucInfo();
+    EXPECT_EQ(frm.Plan(), QStringLiteral("plan.png"));
+    EXPECT_TRUE(p->Visible_Button());
+    EXPECT_EQ(p->Caption_Button(), QStringLiteral("Hafenplan"));
+    EXPECT_TRUE(p->Visible_Bild1());
+    EXPECT_TRUE(p->Visible_Bild2());
+    EXPECT_TRUE(p->Visible_Telefon2());
+    EXPECT_FALSE(p->Visible_Telefon1());
+    EXPECT_EQ(frm.TankstellenID(), 30);
+    EXPECT_FALSE(frm.pbTankstelle()->isHidden());
+    EXPECT_EQ(frm.pbTankstelle()->Text(), QString());
+    EXPECT_EQ(frm.pbTankstelle()->Picture().toImage(), hostBild(621).toImage());
+    frm.show();
+
+    QStringList titel, dateien;
+    std::vector<bool> leer;
+    modal = [&](QDialog* dlg) {
+        if (auto* b = qobject_cast<frmBild*>(dlg)) {
+            titel << b->windowTitle();
+            dateien << b->Datei();
+            leer.push_back(b->picBild()->isHidden());
+        }
+    };
+    klick(p->pbButton());
+    klick(p->pbBild1());
+    // hafen_2.png is not in the folder: the viewer opens empty all the same.
+    klick(p->pbBild2());
+    ASSERT_EQ(dateien.size(), 3);
+    EXPECT_EQ(dateien[0], bilder() + QStringLiteral("/plan.png"));
+    EXPECT_EQ(dateien[1], bilder() + QStringLiteral("/hafen.png"));
+    EXPECT_EQ(dateien[2], bilder() + QStringLiteral("/hafen_2.png"));
+    EXPECT_EQ(leer, (std::vector<bool>{false, false, true}));
+    EXPECT_EQ(titel[0], QStringLiteral("Stadthafen Prüfstadt"));
+    EXPECT_EQ(geoeffnet, (QStringList{"frmBild", "frmBild", "frmBild"}));
+    // A missing picture leaves its button the look of one.
+    EXPECT_EQ(p->pbBild2()->Picture().toImage(), ucOLMBinInfo::StandardBild().toImage());
+
+    // The fuel station is read by its own id, although it lies at a point of its own.
+    geoeffnet.clear();
+    modal = [&](QDialog* dlg) {
+        auto* t = qobject_cast<frmTankstellen*>(dlg);
+        ASSERT_TRUE(t);
+        EXPECT_EQ(t->ObjektID(), 30);
+        EXPECT_EQ(t->ucInfo()->Text_Bezeichnung(), QStringLiteral("Hafentankstelle Prüfstadt"));
+        EXPECT_EQ(t->picTankstelle()->BildID(), frmTankstellen::kBildBenzinDiesel);
+    };
+    klick(frm.pbTankstelle());
+    EXPECT_EQ(geoeffnet, QStringList{"frmTankstellen"});
+
+    // A fuel station that is no longer active: the user is told, no window opens.
+    frmHaefen alt;
+    ASSERT_TRUE(alt.Init(603));
+    alt.show();
+    geoeffnet.clear();
+    olm3test::MessageRecorder meldungen;
+    klick(alt.pbTankstelle());
+    EXPECT_TRUE(geoeffnet.isEmpty());
+    ASSERT_EQ(meldungen.messages().size(), 1u);
+    EXPECT_EQ(meldungen.messages()[0].text,
+              QStringLiteral("Zu dieser Tankstelle enthält der Katalog keine gültigen Angaben."));
+}
+
+TEST_F(DetailViews, FuelStationPumpsAndRouteDescription) {
+    frmTankstellen frm;
+    ASSERT_TRUE(frm.Init(700));
+    EXPECT_EQ(frm.windowTitle(), QStringLiteral("Tankstellen"));
+    // 760 x 420 would be lower than a view may be; the minimum height wins.
+    EXPECT_EQ(frm.size(), QSize(760, 450));
+    EXPECT_EQ(frm.picTankstelle()->BildID(), 221);
+    EXPECT_EQ(frm.Wegbeschreibung(), QStringLiteral("Vom Steg B nach links, 200 m der Uferstraße folgen."));
+    ucOLMBinInfo* p = frm.ucInfo();
+    EXPECT_TRUE(p->Visible_Button());
+    EXPECT_EQ(p->Caption_Button(), QStringLiteral("Wegbeschr."));
+    frm.show();
+    modal = [&](QDialog* dlg) {
+        auto* t = qobject_cast<frmInfoText*>(dlg);
+        ASSERT_TRUE(t);
+        EXPECT_EQ(t->windowTitle(), QStringLiteral("Hafentankstelle Prüfstadt"));
+        EXPECT_EQ(t->txtInfoText()->toPlainText(), frm.Wegbeschreibung());
+    };
+    klick(p->pbButton());
+    EXPECT_EQ(geoeffnet, QStringList{"frmInfoText"});
+
+    struct Fall {
+        std::int32_t punkt;
+        std::int32_t bild;
+    };
+    for (const Fall& f : {Fall{702, 219}, Fall{703, 220}, Fall{704, -1}}) {
+        frmTankstellen t;
+        ASSERT_TRUE(t.Init(f.punkt));
+        EXPECT_EQ(t.picTankstelle()->BildID(), f.bild) << f.punkt;
+        // Blanks are no route description.
+        EXPECT_FALSE(t.ucInfo()->Visible_Button()) << f.punkt;
+    }
+    // Neither fuel: the host is not asked, the box keeps what it showed.
+    frmTankstellen keine;
+    ASSERT_TRUE(keine.Init(704));
+    EXPECT_TRUE(keine.picTankstelle()->Bild().isNull());
+
+    // By its own id (point -1), by its own id also beside a point, not at all without either.
+    frmTankstellen perID;
+    ASSERT_TRUE(perID.Init(-1, 32));
+    EXPECT_EQ(perID.ObjektID(), 32);
+    frmTankstellen beides;
+    ASSERT_TRUE(beides.Init(700, 33));
+    EXPECT_EQ(beides.ObjektID(), 33);
+    frmTankstellen nichts;
+    EXPECT_FALSE(nichts.Init(-1, -1));
+    frmTankstellen inaktiv;
+    EXPECT_FALSE(inaktiv.Init(-1, 31));
+}
+
+TEST_F(DetailViews, BridgeBerthAndWeir) {
+    frmBruecken b;
+    ASSERT_TRUE(b.Init(800));
+    EXPECT_EQ(b.windowTitle(), QStringLiteral("Brücken"));
+    EXPECT_EQ(b.size(), QSize(760, 520));
+    EXPECT_EQ(b.lblKategorie()->text(), QStringLiteral("Hubbrücke"));
+    EXPECT_EQ(b.lblDurchBreite()->text(), QStringLiteral("20 m"));
+    EXPECT_EQ(b.lblDurchfHoehe()->text(), zahl(4.25) + QStringLiteral(" m"));
+    EXPECT_EQ(b.lblDurchgangszeit()->text(), zahl(0.1) + QStringLiteral(" h"));
+    EXPECT_EQ(b.ucInfo()->Text_UKWKanal(), QStringLiteral("Kanal 18"));
+    EXPECT_FALSE(b.ucInfo()->Visible_Bild1());
+    EXPECT_TRUE(b.ucInfo()->Visible_Bild2());
+
+    frmLiegestellen l;
+    ASSERT_TRUE(l.Init(900));
+    EXPECT_EQ(l.windowTitle(), QStringLiteral("Liegestellen"));
+    EXPECT_EQ(l.size(), QSize(760, 560));
+    EXPECT_EQ(l.ObjektID(), 50);
+    EXPECT_EQ(l.ucInfo()->Text_InfoText(), QStringLiteral("Liegedauer höchstens 24 Stunden."));
+    // Berths and weirs have no telephones.
+    EXPECT_FALSE(l.ucInfo()->Visible_Telefon1());
+    EXPECT_TRUE(l.ucInfo()->lblTitelTelefon()->isHidden());
+    EXPECT_TRUE(l.ucInfo()->lblTitelUKWKanal()->isHidden());
+
+    frmWehre w;
+    ASSERT_TRUE(w.Init(950));
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Wehre"));
+    EXPECT_EQ(w.ObjektID(), 60);
+    EXPECT_TRUE(w.ucInfo()->Visible_Bild1());
+    EXPECT_FALSE(w.ucInfo()->Visible_InfoText());
+    w.show();
+    modal = [&](QDialog* dlg) {
+        auto* bild = qobject_cast<frmBild*>(dlg);
+        ASSERT_TRUE(bild);
+        EXPECT_EQ(bild->windowTitle(), QStringLiteral("Wehr Prüfstadt"));
+        EXPECT_EQ(bild->Datei(), bilder() + QStringLiteral("/wehr.png"));
+        // wehr.png is not in the folder.
+        EXPECT_TRUE(bild->picBild()->isHidden());
+    };
+    klick(w.ucInfo()->pbBild1());
+    EXPECT_EQ(geoeffnet, QStringList{"frmBild"});
+}
+
+TEST_F(DetailViews, TheLockOpensItsOperatingHoursOrSaysItHasNone) {
+    frmSchleusen frm;
+    ASSERT_TRUE(frm.Init(500));
+    frm.show();
+    modal = [&](QDialog* dlg) {
+        auto* bz = qobject_cast<frmSchleusenBZ*>(dlg);
+        ASSERT_TRUE(bz);
+        EXPECT_EQ(bz->grdWT()->rowCount(), 8); // the season heading and seven weekdays
+    };
+    klick(frm.pbBZ());
+    EXPECT_EQ(geoeffnet, QStringList{"frmSchleusenBZ"});
+
+    frmSchleusen ohne;
+    ASSERT_TRUE(ohne.Init(501));
+    ohne.show();
+    geoeffnet.clear();
+    olm3test::MessageRecorder meldungen;
+    klick(ohne.pbBZ());
+    EXPECT_TRUE(geoeffnet.isEmpty());
+    ASSERT_EQ(meldungen.messages().size(), 1u);
+    EXPECT_EQ(meldungen.messages()[0].text,
+              QStringLiteral("Für diese Schleuse sind im Katalog keine Betriebszeiten hinterlegt."));
+}
+
+TEST_F(DetailViews, TheWindowKeepsItsMinimumSizeAndItsPartsApart) {
+    frmHaefen frm;
+    ASSERT_TRUE(frm.Init(600));
+    frm.show();
+    frm.resize(300, 200);
+    EXPECT_GE(frm.width(), 580);
+    EXPECT_GE(frm.height(), 450);
+    const QRect panel = frm.ucInfo()->geometry();
+    EXPECT_LE(panel.bottom(), frm.picAS(0)->y());
+    EXPECT_LE(frm.picIN(0)->geometry().bottom(), frm.pbBack()->y());
+    EXPECT_LE(frm.picIH(8)->geometry().right(), frm.width());
+    EXPECT_LE(frm.pbBack()->geometry().bottom(), frm.height());
+    EXPECT_LE(frm.pbBack()->geometry().right(), frm.width());
+    EXPECT_FALSE(frm.pbTankstelle()->geometry().intersects(frm.pbBack()->geometry()));
+
+    frmSchleusen lock;
+    ASSERT_TRUE(lock.Init(500));
+    lock.show();
+    EXPECT_LE(lock.ucInfo()->geometry().bottom(), lock.lblTyp()->y());
+    EXPECT_LE(lock.lblDurchgangszeit()->geometry().bottom(), lock.pbBack()->y());
+    EXPECT_FALSE(lock.pbBZ()->geometry().intersects(lock.pbBack()->geometry()));
+    // Every title and value has the room its text needs.
+    for (QLabel* lbl : lock.findChildren<QLabel*>()) {
+        if (lbl->isHidden() || lbl->wordWrap()) continue;
+        EXPECT_GE(lbl->width(), lbl->fontMetrics().horizontalAdvance(lbl->text()))
+            << lbl->objectName().toStdString();
+    }
+
+    // The back button hides the view.
+    ASSERT_TRUE(lock.isVisible());
+    klick(lock.pbBack());
+    EXPECT_FALSE(lock.isVisible());
+}
+
+TEST_F(DetailViews, AnUnreadableRowIsReportedUnderTheViewsName) {
+    // A catalogue whose bridge table lacks a column the view reads.
+    olm3test::TempDir anderer;
+    cfg.katalog = olm3test::MakeCatalogue(anderer, QStringLiteral("1_Kaputt.sqlite"),
+                                          {olm3test::FixtureSql(QStringLiteral("details")),
+                                           QStringLiteral("ALTER TABLE Bruecken DROP COLUMN Kategorie;")});
+    ASSERT_TRUE(olm.Init(&cfg, nullptr, &lader));
+    olm3test::MessageRecorder meldungen;
+    EXPECT_FALSE(olm3browser::OeffneDetails(nullptr, &olm, QStringLiteral("B"), 800));
+    EXPECT_TRUE(geoeffnet.isEmpty());
+    ASSERT_EQ(meldungen.messages().size(), 1u);
+    EXPECT_EQ(meldungen.messages()[0].title, QStringLiteral("frmBruecken.ShowDaten"));
+    EXPECT_EQ(meldungen.messages()[0].style & 0x70, modOLM3Binnen::vbCritical);
+    EXPECT_TRUE(meldungen.messages()[0].text.startsWith(QStringLiteral("3265  ")))
+        << meldungen.messages()[0].text.toStdString();
+}
+
+TEST_F(DetailViews, TheBrowsersDetailActionOpensTheViewOfEachType) {
+    QStringList namen;
+    modal = [&](QDialog* dlg) {
+        if (auto* d = qobject_cast<frmDetails*>(dlg)) namen << d->ucInfo()->Text_Bezeichnung();
+    };
+    EXPECT_TRUE(olm3browser::OeffneDetails(nullptr, &olm, QStringLiteral("B"), 800));
+    EXPECT_TRUE(olm3browser::OeffneDetails(nullptr, &olm, QStringLiteral("S"), 500));
+    EXPECT_TRUE(olm3browser::OeffneDetails(nullptr, &olm, QStringLiteral("H "), 600));
+    EXPECT_TRUE(olm3browser::OeffneDetails(nullptr, &olm, QStringLiteral("T"), 700));
+    EXPECT_EQ(geoeffnet, (QStringList{"frmBruecken", "frmSchleusen", "frmHaefen", "frmTankstellen"}));
+    EXPECT_EQ(namen, (QStringList{"Hubbrücke Prüfstadt", "Schleuse Prüfstadt", "Stadthafen Prüfstadt",
+                                  "Hafentankstelle Prüfstadt"}));
+
+    olm3test::MessageRecorder meldungen;
+    EXPECT_FALSE(olm3browser::OeffneDetails(nullptr, &olm, QStringLiteral("L"), 900));
+    EXPECT_FALSE(olm3browser::OeffneDetails(nullptr, &olm, QStringLiteral("W"), 950));
+    EXPECT_FALSE(olm3browser::OeffneDetails(nullptr, &olm, QStringLiteral("A"), 990));
+    EXPECT_FALSE(olm3browser::OeffneDetails(nullptr, &olm, QString(), 991));
+    EXPECT_EQ(geoeffnet.size(), 4);
+    EXPECT_TRUE(meldungen.messages().empty());
+}

@@ -1,0 +1,187 @@
+// The info panel of the detail views: empty entries and their titles hidden, the stacking of the
+// sections, the height it needs, the host's look, and its three buttons reporting their clicks.
+
+#include "data/modOLM3Binnen.h"
+#include "details/ucOLMBinInfo.h"
+#include "support/fakehost.h"
+#include "ui/ucOLMButton.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextEdit>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+class InfoPanel : public ::testing::Test {
+protected:
+    void SetUp() override {
+        modOLM3Binnen::objOLM3Cfg = &cfg;
+        panel.resize(600, 400);
+        panel.Text_Bezeichnung(QStringLiteral("Schleuse Prüfstadt"));
+        panel.Caption_Telefon(QStringLiteral("Telefon"));
+        panel.Caption_UKWKanal(QStringLiteral("UKW-Kanal"));
+        panel.Caption_InfoText(QStringLiteral("Info"));
+        panel.Text_Telefon1(QStringLiteral("030 111"));
+        panel.Text_Telefon2(QStringLiteral("030 222"));
+        panel.Text_UKWKanal(QStringLiteral("Kanal 20"));
+        panel.Text_InfoText(QStringLiteral("Wartestelle im Unterwasser."));
+    }
+    void TearDown() override { modOLM3Binnen::objOLM3Cfg = nullptr; }
+
+    static QRect g(const QWidget* w) { return w->geometry(); }
+
+    olm3test::FakeCfg cfg;
+    ucOLMBinInfo panel;
+};
+
+} // namespace
+
+TEST_F(InfoPanel, BlankTelephonesHideTheirEntryAndTheTitleGoesWithTheLastOne) {
+    EXPECT_TRUE(panel.Visible_Telefon1());
+    panel.Text_Telefon1(QStringLiteral("   "));
+    EXPECT_FALSE(panel.Visible_Telefon1());
+    EXPECT_TRUE(panel.lblTelefon1()->isHidden());
+    // Telephone 2 still shows, so its title stays.
+    EXPECT_FALSE(panel.lblTitelTelefon()->isHidden());
+    panel.Text_Telefon2(QString());
+    EXPECT_TRUE(panel.lblTitelTelefon()->isHidden());
+
+    // A value shows its entry again, trimmed, and brings the title back.
+    panel.Text_Telefon2(QStringLiteral("  0331 444 "));
+    EXPECT_TRUE(panel.Visible_Telefon2());
+    EXPECT_EQ(panel.Text_Telefon2(), QStringLiteral("0331 444"));
+    EXPECT_FALSE(panel.lblTitelTelefon()->isHidden());
+    // Telephone 2 moves up to the title's row when telephone 1 is gone.
+    EXPECT_EQ(g(panel.lblTelefon2()).top(), g(panel.lblTitelTelefon()).top());
+
+    panel.Visible_Telefon2(false);
+    EXPECT_TRUE(panel.lblTitelTelefon()->isHidden());
+
+    panel.Text_UKWKanal(QStringLiteral(" "));
+    EXPECT_TRUE(panel.lblUKWKanal()->isHidden());
+    EXPECT_TRUE(panel.lblTitelUKWKanal()->isHidden());
+    panel.Visible_InfoText(false);
+    EXPECT_TRUE(panel.txtInfoText()->isHidden());
+    EXPECT_TRUE(panel.lblTitelInfoText()->isHidden());
+    panel.Visible_InfoText(true);
+    EXPECT_FALSE(panel.lblTitelInfoText()->isHidden());
+}
+
+TEST_F(InfoPanel, SectionsStackInOrderWithValuesRightOfTheirTitles) {
+    panel.Visible_Bild1(true);
+    panel.Visible_Bild2(true);
+    panel.Visible_Button(true);
+    const QRect name = g(panel.lblBezeichnung());
+    const QRect tTel = g(panel.lblTitelTelefon()), tel1 = g(panel.lblTelefon1()),
+                tel2 = g(panel.lblTelefon2());
+    const QRect tUkw = g(panel.lblTitelUKWKanal()), ukw = g(panel.lblUKWKanal());
+    const QRect tInfo = g(panel.lblTitelInfoText()), info = g(panel.txtInfoText());
+
+    EXPECT_LE(name.bottom(), tTel.top());
+    EXPECT_EQ(tel1.top(), tTel.top());
+    EXPECT_GT(tel2.top(), tel1.bottom());
+    EXPECT_GT(tUkw.top(), tel2.bottom());
+    EXPECT_EQ(ukw.top(), tUkw.top());
+    EXPECT_GT(tInfo.top(), ukw.bottom());
+    EXPECT_EQ(info.top(), tInfo.top());
+    // One column of titles; the values after the widest of them.
+    EXPECT_EQ(tel1.left(), ukw.left());
+    EXPECT_EQ(ukw.left(), info.left());
+    for (const QLabel* t : {panel.lblTitelTelefon(), panel.lblTitelUKWKanal(), panel.lblTitelInfoText()})
+        EXPECT_LE(t->x() + t->fontMetrics().horizontalAdvance(t->text()), tel1.left())
+            << t->text().toStdString();
+
+    // The buttons stand in their own column right of the texts, one below the other.
+    const QRect b1 = g(panel.pbBild1()), b2 = g(panel.pbBild2()), b = g(panel.pbButton());
+    EXPECT_GT(b1.left(), info.right());
+    EXPECT_GT(b2.top(), b1.bottom());
+    EXPECT_GT(b.top(), b2.bottom());
+    EXPECT_LE(b1.right(), panel.width());
+    EXPECT_GE(panel.MaxHeight(), b.bottom());
+    EXPECT_GE(panel.MaxHeight(), info.bottom());
+
+    // A panel lower than its button column: the picture buttons give way, the extra button stays whole.
+    panel.show();
+    panel.resize(600, 170);
+    EXPECT_LE(panel.pbButton()->geometry().bottom(), panel.height());
+    EXPECT_EQ(panel.pbButton()->height(), ucOLMBinInfo::kKnopfHoehe);
+    EXPECT_LT(panel.pbBild1()->height(), ucOLMBinInfo::kBildKnopfHoehe);
+    EXPECT_GT(panel.pbBild2()->y(), panel.pbBild1()->geometry().bottom());
+    EXPECT_GE(panel.MaxHeight(), 2 * ucOLMBinInfo::kBildKnopfHoehe + ucOLMBinInfo::kKnopfHoehe);
+}
+
+TEST_F(InfoPanel, EverythingHiddenNeedsTheSmallestHeightAndALongInfoTextMore) {
+    const int voll = panel.MaxHeight();
+    panel.Visible_Bezeichnung(false);
+    panel.Visible_Telefon1(false);
+    panel.Visible_Telefon2(false);
+    panel.Visible_UKWKanal(false);
+    panel.Visible_InfoText(false);
+    panel.Visible_Bild1(false);
+    panel.Visible_Bild2(false);
+    panel.Visible_Button(false);
+    EXPECT_EQ(panel.MaxHeight(), 2 * ucOLMBinInfo::kRand);
+    EXPECT_LT(panel.MaxHeight(), voll);
+
+    panel.Visible_InfoText(true);
+    const int kurz = panel.MaxHeight();
+    EXPECT_GT(kurz, 2 * ucOLMBinInfo::kRand);
+    QString lang;
+    for (int i = 0; i < 40; ++i)
+        lang += QStringLiteral("Die Liegeplätze am Steg sind nur für Gäste mit Anmeldung. ");
+    panel.Text_InfoText(lang);
+    EXPECT_GT(panel.MaxHeight(), kurz + 100);
+    // A panel lower than its text keeps its other entries and lets the text box scroll.
+    panel.show();
+    panel.resize(600, 150);
+    EXPECT_LE(panel.txtInfoText()->geometry().bottom(), panel.height());
+    EXPECT_GT(panel.MaxHeight(), panel.height());
+}
+
+TEST_F(InfoPanel, ButtonsReportTheirClicksAlsoWithoutCaptions) {
+    panel.Caption_Bild1(QString());
+    panel.Caption_Bild2(QString());
+    panel.Caption_Button(QString());
+    panel.Visible_Bild1(true);
+    panel.Visible_Bild2(true);
+    panel.Visible_Button(true);
+    panel.show();
+    QSignalSpy bild1(&panel, &ucOLMBinInfo::Bild1Click);
+    QSignalSpy bild2(&panel, &ucOLMBinInfo::Bild2Click);
+    QSignalSpy knopf(&panel, &ucOLMBinInfo::ButtonClick);
+    QTest::mouseClick(panel.pbBild1()->fpb(), Qt::LeftButton);
+    QTest::mouseClick(panel.pbButton()->fpb(), Qt::LeftButton);
+    QTest::mouseClick(panel.pbButton()->fpb(), Qt::LeftButton);
+    EXPECT_EQ(bild1.count(), 1);
+    EXPECT_EQ(bild2.count(), 0);
+    EXPECT_EQ(knopf.count(), 2);
+    QTest::mouseClick(panel.pbBild2()->fpb(), Qt::LeftButton);
+    EXPECT_EQ(bild2.count(), 1);
+    // Without a picture of their own the picture buttons still show that they open one.
+    EXPECT_FALSE(panel.pbBild1()->Picture().isNull());
+}
+
+TEST_F(InfoPanel, FormatControlsGivesButtonsTheHostsColoursAndTextsAReadableOne) {
+    panel.Backcolor(QColor(240, 240, 240));
+    panel.FontSize(10);
+    panel.FormatControls();
+    for (ucOLMButton* pb : {panel.pbBild1(), panel.pbBild2(), panel.pbButton()}) {
+        EXPECT_EQ(pb->Backcolor(), cfg.GetFarbe1());
+        EXPECT_EQ(pb->Forecolor(), cfg.GetFarbe2());
+        EXPECT_FALSE(pb->IsDefault());
+    }
+    // The light window colour gets the host's dark colour for its texts, not its white one.
+    EXPECT_EQ(panel.Forecolor(), cfg.GetFarbe1());
+    EXPECT_EQ(panel.lblTelefon1()->palette().color(QPalette::WindowText), cfg.GetFarbe1());
+    EXPECT_EQ(panel.lblTelefon1()->font().pointSize(), 10);
+    EXPECT_EQ(panel.txtInfoText()->font().pointSize(), 10);
+    EXPECT_TRUE(panel.lblBezeichnung()->font().bold());
+
+    ucOLMBinInfo dunkel;
+    dunkel.Backcolor(QColor(20, 30, 40));
+    dunkel.FormatControls();
+    EXPECT_EQ(dunkel.Forecolor(), cfg.GetFarbe2());
+}
