@@ -3,10 +3,16 @@
 #include "browser/frmBinneninfo.h"
 #include "browser/frmUXAUmkreisSuche.h"
 #include "browser/routenansicht.h"
+#include "component/frmKatalog.h"
 #include "data/modOLM3Binnen.h"
+#include "details/frmHaefen.h"
+#include "details/frmSchleusen.h"
+#include "details/frmTankstellen.h"
+#include "details/ucOLMBinInfo.h"
 #include "hostconfig.h"
 #include "hostfenster.h"
 #include "hosttexts.h"
+#include "katalogdaten.h"
 #include "planning/frmRoutenPlanung.h"
 #include "routing/frmRoutenOptimiererBericht.h"
 #include "ui/messagebox.h"
@@ -19,6 +25,7 @@
 #include <QFile>
 #include <QLocale>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
 #include <QSpinBox>
@@ -150,6 +157,40 @@ private:
     std::function<void()> m_beimErstenFund;
 };
 
+/// An object whose detail view the tour opens from the browser's points list.
+struct DetailZiel {
+    std::int32_t lngBinnenID = 0;
+    std::int32_t lngPunkteID = 0;
+};
+
+/// For each kind of object with a detail view, the active one that has the most to show (pictures, a
+/// harbour plan and fuel station, a route description), so that the screenshots show every part.
+std::vector<DetailZiel> DetailZiele(const ADODB::ConnectionPtr& con) {
+    static const char* const kAbfragen[] = {
+        "Schleusen d ORDER BY (ifnull(d.Bild1, '') <> '') DESC",
+        "Haefen d ORDER BY (d.TankstellenID IS NOT NULL) DESC, (ifnull(d.Plan, '') <> '') DESC, "
+        "(ifnull(d.Bild1, '') <> '') DESC",
+        "Tankstellen d ORDER BY (ifnull(d.Wegbeschreibung, '') <> '') DESC",
+        "Bruecken d ORDER BY (ifnull(d.Bild1, '') <> '') DESC",
+        "Liegestellen d ORDER BY (ifnull(d.InfoText, '') <> '') DESC",
+        "Wehre d ORDER BY (ifnull(d.Bild1, '') <> '') DESC",
+    };
+    std::vector<DetailZiel> ziele;
+    for (const char* abfrage : kAbfragen) {
+        QString sql = QString::fromLatin1(abfrage);
+        const int order = sql.indexOf(QLatin1String(" ORDER BY "));
+        sql = QStringLiteral("SELECT p.BinnenID, p.PunkteID FROM %1 JOIN Punkte p ON p.PunkteID = d.PunkteID "
+                             "WHERE d.Aktiv<>0 %2, p.PunkteID LIMIT 1")
+                  .arg(sql.left(order), sql.mid(order + 1));
+        ADODB::RecordsetPtr rs;
+        QString fehler;
+        if (!Abfrage(con, sql, rs, fehler) || rs->Eof()) continue;
+        ziele.push_back({rs->Fields(QStringLiteral("BinnenID")).Value.toInt(),
+                         rs->Fields(QStringLiteral("PunkteID")).Value.toInt()});
+    }
+    return ziele;
+}
+
 /// The tour's state while the component's windows come and go.
 class Fahrt : public QObject {
 public:
@@ -195,6 +236,18 @@ public:
             bericht->pbBack()->fpb()->click();
         } else if (auto* info = qobject_cast<frmBinneninfo*>(dlg)) {
             browser(info);
+        } else if (auto* detail = qobject_cast<frmDetails*>(dlg)) {
+            details(detail);
+        } else if (auto* katalog = qobject_cast<frmKatalog*>(dlg)) {
+            // The other catalogue of the catalogue folder.
+            foto(katalog, QStringLiteral("katalog.png"));
+            QTableWidget* g = katalog->grid();
+            if (g->rowCount() > 1) {
+                g->setCurrentCell(g->currentRow() == 0 ? 1 : 0, 0);
+                katalog->cmdOk()->click();
+            } else {
+                katalog->cmdCancel()->click();
+            }
         } else if (auto* suche = qobject_cast<frmUXAUmkreisSuche*>(dlg)) {
             // Locks within 25 km of where the browser was opened.
             suche->optSuche(0)->click();
@@ -253,6 +306,8 @@ public:
         // The browser opens with the junctions only; the boater asks for every kind of object.
         info->pbAlle()->fpb()->click();
         foto(info, QStringLiteral("browser-punkte.png"));
+        for (const DetailZiel& ziel : m_detailZiele)
+            zeigeDetails(info, ziel);
         info->fpBinnen()->fpb()->click();
         foto(info, QStringLiteral("browser-gewaesser.png"));
         info->fpSuche()->fpb()->click();
@@ -274,9 +329,54 @@ public:
         }
     }
 
+    /// Opens the detail view of an object the way a boater does: its waterway from the waterway list,
+    /// its row in the points list, then DETAILS.
+    void zeigeDetails(frmBinneninfo* info, const DetailZiel& ziel) {
+        info->fpBinnen()->fpb()->click();
+        QTableWidget* gewaesser = info->grdBinnen();
+        for (int row = 0; row < gewaesser->rowCount(); ++row) {
+            if (gewaesser->item(row, 0)->data(frmBinneninfo::kZeilenDaten).toInt() != ziel.lngBinnenID) continue;
+            gewaesser->setCurrentCell(row, 0);
+            emit gewaesser->cellDoubleClicked(row, 0);
+            break;
+        }
+        QTableWidget* punkte = info->grdPunkte();
+        for (int row = 0; row < punkte->rowCount(); ++row) {
+            for (int col = 0; col < punkte->columnCount(); ++col) {
+                const QTableWidgetItem* item = punkte->item(row, col);
+                if (!item || item->data(frmBinneninfo::kZeilenDaten).toInt() != ziel.lngPunkteID) continue;
+                punkte->setRowHidden(row, false);
+                punkte->setCurrentCell(row, col);
+                info->fpDetails()->fpb()->click();
+                return;
+            }
+        }
+    }
+
+    /// A detail view: its screenshot, then every window it leads to — the pictures, the harbour's fuel
+    /// station, the route description, the lock's operating hours.
+    void details(frmDetails* frm) {
+        QString name = QStringLiteral("detail-%1.png").arg(QString::fromLatin1(frm->metaObject()->className()));
+        if (m_fotos.contains(name)) name.replace(QLatin1String(".png"), QLatin1String("-2.png"));
+        m_fotos.insert(name);
+        foto(frm, name);
+        ucOLMBinInfo* panel = frm->ucInfo();
+        if (auto* schleuse = qobject_cast<frmSchleusen*>(frm)) schleuse->pbBZ()->fpb()->click();
+        if (auto* hafen = qobject_cast<frmHaefen*>(frm); hafen && hafen->pbTankstelle()->isVisible())
+            hafen->pbTankstelle()->fpb()->click();
+        if (qobject_cast<frmTankstellen*>(frm) && panel->Visible_Button()) panel->pbButton()->fpb()->click();
+        if (panel->Visible_Bild1() && !m_fotos.contains(QStringLiteral("fenster-frmBild.png"))) {
+            m_fotos.insert(QStringLiteral("fenster-frmBild.png"));
+            panel->pbBild1()->fpb()->click();
+        }
+        frm->pbBack()->fpb()->click();
+    }
+
     size_t m_ziele = 0;
     int m_optimierungen = 0;
     int m_browser = 0;
+    std::vector<DetailZiel> m_detailZiele;
+    QSet<QString> m_fotos;
     QStringList m_meldungen;
 
 private:
@@ -410,8 +510,17 @@ int Rundgang(const QString& strAusgabe, QStringList* astrDateien) {
     // The chart centred on the harbour in the middle of the route, where the browser opens.
     const QPointF mitte = punkte[punkte.size() / 2].lage;
     w.karte()->ZeigeBereich(QRectF(mitte - QPointF(0.05, 0.03), mitte + QPointF(0.05, 0.03)));
+    fahrt.m_detailZiele = DetailZiele(w.Komponente().conBinnenDatabase());
     w.actBinneninfo->trigger();
     fahrt.foto(&w, QStringLiteral("karte-zur-karte.png"));
+
+    // The catalogue selection: the other bundled catalogue, which the chart then shows.
+    const QString katalog = w.karte()->Daten().strKatalogName;
+    w.actKatalogWahl->trigger();
+    if (w.karte()->Daten().strKatalogName != katalog) {
+        fahrt.schritt(HostText(txt::Katalog).arg(w.karte()->Daten().strKatalogName));
+        fahrt.foto(&w, QStringLiteral("karte-katalog.png"));
+    }
 
     konsole() << HostText(txt::TourAusgabe).arg(QDir::toNativeSeparators(ausgabe)) << Qt::endl;
     return schleusen >= 2 && gewaesser.size() >= 2 ? 0 : fehler(HostText(txt::TourKeinePunkte));

@@ -1,7 +1,9 @@
 #pragma once
 // The headless tour: the host on the bundled sample catalogue, driven through the component's real
 // windows and events. It plans a route by picking points on the chart, optimises it, shows and prints
-// the report, and writes a screenshot of every window it passes.
+// the report, prints the route through the browser, passes the browser's four views and a radius search,
+// opens every detail view with the windows they lead to, chooses the other catalogue, and writes a
+// screenshot of every window it passes.
 
 #include "katalogdaten.h"
 

@@ -1,13 +1,15 @@
-// The browser's detail actions: the detail view of a bridge, lock, harbour or fuel station, and the
-// operating hours of a lock.
+// The browser's detail actions: the detail view of a bridge, lock, harbour, fuel station, berth or weir,
+// and the operating hours of a lock.
 
 #include "browser/detailaktion.h"
 
 #include "data/modOLM3Binnen.h"
 #include "details/frmBruecken.h"
 #include "details/frmHaefen.h"
+#include "details/frmLiegestellen.h"
 #include "details/frmSchleusen.h"
 #include "details/frmTankstellen.h"
+#include "details/frmWehre.h"
 #include "routing/frmSchleusenBZ.h"
 #include "ui/messagebox.h"
 
@@ -34,7 +36,17 @@ bool OeffneDetails(QWidget* parent, clsOLM3Binnen* owner, const QString& strTypI
         frmTankstellen frm(parent);
         return frmDetails::ZeigeModal(&frm, frm.Init(lngPunkteID, -1));
     }
-    // Berths, weirs, junctions and plain points have no detail view here.
+    // Berths and weirs are shown too: a boater who asks for the details of one would be puzzled by a
+    // button that does nothing.
+    if (typ == QLatin1String("L")) {
+        frmLiegestellen frm(parent);
+        return frmDetails::ZeigeModal(&frm, frm.Init(lngPunkteID));
+    }
+    if (typ == QLatin1String("W")) {
+        frmWehre frm(parent);
+        return frmDetails::ZeigeModal(&frm, frm.Init(lngPunkteID));
+    }
+    // Junctions and plain points have no detail view.
     return false;
 }
 

@@ -979,9 +979,7 @@ void frmBinneninfo::DetailsFuer(const QString& strTyp, std::int32_t lngPunkteID,
         if (intZeilePunkte >= 0) Abzweig(intZeilePunkte);
         return;
     }
-    if (typ == QLatin1String("B") || typ == QLatin1String("S") || typ == QLatin1String("H") ||
-        typ == QLatin1String("T"))
-        olm3browser::OeffneDetails(this, m_owner, typ, lngPunkteID);
+    if (!typ.isEmpty()) olm3browser::OeffneDetails(this, m_owner, typ, lngPunkteID);
 }
 
 void frmBinneninfo::fpQuickInfo_Click() {

@@ -497,11 +497,14 @@ TEST_F(DetailViews, TheBrowsersDetailActionOpensTheViewOfEachType) {
     EXPECT_EQ(namen, (QStringList{"Hubbrücke Prüfstadt", "Schleuse Prüfstadt", "Stadthafen Prüfstadt",
                                   "Hafentankstelle Prüfstadt"}));
 
+    // Berths and weirs have their views too.
+    EXPECT_TRUE(olm3browser::OeffneDetails(nullptr, &olm, QStringLiteral("L"), 900));
+    EXPECT_TRUE(olm3browser::OeffneDetails(nullptr, &olm, QStringLiteral("W"), 950));
+    EXPECT_EQ(namen.mid(4), (QStringList{"Liegestelle Am Park", "Wehr Prüfstadt"}));
+
     olm3test::MessageRecorder meldungen;
-    EXPECT_FALSE(olm3browser::OeffneDetails(nullptr, &olm, QStringLiteral("L"), 900));
-    EXPECT_FALSE(olm3browser::OeffneDetails(nullptr, &olm, QStringLiteral("W"), 950));
     EXPECT_FALSE(olm3browser::OeffneDetails(nullptr, &olm, QStringLiteral("A"), 990));
     EXPECT_FALSE(olm3browser::OeffneDetails(nullptr, &olm, QString(), 991));
-    EXPECT_EQ(geoeffnet.size(), 4);
+    EXPECT_EQ(geoeffnet.size(), 6);
     EXPECT_TRUE(meldungen.messages().empty());
 }

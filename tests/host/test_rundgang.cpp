@@ -1,5 +1,6 @@
-// The headless tour, run as the program itself: it must plan, optimise, print and photograph on the
-// bundled sample catalogue, and it picks its route from names and types, not from fixed ids.
+// The headless tour, run as the program itself: it must plan, optimise, print, browse, open every detail
+// view, change the catalogue and photograph on the bundled sample catalogue, and it picks its route from
+// names and types, not from fixed ids.
 
 #include "rundgang.h"
 #include "support/fixtures.h"
@@ -35,7 +36,11 @@ TEST(Rundgang, TheProgramPlansOptimisesPrintsAndPhotographsEveryWindow) {
                              "planung-5-punkte.png", "status.png", "karte-route.png", "bericht.png",
                              "browser-route.png", "browser-punkte.png", "browser-gewaesser.png",
                              "browser-suche.png", "umkreissuche-dialog.png", "browser-umkreissuche-laeuft.png",
-                             "browser-umkreissuche.png", "karte-zur-karte.png"}) {
+                             "browser-umkreissuche.png", "karte-zur-karte.png", "detail-frmSchleusen.png",
+                             "detail-frmHaefen.png", "detail-frmTankstellen.png", "detail-frmBruecken.png",
+                             "detail-frmLiegestellen.png", "detail-frmWehre.png", "fenster-frmSchleusenBZ.png",
+                             "fenster-frmBild.png", "fenster-frmInfoText.png", "katalog.png",
+                             "karte-katalog.png"}) {
         const QImage bild(dir.file(QStringLiteral("tour/") + QLatin1String(name)));
         EXPECT_FALSE(bild.isNull()) << name;
         EXPECT_GT(bild.width(), 200) << name;
