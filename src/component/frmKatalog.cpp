@@ -18,13 +18,6 @@ namespace {
 const QString kModul = QStringLiteral("frmKatalog");
 const QString kFillGrid = QStringLiteral("frmKatalog.FillGrid");
 
-/// A file in the catalogue folder; the host names the folder with its separator at the end.
-QString imOrdner(const QString& strOrdner, const QString& strName) {
-    if (strOrdner.isEmpty() || strOrdner.endsWith(QLatin1Char('/')) || strOrdner.endsWith(QLatin1Char('\\')))
-        return strOrdner + strName;
-    return strOrdner + QLatin1Char('/') + strName;
-}
-
 bool gleicherPfad(const QString& a, const QString& b) {
     if (a.isEmpty() || b.isEmpty()) return false;
     return QDir::cleanPath(QFileInfo(a).absoluteFilePath()) ==
@@ -98,7 +91,7 @@ void frmKatalog::FillGrid() {
                 auto* item = new QTableWidgetItem(strName);
                 item->setData(Qt::UserRole, row);
                 m_grid->setItem(row, 0, item);
-                if (gleicherPfad(imOrdner(strOrdner, strName), m_strKatalog)) lngAktuell = row;
+                if (gleicherPfad(ImOrdner(strOrdner, strName), m_strKatalog)) lngAktuell = row;
             }
         }
     } catch (const std::exception& ex) {
@@ -128,7 +121,7 @@ bool frmKatalog::KatalogUebernehmen(const QString& strGewaehlt, bool& blnChange)
     blnChange = false;
     if (strGewaehlt.isEmpty()) return true;
     if (!objOLM3Cfg) return false;
-    const QString strNeu = imOrdner(objOLM3Cfg->GetKatalogVerzeichnis(), strGewaehlt);
+    const QString strNeu = ImOrdner(objOLM3Cfg->GetKatalogVerzeichnis(), strGewaehlt);
     if (gleicherPfad(strNeu, objOLM3Cfg->GetBinnenKatalog())) return true;
     // The host's catalogue changes only together with its settings file, so that the next start opens
     // the catalogue chosen now.

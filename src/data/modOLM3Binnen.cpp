@@ -139,6 +139,12 @@ void WriteLogEntry(const QString& strSource, std::int32_t lngNumber, const QStri
 }
 
 // ---- paths and settings files ------------------------------------------------------------------
+QString ImOrdner(const QString& strOrdner, const QString& strName) {
+    if (strOrdner.isEmpty() || strOrdner.endsWith(QLatin1Char('/')) || strOrdner.endsWith(QLatin1Char('\\')))
+        return strOrdner + strName;
+    return strOrdner + QLatin1Char('/') + strName;
+}
+
 void SplitPath(const QString& strPath, QString& strFolder, QString& strName, QString& strExt) {
     QString rest = strPath;
     strExt.clear();

@@ -82,6 +82,9 @@ QString LogFilePath();
 // ---- small helpers ------------------------------------------------------------------------------
 /// Splits a path into folder (before the last "\", "/" or ":"), name and extension (after the last ".").
 void SplitPath(const QString& strPath, QString& strFolder, QString& strName, QString& strExt);
+/// A file or sub-folder of a folder; hosts name folders with or without the separator at the end. An
+/// empty folder gives the name alone.
+QString ImOrdner(const QString& strOrdner, const QString& strName);
 /// Writes one key of a settings file, keeping every other line; the file is replaced atomically.
 bool WriteIniString(const QString& strFile, const QString& strSection, const QString& strKey,
                     const QString& strValue);

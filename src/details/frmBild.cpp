@@ -13,18 +13,6 @@
 
 using namespace modOLM3Binnen;
 
-namespace {
-
-/// The file in the folder; the host names folders with or without the separator at the end.
-QString imOrdner(const QString& strVerzeichnis, const QString& strDatei) {
-    if (strVerzeichnis.isEmpty() || strVerzeichnis.endsWith(QLatin1Char('/')) ||
-        strVerzeichnis.endsWith(QLatin1Char('\\')))
-        return strVerzeichnis + strDatei;
-    return strVerzeichnis + QLatin1Char('/') + strDatei;
-}
-
-} // namespace
-
 frmBild::frmBild(QWidget* parent) : QDialog(parent) {
     m_picBild = new QLabel(this);
     m_picBild->setObjectName(QStringLiteral("picBild"));
@@ -58,7 +46,7 @@ frmBild::frmBild(QWidget* parent) : QDialog(parent) {
 
 bool frmBild::Init(const QString& strTitel, const QString& strDatei, const QString& strVerzeichnis) {
     SetHourglass();
-    m_strDatei = imOrdner(strVerzeichnis, strDatei);
+    m_strDatei = ImOrdner(strVerzeichnis, strDatei);
     QPixmap bild;
     try {
         // An empty name names the folder, not a picture.

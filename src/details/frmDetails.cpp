@@ -141,10 +141,7 @@ bool frmDetails::FeldBool(const ADODB::Recordset& rs, const char* strName) {
 }
 
 QString frmDetails::BilderVerzeichnis() {
-    QString strDaten = objOLM3Cfg ? objOLM3Cfg->GetDatenVerzeichnis() : QString();
-    if (!strDaten.isEmpty() && !strDaten.endsWith(QLatin1Char('/')) && !strDaten.endsWith(QLatin1Char('\\')))
-        strDaten += QLatin1Char('/');
-    return strDaten + QStringLiteral("UXABilder");
+    return ImOrdner(objOLM3Cfg ? objOLM3Cfg->GetDatenVerzeichnis() : QString(), QStringLiteral("UXABilder"));
 }
 
 QPixmap frmDetails::Vorschau(const QString& strDatei) {

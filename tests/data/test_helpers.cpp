@@ -42,6 +42,14 @@ TEST(SplitPath, FolderNameAndExtension) {
     }
 }
 
+TEST(ImOrdner, OneSeparatorBetweenFolderAndName) {
+    EXPECT_EQ(ImOrdner(QStringLiteral("/daten"), QStringLiteral("UXABilder")), QStringLiteral("/daten/UXABilder"));
+    EXPECT_EQ(ImOrdner(QStringLiteral("/daten/"), QStringLiteral("a.png")), QStringLiteral("/daten/a.png"));
+    EXPECT_EQ(ImOrdner(QStringLiteral("C:\\Kataloge\\"), QStringLiteral("1_B.sqlite")),
+              QStringLiteral("C:\\Kataloge\\1_B.sqlite"));
+    EXPECT_EQ(ImOrdner(QString(), QStringLiteral("UXABilder")), QStringLiteral("UXABilder"));
+}
+
 TEST(WriteIniString, ChangesOnlyItsKeyAndKeepsEverythingElse) {
     olm3test::TempDir dir;
     const QString ini = dir.file(QStringLiteral("host.ini"));
