@@ -431,6 +431,29 @@ TEST_F(Browser, RoutePointsAreMarkedAndTheListRunsTheWayTheRouteGoes) {
     EXPECT_DOUBLE_EQ(r.lg, 13.0);
 }
 
+TEST_F(Browser, ARoutePointNoLongerInTheCatalogueLeavesTheBrowserWorking) {
+    olm.StartZeit(olm3::MakeDatum(QDate(2008, 6, 2), QTime(10, 0)));
+    ASSERT_TRUE(olm.SetRouteOptimiert({110}, {101}, QDateTime()));
+    olm3test::MessageRecorder meldungen;
+    browser = [](frmBinneninfo* frm) {
+        QTableWidget* g = frm->grdPunkte();
+        // a point that has gone from its waterway: the waterway's points, none of them current
+        emit frm->fraRoute()->RoutenpunktGewaehlt(1, 7777, QStringLiteral("Havel-Test"), 1);
+        EXPECT_FALSE(frm->PunktGefunden());
+        EXPECT_EQ(zeileVon(g, 7777), -1);
+        EXPECT_NE(zeileVon(g, 106), -1);
+        // a waterway that has gone too: an empty list, and the browser goes on
+        emit frm->fraRoute()->RoutenpunktGewaehlt(77, 7777, QStringLiteral("Alter Kanal"), 1);
+        EXPECT_FALSE(frm->PunktGefunden());
+        EXPECT_EQ(zeileVon(g, 7777), -1);
+        klick(frm->fpRoute());
+        erwarteAnsicht(frm, frmBinneninfo::vwRoute);
+        klick(frm->fpBack());
+    };
+    oeffne(false, 0, 0, true);
+    EXPECT_EQ(geoeffnet, 1);
+}
+
 TEST_F(Browser, PlanningModeHidesTheRouteAndHandsBackThePointId) {
     olm.StartZeit(olm3::MakeDatum(QDate(2008, 6, 2), QTime(10, 0)));
     ASSERT_TRUE(olm.SetRouteOptimiert({101}, {110}, QDateTime()));
