@@ -166,22 +166,24 @@ struct DetailZiel {
 /// For each kind of object with a detail view, the active one that has the most to show (pictures, a
 /// harbour plan and fuel station, a route description), so that the screenshots show every part.
 std::vector<DetailZiel> DetailZiele(const ADODB::ConnectionPtr& con) {
-    static const char* const kAbfragen[] = {
-        "Schleusen d ORDER BY (ifnull(d.Bild1, '') <> '') DESC",
-        "Haefen d ORDER BY (d.TankstellenID IS NOT NULL) DESC, (ifnull(d.Plan, '') <> '') DESC, "
-        "(ifnull(d.Bild1, '') <> '') DESC",
-        "Tankstellen d ORDER BY (ifnull(d.Wegbeschreibung, '') <> '') DESC",
-        "Bruecken d ORDER BY (ifnull(d.Bild1, '') <> '') DESC",
-        "Liegestellen d ORDER BY (ifnull(d.InfoText, '') <> '') DESC",
-        "Wehre d ORDER BY (ifnull(d.Bild1, '') <> '') DESC",
+    struct Art {
+        const char* tabelle;
+        const char* vorrang; ///< what puts the row with the most to show first
+    };
+    static const Art kArten[] = {
+        {"Schleusen", "(ifnull(d.Bild1, '') <> '') DESC"},
+        {"Haefen", "(d.TankstellenID IS NOT NULL) DESC, (ifnull(d.Plan, '') <> '') DESC, "
+                   "(ifnull(d.Bild1, '') <> '') DESC"},
+        {"Tankstellen", "(ifnull(d.Wegbeschreibung, '') <> '') DESC"},
+        {"Bruecken", "(ifnull(d.Bild1, '') <> '') DESC"},
+        {"Liegestellen", "(ifnull(d.InfoText, '') <> '') DESC"},
+        {"Wehre", "(ifnull(d.Bild1, '') <> '') DESC"},
     };
     std::vector<DetailZiel> ziele;
-    for (const char* abfrage : kAbfragen) {
-        QString sql = QString::fromLatin1(abfrage);
-        const int order = sql.indexOf(QLatin1String(" ORDER BY "));
-        sql = QStringLiteral("SELECT p.BinnenID, p.PunkteID FROM %1 JOIN Punkte p ON p.PunkteID = d.PunkteID "
-                             "WHERE d.Aktiv<>0 %2, p.PunkteID LIMIT 1")
-                  .arg(sql.left(order), sql.mid(order + 1));
+    for (const Art& art : kArten) {
+        const QString sql = QStringLiteral("SELECT p.BinnenID, p.PunkteID FROM %1 d JOIN Punkte p ON p.PunkteID = "
+                                           "d.PunkteID WHERE d.Aktiv<>0 ORDER BY %2, p.PunkteID LIMIT 1")
+                                .arg(QLatin1String(art.tabelle), QLatin1String(art.vorrang));
         ADODB::RecordsetPtr rs;
         QString fehler;
         if (!Abfrage(con, sql, rs, fehler) || rs->Eof()) continue;

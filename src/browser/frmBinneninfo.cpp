@@ -17,14 +17,12 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QRadioButton>
 #include <QScopeGuard>
-#include <QScreen>
 #include <QTableWidget>
 #include <QTimer>
 #include <algorithm>
@@ -191,8 +189,7 @@ frmBinneninfo::frmBinneninfo(QWidget* parent) : QDialog(parent) {
     createControls();
     setMinimumSize(kMinBreite, kMinHoehe);
     // The window takes the whole screen.
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect frei = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const QRect frei = FreierBildschirm();
     setGeometry(
         QRect(frei.topLeft(), QSize(std::max(kMinBreite, frei.width()), std::max(kMinHoehe, frei.height()))));
     m_picSuche->hide();

@@ -4,10 +4,8 @@
 #include "ui/windowhelpers.h"
 
 #include <QEvent>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
-#include <QScreen>
 #include <QScrollBar>
 #include <algorithm>
 
@@ -72,8 +70,7 @@ void frmBild::showEvent(QShowEvent* event) {
 }
 
 void frmBild::passeGroesseAn() {
-    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-    const QSize schirm = s ? s->availableGeometry().size() : QSize(1024, 768);
+    const QSize schirm = FreierBildschirm(this).size();
     QSize fenster(kLeerBreite, kLeerHoehe);
     if (!m_picBild->isHidden()) {
         // The window with its frame stays inside the screen; the frame is known once it was shown.

@@ -9,10 +9,8 @@
 #include "ui/windowhelpers.h"
 
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
-#include <QScreen>
 #include <algorithm>
 
 using namespace modOLM3Binnen;
@@ -60,12 +58,12 @@ QString frmDetails::Text(std::int32_t lngTextID) const {
     return GetText(m_strModul, lngTextID);
 }
 
-QString frmDetails::PunktBedingung(std::int32_t lngPunkteID) {
-    return QStringLiteral("PunkteID= ") + QString::number(lngPunkteID) + QStringLiteral(" AND Aktiv=true");
+QString frmDetails::AktivBedingung(const char* strFeld, std::int32_t lngID) {
+    return QLatin1String(strFeld) + QStringLiteral("= ") + QString::number(lngID) + QStringLiteral(" AND Aktiv=true");
 }
 
 bool frmDetails::Init(std::int32_t lngPunkteID) {
-    return Lade(lngPunkteID, PunktBedingung(lngPunkteID));
+    return Lade(lngPunkteID, AktivBedingung("PunkteID", lngPunkteID));
 }
 
 bool frmDetails::Lade(std::int32_t lngPunkteID, const QString& strWhere) {
@@ -75,9 +73,7 @@ bool frmDetails::Lade(std::int32_t lngPunkteID, const QString& strWhere) {
         SetNormalPointer();
         return false;
     }
-    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-    const QPoint ecke = s ? s->availableGeometry().topLeft() : QPoint(0, 0);
-    move(ecke + QPoint(kFensterX, kFensterY));
+    move(FreierBildschirm(this).topLeft() + QPoint(kFensterX, kFensterY));
     // The fuel station's view is lower than any view may be made; its minimum size wins.
     resize(std::max(m_art.intBreite, kMinBreite), std::max(m_art.intHoehe, kMinHoehe));
     setProperty("Tag", kFensterName);
@@ -147,7 +143,7 @@ QString frmDetails::BilderVerzeichnis() {
 QPixmap frmDetails::Vorschau(const QString& strDatei) {
     QPixmap bild;
     try {
-        if (objOLM3TGF) bild = objOLM3TGF->LoadPicture(BilderVerzeichnis() + QLatin1Char('/') + strDatei);
+        if (objOLM3TGF) bild = objOLM3TGF->LoadPicture(ImOrdner(BilderVerzeichnis(), strDatei));
     } catch (...) {
         bild = QPixmap();
     }
@@ -209,8 +205,7 @@ void frmDetails::SetzeWert(QLabel* lbl, const QString& strWert) {
     lbl->setText(strWert);
 }
 
-int frmDetails::angabenHoehe(int intBreite) const {
-    (void)intBreite;
+int frmDetails::angabenHoehe() const {
     if (m_aAngaben.empty()) return 0;
     const int zeilen = static_cast<int>((m_aAngaben.size() + 1) / 2);
     return zeilen * angabenZeile(m_aAngaben.front().lblWert->font());
@@ -263,7 +258,7 @@ void frmDetails::Anordnen() {
         pb->move(x, knopfY + m_pbBack->height() - pb->height());
     }
 
-    const int angaben = angabenHoehe(breite);
+    const int angaben = angabenHoehe();
     const int eigene = EigeneHoehe(breite);
     const int darunter = (angaben > 0 ? angaben + kAbstand : 0) + (eigene > 0 ? eigene + kAbstand : 0);
     // The panel as tall as it needs while there is room; its info text scrolls when there is not.

@@ -75,8 +75,8 @@ protected:
 
     /// Init's common part: reads the row under the condition strWhere and sizes the window.
     bool Lade(std::int32_t lngPunkteID, const QString& strWhere);
-    /// The condition that selects the active row of a point.
-    static QString PunktBedingung(std::int32_t lngPunkteID);
+    /// The condition that selects the active row whose field strFeld holds lngID.
+    static QString AktivBedingung(const char* strFeld, std::int32_t lngID);
 
     /// The view's own fields of the row read; called by ShowDaten after the common fields, inside its
     /// error trap.
@@ -121,7 +121,7 @@ protected:
 private:
     bool ShowDaten(const QString& strWhere);
     static QPixmap Vorschau(const QString& strDatei);
-    int angabenHoehe(int intBreite) const;
+    int angabenHoehe() const;
     void ordneAngabenAn(const QRect& bereich);
 
     Art m_art;

@@ -34,18 +34,16 @@ const std::array<frmHaefen::Einrichtung, 3> frmHaefen::kIN{{
 }};
 
 frmHaefen::frmHaefen(QWidget* parent) : frmDetails(kArt, parent) {
-    auto neu = [this](const char* name, int i) {
-        auto* pic = new BildFeld(this);
-        pic->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i));
-        pic->hide();
-        return pic;
-    };
-    for (size_t i = 0; i < m_picAS.size(); ++i)
-        m_picAS[i] = neu("picAS", static_cast<int>(i));
-    for (size_t i = 0; i < m_picIH.size(); ++i)
-        m_picIH[i] = neu("picIH", static_cast<int>(i));
-    for (size_t i = 0; i < m_picIN.size(); ++i)
-        m_picIN[i] = neu("picIN", static_cast<int>(i));
+    const char* namen[] = {"picAS", "picIH", "picIN"};
+    int reihe = 0;
+    jedeReihe([&](auto& pics, const auto&) {
+        for (size_t i = 0; i < pics.size(); ++i) {
+            pics[i] = new BildFeld(this);
+            pics[i]->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(namen[reihe])).arg(i));
+            pics[i]->hide();
+        }
+        ++reihe;
+    });
 
     m_pbTankstelle = new ucOLMButton(this);
     m_pbTankstelle->setObjectName(QStringLiteral("pbTankstelle"));
@@ -61,12 +59,10 @@ frmHaefen::frmHaefen(QWidget* parent) : frmDetails(kArt, parent) {
 }
 
 bool frmHaefen::Init(std::int32_t lngPunkteID) {
-    for (BildFeld* pic : m_picAS)
-        pic->show();
-    for (BildFeld* pic : m_picIH)
-        pic->show();
-    for (BildFeld* pic : m_picIN)
-        pic->show();
+    jedeReihe([](auto& pics, const auto&) {
+        for (BildFeld* pic : pics)
+            pic->show();
+    });
     return frmDetails::Init(lngPunkteID);
 }
 
@@ -77,17 +73,14 @@ void frmHaefen::LeseFelder(const ADODB::Recordset& rs) {
     ucInfo()->Visible_Button(!m_strPlan.isEmpty());
     m_pbTankstelle->setVisible(m_lngTankstellenID != -1);
 
-    auto setze = [&rs](BildFeld* pic, const Einrichtung& e) {
-        const bool blnDa = FeldBool(rs, e.strFeld);
-        const std::int32_t lngBild = blnDa ? e.lngBildJa : e.lngBildNein;
-        pic->SetzeBild(lngBild, objOLM3Cfg ? objOLM3Cfg->GetBild(lngBild) : QPixmap(), !blnDa);
-    };
-    for (size_t i = 0; i < kAS.size(); ++i)
-        setze(m_picAS[i], kAS[i]);
-    for (size_t i = 0; i < kIH.size(); ++i)
-        setze(m_picIH[i], kIH[i]);
-    for (size_t i = 0; i < kIN.size(); ++i)
-        setze(m_picIN[i], kIN[i]);
+    jedeReihe([&rs](auto& pics, const auto& einrichtungen) {
+        for (size_t i = 0; i < pics.size(); ++i) {
+            const Einrichtung& e = einrichtungen[i];
+            const bool blnDa = FeldBool(rs, e.strFeld);
+            const std::int32_t lngBild = blnDa ? e.lngBildJa : e.lngBildNein;
+            pics[i]->SetzeBild(lngBild, objOLM3Cfg ? objOLM3Cfg->GetBild(lngBild) : QPixmap(), !blnDa);
+        }
+    });
 }
 
 void frmHaefen::PanelButtonClick() {
@@ -105,15 +98,12 @@ int frmHaefen::EigeneHoehe(int) const {
 
 void frmHaefen::OrdneEigeneAn(const QRect& bereich) {
     int y = bereich.y();
-    auto reihe = [&](auto& pics) {
+    jedeReihe([&](auto& pics, const auto&) {
         int x = bereich.x();
         for (BildFeld* pic : pics) {
             pic->setGeometry(x, y, kSymbolGroesse, kSymbolGroesse);
             x += kSymbolGroesse + kSymbolAbstand;
         }
         y += kSymbolGroesse + kSymbolAbstand;
-    };
-    reihe(m_picAS);
-    reihe(m_picIH);
-    reihe(m_picIN);
+    });
 }

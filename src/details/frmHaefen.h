@@ -48,6 +48,12 @@ protected:
 
 private:
     void pbTankstelle_Click();
+    /// Runs f(boxes, facilities) for the three rows, top to bottom.
+    template <typename F> void jedeReihe(F f) {
+        f(m_picAS, kAS);
+        f(m_picIH, kIH);
+        f(m_picIN, kIN);
+    }
 
     std::array<BildFeld*, 2> m_picAS{};
     std::array<BildFeld*, 9> m_picIH{};

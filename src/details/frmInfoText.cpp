@@ -1,10 +1,9 @@
 #include "details/frmInfoText.h"
 
 #include "data/modOLM3Binnen.h"
+#include "ui/windowhelpers.h"
 
-#include <QGuiApplication>
 #include <QPlainTextEdit>
-#include <QScreen>
 
 using namespace modOLM3Binnen;
 
@@ -24,9 +23,7 @@ frmInfoText::frmInfoText(QWidget* parent) : QDialog(parent) {
     m_txtInfoText->setFont(f);
     if (objOLM3Cfg) objOLM3Cfg->FormatFenster(this);
     resize(kBreite, kHoehe);
-    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-    const QPoint ecke = s ? s->availableGeometry().topLeft() : QPoint(0, 0);
-    move(ecke + QPoint(kAbstandBildschirm, kAbstandBildschirm));
+    move(FreierBildschirm(this).topLeft() + QPoint(kAbstandBildschirm, kAbstandBildschirm));
 }
 
 bool frmInfoText::Init(const QString& strTitel, const QString& strText) {

@@ -21,9 +21,8 @@ frmTankstellen::frmTankstellen(QWidget* parent) : frmDetails(kArt, parent) {
 bool frmTankstellen::Init(std::int32_t lngPunkteID, std::int32_t lngTankstellenID) {
     if (lngPunkteID == -1 && lngTankstellenID == -1) return false;
     if (lngPunkteID == -1 || lngTankstellenID != -1)
-        return Lade(lngPunkteID, QStringLiteral("TankstellenID= ") + QString::number(lngTankstellenID) +
-                                     QStringLiteral(" AND Aktiv=true"));
-    return Lade(lngPunkteID, PunktBedingung(lngPunkteID));
+        return Lade(lngPunkteID, AktivBedingung("TankstellenID", lngTankstellenID));
+    return Lade(lngPunkteID, AktivBedingung("PunkteID", lngPunkteID));
 }
 
 void frmTankstellen::LeseFelder(const ADODB::Recordset& rs) {

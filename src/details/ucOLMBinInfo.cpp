@@ -156,35 +156,29 @@ void ucOLMBinInfo::Text_Bezeichnung(const QString& strText) {
     anordnen();
 }
 
-void ucOLMBinInfo::setzeEintrag(QLabel* lbl, const QString& strText) {
+void ucOLMBinInfo::setzeEintrag(QLabel* lbl, const QString& strText, void (ucOLMBinInfo::*zeige)(bool)) {
     const QString s = strText.trimmed();
     lbl->setText(s);
-    const bool sichtbar = !s.isEmpty();
-    if (lbl == m_lblTelefon1)
-        Visible_Telefon1(sichtbar);
-    else if (lbl == m_lblTelefon2)
-        Visible_Telefon2(sichtbar);
-    else
-        Visible_UKWKanal(sichtbar);
+    (this->*zeige)(!s.isEmpty());
 }
 
 QString ucOLMBinInfo::Text_Telefon1() const {
     return m_lblTelefon1->text();
 }
 void ucOLMBinInfo::Text_Telefon1(const QString& strText) {
-    setzeEintrag(m_lblTelefon1, strText);
+    setzeEintrag(m_lblTelefon1, strText, &ucOLMBinInfo::Visible_Telefon1);
 }
 QString ucOLMBinInfo::Text_Telefon2() const {
     return m_lblTelefon2->text();
 }
 void ucOLMBinInfo::Text_Telefon2(const QString& strText) {
-    setzeEintrag(m_lblTelefon2, strText);
+    setzeEintrag(m_lblTelefon2, strText, &ucOLMBinInfo::Visible_Telefon2);
 }
 QString ucOLMBinInfo::Text_UKWKanal() const {
     return m_lblUKWKanal->text();
 }
 void ucOLMBinInfo::Text_UKWKanal(const QString& strText) {
-    setzeEintrag(m_lblUKWKanal, strText);
+    setzeEintrag(m_lblUKWKanal, strText, &ucOLMBinInfo::Visible_UKWKanal);
 }
 
 QString ucOLMBinInfo::Text_InfoText() const {
@@ -461,7 +455,6 @@ void ucOLMBinInfo::anordnen() {
         const int h = std::clamp(platz, minInfoTextHoehe(), voll);
         m_txtInfoText->setGeometry(wertX, y, wertBreite, h);
         benoetigt = y + voll;
-        unten = y + h;
     }
 
     int knopfUnten = 0;

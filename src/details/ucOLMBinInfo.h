@@ -124,7 +124,7 @@ protected:
 private:
     void anordnen();
     void ordneKnoepfeAn(int& intUnten);
-    void setzeEintrag(QLabel* lbl, const QString& strText);
+    void setzeEintrag(QLabel* lbl, const QString& strText, void (ucOLMBinInfo::*zeige)(bool));
     void schriftAnwenden();
     void farbeAnwenden();
     int infoTextHoehe(int intBreite) const;

@@ -11,10 +11,8 @@
 #include "ui/wochentag.h"
 
 #include <QDoubleSpinBox>
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
-#include <QScreen>
 #include <QTableWidget>
 #include <memory>
 
@@ -113,8 +111,7 @@ frmRoutenPlanung::frmRoutenPlanung(QWidget* parent) : QDialog(parent) {
 
     // Top-left corner of the screen, as wide as the screen leaves room for the chart's own panel.
     setMinimumSize(kMinBreite, kMinHoehe);
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect frei = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const QRect frei = FreierBildschirm();
     move(frei.topLeft());
     resize(std::max(kMinBreite, frei.width() - kPanelBreite), 600);
     setupGrid();

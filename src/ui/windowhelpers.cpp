@@ -7,11 +7,14 @@
 
 namespace modOLM3Binnen {
 
+QRect FreierBildschirm(const QWidget* frm) {
+    const QScreen* screen = frm && frm->screen() ? frm->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
 void CenterForm(QWidget* frm) {
     if (!frm) return;
-    QScreen* screen = frm->screen() ? frm->screen() : QGuiApplication::primaryScreen();
-    if (!screen) return;
-    const QRect s = screen->availableGeometry();
+    const QRect s = FreierBildschirm(frm);
     const QSize w = frm->frameGeometry().size();
     frm->move(s.x() + (s.width() - w.width()) / 2, s.y() + (s.height() - w.height()) / 2);
 }
