@@ -3,9 +3,10 @@
 
 The waterways follow the real rivers, lakes and canals between Berlin, Brandenburg an der Havel, the
 Oder at Oderberg, the Oder-Spree-Kanal and the Müritz closely enough for a chart plotter's
-demonstration, traced by hand from general geographic knowledge. Kilometres, chamber sizes,
-clearances, operating hours, telephone numbers and radio channels are plausible sample values, not
-official data: this catalogue is not for navigation.
+demonstration, traced by hand from general geographic knowledge. The locks the waterway administration's
+ordinance lists carry its operating hours, telephone numbers and kilometres (read from
+schleusen-wsv-ost.tsv and betriebszeiten-wsv-ost.tsv); chamber sizes, clearances, radio channels and the
+rest are plausible sample values, not official data: this catalogue is not for navigation.
 
 Run:  python3 generate.py            (writes data.sql and UXABilder/*.png beside this script)
 """
@@ -18,7 +19,9 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, ".."))
 sys.path.insert(0, HERE)
 
-from catgen import Catalogue, SUMMER, WINTER, WHOLE_YEAR, daily, week  # noqa: E402
+from catgen import Catalogue, SUMMER, WINTER, daily  # noqa: E402
+import betriebszeiten  # noqa: E402
+from betriebszeiten import SOURCE, SOURCE_DATE, Ordinance  # noqa: E402
 import pictures  # noqa: E402
 
 SAMPLE = "Beispieldaten, nicht zur Navigation."
@@ -27,12 +30,17 @@ cat = Catalogue([
     ("Name", "Berlin, Brandenburg und Mecklenburgische Seen (Beispielkatalog)"),
     ("Region", "Berlin, Potsdam, Brandenburg an der Havel, Genthin, Oranienburg, Niederfinow, Oderberg, "
                "Fürstenwalde, Zehdenick, Fürstenberg/Havel, Wesenberg, Mirow, Müritz mit Rechlin und Waren"),
-    ("Version", "2024.2-beispiel"),
+    ("Version", "2024.3-beispiel"),
     ("Stand", "2024-06-01"),
-    ("Hinweis", "BEISPIELKATALOG - NICHT ZUR NAVIGATION. Lage der Wasserstraßen angenähert; Kilometrierung, "
-                "Abmessungen, Durchfahrtshöhen, Betriebszeiten, Rufnummern und UKW-Kanäle sind Beispielwerte. "
+    ("Hinweis", "BEISPIELKATALOG - NICHT ZUR NAVIGATION. Lage der Wasserstraßen angenähert; Abmessungen, "
+                "Durchfahrtshöhen, UKW-Kanäle und die Angaben zu Häfen, Tankstellen und Liegestellen sind "
+                "Beispielwerte. Betriebszeiten, Rufnummern und Kilometer der Schleusen nach der amtlichen "
+                "Verordnung (siehe Betriebszeiten); Schleusen, die dort fehlen, haben Beispielzeiten. "
                 "Maßgeblich sind allein die amtlichen Bekanntmachungen und die Beschilderung vor Ort."),
-    ("Quelle", "Von Hand aus allgemeiner Ortskenntnis erstellt; keine amtlichen Daten."),
+    ("Quelle", "Von Hand aus allgemeiner Ortskenntnis erstellt; Schleusenbetriebszeiten, Rufnummern und "
+               "Schleusenkilometer aus der unter Betriebszeiten genannten Verordnung."),
+    ("Betriebszeiten", SOURCE),
+    ("BetriebszeitenStand", SOURCE_DATE),
     ("Bilder", "Die Bilder im Ordner UXABilder sind schematische Zeichnungen, keine Fotos oder amtlichen Pläne."),
 ], spacing_km=0.2)
 
@@ -204,12 +212,6 @@ for bl, codes in (("BE", ("NJ", "O", "MF", "HF", "Pf", "TDE", "W")),
     cat.feiertage_bl += [(c, bl) for c in codes]
 
 cat.sonderregeln = [
-    (1, "Sportboote werden möglichst gemeinsam mit der Berufsschifffahrt geschleust; Wartezeiten sind "
-        "möglich (Beispieltext)."),
-    (2, "Bei Hochwasser und Eisgang eingeschränkter Betrieb; Hinweise der Schleusenaufsicht beachten "
-        "(Beispieltext)."),
-    ("NB", "Schleusung nach Bedarf: Anmeldung über UKW oder Telefon mindestens 30 Minuten vorher "
-           "(Beispieltext)."),
     (3, "Selbstbedienungsschleuse: die Bootsführer bedienen die Schleuse am Pult; bei Störungen die "
         "Rufnummer am Pult anrufen (Beispieltext)."),
     (5, "Schiffshebewerk: die Berufsschifffahrt hat Vorrang; Sportboote werden gemeinsam im Trog gehoben, "
@@ -217,19 +219,6 @@ cat.sonderregeln = [
 ]
 
 CLOSED = dict(ref=None, von=None, bis=None, betrieb=0)
-
-# Seasons of the locks of the lake district: the main season, April and October, and the winter.
-APRIL = ("2000-04-01", "2000-04-30")
-HAUPTSAISON = ("2000-05-01", "2000-09-30")
-OKTOBER = ("2000-10-01", "2000-10-31")
-CLOSED_WEEK = week(None, None, None)
-
-
-def lake_hours(main, shoulder, winter=CLOSED_WEEK, winter_nb=None, sr=None):
-    """Hours of a lock of the lake district; winter closed unless given."""
-    return [(HAUPTSAISON, main, None, sr), (APRIL, shoulder, None, sr), (OKTOBER, shoulder, None, sr),
-            (WINTER, winter, winter_nb, sr)]
-
 
 # Pictures of the catalogue: file name -> (drawing function, arguments). Drawn when the generator runs.
 PICTURES = {}
@@ -243,195 +232,122 @@ def picture(name, draw, *args):
 SUNDAY_HOURS = dict(ft="REST", ref="So")   # every other holiday: the hours of a Sunday
 
 # --- Locks ----------------------------------------------------------------------------------------------
-cat.lock(spree, 13.4076, 52.5127, "Schleuse Mühlendamm", kammern=2, laenge=135.0, breite=12.0, hub=1.7,
-         zeit=0.33, bl="BE", styp="Doppelkammerschleuse", tel="030 000000-11 (Beispiel)",
-         bild1=picture("schleuse_muehlendamm.png", pictures.lock_view, "Schleuse Mühlendamm", 135.0, 12.0, 1.7, 2),
-         tel2="030 000000-12 (Beispiel)", ukw="Kanal 20 (Beispiel)",
-         info="Schleuse in Berlin-Mitte zwischen Nikolaiviertel und Fischerinsel. " + SAMPLE,
-         hours=[(SUMMER, week([("06:00", "21:00")], [("07:00", "21:00")], [("08:00", "20:00")]), None, None),
-                (WINTER, week([("06:00", "20:00")], [("08:00", "17:00")], [("09:00", "16:00")]), None, None)],
-         holidays=[dict(ft="W", **CLOSED), dict(ft="HllA", von="06:00", bis="14:00"),
-                   dict(ft="Silv", von="06:00", bis="14:00"), dict(ft="O", von="08:00", bis="20:00"),
-                   SUNDAY_HOURS])
+# The hours, telephone numbers and official kilometres of the locks the waterway administration lists
+# come from its ordinance, transcribed in schleusen-wsv-ost.tsv and betriebszeiten-wsv-ost.tsv; the
+# chambers, lifts, radio channels and pictures stay sample values.
+VO = Ordinance(os.path.join(HERE, "schleusen-wsv-ost.tsv"), os.path.join(HERE, "betriebszeiten-wsv-ost.tsv"))
+# Locks the ordinance does not list keep invented hours and say so.
+SAMPLE_HOURS = "Betriebszeiten: Beispieldaten. " + SAMPLE
 
-cat.lock(spree, 13.2830, 52.5285, "Schleuse Charlottenburg", kammern=2, laenge=115.0, breite=12.5, hub=1.8,
-         zeit=0.33, bl="BE", styp="Doppelkammerschleuse", tel="030 000000-21 (Beispiel)",
-         ukw="Kanal 18 (Beispiel)", srid=2,
-         info="Schleuse an der Spree unterhalb des Schlossparks Charlottenburg. " + SAMPLE,
-         hours=[(SUMMER, daily(("06:00", "21:00")), None, None),
-                (WINTER, week([("06:00", "19:00")], [("08:00", "16:00")], None), None, None)],
-         holidays=[dict(ft="W", **CLOSED), dict(ft="NJ", von="10:00", bis="18:00"), SUNDAY_HOURS])
 
-# The Oberschleuse pauses for lunch: two windows a day in summer.
-cat.lock(lwk, 13.4478, 52.4963, "Oberschleuse (Landwehrkanal)", kammern=1, laenge=65.0, breite=9.5, hub=1.5,
-         zeit=0.25, bl="BE", styp="Kammerschleuse", tel="030 000000-31 (Beispiel)", ukw="Kanal 22 (Beispiel)",
-         info="Obere Schleuse des Landwehrkanals am Schlesischen Busch, Treptow. " + SAMPLE,
-         hours=[(SUMMER, daily(("08:00", "12:00"), ("12:30", "20:00")), None, None),
-                (WINTER, week([("09:00", "16:00")], None, None), None, None)],
-         holidays=[dict(ft="W", **CLOSED), SUNDAY_HOURS])
+def official_lock(ww, lon, lat, name, vo_name, **kw):
+    return betriebszeiten.official_lock(cat, VO, ww, lon, lat, name, vo_name, sample=SAMPLE, **kw)
 
-# The Unterschleuse is closed all winter.
-cat.lock(lwk, 13.3320, 52.5140, "Unterschleuse (Landwehrkanal)", kammern=1, laenge=68.0, breite=9.6, hub=1.2,
-         zeit=0.25, bl="BE", styp="Kammerschleuse", tel="030 000000-41 (Beispiel)", ukw="Kanal 22 (Beispiel)",
-         info="Untere Schleuse des Landwehrkanals im Tiergarten; im Winter außer Betrieb. " + SAMPLE,
-         hours=[(("2000-05-01", "2000-09-30"), daily(("08:00", "20:00")), None, None),
-                (("2000-10-01", "2000-04-30"), week(None, None, None), None, None)],
-         holidays=[SUNDAY_HOURS])
 
-cat.lock(tek, 13.2205, 52.3995, "Schleuse Kleinmachnow", kammern=3, laenge=85.0, breite=10.0, hub=2.7,
-         zeit=0.5, bl="BB", styp="Dreikammerschleuse", tel="033203 0000-51 (Beispiel)",
-         tel2="033203 0000-52 (Beispiel)", ukw="Kanal 20 (Beispiel)",
-         info="Dreikammerschleuse des Teltowkanals zwischen Machnower See und Teltow. " + SAMPLE,
-         hours=[(SUMMER, daily(("06:00", "22:00")), None, None),
-                (WINTER, week([("06:00", "20:00")], [("08:00", "18:00")], [("08:00", "18:00")]), None, None)],
-         # On a holiday that falls on a working day the lock keeps 08:00-18:00; on a weekend its weekend hours.
-         holidays=[dict(ft="W", **CLOSED), dict(ft="REST", ref="WT", von="08:00", bis="18:00")])
+official_lock(spree, 13.4076, 52.5127, "Schleuse Mühlendamm", "Mühlendamm", kammern=2, laenge=135.0,
+              breite=12.0, hub=1.7, zeit=0.33, bl="BE", styp="Doppelkammerschleuse",
+              bild1=picture("schleuse_muehlendamm.png", pictures.lock_view, "Schleuse Mühlendamm", 135.0, 12.0,
+                            1.7, 2),
+              ukw="Kanal 20 (Beispiel)",
+              info="Schleuse in Berlin-Mitte zwischen Nikolaiviertel und Fischerinsel.")
 
-cat.lock(how, 13.2655, 52.7505, "Schleuse Lehnitz", kammern=1, laenge=125.0, breite=12.5, hub=5.8,
-         zeit=0.5, bl="BB", styp="Kammerschleuse", tel="03301 0000-61 (Beispiel)", ukw="Kanal 20 (Beispiel)",
-         info="Schleuse des Oder-Havel-Kanals am Lehnitzsee bei Oranienburg. " + SAMPLE,
-         hours=[(SUMMER, week([("05:00", "00:00")], [("05:00", "00:00")], [("07:00", "22:00")]), None, None),
-                (WINTER, daily(("06:00", "20:00")), None, None)],
-         holidays=[dict(ft="W", **CLOSED), dict(ft="Silv", von="06:00", bis="14:00"), SUNDAY_HOURS],
-         retired=dict(Bezeichnung="Alte Schleuse Lehnitz (stillgelegt)", AnzahlKammern=1, Laenge=85.0,
-                      Breite=9.6, Durchgangszeit=0.5, InfoText="Frühere Schleusenkammer, außer Betrieb."))
+official_lock(spree, 13.2830, 52.5285, "Schleuse Charlottenburg", "Charlottenburg", kammern=2, laenge=115.0,
+              breite=12.5, hub=1.8, zeit=0.33, bl="BE", styp="Doppelkammerschleuse", ukw="Kanal 18 (Beispiel)",
+              info="Schleuse an der Spree unterhalb des Schlossparks Charlottenburg.")
 
-# Plötzensee works on request at weekends: the closed days carry the remark NB.
-cat.lock(bssk, 13.3290, 52.5440, "Schleuse Plötzensee", kammern=2, laenge=85.0, breite=10.0, hub=1.0,
-         zeit=0.33, bl="BE", styp="Doppelkammerschleuse", tel="030 000000-71 (Beispiel)",
-         ukw="Kanal 18 (Beispiel)", srid="NB",
-         info="Schleuse am Berlin-Spandauer Schifffahrtskanal nahe dem Plötzensee. " + SAMPLE,
-         hours=[(WHOLE_YEAR, week([("06:00", "20:00")], None, None), "NB", None)],
-         holidays=[dict(ft="W", **CLOSED), dict(ft="REST", ref="Sa")])
+official_lock(lwk, 13.4478, 52.4963, "Oberschleuse (Landwehrkanal)", "Oberschleuse", kammern=1, laenge=65.0,
+              breite=9.5, hub=1.5, zeit=0.25, bl="BE", styp="Kammerschleuse", ukw="Kanal 22 (Beispiel)",
+              info="Obere Schleuse des Landwehrkanals am Schlesischen Busch, Treptow; im Winter außer Betrieb.")
 
-cat.lock(how, 13.2075, 52.5405, "Schleuse Spandau", kammern=1, laenge=115.0, breite=12.5, hub=2.3,
-         zeit=0.33, bl="BE", styp="Kammerschleuse", tel="030 000000-81 (Beispiel)", ukw="Kanal 82 (Beispiel)",
-         info="Schleuse an der Havel neben der Zitadelle Spandau. " + SAMPLE,
-         hours=[(SUMMER, daily(("06:00", "21:00")), None, None),
-                (WINTER, week([("06:00", "20:00")], [("08:00", "18:00")], [("08:00", "18:00")]), None, None)],
-         holidays=[dict(ft="W", **CLOSED), SUNDAY_HOURS])
+official_lock(lwk, 13.3320, 52.5140, "Unterschleuse (Landwehrkanal)", "Unterschleuse", kammern=1, laenge=68.0,
+              breite=9.6, hub=1.2, zeit=0.25, bl="BE", styp="Kammerschleuse", ukw="Kanal 22 (Beispiel)",
+              info="Untere Schleuse des Landwehrkanals im Tiergarten; im Winter außer Betrieb.")
 
-cat.lock(uhw, 12.5680, 52.4100, "Vorstadtschleuse Brandenburg", kammern=1, laenge=115.0, breite=12.5, hub=1.6,
-         zeit=0.42, bl="BB", styp="Kammerschleuse", tel="03381 0000-91 (Beispiel)", ukw="Kanal 20 (Beispiel)",
-         srid=1, info="Schleuse der Unteren Havel in Brandenburg an der Havel. " + SAMPLE,
-         hours=[(SUMMER, daily(("06:00", "21:00")), None, 1),
-                (WINTER, daily(("07:00", "17:00")), None, 1)],
-         holidays=[dict(ft="W", **CLOSED), dict(ft="HllA", von="06:00", bis="12:00"), SUNDAY_HOURS])
+official_lock(tek, 13.2205, 52.3995, "Schleuse Kleinmachnow", "Kleinmachnow", kammern=3, laenge=85.0,
+              breite=10.0, hub=2.7, zeit=0.5, bl="BB", styp="Dreikammerschleuse", ukw="Kanal 20 (Beispiel)",
+              info="Dreikammerschleuse des Teltowkanals zwischen Machnower See und Teltow.")
+
+official_lock(how, 13.2655, 52.7505, "Schleuse Lehnitz", "Lehnitz", kammern=1, laenge=125.0, breite=12.5,
+              hub=5.8, zeit=0.5, bl="BB", styp="Kammerschleuse", ukw="Kanal 20 (Beispiel)",
+              info="Schleuse des Oder-Havel-Kanals am Lehnitzsee bei Oranienburg.",
+              retired=dict(Bezeichnung="Alte Schleuse Lehnitz (stillgelegt)", AnzahlKammern=1, Laenge=85.0,
+                           Breite=9.6, Durchgangszeit=0.5, InfoText="Frühere Schleusenkammer, außer Betrieb."))
+
+official_lock(bssk, 13.3290, 52.5440, "Schleuse Plötzensee", "Plötzensee", kammern=2, laenge=85.0,
+              breite=10.0, hub=1.0, zeit=0.33, bl="BE", styp="Doppelkammerschleuse", ukw="Kanal 18 (Beispiel)",
+              info="Schleuse am Berlin-Spandauer Schifffahrtskanal nahe dem Plötzensee.")
+
+official_lock(how, 13.2075, 52.5405, "Schleuse Spandau", "Spandau", kammern=1, laenge=115.0, breite=12.5,
+              hub=2.3, zeit=0.33, bl="BE", styp="Kammerschleuse", ukw="Kanal 82 (Beispiel)",
+              info="Schleuse an der Havel neben der Zitadelle Spandau.")
+
+official_lock(uhw, 12.5680, 52.4100, "Vorstadtschleuse Brandenburg", "Vorstadtschleuse Brandenburg", kammern=1,
+              laenge=115.0, breite=12.5, hub=1.6, zeit=0.42, bl="BB", styp="Kammerschleuse",
+              ukw="Kanal 20 (Beispiel)", info="Schleuse der Unteren Havel in Brandenburg an der Havel.")
 
 # --- Locks north and east of Berlin ------------------------------------------------------------------------
 # The Oder-Havel-Kanal drops 36 m into the Oder valley at Niederfinow: the new ship lift, with the old one
 # kept as an inactive row at the same point.
-cat.lock(how, 13.9410, 52.8495, "Schiffshebewerk Niederfinow", kammern=1, laenge=115.0, breite=12.5, hub=36.0,
-         zeit=0.5, bl="BB", styp="Schiffshebewerk", tel="033362 0000-11 (Beispiel)",
-         tel2="033362 0000-12 (Beispiel)", ukw="Kanal 22 (Beispiel)", srid=5,
-         info="Senkrecht-Schiffshebewerk zwischen Oder-Havel-Kanal und Oderniederung; der Trog überwindet "
-              "rund 36 m. " + SAMPLE,
-         bild1=picture("schiffshebewerk_niederfinow.png", pictures.ship_lift, "Schiffshebewerk Niederfinow"),
-         bild2=picture("schiffshebewerk_niederfinow_plan.png", pictures.ship_lift_plan,
-                       "Schiffshebewerk Niederfinow"),
-         hours=[(SUMMER, daily(("05:00", "22:00")), None, 5),
-                (WINTER, week([("06:00", "20:00")], [("08:00", "16:00")], [("08:00", "16:00")]), None, 5)],
-         holidays=[dict(ft="W", **CLOSED), dict(ft="HllA", von="06:00", bis="14:00"),
-                   dict(ft="Silv", von="06:00", bis="14:00"), SUNDAY_HOURS],
-         retired=dict(Bezeichnung="Altes Schiffshebewerk Niederfinow (Baujahr 1934)", Laenge=83.5, Breite=12.0,
-                      Durchgangszeit=0.5, InfoText="Das alte Hebewerk ist für die Schifffahrt außer Betrieb.",
-                      Bild1=None, Bild2=None))
+official_lock(how, 13.9410, 52.8495, "Schiffshebewerk Niederfinow", "Hebewerk Niederfinow", kammern=1,
+              laenge=115.0, breite=12.5, hub=36.0, zeit=0.5, bl="BB", styp="Schiffshebewerk",
+              ukw="Kanal 22 (Beispiel)", srid=5,
+              info="Senkrecht-Schiffshebewerk zwischen Oder-Havel-Kanal und Oderniederung; der Trog überwindet "
+                   "rund 36 m.",
+              bild1=picture("schiffshebewerk_niederfinow.png", pictures.ship_lift, "Schiffshebewerk Niederfinow"),
+              bild2=picture("schiffshebewerk_niederfinow_plan.png", pictures.ship_lift_plan,
+                            "Schiffshebewerk Niederfinow"),
+              retired=dict(Bezeichnung="Altes Schiffshebewerk Niederfinow (Baujahr 1934)", Laenge=83.5,
+                           Breite=12.0, Durchgangszeit=0.5,
+                           InfoText="Das alte Hebewerk ist für die Schifffahrt außer Betrieb.",
+                           Bild1=None, Bild2=None))
 
-# Oder-Spree-Kanal: big locks that work long hours, Wernsdorf round the clock in summer.
-cat.lock(osk, 13.7050, 52.3720, "Schleuse Wernsdorf", kammern=2, laenge=130.0, breite=12.5, hub=2.5,
-         zeit=0.42, bl="BB", styp="Doppelkammerschleuse", tel="033630 0000-21 (Beispiel)",
-         ukw="Kanal 78 (Beispiel)", srid=1,
-         info="Schleuse des Oder-Spree-Kanals zwischen Seddinsee und Wernsdorfer See. " + SAMPLE,
-         hours=[(SUMMER, daily(("00:00", "00:00")), None, 1),
-                (WINTER, week([("06:00", "22:00")], [("06:00", "18:00")], [("06:00", "18:00")]), None, 1)],
-         holidays=[dict(ft="HllA", von="06:00", bis="14:00"), dict(ft="W", **CLOSED), SUNDAY_HOURS])
+# Oder-Spree-Kanal.
+official_lock(osk, 13.7050, 52.3720, "Schleuse Wernsdorf", "Wernsdorf", kammern=2, laenge=130.0, breite=12.5,
+              hub=2.5, zeit=0.42, bl="BB", styp="Doppelkammerschleuse", ukw="Kanal 78 (Beispiel)",
+              info="Schleuse des Oder-Spree-Kanals zwischen Seddinsee und Wernsdorfer See.")
 cat.lock(osk, 13.9600, 52.3560, "Schleuse Große Tränke", kammern=1, laenge=85.0, breite=10.0, hub=1.4,
          zeit=0.33, bl="BB", styp="Kammerschleuse", tel="03361 0000-22 (Beispiel)", ukw="Kanal 20 (Beispiel)",
-         info="Schleuse am Übergang vom Kanal in die Spree westlich von Fürstenwalde. " + SAMPLE,
+         info="Schleuse am Übergang vom Kanal in die Spree westlich von Fürstenwalde. " + SAMPLE_HOURS,
          hours=[(SUMMER, daily(("06:00", "22:00")), None, None), (WINTER, daily(("06:00", "20:00")), None, None)],
          holidays=[dict(ft="W", **CLOSED), SUNDAY_HOURS])
-cat.lock(osk, 14.0600, 52.3530, "Schleuse Fürstenwalde", kammern=1, laenge=85.0, breite=10.0, hub=1.8,
-         zeit=0.33, bl="BB", styp="Kammerschleuse", tel="03361 0000-23 (Beispiel)", ukw="Kanal 20 (Beispiel)",
-         info="Schleuse an der Spree in Fürstenwalde neben dem Wehr. " + SAMPLE,
-         hours=[(SUMMER, week([("06:00", "22:00")], [("06:00", "22:00")], [("08:00", "20:00")]), None, None),
-                (WINTER, week([("06:00", "20:00")], [("08:00", "16:00")], [("08:00", "16:00")]), None, None)],
-         holidays=[dict(ft="W", **CLOSED), dict(ft="Silv", von="06:00", bis="14:00"), SUNDAY_HOURS])
-# Kersdorf: on a holiday that falls on a working day 08:00-16:00, on a weekend the weekend hours.
-cat.lock(osk, 14.2700, 52.3330, "Schleuse Kersdorf", kammern=1, laenge=85.0, breite=10.0, hub=2.2,
-         zeit=0.33, bl="BB", styp="Kammerschleuse", tel="033607 0000-24 (Beispiel)", ukw="Kanal 20 (Beispiel)",
-         info="Schleuse bei Briesen, wo der Kanal die Spree verlässt. " + SAMPLE,
-         hours=[(SUMMER, daily(("06:00", "22:00")), None, None),
-                (WINTER, week([("06:00", "20:00")], [("08:00", "14:00")], None), None, None)],
-         holidays=[dict(ft="W", **CLOSED), dict(ft="REST", ref="WT", von="08:00", bis="16:00")])
+official_lock(osk, 14.0600, 52.3530, "Schleuse Fürstenwalde", "Fürstenwalde", kammern=1, laenge=85.0,
+              breite=10.0, hub=1.8, zeit=0.33, bl="BB", styp="Kammerschleuse", ukw="Kanal 20 (Beispiel)",
+              info="Schleuse an der Spree in Fürstenwalde neben dem Wehr.")
+official_lock(osk, 14.2700, 52.3330, "Schleuse Kersdorf", "Kersdorf", kammern=1, laenge=85.0, breite=10.0,
+              hub=2.2, zeit=0.33, bl="BB", styp="Kammerschleuse", ukw="Kanal 20 (Beispiel)",
+              info="Schleuse bei Briesen, wo der Kanal die Spree verlässt.")
 
-# Elbe-Havel-Kanal: Wusterwitz works round the clock in summer.
-cat.lock(ehk, 12.3850, 52.3760, "Schleuse Wusterwitz", kammern=2, laenge=190.0, breite=12.5, hub=4.2,
-         zeit=0.5, bl="BB", styp="Doppelkammerschleuse", tel="033839 0000-25 (Beispiel)",
-         ukw="Kanal 82 (Beispiel)", srid=1,
-         info="Schleuse des Elbe-Havel-Kanals zwischen Plaue und Genthin. " + SAMPLE,
-         hours=[(SUMMER, daily(("00:00", "00:00")), None, 1), (WINTER, daily(("05:00", "22:00")), None, 1)],
-         holidays=[dict(ft="W", von="08:00", bis="16:00"), dict(ft="Silv", von="05:00", bis="18:00"),
-                   dict(ft="REST", ref="Sa")])
+# Elbe-Havel-Kanal.
+official_lock(ehk, 12.3850, 52.3760, "Schleuse Wusterwitz", "Wusterwitz", kammern=2, laenge=190.0, breite=12.5,
+              hub=4.2, zeit=0.5, bl="BB", styp="Doppelkammerschleuse", ukw="Kanal 82 (Beispiel)",
+              info="Schleuse des Elbe-Havel-Kanals zwischen Plaue und Genthin.")
 
 # --- Locks of the Obere Havel and the Müritz-Havel-Wasserstraße ---------------------------------------------
-# Small locks for pleasure craft: long days in the main season, shorter in April and October; most are
-# closed in winter, Bischofswerder then works on request, Liebenwalde, Zehdenick, Fürstenberg and Mirow
-# keep working days.
-LAKE_HOLIDAYS = [dict(ft="W", **CLOSED), SUNDAY_HOURS]
-for ww, lon, lat, name, bl, pre, n, styp, size, hours, extra in [
-        (ohw, 13.3900, 52.8700, "Schleuse Liebenwalde", "BB", "033054", 31, "Kammerschleuse", (55.0, 6.6, 1.4),
-         lake_hours(daily(("07:00", "19:00")), daily(("08:00", "17:00")),
-                    week([("08:00", "15:00")], None, None)), {}),
-        (ohw, 13.3770, 52.9080, "Schleuse Bischofswerder", "BB", "033054", 32, "Kammerschleuse",
-         (55.0, 6.6, 1.1),
-         lake_hours(daily(("07:00", "19:00")), daily(("08:00", "17:00")), winter_nb="NB"),
-         dict(srid="NB")),
-        (ohw, 13.3340, 52.9800, "Schleuse Zehdenick", "BB", "03307", 33, "Kammerschleuse", (55.0, 6.6, 1.8),
-         lake_hours(week([("06:00", "20:00")], [("06:00", "20:00")], [("08:00", "20:00")]),
-                    daily(("08:00", "18:00")), week([("07:00", "15:30")], None, None)),
+# Small locks for pleasure craft; the ordinance marks those from Liebenwalde to Fürstenberg as self-service.
+for ww, lon, lat, name, vo_name, bl, n, size, extra in [
+        (ohw, 13.3900, 52.8700, "Schleuse Liebenwalde", "Liebenwalde", "BB", 31, (55.0, 6.6, 1.4), {}),
+        (ohw, 13.3770, 52.9080, "Schleuse Bischofswerder", "Bischofwerder", "BB", 32, (55.0, 6.6, 1.1), {}),
+        (ohw, 13.3340, 52.9800, "Schleuse Zehdenick", "Zehdenick", "BB", 33, (55.0, 6.6, 1.8),
          dict(bild1=picture("schleuse_zehdenick.png", pictures.lock_view, "Schleuse Zehdenick", 55.0, 6.6,
                             1.8, 1))),
-        (ohw, 13.3130, 53.0150, "Schleuse Schorfheide", "BB", "03307", 34, "Kammerschleuse", (55.0, 6.6, 1.5),
-         lake_hours(daily(("08:00", "12:30"), ("13:00", "19:00")), daily(("09:00", "17:00"))), {}),
-        (ohw, 13.2850, 53.0550, "Schleuse Zaaren", "BB", "03307", 35, "Selbstbedienungsschleuse",
-         (41.0, 5.3, 1.2),
-         lake_hours(daily(("08:00", "18:00")), week(None, [("09:00", "16:00")], [("09:00", "16:00")]), sr=3),
-         dict(srid=3)),
-        (ohw, 13.2700, 53.0950, "Schleuse Regow", "BB", "033087", 36, "Selbstbedienungsschleuse",
-         (41.0, 5.3, 1.3),
-         lake_hours(daily(("08:00", "20:00")), daily(("09:00", "17:00")), sr=3), dict(srid=3)),
-        (ohw, 13.2480, 53.1250, "Schleuse Bredereiche", "BB", "033087", 37, "Kammerschleuse",
-         (55.0, 6.6, 1.6),
-         lake_hours(daily(("08:00", "13:00"), ("13:30", "19:00")), daily(("09:00", "17:00"))), {}),
-        (ohw, 13.1460, 53.1850, "Schleuse Fürstenberg", "BB", "033093", 38, "Kammerschleuse",
-         (55.0, 6.6, 1.2),
-         lake_hours(daily(("07:00", "20:00")), daily(("08:00", "18:00")),
-                    week([("08:00", "16:00")], [("10:00", "14:00")], [("10:00", "14:00")])),
-         dict(holidays=[dict(ft="W", **CLOSED), dict(ft="PfSam", von="07:00", bis="21:00"),
-                        dict(ft="HF", von="07:00", bis="21:00"), SUNDAY_HOURS])),
-        (ohw, 13.1000, 53.2060, "Schleuse Steinhavel", "BB", "033093", 39, "Kammerschleuse",
-         (41.0, 5.3, 1.1), lake_hours(daily(("08:00", "19:00")), daily(("09:00", "17:00"))), {}),
-        (ohw, 13.0050, 53.2170, "Schleuse Strasen", "MV", "039828", 40, "Kammerschleuse", (41.0, 5.3, 1.0),
-         lake_hours(daily(("08:00", "20:00")), daily(("09:00", "18:00"))), {}),
-        (ohw, 12.9660, 53.2800, "Schleuse Wesenberg", "MV", "039832", 41, "Kammerschleuse", (41.0, 5.3, 1.4),
-         lake_hours(daily(("08:00", "12:00"), ("12:30", "19:00")), daily(("09:00", "17:00"))), {}),
-        (mhw, 12.9300, 53.1980, "Schleuse Canow", "MV", "039828", 42, "Kammerschleuse", (41.0, 5.3, 0.9),
-         lake_hours(daily(("08:00", "20:00")), daily(("09:00", "18:00"))), {}),
-        (mhw, 12.8620, 53.2120, "Schleuse Diemitz", "MV", "039833", 43, "Kammerschleuse", (41.0, 5.3, 0.8),
-         lake_hours(daily(("08:00", "20:00")), daily(("09:00", "18:00"))), {}),
-        (mhw, 12.8200, 53.2720, "Schleuse Mirow", "MV", "039833", 44, "Kammerschleuse", (41.0, 5.3, 1.2),
-         lake_hours(daily(("07:00", "20:00")), daily(("08:00", "18:00")),
-                    week([("08:00", "15:00")], None, None)),
+        (ohw, 13.3130, 53.0150, "Schleuse Schorfheide", "Schorfheide", "BB", 34, (55.0, 6.6, 1.5), {}),
+        (ohw, 13.2850, 53.0550, "Schleuse Zaaren", "Zaaren", "BB", 35, (41.0, 5.3, 1.2), {}),
+        (ohw, 13.2700, 53.0950, "Schleuse Regow", "Regow", "BB", 36, (41.0, 5.3, 1.3), {}),
+        (ohw, 13.2480, 53.1250, "Schleuse Bredereiche", "Bredereiche", "BB", 37, (55.0, 6.6, 1.6), {}),
+        (ohw, 13.1460, 53.1850, "Schleuse Fürstenberg", "Fürstenberg", "BB", 38, (55.0, 6.6, 1.2), {}),
+        (ohw, 13.1000, 53.2060, "Schleuse Steinhavel", "Steinhavel", "BB", 39, (41.0, 5.3, 1.1), {}),
+        (ohw, 13.0050, 53.2170, "Schleuse Strasen", "Strasen", "MV", 40, (41.0, 5.3, 1.0), {}),
+        (ohw, 12.9660, 53.2800, "Schleuse Wesenberg", "Wesenberg", "MV", 41, (41.0, 5.3, 1.4), {}),
+        (mhw, 12.9300, 53.1980, "Schleuse Canow", "Canow", "MV", 42, (41.0, 5.3, 0.9), {}),
+        (mhw, 12.8620, 53.2120, "Schleuse Diemitz", "Diemitz", "MV", 43, (41.0, 5.3, 0.8), {}),
+        (mhw, 12.8200, 53.2720, "Schleuse Mirow", "Mirow", "MV", 44, (41.0, 5.3, 1.2),
          dict(bild1=picture("schleuse_mirow.png", pictures.lock_view, "Schleuse Mirow", 41.0, 5.3, 1.2, 1)))]:
     laenge, breite, hub = size
     args = dict(kammern=1, laenge=laenge, breite=breite, hub=hub, zeit=0.33 if laenge > 50 else 0.25, bl=bl,
-                styp=styp, tel="%s 0000-%d (Beispiel)" % (pre, n), ukw="Kanal 20 (Beispiel)" if n % 2 else None,
-                info=("Selbstbedienungsschleuse für Sportboote; Bedienung nach Anleitung am Pult. "
-                      if styp.startswith("Selbst") else "Schleuse für Sportboote und kleine Fahrgastschiffe. ")
-                     + SAMPLE,
-                hours=hours, holidays=LAKE_HOLIDAYS)
+                styp="Kammerschleuse", ukw="Kanal 20 (Beispiel)" if n % 2 else None,
+                info="Schleuse für Sportboote und kleine Fahrgastschiffe.")
     args.update(extra)
-    cat.lock(ww, lon, lat, name, **args)
+    official_lock(ww, lon, lat, name, vo_name, **args)
 
 # --- Bridges (clearance above the mean water level) -------------------------------------------------------
 for ww, lon, lat, name, h, b, kat in [

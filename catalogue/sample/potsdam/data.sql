@@ -5,10 +5,12 @@
 INSERT INTO Katalog (Schluessel, Wert) VALUES
     ('Name', 'Potsdamer Havelseen (Beispielkatalog)'),
     ('Region', 'Potsdam, Werder (Havel), Caputh, Ketzin, Havelkanal'),
-    ('Version', '2024.1-beispiel'),
+    ('Version', '2024.2-beispiel'),
     ('Stand', '2024-03-01'),
-    ('Hinweis', 'BEISPIELKATALOG - NICHT ZUR NAVIGATION. Lage der Wasserstraßen angenähert; Kilometrierung, Abmessungen, Durchfahrtshöhen, Betriebszeiten, Rufnummern und UKW-Kanäle sind Beispielwerte. Maßgeblich sind allein die amtlichen Bekanntmachungen und die Beschilderung vor Ort.'),
-    ('Quelle', 'Von Hand aus allgemeiner Ortskenntnis erstellt; keine amtlichen Daten.');
+    ('Hinweis', 'BEISPIELKATALOG - NICHT ZUR NAVIGATION. Lage der Wasserstraßen angenähert; Abmessungen, Durchfahrtshöhen, UKW-Kanäle und die Angaben zu Häfen, Tankstellen und Liegestellen sind Beispielwerte. Betriebszeiten, Rufnummern und Kilometer der Schleusen nach der amtlichen Verordnung (siehe Betriebszeiten). Maßgeblich sind allein die amtlichen Bekanntmachungen und die Beschilderung vor Ort.'),
+    ('Quelle', 'Von Hand aus allgemeiner Ortskenntnis erstellt; Schleusenbetriebszeiten, Rufnummern und Schleusenkilometer aus der unter Betriebszeiten genannten Verordnung.'),
+    ('Betriebszeiten', 'Verordnung über die Betriebszeiten der Schleusen und Hebewerke an den Bundeswasserstraßen im Zuständigkeitsbereich der Wasser- und Schifffahrtsdirektion Ost (WaStrSchlBetrZV 2013), VkBl. 2012 S. 945, Anlage S. 946-953'),
+    ('BetriebszeitenStand', '2013-01-01');
 
 INSERT INTO Binnen (BinnenID, Bezeichnung, ExterneID, Aktiv, Gesamtstrecke, AnzahlBruecken, AnzahlHaefen, AnzahlLiegestellen, AnzahlSchleusen, AnzahlTankstellen, AnzahlWehre, LG_OL, BG_OL, LG_UR, BG_UR, MinBreite, MinHoehe, MinTiefe, Vmax) VALUES
     (1, 'Havel (Pfaueninsel - Potsdam - Ketzin)', 'PHAVEL', 1, 32.236, 5, 4, 1, 0, 3, 0, 12.845, 52.47, 13.13, 52.352, 30.0, 4.2, 2.0, 12),
@@ -273,8 +275,8 @@ INSERT INTO Abzweige (PunkteID, PunkteID_Nach) VALUES
     (5001, 1039);
 
 INSERT INTO Schleusen (SchleusenID, PunkteID, Aktiv, Bezeichnung, Bild1, Bild2, InfoText, Telefon1, Telefon2, UKWKanal, AnzahlKammern, Laenge, Breite, HubHoeheMax, Durchgangszeit, STypenID, SRID, BL) VALUES
-    (1, 4022, 1, 'Schleuse Kleinmachnow', NULL, NULL, 'Dreikammerschleuse des Teltowkanals zwischen Machnower See und Teltow. Beispieldaten, nicht zur Navigation.', '033203 0000-51 (Beispiel)', NULL, 'Kanal 20 (Beispiel)', 3, 85.0, 10.0, 2.7, 0.5, 'Dreikammerschleuse', NULL, 'BB'),
-    (2, 3053, 1, 'Schleuse Schönwalde', NULL, NULL, 'Schleuse des Havelkanals bei Schönwalde. Beispieldaten, nicht zur Navigation.', '03322 0000-52 (Beispiel)', NULL, 'Kanal 18 (Beispiel)', 1, 85.0, 9.6, 1.9, 0.33, 'Kammerschleuse', 'NB', 'BB');
+    (1, 4022, 1, 'Schleuse Kleinmachnow', NULL, NULL, 'Dreikammerschleuse des Teltowkanals zwischen Machnower See und Teltow. Betriebszeiten und Rufnummern: WaStrSchlBetrZV 2013 (amtlich, Stand 01.01.2013); übrige Angaben: Beispieldaten, nicht zur Navigation.', '033203 57728', '033203 57717', 'Kanal 20 (Beispiel)', 3, 85.0, 10.0, 2.7, 0.5, 'Dreikammerschleuse', NULL, 'BB'),
+    (2, 3053, 1, 'Schleuse Schönwalde', NULL, NULL, 'Schleuse des Havelkanals bei Schönwalde. Betriebszeiten und Rufnummern: WaStrSchlBetrZV 2013 (amtlich, Stand 01.01.2013); übrige Angaben: Beispieldaten, nicht zur Navigation.', '03322 3616', NULL, 'Kanal 18 (Beispiel)', 1, 85.0, 9.6, 1.9, 0.33, 'Kammerschleuse', NULL, 'BB');
 
 INSERT INTO Bruecken (BrueckenID, PunkteID, Aktiv, Bezeichnung, Bild1, Bild2, InfoText, Telefon1, Telefon2, UKWKanal, Kategorie, DurchBreite, DurchfHoehe, Durchgangszeit) VALUES
     (1, 1011, 1, 'Glienicker Brücke', NULL, NULL, 'Durchfahrtshöhe über Mittelwasser: Beispielwert. Beispieldaten, nicht zur Navigation.', NULL, NULL, NULL, 'feste Brücke', 40.0, 5.0, 0.0),
@@ -305,9 +307,6 @@ INSERT INTO Liegestellen (LiegestellenID, PunkteID, Aktiv, Bezeichnung, Bild1, B
     (3, 1007, 1, 'Liegestelle Sacrow', NULL, NULL, 'Liegedauer begrenzt (Beispielwert). Beispieldaten, nicht zur Navigation.', 1),
     (4, 2017, 1, 'Liegestelle Fahrland', NULL, NULL, 'Liegedauer begrenzt (Beispielwert). Beispieldaten, nicht zur Navigation.', 1);
 
-INSERT INTO SBZ_Sonderregelung (SRID, SRText) VALUES
-    ('NB', 'Schleusung nach Bedarf: Anmeldung über UKW oder Telefon mindestens 30 Minuten vorher (Beispieltext).');
-
 -- Regular lock hours: one row per lock, weekday, season and window; closed days have no times.
 INSERT INTO SBZ_Wochentage (SchleusenID, WtID, SaisonVon, SaisonBis, UhrzeitVon, UhrzeitBis, Betrieb, SonderRegelungID, NB) VALUES
     (1, 'Mo', '2000-04-01', '2000-10-31', '06:00', '22:00', 1, NULL, NULL),
@@ -316,35 +315,21 @@ INSERT INTO SBZ_Wochentage (SchleusenID, WtID, SaisonVon, SaisonBis, UhrzeitVon,
     (1, 'Do', '2000-04-01', '2000-10-31', '06:00', '22:00', 1, NULL, NULL),
     (1, 'Fr', '2000-04-01', '2000-10-31', '06:00', '22:00', 1, NULL, NULL),
     (1, 'Sa', '2000-04-01', '2000-10-31', '06:00', '22:00', 1, NULL, NULL),
-    (1, 'So', '2000-04-01', '2000-10-31', '06:00', '22:00', 1, NULL, NULL),
+    (1, 'So', '2000-04-01', '2000-10-31', '07:00', '22:00', 1, NULL, NULL),
     (1, 'Mo', '2000-11-01', '2000-03-31', '06:00', '20:00', 1, NULL, NULL),
     (1, 'Di', '2000-11-01', '2000-03-31', '06:00', '20:00', 1, NULL, NULL),
     (1, 'Mi', '2000-11-01', '2000-03-31', '06:00', '20:00', 1, NULL, NULL),
     (1, 'Do', '2000-11-01', '2000-03-31', '06:00', '20:00', 1, NULL, NULL),
     (1, 'Fr', '2000-11-01', '2000-03-31', '06:00', '20:00', 1, NULL, NULL),
-    (1, 'Sa', '2000-11-01', '2000-03-31', '08:00', '18:00', 1, NULL, NULL),
-    (1, 'So', '2000-11-01', '2000-03-31', '08:00', '18:00', 1, NULL, NULL),
-    (2, 'Mo', '2000-04-01', '2000-10-31', '06:00', '12:00', 1, NULL, NULL),
-    (2, 'Mo', '2000-04-01', '2000-10-31', '13:00', '20:00', 1, NULL, NULL),
-    (2, 'Di', '2000-04-01', '2000-10-31', '06:00', '12:00', 1, NULL, NULL),
-    (2, 'Di', '2000-04-01', '2000-10-31', '13:00', '20:00', 1, NULL, NULL),
-    (2, 'Mi', '2000-04-01', '2000-10-31', '06:00', '12:00', 1, NULL, NULL),
-    (2, 'Mi', '2000-04-01', '2000-10-31', '13:00', '20:00', 1, NULL, NULL),
-    (2, 'Do', '2000-04-01', '2000-10-31', '06:00', '12:00', 1, NULL, NULL),
-    (2, 'Do', '2000-04-01', '2000-10-31', '13:00', '20:00', 1, NULL, NULL),
-    (2, 'Fr', '2000-04-01', '2000-10-31', '06:00', '12:00', 1, NULL, NULL),
-    (2, 'Fr', '2000-04-01', '2000-10-31', '13:00', '20:00', 1, NULL, NULL),
-    (2, 'Sa', '2000-04-01', '2000-10-31', '06:00', '12:00', 1, NULL, NULL),
-    (2, 'Sa', '2000-04-01', '2000-10-31', '13:00', '20:00', 1, NULL, NULL),
-    (2, 'So', '2000-04-01', '2000-10-31', '06:00', '12:00', 1, NULL, NULL),
-    (2, 'So', '2000-04-01', '2000-10-31', '13:00', '20:00', 1, NULL, NULL),
-    (2, 'Mo', '2000-11-01', '2000-03-31', '07:00', '16:00', 1, NULL, 'NB'),
-    (2, 'Di', '2000-11-01', '2000-03-31', '07:00', '16:00', 1, NULL, 'NB'),
-    (2, 'Mi', '2000-11-01', '2000-03-31', '07:00', '16:00', 1, NULL, 'NB'),
-    (2, 'Do', '2000-11-01', '2000-03-31', '07:00', '16:00', 1, NULL, 'NB'),
-    (2, 'Fr', '2000-11-01', '2000-03-31', '07:00', '16:00', 1, NULL, 'NB'),
-    (2, 'Sa', '2000-11-01', '2000-03-31', NULL, NULL, 0, NULL, 'NB'),
-    (2, 'So', '2000-11-01', '2000-03-31', NULL, NULL, 0, NULL, 'NB');
+    (1, 'Sa', '2000-11-01', '2000-03-31', '06:00', '20:00', 1, NULL, NULL),
+    (1, 'So', '2000-11-01', '2000-03-31', '07:00', '20:00', 1, NULL, NULL),
+    (2, 'Mo', '2000-01-01', '2000-12-31', '06:00', '20:00', 1, NULL, NULL),
+    (2, 'Di', '2000-01-01', '2000-12-31', '06:00', '20:00', 1, NULL, NULL),
+    (2, 'Mi', '2000-01-01', '2000-12-31', '06:00', '20:00', 1, NULL, NULL),
+    (2, 'Do', '2000-01-01', '2000-12-31', '06:00', '20:00', 1, NULL, NULL),
+    (2, 'Fr', '2000-01-01', '2000-12-31', '06:00', '20:00', 1, NULL, NULL),
+    (2, 'Sa', '2000-01-01', '2000-12-31', '06:00', '20:00', 1, NULL, NULL),
+    (2, 'So', '2000-01-01', '2000-12-31', '06:00', '20:00', 1, NULL, NULL);
 
 INSERT INTO Feiertage_BL (FeiertageID, BL) VALUES
     ('NJ', 'BB'),
@@ -360,8 +345,24 @@ INSERT INTO Feiertage_BL (FeiertageID, BL) VALUES
 -- (RefWT a weekday or WT), or a reference to a weekday's hours (RefWT without times).
 -- REST stands for every other holiday the lock keeps.
 INSERT INTO SBZ_Feiertage (SchleusenID, FeiertageID, RefWT, UhrzeitVon, UhrzeitBis, Betrieb, SRID, SaisonBis) VALUES
+    (1, 'NJ', NULL, NULL, NULL, 0, NULL, NULL),
+    (1, 'O', 'So', NULL, NULL, 1, NULL, NULL),
+    (1, 'MF', 'So', NULL, NULL, 1, NULL, NULL),
+    (1, 'HF', 'So', NULL, NULL, 1, NULL, NULL),
+    (1, 'Pf', 'So', NULL, NULL, 1, NULL, NULL),
+    (1, 'TDE', 'So', NULL, NULL, 1, NULL, NULL),
+    (1, 'RT', 'So', NULL, NULL, 1, NULL, NULL),
+    (1, 'HllA', NULL, '07:00', '13:00', 1, NULL, NULL),
     (1, 'W', NULL, NULL, NULL, 0, NULL, NULL),
-    (1, 'REST', 'WT', '08:00', '18:00', 1, NULL, NULL),
-    (2, 'W', NULL, NULL, NULL, 0, NULL, NULL),
-    (2, 'REST', 'So', NULL, NULL, 1, NULL, NULL);
+    (1, 'Silv', NULL, '07:00', '13:00', 1, NULL, NULL),
+    (2, 'NJ', 'So', NULL, NULL, 1, NULL, NULL),
+    (2, 'O', 'So', NULL, NULL, 1, NULL, NULL),
+    (2, 'MF', 'So', NULL, NULL, 1, NULL, NULL),
+    (2, 'HF', 'So', NULL, NULL, 1, NULL, NULL),
+    (2, 'Pf', 'So', NULL, NULL, 1, NULL, NULL),
+    (2, 'TDE', 'So', NULL, NULL, 1, NULL, NULL),
+    (2, 'RT', 'So', NULL, NULL, 1, NULL, NULL),
+    (2, 'HllA', 'So', NULL, NULL, 1, NULL, NULL),
+    (2, 'W', 'So', NULL, NULL, 1, NULL, NULL),
+    (2, 'Silv', 'So', NULL, NULL, 1, NULL, NULL);
 

@@ -2,8 +2,9 @@
 """Writes data.sql of the small sample catalogue "Potsdamer Havelseen".
 
 The Havel lakes around Potsdam with the Sacrow-Paretzer Kanal, the Havelkanal, the western Teltowkanal
-and the Schwielowsee, traced by hand from general geographic knowledge. Kilometres, sizes, clearances,
-operating hours, telephone numbers and radio channels are sample values: not for navigation.
+and the Schwielowsee, traced by hand from general geographic knowledge. The two locks carry the operating
+hours, telephone numbers and kilometres of the waterway administration's ordinance (transcribed in
+../berlin/*-wsv-ost.tsv); sizes, clearances and radio channels are sample values: not for navigation.
 
 Run:  python3 generate.py            (writes data.sql beside this script)
 """
@@ -12,21 +13,29 @@ import os
 import sys
 
 sys.dont_write_bytecode = True
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+HERE = os.path.dirname(os.path.abspath(__file__))
+BERLIN = os.path.join(HERE, "..", "berlin")
+sys.path.insert(0, os.path.join(HERE, ".."))
 
-from catgen import Catalogue, SUMMER, WINTER, daily, week  # noqa: E402
+from catgen import Catalogue  # noqa: E402
+from betriebszeiten import SOURCE, SOURCE_DATE, Ordinance, official_lock  # noqa: E402
 
 SAMPLE = "Beispieldaten, nicht zur Navigation."
 
 cat = Catalogue([
     ("Name", "Potsdamer Havelseen (Beispielkatalog)"),
     ("Region", "Potsdam, Werder (Havel), Caputh, Ketzin, Havelkanal"),
-    ("Version", "2024.1-beispiel"),
+    ("Version", "2024.2-beispiel"),
     ("Stand", "2024-03-01"),
-    ("Hinweis", "BEISPIELKATALOG - NICHT ZUR NAVIGATION. Lage der Wasserstraßen angenähert; Kilometrierung, "
-                "Abmessungen, Durchfahrtshöhen, Betriebszeiten, Rufnummern und UKW-Kanäle sind Beispielwerte. "
+    ("Hinweis", "BEISPIELKATALOG - NICHT ZUR NAVIGATION. Lage der Wasserstraßen angenähert; Abmessungen, "
+                "Durchfahrtshöhen, UKW-Kanäle und die Angaben zu Häfen, Tankstellen und Liegestellen sind "
+                "Beispielwerte. Betriebszeiten, Rufnummern und Kilometer der Schleusen nach der amtlichen "
+                "Verordnung (siehe Betriebszeiten). "
                 "Maßgeblich sind allein die amtlichen Bekanntmachungen und die Beschilderung vor Ort."),
-    ("Quelle", "Von Hand aus allgemeiner Ortskenntnis erstellt; keine amtlichen Daten."),
+    ("Quelle", "Von Hand aus allgemeiner Ortskenntnis erstellt; Schleusenbetriebszeiten, Rufnummern und "
+               "Schleusenkilometer aus der unter Betriebszeiten genannten Verordnung."),
+    ("Betriebszeiten", SOURCE),
+    ("BetriebszeitenStand", SOURCE_DATE),
 ])
 
 SACROW = (13.0975, 52.4225)      # Jungfernsee branches off the Havel below the Heilandskirche
@@ -73,28 +82,15 @@ cat.junction(*CAPUTH, havel, schw)
 cat.junction(*PARETZ, havel, spk, hvk)
 
 cat.feiertage_bl = [(c, "BB") for c in ("NJ", "O", "MF", "HF", "Pf", "TDE", "RT", "W")]
-cat.sonderregeln = [
-    ("NB", "Schleusung nach Bedarf: Anmeldung über UKW oder Telefon mindestens 30 Minuten vorher "
-           "(Beispieltext)."),
-]
-
-CLOSED = dict(ref=None, von=None, bis=None, betrieb=0)
-
-cat.lock(tek, 13.2205, 52.3995, "Schleuse Kleinmachnow", kammern=3, laenge=85.0, breite=10.0, hub=2.7,
-         zeit=0.5, bl="BB", styp="Dreikammerschleuse", tel="033203 0000-51 (Beispiel)",
-         ukw="Kanal 20 (Beispiel)",
-         info="Dreikammerschleuse des Teltowkanals zwischen Machnower See und Teltow. " + SAMPLE,
-         hours=[(SUMMER, daily(("06:00", "22:00")), None, None),
-                (WINTER, week([("06:00", "20:00")], [("08:00", "18:00")], [("08:00", "18:00")]), None, None)],
-         holidays=[dict(ft="W", **CLOSED), dict(ft="REST", ref="WT", von="08:00", bis="18:00")])
-
-# Schönwalde pauses at midday in summer and works on request at winter weekends.
-cat.lock(hvk, 13.1180, 52.6145, "Schleuse Schönwalde", kammern=1, laenge=85.0, breite=9.6, hub=1.9,
-         zeit=0.33, bl="BB", styp="Kammerschleuse", tel="03322 0000-52 (Beispiel)", ukw="Kanal 18 (Beispiel)",
-         srid="NB", info="Schleuse des Havelkanals bei Schönwalde. " + SAMPLE,
-         hours=[(SUMMER, daily(("06:00", "12:00"), ("13:00", "20:00")), None, None),
-                (WINTER, week([("07:00", "16:00")], None, None), "NB", None)],
-         holidays=[dict(ft="W", **CLOSED), dict(ft="REST", ref="So")])
+# The hours, telephone numbers and kilometres of both locks come from the ordinance transcribed beside the
+# Berlin sample; chambers and radio channels are sample values.
+VO = Ordinance(os.path.join(BERLIN, "schleusen-wsv-ost.tsv"), os.path.join(BERLIN, "betriebszeiten-wsv-ost.tsv"))
+official_lock(cat, VO, tek, 13.2205, 52.3995, "Schleuse Kleinmachnow", "Kleinmachnow", sample=SAMPLE,
+              kammern=3, laenge=85.0, breite=10.0, hub=2.7, zeit=0.5, bl="BB", styp="Dreikammerschleuse",
+              ukw="Kanal 20 (Beispiel)", info="Dreikammerschleuse des Teltowkanals zwischen Machnower See und Teltow.")
+official_lock(cat, VO, hvk, 13.1180, 52.6145, "Schleuse Schönwalde", "Schönwalde", sample=SAMPLE, kammern=1,
+              laenge=85.0, breite=9.6, hub=1.9, zeit=0.33, bl="BB", styp="Kammerschleuse",
+              ukw="Kanal 18 (Beispiel)", info="Schleuse des Havelkanals bei Schönwalde.")
 
 for ww, lon, lat, name, h, b, kat in [
         (havel, 13.0903, 52.4137, "Glienicker Brücke", 5.0, 40.0, "feste Brücke"),
@@ -148,4 +144,4 @@ HEADER = [
 ]
 
 if __name__ == "__main__":
-    cat.write(os.path.join(os.path.dirname(os.path.abspath(__file__)), "data.sql"), HEADER)
+    cat.write(os.path.join(HERE, "data.sql"), HEADER)
