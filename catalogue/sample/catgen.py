@@ -93,7 +93,8 @@ def _seg_len(a, b):
 
 
 class Waterway:
-    def __init__(self, cat, bid, name, ext, line, km0, kmdir, vmax, depth, width, local_vmax, local_depth):
+    def __init__(self, cat, bid, name, ext, line, km0, kmdir, vmax, depth, width, local_vmax, local_depth,
+                 km_breaks=()):
         self.cat = cat
         self.id = bid
         self.name = name
@@ -104,6 +105,8 @@ class Waterway:
         self.vmax = vmax
         self.depth = depth
         self.width = width
+        self.km_breaks = list(km_breaks)
+        self.pieces = None
         self.local_vmax = local_vmax or []
         self.local_depth = local_depth or []
         self.cum = [0.0]
@@ -152,18 +155,74 @@ class Waterway:
                 return self.cum[i]
         fail("%s: junction (%.4f, %.4f) is not a vertex of the waterway" % (self.name, lon, lat))
 
-    def doku_km(self, s):
-        return self.km0 + self.kmdir * s
+    def set_kilometrage(self, anchors):
+        """Fixes the official kilometre along the waterway. anchors: (chainage, km) of the objects whose
+        official kilometre is known. The waterway is cut into pieces at its km_breaks, where another
+        waterway's kilometrage begins (each break names a vertex and the direction after it). Within a piece
+        the kilometre is interpolated along the chainage between its anchors (and km0 at the start, when
+        given) and runs at one official kilometre per kilometre in the piece's direction beyond them."""
+        cuts = [0.0] + [self.vertex_chainage(lon, lat) for (lon, lat), _ in self.km_breaks] + [self.length]
+        dirs = [self.kmdir] + [d for _, d in self.km_breaks]
+        self.pieces = []
+        for i, d in enumerate(dirs):
+            a, b = cuts[i], cuts[i + 1]
+            if not a < b:
+                fail("%s: kilometre breaks out of order" % self.name)
+            knots = sorted((s, km) for s, km in anchors if a < s <= b or (i == 0 and s == a))
+            if i == 0 and (not self._km0_from_end or not anchors):
+                if knots and knots[0][0] == 0.0:
+                    fail("%s: an anchor at the start and km0 too" % self.name)
+                knots.insert(0, (0.0, self.km0))
+            if not knots:
+                fail("%s: no official kilometre between %.3f and %.3f km" % (self.name, a, b))
+            for (s1, k1), (s2, k2) in zip(knots, knots[1:]):
+                if not (k2 - k1) * d > 0 or not s2 > s1:
+                    fail("%s: official kilometres %.2f and %.2f do not run the waterway's way" % (self.name, k1, k2))
+            self.pieces.append((a, b, d, knots))
 
-    def speed_at(self, doku):
+    def doku_km(self, s):
+        if self.pieces is None:
+            self.set_kilometrage([])
+        for a, b, d, knots in self.pieces:
+            if s <= b or (a, b, d, knots) == self.pieces[-1]:
+                break
+        for (s1, k1), (s2, k2) in zip(knots, knots[1:]):
+            if s <= s2:
+                return k1 + (k2 - k1) * (s - s1) / (s2 - s1) if s >= s1 else k1 + d * (s - s1)
+        s1, k1 = knots[-1]
+        return k1 + d * (s - s1)
+
+    def regular_chainages(self, spacing):
+        """(chainage, official km) of the points at every multiple of spacing official kilometres, and the
+        two ends of the waterway."""
+        out = []
+        for i, (a, b, d, knots) in enumerate(self.pieces):
+            bounds = sorted({a, b} | {s for s, _ in knots if a <= s <= b})
+            for s1, s2 in zip(bounds, bounds[1:]):
+                k1, k2 = self.doku_km(s1) if i == 0 or s1 > a else self.doku_km(s1 + 1e-9), self.doku_km(s2)
+                lo, hi = sorted((k1, k2))
+                m = math.ceil(lo / spacing - 1e-9)
+                while m * spacing <= hi + 1e-9:
+                    doku = round(m * spacing, 3)
+                    s = s1 + (doku - k1) * (s2 - s1) / (k2 - k1)
+                    s = min(max(s, s1), s2)
+                    if (i == 0 or s > a + 1e-6) and all(abs(s - r[0]) > 1e-6 for r in out):
+                        out.append((s, doku))
+                    m += 1
+        for s in (0.0, self.length):
+            if all(abs(s - r[0]) > 1e-6 for r in out):
+                out.append((s, None))
+        return out
+
+    def speed_at(self, s):
         for a, b, v in self.local_vmax:
-            if min(a, b) <= doku <= max(a, b):
+            if min(a, b) <= s <= max(a, b):
                 return v
         return None
 
-    def depth_at(self, doku):
+    def depth_at(self, s):
         for a, b, d in self.local_depth:
-            if min(a, b) <= doku <= max(a, b):
+            if min(a, b) <= s <= max(a, b):
                 return d
         return self.depth
 
@@ -182,8 +241,14 @@ class Catalogue:
     # --- description ------------------------------------------------------------------------------
 
     def waterway(self, bid, name, ext, line, km0=0.0, kmdir=1, vmax=12, depth=2.0, width=30.0,
-                 local_vmax=None, local_depth=None):
-        w = Waterway(self, bid, name, ext, line, km0, kmdir, vmax, depth, width, local_vmax, local_depth)
+                 local_vmax=None, local_depth=None, km_breaks=()):
+        """A waterway along line. Its official kilometre is km0 at the start and grows in direction kmdir
+        (km0 None: kilometre 0 at the far end), unless objects on it carry their official kilometre ("km"):
+        see Waterway.set_kilometrage; km0 None then leaves the start free. local_vmax and local_depth are
+        (from, to, value) ranges of chainage (km from the start of the line) with their own speed limit or
+        depth."""
+        w = Waterway(self, bid, name, ext, line, km0, kmdir, vmax, depth, width, local_vmax, local_depth,
+                     km_breaks)
         self.waterways.append(w)
         return w
 
@@ -266,6 +331,7 @@ class Catalogue:
         ids = {}
         for w in self.waterways:
             special = []  # (chainage, lon, lat, typ, payload)
+            anchors = []  # (chainage, official km) of the objects whose official kilometre is known
             for lon, lat, wids in self.junctions:
                 if w.id in wids:
                     special.append((w.vertex_chainage(lon, lat), lon, lat, "A", (lon, lat)))
@@ -277,23 +343,15 @@ class Catalogue:
                     fail("%s lies %.0f m off %s" % (o["key"], d * 1000, w.name))
                 lon, lat = w.at(s)
                 special.append((s, lon, lat, o["typ"], o))
+                if o.get("km") is not None:
+                    anchors.append((s, o["km"]))
+            w.set_kilometrage(anchors)
             special.sort(key=lambda t: t[0])
             for a, b in zip(special, special[1:]):
                 if b[0] - a[0] < MIN_GAP_KM:
                     fail("%s: two special points at chainage %.3f km" % (w.name, a[0]))
 
-            regular = []
-            lo, hi = sorted((w.doku_km(0.0), w.doku_km(w.length)))
-            m = math.ceil(lo / self.spacing - 1e-9)
-            while m * self.spacing <= hi + 1e-9:
-                doku = round(m * self.spacing, 3)
-                s = (doku - w.km0) / w.kmdir
-                s = min(max(s, 0.0), w.length)
-                regular.append((s, doku))
-                m += 1
-            for s in (0.0, w.length):
-                if all(abs(s - r[0]) > 1e-6 for r in regular):
-                    regular.append((s, None))
+            regular = w.regular_chainages(self.spacing)
 
             rows = []
             for s, doku in regular:
@@ -313,7 +371,7 @@ class Catalogue:
                 orig = 1 if abs(doku - round(doku)) < 1e-9 else 0  # official marks stand at whole km
                 p = dict(PunkteID=pid, BinnenID=w.id, Nummer=n, Strecke=round(s, 3), LgDez=round(lon, 6),
                          BgDez=round(lat, 6), TypenID=typ, DokuKM=doku, DokuKMOrig=orig,
-                         Vmax=w.speed_at(doku), Tauchtiefe=w.depth_at(doku))
+                         Vmax=w.speed_at(s), Tauchtiefe=w.depth_at(s))
                 w.points.append(p)
                 if typ == "A":
                     ids.setdefault(payload, []).append(p)

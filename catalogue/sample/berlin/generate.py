@@ -60,6 +60,11 @@ SCHMOECKWITZ = (13.6400, 52.3770)   # Oder-Spree-Kanal leaves the Dahme (Seddins
 MALZ = (13.2960, 52.8075)           # Obere Havel-Wasserstraße leaves the Oder-Havel-Kanal at Malz
 PAELITZ = (12.9870, 53.2260)        # Müritz-Havel-Wasserstraße meets the Obere Havel in the Großer Pälitzsee
 KLEINE_MUERITZ = (12.7250, 53.3560) # Müritz-Havel-Wasserstraße enters the Müritz at Rechlin
+# Where the sample's Obere Havel line runs over another waterway's kilometrage: the Malzer Kanal ends at the
+# Liebenwalde lock, and from Priepert past Strasen to the Großer Pälitzsee the line follows the
+# Müritz-Havel-Wasserstraße (the real junction lies east of Strasen), before the Obere Havel resumes to Wesenberg.
+LIEBENWALDE = (13.3900, 52.8700)
+PRIEPERT = (13.0350, 53.2160)
 
 spree = cat.waterway(
     1, "Spree (Spree-Oder-Wasserstraße)", "SPREE", vmax=12, depth=2.0, width=30,
@@ -76,7 +81,7 @@ spree = cat.waterway(
           (13.5450, 52.4540), (13.5580, 52.4500), (13.5680, 52.4470), KOEPENICK])
 
 lwk = cat.waterway(
-    2, "Landwehrkanal", "LWK", vmax=6, depth=1.8, width=20, local_depth=[(4.0, 5.0, 1.6)],
+    2, "Landwehrkanal", "LWK", km0=None, kmdir=-1, vmax=6, depth=1.8, width=20, local_depth=[(4.0, 5.0, 1.6)],
     line=[LWK_OST, (13.4478, 52.4963), (13.4420, 52.4962), (13.4350, 52.4945), (13.4270, 52.4938),
           (13.4160, 52.4958), (13.4095, 52.4972), (13.4010, 52.4985), (13.3920, 52.4988),
           (13.3820, 52.4992), (13.3735, 52.5022), (13.3620, 52.5065), (13.3520, 52.5078),
@@ -103,7 +108,7 @@ uhw = cat.waterway(
           (12.4300, 52.4060), PLAUE])
 
 tek = cat.waterway(
-    4, "Teltowkanal", "TEK", km0=None, kmdir=-1, vmax=10, depth=2.0, width=30,
+    4, "Teltowkanal", "TEK", vmax=10, depth=2.0, width=30,
     line=[BABELSBERG, (13.0980, 52.4030), (13.1120, 52.3970), (13.1270, 52.3940), (13.1400, 52.3960),
           (13.1600, 52.3990), (13.1850, 52.4000), (13.2050, 52.4010), (13.2205, 52.3995),
           (13.2400, 52.3980), (13.2600, 52.3990), (13.2750, 52.4050), (13.2950, 52.4120),
@@ -142,21 +147,22 @@ bssk = cat.waterway(
 # Stolpsee to Fürstenberg, the Ellbogensee and Priepert, the Strasen lock, the Großer Pälitzsee and
 # north to Wesenberg and the Woblitzsee.
 ohw = cat.waterway(
-    8, "Obere Havel-Wasserstraße (Malz - Zehdenick - Fürstenberg - Wesenberg)", "OHW", vmax=9, depth=1.6,
+    8, "Obere Havel-Wasserstraße (Malz - Zehdenick - Fürstenberg - Wesenberg)", "OHW", km0=None, vmax=9,
+    km_breaks=[(LIEBENWALDE, 1), (PRIEPERT, 1), (PAELITZ, 1)], depth=1.6,
     width=12, local_vmax=[(52.0, 62.0, 6)],
-    line=[MALZ, (13.3080, 52.8230), (13.3300, 52.8400), (13.3600, 52.8560), (13.3900, 52.8700),
+    line=[MALZ, (13.3080, 52.8230), (13.3300, 52.8400), (13.3600, 52.8560), LIEBENWALDE,
           (13.3870, 52.8850), (13.3770, 52.9080), (13.3620, 52.9350), (13.3480, 52.9600), (13.3340, 52.9800),
           (13.3250, 52.9950), (13.3130, 53.0150), (13.3000, 53.0350), (13.2850, 53.0550), (13.2780, 53.0750),
           (13.2700, 53.0950), (13.2600, 53.1100), (13.2480, 53.1250), (13.2400, 53.1450), (13.2300, 53.1620),
           (13.2100, 53.1710), (13.1850, 53.1740), (13.1650, 53.1790), (13.1460, 53.1850), (13.1280, 53.1920),
           (13.1150, 53.2000), (13.1000, 53.2060), (13.0850, 53.2100), (13.0700, 53.2080), (13.0500, 53.2100),
-          (13.0350, 53.2160), (13.0200, 53.2180), (13.0050, 53.2170), (12.9920, 53.2200), PAELITZ,
+          PRIEPERT, (13.0200, 53.2180), (13.0050, 53.2170), (12.9920, 53.2200), PAELITZ,
           (12.9850, 53.2400), (12.9780, 53.2550), (12.9700, 53.2700), (12.9660, 53.2800), (12.9800, 53.2860),
           (13.0000, 53.2880)])
 
 # Müritz-Havel-Wasserstraße: from the Kleine Müritz at Rechlin past Mirow, Diemitz and Canow to the Pälitzsee.
 mhw = cat.waterway(
-    9, "Müritz-Havel-Wasserstraße (Rechlin - Mirow - Canow)", "MHW", vmax=9, depth=1.6, width=12,
+    9, "Müritz-Havel-Wasserstraße (Rechlin - Mirow - Canow)", "MHW", km0=None, kmdir=-1, vmax=9, depth=1.6, width=12,
     line=[KLEINE_MUERITZ, (12.7420, 53.3430), (12.7580, 53.3330), (12.7750, 53.3200), (12.7880, 53.3080),
           (12.7990, 53.2980), (12.8100, 53.2860), (12.8200, 53.2720), (12.8300, 53.2600), (12.8380, 53.2450),
           (12.8420, 53.2300), (12.8500, 53.2170), (12.8620, 53.2120), (12.8850, 53.2040), (12.9100, 53.2000),
@@ -170,7 +176,7 @@ mueritz = cat.waterway(
 
 # Oder-Spree-Kanal: Seddinsee, Wernsdorf, Große Tränke, the Spree through Fürstenwalde, Kersdorf.
 osk = cat.waterway(
-    11, "Oder-Spree-Kanal (Schmöckwitz - Fürstenwalde - Kersdorf)", "OSK", vmax=10, depth=2.0, width=25,
+    11, "Oder-Spree-Kanal (Schmöckwitz - Fürstenwalde - Kersdorf)", "OSK", km0=None, vmax=10, depth=2.0, width=25,
     line=[SCHMOECKWITZ, (13.6600, 52.3810), (13.6850, 52.3790), (13.7050, 52.3720), (13.7250, 52.3650),
           (13.7600, 52.3600), (13.8000, 52.3550), (13.8400, 52.3500), (13.8800, 52.3470), (13.9200, 52.3500),
           (13.9600, 52.3560), (14.0000, 52.3560), (14.0350, 52.3540), (14.0600, 52.3530), (14.1000, 52.3470),
@@ -185,7 +191,7 @@ spk = cat.waterway(
 
 # Elbe-Havel-Kanal from Plaue past the Wusterwitz lock to Genthin.
 ehk = cat.waterway(
-    13, "Elbe-Havel-Kanal (Plaue - Genthin)", "EHK", vmax=12, depth=2.5, width=40,
+    13, "Elbe-Havel-Kanal (Plaue - Genthin)", "EHK", km0=None, kmdir=-1, vmax=12, depth=2.5, width=40,
     line=[PLAUE, (12.3980, 52.3950), (12.3850, 52.3760), (12.3500, 52.3780), (12.3000, 52.3870),
           (12.2500, 52.3960), (12.2000, 52.4020), (12.1550, 52.4080), (12.1300, 52.4090)])
 

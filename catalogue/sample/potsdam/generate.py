@@ -46,7 +46,7 @@ PARETZ = (12.8620, 52.4640)      # Sacrow-Paretzer Kanal and Havelkanal meet the
 # Official kilometres as on the Untere Havel from Spandau (Pfaueninsel at km 14.146).
 havel = cat.waterway(
     1, "Havel (Pfaueninsel - Potsdam - Ketzin)", "PHAVEL", km0=14.146, vmax=12, depth=2.0, width=40,
-    local_vmax=[(30.0, 33.0, 8)], local_depth=[(47.0, 49.0, 1.8)],
+    local_vmax=[(15.854, 18.854, 8)], local_depth=[(32.854, 34.854, 1.8)],
     line=[(13.1300, 52.4395), (13.1120, 52.4330), (13.1020, 52.4240), SACROW, (13.0903, 52.4137), BABELSBERG,
           (13.0850, 52.4040), (13.0760, 52.4010), (13.0665, 52.3975), (13.0620, 52.3945),
           (13.0500, 52.3920), (13.0380, 52.3880), (13.0250, 52.3800), (13.0150, 52.3680),
@@ -61,13 +61,13 @@ spk = cat.waterway(
           (12.9100, 52.4630), (12.8850, 52.4650), PARETZ])
 
 hvk = cat.waterway(
-    3, "Havelkanal", "HVK", vmax=10, depth=2.3, width=30,
+    3, "Havelkanal", "HVK", km0=None, kmdir=-1, vmax=10, depth=2.3, width=30,
     line=[PARETZ, (12.8700, 52.4850), (12.8900, 52.5100), (12.9200, 52.5350), (12.9500, 52.5550),
           (12.9900, 52.5800), (13.0300, 52.5980), (13.0700, 52.6080), (13.1180, 52.6145),
           (13.1500, 52.6170), (13.1800, 52.6160), (13.2000, 52.6150)])
 
 tek = cat.waterway(
-    4, "Teltowkanal (Potsdam - Teltow)", "TEK", km0=38.033, kmdir=-1, vmax=10, depth=2.0, width=30,
+    4, "Teltowkanal (Potsdam - Teltow)", "TEK", vmax=10, depth=2.0, width=30,
     line=[BABELSBERG, (13.0980, 52.4030), (13.1120, 52.3970), (13.1270, 52.3940), (13.1400, 52.3960),
           (13.1600, 52.3990), (13.1850, 52.4000), (13.2050, 52.4010), (13.2205, 52.3995),
           (13.2400, 52.3980), (13.2600, 52.3990), (13.2750, 52.4050)])
