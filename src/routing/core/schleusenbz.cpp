@@ -123,6 +123,12 @@ public:
         }
     }
 
+    /// True when the lock operates at the moment of the search, without waiting: the first day alone.
+    bool OffenJetzt() {
+        const std::optional<bool> ergebnis = schritt();
+        return ergebnis && *ergebnis && m_dblWartezeit == 0;
+    }
+
 private:
     /// Examines the day of m_datZeit from m_datZeit on. A result ends the search; without one the search
     /// stands at the next midnight with the wait until then added.
@@ -227,6 +233,19 @@ bool GetSchleusenBZ(std::int32_t lngDetailsID, QDateTime datZeit, double& dblWar
     strSR.clear();
     bool blnErgebnis = false;
     try {
+        // A boat must have entered the chamber by the end of the operating time. Arriving at midnight, it
+        // arrives at the closing time of a window that runs to the end of the day before: it still passes.
+        if (datZeit.time().hour() == 0 && datZeit.time().minute() == 0 && datZeit.time().second() == 0) {
+            const QDateTime datVortag = olm3::MakeDatum(datZeit.date().addDays(-1), QTime(23, 59, 59));
+            double dblVortag = 0;
+            QString strNBVortag, strSRVortag;
+            if (SchleusenSuche(lngDetailsID, datVortag, rs, dblVortag, strNBVortag, strSRVortag).OffenJetzt()) {
+                strNB = strNBVortag;
+                strSR = strSRVortag;
+                ADO_Close_Recordset(rs, true);
+                return true;
+            }
+        }
         blnErgebnis = SchleusenSuche(lngDetailsID, datZeit, rs, dblWartezeit, strNB, strSR).Suche();
     } catch (const std::exception& e) {
         ShowRuntimeError(QStringLiteral("[clsOLM3Binnen.GetSchleusenBZ]"), e);
