@@ -113,6 +113,7 @@ bool frmDetails::ShowDaten(const QString& strWhere) {
         m_ucInfo->Text_UKWKanal(m_art.blnTelefon ? Feld(*rs, "UKWKanal") : QString());
         m_ucInfo->Text_InfoText(m_strInfoText);
         LeseFelder(*rs);
+        Anordnen();  // the columns of the values follow their widths
         // The picture buttons show what they open.
         if (!m_strBild1.isEmpty()) m_ucInfo->LoadPicture_Bild1(Vorschau(m_strBild1));
         if (!m_strBild2.isEmpty()) m_ucInfo->LoadPicture_Bild2(Vorschau(m_strBild2));
@@ -215,21 +216,32 @@ void frmDetails::ordneAngabenAn(const QRect& bereich) {
     if (m_aAngaben.empty()) return;
     const size_t links = (m_aAngaben.size() + 1) / 2;
     const int zeile = angabenZeile(m_aAngaben.front().lblWert->font());
-    const int spalte = bereich.width() / 2;
+    // The values of a column start right of its widest title.
+    int titel[2] = {0, 0};
+    int wert[2] = {0, 0};
+    for (size_t i = 0; i < m_aAngaben.size(); ++i) {
+        const int s = i < links ? 0 : 1;
+        titel[s] = std::max(titel[s], QFontMetrics(m_aAngaben[i].lblTitel->font())
+                                          .horizontalAdvance(m_aAngaben[i].lblTitel->text()));
+        wert[s] = std::max(wert[s], QFontMetrics(m_aAngaben[i].lblWert->font())
+                                        .horizontalAdvance(m_aAngaben[i].lblWert->text()));
+    }
+    // Half the width each; the left column widens for a long value (a lock type such as
+    // "Doppelkammerschleuse") as far as the right one keeps room for its own.
+    const int bedarfLinks = titel[0] + 2 * kAbstand + wert[0] + kAbstand;
+    const int bedarfRechts = titel[1] + 2 * kAbstand + wert[1] + kAbstand;
+    int spalte = bereich.width() / 2;
+    if (bedarfLinks > spalte && bereich.width() - bedarfLinks >= bedarfRechts) spalte = bedarfLinks;
     for (int s = 0; s < 2; ++s) {
         const size_t von = s == 0 ? 0 : links;
         const size_t bis = s == 0 ? links : m_aAngaben.size();
-        // The values of a column start right of its widest title.
-        int titel = 0;
-        for (size_t i = von; i < bis; ++i)
-            titel = std::max(titel, QFontMetrics(m_aAngaben[i].lblTitel->font())
-                                        .horizontalAdvance(m_aAngaben[i].lblTitel->text()));
-        titel += 2 * kAbstand;
         const int x = bereich.x() + s * spalte;
+        const int breite = s == 0 ? spalte : bereich.width() - spalte;
+        const int t = titel[s] + 2 * kAbstand;
         for (size_t i = von; i < bis; ++i) {
             const int y = bereich.y() + static_cast<int>(i - von) * zeile;
-            m_aAngaben[i].lblTitel->setGeometry(x, y, std::min(titel, spalte), zeile);
-            m_aAngaben[i].lblWert->setGeometry(x + titel, y, std::max(1, spalte - titel - kAbstand), zeile);
+            m_aAngaben[i].lblTitel->setGeometry(x, y, std::min(t, breite), zeile);
+            m_aAngaben[i].lblWert->setGeometry(x + t, y, std::max(1, breite - t - kAbstand), zeile);
         }
     }
 }
