@@ -243,7 +243,8 @@ SUNDAY_HOURS = dict(ft="REST", ref="So")   # every other holiday: the hours of a
 # chambers, lifts, radio channels and pictures stay sample values.
 VO = Ordinance(os.path.join(HERE, "schleusen-wsv-ost.tsv"), os.path.join(HERE, "betriebszeiten-wsv-ost.tsv"))
 # Locks the ordinance does not list keep invented hours and say so.
-SAMPLE_HOURS = "Betriebszeiten: Beispieldaten. " + SAMPLE
+SAMPLE_HOURS = ("Betriebszeiten: Beispieldaten (die Verordnung führt diese Schleuse nicht); auch die übrigen "
+                "Angaben sind Beispieldaten, nicht zur Navigation.")
 
 
 def official_lock(ww, lon, lat, name, vo_name, **kw):
