@@ -504,6 +504,16 @@ class Catalogue:
                                             "Betrieb", "SRID", "SaisonBis"), frows))
         return "\n".join(out) + "\n"
 
+    def check(self, path, header):
+        """Whether the data file at path is what this description writes; a message when it is not."""
+        with open(path, encoding="utf-8", newline="\n") as f:
+            current = f.read()
+        if current != self.sql(header):
+            print("%s is not what its generator writes: run the generator again" % path, file=sys.stderr)
+            return False
+        print("%s: current" % path)
+        return True
+
     def write(self, path, header):
         text = self.sql(header)
         with open(path, "w", encoding="utf-8", newline="\n") as f:
