@@ -366,9 +366,13 @@ class Catalogue:
             w.points = []
             for n, (s, lon, lat, typ, payload, doku) in enumerate(rows, start=1):
                 pid = w.id * 1000 + n
-                if doku is None:
+                official = isinstance(payload, dict) and payload.get("km") is not None
+                if official:
+                    doku = payload["km"]
+                elif doku is None:
                     doku = round(w.doku_km(s), 3)
-                orig = 1 if abs(doku - round(doku)) < 1e-9 else 0  # official marks stand at whole km
+                # Official marks stand at whole km, and an object whose official kilometre is known is one.
+                orig = 1 if official or abs(doku - round(doku)) < 1e-9 else 0
                 p = dict(PunkteID=pid, BinnenID=w.id, Nummer=n, Strecke=round(s, 3), LgDez=round(lon, 6),
                          BgDez=round(lat, 6), TypenID=typ, DokuKM=doku, DokuKMOrig=orig,
                          Vmax=w.speed_at(s), Tauchtiefe=w.depth_at(s))
