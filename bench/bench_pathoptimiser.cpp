@@ -1,4 +1,4 @@
-// The host's path optimiser on a catalogue of 1,000,000 points.
+// The path search on a catalogue of 1,000,000 points.
 //
 //   olm3_bench_pathoptimiser [--catalogue=FILE] [benchmark flags]
 //
@@ -8,7 +8,7 @@
 
 #include "data/modOLM3Binnen.h"
 #include "olm3binnen/ado.h"
-#include "pathoptimiser.h"
+#include "olm3binnen/pathoptimiser.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -70,7 +70,7 @@ bool Vorbereiten() {
 
 /// Reading the junctions and building the graph, as on the first query after a catalogue change.
 void BM_GraphBuild(benchmark::State& state) {
-    olm3host::PathOptimiser optimiser;
+    olm3::PathOptimiser optimiser;
     for (auto _ : state) {
         optimiser.Clear();
         if (!optimiser.Load(g_con)) state.SkipWithError("the graph was not built");
@@ -81,12 +81,12 @@ void BM_GraphBuild(benchmark::State& state) {
 
 /// One query on a built graph: the planned points read and placed, the shortest way, the legs.
 void BM_Query(benchmark::State& state, const std::vector<std::int32_t>* punkte, bool mitAufbau) {
-    olm3host::PathOptimiser optimiser;
+    olm3::PathOptimiser optimiser;
     optimiser.Load(g_con);
     std::size_t legs = 0;
     for (auto _ : state) {
         if (mitAufbau) optimiser.Clear();
-        const olm3host::PathResult r = optimiser.Optimise(g_con, *punkte);
+        const olm3::PathResult r = optimiser.Optimise(g_con, *punkte);
         if (!r.ok()) state.SkipWithError("no route");
         legs = r.alngVon.size();
         benchmark::DoNotOptimize(r.dblStrecke);

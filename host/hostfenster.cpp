@@ -293,22 +293,22 @@ void HostFenster::RouteChange(std::vector<double>& adblLg, std::vector<double>& 
 }
 
 void HostFenster::StartOptimierer(std::vector<std::int32_t>& alngPunkteID, QDateTime& datStartZeit) {
-    const PathResult r = m_optimierer.Optimise(m_olm->conBinnenDatabase(), alngPunkteID);
+    const olm3::PathResult r = m_optimierer.Optimise(m_olm->conBinnenDatabase(), alngPunkteID);
     switch (r.failure) {
-    case PathFailure::None:
+    case olm3::PathFailure::None:
         // The component expands the legs, shows its progress and reports each leg (RouteOptimiertAn).
         m_olm->SetRouteOptimiert(r.alngVon, r.alngNach, datStartZeit);
         return;
-    case PathFailure::TooFewPoints:
+    case olm3::PathFailure::TooFewPoints:
         melde(HostText(txt::KeineRoute));
         break;
-    case PathFailure::UnknownPoint:
+    case olm3::PathFailure::UnknownPoint:
         melde(HostText(txt::UnbekannterPunkt).arg(r.lngPunkteID));
         break;
-    case PathFailure::NoPath:
+    case olm3::PathFailure::NoPath:
         melde(HostText(txt::KeineVerbindung).arg(punktName(r.lngPunkteIDVon), punktName(r.lngPunkteID)));
         break;
-    case PathFailure::CatalogueError:
+    case olm3::PathFailure::CatalogueError:
         modOLM3Binnen::WriteLogEntry(QStringLiteral("olm3host.StartOptimierer"), 0, r.strDetail);
         melde(HostText(txt::NetzNichtLesbar));
         break;

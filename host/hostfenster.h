@@ -6,7 +6,7 @@
 #include "hostconfig.h"
 #include "karte.h"
 #include "olm3binnen/clsOLM3Binnen.h"
-#include "pathoptimiser.h"
+#include "olm3binnen/pathoptimiser.h"
 #include "pictures.h"
 #include "umkreissuche.h"
 
@@ -85,7 +85,7 @@ private:
     HostConfig& m_cfg;
     Umkreissuche m_kws;
     BildLader m_tgf;
-    PathOptimiser m_optimierer;
+    olm3::PathOptimiser m_optimierer;
     std::unique_ptr<clsOLM3Binnen> m_olm;
     ADODB::ConnectionPtr m_routenDB;
     Karte* m_karte = nullptr;

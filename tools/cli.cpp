@@ -134,9 +134,7 @@ const QList<Command>& Commands() {
         {QStringLiteral("build-catalogue"), Text(9030), RunBuildCatalogue},
         {QStringLiteral("holidays"), Text(9040), RunHolidays},
         {QStringLiteral("expand"), Text(9070), RunExpand},
-#ifdef OLM3_WITH_HOST
         {QStringLiteral("route"), Text(9090), RunRoute},
-#endif
         {QStringLiteral("lock-wait"), Text(9050), RunLockWait},
     };
     return commands;

@@ -65,6 +65,5 @@ int RunBuildCatalogue(const QStringList& args);
 int RunHolidays(const QStringList& args);
 int RunLockWait(const QStringList& args);
 int RunExpand(const QStringList& args);
-/// Only when the tool is built with the reference host (OLM3_WITH_HOST).
 int RunRoute(const QStringList& args);
 } // namespace cli

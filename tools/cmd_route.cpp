@@ -1,4 +1,4 @@
-// The route command: the planned points through the host's path optimiser, and the legs it finds expanded
+// The route command: the planned points through the path search, and the legs it finds expanded
 // into the detailed, timed route as the component does it when a host hands them in.
 //
 // Exit codes: 0 the route is computed; 1 no route (no waterway joins two of the points, or the expansion
@@ -9,21 +9,21 @@
 
 #include "component/iniconfig.h"
 #include "olm3binnen/clsOLM3Binnen.h"
-#include "pathoptimiser.h"
+#include "olm3binnen/pathoptimiser.h"
 
 namespace cli {
 
 namespace {
-int Failure(const olm3host::PathResult& r) {
+int Failure(const olm3::PathResult& r) {
     switch (r.failure) {
-    case olm3host::PathFailure::TooFewPoints:
+    case olm3::PathFailure::TooFewPoints:
         return Fail(Text(9092));
-    case olm3host::PathFailure::UnknownPoint:
+    case olm3::PathFailure::UnknownPoint:
         return Fail(Text(9094, {QString::number(r.lngPunkteID)}));
-    case olm3host::PathFailure::NoPath:
+    case olm3::PathFailure::NoPath:
         return Fail(Text(9095, {QString::number(r.lngPunkteIDVon), QString::number(r.lngPunkteID)}), 1);
-    case olm3host::PathFailure::CatalogueError:
-    case olm3host::PathFailure::None:
+    case olm3::PathFailure::CatalogueError:
+    case olm3::PathFailure::None:
         break;
     }
     return Fail(Text(9096, {r.strDetail}));
@@ -57,8 +57,8 @@ int RunRoute(const QStringList& args) {
     clsOLM3Binnen olm;
     if (!openCatalogue(p, cfg, olm, &code)) return code;
     cfg.SetMarschgeschwindigkeit(speed);
-    olm3host::PathOptimiser optimiser;
-    const olm3host::PathResult r = optimiser.Optimise(olm.conBinnenDatabase(), punkte);
+    olm3::PathOptimiser optimiser;
+    const olm3::PathResult r = optimiser.Optimise(olm.conBinnenDatabase(), punkte);
     if (!r.ok()) return Failure(r);
     return ExpandAndPrint(olm, r.alngVon, r.alngNach, start, p.isSet(jsonOption()));
 }

@@ -1,6 +1,8 @@
 #pragma once
-// The host's path optimiser: the shortest way over the waterway network through the planned points in
-// their order, as legs (from, to) that clsOLM3Binnen::SetRouteOptimiert expands into the detailed route.
+// The path search: the shortest way over the waterway network through the planned points in their order,
+// as legs (from, to) that clsOLM3Binnen::SetRouteOptimiert expands into the detailed route. A host runs it
+// on the StartOptimierer event; it needs no window and no host service, only the catalogue's connection,
+// so the command-line tool and a plotter without the reference host use it alike.
 //
 // The network is a graph of the points that matter: every junction point, joined along its waterway to
 // the next junction point in chainage order (weight: the chainage difference in km) and to its
@@ -14,9 +16,9 @@
 #include <memory>
 #include <vector>
 
-namespace olm3host {
+namespace olm3 {
 
-/// Why no route was found. The host turns each into one sentence for the user.
+/// Why no route was found. A host turns each into one sentence for the user.
 enum class PathFailure {
     None,           ///< the legs are set
     TooFewPoints,   ///< fewer than two planned points
@@ -38,6 +40,10 @@ struct PathResult {
     bool ok() const { return failure == PathFailure::None; }
 };
 
+/// What a query may and may not use. Empty today: route features that rule out part of the network (what a
+/// boat cannot pass) add their fields here, each with a default that keeps today's search.
+struct PathOptions {};
+
 class WaterwayGraph;
 
 /// Finds optimised routes over the catalogue open on a connection. The graph is built on the first query
@@ -56,9 +62,12 @@ public:
     /// Forgets the graph; the next query reads the catalogue again.
     void Clear();
 
-    /// The shortest route through the planned points in their order. A point given twice in a row adds
-    /// nothing; a route whose points are all the same point is that one point (one leg from it to itself).
-    PathResult Optimise(const ADODB::ConnectionPtr& con, const std::vector<std::int32_t>& alngPunkteID);
+    /// The shortest route through the planned points in their order; of routes of equal length the one
+    /// with fewer changes of waterway. A point given twice in a row adds nothing; a route whose points are
+    /// all the same point is that one point (one leg from it to itself). Never throws: a catalogue that
+    /// cannot be read is PathFailure::CatalogueError.
+    PathResult Optimise(const ADODB::ConnectionPtr& con, const std::vector<std::int32_t>& alngPunkteID,
+                        const PathOptions& options = {});
 
     /// Size of the loaded graph (0 when none is loaded), for the benchmarks and the log.
     std::size_t NodeCount() const;
@@ -70,4 +79,4 @@ private:
     QString m_dataSource;
 };
 
-} // namespace olm3host
+} // namespace olm3

@@ -1,4 +1,4 @@
-#include "pathoptimiser.h"
+#include "olm3binnen/pathoptimiser.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,9 +16,9 @@
 // arrays; with the BGL we would have to add and remove vertices in a shared adjacency_list or write a
 // graph adaptor for it. The search also breaks ties of equal length by the number of waterway changes,
 // so a zero-length detour over a third waterway at a crossing never shows up as an extra leg. And the
-// host still builds where Boost is not installed. The whole search is some forty lines below.
+// core library needs no Boost. The whole search is some forty lines below.
 
-namespace olm3host {
+namespace olm3 {
 
 namespace {
 
@@ -285,7 +285,8 @@ bool PathOptimiser::Load(const ADODB::ConnectionPtr& con, PathResult* failure) {
 }
 
 PathResult PathOptimiser::Optimise(const ADODB::ConnectionPtr& con,
-                                   const std::vector<std::int32_t>& alngPunkteID) {
+                                   const std::vector<std::int32_t>& alngPunkteID,
+                                   [[maybe_unused]] const PathOptions& options) {
     if (alngPunkteID.size() < 2) return Fehler(PathFailure::TooFewPoints);
     PathResult result;
     if (!Load(con, &result)) return result;
@@ -341,4 +342,4 @@ PathResult PathOptimiser::Optimise(const ADODB::ConnectionPtr& con,
     return result;
 }
 
-} // namespace olm3host
+} // namespace olm3

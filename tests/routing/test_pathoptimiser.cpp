@@ -1,5 +1,4 @@
-// The host's path optimiser: the legs it finds over the waterway network, and what the component makes of
-// them.
+// The path search: the legs it finds over the waterway network, and what the component makes of them.
 //
 // The test catalogue (mini): Havel-Test 101 (km 0) ... 110 (km 9) with junction 105 (km 4) onto
 // Kanal-Test 201 (km 0) ... 204 (km 3); Alter Arm 301 is joined to nothing.
@@ -20,7 +19,7 @@
 // waterway, and 16 -> 999 a link to a point that does not exist.
 
 #include "olm3binnen/clsOLM3Binnen.h"
-#include "pathoptimiser.h"
+#include "olm3binnen/pathoptimiser.h"
 #include "support/fakehost.h"
 #include "support/fixtures.h"
 
@@ -28,9 +27,9 @@
 
 #include <ostream>
 
-using olm3host::PathFailure;
-using olm3host::PathOptimiser;
-using olm3host::PathResult;
+using olm3::PathFailure;
+using olm3::PathOptimiser;
+using olm3::PathResult;
 
 namespace {
 
