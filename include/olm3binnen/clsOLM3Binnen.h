@@ -5,6 +5,7 @@
 #include "olm3binnen/events.h"
 #include "olm3binnen/hostservices.h"
 #include "olm3binnen/types.h"
+#include "olm3binnen/windowowner.h"
 
 #include <QDateTime>
 #include <QString>
@@ -26,19 +27,18 @@ struct RouteOptimiertSummen {
 /// The one public class of the component. A host creates one object, hands in its waypoints-and-routes
 /// connection and its listener, calls Init with its three services and then opens the windows, keeps the
 /// planned route, receives the optimiser's result and asks for nearest points. Every member runs on the
-/// host's user-interface thread; members that open windows return when the window closes.
-class clsOLM3Binnen {
+/// host's user-interface thread; members that open windows return when the window closes. The component's
+/// windows reach it only as their IOLM3WindowOwner.
+class clsOLM3Binnen : public IOLM3WindowOwner {
 public:
     clsOLM3Binnen();
     /// Closes the catalogue connection (errors ignored).
-    ~clsOLM3Binnen();
+    ~clsOLM3Binnen() override;
     clsOLM3Binnen(const clsOLM3Binnen&) = delete;
     clsOLM3Binnen& operator=(const clsOLM3Binnen&) = delete;
 
-    // 1. public fields of the radius search, kept between openings of the browser
-    std::int32_t lngUmkreis = 0;
-    std::int32_t intSuchTyp = 0;
-    bool blnUmkreisSuche = false;
+    // 1. The public fields of the radius search, kept between openings of the browser (lngUmkreis,
+    // intSuchTyp, blnUmkreisSuche), are those of IOLM3WindowOwner.
 
     /// 2. Resets the planned route and search results and opens the configured catalogue read-only.
     /// True also when no catalogue is configured or it cannot be opened (the catalogue is then not
@@ -58,25 +58,25 @@ public:
     bool Binneninfo(bool& blnPos, double& dblInitLg, double& dblInitBg, bool blnAllowRefBack,
                     bool blnStartWithRoute);
     /// 7. The browser opened from route planning: lngPunkteID gets the point chosen. Always false.
-    bool BinneninfoRoutenPlanung(std::int32_t& lngPunkteID);
+    bool BinneninfoRoutenPlanung(std::int32_t& lngPunkteID) override;
     /// 8. The optimiser report; with blnPrintOnly it is only filled.
-    void RoutenOptimiererReport(bool blnPrintOnly = false);
+    void RoutenOptimiererReport(bool blnPrintOnly = false) override;
     /// 9. The route planning window, modal unless blnPrintOnly. Always false.
     bool RoutenPlanung(double& dblLgInit, double& dblBgInit, bool& blnValidInit, bool blnNeuZeichnen = false,
-                       bool blnPrintOnly = false);
+                       bool blnPrintOnly = false) override;
     /// 10. Unloads the route planning window if it is loaded. Always false.
-    bool RoutenPlanungAus();
+    bool RoutenPlanungAus() override;
     /// 11. Position of a point (points with an object only when blnBesonderePkt). False when not found.
     bool GetPunktPosition(std::int32_t lngPunkteID, double& dblLgPos, double& dblBgPos,
                           bool blnBesonderePkt = false);
 
     /// 12. Stored values: planned start time, cruising speed, whether the user set a start time.
-    QDateTime StartZeit() const;
-    void StartZeit(const QDateTime& dat);
-    double MarschV() const;
-    void MarschV(double dbl);
-    bool IsStartZeitSet() const;
-    void IsStartZeitSet(bool bln);
+    QDateTime StartZeit() const override;
+    void StartZeit(const QDateTime& dat) override;
+    double MarschV() const override;
+    void MarschV(double dbl) override;
+    bool IsStartZeitSet() const override;
+    void IsStartZeitSet(bool bln) override;
 
     /// 13.-16. The planned route (point ids; the empty route is one element 0). Results always false.
     bool SetRouteGeplant(const std::vector<std::int32_t>& alngPunkteID);
@@ -99,12 +99,12 @@ public:
                                 double& dblBg, std::int32_t* lngPunkteID = nullptr);
 
     /// 19.-24. Members the component's windows call; each raises its event to the host.
-    void EventRoutenPktKarte(std::int32_t lngNum);
-    void EventStartOptimierer(std::vector<typRoute>& audtRoute);
-    void EventRouteChange(std::vector<typRoute>& audtRoute);
-    void EventRoutenPlanungClose();
-    void EventDeleteAll();
-    void EventParamNichtGesetzt();
+    void EventRoutenPktKarte(std::int32_t lngNum) override;
+    void EventStartOptimierer(std::vector<typRoute>& audtRoute) override;
+    void EventRouteChange(std::vector<typRoute>& audtRoute) override;
+    void EventRoutenPlanungClose() override;
+    void EventDeleteAll() override;
+    void EventParamNichtGesetzt() override;
 
     /// 25. Shows, updates or closes the status window.
     void ShowStatus(bool blnShow, const QString& strText = QString(), std::int32_t lngValue = 0,
@@ -113,12 +113,12 @@ public:
 
     /// 26.-27. Stored radius-search results.
     void SetSuchergebnisse(std::int32_t lngAnzahl, const std::vector<std::int32_t>& alngPunkteID,
-                           const std::vector<double>& adblStrecke);
+                           const std::vector<double>& adblStrecke) override;
     void GetSuchergebnisse(std::int32_t& lngAnzahl, std::vector<std::int32_t>& alngPunkteID,
-                           std::vector<double>& adblStrecke) const;
+                           std::vector<double>& adblStrecke) const override;
 
     /// 28. Asks the running computation to stop and raises BreakOptimierer.
-    void Event_BreakOptimierer();
+    void Event_BreakOptimierer() override;
 
     // ---- additions to the interface of the original component ----------------------------------
     /// The listener that receives the eight events (not owned; may be null).
@@ -136,10 +136,15 @@ public:
     static void SetPrintToPdf(const QString& strPdfDatei);
     static QString PrintToPdf();
 
-    /// Inside state, for the component's own windows.
+    /// Inside state, for the component's own files and the tests; windows use IOLM3WindowOwner.
     clsOLM3BinnenState& state() const { return *d; }
 
 private:
+    // What only the windows ask for, through IOLM3WindowOwner.
+    bool SuchergebnisseGespeichert() const override;
+    QWidget* GeladeneRoutenPlanung() const override;
+    QWidget* GefuellterBericht() const override;
+
     std::unique_ptr<clsOLM3BinnenState> d;
 };
 

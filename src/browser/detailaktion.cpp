@@ -17,7 +17,7 @@
 
 namespace olm3browser {
 
-bool OeffneDetails(QWidget* parent, clsOLM3Binnen* owner, const QString& strTypID, std::int32_t lngPunkteID) {
+bool OeffneDetails(QWidget* parent, IOLM3WindowOwner* owner, const QString& strTypID, std::int32_t lngPunkteID) {
     (void)owner;
     const QString typ = strTypID.trimmed();
     if (typ == QLatin1String("B")) {

@@ -7,14 +7,14 @@
 #include <cstdint>
 
 class QWidget;
-class clsOLM3Binnen;
+class IOLM3WindowOwner;
 
 namespace olm3browser {
 
 /// Opens the detail view of the object at a point: "B" bridge, "S" lock, "H" harbour, "T" fuel station,
 /// "L" berth, "W" weir (modal, through olm3ui::ExecModal). Other types do nothing. True when a view was
 /// shown.
-bool OeffneDetails(QWidget* parent, clsOLM3Binnen* owner, const QString& strTypID, std::int32_t lngPunkteID);
+bool OeffneDetails(QWidget* parent, IOLM3WindowOwner* owner, const QString& strTypID, std::int32_t lngPunkteID);
 
 /// Opens the operating-hours screen of a lock for the moment the route reaches it (a null date: the
 /// screen emphasises and dates nothing). True when it was shown.

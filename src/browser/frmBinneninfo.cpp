@@ -3,11 +3,10 @@
 #include "browser/detailaktion.h"
 #include "browser/frmUXAUmkreisSuche.h"
 #include "browser/routenansicht.h"
-#include "component/clsOLM3BinnenState.h"
 #include "data/formatting.h"
 #include "data/modOLM3Binnen.h"
 #include "data/nearestpoint.h"
-#include "olm3binnen/clsOLM3Binnen.h"
+#include "olm3binnen/windowowner.h"
 #include "ui/messagebox.h"
 #include "ui/panelbutton.h"
 #include "ui/ucOLMButton.h"
@@ -581,7 +580,7 @@ void frmBinneninfo::resizeEvent(QResizeEvent* event) {
 
 // ---- opening --------------------------------------------------------------------------------------
 
-void frmBinneninfo::Init(clsOLM3Binnen* owner) {
+void frmBinneninfo::Init(IOLM3WindowOwner* owner) {
     m_owner = owner;
     if (m_fraRoute || !owner) return;
     m_fraRoute = new RoutenAnsicht(owner, m_fraView[vwRoute]);
@@ -666,7 +665,7 @@ void frmBinneninfo::Init_Position(bool blnPos, double dblLg, double dblBg, bool 
 
     // The radius list offers the stored radius of an earlier search, and all objects.
     m_cmbUmkreis->clear();
-    const bool gespeichert = m_owner && m_owner->state().blnSuchergebnisse;
+    const bool gespeichert = m_owner && m_owner->SuchergebnisseGespeichert();
     m_cmbUmkreis->addItem(gespeichert ? QString::number(m_owner->lngUmkreis) + QStringLiteral(" km")
                                       : QStringLiteral("--Dummy--"));
     m_cmbUmkreis->addItem(text(929));
@@ -1031,7 +1030,7 @@ void frmBinneninfo::CheckArt(int i) {
 void frmBinneninfo::optSuche_Click(int i) {
     if (!m_blnSuchEvents) return;
     const bool hostFlag = m_owner && m_owner->blnUmkreisSuche;
-    const bool gespeichert = m_owner && m_owner->state().blnSuchergebnisse;
+    const bool gespeichert = m_owner && m_owner->SuchergebnisseGespeichert();
     if (hostFlag && gespeichert && i == m_owner->intSuchTyp) {
         const bool warVersteckt = m_cmbUmkreis->isHidden();
         m_cmbUmkreis->show();

@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <vector>
 
-class clsOLM3Binnen;
+class IOLM3WindowOwner;
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -41,7 +41,7 @@ public:
     ~frmBinneninfo() override;
 
     /// Keeps the component object that opened the window.
-    void Init(clsOLM3Binnen* owner);
+    void Init(IOLM3WindowOwner* owner);
     /// Prepares the whole window: the start position (nearest point within a capture range of 1.0), the
     /// lists, the route view when a route is present (and not in planning mode), the type boxes from the
     /// stored filter. The break flag is the owner's, cleared around a radius search.
@@ -171,7 +171,7 @@ private:
     void fpBack_Click();
     void fpRefBack_Click();
 
-    clsOLM3Binnen* m_owner = nullptr;
+    IOLM3WindowOwner* m_owner = nullptr;
     bool m_blnPos = false; ///< on entry the start position is valid; on exit a position is handed back
     double m_dblStartLg = 0.0;
     double m_dblStartBg = 0.0;

@@ -2,10 +2,9 @@
 
 #include "browser/detailaktion.h"
 #include "browser/routendruck.h"
-#include "component/clsOLM3BinnenState.h"
 #include "data/formatting.h"
 #include "data/modOLM3Binnen.h"
-#include "olm3binnen/clsOLM3Binnen.h"
+#include "olm3binnen/windowowner.h"
 #include "planning/frmRoutenPlanung.h"
 #include "routing/frmRoutenOptimiererBericht.h"
 #include "ui/panelbutton.h"
@@ -212,7 +211,7 @@ QString zeitWert(double h) {
 
 } // namespace
 
-RoutenAnsicht::RoutenAnsicht(clsOLM3Binnen* owner, QWidget* parent) : QWidget(parent), m_owner(owner) {
+RoutenAnsicht::RoutenAnsicht(IOLM3WindowOwner* owner, QWidget* parent) : QWidget(parent), m_owner(owner) {
     setObjectName(QStringLiteral("fraRoute"));
     m_lblRoutenInfo = new QLabel(this);
     m_lblRoutenInfo->setObjectName(QStringLiteral("lblRoutenInfo"));
@@ -658,7 +657,7 @@ bool RoutenAnsicht::AusgewaehltesObjekt(QString& strTypID, std::int32_t& lngPunk
 // ---- printing ------------------------------------------------------------------------------------------
 
 void RoutenAnsicht::Drucken() {
-    const QString strPdf = clsOLM3Binnen::PrintToPdf();
+    const QString strPdf = strDruckPdf;
     // Without a PDF file and without an installed printer there is nowhere to print to.
     if (strPdf.isEmpty() && QPrinterInfo::availablePrinters().isEmpty()) return;
 
@@ -673,10 +672,10 @@ void RoutenAnsicht::Drucken() {
         double dblLg = 0.0, dblBg = 0.0;
         bool blnValid = false;
         m_owner->RoutenPlanung(dblLg, dblBg, blnValid, false, true);
-        if (auto* plan = qobject_cast<frmRoutenPlanung*>(m_owner->state().frmRoutenPlanung.data()))
+        if (auto* plan = qobject_cast<frmRoutenPlanung*>(m_owner->GeladeneRoutenPlanung()))
             inhalt.plan = plan->grdRoute();
         m_owner->RoutenOptimiererReport(true);
-        if (auto* bericht = qobject_cast<frmRoutenOptimiererBericht*>(m_owner->state().frmBericht.data()))
+        if (auto* bericht = qobject_cast<frmRoutenOptimiererBericht*>(m_owner->GefuellterBericht()))
             inhalt.bericht = bericht->grdReport();
     }
 

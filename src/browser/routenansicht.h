@@ -11,7 +11,7 @@
 #include <functional>
 #include <vector>
 
-class clsOLM3Binnen;
+class IOLM3WindowOwner;
 class QLabel;
 class QTableWidget;
 class QTableWidgetItem;
@@ -23,7 +23,7 @@ using RoutenPunktRecord = olm3::browser::RoutenMarke;
 class RoutenAnsicht : public QWidget {
     Q_OBJECT
 public:
-    RoutenAnsicht(clsOLM3Binnen* owner, QWidget* parent = nullptr);
+    RoutenAnsicht(IOLM3WindowOwner* owner, QWidget* parent = nullptr);
 
     /// Fills the view from the route (the window's copy) and the route-point records; the totals label.
     void FillGridRoute(const std::vector<typRouteOptimiert>& route);
@@ -81,7 +81,7 @@ private:
     /// The number of grid rows that belong to the group headed by a route-point row.
     int gruppenEnde(int row) const;
 
-    clsOLM3Binnen* m_owner = nullptr;
+    IOLM3WindowOwner* m_owner = nullptr;
     QTableWidget* m_grdRoute = nullptr;
     QLabel* m_lblRoutenInfo = nullptr;
     QLabel* m_txtInfo = nullptr;

@@ -256,6 +256,10 @@ void clsOLM3Binnen::GetSuchergebnisse(std::int32_t& lngAnzahl, std::vector<std::
     }
 }
 
+bool clsOLM3Binnen::SuchergebnisseGespeichert() const { return d->blnSuchergebnisse; }
+QWidget* clsOLM3Binnen::GeladeneRoutenPlanung() const { return d->frmRoutenPlanung.data(); }
+QWidget* clsOLM3Binnen::GefuellterBericht() const { return d->frmBericht.data(); }
+
 void clsOLM3Binnen::Event_BreakOptimierer() {
     d->blnBreakOptimierer = true;
     if (d->listener) d->listener->BreakOptimierer();

@@ -1,7 +1,7 @@
 #include "planning/frmRouteGeplantLoadSave.h"
 
 #include "data/modOLM3Binnen.h"
-#include "olm3binnen/clsOLM3Binnen.h"
+#include "olm3binnen/windowowner.h"
 #include "ui/panelbutton.h"
 #include "ui/ucOLMButton.h"
 #include "ui/windowhelpers.h"
@@ -141,7 +141,7 @@ frmRouteGeplantLoadSave::frmRouteGeplantLoadSave(QWidget* parent) : QDialog(pare
 
 frmRouteGeplantLoadSave::~frmRouteGeplantLoadSave() = default;
 
-bool frmRouteGeplantLoadSave::Init(clsOLM3Binnen* objFacade, const std::vector<std::int32_t>& alngPunkteID,
+bool frmRouteGeplantLoadSave::Init(IOLM3WindowOwner* objFacade, const std::vector<std::int32_t>& alngPunkteID,
                                    bool blnLoad, const QDateTime& datStart, double dblMarschV) {
     if (objFacade) m_objFacade = objFacade;
     m_blnLoad = blnLoad;

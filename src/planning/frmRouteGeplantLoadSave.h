@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <vector>
 
-class clsOLM3Binnen;
+class IOLM3WindowOwner;
 class QCheckBox;
 class QDoubleSpinBox;
 class QFrame;
@@ -31,7 +31,7 @@ public:
     /// Prepares the window in load mode (blnLoad) or save mode; in save mode alngPunkteID is the route to
     /// save with the start moment and speed handed in. False when the list of saved routes cannot be read:
     /// the caller then does not show the window.
-    bool Init(clsOLM3Binnen* objFacade, const std::vector<std::int32_t>& alngPunkteID, bool blnLoad,
+    bool Init(IOLM3WindowOwner* objFacade, const std::vector<std::int32_t>& alngPunkteID, bool blnLoad,
               const QDateTime& datStart, double dblMarschV);
     /// After the window was shown in load mode: true when the user loaded a route; its point ids then
     /// are in alngPunkteID, in the order chosen.
@@ -91,7 +91,7 @@ private:
     ucOLMButton* m_pbDelete = nullptr;
     ucOLMButton* m_pbBack = nullptr;
 
-    clsOLM3Binnen* m_objFacade = nullptr;
+    IOLM3WindowOwner* m_objFacade = nullptr;
     bool m_blnLoad = false;
     bool m_blnSchreibgeschuetzt = false;
     QDateTime m_datStart;

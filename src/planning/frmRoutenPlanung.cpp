@@ -2,7 +2,7 @@
 
 #include "data/formatting.h"
 #include "data/modOLM3Binnen.h"
-#include "olm3binnen/clsOLM3Binnen.h"
+#include "olm3binnen/windowowner.h"
 #include "planning/frmRouteGeplantLoadSave.h"
 #include "ui/messagebox.h"
 #include "ui/panelbutton.h"
@@ -118,7 +118,7 @@ frmRoutenPlanung::frmRoutenPlanung(QWidget* parent) : QDialog(parent) {
     layoutControls();
 }
 
-void frmRoutenPlanung::Init(const std::vector<std::int32_t>& alngPunkteID, clsOLM3Binnen* objFacade,
+void frmRoutenPlanung::Init(const std::vector<std::int32_t>& alngPunkteID, IOLM3WindowOwner* objFacade,
                             bool blnNeuZeichnen) {
     Sanduhr sanduhr;
     if (objFacade) m_objFacade = objFacade;

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <vector>
 
-class clsOLM3Binnen;
+class IOLM3WindowOwner;
 class QDoubleSpinBox;
 class QLabel;
 class QTableWidget;
@@ -34,7 +34,7 @@ public:
 
     /// Fills the window with the route alngPunkteID (the empty route is one id 0) and reports it to the
     /// facade when blnNeuZeichnen. objFacade is kept when given.
-    void Init(const std::vector<std::int32_t>& alngPunkteID, clsOLM3Binnen* objFacade, bool blnNeuZeichnen);
+    void Init(const std::vector<std::int32_t>& alngPunkteID, IOLM3WindowOwner* objFacade, bool blnNeuZeichnen);
 
     /// The route as last rebuilt from the grid (one record with id 0 when empty).
     const std::vector<typRoute>& Route() const { return m_audtRoute; }
@@ -97,7 +97,7 @@ private:
     /// Tells the user which points of the route the open catalogue does not have.
     void meldeFehlendePunkte(const std::vector<std::int32_t>& alngFehlend);
 
-    clsOLM3Binnen* m_objFacade = nullptr;
+    IOLM3WindowOwner* m_objFacade = nullptr;
     std::vector<std::int32_t> m_alngPunkteID{0};
     std::vector<typRoute> m_audtRoute{typRoute{}};
 

@@ -1,0 +1,120 @@
+// The direction of dependencies, read from the #include lines of the component's sources:
+//
+//   public headers -> data -> core -> windows -> facade
+//
+// A file may include files of its own layer and of the layers before it, never one after it, and
+// nothing outside the component (the reference host, the tool). The windows reach the facade only through
+// the owner interface among the public headers.
+
+#include "support/fixtures.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTextStream>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+enum Schicht { Oeffentlich, Daten, Kern, Fenster, Fassade };
+
+const char* const kSchichtName[] = {"public headers", "data", "core", "windows", "facade"};
+
+/// The layer of a file given relative to the source root ("src/browser/core/x.cpp").
+Schicht SchichtVon(const QString& pfad) {
+    if (pfad.startsWith(QLatin1String("include/")))
+        return pfad.endsWith(QLatin1String("/clsOLM3Binnen.h")) || pfad.endsWith(QLatin1String("/olm3binnen.h"))
+                   ? Fassade
+                   : Oeffentlich;
+    if (pfad.startsWith(QLatin1String("src/data/"))) return Daten;
+    if (pfad.contains(QLatin1String("/core/"))) return Kern;
+    if (pfad.startsWith(QLatin1String("src/component/"))) return Fassade;
+    return Fenster;
+}
+
+/// Every include of the component's sources below root that breaks the direction, one line each.
+QStringList Verstoesse(const QString& root) {
+    static const QRegularExpression kInclude(QStringLiteral(R"(^\s*#\s*include\s+"([^"]+)\")"));
+    const QDir basis(root);
+    QStringList verstoesse;
+    int dateien = 0;
+    for (const QString& ordner : {QStringLiteral("src"), QStringLiteral("include")}) {
+        QDirIterator it(basis.filePath(ordner), {QStringLiteral("*.h"), QStringLiteral("*.cpp")}, QDir::Files,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString datei = it.next();
+            const QString pfad = basis.relativeFilePath(datei);
+            QFile f(datei);
+            if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) {
+                verstoesse << pfad + QStringLiteral(": cannot be read");
+                continue;
+            }
+            ++dateien;
+            QTextStream in(&f);
+            while (!in.atEnd()) {
+                const auto m = kInclude.match(in.readLine());
+                if (!m.hasMatch()) continue;
+                const QString name = m.captured(1);
+                QString ziel;
+                for (const QString& kandidat : {QStringLiteral("src/") + name, QStringLiteral("include/") + name,
+                                                 QFileInfo(pfad).path() + QLatin1Char('/') + name})
+                    if (QFileInfo::exists(basis.filePath(kandidat))) {
+                        ziel = QDir::cleanPath(kandidat);
+                        break;
+                    }
+                if (ziel.isEmpty()) {
+                    verstoesse << pfad + QStringLiteral(" includes ") + name + QStringLiteral(", outside the component");
+                } else if (SchichtVon(ziel) > SchichtVon(pfad)) {
+                    verstoesse << QStringLiteral("%1 (%2) includes %3 (%4)")
+                                      .arg(pfad, QLatin1String(kSchichtName[SchichtVon(pfad)]), ziel,
+                                           QLatin1String(kSchichtName[SchichtVon(ziel)]));
+                }
+            }
+        }
+    }
+    if (dateien == 0) verstoesse << QStringLiteral("no sources below ") + root;
+    return verstoesse;
+}
+
+void Schreibe(const QString& datei, const QString& inhalt) {
+    QDir().mkpath(QFileInfo(datei).path());
+    QFile f(datei);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Text));
+    f.write(inhalt.toUtf8());
+}
+
+} // namespace
+
+TEST(Includes, PointOneWayFromThePublicHeadersThroughDataCoreAndWindowsToTheFacade) {
+    const QStringList verstoesse = Verstoesse(QStringLiteral(OLM3_SOURCE_DIR));
+    EXPECT_TRUE(verstoesse.isEmpty()) << verstoesse.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST(Includes, AnIncludeAgainstTheDirectionIsFound) {
+    olm3test::TempDir dir;
+    const QString r = dir.path() + QLatin1Char('/');
+    Schreibe(r + QStringLiteral("include/olm3binnen/clsOLM3Binnen.h"), QString());
+    Schreibe(r + QStringLiteral("include/olm3binnen/windowowner.h"), QString());
+    Schreibe(r + QStringLiteral("src/component/clsOLM3BinnenState.h"), QString());
+    Schreibe(r + QStringLiteral("src/data/modOLM3Binnen.h"), QStringLiteral("#include \"olm3binnen/windowowner.h\"\n"));
+    Schreibe(r + QStringLiteral("src/routing/core/lauf.h"),
+             QStringLiteral("#include \"data/modOLM3Binnen.h\"\n#include \"routing/fenster.h\"\n"));
+    Schreibe(r + QStringLiteral("src/routing/fenster.h"), QStringLiteral("#include \"routing/core/lauf.h\"\n"));
+    Schreibe(r + QStringLiteral("src/browser/liste.cpp"),
+             QStringLiteral("#include \"olm3binnen/windowowner.h\"\n"
+                            "  #  include \"olm3binnen/clsOLM3Binnen.h\"\n"
+                            "#include \"component/clsOLM3BinnenState.h\"\n"
+                            "#include <QWidget>\n#include \"hostfenster.h\"\n"));
+    QStringList verstoesse = Verstoesse(dir.path());
+    verstoesse.sort();
+    EXPECT_EQ(verstoesse,
+              (QStringList{
+                  QStringLiteral("src/browser/liste.cpp (windows) includes include/olm3binnen/clsOLM3Binnen.h (facade)"),
+                  QStringLiteral("src/browser/liste.cpp (windows) includes src/component/clsOLM3BinnenState.h (facade)"),
+                  QStringLiteral("src/browser/liste.cpp includes hostfenster.h, outside the component"),
+                  QStringLiteral("src/routing/core/lauf.h (core) includes src/routing/fenster.h (windows)"),
+              }));
+}
