@@ -2,7 +2,12 @@
 // frmBinneninfo: the waterway information browser. Four views — the waterway list, the points of one
 // waterway, the optimised route and the search of locks, harbours and fuel stations (by name or within a
 // radius of the start position) — and the hand-back of a position or point to whoever opened it.
+//
+// The window, its button panel, the switching of views and the hand-back are in frmBinneninfo.cpp; each
+// view in a file of its own name: gewaesseransicht.cpp, punkteansicht.cpp, routenansicht.* (a widget of
+// its own) and suchansicht.cpp. What needs no widget is in core/.
 
+#include "browser/browserhilfen.h"
 #include "browser/core/browsercore.h"
 #include "olm3binnen/types.h"
 
@@ -32,8 +37,8 @@ public:
     enum Ansicht { vwBinnen = 0, vwPunkte = 1, vwRoute = 2, vwSuche = 3 };
     /// Item roles of the grids: the cell data of a cell, and (on column 0) the row data — the point id, in
     /// the waterway list the waterway id.
-    static constexpr int kZellDaten = Qt::UserRole;
-    static constexpr int kZeilenDaten = Qt::UserRole + 1;
+    static constexpr int kZellDaten = olm3browser::kZellDaten;
+    static constexpr int kZeilenDaten = olm3browser::kZeilenDaten;
     /// Interval of the search animation, milliseconds.
     static constexpr int kTimerIntervall = 100;
 
@@ -109,13 +114,19 @@ private:
     class KWSEreignisse;
     friend class KWSEreignisse;
 
-    // set-up
+    // set-up: the window and its panel, then each view in its own file
     void createControls();
     void setTexts();
     void formatButtons();
     void setupGrids();
     void layoutControls();
+    void createGewaesserAnsicht();
+    void layoutGewaesserAnsicht(int fw, int fh, int zeile);
+    void createPunkteAnsicht();
+    void layoutPunkteAnsicht(int fw, int fh, int zeile);
     void layoutTypBoxen();
+    void createSuchAnsicht();
+    void layoutSuchAnsicht(int fw, int fh, int zeile);
     void layoutSuchReihe();
 
     // views

@@ -421,6 +421,16 @@ QString QuickInfoText(const QString& strDetailsText, int intLeer) {
     return s;
 }
 
+std::optional<typBinnenPos> AbzweigZiel(const QString& strBinnenIDNach, const QString& strPunkteIDNach,
+                                        const QString& strName) {
+    if (!IsNumeric(strBinnenIDNach) || !IsNumeric(strPunkteIDNach)) return std::nullopt;
+    typBinnenPos neu;
+    neu.lngBinnenID = CLng(strBinnenIDNach);
+    neu.strBinnenBez = strName;
+    neu.lngPunkteID = CLng(strPunkteIDNach);
+    return neu;
+}
+
 bool Verlauf::Zurueck(const Lader& laden) {
     if (m_pos.size() < 2) return false;
     if (laden(m_pos[m_pos.size() - 2])) {

@@ -157,6 +157,10 @@ bool LadePunkte(const typBinnenPos& pos, const QString& strRoutenPunkte,
 PunkteListe BauePunkteListe(const std::vector<PunktDatensatz>& adatensaetze, typBinnenPos& pos,
                             const QString& strRoutenPunkte, const QString& strTypFilter,
                             const std::vector<RoutenMarke>& amarken);
+/// Where a junction row leads: the continuing waterway and point, under the name the row gives. Nothing
+/// when the catalogue does not know the continuation (either id is no number).
+std::optional<typBinnenPos> AbzweigZiel(const QString& strBinnenIDNach, const QString& strPunkteIDNach,
+                                        const QString& strName);
 /// The quick-info text of a row's details: "%1" becomes a line break, "%2" intLeer blanks.
 QString QuickInfoText(const QString& strDetailsText, int intLeer);
 
