@@ -11,7 +11,6 @@
 #include "ui/windowhelpers.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPointer>
@@ -178,12 +177,4 @@ TEST_F(StatusWindow, ShowFalseUnloads) {
     unloadPending();
     EXPECT_FALSE(window);
     olm.ShowStatus(false); // nothing loaded: nothing happens
-}
-
-TEST_F(StatusWindow, Screenshot) {
-    olm.ShowStatus(true, QStringLiteral("Routen-Information wird ermittelt.."), 37, 120, 3, 8,
-                   QStringLiteral("Schleuse Brandenburg"));
-    QApplication::processEvents();
-    const QString out = QDir(QStringLiteral(OLM3_TEST_OUTPUT)).filePath(QStringLiteral("status.png"));
-    ASSERT_TRUE(frm()->grab().save(out));
 }

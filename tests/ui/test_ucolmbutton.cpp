@@ -9,14 +9,12 @@
 #include "ui/ucOLMButton.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
-#include <QVBoxLayout>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -252,52 +250,4 @@ TEST_F(PanelButtons, WithoutHostTheButtonKeepsItsColours) {
     EXPECT_EQ(b.Backcolor(), QColor(Qt::gray));
     modOLM3Binnen::FormatPanelButton(nullptr, 1, 1, 2);
     modOLM3Binnen::SetButtonEnabled(nullptr, 0, false);
-}
-
-TEST_F(PanelButtons, ScreenshotOfAButtonPanel) {
-    // The route planning panel: full-width buttons 35 pixels high, two half-width ones, one pressed
-    // view button, one disabled and one large button with the picture above the caption.
-    QWidget panel;
-    panel.resize(148 + 2 * 8, 8 + 6 * 40 + 90);
-    cfg.FormatFenster(&panel);
-    struct Zeile {
-        QString text;
-        Symbol symbol;
-        QColor farbe;
-        int divisor;
-    };
-    const std::vector<Zeile> zeilen = {
-        {QStringLiteral("U X A"), Symbol::Karte, QColor(0x2E, 0x7D, 0x32), 1},
-        {QStringLiteral("KARTE"), Symbol::Karte, QColor(0x15, 0x65, 0xC0), 1},
-        {QStringLiteral("LÖSCHEN"), Symbol::Kreuz, QColor(0xC6, 0x28, 0x28), 1},
-        {QStringLiteral("ALLES LÖSCHEN"), Symbol::Kreuz, QColor(0xC6, 0x28, 0x28), 1},
-        {QStringLiteral("AUF"), Symbol::Pfeil, QColor(0x6A, 0x1B, 0x9A), 2},
-        {QStringLiteral("LADEN"), Symbol::Pfeil, QColor(0x2E, 0x7D, 0x32), 1},
-    };
-    std::vector<ucOLMButton*> buttons;
-    int y = 8;
-    for (const Zeile& z : zeilen) {
-        const int breite = 148 / z.divisor;
-        for (int teil = 0; teil < z.divisor; ++teil) {
-            auto* b = new ucOLMButton(&panel);
-            b->move(8 + teil * breite, y);
-            b->Format_Button(breite, 35, true, SymbolBild(z.symbol, z.farbe), true,
-                             teil ? QStringLiteral("AB") : z.text);
-            modOLM3Binnen::FormatPanelButton(b, z.divisor, 1, 2);
-            buttons.push_back(b);
-        }
-        y += 40;
-    }
-    buttons[1]->TwoState(true);
-    buttons[1]->Value(true);
-    modOLM3Binnen::SetButtonEnabled(buttons[1], 1, false);
-    buttons[2]->Enabled(false);
-    auto* gross = new ucOLMButton(&panel);
-    gross->move(8, y);
-    gross->Format_Button(148, 82, true, SymbolBild(Symbol::Stop, QColor(0xC6, 0x28, 0x28)), true,
-                         QStringLiteral("&Abbrechen"));
-    panel.show();
-    QApplication::processEvents();
-    const QString out = QDir(QStringLiteral(OLM3_TEST_OUTPUT)).filePath(QStringLiteral("buttons.png"));
-    ASSERT_TRUE(panel.grab().save(out));
 }
