@@ -5,8 +5,8 @@
 #include "browser/browserhilfen.h"
 #include "browser/core/spaltenkoepfe.h"
 #include "browser/frmBinneninfo.h"
-#include "data/modOLM3Binnen.h"
 #include "browser/routenansicht.h"
+#include "data/modOLM3Binnen.h"
 #include "ui/ucOLMButton.h"
 
 #include <QCheckBox>

@@ -3,13 +3,13 @@
 
 #include "browser/browserhilfen.h"
 #include "browser/frmBinneninfo.h"
-#include "data/modOLM3Binnen.h"
 #include "browser/frmUXAUmkreisSuche.h"
 #include "data/formatting.h"
+#include "data/modOLM3Binnen.h"
 #include "olm3binnen/windowowner.h"
 #include "ui/messagebox.h"
-#include "ui/windowhelpers.h"
 #include "ui/ucOLMButton.h"
+#include "ui/windowhelpers.h"
 
 #include <QComboBox>
 #include <QFrame>

@@ -1,10 +1,10 @@
 // The direction of dependencies, read from the #include lines of the component's sources:
 //
-//   public headers -> data -> core -> windows -> facade
+//   public headers -> data -> core -> windows -> facade -> command-line tool
 //
 // A file may include files of its own layer and of the layers before it, never one after it, and
-// nothing outside the component (the reference host, the tool). The windows reach the facade only through
-// the owner interface among the public headers.
+// nothing of the reference host: the tool takes the path search from the core, not from the host. The
+// windows reach the facade only through the owner interface among the public headers.
 
 #include "support/fixtures.h"
 
@@ -19,29 +19,33 @@
 
 namespace {
 
-enum Schicht { Oeffentlich, Daten, Kern, Fenster, Fassade };
+enum Schicht { Oeffentlich, Daten, Kern, Fenster, Fassade, Werkzeug };
 
-const char* const kSchichtName[] = {"public headers", "data", "core", "windows", "facade"};
+const char* const kSchichtName[] = {"public headers", "data", "core", "windows", "facade", "tool"};
 
 /// The layer of a file given relative to the source root ("src/browser/core/x.cpp").
 Schicht SchichtVon(const QString& pfad) {
     if (pfad.startsWith(QLatin1String("include/")))
-        return pfad.endsWith(QLatin1String("/clsOLM3Binnen.h")) || pfad.endsWith(QLatin1String("/olm3binnen.h"))
+        return pfad.endsWith(QLatin1String("/clsOLM3Binnen.h")) ||
+                       pfad.endsWith(QLatin1String("/olm3binnen.h"))
                    ? Fassade
                    : Oeffentlich;
+    if (pfad.startsWith(QLatin1String("tools/"))) return Werkzeug;
     if (pfad.startsWith(QLatin1String("src/data/"))) return Daten;
     if (pfad.contains(QLatin1String("/core/"))) return Kern;
     if (pfad.startsWith(QLatin1String("src/component/"))) return Fassade;
     return Fenster;
 }
 
-/// Every include of the component's sources below root that breaks the direction, one line each.
+/// Every include of the component's and the tool's sources below root that breaks the direction, one
+/// line each.
 QStringList Verstoesse(const QString& root) {
     static const QRegularExpression kInclude(QStringLiteral(R"(^\s*#\s*include\s+"([^"]+)\")"));
     const QDir basis(root);
     QStringList verstoesse;
     int dateien = 0;
-    for (const QString& ordner : {QStringLiteral("src"), QStringLiteral("include")}) {
+    for (const QString& ordner :
+         {QStringLiteral("src"), QStringLiteral("include"), QStringLiteral("tools")}) {
         QDirIterator it(basis.filePath(ordner), {QStringLiteral("*.h"), QStringLiteral("*.cpp")}, QDir::Files,
                         QDirIterator::Subdirectories);
         while (it.hasNext()) {
@@ -59,14 +63,16 @@ QStringList Verstoesse(const QString& root) {
                 if (!m.hasMatch()) continue;
                 const QString name = m.captured(1);
                 QString ziel;
-                for (const QString& kandidat : {QStringLiteral("src/") + name, QStringLiteral("include/") + name,
-                                                 QFileInfo(pfad).path() + QLatin1Char('/') + name})
+                for (const QString& kandidat :
+                     {QStringLiteral("src/") + name, QStringLiteral("include/") + name,
+                      QFileInfo(pfad).path() + QLatin1Char('/') + name})
                     if (QFileInfo::exists(basis.filePath(kandidat))) {
                         ziel = QDir::cleanPath(kandidat);
                         break;
                     }
                 if (ziel.isEmpty()) {
-                    verstoesse << pfad + QStringLiteral(" includes ") + name + QStringLiteral(", outside the component");
+                    verstoesse << pfad + QStringLiteral(" includes ") + name +
+                                      QStringLiteral(", outside the component");
                 } else if (SchichtVon(ziel) > SchichtVon(pfad)) {
                     verstoesse << QStringLiteral("%1 (%2) includes %3 (%4)")
                                       .arg(pfad, QLatin1String(kSchichtName[SchichtVon(pfad)]), ziel,
@@ -88,7 +94,7 @@ void Schreibe(const QString& datei, const QString& inhalt) {
 
 } // namespace
 
-TEST(Includes, PointOneWayFromThePublicHeadersThroughDataCoreAndWindowsToTheFacade) {
+TEST(Includes, PointOneWayFromThePublicHeadersThroughDataCoreWindowsAndFacadeToTheTool) {
     const QStringList verstoesse = Verstoesse(QStringLiteral(OLM3_SOURCE_DIR));
     EXPECT_TRUE(verstoesse.isEmpty()) << verstoesse.join(QLatin1Char('\n')).toStdString();
 }
@@ -99,22 +105,32 @@ TEST(Includes, AnIncludeAgainstTheDirectionIsFound) {
     Schreibe(r + QStringLiteral("include/olm3binnen/clsOLM3Binnen.h"), QString());
     Schreibe(r + QStringLiteral("include/olm3binnen/windowowner.h"), QString());
     Schreibe(r + QStringLiteral("src/component/clsOLM3BinnenState.h"), QString());
-    Schreibe(r + QStringLiteral("src/data/modOLM3Binnen.h"), QStringLiteral("#include \"olm3binnen/windowowner.h\"\n"));
+    Schreibe(r + QStringLiteral("src/data/modOLM3Binnen.h"),
+             QStringLiteral("#include \"olm3binnen/windowowner.h\"\n"));
     Schreibe(r + QStringLiteral("src/routing/core/lauf.h"),
              QStringLiteral("#include \"data/modOLM3Binnen.h\"\n#include \"routing/fenster.h\"\n"));
-    Schreibe(r + QStringLiteral("src/routing/fenster.h"), QStringLiteral("#include \"routing/core/lauf.h\"\n"));
+    Schreibe(r + QStringLiteral("src/routing/fenster.h"),
+             QStringLiteral("#include \"routing/core/lauf.h\"\n"));
     Schreibe(r + QStringLiteral("src/browser/liste.cpp"),
              QStringLiteral("#include \"olm3binnen/windowowner.h\"\n"
                             "  #  include \"olm3binnen/clsOLM3Binnen.h\"\n"
                             "#include \"component/clsOLM3BinnenState.h\"\n"
                             "#include <QWidget>\n#include \"hostfenster.h\"\n"));
+    Schreibe(r + QStringLiteral("tools/cmd_route.cpp"),
+             QStringLiteral("#include \"olm3binnen/clsOLM3Binnen.h\"\n#include \"cli.h\"\n"
+                            "#include \"pathoptimiser.h\"\n"));
+    Schreibe(r + QStringLiteral("tools/cli.h"),
+             QStringLiteral("#include \"component/clsOLM3BinnenState.h\"\n"));
     QStringList verstoesse = Verstoesse(dir.path());
     verstoesse.sort();
     EXPECT_EQ(verstoesse,
               (QStringList{
-                  QStringLiteral("src/browser/liste.cpp (windows) includes include/olm3binnen/clsOLM3Binnen.h (facade)"),
-                  QStringLiteral("src/browser/liste.cpp (windows) includes src/component/clsOLM3BinnenState.h (facade)"),
+                  QStringLiteral(
+                      "src/browser/liste.cpp (windows) includes include/olm3binnen/clsOLM3Binnen.h (facade)"),
+                  QStringLiteral(
+                      "src/browser/liste.cpp (windows) includes src/component/clsOLM3BinnenState.h (facade)"),
                   QStringLiteral("src/browser/liste.cpp includes hostfenster.h, outside the component"),
                   QStringLiteral("src/routing/core/lauf.h (core) includes src/routing/fenster.h (windows)"),
+                  QStringLiteral("tools/cmd_route.cpp includes pathoptimiser.h, outside the component"),
               }));
 }

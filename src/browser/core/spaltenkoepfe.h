@@ -15,7 +15,8 @@ inline constexpr std::array<int, 5> kGewaesserVersteckt = {2, 6, 7, 8, 9};
 
 QStringList PunkteKoepfe();
 /// The points list's hidden columns: what the list keeps for junctions, the order and the quick info.
-inline constexpr std::array<int, 4> kPunkteVersteckt = {pcPunkteIDNach, pcBinnenIDNach, pcLaufNr, pcDetailsText};
+inline constexpr std::array<int, 4> kPunkteVersteckt = {pcPunkteIDNach, pcBinnenIDNach, pcLaufNr,
+                                                        pcDetailsText};
 
 /// The distance column is shown only with radius-search results; the type column never.
 QStringList SuchKoepfe();
