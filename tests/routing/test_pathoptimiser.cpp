@@ -132,50 +132,50 @@ protected:
 
 } // namespace
 
-TEST_F(PathOptimiserTest, AlongOneWaterwayUpAndDownTheChainageIsOneLeg) {
-    // The junction 105 lies between the two points: the way passes it and stays one leg.
-    EXPECT_EQ(weg(mini, {102, 109}), (Weg{{{102, 109}}, 7.0}));
-    EXPECT_EQ(weg(mini, {109, 102}), (Weg{{{109, 102}}, 7.0}));
-    // A waterway without any junction: the two points are joined directly.
-    EXPECT_EQ(weg(netz, {42, 41}), (Weg{{{42, 41}}, 5.0}));
-}
-
-TEST_F(PathOptimiserTest, AChangeOfWaterwayIsAZeroLengthLegFromTheJunctionToItsCounterpart) {
-    EXPECT_EQ(weg(mini, {101, 203}), (Weg{{{101, 105}, {105, 201}, {201, 203}}, 6.0}));
-    EXPECT_EQ(weg(mini, {204, 110}), (Weg{{{204, 201}, {201, 105}, {105, 110}}, 8.0}));
-}
-
-TEST_F(PathOptimiserTest, PlannedPointsAreVisitedInTheirOrderAndEndTheirLegs) {
-    EXPECT_EQ(weg(mini, {110, 203, 102}),
-              (Weg{{{110, 105}, {105, 201}, {201, 203}, {203, 201}, {201, 105}, {105, 102}}, 12.0}));
-    // 110 is passed and comes back: it stays the end of one leg and the start of the next.
-    EXPECT_EQ(weg(mini, {102, 110, 104}), (Weg{{{102, 110}, {110, 104}}, 14.0}));
-    // A point given twice in a row adds nothing; a route of one point is that point.
-    EXPECT_EQ(weg(mini, {101, 101, 104}), (Weg{{{101, 104}}, 3.0}));
-    EXPECT_EQ(weg(mini, {104, 104}), (Weg{{{104, 104}}, 0.0}));
-}
-
-TEST_F(PathOptimiserTest, APlannedJunctionPointIsUsedAsItIs) {
-    EXPECT_EQ(weg(mini, {105, 203}), (Weg{{{105, 201}, {201, 203}}, 2.0}));
-    EXPECT_EQ(weg(mini, {101, 105, 106}), (Weg{{{101, 105}, {105, 106}}, 5.0}));
-    EXPECT_EQ(weg(mini, {201, 105}), (Weg{{{201, 105}}, 0.0}));
-}
-
-TEST_F(PathOptimiserTest, TheShorterOfTwoConnectionsWinsEvenWhereTheWaterwayGoesOnItself) {
-    // 11 -> 16: along the Hauptkanal 22 km, over the Langer Arm 31 km, over the Kurzer Arm 1 + 6 + 1 km.
-    // The faulty link 11 -> 14 inside the Hauptkanal is no shortcut.
-    EXPECT_EQ(weg(netz, {11, 16}), (Weg{{{11, 12}, {12, 21}, {21, 23}, {23, 15}, {15, 16}}, 8.0}));
-    // Back the same way, although junction 12 lists only the continuation onto 21.
-    EXPECT_EQ(weg(netz, {16, 11}), (Weg{{{16, 15}, {15, 23}, {23, 21}, {21, 12}, {12, 11}}, 8.0}));
-    // Both planned points on the Hauptkanal, 19 km apart on it: the loop is shorter.
-    EXPECT_EQ(weg(netz, {14, 12}), (Weg{{{14, 15}, {15, 23}, {23, 21}, {21, 12}}, 7.0}));
-    // From a point of the short arm the way along it is still the shorter one.
-    EXPECT_EQ(weg(netz, {22, 14}), (Weg{{{22, 23}, {23, 15}, {15, 14}}, 4.0}));
-}
-
-TEST_F(PathOptimiserTest, WhereThreeWaterwaysMeetTheRouteChangesOnceNotTwice) {
-    // Over 81 the way is as long, but it changes waterway twice.
-    EXPECT_EQ(weg(netz, {71, 92}), (Weg{{{71, 73}, {73, 91}, {91, 92}}, 11.0}));
+TEST_F(PathOptimiserTest, LegsOfTheShortestWayThroughThePlannedPoints) {
+    struct Fall {
+        const char* was;
+        bool netz; ///< the network catalogue, else mini
+        std::vector<std::int32_t> punkte;
+        Weg erwartet;
+    };
+    const std::vector<Fall> faelle = {
+        // Along one waterway a route is one leg, up or down the chainage, past a junction (105) or on a
+        // waterway without any.
+        {"up the chainage past a junction", false, {102, 109}, {{{102, 109}}, 7.0}},
+        {"down the chainage", false, {109, 102}, {{{109, 102}}, 7.0}},
+        {"a waterway without junctions", true, {42, 41}, {{{42, 41}}, 5.0}},
+        // A change of waterway is a leg of zero length from the junction to its counterpart.
+        {"onto the canal", false, {101, 203}, {{{101, 105}, {105, 201}, {201, 203}}, 6.0}},
+        {"back from the canal", false, {204, 110}, {{{204, 201}, {201, 105}, {105, 110}}, 8.0}},
+        // Planned points are visited in their order and each ends its leg.
+        {"there and back",
+         false,
+         {110, 203, 102},
+         {{{110, 105}, {105, 201}, {201, 203}, {203, 201}, {201, 105}, {105, 102}}, 12.0}},
+        {"a point passed and come back to", false, {102, 110, 104}, {{{102, 110}, {110, 104}}, 14.0}},
+        {"a point twice in a row", false, {101, 101, 104}, {{{101, 104}}, 3.0}},
+        {"a route of one point", false, {104, 104}, {{{104, 104}}, 0.0}},
+        // A planned junction point is used as it is.
+        {"from a junction", false, {105, 203}, {{{105, 201}, {201, 203}}, 2.0}},
+        {"through a junction", false, {101, 105, 106}, {{{101, 105}, {105, 106}}, 5.0}},
+        {"from a junction's counterpart to it", false, {201, 105}, {{{201, 105}}, 0.0}},
+        // 11 -> 16: along the Hauptkanal 22 km, over the Langer Arm 31 km, over the Kurzer Arm 1 + 6 + 1 km.
+        // The faulty link 11 -> 14 inside the Hauptkanal is no shortcut.
+        {"the shortest of three", true, {11, 16}, {{{11, 12}, {12, 21}, {21, 23}, {23, 15}, {15, 16}}, 8.0}},
+        // Back the same way, although junction 12 lists only the continuation onto 21.
+        {"a junction listed one way only",
+         true,
+         {16, 11},
+         {{{16, 15}, {15, 23}, {23, 21}, {21, 12}, {12, 11}}, 8.0}},
+        // Both planned points on the Hauptkanal, 19 km apart on it: the loop is shorter.
+        {"a loop shorter than the waterway", true, {14, 12}, {{{14, 15}, {15, 23}, {23, 21}, {21, 12}}, 7.0}},
+        {"from the short arm along it", true, {22, 14}, {{{22, 23}, {23, 15}, {15, 14}}, 4.0}},
+        // Where three waterways meet, the way over 81 is as long but changes waterway twice.
+        {"one change rather than two", true, {71, 92}, {{{71, 73}, {73, 91}, {91, 92}}, 11.0}},
+    };
+    for (const Fall& f : faelle)
+        EXPECT_EQ(weg(f.netz ? netz : mini, f.punkte), f.erwartet) << f.was;
 }
 
 TEST_F(PathOptimiserTest, PointsNoWaterwayJoinsAreAFailureNamingThem) {
