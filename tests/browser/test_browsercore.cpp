@@ -77,6 +77,18 @@ TEST(Suche, ResultFilterTimeAndRings) {
     EXPECT_EQ(QuickInfoText(QStringLiteral("a%1b%2c"), 5), QStringLiteral("a\nb     c"));
 }
 
+TEST(Abzweig, LeadsOnlyToAContinuationTheCatalogueKnows) {
+    const auto ziel = AbzweigZiel(QStringLiteral("2"), QStringLiteral("201"), QStringLiteral("Kanal-Test"));
+    ASSERT_TRUE(ziel);
+    EXPECT_EQ(ziel->lngBinnenID, 2);
+    EXPECT_EQ(ziel->lngPunkteID, 201);
+    EXPECT_EQ(ziel->strBinnenBez, QStringLiteral("Kanal-Test"));
+    EXPECT_EQ(ziel->lngRoutenIndex, -1);
+    for (const auto& [binnen, punkt] : {std::pair{"", "201"}, {"2", ""}, {"Kanal", "201"}, {"2", "201a"}})
+        EXPECT_FALSE(AbzweigZiel(QString::fromLatin1(binnen), QString::fromLatin1(punkt), QString()))
+            << binnen << " " << punkt;
+}
+
 TEST(Verlauf, GoesBackOrReloadsTheLastPositionWhenTheEarlierOneFails) {
     Verlauf v;
     typBinnenPos a, b;
