@@ -216,6 +216,31 @@ CREATE TABLE SBZ_Feiertage (
 );
 CREATE INDEX SBZ_Feiertage_Schleuse ON SBZ_Feiertage (SchleusenID, FeiertageID);
 
+-- Chart background (optional: a catalogue without rows still works) --------------------------------
+
+-- Places named on the chart: towns and villages along the waterways.
+CREATE TABLE Orte (
+    OrteID      INTEGER PRIMARY KEY,
+    Bezeichnung TEXT NOT NULL,
+    LgDez       REAL NOT NULL,
+    BgDez       REAL NOT NULL,
+    Rang        INTEGER NOT NULL DEFAULT 3     -- 1 city, 2 town, 3 village: lower ranks are named first
+);
+
+-- Water areas (lakes, wide rivers) and the islands in them, each a closed outline.
+CREATE TABLE Wasserflaechen (
+    FlaecheID   INTEGER PRIMARY KEY,
+    Bezeichnung TEXT,
+    Insel       INTEGER NOT NULL DEFAULT 0     -- 1: land inside a water area
+);
+CREATE TABLE Wasserflaechen_Punkte (
+    FlaecheID INTEGER NOT NULL,
+    Nummer    INTEGER NOT NULL,                -- order along the outline; the last joins the first
+    LgDez     REAL NOT NULL,
+    BgDez     REAL NOT NULL,
+    PRIMARY KEY (FlaecheID, Nummer)
+);
+
 -- Stored queries: name and SQL text with positional parameters (?1, ?2, ...).
 CREATE TABLE Abfragen (
     Name    TEXT PRIMARY KEY COLLATE NOCASE,

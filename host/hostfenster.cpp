@@ -2,6 +2,7 @@
 
 #include "berichtdruck.h"
 #include "data/databasebuilder.h"
+#include "data/formatting.h"
 #include "data/modOLM3Binnen.h"
 #include "hosttexts.h"
 #include "ui/messagebox.h"
@@ -24,6 +25,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <algorithm>
+#include <cmath>
 
 namespace olm3host {
 
@@ -32,9 +34,38 @@ namespace {
 constexpr double kFangPixel = 40.0;
 constexpr double kKmProSeemeile = 1.852;
 
+/// The pointer's nearest waterway is looked for within this many pixels.
+constexpr double kCursorFangPixel = 30.0;
+/// "ZUR KARTE" shows this many kilometres around the chosen object.
+constexpr double kZurKarteKm = 8.0;
+
 QString nativ(const QString& pfad) {
     return QDir::toNativeSeparators(pfad);
 }
+
+/// A label that shows as much of its text as fits and all of it in its tool tip.
+class KurzLabel : public QLabel {
+public:
+    explicit KurzLabel(QWidget* parent) : QLabel(parent) {
+        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        setMinimumWidth(1);
+    }
+    void SetVollText(const QString& text) {
+        m_text = text;
+        setToolTip(text);
+        kuerze();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QLabel::resizeEvent(event);
+        kuerze();
+    }
+
+private:
+    void kuerze() { setText(fontMetrics().elidedText(m_text, Qt::ElideRight, std::max(1, contentsRect().width()))); }
+    QString m_text;
+};
 } // namespace
 
 HostFenster::HostFenster(HostConfig& cfg, QWidget* parent)
@@ -50,11 +81,15 @@ HostFenster::HostFenster(HostConfig& cfg, QWidget* parent)
         RoutenPlanung();
     });
     m_lblKatalog = new QLabel(this);
-    m_lblHinweis = new QLabel(this);
+    m_lblHinweis = new KurzLabel(this);
     m_lblHinweis->setStyleSheet(QStringLiteral("color: #8a2020;"));
-    m_lblHinweis->setMinimumWidth(1);
+    m_lblCursor = new QLabel(this);
+    m_lblCursor->setTextFormat(Qt::PlainText);
     statusBar()->addWidget(m_lblKatalog);
     statusBar()->addWidget(m_lblHinweis, 1);
+    statusBar()->addPermanentWidget(m_lblCursor);
+    connect(m_karte, &Karte::CursorBewegt, this, &HostFenster::zeigeCursor);
+    connect(m_karte, &Karte::CursorVerlassen, m_lblCursor, &QLabel::clear);
     baueMenues();
     m_olm->SetEventListener(this);
     resize(1280, 860);
@@ -158,24 +193,33 @@ void HostFenster::zeigeKatalogInStatusleiste() {
     const KartenDaten& d = m_karte->Daten();
     if (!m_olm->conBinnenDatabase()) {
         m_lblKatalog->setText(HostText(txt::KeinKatalog));
-        m_lblHinweis->clear();
-        m_lblHinweis->setToolTip(QString());
+        static_cast<KurzLabel*>(m_lblHinweis)->SetVollText(QString());
         return;
     }
     const QString name = d.strKatalogName.isEmpty() ? QFileInfo(m_cfg.GetBinnenKatalog()).completeBaseName()
                                                     : d.strKatalogName;
     m_lblKatalog->setText(HostText(txt::Katalog).arg(name));
-    m_lblHinweis->setToolTip(d.strHinweis);
-    m_lblHinweis->setText(d.strHinweis);
-    resizeEvent(nullptr);
+    // The notice is long: it shows as much as fits, all of it in its tool tip.
+    static_cast<KurzLabel*>(m_lblHinweis)->SetVollText(d.strHinweis);
 }
 
-void HostFenster::resizeEvent(QResizeEvent* event) {
-    if (event) QMainWindow::resizeEvent(event);
-    // The notice is long: it shows as much as fits, all of it in its tool tip.
-    const int platz = std::max(40, width() - m_lblKatalog->sizeHint().width() - 40);
-    m_lblHinweis->setText(
-        m_lblHinweis->fontMetrics().elidedText(m_lblHinweis->toolTip(), Qt::ElideRight, platz));
+void HostFenster::zeigeCursor(double dblLg, double dblBg) {
+    QString text = HostText(txt::CursorLage)
+                       .arg(modOLM3Binnen::FormatBg(dblBg).trimmed(), modOLM3Binnen::FormatLg(dblLg).trimmed());
+    const double fangSeemeilen = kCursorFangPixel / m_karte->PixelProKm() / kKmProSeemeile;
+    std::int32_t binnenID = 0, punkteID = 0;
+    QString gewaesser;
+    double lg = 0, bg = 0, entfernung = 0;
+    double km = std::nan("");
+    if (m_olm->conBinnenDatabase() &&
+        m_olm->NaechsterPunkt(dblLg, dblBg, fangSeemeilen, binnenID, gewaesser, punkteID, lg, bg, entfernung, &km) &&
+        punkteID > 0) {
+        text += QStringLiteral("   ") +
+                (std::isnan(km) ? gewaesser
+                                : HostText(txt::CursorGewaesserKm)
+                                      .arg(gewaesser, modOLM3Binnen::FormatNumber(km, QStringLiteral("0.0"))));
+    }
+    m_lblCursor->setText(text);
 }
 
 void HostFenster::aktualisiereAktionen() {
@@ -203,8 +247,14 @@ void HostFenster::Binneninfo() {
     QPointF mitte = m_karte->ZuLage(QPointF(m_karte->width() / 2.0, m_karte->height() / 2.0));
     double lg = mitte.x(), bg = mitte.y();
     m_olm->Binneninfo(pos, lg, bg, true, m_routeOptimiert);
-    // The browser hands a position back when the user asked for it on the chart.
-    if (pos) m_karte->ZeigeBereich(QRectF(QPointF(lg - 0.02, bg - 0.012), QPointF(lg + 0.02, bg + 0.012)));
+    // The browser hands a position back when the user asked for it on the chart: the chart centres on it
+    // at a scale that shows the water around it, and marks it until the next click.
+    if (pos) {
+        const double halbBg = kZurKarteKm / 2 / 111.195;
+        const double halbLg = halbBg / std::max(0.1, std::cos(bg * M_PI / 180.0));
+        m_karte->ZeigeBereich(QRectF(QPointF(lg - halbLg, bg - halbBg), QPointF(lg + halbLg, bg + halbBg)));
+        m_karte->SetMarke(QPointF(lg, bg));
+    }
 }
 
 void HostFenster::RoutenPlanung() {

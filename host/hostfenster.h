@@ -69,15 +69,14 @@ signals:
     /// The optimised route grew by a leg and the chart shows it.
     void RouteOptimiertGemeldet();
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-
 private:
     void baueMenues();
     void initKomponente();
     void zeigeKatalogInStatusleiste();
     void aktualisiereAktionen();
     void positionGewaehlt(double dblLg, double dblBg);
+    /// The status bar tells where the pointer is and which waterway, at which kilometre, is nearest.
+    void zeigeCursor(double dblLg, double dblBg);
     void melde(const QString& strText);
     /// The name of a point for the user: its object's name, or its waterway.
     QString punktName(std::int32_t lngPunkteID) const;
@@ -91,6 +90,7 @@ private:
     Karte* m_karte = nullptr;
     QLabel* m_lblKatalog = nullptr;
     QLabel* m_lblHinweis = nullptr;
+    QLabel* m_lblCursor = nullptr;
     bool m_routeOptimiert = false;
 };
 

@@ -1,5 +1,6 @@
 #pragma once
-// The reference host's own texts: module "olm3host" of the component's text table, ids 9200-9299.
+// The reference host's own texts: module "olm3host" of the component's text table, ids 9200-9299 and
+// 9800-9869 (the chart).
 
 #include <QString>
 #include <cstdint>
@@ -69,6 +70,8 @@ enum : std::int32_t {
     RouteDrucken = 9272,
     RouteAlsPdf = 9273,
     PdfFilter = 9274,
+    CursorLage = 9800,
+    CursorGewaesserKm = 9801,
 };
 } // namespace txt
 

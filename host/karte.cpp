@@ -1,5 +1,6 @@
 #include "karte.h"
 
+#include "data/formatting.h"
 #include "hosttexts.h"
 #include "pictures.h"
 
@@ -7,7 +8,6 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineF>
-#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -26,12 +26,19 @@ const QColor kUfer(0x3F, 0x78, 0xB0);
 const QColor kGeplant(0xC2, 0x18, 0x5B);
 const QColor kOptimiert(0xE6, 0x51, 0x00, 210);
 const QColor kSchrift(0x17, 0x3A, 0x66);
+const QColor kOrt(0x33, 0x2B, 0x24);
+const QColor kMarke(0xD5, 0x00, 0x00);
 
 constexpr double kKmProGrad = 111.195;
 /// Objects are named from this zoom on.
 constexpr double kNamenAbPixelProKm = 28.0;
 /// A drag starts after the pointer moved this far.
 constexpr double kZiehSchwelle = 4.0;
+/// Towns are named from this zoom on, villages from the next; cities always.
+constexpr double kStaedteAbPixelProKm = 2.5;
+constexpr double kDoerferAbPixelProKm = 9.0;
+/// Kilometre marks stand at least this far apart on screen.
+constexpr double kKmAbstandPixel = 110.0;
 
 QFont schrift(double pixel, bool fett = false, bool kursiv = false) {
     QFont f(QStringLiteral("DejaVu Sans"));
@@ -89,23 +96,53 @@ QPen optimiertStift() {
 std::vector<QPointF> RoutenVerlauf(const KartenDaten& daten,
                                    const std::vector<typRouteOptimiert>& audtRoute) {
     std::vector<QPointF> linie;
+    // The points of a waterway after position von up to position bis, in the direction of travel.
+    auto entlang = [&](int g, int von, int bis) {
+        const auto& lagen = daten.gewaesser[static_cast<size_t>(g)].lage;
+        const int schritt = bis >= von ? 1 : -1;
+        for (int i = von; i != bis;) {
+            i += schritt;
+            linie.push_back(lagen[static_cast<size_t>(i)]);
+        }
+    };
     const typRouteOptimiert* vorher = nullptr;
     for (const auto& r : audtRoute) {
         if (r.lngPunkteID <= 0) continue;
         QPointF lage(r.dblLgDez, r.dblBgDez);
         daten.Lage(r.lngPunkteID, lage);
-        if (vorher) {
-            const auto a = daten.punkt.constFind(vorher->lngPunkteID);
-            const auto b = daten.punkt.constFind(r.lngPunkteID);
-            if (a != daten.punkt.constEnd() && b != daten.punkt.constEnd() && a->first == b->first) {
-                const auto& lagen = daten.gewaesser[static_cast<size_t>(a->first)].lage;
-                const int schritt = b->second >= a->second ? 1 : -1;
-                for (int i = a->second + schritt; i != b->second; i += schritt)
-                    linie.push_back(lagen[static_cast<size_t>(i)]);
+        const auto a = vorher ? daten.punkt.constFind(vorher->lngPunkteID) : daten.punkt.constEnd();
+        const auto b = daten.punkt.constFind(r.lngPunkteID);
+        vorher = &r;
+        if (a == daten.punkt.constEnd() || b == daten.punkt.constEnd()) {
+            linie.push_back(lage);
+            continue;
+        }
+        if (a->first == b->first) {
+            entlang(a->first, a->second, b->second);
+            continue;
+        }
+        // From one waterway onto another: along the first to the junction that joins them, then along
+        // the second; of several junctions the one with the fewest points in between.
+        int besterAbstand = -1;
+        std::pair<int, int> ueber;
+        for (const auto& [von, nach] : daten.abzweige) {
+            const auto x = daten.punkt.constFind(von);
+            const auto y = daten.punkt.constFind(nach);
+            if (x == daten.punkt.constEnd() || y == daten.punkt.constEnd()) continue;
+            if (x->first != a->first || y->first != b->first) continue;
+            const int abstand = std::abs(x->second - a->second) + std::abs(y->second - b->second);
+            if (besterAbstand < 0 || abstand < besterAbstand) {
+                besterAbstand = abstand;
+                ueber = {x->second, y->second};
             }
         }
-        linie.push_back(lage);
-        vorher = &r;
+        if (besterAbstand < 0) {
+            linie.push_back(lage);
+            continue;
+        }
+        entlang(a->first, a->second, ueber.first);
+        linie.push_back(daten.gewaesser[static_cast<size_t>(b->first)].lage[static_cast<size_t>(ueber.second)]);
+        entlang(b->first, ueber.second, b->second);
     }
     return linie;
 }
@@ -144,6 +181,17 @@ void Karte::SetDaten(KartenDaten daten) {
         }
         m_pfade.push_back(pfad);
     }
+    m_wasser = QPainterPath();
+    m_inseln = QPainterPath();
+    m_wasser.setFillRule(Qt::WindingFill);
+    for (const auto& f : m_daten.flaechen) {
+        QPolygonF umriss;
+        for (const auto& l : f.umriss)
+            umriss << welt(l);
+        umriss << umriss.front();
+        (f.blnInsel ? m_inseln : m_wasser).addPolygon(umriss);
+    }
+    m_hatMarke = false;
     Einpassen();
 }
 
@@ -156,6 +204,12 @@ void Karte::SetGeplanteRoute(const std::vector<QPointF>& lagen) {
 
 void Karte::SetOptimierteRoute(const std::vector<typRouteOptimiert>& audtRoute) {
     m_optimiert = RoutenVerlauf(m_daten, audtRoute);
+    update();
+}
+
+void Karte::SetMarke(const QPointF& lage) {
+    m_marke = lage;
+    m_hatMarke = true;
     update();
 }
 
@@ -260,16 +314,36 @@ void Karte::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(rect(), kLand);
+    zeichneFlaechen(p);
     zeichneGewaesser(p);
     zeichneRouten(p);
+    m_beschriftungen.clear();
     // Names keep clear of the legend, the scale and each other.
-    std::vector<QPolygonF> belegt{QPolygonF(zeichneLegende(nullptr)),
-                                  QPolygonF(QRectF(width() - 170, height() - 45, 170, 45))};
+    KartenBelegung belegt;
+    belegt.Belege(zeichneLegende(nullptr));
+    belegt.Belege(QRectF(width() - 170, height() - 45, 170, 45));
     zeichneObjekte(p, belegt);
     zeichneBeschriftung(p, belegt);
+    zeichneMarke(p);
     zeichneLegende(&p);
     zeichneMassstab(p);
     zeichneHinweis(p);
+}
+
+void Karte::zeichneFlaechen(QPainter& p) {
+    if (m_wasser.isEmpty()) return;
+    p.save();
+    p.setTransform(weltZuBildschirm());
+    QPen ufer(kUfer.lighter(135), 1.0);
+    ufer.setCosmetic(true);
+    p.setPen(ufer);
+    p.setBrush(kWasser);
+    p.drawPath(m_wasser);
+    if (!m_inseln.isEmpty()) {
+        p.setBrush(kLand);
+        p.drawPath(m_inseln);
+    }
+    p.restore();
 }
 
 void Karte::zeichneGewaesser(QPainter& p) {
@@ -283,6 +357,24 @@ void Karte::zeichneGewaesser(QPainter& p) {
         p.setPen(pen);
         for (const auto& pfad : m_pfade)
             p.drawPath(pfad);
+    }
+    p.restore();
+}
+
+void Karte::zeichneMarke(QPainter& p) {
+    if (!m_hatMarke) return;
+    const QPointF m = ZuBildschirm(m_marke);
+    p.save();
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Qt::white, 6));
+    p.drawEllipse(m, 16, 16);
+    p.setPen(QPen(kMarke, 3));
+    p.drawEllipse(m, 16, 16);
+    for (const QPointF r : {QPointF(1, 0), QPointF(-1, 0), QPointF(0, 1), QPointF(0, -1)}) {
+        p.setPen(QPen(Qt::white, 5, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(m + r * 10, m + r * 24);
+        p.setPen(QPen(kMarke, 2.5, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(m + r * 10, m + r * 24);
     }
     p.restore();
 }
@@ -318,42 +410,59 @@ double Karte::symbolGroesse() const {
     return std::clamp(PixelProKm() * 0.6, 9.0, 16.0);
 }
 
-void Karte::zeichneObjekte(QPainter& p, std::vector<QPolygonF>& belegt) {
+void Karte::zeichneObjekte(QPainter& p, KartenBelegung& belegt) {
     const double groesse = symbolGroesse();
     const QRectF sichtbar = QRectF(rect()).adjusted(-20, -20, 20, 20);
-    // Junctions first, so that objects at the same spot stay visible.
-    for (const QChar typ : {QLatin1Char('A'), QLatin1Char('W'), QLatin1Char('B'), QLatin1Char('L'),
-                            QLatin1Char('T'), QLatin1Char('H'), QLatin1Char('S')}) {
+    // Planned points keep their numbers readable.
+    for (const auto& l : m_geplant) {
+        const QPointF m = ZuBildschirm(l);
+        belegt.Belege(QRectF(m.x() - 10, m.y() - 10, 20, 20));
+    }
+    // Zoomed out, symbols that would pile up are thinned: locks first, then harbours, fuel, bridges,
+    // berths, weirs and junctions, each only where it leaves the ones before it clear.
+    const bool ausduennen = PixelProKm() < kNamenAbPixelProKm;
+    const QString vorrang = QStringLiteral("SHTBLWA");
+    std::vector<char> zeigen(m_daten.objekte.size(), 0);
+    KartenBelegung symbole;
+    for (const QChar typ : vorrang) {
         const double g = typ == QLatin1Char('A') ? groesse * 0.7 : groesse;
         for (size_t i = 0; i < m_daten.objekte.size(); ++i) {
             const auto& o = m_daten.objekte[i];
             if (o.typ != typ) continue;
             const QPointF m = ZuBildschirm(o.lage);
             if (!sichtbar.contains(m)) continue;
-            ZeichneTypSymbol(p, o.typ, m, g, m_winkel[i]);
-            belegt.push_back(QPolygonF(QRectF(m.x() - g / 2, m.y() - g / 2, g, g)));
+            const QRectF kasten(m.x() - g / 2, m.y() - g / 2, g, g);
+            if (ausduennen && !symbole.Frei(kasten.adjusted(-1, -1, 1, 1))) continue;
+            symbole.Belege(kasten);
+            zeigen[i] = 1;
         }
     }
-    // Planned points keep their numbers readable.
-    for (const auto& l : m_geplant) {
-        const QPointF m = ZuBildschirm(l);
-        belegt.push_back(QPolygonF(QRectF(m.x() - 10, m.y() - 10, 20, 20)));
+    // Junctions first, so that objects at the same spot stay visible.
+    for (auto it = vorrang.crbegin(); it != vorrang.crend(); ++it) {
+        const QChar typ = *it;
+        const double g = typ == QLatin1Char('A') ? groesse * 0.7 : groesse;
+        for (size_t i = 0; i < m_daten.objekte.size(); ++i) {
+            const auto& o = m_daten.objekte[i];
+            if (o.typ != typ || !zeigen[i]) continue;
+            const QPointF m = ZuBildschirm(o.lage);
+            ZeichneTypSymbol(p, o.typ, m, g, m_winkel[i]);
+            belegt.Belege(QRectF(m.x() - g / 2, m.y() - g / 2, g, g));
+        }
     }
 }
 
 /// Puts a text at the first free place among the candidates; false when none is free.
 bool Karte::setzeText(QPainter& p, const QString& text, const std::vector<QTransform>& plaetze,
-                      const QColor& farbe, std::vector<QPolygonF>& belegt) const {
+                      const QColor& farbe, KartenBelegung& belegt, KartenBeschriftung::Art art) {
     const QFontMetricsF fm(p.font());
     const QRectF kasten(0, -fm.ascent(), fm.horizontalAdvance(text), fm.height());
     const QRectF innen = QRectF(rect()).adjusted(2, 2, -2, -2);
     for (const QTransform& t : plaetze) {
         const QPolygonF huelle = t.map(QPolygonF(kasten.adjusted(-2, -1, 2, 1)));
         if (!innen.contains(huelle.boundingRect())) continue;
-        if (std::any_of(belegt.begin(), belegt.end(),
-                        [&huelle](const QPolygonF& b) { return b.intersects(huelle); }))
-            continue;
-        belegt.push_back(huelle);
+        if (!belegt.Frei(huelle)) continue;
+        belegt.Belege(huelle);
+        m_beschriftungen.push_back({art, text, huelle});
         p.save();
         p.setTransform(t, true);
         textMitHalo(p, QPointF(), text, farbe);
@@ -364,8 +473,8 @@ bool Karte::setzeText(QPainter& p, const QString& text, const std::vector<QTrans
 }
 
 bool Karte::setzeTextEntlang(QPainter& p, const QString& text, const std::vector<QPointF>& linie,
-                             const std::vector<double>& laenge, double dblAbstand,
-                             std::vector<QPolygonF>& belegt) const {
+                             const std::vector<double>& laenge, double dblAbstand, KartenBelegung& belegt,
+                             const std::vector<QLineF>& fremdeLinien) {
     const QFontMetricsF fm(p.font());
     const double tw = fm.horizontalAdvance(text);
     const double s = laenge.back();
@@ -375,58 +484,87 @@ bool Karte::setzeTextEntlang(QPainter& p, const QString& text, const std::vector
         double winkel;
         double breite;
     };
-    auto richtung = [&](double bei) {
-        const QPointF a = punktBei(linie, laenge, std::max(0.0, bei - 10));
-        const QPointF b = punktBei(linie, laenge, std::min(s, bei + 10));
-        return std::atan2(b.y() - a.y(), b.x() - a.x()) * 180.0 / std::numbers::pi;
+    auto knick = [](double a, double b) {
+        const double k = std::fmod(std::abs(a - b), 360.0);
+        return k > 180 ? 360 - k : k;
+    };
+    // Each glyph sits where the whole word would put it, kerning included.
+    std::vector<double> vor;
+    for (int i = 0; i <= text.size(); ++i)
+        vor.push_back(fm.horizontalAdvance(text.left(i)));
+    // The baseline runs parallel to the line, at the side the text takes; the glyphs are spaced along the
+    // baseline itself, so that a bend neither spreads nor squeezes them.
+    auto parallele = [&](double versatz) {
+        std::vector<QPointF> p2;
+        for (size_t i = 0; i < linie.size(); ++i) {
+            QPointF n;
+            for (const size_t j : {i, i + 1}) {
+                if (j == 0 || j >= linie.size()) continue;
+                const QLineF seg(linie[j - 1], linie[j]);
+                if (seg.length() > 1e-9) n += QPointF(-seg.dy(), seg.dx()) / seg.length();
+            }
+            const double l = std::hypot(n.x(), n.y());
+            p2.push_back(l > 1e-9 ? linie[i] + n / l * versatz : linie[i]);
+        }
+        return p2;
     };
     for (const double anteil : {0.5, 0.35, 0.65, 0.2, 0.8, 0.1, 0.9}) {
-        const double anfang = s * anteil - tw / 2;
-        if (anfang < 0 || anfang + tw > s) continue;
+        const double anfang0 = s * anteil - tw / 2;
+        if (anfang0 < 0 || anfang0 + tw > s) continue;
         // The text reads from left to right: along the line or against it.
         const bool rueckwaerts =
-            punktBei(linie, laenge, anfang + tw).x() < punktBei(linie, laenge, anfang).x();
+            punktBei(linie, laenge, anfang0 + tw).x() < punktBei(linie, laenge, anfang0).x();
         for (const double seite : {-dblAbstand - fm.descent(), dblAbstand + fm.ascent()}) {
+            const std::vector<QPointF> basis = parallele(rueckwaerts ? -seite : seite);
+            std::vector<double> blaenge{0.0};
+            for (size_t i = 1; i < basis.size(); ++i)
+                blaenge.push_back(blaenge.back() + QLineF(basis[i - 1], basis[i]).length());
+            const double bs = blaenge.back();
+            const double anfang = anteil * bs - tw / 2;
+            if (anfang < 0 || anfang + tw > bs) continue;
+            auto richtung = [&](double bei) {
+                const QPointF a = punktBei(basis, blaenge, std::max(0.0, bei - 10));
+                const QPointF b = punktBei(basis, blaenge, std::min(bs, bei + 10));
+                return std::atan2(b.y() - a.y(), b.x() - a.x()) * 180.0 / std::numbers::pi;
+            };
             std::vector<Zeichen> zeichen;
             std::vector<QPolygonF> huellen;
-            double x = 0;
             bool passt = true;
-            auto knick = [](double a, double b) {
-                const double k = std::fmod(std::abs(a - b), 360.0);
-                return k > 180 ? 360 - k : k;
-            };
             for (int i = 0; i < text.size() && passt; ++i) {
-                const QString c = text.mid(i, 1);
-                const double w = fm.horizontalAdvance(c);
+                const double x = vor[static_cast<size_t>(i)];
+                const double w = vor[static_cast<size_t>(i) + 1] - x;
                 const double bei = rueckwaerts ? anfang + tw - x - w / 2 : anfang + x + w / 2;
-                double winkel = richtung(bei) + (rueckwaerts ? 180.0 : 0.0);
+                const double winkel = richtung(bei) + (rueckwaerts ? 180.0 : 0.0);
                 // The text may follow a gentle bend; a sharper one would tear the word apart.
                 if (!zeichen.empty())
                     passt = knick(winkel, zeichen.back().winkel) < 10.0 &&
                             knick(winkel, zeichen.front().winkel) < 35.0;
-                const QPointF lage = punktBei(linie, laenge, bei);
+                const QPointF lage = punktBei(basis, blaenge, bei);
                 QTransform t;
                 t.translate(lage.x(), lage.y());
                 t.rotate(winkel);
-                huellen.push_back(
-                    t.map(QPolygonF(QRectF(-w / 2 - 1, seite - fm.ascent() - 1, w + 2, fm.height() + 2))));
-                zeichen.push_back({c, lage, winkel, w});
-                x += w;
+                huellen.push_back(t.map(QPolygonF(QRectF(-w / 2 - 1, -fm.ascent() - 1, w + 2, fm.height() + 2))));
+                zeichen.push_back({text.mid(i, 1), lage, winkel, w});
             }
             if (!passt) continue;
             const QRectF innen = QRectF(rect()).adjusted(2, 2, -2, -2);
             const bool frei = std::all_of(huellen.begin(), huellen.end(), [&](const QPolygonF& h) {
-                return innen.contains(h.boundingRect()) &&
-                       std::none_of(belegt.begin(), belegt.end(),
-                                    [&h](const QPolygonF& b) { return b.intersects(h); });
+                return innen.contains(h.boundingRect()) && belegt.Frei(h) &&
+                       std::none_of(fremdeLinien.begin(), fremdeLinien.end(),
+                                    [&h](const QLineF& l) { return Schneidet(h, l); });
             });
             if (!frei) continue;
-            belegt.insert(belegt.end(), huellen.begin(), huellen.end());
+            QPolygonF huelle;
+            for (const auto& h : huellen) {
+                belegt.Belege(h);
+                huelle = huelle.united(h);
+            }
+            m_beschriftungen.push_back({KartenBeschriftung::Gewaesser, text, huelle});
             // All halos first, so that no letter's halo covers its neighbour.
             QPainterPath pfad;
             for (const auto& z : zeichen) {
                 QPainterPath buchstabe;
-                buchstabe.addText(QPointF(-z.breite / 2, seite), p.font(), z.c);
+                buchstabe.addText(QPointF(-z.breite / 2, 0), p.font(), z.c);
                 QTransform t;
                 t.translate(z.lage.x(), z.lage.y());
                 t.rotate(z.winkel);
@@ -439,7 +577,100 @@ bool Karte::setzeTextEntlang(QPainter& p, const QString& text, const std::vector
     return false;
 }
 
-void Karte::zeichneBeschriftung(QPainter& p, std::vector<QPolygonF>& belegt) {
+void Karte::zeichneOrte(QPainter& p, KartenBelegung& belegt, int rangBis, int rangAb) {
+    const double ppk = PixelProKm();
+    for (const auto& o : m_daten.orte) {
+        if (o.rang < rangAb || o.rang > rangBis) continue;
+        if ((o.rang == 2 && ppk < kStaedteAbPixelProKm) || (o.rang >= 3 && ppk < kDoerferAbPixelProKm)) continue;
+        const QPointF m = ZuBildschirm(o.lage);
+        if (!QRectF(rect()).contains(m)) continue;
+        const double r = o.rang == 1 ? 4.0 : o.rang == 2 ? 3.0 : 2.2;
+        const QRectF punkt(m.x() - r, m.y() - r, 2 * r, 2 * r);
+        p.setFont(schrift(o.rang == 1 ? 16 : o.rang == 2 ? 13 : 11, o.rang <= 2));
+        const QFontMetricsF fm(p.font());
+        const double tw = fm.horizontalAdvance(o.strName);
+        const double mitteY = fm.ascent() / 2 - 1;
+        // Beside the dot first; a town on the water moves its name off the marks on it.
+        std::vector<QTransform> plaetze;
+        for (const double weit : {0.0, 8.0, 18.0})
+            for (const QPointF v : {QPointF(r + 4 + weit, mitteY), QPointF(-r - 4 - tw - weit, mitteY),
+                                    QPointF(-tw / 2, -r - 4 - weit), QPointF(-tw / 2, r + 3 + fm.ascent() + weit),
+                                    QPointF(r + 3 + weit, -r - 2 - weit), QPointF(-r - 3 - tw - weit, -r - 2 - weit),
+                                    QPointF(r + 3 + weit, r + 2 + fm.ascent() + weit),
+                                    QPointF(-r - 3 - tw - weit, r + 2 + fm.ascent() + weit)})
+                plaetze.push_back(QTransform::fromTranslate(m.x() + v.x(), m.y() + v.y()));
+        if (!setzeText(p, o.strName, plaetze, kOrt, belegt, KartenBeschriftung::Ort)) continue;
+        p.save();
+        p.setPen(QPen(Qt::white, 1.5));
+        p.setBrush(kOrt);
+        if (o.rang == 1)
+            p.drawRect(punkt);
+        else
+            p.drawEllipse(punkt);
+        p.restore();
+    }
+}
+
+double Karte::KmIntervall() const {
+    const double ppk = PixelProKm();
+    for (const double k : {0.5, 1.0, 2.0, 5.0, 10.0, 20.0, 50.0})
+        if (k * ppk >= kKmAbstandPixel) return k;
+    return 0.0;
+}
+
+void Karte::zeichneKilometer(QPainter& p, KartenBelegung& belegt) {
+    const double intervall = KmIntervall();
+    if (intervall <= 0) return;
+    p.setFont(schrift(10));
+    const QFontMetricsF fm(p.font());
+    const QRectF innen = QRectF(rect()).adjusted(4, 4, -4, -4);
+    const QString format = intervall < 1 ? QStringLiteral("0.0") : QStringLiteral("0");
+    const double strich = wasserBreite() / 2 + 4;
+    for (const auto& g : m_daten.gewaesser) {
+        for (size_t i = 1; i < g.lage.size(); ++i) {
+            const double k0 = g.km[i - 1], k1 = g.km[i];
+            if (std::isnan(k0) || std::isnan(k1) || k0 == k1) continue;
+            // The marks of whole intervals between the two points, where the line crosses them.
+            const double lo = std::min(k0, k1), hi = std::max(k0, k1);
+            for (double k = std::ceil(lo / intervall - 1e-9) * intervall; k < hi - 1e-9 || (k <= hi && i == 1);
+                 k += intervall) {
+                if (k == hi && i > 1) break;
+                const double t = (k - k0) / (k1 - k0);
+                const QPointF a = ZuBildschirm(g.lage[i - 1]), b = ZuBildschirm(g.lage[i]);
+                const QPointF m = a + (b - a) * t;
+                if (!innen.contains(m)) continue;
+                const QLineF richtung(a, b);
+                if (richtung.length() < 1e-6) continue;
+                const QPointF quer = QPointF(-richtung.dy(), richtung.dx()) / richtung.length();
+                const QString text = modOLM3Binnen::FormatNumber(k, format);
+                const double tw = fm.horizontalAdvance(text);
+                std::vector<QTransform> plaetze;
+                for (const double seite : {1.0, -1.0}) {
+                    const QPointF ende = m + quer * seite * (strich + 3);
+                    // The text stands beside the end of the tick, on the side it points to.
+                    const double dx = quer.x() * seite >= 0 ? 0 : -tw;
+                    const double dy = quer.y() * seite >= 0 ? fm.ascent() : 0;
+                    plaetze.push_back(QTransform::fromTranslate(ende.x() + dx, ende.y() + dy));
+                }
+                const QPointF laengs = QPointF(quer.y(), -quer.x()) * 1.5;
+                const QPolygonF tick({m - quer * strich + laengs, m + quer * strich + laengs,
+                                      m + quer * strich - laengs, m - quer * strich - laengs});
+                if (!belegt.Frei(tick)) continue;
+                p.save();
+                if (!setzeText(p, text, plaetze, QColor(0x1F, 0x4E, 0x79), belegt, KartenBeschriftung::Kilometer)) {
+                    p.restore();
+                    continue;
+                }
+                belegt.Belege(tick);
+                p.setPen(QPen(QColor(0x1F, 0x4E, 0x79), 1.5, Qt::SolidLine, Qt::FlatCap));
+                p.drawLine(m - quer * strich, m + quer * strich);
+                p.restore();
+            }
+        }
+    }
+}
+
+void Karte::zeichneBeschriftung(QPainter& p, KartenBelegung& belegt) {
     // Names of the planned points first: they matter most.
     p.setFont(schrift(12, true));
     const QFontMetricsF fg(p.font());
@@ -458,7 +689,8 @@ void Karte::zeichneBeschriftung(QPainter& p, std::vector<QPolygonF>& belegt) {
                   QPointF(-tw / 2, 24 + weit), QPointF(14 + weit, -12 - weit), QPointF(14 + weit, 20 + weit),
                   QPointF(-14 - tw - weit, -12 - weit), QPointF(-14 - tw - weit, 20 + weit)})
                 plaetze.push_back(QTransform::fromTranslate(m.x() + v.x(), m.y() + v.y()));
-        setzeText(p, o->strName, plaetze, kGeplant.darker(130), belegt);
+        p.setFont(schrift(12, true));
+        setzeText(p, o->strName, plaetze, kGeplant.darker(130), belegt, KartenBeschriftung::Routenpunkt);
     }
 
     // Other names stay off the routes.
@@ -467,10 +699,13 @@ void Karte::zeichneBeschriftung(QPainter& p, std::vector<QPolygonF>& belegt) {
             const QLineF strecke(ZuBildschirm((*route)[i - 1]), ZuBildschirm((*route)[i]));
             if (strecke.length() < 0.5) continue;
             const QPointF quer = QPointF(-strecke.dy(), strecke.dx()) / strecke.length() * 4.0;
-            belegt.push_back(QPolygonF(
+            belegt.Belege(QPolygonF(
                 {strecke.p1() + quer, strecke.p2() + quer, strecke.p2() - quer, strecke.p1() - quer}));
         }
     }
+
+    // The cities before anything else is named.
+    zeichneOrte(p, belegt, 1, 1);
 
     // Waterway names along their line where it is on screen, beside the water.
     p.setFont(schrift(12, true, true));
@@ -478,7 +713,27 @@ void Karte::zeichneBeschriftung(QPainter& p, std::vector<QPolygonF>& belegt) {
     // Clear of the water and of the marks on it, whichever way the water runs.
     const double abstand = std::max(wasserBreite() / 2, symbolGroesse() * 0.71) + 2;
     const QRectF innen = QRectF(rect()).adjusted(10, 10, -10, -10);
-    for (const auto& g : m_daten.gewaesser) {
+    // The lines on screen, by waterway: a name keeps off the lines of the others and their junctions.
+    std::vector<std::vector<QLineF>> linien(m_daten.gewaesser.size());
+    const QRectF sichtbar = QRectF(rect()).adjusted(-50, -50, 50, 50);
+    for (size_t gi = 0; gi < m_daten.gewaesser.size(); ++gi) {
+        const auto& lage = m_daten.gewaesser[gi].lage;
+        for (size_t i = 1; i < lage.size(); ++i) {
+            const QLineF l(ZuBildschirm(lage[i - 1]), ZuBildschirm(lage[i]));
+            if (sichtbar.contains(l.p1()) || sichtbar.contains(l.p2())) linien[gi].push_back(l);
+        }
+    }
+    for (const auto& [von, nach] : m_daten.abzweige) {
+        QPointF l;
+        if (!m_daten.Lage(von, l)) continue;
+        const QPointF m = ZuBildschirm(l);
+        if (sichtbar.contains(m)) belegt.Belege(QRectF(m.x() - 12, m.y() - 12, 24, 24));
+    }
+    for (size_t gi = 0; gi < m_daten.gewaesser.size(); ++gi) {
+        const auto& g = m_daten.gewaesser[gi];
+        std::vector<QLineF> fremde;
+        for (size_t andere = 0; andere < linien.size(); ++andere)
+            if (andere != gi) fremde.insert(fremde.end(), linien[andere].begin(), linien[andere].end());
         // The stretches of the line that lie on screen, each with its arc length.
         std::vector<std::vector<QPointF>> stuecke(1);
         for (const auto& l : g.lage) {
@@ -495,15 +750,27 @@ void Karte::zeichneBeschriftung(QPainter& p, std::vector<QPolygonF>& belegt) {
             std::vector<double> laenge{0.0};
             for (size_t i = 1; i < linie.size(); ++i)
                 laenge.push_back(laenge.back() + QLineF(linie[i - 1], linie[i]).length());
+            // Only the segments near this stretch can cross its name.
+            QRectF bereich = QPolygonF(QList<QPointF>(linie.begin(), linie.end())).boundingRect();
+            bereich.adjust(-40, -40, 40, 40);
+            std::vector<QLineF> nahe;
+            for (const auto& l : fremde)
+                if (bereich.intersects(QRectF(l.p1(), l.p2()).normalized().adjusted(-1, -1, 1, 1)))
+                    nahe.push_back(l);
             // Where the full name finds no room, its first part may ("Spree (Spree-Oder-Wasserstraße)").
             bool gesetzt = false;
             for (const QString& name : {g.strName, g.strName.section(QStringLiteral(" ("), 0, 0).trimmed()}) {
                 if (gesetzt || fm.horizontalAdvance(name) * 1.2 > laenge.back()) continue;
-                gesetzt = setzeTextEntlang(p, name, linie, laenge, abstand, belegt);
+                p.setFont(schrift(12, true, true));
+                gesetzt = setzeTextEntlang(p, name, linie, laenge, abstand, belegt, nahe);
             }
             if (gesetzt) break;
         }
     }
+
+    // Towns and villages, then the kilometre marks.
+    zeichneOrte(p, belegt, 3, 2);
+    zeichneKilometer(p, belegt);
 
     if (PixelProKm() < kNamenAbPixelProKm) return;
     // Names of locks, harbours and fuel stations beside their mark.
@@ -517,7 +784,8 @@ void Karte::zeichneBeschriftung(QPainter& p, std::vector<QPolygonF>& belegt) {
         for (const QPointF v : {QPointF(11, fo.ascent() / 2 - 1), QPointF(-11 - tw, fo.ascent() / 2 - 1),
                                 QPointF(-tw / 2, -11), QPointF(-tw / 2, 11 + fo.ascent())})
             plaetze.push_back(QTransform::fromTranslate(m.x() + v.x(), m.y() + v.y()));
-        setzeText(p, o.strName, plaetze, QColor(0x26, 0x32, 0x38), belegt);
+        p.setFont(schrift(11));
+        setzeText(p, o.strName, plaetze, QColor(0x26, 0x32, 0x38), belegt, KartenBeschriftung::Objekt);
     }
 }
 
@@ -590,7 +858,12 @@ void Karte::zeichneMassstab(QPainter& p) {
     p.drawLine(links, links - QPointF(0, 6));
     p.drawLine(rechts, rechts - QPointF(0, 6));
     p.setFont(schrift(11, true));
-    const QString text = QLocale(QLocale::German).toString(laenge, 'g', 3) + QStringLiteral(" km");
+    // The component's number format, with as many decimals as the length needs.
+    const int stellen = std::max(0, static_cast<int>(-std::floor(std::log10(laenge) + 1e-9)));
+    const QString text =
+        modOLM3Binnen::FormatNumber(laenge, stellen ? QStringLiteral("0.") + QString(stellen, QLatin1Char('0'))
+                                                    : QStringLiteral("0")) +
+        QStringLiteral(" km");
     textMitHalo(
         p, QPointF(links.x() + px / 2 - QFontMetricsF(p.font()).horizontalAdvance(text) / 2, links.y() - 8),
         text, QColor(0x26, 0x32, 0x38));
@@ -646,15 +919,29 @@ bool Karte::event(QEvent* event) {
     return QWidget::event(event);
 }
 
+void Karte::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    emit CursorVerlassen();
+}
+
 void Karte::mousePressEvent(QMouseEvent* event) {
+    // The mark of a chosen object stays until the next click.
+    if (m_hatMarke) {
+        m_hatMarke = false;
+        update();
+    }
     if (event->button() != Qt::LeftButton) return;
     m_druckPunkt = m_letzterPunkt = event->position();
     m_ziehen = false;
 }
 
 void Karte::mouseMoveEvent(QMouseEvent* event) {
-    if (!(event->buttons() & Qt::LeftButton)) return;
     const QPointF pos = event->position();
+    if (!m_daten.Leer()) {
+        const QPointF lage = ZuLage(pos);
+        emit CursorBewegt(lage.x(), lage.y());
+    }
+    if (!(event->buttons() & Qt::LeftButton)) return;
     if (!m_ziehen && std::hypot(pos.x() - m_druckPunkt.x(), pos.y() - m_druckPunkt.y()) < kZiehSchwelle)
         return;
     if (!m_ziehen) setCursor(Qt::ClosedHandCursor);

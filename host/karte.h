@@ -3,6 +3,7 @@
 // planned and the optimised route; pan by dragging, zoom with the wheel or +/-, and a pick mode in which
 // a click hands a chart position back.
 
+#include "kartenbelegung.h"
 #include "katalogdaten.h"
 #include "olm3binnen/types.h"
 
@@ -16,8 +17,17 @@
 namespace olm3host {
 
 /// The line the optimised route takes: consecutive rows on the same waterway follow the waterway's
-/// points between them, other neighbours are joined straight. Positions are (longitude, latitude).
+/// points between them; rows on two waterways follow each of them to the junction that joins them. Only
+/// neighbours that no junction joins are joined straight. Positions are (longitude, latitude).
 std::vector<QPointF> RoutenVerlauf(const KartenDaten& daten, const std::vector<typRouteOptimiert>& audtRoute);
+
+/// A text the chart set at its last drawing, with the area it covers in widget pixels.
+struct KartenBeschriftung {
+    enum Art { Ort, Gewaesser, Objekt, Routenpunkt, Kilometer };
+    Art art;
+    QString strText;
+    QPolygonF huelle;
+};
 
 class Karte : public QWidget {
     Q_OBJECT
@@ -34,6 +44,15 @@ public:
     /// The optimised route as the component detailed it; an empty list clears it.
     void SetOptimierteRoute(const std::vector<typRouteOptimiert>& audtRoute);
     const std::vector<QPointF>& OptimierteRoute() const { return m_optimiert; }
+
+    /// Marks a position (the object the browser handed back) until the next click on the chart.
+    void SetMarke(const QPointF& lage);
+    bool HatMarke() const { return m_hatMarke; }
+
+    /// The texts of the last drawing: place, waterway and object names, kilometre marks.
+    const std::vector<KartenBeschriftung>& Beschriftungen() const { return m_beschriftungen; }
+    /// The kilometre interval the marks along the waterways have at the current zoom (0: none).
+    double KmIntervall() const;
 
     /// In pick mode the next click (that is no drag) hands its position out through PositionGewaehlt.
     void SetPunktWahl(bool blnAn);
@@ -57,6 +76,9 @@ public:
 signals:
     void PositionGewaehlt(double dblLg, double dblBg);
     void PunktWahlAbgebrochen();
+    /// The pointer moved over the chart to this position; CursorVerlassen when it left the chart.
+    void CursorBewegt(double dblLg, double dblBg);
+    void CursorVerlassen();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -67,21 +89,27 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     QTransform weltZuBildschirm() const;
     QPointF welt(const QPointF& lage) const { return QPointF(lage.x() * m_kx, -lage.y()); }
     void begrenzeMassstab();
+    void zeichneFlaechen(QPainter& p);
     void zeichneGewaesser(QPainter& p);
     void zeichneRouten(QPainter& p);
-    void zeichneObjekte(QPainter& p, std::vector<QPolygonF>& belegt);
-    void zeichneBeschriftung(QPainter& p, std::vector<QPolygonF>& belegt);
+    void zeichneMarke(QPainter& p);
+    void zeichneObjekte(QPainter& p, KartenBelegung& belegt);
+    void zeichneBeschriftung(QPainter& p, KartenBelegung& belegt);
+    void zeichneOrte(QPainter& p, KartenBelegung& belegt, int rangBis, int rangAb);
+    void zeichneKilometer(QPainter& p, KartenBelegung& belegt);
     bool setzeText(QPainter& p, const QString& text, const std::vector<QTransform>& plaetze,
-                   const QColor& farbe, std::vector<QPolygonF>& belegt) const;
-    /// Writes a text along a line, letter by letter, beside it at dblAbstand pixels.
+                   const QColor& farbe, KartenBelegung& belegt, KartenBeschriftung::Art art);
+    /// Writes a text along a line, glyph by glyph with the font's own spacing, beside it at dblAbstand
+    /// pixels, clear of the lines of other waterways.
     bool setzeTextEntlang(QPainter& p, const QString& text, const std::vector<QPointF>& linie,
-                          const std::vector<double>& laenge, double dblAbstand,
-                          std::vector<QPolygonF>& belegt) const;
+                          const std::vector<double>& laenge, double dblAbstand, KartenBelegung& belegt,
+                          const std::vector<QLineF>& fremdeLinien);
     double wasserBreite() const;
     double symbolGroesse() const;
     /// Draws the legend, or, without a painter, only says where it goes.
@@ -93,6 +121,8 @@ private:
 
     KartenDaten m_daten;
     std::vector<QPainterPath> m_pfade; ///< one per waterway, in world units
+    QPainterPath m_wasser;             ///< the water areas, in world units
+    QPainterPath m_inseln;             ///< the islands in them
     std::vector<double> m_winkel;      ///< per object: the direction of its water on screen, degrees
     std::vector<QPointF> m_geplant;
     std::vector<QPointF> m_optimiert;
@@ -105,6 +135,9 @@ private:
     bool m_ziehen = false;
     QPointF m_druckPunkt;
     QPointF m_letzterPunkt;
+    QPointF m_marke;
+    bool m_hatMarke = false;
+    std::vector<KartenBeschriftung> m_beschriftungen;
 };
 
 } // namespace olm3host

@@ -42,7 +42,7 @@ bool ladeGewaesser(const ADODB::ConnectionPtr& con, KartenDaten& d, QString& feh
         d.gewaesser.push_back(std::move(g));
     }
     if (!Abfrage(con,
-                 QStringLiteral("SELECT PunkteID, BinnenID, LgDez, BgDez, TypenID FROM Punkte "
+                 QStringLiteral("SELECT PunkteID, BinnenID, LgDez, BgDez, TypenID, DokuKM FROM Punkte "
                                 "ORDER BY BinnenID, Nummer"),
                  rs, fehler))
         return false;
@@ -65,12 +65,57 @@ bool ladeGewaesser(const ADODB::ConnectionPtr& con, KartenDaten& d, QString& feh
         }
         g.punkte.push_back(id);
         g.lage.push_back(lage);
+        const QVariant km = rs->Fields(QStringLiteral("DokuKM")).Value;
+        bool zahl = false;
+        const double wert = km.isValid() && !km.isNull() ? km.toDouble(&zahl) : 0.0;
+        g.km.push_back(zahl && std::isfinite(wert) ? wert : std::nan(""));
     }
     std::vector<QPointF> alle;
     for (const auto& g : d.gewaesser)
         alle.insert(alle.end(), g.lage.begin(), g.lage.end());
     d.bereich = Umfang(alle);
     return true;
+}
+
+/// Places and water areas are the chart's background: a catalogue without them, or with a broken row,
+/// still shows its waterways.
+void ladeHintergrund(const ADODB::ConnectionPtr& con, KartenDaten& d) {
+    ADODB::RecordsetPtr rs;
+    QString ignoriert;
+    auto gueltig = [](double lg, double bg) {
+        return std::isfinite(lg) && std::isfinite(bg) && std::abs(lg) <= 180.0 && std::abs(bg) <= 90.0;
+    };
+    if (con->HasObject(QStringLiteral("Orte")) &&
+        Abfrage(con,
+                QStringLiteral("SELECT Bezeichnung, LgDez, BgDez, Rang FROM Orte "
+                               "WHERE Bezeichnung IS NOT NULL AND Bezeichnung <> '' ORDER BY Rang, Bezeichnung"),
+                rs, ignoriert)) {
+        for (; !rs->Eof(); rs->MoveNext()) {
+            KartenOrt o{text(rs, "Bezeichnung").trimmed(), QPointF(zahl(rs, "LgDez"), zahl(rs, "BgDez")),
+                        std::clamp(ganz(rs, "Rang"), 1, 3)};
+            if (!o.strName.isEmpty() && gueltig(o.lage.x(), o.lage.y())) d.orte.push_back(std::move(o));
+        }
+    }
+    if (con->HasObject(QStringLiteral("Wasserflaechen")) &&
+        con->HasObject(QStringLiteral("Wasserflaechen_Punkte")) &&
+        Abfrage(con,
+                QStringLiteral("SELECT f.FlaecheID, f.Insel, p.LgDez, p.BgDez FROM Wasserflaechen f "
+                               "JOIN Wasserflaechen_Punkte p ON p.FlaecheID = f.FlaecheID "
+                               "ORDER BY f.Insel <> 0, f.FlaecheID, p.Nummer"),
+                rs, ignoriert)) {
+        std::int32_t id = 0;
+        bool erste = true;
+        for (; !rs->Eof(); rs->MoveNext()) {
+            const std::int32_t neu = ganz(rs, "FlaecheID");
+            if (erste || neu != id) d.flaechen.push_back({ganz(rs, "Insel") != 0, {}});
+            erste = false;
+            id = neu;
+            const double lg = zahl(rs, "LgDez"), bg = zahl(rs, "BgDez");
+            if (gueltig(lg, bg)) d.flaechen.back().umriss.emplace_back(lg, bg);
+        }
+        // An outline needs three corners to enclose anything.
+        std::erase_if(d.flaechen, [](const KartenFlaeche& f) { return f.umriss.size() < 3; });
+    }
 }
 
 } // namespace
@@ -132,6 +177,7 @@ bool LadeKartenDaten(const ADODB::ConnectionPtr& con, KartenDaten& daten, QStrin
         for (; !rs->Eof(); rs->MoveNext())
             d.abzweige.emplace_back(ganz(rs, "PunkteID"), ganz(rs, "PunkteID_Nach"));
     }
+    ladeHintergrund(con, d);
     if (con->HasObject(QStringLiteral("Katalog")) &&
         Abfrage(con, QStringLiteral("SELECT Schluessel, Wert FROM Katalog"), rs, ignoriert)) {
         for (; !rs->Eof(); rs->MoveNext()) {

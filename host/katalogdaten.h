@@ -25,6 +25,20 @@ struct KartenGewaesser {
     QString strName;
     std::vector<std::int32_t> punkte;
     std::vector<QPointF> lage;
+    std::vector<double> km; ///< official kilometre of each point; NaN where the catalogue has none
+};
+
+/// A town or village the chart names; rang 1 (city) is named first, 3 (village) last.
+struct KartenOrt {
+    QString strName;
+    QPointF lage;
+    int rang = 3;
+};
+
+/// A water area (lake, wide river) or an island in one: a closed outline.
+struct KartenFlaeche {
+    bool blnInsel = false;
+    std::vector<QPointF> umriss;
 };
 
 /// A point with an object or a junction.
@@ -42,6 +56,8 @@ struct KartenDaten {
     QString strHinweis; ///< the catalogue's notice (a sample says it is not for navigation)
     std::vector<KartenGewaesser> gewaesser;
     std::vector<KartenObjekt> objekte;
+    std::vector<KartenOrt> orte;           ///< by rank, then name
+    std::vector<KartenFlaeche> flaechen;   ///< water areas first, then islands
     QHash<QChar, QString> typNamen;
     /// Point id -> (waterway index, position along it).
     QHash<std::int32_t, std::pair<int, int>> punkt;

@@ -4,6 +4,7 @@
 #include "browser/frmUXAUmkreisSuche.h"
 #include "browser/routenansicht.h"
 #include "component/frmKatalog.h"
+#include "data/formatting.h"
 #include "data/modOLM3Binnen.h"
 #include "details/frmHaefen.h"
 #include "details/frmSchleusen.h"
@@ -23,7 +24,6 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
-#include <QLocale>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -459,6 +459,9 @@ int Rundgang(const QString& strAusgabe, QStringList* astrDateien) {
     if (!w.Komponente().conBinnenDatabase()) return fehler(HostText(txt::KeinKatalog));
     fahrt.schritt(HostText(txt::Katalog).arg(w.karte()->Daten().strKatalogName));
     fahrt.foto(&w, QStringLiteral("karte.png"));
+    // Berlin's centre, zoomed in: the Spree, the Landwehrkanal and the Schifffahrtskanal with their marks.
+    w.karte()->ZeigeBereich(QRectF(QPointF(13.30, 52.485), QPointF(13.47, 52.545)));
+    fahrt.foto(&w, QStringLiteral("karte-berlin.png"));
 
     const std::vector<KartenObjekt> punkte = RundgangPunkte(w.karte()->Daten());
     if (punkte.empty()) return fehler(HostText(txt::TourKeinePunkte));
@@ -491,7 +494,7 @@ int Rundgang(const QString& strAusgabe, QStringList* astrDateien) {
                       .arg(punkte.size())
                       .arg(gewaesser.size())
                       .arg(schleusen)
-                      .arg(QLocale(QLocale::German).toString(summen.dblStrecke, 'f', 1)));
+                      .arg(modOLM3Binnen::FormatNumber(summen.dblStrecke, QStringLiteral("0.0"))));
     w.karte()->ZeigeBereich(w.karte()->RoutenBereich());
     fahrt.foto(&w, QStringLiteral("karte-route.png"));
 

@@ -236,6 +236,8 @@ class Catalogue:
         self.objects = []               # dicts with typ, ww, lon, lat, key, fields
         self.sonderregeln = []          # (SRID, SRText)
         self.feiertage_bl = []          # (FeiertageID, BL)
+        self.places = []                # (Bezeichnung, lon, lat, Rang)
+        self.water_areas = []           # (Insel, [(lon, lat), ...])
         self._keys = {}
 
     # --- description ------------------------------------------------------------------------------
@@ -256,6 +258,56 @@ class Catalogue:
         if len(waterways) < 2:
             fail("a junction joins at least two waterways")
         self.junctions.append((lon, lat, [w.id for w in waterways]))
+
+    # --- chart background: place names and water areas -------------------------------------------
+
+    def place(self, name, lon, lat, rang):
+        """A town or village named on the chart; rang 1 city, 2 town, 3 village."""
+        if rang not in (1, 2, 3):
+            fail("place %s: rank must be 1, 2 or 3" % name)
+        self.places.append((name, lon, lat, rang))
+
+    def outlines(self, path, margin_deg=0.05):
+        """Loads the water areas of an outline file (see gshhg_outlines.py) that reach into the box of
+        the waterways, with a margin; every outline is kept whole."""
+        lons = [p[0] for w in self.waterways for p in w.line]
+        lats = [p[1] for w in self.waterways for p in w.line]
+        box = (min(lons) - margin_deg, max(lons) + margin_deg, min(lats) - margin_deg, max(lats) + margin_deg)
+        blocks, cur = [], None
+        with open(path, encoding="utf-8") as f:
+            for line in f:
+                line = line.strip()
+                if not line or line.startswith("#"):
+                    continue
+                if line.startswith(">"):
+                    art = line[1:].strip()
+                    if art not in ("W", "I"):
+                        fail("%s: unknown outline kind %r" % (path, art))
+                    cur = (1 if art == "I" else 0, [])
+                    blocks.append(cur)
+                elif cur is None:
+                    fail("%s: a position before the first outline" % path)
+                else:
+                    lon, lat = map(float, line.split())
+                    cur[1].append((lon, lat))
+        for insel, ring in blocks:
+            if len(ring) < 3:
+                fail("%s: an outline of fewer than three points" % path)
+            if any(box[0] <= lon <= box[1] and box[2] <= lat <= box[3] for lon, lat in ring):
+                self.water_areas.append((insel, ring))
+
+    def _chart_sql(self):
+        out = []
+        out.append("-- Places named on the chart (Rang 1 city, 2 town, 3 village).")
+        out.append(insert("Orte", ("OrteID", "Bezeichnung", "LgDez", "BgDez", "Rang"),
+                          [(i + 1,) + p for i, p in enumerate(self.places)]))
+        out.append("-- Water areas (Insel 0) and islands in them (Insel 1), each a closed outline.")
+        out.append(insert("Wasserflaechen", ("FlaecheID", "Bezeichnung", "Insel"),
+                          [(i + 1, None, insel) for i, (insel, _) in enumerate(self.water_areas)]))
+        rows = [(i + 1, n + 1, lon, lat) for i, (_, ring) in enumerate(self.water_areas)
+                for n, (lon, lat) in enumerate(ring)]
+        out.append(insert("Wasserflaechen_Punkte", ("FlaecheID", "Nummer", "LgDez", "BgDez"), rows))
+        return "\n".join(out)
 
     def _object(self, typ, ww, lon, lat, key, fields, aktiv=1, extra_rows=()):
         if key in self._keys:
@@ -506,6 +558,7 @@ class Catalogue:
                               h.get("srid"), h.get("saisonbis")])
         out.append(insert("SBZ_Feiertage", ("SchleusenID", "FeiertageID", "RefWT", "UhrzeitVon", "UhrzeitBis",
                                             "Betrieb", "SRID", "SaisonBis"), frows))
+        out.append(self._chart_sql())
         return "\n".join(out) + "\n"
 
     def check(self, path, header):

@@ -6,6 +6,7 @@
 
 #include "data/modOLM3Binnen.h"
 
+#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -94,6 +95,9 @@ TEST_F(KarteTest, TheOptimisedRouteFollowsTheWaterwayAndJumpsOnlyAtJunctions) {
     const std::vector<QPointF> zurueck = RoutenVerlauf(daten, {zeile(107), typRouteOptimiert{}, zeile(104)});
     EXPECT_EQ(zurueck, (std::vector<QPointF>{{13.06, 52.5}, {13.05, 52.5}, {13.04, 52.5}, {13.03, 52.5}}));
     EXPECT_TRUE(RoutenVerlauf(daten, {}).empty());
+    // Two rows on two waterways without their junction between them still follow both to the junction.
+    EXPECT_EQ(RoutenVerlauf(daten, {zeile(104), zeile(202)}),
+              (std::vector<QPointF>{{13.03, 52.5}, {13.04, 52.5}, {13.04, 52.5}, {13.04, 52.51}}));
 }
 
 TEST_F(KarteTest, ProjectionZoomAndPanKeepTheChartConsistent) {
@@ -141,6 +145,18 @@ TEST_F(KarteTest, ProjectionZoomAndPanKeepTheChartConsistent) {
     QTest::mouseClick(&karte, Qt::LeftButton, {}, ziel);
     EXPECT_EQ(gewaehlt.count(), 1);
 
+    // Moving the pointer tells where it is; a mark stays until the next click.
+    QSignalSpy cursor(&karte, &Karte::CursorBewegt);
+    QMouseEvent bewegung(QEvent::MouseMove, QPointF(ziel), karte.mapToGlobal(QPointF(ziel)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&karte, &bewegung);
+    ASSERT_EQ(cursor.count(), 1);
+    EXPECT_NEAR(cursor.last().at(0).toDouble(), 13.05, 1e-3);
+    karte.SetMarke(QPointF(13.05, 52.5));
+    EXPECT_TRUE(karte.HatMarke());
+    QTest::mouseClick(&karte, Qt::LeftButton, {}, ziel);
+    EXPECT_FALSE(karte.HatMarke());
+
     // Fitting shows every point of the catalogue.
     karte.Einpassen();
     for (const auto& g : daten.gewaesser)
@@ -167,4 +183,75 @@ TEST_F(KarteTest, RoutesAreKeptWithoutEmptyPointsAndClearedByANewCatalogue) {
     EXPECT_TRUE(karte.GeplanteRoute().empty());
     EXPECT_TRUE(karte.OptimierteRoute().empty());
     EXPECT_FALSE(karte.grab().isNull());
+}
+
+namespace {
+
+/// The sample catalogue's chart, drawn offscreen at a given area.
+struct Ansicht {
+    const char* name;
+    QRectF bereich; ///< empty: the whole catalogue
+    std::vector<const char*> orte;
+};
+
+QColor farbeBei(const QImage& bild, const QPointF& px) {
+    return bild.pixelColor(px.toPoint());
+}
+
+} // namespace
+
+TEST(KarteDesBeispielkatalogs, FillsTheLakesNamesThePlacesAndNoTwoLabelsOverlap) {
+    ADODB::ConnectionPtr con;
+    ASSERT_TRUE(modOLM3Binnen::ADO_Open_Connection(QStringLiteral(OLM3_SAMPLE_CATALOGUE), con, {}, {}, {}, true));
+    KartenDaten daten;
+    QString fehler;
+    ASSERT_TRUE(LadeKartenDaten(con, daten, fehler)) << fehler.toStdString();
+    ASSERT_GE(daten.orte.size(), 20u);
+    ASSERT_GE(daten.flaechen.size(), 10u);
+    EXPECT_EQ(daten.orte.front().rang, 1);
+    for (const auto& g : daten.gewaesser)
+        EXPECT_EQ(g.km.size(), g.lage.size());
+
+    const std::vector<Ansicht> ansichten = {
+        {"overview", {}, {"Berlin", "Potsdam", "Brandenburg an der Havel"}},
+        {"berlin", QRectF(QPointF(13.30, 52.485), QPointF(13.47, 52.545)), {"Berlin", "Charlottenburg"}},
+        {"mueritz", QRectF(QPointF(12.55, 53.33), QPointF(12.82, 53.53)), {"Waren (Müritz)", "Rechlin"}},
+    };
+    Karte karte;
+    karte.resize(1300, 800);
+    karte.SetDaten(daten);
+    for (const Ansicht& a : ansichten) {
+        SCOPED_TRACE(a.name);
+        if (a.bereich.isEmpty())
+            karte.Einpassen();
+        else
+            karte.ZeigeBereich(a.bereich);
+        const QImage bild = karte.grab().toImage();
+        bild.save(QStringLiteral(OLM3_TEST_OUTPUT "/karte-") + QLatin1String(a.name) + QStringLiteral(".png"));
+        const auto& texte = karte.Beschriftungen();
+        for (const char* ort : a.orte)
+            EXPECT_TRUE(std::any_of(texte.begin(), texte.end(), [ort](const KartenBeschriftung& b) {
+                return b.art == KartenBeschriftung::Ort && b.strText == QString::fromUtf8(ort);
+            })) << ort;
+        EXPECT_TRUE(std::any_of(texte.begin(), texte.end(),
+                                [](const KartenBeschriftung& b) { return b.art == KartenBeschriftung::Kilometer; }));
+        for (size_t i = 0; i < texte.size(); ++i)
+            for (size_t j = i + 1; j < texte.size(); ++j)
+                EXPECT_FALSE(texte[i].huelle.intersects(texte[j].huelle))
+                    << texte[i].strText.toStdString() << " / " << texte[j].strText.toStdString();
+        // The open water of the Müritz west of the sailing line, and the land between the lakes.
+        const QPointF see = karte.ZuBildschirm(QPointF(12.63, 53.45));
+        if (QRectF(karte.rect()).contains(see)) {
+            EXPECT_EQ(farbeBei(bild, see), QColor(0x8E, 0xC3, 0xEA));
+        }
+        const QPointF land = karte.ZuBildschirm(QPointF(12.86, 53.47));
+        if (QRectF(karte.rect()).contains(land)) {
+            EXPECT_NE(farbeBei(bild, land), QColor(0x8E, 0xC3, 0xEA));
+        }
+    }
+    // Zoomed in, the kilometre marks come closer together.
+    karte.ZeigeBereich(QRectF(QPointF(13.30, 52.485), QPointF(13.47, 52.545)));
+    const double nah = karte.KmIntervall();
+    karte.Einpassen();
+    EXPECT_GT(karte.KmIntervall(), nah);
 }

@@ -211,6 +211,27 @@ cat.junction(*MALZ, how, ohw)
 cat.junction(*PAELITZ, ohw, mhw)
 cat.junction(*KLEINE_MUERITZ, mhw, mueritz)
 
+# --- Chart background: towns and villages along the waterways, and the lakes from GSHHG. ---------------
+for name, lon, lat, rang in [
+        ("Berlin", 13.4050, 52.5200, 1), ("Potsdam", 13.0600, 52.3950, 1),
+        ("Brandenburg an der Havel", 12.5550, 52.4100, 1),
+        ("Spandau", 13.2000, 52.5370, 2), ("Köpenick", 13.5780, 52.4470, 2), ("Hennigsdorf", 13.2050, 52.6360, 2),
+        ("Oranienburg", 13.2370, 52.7530, 2), ("Eberswalde", 13.8220, 52.8340, 2),
+        ("Fürstenwalde/Spree", 14.0660, 52.3590, 2), ("Zehdenick", 13.3330, 52.9790, 2),
+        ("Fürstenberg/Havel", 13.1450, 53.1850, 2), ("Waren (Müritz)", 12.6820, 53.5170, 2),
+        ("Genthin", 12.1600, 52.4070, 2), ("Werder (Havel)", 12.9340, 52.3790, 2), ("Teltow", 13.2750, 52.4020, 2),
+        ("Tegel", 13.2850, 52.5870, 3), ("Charlottenburg", 13.2950, 52.5180, 3), ("Treptow", 13.4700, 52.4900, 3),
+        ("Wannsee", 13.1600, 52.4210, 3), ("Kleinmachnow", 13.2250, 52.4080, 3), ("Grünau", 13.5680, 52.4180, 3),
+        ("Schmöckwitz", 13.6480, 52.3750, 3), ("Wernsdorf", 13.7130, 52.3720, 3), ("Caputh", 12.9860, 52.3450, 3),
+        ("Ketzin", 12.8460, 52.4760, 3), ("Paretz", 12.8670, 52.4710, 3), ("Plaue", 12.4050, 52.4030, 3),
+        ("Wusterwitz", 12.3870, 52.3730, 3), ("Liebenwalde", 13.3960, 52.8720, 3),
+        ("Zerpenschleuse", 13.5500, 52.8500, 3), ("Niederfinow", 13.9380, 52.8450, 3),
+        ("Oderberg", 14.0430, 52.8680, 3), ("Himmelpfort", 13.2280, 53.1770, 3), ("Priepert", 13.0300, 53.2160, 3),
+        ("Wesenberg", 12.9660, 53.2800, 3), ("Mirow", 12.8100, 53.2760, 3), ("Rechlin", 12.7170, 53.3550, 3),
+        ("Canow", 12.9340, 53.1960, 3), ("Kersdorf", 14.2650, 52.3360, 3)]:
+    cat.place(name, lon, lat, rang)
+cat.outlines(os.path.join(HERE, "wasserflaechen.txt"))
+
 # --- Public holidays: Berlin does not keep Reformation Day, Brandenburg and Mecklenburg do. ------------
 for bl, codes in (("BE", ("NJ", "O", "MF", "HF", "Pf", "TDE", "W")),
                   ("BB", ("NJ", "O", "MF", "HF", "Pf", "TDE", "RT", "W")),

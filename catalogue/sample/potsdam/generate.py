@@ -81,6 +81,16 @@ cat.junction(*BABELSBERG, havel, tek)
 cat.junction(*CAPUTH, havel, schw)
 cat.junction(*PARETZ, havel, spk, hvk)
 
+# --- Chart background: towns and villages along the waterways, and the lakes of the Berlin sample's
+# GSHHG outlines that reach into this region. ----------------------------------------------------------
+for name, lon, lat, rang in [
+        ("Potsdam", 13.0600, 52.3950, 1), ("Werder (Havel)", 12.9340, 52.3790, 2), ("Teltow", 13.2750, 52.4020, 2),
+        ("Wannsee", 13.1600, 52.4210, 3), ("Kleinmachnow", 13.2250, 52.4080, 3), ("Caputh", 12.9860, 52.3450, 3),
+        ("Ferch", 12.9300, 52.3230, 3), ("Ketzin", 12.8460, 52.4760, 3), ("Paretz", 12.8670, 52.4710, 3),
+        ("Schönwalde", 13.1200, 52.6200, 3), ("Falkensee", 13.0900, 52.5600, 2)]:
+    cat.place(name, lon, lat, rang)
+cat.outlines(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "berlin", "wasserflaechen.txt"))
+
 cat.feiertage_bl = [(c, "BB") for c in ("NJ", "O", "MF", "HF", "Pf", "TDE", "RT", "W")]
 # The hours, telephone numbers and kilometres of both locks come from the ordinance transcribed beside the
 # Berlin sample; chambers and radio channels are sample values.
