@@ -531,8 +531,9 @@ bool Karte::setzeTextEntlang(QPainter& p, const QString& text, const std::vector
             std::vector<QPolygonF> huellen;
             bool passt = true;
             for (int i = 0; i < text.size() && passt; ++i) {
+                // The glyph starts at the pen position the whole word gives it and keeps its own width.
                 const double x = vor[static_cast<size_t>(i)];
-                const double w = vor[static_cast<size_t>(i) + 1] - x;
+                const double w = fm.horizontalAdvance(text.at(i));
                 const double bei = rueckwaerts ? anfang + tw - x - w / 2 : anfang + x + w / 2;
                 const double winkel = richtung(bei) + (rueckwaerts ? 180.0 : 0.0);
                 // The text may follow a gentle bend; a sharper one would tear the word apart.
@@ -586,6 +587,11 @@ void Karte::zeichneOrte(QPainter& p, KartenBelegung& belegt, int rangBis, int ra
         if (!QRectF(rect()).contains(m)) continue;
         const double r = o.rang == 1 ? 4.0 : o.rang == 2 ? 3.0 : 2.2;
         const QRectF punkt(m.x() - r, m.y() - r, 2 * r, 2 * r);
+        // The dot may sit on the water beside a symbol, but never on a text.
+        const QPolygonF punktFlaeche(punkt.adjusted(-1, -1, 1, 1));
+        if (std::any_of(m_beschriftungen.begin(), m_beschriftungen.end(),
+                        [&](const KartenBeschriftung& b) { return b.huelle.intersects(punktFlaeche); }))
+            continue;
         p.setFont(schrift(o.rang == 1 ? 16 : o.rang == 2 ? 13 : 11, o.rang <= 2));
         const QFontMetricsF fm(p.font());
         const double tw = fm.horizontalAdvance(o.strName);

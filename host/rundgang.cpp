@@ -461,6 +461,11 @@ int Rundgang(const QString& strAusgabe, QStringList* astrDateien) {
     fahrt.foto(&w, QStringLiteral("karte.png"));
     // Berlin's centre, zoomed in: the Spree, the Landwehrkanal and the Schifffahrtskanal with their marks.
     w.karte()->ZeigeBereich(QRectF(QPointF(13.30, 52.485), QPointF(13.47, 52.545)));
+    // The pointer rests on the Spree: the status bar tells its position, the waterway and its kilometre.
+    const QPointF zeiger = w.karte()->ZuBildschirm(QPointF(13.3960, 52.5222));
+    QMouseEvent bewegung(QEvent::MouseMove, zeiger, w.karte()->mapToGlobal(zeiger), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+    QCoreApplication::sendEvent(w.karte(), &bewegung);
     fahrt.foto(&w, QStringLiteral("karte-berlin.png"));
 
     const std::vector<KartenObjekt> punkte = RundgangPunkte(w.karte()->Daten());

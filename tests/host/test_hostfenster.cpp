@@ -90,6 +90,19 @@ TEST_F(HostFensterTest, StartCreatesTheRoutesDatabaseOpensTheCatalogueAndShowsIt
     EXPECT_FALSE(w.actBericht->isEnabled());
     EXPECT_FALSE(w.actBerichtDrucken->isEnabled());
     EXPECT_EQ(w.Komponente().EventListener(), &w);
+
+    // A narrow window shortens the notice to the room it has and keeps all of it in the tool tip.
+    w.resize(560, 400);
+    w.show();
+    QCoreApplication::processEvents();
+    bool hinweisGefunden = false;
+    for (QLabel* l : w.statusBar()->findChildren<QLabel*>()) {
+        if (!l->toolTip().contains(QStringLiteral("nicht zur Navigation"))) continue;
+        hinweisGefunden = true;
+        EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->contentsRect().width());
+        EXPECT_TRUE(QRect(QPoint(), w.statusBar()->size()).contains(l->geometry())) << l->geometry().right();
+    }
+    EXPECT_TRUE(hinweisGefunden);
 }
 
 TEST_F(HostFensterTest, SavedRoutesSurviveTheStartAndAnUnusableRoutesDatabaseIsToldOnce) {
