@@ -185,6 +185,8 @@ void HostFenster::initKomponente() {
                   .arg(nativ(katalog)));
     }
     m_karte->SetDaten(std::move(daten));
+    // Where the pointer was said of the catalogue before.
+    m_lblCursor->clear();
     zeigeKatalogInStatusleiste();
     aktualisiereAktionen();
 }
@@ -250,9 +252,7 @@ void HostFenster::Binneninfo() {
     // The browser hands a position back when the user asked for it on the chart: the chart centres on it
     // at a scale that shows the water around it, and marks it until the next click.
     if (pos) {
-        const double halbBg = kZurKarteKm / 2 / 111.195;
-        const double halbLg = halbBg / std::max(0.1, std::cos(bg * M_PI / 180.0));
-        m_karte->ZeigeBereich(QRectF(QPointF(lg - halbLg, bg - halbBg), QPointF(lg + halbLg, bg + halbBg)));
+        m_karte->ZeigeUmgebung(QPointF(lg, bg), kZurKarteKm);
         m_karte->SetMarke(QPointF(lg, bg));
     }
 }

@@ -245,6 +245,12 @@ void Karte::ZeigeBereich(const QRectF& bereich) {
     update();
 }
 
+void Karte::ZeigeUmgebung(const QPointF& lage, double dblKm) {
+    const double halbBg = dblKm / 2 / kKmProGrad;
+    const double halbLg = halbBg / std::max(0.1, m_kx);
+    ZeigeBereich(QRectF(lage - QPointF(halbLg, halbBg), lage + QPointF(halbLg, halbBg)));
+}
+
 QRectF Karte::RoutenBereich() const {
     std::vector<QPointF> alle = m_geplant;
     alle.insert(alle.end(), m_optimiert.begin(), m_optimiert.end());

@@ -61,6 +61,8 @@ public:
     /// Shows the whole catalogue, or an area in degrees (x longitude, y latitude) with a margin.
     void Einpassen();
     void ZeigeBereich(const QRectF& bereich);
+    /// Centres on a position and shows dblKm kilometres around it, north to south.
+    void ZeigeUmgebung(const QPointF& lage, double dblKm);
     /// The area the routes cover (empty without a route).
     QRectF RoutenBereich() const;
     /// Zooms by a factor around a point of the widget (the centre when none is given).

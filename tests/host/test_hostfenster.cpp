@@ -49,10 +49,11 @@ protected:
         cfg->Start();
         return cfg;
     }
+    /// The status bar's texts; a text shortened to its room counts with its tool tip.
     QString statuszeile(HostFenster& w) const {
         QStringList texte;
         for (QLabel* l : w.statusBar()->findChildren<QLabel*>())
-            texte << l->text();
+            texte << l->text() << l->toolTip();
         return texte.join(QLatin1Char(' '));
     }
     std::int64_t gespeicherteRouten() const {

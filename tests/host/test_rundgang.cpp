@@ -32,7 +32,7 @@ TEST(Rundgang, TheProgramPlansOptimisesPrintsAndPhotographsEveryWindow) {
     // The last line names the output folder.
     EXPECT_TRUE(ausgabeText.trimmed().endsWith(ausgabe)) << ausgabeText.toStdString();
 
-    for (const char* name : {"karte.png", "karte-punktwahl.png", "planung-0-punkte.png",
+    for (const char* name : {"karte.png", "karte-berlin.png", "karte-punktwahl.png", "planung-0-punkte.png",
                              "planung-5-punkte.png", "status.png", "karte-route.png", "bericht.png",
                              "browser-route.png", "browser-punkte.png", "browser-gewaesser.png",
                              "browser-suche.png", "umkreissuche-dialog.png", "browser-umkreissuche-laeuft.png",
