@@ -14,6 +14,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <numbers>
 
 namespace olm3host {
@@ -141,7 +142,8 @@ std::vector<QPointF> RoutenVerlauf(const KartenDaten& daten,
             continue;
         }
         entlang(a->first, a->second, ueber.first);
-        linie.push_back(daten.gewaesser[static_cast<size_t>(b->first)].lage[static_cast<size_t>(ueber.second)]);
+        linie.push_back(
+            daten.gewaesser[static_cast<size_t>(b->first)].lage[static_cast<size_t>(ueber.second)]);
         entlang(b->first, ueber.second, b->second);
     }
     return linie;
@@ -158,7 +160,6 @@ void Karte::SetDaten(KartenDaten daten) {
     m_daten = std::move(daten);
     m_geplant.clear();
     m_optimiert.clear();
-    m_pfade.clear();
     const double mitteBg = m_daten.Leer() ? 52.0 : m_daten.bereich.center().y();
     m_kx = std::cos(mitteBg * std::numbers::pi / 180.0);
     // The direction of the water at each object, so that locks, bridges and weirs lie across it.
@@ -170,16 +171,6 @@ void Karte::SetDaten(KartenDaten daten) {
         const QPointF b = welt(lage[i + 1 < lage.size() ? i + 1 : i]);
         m_winkel.push_back(a == b ? 0.0
                                   : std::atan2(b.y() - a.y(), b.x() - a.x()) * 180.0 / std::numbers::pi);
-    }
-    for (const auto& g : m_daten.gewaesser) {
-        QPainterPath pfad;
-        for (size_t i = 0; i < g.lage.size(); ++i) {
-            if (i == 0)
-                pfad.moveTo(welt(g.lage[i]));
-            else
-                pfad.lineTo(welt(g.lage[i]));
-        }
-        m_pfade.push_back(pfad);
     }
     m_wasser = QPainterPath();
     m_inseln = QPainterPath();
@@ -320,6 +311,7 @@ void Karte::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(rect(), kLand);
+    berechneBildLinien();
     zeichneFlaechen(p);
     zeichneGewaesser(p);
     zeichneRouten(p);
@@ -352,17 +344,30 @@ void Karte::zeichneFlaechen(QPainter& p) {
     p.restore();
 }
 
+void Karte::berechneBildLinien() {
+    m_bildLinien.clear();
+    const QTransform t = weltZuBildschirm();
+    for (const auto& g : m_daten.gewaesser) {
+        // Points closer than a pixel and a half add nothing a boater could see, only drawing time.
+        QPolygonF linie;
+        for (size_t i = 0; i < g.lage.size(); ++i) {
+            const QPointF m = t.map(welt(g.lage[i]));
+            if (!linie.isEmpty() && i + 1 < g.lage.size() && QLineF(linie.back(), m).length() < 1.5) continue;
+            linie << m;
+        }
+        m_bildLinien.push_back(linie);
+    }
+}
+
 void Karte::zeichneGewaesser(QPainter& p) {
     p.save();
-    p.setTransform(weltZuBildschirm());
     p.setBrush(Qt::NoBrush);
     const double breite = wasserBreite();
+    const QRectF sichtbar = QRectF(rect()).adjusted(-20, -20, 20, 20);
     for (const auto& [farbe, zusatz] : {std::pair{kUfer, 2.5}, std::pair{kWasser, 0.0}}) {
-        QPen pen(farbe, breite + zusatz, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-        pen.setCosmetic(true);
-        p.setPen(pen);
-        for (const auto& pfad : m_pfade)
-            p.drawPath(pfad);
+        p.setPen(QPen(farbe, breite + zusatz, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        for (const auto& linie : m_bildLinien)
+            if (linie.boundingRect().intersects(sichtbar)) p.drawPolyline(linie);
     }
     p.restore();
 }
@@ -469,13 +474,35 @@ bool Karte::setzeText(QPainter& p, const QString& text, const std::vector<QTrans
         if (!belegt.Frei(huelle)) continue;
         belegt.Belege(huelle);
         m_beschriftungen.push_back({art, text, huelle});
-        p.save();
-        p.setTransform(t, true);
-        textMitHalo(p, QPointF(), text, farbe);
-        p.restore();
+        zeichneTextBild(p, t.map(QPointF()), text, farbe);
         return true;
     }
     return false;
+}
+
+void Karte::zeichneTextBild(QPainter& p, const QPointF& basis, const QString& text, const QColor& farbe) {
+    // A text and its halo are drawn once into an image and then copied: a chart redrawn while it is
+    // dragged sets the same names again and again.
+    constexpr int kRand = 3;
+    const qreal dpr = devicePixelRatioF();
+    const QFontMetricsF fm(p.font());
+    const QString schluessel = p.font().key() + QLatin1Char('|') + farbe.name(QColor::HexArgb) +
+                               QLatin1Char('|') + QString::number(dpr) + QLatin1Char('|') + text;
+    auto bild = m_textBilder.find(schluessel);
+    if (bild == m_textBilder.end()) {
+        if (m_textBilder.size() > 4000) m_textBilder.clear();
+        const QSizeF groesse(fm.horizontalAdvance(text) + 2 * kRand + 2, fm.height() + 2 * kRand);
+        QImage neu((groesse * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
+        neu.setDevicePixelRatio(dpr);
+        neu.fill(Qt::transparent);
+        QPainter b(&neu);
+        b.setRenderHint(QPainter::Antialiasing);
+        b.setFont(p.font());
+        textMitHalo(b, QPointF(kRand, kRand + fm.ascent()), text, farbe);
+        b.end();
+        bild = m_textBilder.insert(schluessel, neu);
+    }
+    p.drawImage(basis - QPointF(kRand, kRand + fm.ascent()), *bild);
 }
 
 bool Karte::setzeTextEntlang(QPainter& p, const QString& text, const std::vector<QPointF>& linie,
@@ -514,6 +541,7 @@ bool Karte::setzeTextEntlang(QPainter& p, const QString& text, const std::vector
         }
         return p2;
     };
+    std::map<double, std::pair<std::vector<QPointF>, std::vector<double>>> parallelen;
     for (const double anteil : {0.5, 0.35, 0.65, 0.2, 0.8, 0.1, 0.9}) {
         const double anfang0 = s * anteil - tw / 2;
         if (anfang0 < 0 || anfang0 + tw > s) continue;
@@ -521,10 +549,17 @@ bool Karte::setzeTextEntlang(QPainter& p, const QString& text, const std::vector
         const bool rueckwaerts =
             punktBei(linie, laenge, anfang0 + tw).x() < punktBei(linie, laenge, anfang0).x();
         for (const double seite : {-dblAbstand - fm.descent(), dblAbstand + fm.ascent()}) {
-            const std::vector<QPointF> basis = parallele(rueckwaerts ? -seite : seite);
-            std::vector<double> blaenge{0.0};
-            for (size_t i = 1; i < basis.size(); ++i)
-                blaenge.push_back(blaenge.back() + QLineF(basis[i - 1], basis[i]).length());
+            const double versatz = rueckwaerts ? -seite : seite;
+            auto gefunden = parallelen.find(versatz);
+            if (gefunden == parallelen.end()) {
+                std::vector<QPointF> b = parallele(versatz);
+                std::vector<double> l{0.0};
+                for (size_t i = 1; i < b.size(); ++i)
+                    l.push_back(l.back() + QLineF(b[i - 1], b[i]).length());
+                gefunden = parallelen.emplace(versatz, std::pair{std::move(b), std::move(l)}).first;
+            }
+            const std::vector<QPointF>& basis = gefunden->second.first;
+            const std::vector<double>& blaenge = gefunden->second.second;
             const double bs = blaenge.back();
             const double anfang = anteil * bs - tw / 2;
             if (anfang < 0 || anfang + tw > bs) continue;
@@ -550,7 +585,8 @@ bool Karte::setzeTextEntlang(QPainter& p, const QString& text, const std::vector
                 QTransform t;
                 t.translate(lage.x(), lage.y());
                 t.rotate(winkel);
-                huellen.push_back(t.map(QPolygonF(QRectF(-w / 2 - 1, -fm.ascent() - 1, w + 2, fm.height() + 2))));
+                huellen.push_back(
+                    t.map(QPolygonF(QRectF(-w / 2 - 1, -fm.ascent() - 1, w + 2, fm.height() + 2))));
                 zeichen.push_back({text.mid(i, 1), lage, winkel, w});
             }
             if (!passt) continue;
@@ -561,21 +597,31 @@ bool Karte::setzeTextEntlang(QPainter& p, const QString& text, const std::vector
                                     [&h](const QLineF& l) { return Schneidet(h, l); });
             });
             if (!frei) continue;
+            // The label's outline: along the tops of its glyphs and back along their feet.
             QPolygonF huelle;
             for (const auto& h : huellen) {
                 belegt.Belege(h);
-                huelle = huelle.united(h);
+                huelle << h[0] << h[1];
             }
+            for (auto h = huellen.crbegin(); h != huellen.crend(); ++h)
+                huelle << (*h)[2] << (*h)[3];
             m_beschriftungen.push_back({KartenBeschriftung::Gewaesser, text, huelle});
             // All halos first, so that no letter's halo covers its neighbour.
             QPainterPath pfad;
+            const QString schriftSchluessel = p.font().key();
             for (const auto& z : zeichen) {
-                QPainterPath buchstabe;
-                buchstabe.addText(QPointF(-z.breite / 2, 0), p.font(), z.c);
+                // A glyph's outline is read from the font once, not at every drawing.
+                auto buchstabe = m_glyphen.find(schriftSchluessel + z.c);
+                if (buchstabe == m_glyphen.end()) {
+                    QPainterPath umriss;
+                    umriss.addText(QPointF(), p.font(), z.c);
+                    buchstabe = m_glyphen.insert(schriftSchluessel + z.c, umriss);
+                }
                 QTransform t;
                 t.translate(z.lage.x(), z.lage.y());
                 t.rotate(z.winkel);
-                pfad.addPath(t.map(buchstabe));
+                t.translate(-z.breite / 2, 0);
+                pfad.addPath(t.map(*buchstabe));
             }
             zeichneMitHalo(p, pfad, kSchrift);
             return true;
@@ -588,15 +634,17 @@ void Karte::zeichneOrte(QPainter& p, KartenBelegung& belegt, int rangBis, int ra
     const double ppk = PixelProKm();
     for (const auto& o : m_daten.orte) {
         if (o.rang < rangAb || o.rang > rangBis) continue;
-        if ((o.rang == 2 && ppk < kStaedteAbPixelProKm) || (o.rang >= 3 && ppk < kDoerferAbPixelProKm)) continue;
+        if ((o.rang == 2 && ppk < kStaedteAbPixelProKm) || (o.rang >= 3 && ppk < kDoerferAbPixelProKm))
+            continue;
         const QPointF m = ZuBildschirm(o.lage);
         if (!QRectF(rect()).contains(m)) continue;
         const double r = o.rang == 1 ? 4.0 : o.rang == 2 ? 3.0 : 2.2;
         const QRectF punkt(m.x() - r, m.y() - r, 2 * r, 2 * r);
         // The dot may sit on the water beside a symbol, but never on a text.
         const QPolygonF punktFlaeche(punkt.adjusted(-1, -1, 1, 1));
-        if (std::any_of(m_beschriftungen.begin(), m_beschriftungen.end(),
-                        [&](const KartenBeschriftung& b) { return b.huelle.intersects(punktFlaeche); }))
+        if (std::any_of(m_beschriftungen.begin(), m_beschriftungen.end(), [&](const KartenBeschriftung& b) {
+                return b.huelle.boundingRect().intersects(punkt) && b.huelle.intersects(punktFlaeche);
+            }))
             continue;
         p.setFont(schrift(o.rang == 1 ? 16 : o.rang == 2 ? 13 : 11, o.rang <= 2));
         const QFontMetricsF fm(p.font());
@@ -605,11 +653,12 @@ void Karte::zeichneOrte(QPainter& p, KartenBelegung& belegt, int rangBis, int ra
         // Beside the dot first; a town on the water moves its name off the marks on it.
         std::vector<QTransform> plaetze;
         for (const double weit : {0.0, 8.0, 18.0})
-            for (const QPointF v : {QPointF(r + 4 + weit, mitteY), QPointF(-r - 4 - tw - weit, mitteY),
-                                    QPointF(-tw / 2, -r - 4 - weit), QPointF(-tw / 2, r + 3 + fm.ascent() + weit),
-                                    QPointF(r + 3 + weit, -r - 2 - weit), QPointF(-r - 3 - tw - weit, -r - 2 - weit),
-                                    QPointF(r + 3 + weit, r + 2 + fm.ascent() + weit),
-                                    QPointF(-r - 3 - tw - weit, r + 2 + fm.ascent() + weit)})
+            for (const QPointF v :
+                 {QPointF(r + 4 + weit, mitteY), QPointF(-r - 4 - tw - weit, mitteY),
+                  QPointF(-tw / 2, -r - 4 - weit), QPointF(-tw / 2, r + 3 + fm.ascent() + weit),
+                  QPointF(r + 3 + weit, -r - 2 - weit), QPointF(-r - 3 - tw - weit, -r - 2 - weit),
+                  QPointF(r + 3 + weit, r + 2 + fm.ascent() + weit),
+                  QPointF(-r - 3 - tw - weit, r + 2 + fm.ascent() + weit)})
                 plaetze.push_back(QTransform::fromTranslate(m.x() + v.x(), m.y() + v.y()));
         if (!setzeText(p, o.strName, plaetze, kOrt, belegt, KartenBeschriftung::Ort)) continue;
         p.save();
@@ -644,8 +693,8 @@ void Karte::zeichneKilometer(QPainter& p, KartenBelegung& belegt) {
             if (std::isnan(k0) || std::isnan(k1) || k0 == k1) continue;
             // The marks of whole intervals between the two points, where the line crosses them.
             const double lo = std::min(k0, k1), hi = std::max(k0, k1);
-            for (double k = std::ceil(lo / intervall - 1e-9) * intervall; k < hi - 1e-9 || (k <= hi && i == 1);
-                 k += intervall) {
+            for (double k = std::ceil(lo / intervall - 1e-9) * intervall;
+                 k < hi - 1e-9 || (k <= hi && i == 1); k += intervall) {
                 if (k == hi && i > 1) break;
                 const double t = (k - k0) / (k1 - k0);
                 const QPointF a = ZuBildschirm(g.lage[i - 1]), b = ZuBildschirm(g.lage[i]);
@@ -669,7 +718,8 @@ void Karte::zeichneKilometer(QPainter& p, KartenBelegung& belegt) {
                                       m + quer * strich - laengs, m - quer * strich - laengs});
                 if (!belegt.Frei(tick)) continue;
                 p.save();
-                if (!setzeText(p, text, plaetze, QColor(0x1F, 0x4E, 0x79), belegt, KartenBeschriftung::Kilometer)) {
+                if (!setzeText(p, text, plaetze, QColor(0x1F, 0x4E, 0x79), belegt,
+                               KartenBeschriftung::Kilometer)) {
                     p.restore();
                     continue;
                 }
@@ -728,12 +778,11 @@ void Karte::zeichneBeschriftung(QPainter& p, KartenBelegung& belegt) {
     // The lines on screen, by waterway: a name keeps off the lines of the others and their junctions.
     std::vector<std::vector<QLineF>> linien(m_daten.gewaesser.size());
     const QRectF sichtbar = QRectF(rect()).adjusted(-50, -50, 50, 50);
-    for (size_t gi = 0; gi < m_daten.gewaesser.size(); ++gi) {
-        const auto& lage = m_daten.gewaesser[gi].lage;
-        for (size_t i = 1; i < lage.size(); ++i) {
-            const QLineF l(ZuBildschirm(lage[i - 1]), ZuBildschirm(lage[i]));
-            if (sichtbar.contains(l.p1()) || sichtbar.contains(l.p2())) linien[gi].push_back(l);
-        }
+    for (size_t gi = 0; gi < m_bildLinien.size(); ++gi) {
+        const QPolygonF& bild = m_bildLinien[gi];
+        for (int i = 1; i < bild.size(); ++i)
+            if (sichtbar.contains(bild[i - 1]) || sichtbar.contains(bild[i]))
+                linien[gi].emplace_back(bild[i - 1], bild[i]);
     }
     for (const auto& [von, nach] : m_daten.abzweige) {
         QPointF l;
@@ -743,13 +792,9 @@ void Karte::zeichneBeschriftung(QPainter& p, KartenBelegung& belegt) {
     }
     for (size_t gi = 0; gi < m_daten.gewaesser.size(); ++gi) {
         const auto& g = m_daten.gewaesser[gi];
-        std::vector<QLineF> fremde;
-        for (size_t andere = 0; andere < linien.size(); ++andere)
-            if (andere != gi) fremde.insert(fremde.end(), linien[andere].begin(), linien[andere].end());
         // The stretches of the line that lie on screen, each with its arc length.
         std::vector<std::vector<QPointF>> stuecke(1);
-        for (const auto& l : g.lage) {
-            const QPointF m = ZuBildschirm(l);
+        for (const QPointF& m : m_bildLinien[gi]) {
             if (innen.contains(m))
                 stuecke.back().push_back(m);
             else if (!stuecke.back().empty())
@@ -766,9 +811,12 @@ void Karte::zeichneBeschriftung(QPainter& p, KartenBelegung& belegt) {
             QRectF bereich = QPolygonF(QList<QPointF>(linie.begin(), linie.end())).boundingRect();
             bereich.adjust(-40, -40, 40, 40);
             std::vector<QLineF> nahe;
-            for (const auto& l : fremde)
-                if (bereich.intersects(QRectF(l.p1(), l.p2()).normalized().adjusted(-1, -1, 1, 1)))
-                    nahe.push_back(l);
+            for (size_t andere = 0; andere < linien.size(); ++andere) {
+                if (andere == gi) continue;
+                for (const auto& l : linien[andere])
+                    if (bereich.intersects(QRectF(l.p1(), l.p2()).normalized().adjusted(-1, -1, 1, 1)))
+                        nahe.push_back(l);
+            }
             // Where the full name finds no room, its first part may ("Spree (Spree-Oder-Wasserstraße)").
             bool gesetzt = false;
             for (const QString& name : {g.strName, g.strName.section(QStringLiteral(" ("), 0, 0).trimmed()}) {
@@ -872,10 +920,10 @@ void Karte::zeichneMassstab(QPainter& p) {
     p.setFont(schrift(11, true));
     // The component's number format, with as many decimals as the length needs.
     const int stellen = std::max(0, static_cast<int>(-std::floor(std::log10(laenge) + 1e-9)));
-    const QString text =
-        modOLM3Binnen::FormatNumber(laenge, stellen ? QStringLiteral("0.") + QString(stellen, QLatin1Char('0'))
-                                                    : QStringLiteral("0")) +
-        QStringLiteral(" km");
+    const QString text = modOLM3Binnen::FormatNumber(laenge, stellen ? QStringLiteral("0.") +
+                                                                           QString(stellen, QLatin1Char('0'))
+                                                                     : QStringLiteral("0")) +
+                         QStringLiteral(" km");
     textMitHalo(
         p, QPointF(links.x() + px / 2 - QFontMetricsF(p.font()).horizontalAdvance(text) / 2, links.y() - 8),
         text, QColor(0x26, 0x32, 0x38));

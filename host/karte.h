@@ -7,6 +7,8 @@
 #include "katalogdaten.h"
 #include "olm3binnen/types.h"
 
+#include <QHash>
+#include <QImage>
 #include <QPainterPath>
 #include <QPointF>
 #include <QPolygonF>
@@ -97,6 +99,9 @@ private:
     QTransform weltZuBildschirm() const;
     QPointF welt(const QPointF& lage) const { return QPointF(lage.x() * m_kx, -lage.y()); }
     void begrenzeMassstab();
+    void berechneBildLinien();
+    /// Draws a straight text with its halo, its baseline starting at basis.
+    void zeichneTextBild(QPainter& p, const QPointF& basis, const QString& text, const QColor& farbe);
     void zeichneFlaechen(QPainter& p);
     void zeichneGewaesser(QPainter& p);
     void zeichneRouten(QPainter& p);
@@ -122,10 +127,10 @@ private:
     int objektBei(const QPointF& pixel) const;
 
     KartenDaten m_daten;
-    std::vector<QPainterPath> m_pfade; ///< one per waterway, in world units
-    QPainterPath m_wasser;             ///< the water areas, in world units
-    QPainterPath m_inseln;             ///< the islands in them
-    std::vector<double> m_winkel;      ///< per object: the direction of its water on screen, degrees
+    std::vector<QPolygonF> m_bildLinien; ///< per waterway its line in widget pixels, for this drawing
+    QPainterPath m_wasser;               ///< the water areas, in world units
+    QPainterPath m_inseln;               ///< the islands in them
+    std::vector<double> m_winkel;        ///< per object: the direction of its water on screen, degrees
     std::vector<QPointF> m_geplant;
     std::vector<QPointF> m_optimiert;
     double m_kx = 1.0;       ///< cos(latitude) of the catalogue's middle
@@ -140,6 +145,8 @@ private:
     QPointF m_marke;
     bool m_hatMarke = false;
     std::vector<KartenBeschriftung> m_beschriftungen;
+    QHash<QString, QImage> m_textBilder;    ///< straight texts with their halo, by font, colour and text
+    QHash<QString, QPainterPath> m_glyphen; ///< glyph outlines by font and character
 };
 
 } // namespace olm3host
