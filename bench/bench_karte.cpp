@@ -84,7 +84,8 @@ int main(int argc, char** argv) {
     QString fehler;
     if (!modOLM3Binnen::ADO_Open_Connection(QStringLiteral(OLM3_SAMPLE_CATALOGUE), con, {}, {}, {}, true) ||
         !olm3host::LadeKartenDaten(con, gDaten, fehler)) {
-        std::fprintf(stderr, "olm3_bench_karte: the sample catalogue %s could not be read\n", OLM3_SAMPLE_CATALOGUE);
+        std::fprintf(stderr, "olm3_bench_karte: the sample catalogue %s could not be read\n",
+                     OLM3_SAMPLE_CATALOGUE);
         return 1;
     }
     benchmark::RunSpecifiedBenchmarks();

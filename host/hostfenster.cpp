@@ -63,7 +63,9 @@ protected:
     }
 
 private:
-    void kuerze() { setText(fontMetrics().elidedText(m_text, Qt::ElideRight, std::max(1, contentsRect().width()))); }
+    void kuerze() {
+        setText(fontMetrics().elidedText(m_text, Qt::ElideRight, std::max(1, contentsRect().width())));
+    }
     QString m_text;
 };
 } // namespace
@@ -206,20 +208,23 @@ void HostFenster::zeigeKatalogInStatusleiste() {
 }
 
 void HostFenster::zeigeCursor(double dblLg, double dblBg) {
-    QString text = HostText(txt::CursorLage)
-                       .arg(modOLM3Binnen::FormatBg(dblBg).trimmed(), modOLM3Binnen::FormatLg(dblLg).trimmed());
+    QString text =
+        HostText(txt::CursorLage)
+            .arg(modOLM3Binnen::FormatBg(dblBg).trimmed(), modOLM3Binnen::FormatLg(dblLg).trimmed());
     const double fangSeemeilen = kCursorFangPixel / m_karte->PixelProKm() / kKmProSeemeile;
     std::int32_t binnenID = 0, punkteID = 0;
     QString gewaesser;
     double lg = 0, bg = 0, entfernung = 0;
     double km = std::nan("");
     if (m_olm->conBinnenDatabase() &&
-        m_olm->NaechsterPunkt(dblLg, dblBg, fangSeemeilen, binnenID, gewaesser, punkteID, lg, bg, entfernung, &km) &&
+        m_olm->NaechsterPunkt(dblLg, dblBg, fangSeemeilen, binnenID, gewaesser, punkteID, lg, bg, entfernung,
+                              &km) &&
         punkteID > 0) {
-        text += QStringLiteral("   ") +
-                (std::isnan(km) ? gewaesser
-                                : HostText(txt::CursorGewaesserKm)
-                                      .arg(gewaesser, modOLM3Binnen::FormatNumber(km, QStringLiteral("0.0"))));
+        text +=
+            QStringLiteral("   ") +
+            (std::isnan(km) ? gewaesser
+                            : HostText(txt::CursorGewaesserKm)
+                                  .arg(gewaesser, modOLM3Binnen::FormatNumber(km, QStringLiteral("0.0"))));
     }
     m_lblCursor->setText(text);
 }

@@ -86,10 +86,11 @@ void ladeHintergrund(const ADODB::ConnectionPtr& con, KartenDaten& d) {
         return std::isfinite(lg) && std::isfinite(bg) && std::abs(lg) <= 180.0 && std::abs(bg) <= 90.0;
     };
     if (con->HasObject(QStringLiteral("Orte")) &&
-        Abfrage(con,
-                QStringLiteral("SELECT Bezeichnung, LgDez, BgDez, Rang FROM Orte "
-                               "WHERE Bezeichnung IS NOT NULL AND Bezeichnung <> '' ORDER BY Rang, Bezeichnung"),
-                rs, ignoriert)) {
+        Abfrage(
+            con,
+            QStringLiteral("SELECT Bezeichnung, LgDez, BgDez, Rang FROM Orte "
+                           "WHERE Bezeichnung IS NOT NULL AND Bezeichnung <> '' ORDER BY Rang, Bezeichnung"),
+            rs, ignoriert)) {
         for (; !rs->Eof(); rs->MoveNext()) {
             KartenOrt o{text(rs, "Bezeichnung").trimmed(), QPointF(zahl(rs, "LgDez"), zahl(rs, "BgDez")),
                         std::clamp(ganz(rs, "Rang"), 1, 3)};

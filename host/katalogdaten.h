@@ -56,8 +56,8 @@ struct KartenDaten {
     QString strHinweis; ///< the catalogue's notice (a sample says it is not for navigation)
     std::vector<KartenGewaesser> gewaesser;
     std::vector<KartenObjekt> objekte;
-    std::vector<KartenOrt> orte;           ///< by rank, then name
-    std::vector<KartenFlaeche> flaechen;   ///< water areas first, then islands
+    std::vector<KartenOrt> orte;         ///< by rank, then name
+    std::vector<KartenFlaeche> flaechen; ///< water areas first, then islands
     QHash<QChar, QString> typNamen;
     /// Point id -> (waterway index, position along it).
     QHash<std::int32_t, std::pair<int, int>> punkt;

@@ -463,8 +463,8 @@ int Rundgang(const QString& strAusgabe, QStringList* astrDateien) {
     w.karte()->ZeigeBereich(QRectF(QPointF(13.30, 52.485), QPointF(13.47, 52.545)));
     // The pointer rests on the Spree: the status bar tells its position, the waterway and its kilometre.
     const QPointF zeiger = w.karte()->ZuBildschirm(QPointF(13.3960, 52.5222));
-    QMouseEvent bewegung(QEvent::MouseMove, zeiger, w.karte()->mapToGlobal(zeiger), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
+    QMouseEvent bewegung(QEvent::MouseMove, zeiger, w.karte()->mapToGlobal(zeiger), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(w.karte(), &bewegung);
     fahrt.foto(&w, QStringLiteral("karte-berlin.png"));
 

@@ -202,7 +202,8 @@ QColor farbeBei(const QImage& bild, const QPointF& px) {
 
 TEST(KarteDesBeispielkatalogs, FillsTheLakesNamesThePlacesAndNoTwoLabelsOverlap) {
     ADODB::ConnectionPtr con;
-    ASSERT_TRUE(modOLM3Binnen::ADO_Open_Connection(QStringLiteral(OLM3_SAMPLE_CATALOGUE), con, {}, {}, {}, true));
+    ASSERT_TRUE(
+        modOLM3Binnen::ADO_Open_Connection(QStringLiteral(OLM3_SAMPLE_CATALOGUE), con, {}, {}, {}, true));
     KartenDaten daten;
     QString fehler;
     ASSERT_TRUE(LadeKartenDaten(con, daten, fehler)) << fehler.toStdString();
@@ -227,14 +228,16 @@ TEST(KarteDesBeispielkatalogs, FillsTheLakesNamesThePlacesAndNoTwoLabelsOverlap)
         else
             karte.ZeigeBereich(a.bereich);
         const QImage bild = karte.grab().toImage();
-        bild.save(QStringLiteral(OLM3_TEST_OUTPUT "/karte-") + QLatin1String(a.name) + QStringLiteral(".png"));
+        bild.save(QStringLiteral(OLM3_TEST_OUTPUT "/karte-") + QLatin1String(a.name) +
+                  QStringLiteral(".png"));
         const auto& texte = karte.Beschriftungen();
         for (const char* ort : a.orte)
             EXPECT_TRUE(std::any_of(texte.begin(), texte.end(), [ort](const KartenBeschriftung& b) {
                 return b.art == KartenBeschriftung::Ort && b.strText == QString::fromUtf8(ort);
             })) << ort;
-        EXPECT_TRUE(std::any_of(texte.begin(), texte.end(),
-                                [](const KartenBeschriftung& b) { return b.art == KartenBeschriftung::Kilometer; }));
+        EXPECT_TRUE(std::any_of(texte.begin(), texte.end(), [](const KartenBeschriftung& b) {
+            return b.art == KartenBeschriftung::Kilometer;
+        }));
         for (size_t i = 0; i < texte.size(); ++i)
             for (size_t j = i + 1; j < texte.size(); ++j)
                 EXPECT_FALSE(texte[i].huelle.intersects(texte[j].huelle))
