@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <cmath>
 #include <numbers>
 
 using namespace olm3host;
@@ -68,6 +69,58 @@ TEST_F(KarteTest, ReadsWaterwaysInChainageOrderObjectsNamesAndTheCatalogueNotice
     EXPECT_DOUBLE_EQ(daten.bereich.left(), 13.0);
     EXPECT_DOUBLE_EQ(daten.bereich.right(), 14.0);
     EXPECT_DOUBLE_EQ(daten.bereich.bottom(), 53.0);
+}
+
+TEST_F(KarteTest, PlacesAndWaterAreasAreOptionalAndRowsTheChartCannotUseAreLeftOut) {
+    struct Fall {
+        const char* name;
+        const char* sql;
+        std::vector<const char*> orte; ///< in the order the chart names them
+        std::vector<bool> inseln;      ///< per area: an island
+    };
+    const std::vector<Fall> faelle = {
+        {"an older catalogue without the tables",
+         "DROP TABLE Orte; DROP TABLE Wasserflaechen; DROP TABLE Wasserflaechen_Punkte;", {}, {}},
+        {"usable and broken rows",
+         "INSERT INTO Orte VALUES (1, 'Dorf', 13.02, 52.51, 3), (2, 'Stadt', 13.05, 52.49, 1), "
+         "(3, '', 13.0, 52.5, 2), (4, 'Weit weg', 200, 52.5, 2), (5, 'Ohne Rang', 13.01, 52.52, 9);"
+         "INSERT INTO Wasserflaechen VALUES (1, 'Insel', 1), (2, 'See', 0), (3, 'Strich', 0);"
+         "INSERT INTO Wasserflaechen_Punkte VALUES (2, 1, 13.0, 52.49), (2, 2, 13.02, 52.49), "
+         "(2, 3, 13.02, 52.51), (2, 4, 13.0, 52.51), (1, 1, 13.005, 52.495), (1, 2, 13.01, 52.495), "
+         "(1, 3, 13.01, 52.5), (3, 1, 13.0, 52.5), (3, 2, 13.1, 52.5);",
+         {"Stadt", "Dorf", "Ohne Rang"},
+         {false, true}},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        olm3test::TempDir d;
+        const QString katalog = olm3test::MakeCatalogue(
+            d, QStringLiteral("1_T.sqlite"),
+            {olm3test::FixtureSql(QStringLiteral("mini")), QString::fromUtf8(f.sql)});
+        ADODB::ConnectionPtr c;
+        ASSERT_TRUE(modOLM3Binnen::ADO_Open_Connection(katalog, c, {}, {}, {}, true));
+        KartenDaten k;
+        QString fehler;
+        ASSERT_TRUE(LadeKartenDaten(c, k, fehler)) << fehler.toStdString();
+        EXPECT_EQ(k.gewaesser.size(), 3u);
+        std::vector<QString> orte;
+        for (const auto& o : k.orte)
+            orte.push_back(o.strName);
+        EXPECT_EQ(orte, std::vector<QString>(f.orte.begin(), f.orte.end()));
+        for (const auto& o : k.orte)
+            EXPECT_TRUE(o.rang >= 1 && o.rang <= 3);
+        std::vector<bool> inseln;
+        for (const auto& a : k.flaechen)
+            inseln.push_back(a.blnInsel);
+        EXPECT_EQ(inseln, f.inseln);
+        // The official kilometres come with the points; a point without one has none.
+        EXPECT_DOUBLE_EQ(k.gewaesser[0].km[3], 13.0);
+        EXPECT_TRUE(std::isnan(k.gewaesser[1].km[3]));
+        Karte karte;
+        karte.resize(640, 480);
+        karte.SetDaten(k);
+        EXPECT_FALSE(karte.grab().isNull());
+    }
 }
 
 TEST_F(KarteTest, AFileThatIsNoCatalogueGivesNoChartAndNoMessageBox) {
