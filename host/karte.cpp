@@ -507,7 +507,7 @@ void Karte::zeichneTextBild(QPainter& p, const QPointF& basis, const QString& te
 
 bool Karte::setzeTextEntlang(QPainter& p, const QString& text, const std::vector<QPointF>& linie,
                              const std::vector<double>& laenge, double dblAbstand, KartenBelegung& belegt,
-                             const std::vector<QLineF>& fremdeLinien) {
+                             const std::vector<QLineF>& fremdeLinien, const std::vector<double>& anteile) {
     const QFontMetricsF fm(p.font());
     const double tw = fm.horizontalAdvance(text);
     const double s = laenge.back();
@@ -527,22 +527,24 @@ bool Karte::setzeTextEntlang(QPainter& p, const QString& text, const std::vector
         vor.push_back(fm.horizontalAdvance(text.left(i)));
     // The baseline runs parallel to the line, at the side the text takes; the glyphs are spaced along the
     // baseline itself, so that a bend neither spreads nor squeezes them.
+    // The line is first laid out anew every few pixels, so that the jitter of closely spaced points does not
+    // fold the parallel; its direction at each point is taken over a stretch on either side.
+    std::vector<QPointF> glatt;
+    for (double d = 0; d < s; d += 4.0)
+        glatt.push_back(punktBei(linie, laenge, d));
+    glatt.push_back(linie.back());
     auto parallele = [&](double versatz) {
         std::vector<QPointF> p2;
-        for (size_t i = 0; i < linie.size(); ++i) {
-            QPointF n;
-            for (const size_t j : {i, i + 1}) {
-                if (j == 0 || j >= linie.size()) continue;
-                const QLineF seg(linie[j - 1], linie[j]);
-                if (seg.length() > 1e-9) n += QPointF(-seg.dy(), seg.dx()) / seg.length();
-            }
-            const double l = std::hypot(n.x(), n.y());
-            p2.push_back(l > 1e-9 ? linie[i] + n / l * versatz : linie[i]);
+        const size_t n = glatt.size();
+        for (size_t i = 0; i < n; ++i) {
+            const QPointF richtung = glatt[std::min(n - 1, i + 3)] - glatt[i >= 3 ? i - 3 : 0];
+            const double l = std::hypot(richtung.x(), richtung.y());
+            p2.push_back(l > 1e-9 ? glatt[i] + QPointF(-richtung.y(), richtung.x()) / l * versatz : glatt[i]);
         }
         return p2;
     };
     std::map<double, std::pair<std::vector<QPointF>, std::vector<double>>> parallelen;
-    for (const double anteil : {0.5, 0.35, 0.65, 0.2, 0.8, 0.1, 0.9}) {
+    for (const double anteil : anteile) {
         const double anfang0 = s * anteil - tw / 2;
         if (anfang0 < 0 || anfang0 + tw > s) continue;
         // The text reads from left to right: along the line or against it.
@@ -577,11 +579,14 @@ bool Karte::setzeTextEntlang(QPainter& p, const QString& text, const std::vector
                 const double w = fm.horizontalAdvance(text.at(i));
                 const double bei = rueckwaerts ? anfang + tw - x - w / 2 : anfang + x + w / 2;
                 const double winkel = richtung(bei) + (rueckwaerts ? 180.0 : 0.0);
-                // The text may follow a gentle bend; a sharper one would tear the word apart.
-                if (!zeichen.empty())
-                    passt = knick(winkel, zeichen.back().winkel) < 10.0 &&
-                            knick(winkel, zeichen.front().winkel) < 35.0;
+                // The text may follow a gentle bend; a sharper one would tear the word apart, and on the
+                // inner side of a bend the baseline could fold and pile the glyphs onto each other.
                 const QPointF lage = punktBei(basis, blaenge, bei);
+                if (!zeichen.empty()) {
+                    const auto& vorher = zeichen.back();
+                    passt = knick(winkel, vorher.winkel) < 14.0 && knick(winkel, zeichen.front().winkel) < 40.0 &&
+                            QLineF(vorher.lage, lage).length() > 0.85 * (vorher.breite + w) / 2;
+                }
                 QTransform t;
                 t.translate(lage.x(), lage.y());
                 t.rotate(winkel);
@@ -660,7 +665,10 @@ void Karte::zeichneOrte(QPainter& p, KartenBelegung& belegt, int rangBis, int ra
                   QPointF(r + 3 + weit, r + 2 + fm.ascent() + weit),
                   QPointF(-r - 3 - tw - weit, r + 2 + fm.ascent() + weit)})
                 plaetze.push_back(QTransform::fromTranslate(m.x() + v.x(), m.y() + v.y()));
-        if (!setzeText(p, o.strName, plaetze, kOrt, belegt, KartenBeschriftung::Ort)) continue;
+        // A town on the water leaves its dot out where a mark on the water is; its name still says where.
+        const bool punktFrei = belegt.Frei(punkt);
+        if (!setzeText(p, o.strName, plaetze, kOrt, belegt, KartenBeschriftung::Ort) || !punktFrei) continue;
+        belegt.Belege(punkt);
         p.save();
         p.setPen(QPen(Qt::white, 1.5));
         p.setBrush(kOrt);
@@ -790,11 +798,20 @@ void Karte::zeichneBeschriftung(QPainter& p, KartenBelegung& belegt) {
         const QPointF m = ZuBildschirm(l);
         if (sichtbar.contains(m)) belegt.Belege(QRectF(m.x() - 12, m.y() - 12, 24, 24));
     }
+    // Two rounds: first every name near the middle of its water, then the ones still without a place
+    // wherever they fit, so that one name's wide choice does not take another's only room.
+    std::vector<char> benannt(m_daten.gewaesser.size(), 0);
+    for (const std::vector<double>& anteile :
+         {std::vector<double>{0.5, 0.4, 0.6},
+          std::vector<double>{0.3, 0.7, 0.2, 0.8, 0.1, 0.9, 0.45, 0.55, 0.35, 0.65, 0.25, 0.75, 0.15, 0.85}})
     for (size_t gi = 0; gi < m_daten.gewaesser.size(); ++gi) {
+        if (benannt[gi]) continue;
         const auto& g = m_daten.gewaesser[gi];
         // The stretches of the line that lie on screen, each with its arc length.
         std::vector<std::vector<QPointF>> stuecke(1);
-        for (const QPointF& m : m_bildLinien[gi]) {
+        // The full line, not the thinned one: its name follows the water's own bends.
+        for (const auto& l : g.lage) {
+            const QPointF m = ZuBildschirm(l);
             if (innen.contains(m))
                 stuecke.back().push_back(m);
             else if (!stuecke.back().empty())
@@ -822,9 +839,12 @@ void Karte::zeichneBeschriftung(QPainter& p, KartenBelegung& belegt) {
             for (const QString& name : {g.strName, g.strName.section(QStringLiteral(" ("), 0, 0).trimmed()}) {
                 if (gesetzt || fm.horizontalAdvance(name) * 1.2 > laenge.back()) continue;
                 p.setFont(schrift(12, true, true));
-                gesetzt = setzeTextEntlang(p, name, linie, laenge, abstand, belegt, nahe);
+                gesetzt = setzeTextEntlang(p, name, linie, laenge, abstand, belegt, nahe, anteile);
             }
-            if (gesetzt) break;
+            if (gesetzt) {
+                benannt[gi] = 1;
+                break;
+            }
         }
     }
 

@@ -113,10 +113,10 @@ private:
     bool setzeText(QPainter& p, const QString& text, const std::vector<QTransform>& plaetze,
                    const QColor& farbe, KartenBelegung& belegt, KartenBeschriftung::Art art);
     /// Writes a text along a line, glyph by glyph with the font's own spacing, beside it at dblAbstand
-    /// pixels, clear of the lines of other waterways.
+    /// pixels, clear of the lines of other waterways; its middle at one of the fractions of the line.
     bool setzeTextEntlang(QPainter& p, const QString& text, const std::vector<QPointF>& linie,
                           const std::vector<double>& laenge, double dblAbstand, KartenBelegung& belegt,
-                          const std::vector<QLineF>& fremdeLinien);
+                          const std::vector<QLineF>& fremdeLinien, const std::vector<double>& anteile);
     double wasserBreite() const;
     double symbolGroesse() const;
     /// Draws the legend, or, without a painter, only says where it goes.
