@@ -584,7 +584,8 @@ bool Karte::setzeTextEntlang(QPainter& p, const QString& text, const std::vector
                 const QPointF lage = punktBei(basis, blaenge, bei);
                 if (!zeichen.empty()) {
                     const auto& vorher = zeichen.back();
-                    passt = knick(winkel, vorher.winkel) < 14.0 && knick(winkel, zeichen.front().winkel) < 40.0 &&
+                    passt = knick(winkel, vorher.winkel) < 14.0 &&
+                            knick(winkel, zeichen.front().winkel) < 40.0 &&
                             QLineF(vorher.lage, lage).length() > 0.85 * (vorher.breite + w) / 2;
                 }
                 QTransform t;
@@ -804,49 +805,50 @@ void Karte::zeichneBeschriftung(QPainter& p, KartenBelegung& belegt) {
     for (const std::vector<double>& anteile :
          {std::vector<double>{0.5, 0.4, 0.6},
           std::vector<double>{0.3, 0.7, 0.2, 0.8, 0.1, 0.9, 0.45, 0.55, 0.35, 0.65, 0.25, 0.75, 0.15, 0.85}})
-    for (size_t gi = 0; gi < m_daten.gewaesser.size(); ++gi) {
-        if (benannt[gi]) continue;
-        const auto& g = m_daten.gewaesser[gi];
-        // The stretches of the line that lie on screen, each with its arc length.
-        std::vector<std::vector<QPointF>> stuecke(1);
-        // The full line, not the thinned one: its name follows the water's own bends.
-        for (const auto& l : g.lage) {
-            const QPointF m = ZuBildschirm(l);
-            if (innen.contains(m))
-                stuecke.back().push_back(m);
-            else if (!stuecke.back().empty())
-                stuecke.emplace_back();
+        for (size_t gi = 0; gi < m_daten.gewaesser.size(); ++gi) {
+            if (benannt[gi]) continue;
+            const auto& g = m_daten.gewaesser[gi];
+            // The stretches of the line that lie on screen, each with its arc length.
+            std::vector<std::vector<QPointF>> stuecke(1);
+            // The full line, not the thinned one: its name follows the water's own bends.
+            for (const auto& l : g.lage) {
+                const QPointF m = ZuBildschirm(l);
+                if (innen.contains(m))
+                    stuecke.back().push_back(m);
+                else if (!stuecke.back().empty())
+                    stuecke.emplace_back();
+            }
+            std::sort(stuecke.begin(), stuecke.end(),
+                      [](const auto& a, const auto& b) { return a.size() > b.size(); });
+            for (const auto& linie : stuecke) {
+                if (linie.size() < 2) continue;
+                std::vector<double> laenge{0.0};
+                for (size_t i = 1; i < linie.size(); ++i)
+                    laenge.push_back(laenge.back() + QLineF(linie[i - 1], linie[i]).length());
+                // Only the segments near this stretch can cross its name.
+                QRectF bereich = QPolygonF(QList<QPointF>(linie.begin(), linie.end())).boundingRect();
+                bereich.adjust(-40, -40, 40, 40);
+                std::vector<QLineF> nahe;
+                for (size_t andere = 0; andere < linien.size(); ++andere) {
+                    if (andere == gi) continue;
+                    for (const auto& l : linien[andere])
+                        if (bereich.intersects(QRectF(l.p1(), l.p2()).normalized().adjusted(-1, -1, 1, 1)))
+                            nahe.push_back(l);
+                }
+                // Where the full name finds no room, its first part may ("Spree (Spree-Oder-Wasserstraße)").
+                bool gesetzt = false;
+                for (const QString& name :
+                     {g.strName, g.strName.section(QStringLiteral(" ("), 0, 0).trimmed()}) {
+                    if (gesetzt || fm.horizontalAdvance(name) * 1.2 > laenge.back()) continue;
+                    p.setFont(schrift(12, true, true));
+                    gesetzt = setzeTextEntlang(p, name, linie, laenge, abstand, belegt, nahe, anteile);
+                }
+                if (gesetzt) {
+                    benannt[gi] = 1;
+                    break;
+                }
+            }
         }
-        std::sort(stuecke.begin(), stuecke.end(),
-                  [](const auto& a, const auto& b) { return a.size() > b.size(); });
-        for (const auto& linie : stuecke) {
-            if (linie.size() < 2) continue;
-            std::vector<double> laenge{0.0};
-            for (size_t i = 1; i < linie.size(); ++i)
-                laenge.push_back(laenge.back() + QLineF(linie[i - 1], linie[i]).length());
-            // Only the segments near this stretch can cross its name.
-            QRectF bereich = QPolygonF(QList<QPointF>(linie.begin(), linie.end())).boundingRect();
-            bereich.adjust(-40, -40, 40, 40);
-            std::vector<QLineF> nahe;
-            for (size_t andere = 0; andere < linien.size(); ++andere) {
-                if (andere == gi) continue;
-                for (const auto& l : linien[andere])
-                    if (bereich.intersects(QRectF(l.p1(), l.p2()).normalized().adjusted(-1, -1, 1, 1)))
-                        nahe.push_back(l);
-            }
-            // Where the full name finds no room, its first part may ("Spree (Spree-Oder-Wasserstraße)").
-            bool gesetzt = false;
-            for (const QString& name : {g.strName, g.strName.section(QStringLiteral(" ("), 0, 0).trimmed()}) {
-                if (gesetzt || fm.horizontalAdvance(name) * 1.2 > laenge.back()) continue;
-                p.setFont(schrift(12, true, true));
-                gesetzt = setzeTextEntlang(p, name, linie, laenge, abstand, belegt, nahe, anteile);
-            }
-            if (gesetzt) {
-                benannt[gi] = 1;
-                break;
-            }
-        }
-    }
 
     // Towns and villages, then the kilometre marks.
     zeichneOrte(p, belegt, 3, 2);
