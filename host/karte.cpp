@@ -320,6 +320,11 @@ void Karte::paintEvent(QPaintEvent*) {
     KartenBelegung belegt;
     belegt.Belege(zeichneLegende(nullptr));
     belegt.Belege(QRectF(width() - 170, height() - 45, 170, 45));
+    // The mark of a chosen object stays clear of names, its own included.
+    if (m_hatMarke) {
+        const QPointF m = ZuBildschirm(m_marke);
+        belegt.Belege(QRectF(m.x() - 25, m.y() - 25, 50, 50));
+    }
     zeichneObjekte(p, belegt);
     zeichneBeschriftung(p, belegt);
     zeichneMarke(p);
@@ -742,6 +747,23 @@ void Karte::zeichneKilometer(QPainter& p, KartenBelegung& belegt) {
 }
 
 void Karte::zeichneBeschriftung(QPainter& p, KartenBelegung& belegt) {
+    // The name of the marked object beside its mark.
+    if (m_hatMarke) {
+        const auto o = std::find_if(m_daten.objekte.begin(), m_daten.objekte.end(), [this](const KartenObjekt& k) {
+            return k.lage == m_marke && !k.strName.isEmpty();
+        });
+        if (o != m_daten.objekte.end()) {
+            p.setFont(schrift(12, true));
+            const QFontMetricsF fm(p.font());
+            const QPointF m = ZuBildschirm(m_marke);
+            const double tw = fm.horizontalAdvance(o->strName);
+            std::vector<QTransform> plaetze;
+            for (const QPointF v : {QPointF(28, fm.ascent() / 2), QPointF(-28 - tw, fm.ascent() / 2),
+                                    QPointF(-tw / 2, -29), QPointF(-tw / 2, 28 + fm.ascent())})
+                plaetze.push_back(QTransform::fromTranslate(m.x() + v.x(), m.y() + v.y()));
+            setzeText(p, o->strName, plaetze, kMarke.darker(140), belegt, KartenBeschriftung::Objekt);
+        }
+    }
     // Names of the planned points first: they matter most.
     p.setFont(schrift(12, true));
     const QFontMetricsF fg(p.font());
