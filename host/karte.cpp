@@ -749,9 +749,9 @@ void Karte::zeichneKilometer(QPainter& p, KartenBelegung& belegt) {
 void Karte::zeichneBeschriftung(QPainter& p, KartenBelegung& belegt) {
     // The name of the marked object beside its mark.
     if (m_hatMarke) {
-        const auto o = std::find_if(m_daten.objekte.begin(), m_daten.objekte.end(), [this](const KartenObjekt& k) {
-            return k.lage == m_marke && !k.strName.isEmpty();
-        });
+        const auto o =
+            std::find_if(m_daten.objekte.begin(), m_daten.objekte.end(),
+                         [this](const KartenObjekt& k) { return k.lage == m_marke && !k.strName.isEmpty(); });
         if (o != m_daten.objekte.end()) {
             p.setFont(schrift(12, true));
             const QFontMetricsF fm(p.font());
