@@ -5,6 +5,7 @@
 #include "data/formatting.h"
 #include "data/modOLM3Binnen.h"
 #include "hosttexts.h"
+#include "planning/gpxdialog.h"
 #include "ui/messagebox.h"
 
 #include <QAction>
@@ -128,6 +129,9 @@ void HostFenster::baueMenues() {
         txt::BerichtDrucken, [this] { BerichtDrucken(); }, QKeySequence::Print);
     actRouteDrucken = neu(txt::RouteDrucken, [this] { RouteDrucken(); });
     binnen->addSeparator();
+    actGpxExport = binnen->addAction(HostText(txt::GpxExportieren), this, [this] { GpxExportieren(); });
+    actGpxImport = binnen->addAction(HostText(txt::GpxImportieren), this, [this] { GpxImportieren(); });
+    binnen->addSeparator();
     leiste->addSeparator();
     actKatalogWahl = neu(txt::KatalogWahl, &HostFenster::KatalogWahl);
     binnen->addAction(HostText(txt::Schiffsparameter), this, &HostFenster::SchiffsparameterEingeben);
@@ -236,6 +240,8 @@ void HostFenster::aktualisiereAktionen() {
     actBericht->setEnabled(m_routeOptimiert);
     actBerichtDrucken->setEnabled(m_routeOptimiert);
     actRouteDrucken->setEnabled(m_routeOptimiert);
+    actGpxExport->setEnabled(katalog);
+    actGpxImport->setEnabled(katalog);
 }
 
 QString HostFenster::punktName(std::int32_t lngPunkteID) const {
@@ -312,6 +318,41 @@ void HostFenster::RouteDrucken(const QString& strPdfDatei) {
 void HostFenster::KatalogWahl() {
     bool geaendert = false;
     if (m_olm->BinnenkatalogWahl(geaendert) && geaendert) initKomponente();
+}
+
+bool HostFenster::GpxExportieren(const QString& strDatei) {
+    namespace gpx = olm3::gpx;
+    const QTimeZone tz = gpx::KatalogZeitzone();
+    std::vector<typRouteOptimiert> zeitplan;
+    RouteOptimiertSummen summen;
+    gpx::Datei d;
+    if (m_olm->GetRouteOptimiert(zeitplan, summen) && !zeitplan.empty()) {
+        d = gpx::ZeitplanRoute(zeitplan, summen.datStartZeit, m_olm->MarschV(), tz);
+    } else {
+        std::vector<std::int32_t> ids;
+        m_olm->GetRouteGeplant(ids);
+        d = gpx::GeplanteRoute(ids, m_olm->IsStartZeitSet() ? m_olm->StartZeit() : QDateTime(), m_olm->MarschV(), tz);
+    }
+    return olm3ui::GpxExportieren(this, d, HostText(txt::GpxExportieren).remove(QLatin1Char('&')), strDatei);
+}
+
+bool HostFenster::GpxImportieren(const QString& strDatei) {
+    if (!m_olm->conBinnenDatabase()) return false;
+    const auto imp =
+        olm3ui::GpxImportieren(this, HostText(txt::GpxImportieren).remove(QLatin1Char('&')), strDatei);
+    if (!imp) return false;
+    m_olm->SetRouteGeplant(imp->alngPunkteID);
+    if (imp->datStart.isValid()) {
+        m_olm->IsStartZeitSet(true);
+        m_olm->StartZeit(imp->datStart);
+        m_olm->MarschV(imp->dblMarschV > 0 ? imp->dblMarschV : m_cfg.GetMarschgeschwindigkeit());
+    }
+    // Route planning shows the new plan and reports it, so that the chart draws it.
+    const QPointF mitte = m_karte->ZuLage(QPointF(m_karte->width() / 2.0, m_karte->height() / 2.0));
+    double lg = mitte.x(), bg = mitte.y();
+    bool gueltig = true;
+    m_olm->RoutenPlanung(lg, bg, gueltig, true);
+    return true;
 }
 
 void HostFenster::SchiffsparameterEingeben() {

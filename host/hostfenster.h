@@ -47,6 +47,12 @@ public:
     void RouteDrucken(const QString& strPdfDatei = QString());
     void KatalogWahl();
     void SchiffsparameterEingeben();
+    /// Writes the optimised route, or without one the planned route, as GPX into strDatei or a file the
+    /// user chooses. False when nothing was written (the user is told why).
+    bool GpxExportieren(const QString& strDatei = QString());
+    /// Reads a GPX file (strDatei or one the user chooses) as the planned route once the user agrees, and
+    /// opens route planning with it. False when the plan stays as it was.
+    bool GpxImportieren(const QString& strDatei = QString());
 
     QAction* actBinneninfo = nullptr;
     QAction* actRoutenPlanung = nullptr;
@@ -54,6 +60,8 @@ public:
     QAction* actBerichtDrucken = nullptr;
     QAction* actRouteDrucken = nullptr;
     QAction* actKatalogWahl = nullptr;
+    QAction* actGpxExport = nullptr;
+    QAction* actGpxImport = nullptr;
 
     // The component's events.
     void RouteChange(std::vector<double>& adblLg, std::vector<double>& adblBg) override;

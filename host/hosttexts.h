@@ -72,6 +72,8 @@ enum : std::int32_t {
     PdfFilter = 9274,
     CursorLage = 9800,
     CursorGewaesserKm = 9801,
+    GpxExportieren = 9650,
+    GpxImportieren = 9651,
 };
 } // namespace txt
 

@@ -136,6 +136,7 @@ const QList<Command>& Commands() {
         {QStringLiteral("expand"), Text(9070), RunExpand},
         {QStringLiteral("route"), Text(9090), RunRoute},
         {QStringLiteral("lock-wait"), Text(9050), RunLockWait},
+        {QStringLiteral("gpx-import"), Text(9661), RunGpxImport},
     };
     return commands;
 }

@@ -66,4 +66,13 @@ int RunHolidays(const QStringList& args);
 int RunLockWait(const QStringList& args);
 int RunExpand(const QStringList& args);
 int RunRoute(const QStringList& args);
+int RunGpxImport(const QStringList& args);
+} // namespace cli
+
+namespace cli {
+/// --gpx FILE of the route commands: the timed route is also written there as GPX 1.1.
+const QCommandLineOption& gpxOption();
+/// Writes the facade's timed route to the --gpx file when it is set and code (the route's exit code) is
+/// 0; returns code, or the exit code of a file that cannot be written (after one line on stderr).
+int WriteRouteGpx(const QCommandLineParser& p, clsOLM3Binnen& olm, const QDateTime& start, double speed, int code);
 } // namespace cli

@@ -36,9 +36,10 @@ int RunExpand(const QStringList& args) {
     p.addOption(jsonOption());
     p.addOption(startOption());
     p.addOption(speedOption());
+    p.addOption(gpxOption());
     p.addPositionalArgument(QStringLiteral("VON:NACH"), Text(9084), QStringLiteral("VON:NACH [VON:NACH ...]"));
     int code = 0;
-    if (!Parse(p, args, Text(9070), &code, {QStringLiteral("catalogue"), QStringLiteral("start"), QStringLiteral("speed")}))
+    if (!Parse(p, args, Text(9070), &code, {QStringLiteral("catalogue"), QStringLiteral("start"), QStringLiteral("speed"), QStringLiteral("gpx")}))
         return code;
     QDateTime start;
     double speed = 0;
@@ -58,7 +59,7 @@ int RunExpand(const QStringList& args) {
     clsOLM3Binnen olm;
     if (!openCatalogue(p, cfg, olm, &code)) return code;
     cfg.SetMarschgeschwindigkeit(speed);
-    return ExpandAndPrint(olm, von, nach, start, p.isSet(jsonOption()));
+    return WriteRouteGpx(p, olm, start, speed, ExpandAndPrint(olm, von, nach, start, p.isSet(jsonOption())));
 }
 
 } // namespace cli

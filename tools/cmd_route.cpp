@@ -36,11 +36,12 @@ int RunRoute(const QStringList& args) {
     p.addOption(jsonOption());
     p.addOption(startOption());
     p.addOption(speedOption());
+    p.addOption(gpxOption());
     p.addPositionalArgument(QStringLiteral("PUNKTEID"), Text(9091),
                             QStringLiteral("PUNKTEID PUNKTEID [...]"));
     int code = 0;
     if (!Parse(p, args, Text(9090), &code,
-               {QStringLiteral("catalogue"), QStringLiteral("start"), QStringLiteral("speed")}))
+               {QStringLiteral("catalogue"), QStringLiteral("start"), QStringLiteral("speed"), QStringLiteral("gpx")}))
         return code;
     QDateTime start;
     double speed = 0;
@@ -60,7 +61,8 @@ int RunRoute(const QStringList& args) {
     olm3::PathOptimiser optimiser;
     const olm3::PathResult r = optimiser.Optimise(olm.conBinnenDatabase(), punkte);
     if (!r.ok()) return Failure(r);
-    return ExpandAndPrint(olm, r.alngVon, r.alngNach, start, p.isSet(jsonOption()));
+    return WriteRouteGpx(p, olm, start, speed,
+                         ExpandAndPrint(olm, r.alngVon, r.alngNach, start, p.isSet(jsonOption())));
 }
 
 } // namespace cli

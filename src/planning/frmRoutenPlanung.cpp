@@ -26,7 +26,8 @@ constexpr int kGridOben = 90;
 constexpr int kKopfHoehe = 40;
 constexpr int kSchrift = 12;
 constexpr int kMinBreite = 650;
-constexpr int kMinHoehe = 450;
+// Tall enough that the GPX buttons stay clear of OPTIMIEREN.
+constexpr int kMinHoehe = 500;
 
 // Texts of the window's own messages beyond the original table.
 constexpr int kTextPunkteFehlen = 9120;
@@ -95,6 +96,7 @@ frmRoutenPlanung::frmRoutenPlanung(QWidget* parent) : QDialog(parent) {
     button(m_fpSave, m_pbMenu, "fpSave");
     button(m_fpOptimieren, m_pbMenu, "fpOptimieren");
     button(m_fpBack, m_pbMenu, "fpBack");
+    gpxKnoepfe();
     m_fpOptimieren->Enabled(false);
     m_fpSave->Enabled(false);
 
@@ -185,6 +187,7 @@ void frmRoutenPlanung::formatButtons() {
         {m_fpKarte, 540, 886, 882},     {m_fpMoveOben, 573, 0, 902},     {m_fpMoveUnten, 600, 0, 903},
         {m_fpDeleteAll, 540, 888, 901}, {m_fpOptimieren, 540, 887, 883}, {m_fpLoad, 540, 918, 943},
         {m_fpSave, 540, 919, 944},
+        {m_fpGpxExport, 540, 9640, 9642}, {m_fpGpxImport, 540, 9641, 9643},
     };
     for (const Knopf& k : knoepfe) {
         k.button->Format_Button(kPanelBreite, kButtonHoehe, true, bild(k.bild), true,
@@ -265,6 +268,8 @@ void frmRoutenPlanung::layoutControls() {
     platz(m_fpDeleteAll, 175);
     platz(m_fpLoad, 245);
     platz(m_fpSave, 280);
+    platz(m_fpGpxExport, 315);
+    platz(m_fpGpxImport, 350);
     platz(m_fpBack, h - kButtonHoehe - kRand);
     platz(m_fpOptimieren, m_fpBack->y() - kButtonHoehe);
 

@@ -60,6 +60,15 @@ public:
     ucOLMButton* fpOptimieren() const { return m_fpOptimieren; }
     ucOLMButton* fpLoad() const { return m_fpLoad; }
     ucOLMButton* fpSave() const { return m_fpSave; }
+    ucOLMButton* fpGpxExport() const { return m_fpGpxExport; }
+    ucOLMButton* fpGpxImport() const { return m_fpGpxImport; }
+
+    /// GPX export: the timed route when the facade holds one, otherwise the planned route, into
+    /// strPfad or a file the user chooses. True when a file was written.
+    bool GpxExportieren(const QString& strPfad = QString());
+    /// GPX import: the points of strPfad (or a file the user chooses) replace the planned route once the
+    /// user has agreed; start time and speed come along when the file has them. True when replaced.
+    bool GpxImportieren(const QString& strPfad = QString());
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -117,4 +126,8 @@ private:
     ucOLMButton* m_fpOptimieren = nullptr;
     ucOLMButton* m_fpLoad = nullptr;
     ucOLMButton* m_fpSave = nullptr;
+    ucOLMButton* m_fpGpxExport = nullptr;
+    ucOLMButton* m_fpGpxImport = nullptr;
+    /// Creates the two GPX buttons and connects them (in the planning window's GPX file).
+    void gpxKnoepfe();
 };

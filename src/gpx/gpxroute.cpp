@@ -1,0 +1,314 @@
+#include "gpx/gpxroute.h"
+
+#include "data/formatting.h"
+#include "data/modOLM3Binnen.h"
+#include "data/nearestpoint.h"
+#include "planning/core/rematch.h"
+
+#include <QFileInfo>
+#include <optional>
+
+using namespace modOLM3Binnen;
+
+namespace olm3::gpx {
+
+namespace {
+
+QString text(std::int32_t id) {
+    return GetText(kModul, id);
+}
+
+/// What the catalogue says about a point for its GPX entry.
+struct KatalogPunkt {
+    QString strTypID, strTypBez, strBinnen, strBezeichnung, strBinnenNach, strExterneID;
+    std::optional<double> dblDokuKM, dblStrecke;
+    double dblLg = 0.0, dblBg = 0.0;
+};
+
+std::optional<double> zahlOderNichts(const QString& s) {
+    if (s.isEmpty() || !IsNumeric(s)) return std::nullopt;
+    return CDbl(s);
+}
+
+/// Reads a point with its waterway's external id. Nothing when the catalogue lacks it (or the query
+/// fails; the database layer has then shown its message).
+std::optional<KatalogPunkt> lesePunkt(std::int32_t lngPunkteID) {
+    ADODB::RecordsetPtr rs;
+    const QString sql =
+        QStringLiteral("SELECT d.*, r.ExterneID FROM V_ROUTE_DETAILLIERT d LEFT JOIN V_ROUTENPUNKTE r "
+                       "ON r.PunkteID = d.PunkteID WHERE d.PunkteID = %1")
+            .arg(lngPunkteID);
+    if (!ADO_Open_RecordsetExt(conBinnenDatabase, rs, sql, true)) return std::nullopt;
+    std::optional<KatalogPunkt> k;
+    if (!rs->Eof()) {
+        const auto feld = [&rs](const char* name) { return ADO_Field_Str(rs->Fields(QLatin1String(name))); };
+        k.emplace();
+        k->strTypID = feld("TypenID");
+        k->strTypBez = feld("TypenBez");
+        k->strBinnen = feld("BinnenBez");
+        k->strBezeichnung = feld("DetailsBezeichnung");
+        k->strBinnenNach = feld("BinnenBez_Nach");
+        k->strExterneID = feld("ExterneID");
+        k->dblDokuKM = zahlOderNichts(feld("DokuKM"));
+        k->dblStrecke = zahlOderNichts(feld("Strecke"));
+        k->dblLg = zahlOderNichts(feld("LgDez")).value_or(0.0);
+        k->dblBg = zahlOderNichts(feld("BgDez")).value_or(0.0);
+    }
+    ADO_Close_Recordset(rs, true);
+    return k;
+}
+
+QString kmText(const std::optional<double>& km) {
+    return km ? FormatNumber(*km, QStringLiteral("0.0")) : QString();
+}
+
+/// Name, description and type of a point: the object's name, or its waterway and km.
+Punkt gpxPunkt(std::int32_t lngPunkteID, const KatalogPunkt& k) {
+    Punkt p;
+    p.lngPunkteID = lngPunkteID;
+    p.dblLg = k.dblLg;
+    p.dblBg = k.dblBg;
+    const bool abzweig = k.strTypID == QLatin1String("A");
+    const QString km = kmText(k.dblDokuKM);
+    if (!abzweig && !k.strBezeichnung.isEmpty()) p.strName = k.strBezeichnung;
+    else if (km.isEmpty()) p.strName = k.strBinnen;
+    else p.strName = text(9600).arg(k.strBinnen, km);
+    p.strBeschreibung = km.isEmpty() ? k.strBinnen : text(9601).arg(k.strBinnen, km);
+    if (abzweig && !k.strBinnenNach.isEmpty())
+        p.strBeschreibung += QStringLiteral(", ") + text(9602).arg(k.strBinnenNach);
+    p.strTyp = k.strTypBez;
+    p.strTypID = k.strTypID;
+    p.strExterneID = k.strExterneID;
+    p.dblStrecke = k.dblStrecke;
+    return p;
+}
+
+QString routenName(const std::vector<Punkt>& route) {
+    if (route.empty()) return QString();
+    return text(9604).arg(route.front().strName, route.back().strName);
+}
+
+bool istObjekt(const QString& strTypID) {
+    return strTypID == QLatin1String("S") || strTypID == QLatin1String("B") || strTypID == QLatin1String("H") ||
+           strTypID == QLatin1String("T");
+}
+
+QString lokal(const QDateTime& dat) {
+    return dat.toString(QStringLiteral("dd.MM.yyyy HH:mm"));
+}
+
+} // namespace
+
+QTimeZone KatalogZeitzone() {
+    static const QByteArray kStandard = QByteArrayLiteral("Europe/Berlin");
+    QByteArray id = kStandard;
+    ADODB::RecordsetPtr rs;
+    // Catalogues older than the entry simply lack it, or the whole table.
+    if (IsKatalogOffen() && conBinnenDatabase->HasObject(QStringLiteral("Katalog")) &&
+        ADO_Open_RecordsetExt(conBinnenDatabase, rs,
+                              QStringLiteral("SELECT Wert FROM Katalog WHERE Schluessel = 'Zeitzone'"), true)) {
+        if (!rs->Eof()) {
+            const QByteArray wert = ADO_Field_Str(rs->Fields(0)).trimmed().toLatin1();
+            if (QTimeZone::isTimeZoneIdAvailable(wert)) id = wert;
+        }
+        ADO_Close_Recordset(rs, true);
+    }
+    return QTimeZone(id);
+}
+
+Datei GeplanteRoute(const std::vector<std::int32_t>& alngPunkteID, const QDateTime& datStart, double dblMarschV,
+                    const QTimeZone& tz) {
+    Datei d;
+    for (const std::int32_t id : alngPunkteID) {
+        if (id < 1) continue;
+        if (const std::optional<KatalogPunkt> k = lesePunkt(id)) d.route.push_back(gpxPunkt(id, *k));
+    }
+    d.strName = routenName(d.route);
+    d.datErstellt = QDateTime::currentDateTimeUtc();
+    if (datStart.isValid() && !d.route.empty()) {
+        d.datStart = ZuUtc(datStart, tz);
+        d.route.front().datZeit = d.datStart;
+        if (dblMarschV > 0) d.dblMarschV = dblMarschV;
+    }
+    return d;
+}
+
+Datei ZeitplanRoute(const std::vector<typRouteOptimiert>& audtRoute, const QDateTime& datStart, double dblMarschV,
+                    const QTimeZone& tz) {
+    Datei d;
+    for (const typRouteOptimiert& r : audtRoute) {
+        const bool objekt = istObjekt(r.strTypID);
+        if (!r.blnPunktRouteGrob && !objekt) continue;
+        std::optional<KatalogPunkt> k = lesePunkt(r.lngPunkteID);
+        if (!k) {
+            // A point gone from the catalogue keeps what the route row knows.
+            k.emplace();
+            k->strTypID = r.strTypID;
+            k->strTypBez = r.strTypBez;
+            k->strBinnen = r.strBinnen;
+            if (r.dblDokuKM >= 0) k->dblDokuKM = r.dblDokuKM;
+        }
+        k->dblLg = r.dblLgDez;
+        k->dblBg = r.dblBgDez;
+        Punkt p = gpxPunkt(r.lngPunkteID, *k);
+        p.datZeit = ZuUtc(r.datZeitAn, tz);
+        p.datZeitAb = ZuUtc(r.datZeitAb, tz);
+        if (r.strTypID == QLatin1String("S") || r.dblWartezeit > 0) p.dblWartezeit = r.dblWartezeit;
+        if (r.dblDurchgangszeit > 0) p.dblDurchgangszeit = r.dblDurchgangszeit;
+        if (objekt) {
+            Punkt w = p;
+            // Readers that ignore our extension still show the times.
+            w.strBeschreibung += QStringLiteral(", ") +
+                                 text(9603).arg(lokal(r.datZeitAn), lokal(r.datZeitAb),
+                                                FormatNumber(r.dblWartezeit, QStringLiteral("0.0")) + QStringLiteral(" h"));
+            d.wegpunkte.push_back(std::move(w));
+        }
+        if (r.blnPunktRouteGrob) d.route.push_back(std::move(p));
+    }
+    d.strName = routenName(d.route);
+    d.datErstellt = QDateTime::currentDateTimeUtc();
+    if (datStart.isValid()) d.datStart = ZuUtc(datStart, tz);
+    if (dblMarschV > 0) d.dblMarschV = dblMarschV;
+    return d;
+}
+
+std::int32_t Import::AnzahlZugeordnet() const {
+    std::int32_t n = 0;
+    for (const ImportPunkt& p : punkte)
+        if (p.lngPunkteID > 0) ++n;
+    return n;
+}
+
+Import OrdneZu(const Datei& datei, const QTimeZone& tz, double dblFangbereich, const Fortschritt& fortschritt) {
+    Import imp;
+    imp.dblFangbereich = dblFangbereich;
+    const std::vector<Punkt>* quelle = &datei.route;
+    imp.quelle = Quelle::Route;
+    if (quelle->empty()) {
+        quelle = datei.track.empty() ? &datei.wegpunkte : &datei.track;
+        imp.quelle = datei.track.empty() ? Quelle::Wegpunkte : Quelle::Track;
+    }
+    const auto gesamt = static_cast<std::int32_t>(quelle->size());
+    std::vector<std::int32_t> ids;
+    for (std::int32_t i = 0; i < gesamt; ++i) {
+        const Punkt& p = (*quelle)[static_cast<size_t>(i)];
+        ImportPunkt ip;
+        ip.lngNr = i + 1;
+        ip.punkt = p;
+        if (!p.strExterneID.isEmpty() && p.dblStrecke) {
+            // Our own file: the waterway's external id and the chainage find the point again, also at a
+            // junction where two waterways' points share one position.
+            planning::GespeicherterPunkt g;
+            g.Nr = ip.lngNr;
+            g.BinnenExterneID = p.strExterneID;
+            g.LgDez = p.dblLg;
+            g.BgDez = p.dblBg;
+            g.km = *p.dblStrecke;
+            planning::Zaehler zaehler;
+            std::int32_t id = -1;
+            QString status;
+            try {
+                planning::SuchePunkt(g, id, status, zaehler);
+            } catch (const std::exception&) {
+                id = -1;
+            }
+            if (id > 0 && status.compare(QLatin1String("OK"), Qt::CaseInsensitive) == 0) {
+                ip.lngPunkteID = id;
+                ip.blnIdentitaet = true;
+                if (const std::optional<KatalogPunkt> k = lesePunkt(id)) ip.strBinnen = k->strBinnen;
+            }
+        }
+        if (ip.lngPunkteID < 1) {
+            std::int32_t binnenID = 0, id = -1;
+            QString binnen;
+            double lg = 0, bg = 0, entfernung = 0, km = 0, vmax = 0, tiefe = 0;
+            if (dblFangbereich > 0 && GetNaechsterPunkt(p.dblLg, p.dblBg, dblFangbereich, binnenID, binnen, id, lg, bg,
+                                                        entfernung, km, vmax, tiefe)) {
+                ip.lngPunkteID = id;
+                ip.dblEntfernung = entfernung;
+                ip.strBinnen = binnen;
+            }
+        }
+        if (ip.lngPunkteID > 0) {
+            if (!ids.empty() && ids.back() == ip.lngPunkteID) ++imp.lngZusammengefasst;
+            else ids.push_back(ip.lngPunkteID);
+        }
+        imp.punkte.push_back(std::move(ip));
+        if (fortschritt && !fortschritt(i + 1, gesamt)) {
+            imp.blnAbgebrochen = true;
+            break;
+        }
+    }
+    imp.alngPunkteID = ids.empty() ? std::vector<std::int32_t>{0} : ids;
+    const QDateTime start = datei.datStart.isValid()
+                                ? datei.datStart
+                                : (quelle->empty() ? QDateTime() : quelle->front().datZeit);
+    if (start.isValid()) imp.datStart = ZuLokal(start, tz);
+    imp.dblMarschV = datei.dblMarschV.value_or(0.0);
+    return imp;
+}
+
+QString FehlerText(const LeseErgebnis& erg, const QString& strPfad) {
+    const QString datei = QFileInfo(strPfad).fileName().isEmpty() ? strPfad : QFileInfo(strPfad).fileName();
+    const QString zeile = QString::number(erg.lngZeile);
+    switch (erg.fehler) {
+    case Fehler::Keiner:
+        return QString();
+    case Fehler::NichtLesbar:
+        return text(9610).arg(datei, erg.strDetail);
+    case Fehler::ZuGross:
+        return text(9611).arg(datei, erg.strDetail);
+    case Fehler::KeinXml:
+        return text(9612).arg(datei, zeile, erg.strDetail);
+    case Fehler::Abgeschnitten:
+        return text(9613).arg(datei, zeile);
+    case Fehler::KeinGpx:
+        return text(9614).arg(datei, erg.strDetail);
+    case Fehler::Gpx10:
+        return text(9615).arg(datei);
+    case Fehler::FalscherNamensraum:
+        return text(9616).arg(datei, erg.strDetail);
+    case Fehler::Dtd:
+        return text(9617).arg(datei, zeile);
+    case Fehler::KoordinateFehlt:
+        return text(9618).arg(datei, zeile, erg.strDetail);
+    case Fehler::KoordinateUngueltig:
+        return text(9619).arg(datei, zeile, erg.strDetail);
+    case Fehler::ZuVielePunkte:
+        return text(9620).arg(datei, erg.strDetail);
+    case Fehler::KeinePunkte:
+        return text(9621).arg(datei);
+    }
+    return QString();
+}
+
+QString SchreibFehlerText(const QString& strPfad, const QString& strGrund) {
+    return text(9625).arg(strPfad, strGrund);
+}
+
+QString ImportBericht(const Import& imp, const QString& strPfad) {
+    const QString fang = FormatNumber(imp.dblFangbereich, QStringLiteral("0.0#"));
+    if (imp.LeerGeblieben()) return text(9638).arg(QFileInfo(strPfad).fileName(), fang);
+    const std::int32_t quelleText = imp.quelle == Quelle::Route ? 9631 : imp.quelle == Quelle::Track ? 9632 : 9633;
+    QString s = text(9630).arg(QFileInfo(strPfad).fileName(), text(quelleText))
+                    .arg(imp.AnzahlZugeordnet())
+                    .arg(imp.punkte.size());
+    QStringList fehlend;
+    for (const ImportPunkt& p : imp.punkte) {
+        if (p.lngPunkteID > 0) continue;
+        fehlend << text(9635).arg(QString::number(p.lngNr), p.punkt.strName, FormatBg(p.punkt.dblBg),
+                                  FormatLg(p.punkt.dblLg));
+    }
+    // A long list is cut so that the question stays on the screen.
+    constexpr int kZeilen = 15;
+    if (!fehlend.isEmpty()) {
+        s += QStringLiteral("\n\n") + text(9634).arg(fang);
+        for (int i = 0; i < std::min<int>(kZeilen, fehlend.size()); ++i) s += QLatin1Char('\n') + fehlend[i];
+        if (fehlend.size() > kZeilen) s += QLatin1Char('\n') + text(9639).arg(fehlend.size() - kZeilen);
+    }
+    if (imp.lngZusammengefasst > 0) s += QStringLiteral("\n\n") + text(9636).arg(imp.lngZusammengefasst);
+    s += QStringLiteral("\n\n") + text(9637).arg(imp.alngPunkteID.size());
+    return s;
+}
+
+} // namespace olm3::gpx

@@ -1,0 +1,53 @@
+// The route planning window's GPX buttons: export of the route and import of a GPX file as the planned
+// route. The dialogs and messages are the shared GPX ones; the window only supplies its route.
+
+#include "planning/frmRoutenPlanung.h"
+
+#include "data/modOLM3Binnen.h"
+#include "gpx/gpxroute.h"
+#include "olm3binnen/clsOLM3Binnen.h"
+#include "planning/gpxdialog.h"
+#include "ui/ucOLMButton.h"
+
+#include <QDoubleSpinBox>
+
+using namespace modOLM3Binnen;
+
+void frmRoutenPlanung::gpxKnoepfe() {
+    m_fpGpxExport = new ucOLMButton(m_pbMenu);
+    m_fpGpxExport->setObjectName(QStringLiteral("fpGpxExport"));
+    m_fpGpxImport = new ucOLMButton(m_pbMenu);
+    m_fpGpxImport->setObjectName(QStringLiteral("fpGpxImport"));
+    connect(m_fpGpxExport, &ucOLMButton::Click, this, [this] { GpxExportieren(); });
+    connect(m_fpGpxImport, &ucOLMButton::Click, this, [this] { GpxImportieren(); });
+}
+
+bool frmRoutenPlanung::GpxExportieren(const QString& strPfad) {
+    namespace gpx = olm3::gpx;
+    const QTimeZone tz = gpx::KatalogZeitzone();
+    std::vector<typRouteOptimiert> zeitplan;
+    RouteOptimiertSummen summen;
+    gpx::Datei d;
+    if (m_objFacade && m_objFacade->GetRouteOptimiert(zeitplan, summen) && !zeitplan.empty()) {
+        d = gpx::ZeitplanRoute(zeitplan, summen.datStartZeit, m_objFacade->MarschV(), tz);
+    } else {
+        std::vector<std::int32_t> ids;
+        for (const typRoute& p : m_audtRoute) ids.push_back(p.lngPunkteID);
+        d = gpx::GeplanteRoute(ids, StartMoment(), m_fpMarschGeschw->value(), tz);
+    }
+    return olm3ui::GpxExportieren(this, d, GetText(kModul, 9640), strPfad);
+}
+
+bool frmRoutenPlanung::GpxImportieren(const QString& strPfad) {
+    if (!IsKatalogOffen()) return false;
+    const std::optional<olm3::gpx::Import> imp = olm3ui::GpxImportieren(this, GetText(kModul, 9641), strPfad);
+    if (!imp) return false;
+    if (m_objFacade) {
+        // Start and speed travel with the route when the file has them; otherwise the fields keep theirs.
+        m_objFacade->IsStartZeitSet(true);
+        m_objFacade->StartZeit(imp->datStart.isValid() ? imp->datStart : StartMoment());
+        m_objFacade->MarschV(imp->dblMarschV > 0 ? imp->dblMarschV : m_fpMarschGeschw->value());
+    }
+    Init(imp->alngPunkteID, m_objFacade, true);
+    return true;
+}
