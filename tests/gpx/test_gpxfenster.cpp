@@ -1,0 +1,187 @@
+// GPX from the windows as a user meets it: the planning window's two buttons and the host's menu. The
+// plan changes only when the user agrees; a bad file is told and changes nothing.
+
+#include "data/modOLM3Binnen.h"
+#include "gpx/gpx.h"
+#include "planning/frmRoutenPlanung.h"
+#include "planning/planninghost.h"
+#include "support/gpxschema.h"
+#include "ui/ucOLMButton.h"
+
+#include <QDoubleSpinBox>
+#include <QToolButton>
+#include <QFile>
+#include <QTest>
+#include <memory>
+
+#ifdef OLM3_WITH_HOST
+#include "hostfenster.h"
+#include "hosttexts.h"
+#include <QAction>
+#endif
+
+using olm3test::PlanungsUmgebung;
+
+namespace {
+
+const QDateTime kStart = olm3::MakeDatum(QDate(2008, 6, 2), QTime(10, 0));
+
+std::vector<std::int32_t> ids(const frmRoutenPlanung& frm) {
+    std::vector<std::int32_t> r;
+    for (const typRoute& p : frm.Route()) r.push_back(p.lngPunkteID);
+    return r;
+}
+
+std::unique_ptr<frmRoutenPlanung> fenster(PlanungsUmgebung& u, const std::vector<std::int32_t>& route) {
+    auto frm = std::make_unique<frmRoutenPlanung>();
+    frm->Init(route, &u.olm, false);
+    frm->show();
+    return frm;
+}
+
+QString datei(const PlanungsUmgebung& u, const QString& name, const QByteArray& inhalt) {
+    QFile f(u.dir.file(name));
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(inhalt);
+    return f.fileName();
+}
+
+} // namespace
+
+TEST(GpxPlanungsfenster, ARouteGoesOutAndComesBackInOnceTheUserAgrees) {
+    PlanungsUmgebung u;
+    u.StartGesetzt(kStart, 7.5);
+    const std::vector<std::int32_t> route{101, 102, 105, 201, 203};
+    const QString gpx = u.dir.file(QStringLiteral("route.gpx"));
+    {
+        auto frm = fenster(u, route);
+        EXPECT_EQ(frm->fpGpxExport()->Text(), QStringLiteral("GPX exportieren"));
+        EXPECT_EQ(frm->fpGpxImport()->Text(), QStringLiteral("GPX importieren"));
+        ASSERT_TRUE(frm->GpxExportieren(gpx));
+    }
+    olm3test::ExpectGpxSchemaValid(gpx);
+
+    // Another plan and another start in a new session; the import asks, and "no" keeps it all.
+    u.StartGesetzt(kStart.addDays(3), 5.0);
+    auto frm = fenster(u, {104});
+    u.host.events.clear();
+    {
+        olm3test::MessageRecorder nein({modOLM3Binnen::vbNo});
+        EXPECT_FALSE(frm->GpxImportieren(gpx));
+        ASSERT_EQ(nein.messages().size(), 1u);
+        EXPECT_EQ(nein.messages()[0].style, modOLM3Binnen::vbQuestion | modOLM3Binnen::vbYesNo);
+        EXPECT_TRUE(nein.messages()[0].text.contains(QStringLiteral("5 von 5 Punkten")));
+    }
+    EXPECT_EQ(ids(*frm), std::vector<std::int32_t>{104});
+    EXPECT_TRUE(u.host.events.isEmpty());
+    EXPECT_EQ(u.olm.StartZeit(), kStart.addDays(3));
+
+    // "Yes" replaces the plan, reports it to the host, and brings start and speed along.
+    olm3test::MessageRecorder ja({modOLM3Binnen::vbYes});
+    EXPECT_TRUE(frm->GpxImportieren(gpx));
+    EXPECT_EQ(ids(*frm), route);
+    EXPECT_EQ(u.route(), route);
+    EXPECT_TRUE(u.host.events.contains(QStringLiteral("RouteChange")));
+    EXPECT_EQ(frm->StartMoment(), kStart);
+    EXPECT_DOUBLE_EQ(frm->fpMarschGeschw()->value(), 7.5);
+    EXPECT_TRUE(frm->fpOptimieren()->Enabled());
+}
+
+TEST(GpxPlanungsfenster, ABadFileIsToldAndThePlanStaysAsItWas) {
+    PlanungsUmgebung u;
+    auto frm = fenster(u, {101, 104});
+    u.host.events.clear();
+    const QString bombe = datei(u, QStringLiteral("bombe.gpx"),
+                                "<?xml version=\"1.0\"?><!DOCTYPE gpx [<!ENTITY a \"aaaa\"><!ENTITY b \"&a;&a;&a;\">]>"
+                                "<gpx xmlns=\"http://www.topografix.com/GPX/1/1\"><wpt lat=\"1\" lon=\"1\"><name>&b;</name></wpt></gpx>");
+    const QString alt = datei(u, QStringLiteral("alt.gpx"),
+                              "<gpx xmlns=\"http://www.topografix.com/GPX/1/0\" version=\"1.0\"><rte><rtept lat=\"52.5\" lon=\"13\"/></rte></gpx>");
+    const QString weit = datei(u, QStringLiteral("weit.gpx"),
+                               "<gpx xmlns=\"http://www.topografix.com/GPX/1/1\" version=\"1.1\" creator=\"x\">"
+                               "<rte><rtept lat=\"54\" lon=\"14.5\"/></rte></gpx>");
+    const QString leer = datei(u, QStringLiteral("leer.gpx"), "");
+    for (const QString& f : {bombe, alt, weit, leer, u.dir.file(QStringLiteral("fehlt.gpx")), u.dir.path()}) {
+        olm3test::MessageRecorder meldungen;
+        EXPECT_FALSE(frm->GpxImportieren(f)) << f.toStdString();
+        ASSERT_EQ(meldungen.messages().size(), 1u) << f.toStdString();
+        EXPECT_EQ(meldungen.messages()[0].style, modOLM3Binnen::vbExclamation);
+        EXPECT_TRUE(meldungen.messages()[0].text.contains(QStringLiteral("unverändert")))
+            << meldungen.messages()[0].text.toStdString();
+    }
+    EXPECT_EQ(ids(*frm), (std::vector<std::int32_t>{101, 104}));
+    EXPECT_TRUE(u.host.events.isEmpty());
+}
+
+TEST(GpxPlanungsfenster, WithAnOptimisedRouteTheTimedRouteIsExported) {
+    PlanungsUmgebung u;
+    u.StartGesetzt(kStart, 6.0);
+    u.olm.SetRouteGeplant({101, 203});
+    ASSERT_TRUE(u.olm.SetRouteOptimiert({101, 105, 201}, {105, 201, 203}, kStart));
+    auto frm = fenster(u, {101, 203});
+    const QString gpx = u.dir.file(QStringLiteral("zeitplan.gpx"));
+    ASSERT_TRUE(frm->GpxExportieren(gpx));
+    olm3test::ExpectGpxSchemaValid(gpx);
+    const olm3::gpx::LeseErgebnis erg = olm3::gpx::LeseGpxDatei(gpx);
+    ASSERT_TRUE(erg);
+    EXPECT_EQ(erg.datei.wegpunkte.size(), 3u);
+    EXPECT_EQ(erg.datei.route.front().datZeit, QDateTime(QDate(2008, 6, 2), QTime(8, 0), Qt::UTC));
+
+    // An empty plan has nothing to export: the user is told, no file is written.
+    // (deleting everything also discards the optimised route)
+    QTest::mouseClick(frm->fpDeleteAll()->fpb(), Qt::LeftButton);
+    olm3test::MessageRecorder meldungen;
+    EXPECT_FALSE(frm->GpxExportieren(u.dir.file(QStringLiteral("leer.gpx"))));
+    EXPECT_EQ(meldungen.messages().size(), 1u);
+    EXPECT_FALSE(QFile::exists(u.dir.file(QStringLiteral("leer.gpx"))));
+}
+
+TEST(GpxPlanungsfenster, Screenshot) {
+    PlanungsUmgebung u;
+    u.StartGesetzt(kStart, 8.5);
+    auto frm = fenster(u, {101, 102, 104, 105, 201, 202, 204});
+    frm->resize(1280 - 148, 600);
+    QTest::qWait(20);
+    // The GPX buttons sit below SPEICHERN and stay clear of OPTIMIEREN, also at the smallest size.
+    EXPECT_EQ(frm->fpGpxExport()->geometry().top(), frm->fpSave()->geometry().bottom() + 1);
+    frm->resize(frm->minimumSize());
+    EXPECT_LT(frm->fpGpxImport()->geometry().bottom(), frm->fpOptimieren()->geometry().top());
+    frm->resize(1280 - 148, 600);
+    EXPECT_TRUE(frm->grab().save(QStringLiteral(OLM3_TEST_OUTPUT "/frmRoutenPlanung_gpx.png")));
+}
+
+#ifdef OLM3_WITH_HOST
+TEST(GpxHost, TheFileMenuExportsThePlanAndImportsItIntoPlanning) {
+    using namespace olm3host;
+    olm3test::TempDir profil, mitgeliefert;
+    olm3test::MakeCatalogueFromFixtures(mitgeliefert, QStringLiteral("1_Testrevier.sqlite"), {QStringLiteral("mini")});
+    QStringList fenster;
+    const olm3ui::ModalHandler alt = olm3ui::SetModalHandler([&fenster](QDialog* dlg) {
+        fenster << QString::fromLatin1(dlg->metaObject()->className());
+        dlg->reject();
+        return dlg->result();
+    });
+    {
+        HostConfig cfg(HostPfade::Unter(profil.path()), QStringList{mitgeliefert.path()});
+        cfg.Start();
+        HostFenster w(cfg);
+        w.Start();
+        EXPECT_TRUE(w.actGpxExport->isEnabled());
+        EXPECT_EQ(w.actGpxImport->text(), HostText(txt::GpxImportieren));
+        w.Komponente().SetRouteGeplant({101, 104, 203});
+        const QString gpx = profil.file(QStringLiteral("plan.gpx"));
+        ASSERT_TRUE(w.GpxExportieren(gpx));
+        olm3test::ExpectGpxSchemaValid(gpx);
+
+        w.Komponente().SetRouteGeplant({106});
+        olm3test::MessageRecorder ja({modOLM3Binnen::vbYes});
+        EXPECT_TRUE(w.GpxImportieren(gpx));
+        std::vector<std::int32_t> route;
+        w.Komponente().GetRouteGeplant(route);
+        EXPECT_EQ(route, (std::vector<std::int32_t>{101, 104, 203}));
+        // Route planning opened with the plan and reported it, so the chart draws it.
+        EXPECT_EQ(fenster, QStringList{QStringLiteral("frmRoutenPlanung")});
+        EXPECT_EQ(w.karte()->GeplanteRoute().size(), 3u);
+    }
+    olm3ui::SetModalHandler(alt);
+}
+#endif
