@@ -157,10 +157,11 @@ Datei ZeitplanRoute(const std::vector<typRouteOptimiert>& audtRoute, const QDate
         if (r.dblDurchgangszeit > 0) p.dblDurchgangszeit = r.dblDurchgangszeit;
         if (objekt) {
             Punkt w = p;
-            // Readers that ignore our extension still show the times.
-            w.strBeschreibung += QStringLiteral(", ") +
-                                 text(9603).arg(lokal(r.datZeitAn), lokal(r.datZeitAb),
-                                                FormatNumber(r.dblWartezeit, QStringLiteral("0.0")) + QStringLiteral(" h"));
+            // Readers that ignore our extension still show the times, and at a lock the wait.
+            w.strBeschreibung += QStringLiteral(", ") + text(9605).arg(lokal(r.datZeitAn), lokal(r.datZeitAb));
+            if (p.dblWartezeit)
+                w.strBeschreibung += QStringLiteral(", ") +
+                                     text(9603).arg(FormatNumber(r.dblWartezeit, QStringLiteral("0.0")));
             d.wegpunkte.push_back(std::move(w));
         }
         if (r.blnPunktRouteGrob) d.route.push_back(std::move(p));
