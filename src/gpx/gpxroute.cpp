@@ -6,6 +6,8 @@
 #include "planning/core/rematch.h"
 
 #include <QFileInfo>
+#include <QHash>
+#include <cmath>
 #include <optional>
 
 using namespace modOLM3Binnen;
@@ -25,37 +27,116 @@ struct KatalogPunkt {
     double dblLg = 0.0, dblBg = 0.0;
 };
 
-std::optional<double> zahlOderNichts(const QString& s) {
-    if (s.isEmpty() || !IsNumeric(s)) return std::nullopt;
-    return CDbl(s);
+std::optional<double> zahlOderNichts(const ADODB::Field& f) {
+    if (f.IsNull()) return std::nullopt;
+    bool ok = false;
+    const double v = f.Value.toDouble(&ok);
+    if (ok) return v;
+    const QString s = f.Value.toString();
+    return IsNumeric(s) ? std::optional<double>(CDbl(s)) : std::nullopt;
 }
 
-/// Reads a point with its waterway's external id. Nothing when the catalogue lacks it (or the query
-/// fails; the database layer has then shown its message).
-std::optional<KatalogPunkt> lesePunkt(std::int32_t lngPunkteID) {
-    ADODB::RecordsetPtr rs;
-    const QString sql =
-        QStringLiteral("SELECT d.*, r.ExterneID FROM V_ROUTE_DETAILLIERT d LEFT JOIN V_ROUTENPUNKTE r "
-                       "ON r.PunkteID = d.PunkteID WHERE d.PunkteID = %1")
-            .arg(lngPunkteID);
-    if (!ADO_Open_RecordsetExt(conBinnenDatabase, rs, sql, true)) return std::nullopt;
-    std::optional<KatalogPunkt> k;
-    if (!rs->Eof()) {
-        const auto feld = [&rs](const char* name) { return ADO_Field_Str(rs->Fields(QLatin1String(name))); };
-        k.emplace();
-        k->strTypID = feld("TypenID");
-        k->strTypBez = feld("TypenBez");
-        k->strBinnen = feld("BinnenBez");
-        k->strBezeichnung = feld("DetailsBezeichnung");
-        k->strBinnenNach = feld("BinnenBez_Nach");
-        k->strExterneID = feld("ExterneID");
-        k->dblDokuKM = zahlOderNichts(feld("DokuKM"));
-        k->dblStrecke = zahlOderNichts(feld("Strecke"));
-        k->dblLg = zahlOderNichts(feld("LgDez")).value_or(0.0);
-        k->dblBg = zahlOderNichts(feld("BgDez")).value_or(0.0);
+/// Reads the points with their waterways' external ids, a few hundred per statement. A point the
+/// catalogue lacks is not in the result; when a query fails (the database layer has then shown its
+/// message) the points it was to read are missing too.
+QHash<std::int32_t, KatalogPunkt> lesePunkte(const std::vector<std::int32_t>& alngPunkteID) {
+    QHash<std::int32_t, KatalogPunkt> punkte;
+    constexpr size_t kJeAbfrage = 500;
+    for (size_t i = 0; i < alngPunkteID.size(); i += kJeAbfrage) {
+        QStringList ids;
+        for (size_t j = i; j < std::min(alngPunkteID.size(), i + kJeAbfrage); ++j)
+            if (alngPunkteID[j] > 0 && !punkte.contains(alngPunkteID[j])) ids << QString::number(alngPunkteID[j]);
+        if (ids.isEmpty()) continue;
+        ADODB::RecordsetPtr rs;
+        // Only the columns used: the view's other columns would each cost a look-up per row.
+        const QString sql =
+            QStringLiteral("SELECT d.PunkteID, d.TypenID, d.TypenBez, d.BinnenBez, d.DetailsBezeichnung, "
+                           "d.BinnenBez_Nach, d.DokuKM, d.Strecke, d.LgDez, d.BgDez, (SELECT b.ExterneID FROM Binnen b "
+                           "WHERE b.BinnenID = d.BinnenID) FROM V_ROUTE_DETAILLIERT d WHERE d.PunkteID IN (%1)")
+                .arg(ids.join(QLatin1Char(',')));
+        if (!ADO_Open_RecordsetExt(conBinnenDatabase, rs, sql, true)) continue;
+        for (; !rs->Eof(); rs->MoveNext()) {
+            const auto text = [&rs](int i) { return ADO_Field_Str(rs->Fields(i)); };
+            const std::int32_t id = rs->Fields(0).Value.toInt();
+            // A point that continues onto several waterways comes once per continuation; the first counts.
+            if (punkte.contains(id)) continue;
+            KatalogPunkt k;
+            k.strTypID = text(1);
+            k.strTypBez = text(2);
+            k.strBinnen = text(3);
+            k.strBezeichnung = text(4);
+            k.strBinnenNach = text(5);
+            k.dblDokuKM = zahlOderNichts(rs->Fields(6));
+            k.dblStrecke = zahlOderNichts(rs->Fields(7));
+            k.dblLg = zahlOderNichts(rs->Fields(8)).value_or(0.0);
+            k.dblBg = zahlOderNichts(rs->Fields(9)).value_or(0.0);
+            k.strExterneID = text(10);
+            punkte.insert(id, k);
+        }
+        ADO_Close_Recordset(rs, true);
     }
-    ADO_Close_Recordset(rs, true);
-    return k;
+    return punkte;
+}
+
+/// What identifies a point across catalogue updates, with its waterway's name.
+struct Identitaet {
+    QString strExterneID, strBinnen;
+    double dblStrecke = 0.0;
+};
+
+/// The identities of the points, read straight from the tables, a few hundred per statement.
+QHash<std::int32_t, Identitaet> leseIdentitaeten(const std::vector<std::int32_t>& alngPunkteID) {
+    QHash<std::int32_t, Identitaet> punkte;
+    constexpr size_t kJeAbfrage = 500;
+    for (size_t i = 0; i < alngPunkteID.size(); i += kJeAbfrage) {
+        QStringList ids;
+        for (size_t j = i; j < std::min(alngPunkteID.size(), i + kJeAbfrage); ++j)
+            if (alngPunkteID[j] > 0) ids << QString::number(alngPunkteID[j]);
+        if (ids.isEmpty()) continue;
+        ADODB::RecordsetPtr rs;
+        const QString sql = QStringLiteral("SELECT p.PunkteID, p.Strecke, b.ExterneID, b.Bezeichnung FROM Punkte p "
+                                           "JOIN Binnen b ON b.BinnenID = p.BinnenID WHERE p.PunkteID IN (%1)")
+                                .arg(ids.join(QLatin1Char(',')));
+        if (!ADO_Open_RecordsetExt(conBinnenDatabase, rs, sql, true)) continue;
+        for (; !rs->Eof(); rs->MoveNext()) {
+            Identitaet k;
+            k.dblStrecke = zahlOderNichts(rs->Fields(1)).value_or(-1.0);
+            k.strExterneID = ADO_Field_Str(rs->Fields(2));
+            k.strBinnen = ADO_Field_Str(rs->Fields(3));
+            punkte.insert(rs->Fields(0).Value.toInt(), k);
+        }
+        ADO_Close_Recordset(rs, true);
+    }
+    return punkte;
+}
+
+/// Half a metre either way: the chainage of our files has six decimals, and an exact match of a saved
+/// route allows as much.
+constexpr double kStreckeToleranz = 0.0005;
+
+/// Finds a point of our own file again by its waterway's external id and chainage: at once when the
+/// point id it names still has that identity, otherwise through the catalogue's search for saved route
+/// points, of whose answers only an exact match counts. -1 when neither finds it.
+std::int32_t findeIdentitaet(const Punkt& p, std::int32_t lngNr, const QHash<std::int32_t, Identitaet>& bekannt) {
+    const auto k = bekannt.constFind(p.lngPunkteID);
+    if (k != bekannt.constEnd() && k->strExterneID == p.strExterneID &&
+        std::abs(k->dblStrecke - *p.dblStrecke) <= kStreckeToleranz)
+        return p.lngPunkteID;
+    planning::GespeicherterPunkt g;
+    g.Nr = lngNr;
+    g.BinnenExterneID = p.strExterneID;
+    g.LgDez = p.dblLg;
+    g.BgDez = p.dblBg;
+    g.km = *p.dblStrecke;
+    planning::Zaehler zaehler;
+    std::int32_t id = -1;
+    QString status;
+    try {
+        planning::SuchePunkt(g, id, status, zaehler);
+    } catch (const std::exception&) {
+        return -1;
+    }
+    return id > 0 && status.compare(QLatin1String("OK"), Qt::CaseInsensitive) == 0 ? id : -1;
 }
 
 QString kmText(const std::optional<double>& km) {
@@ -119,9 +200,10 @@ QTimeZone KatalogZeitzone() {
 Datei GeplanteRoute(const std::vector<std::int32_t>& alngPunkteID, const QDateTime& datStart, double dblMarschV,
                     const QTimeZone& tz) {
     Datei d;
+    const QHash<std::int32_t, KatalogPunkt> katalog = lesePunkte(alngPunkteID);
     for (const std::int32_t id : alngPunkteID) {
-        if (id < 1) continue;
-        if (const std::optional<KatalogPunkt> k = lesePunkt(id)) d.route.push_back(gpxPunkt(id, *k));
+        const auto k = katalog.constFind(id);
+        if (k != katalog.constEnd()) d.route.push_back(gpxPunkt(id, *k));
     }
     d.strName = routenName(d.route);
     d.datErstellt = QDateTime::currentDateTimeUtc();
@@ -136,11 +218,16 @@ Datei GeplanteRoute(const std::vector<std::int32_t>& alngPunkteID, const QDateTi
 Datei ZeitplanRoute(const std::vector<typRouteOptimiert>& audtRoute, const QDateTime& datStart, double dblMarschV,
                     const QTimeZone& tz) {
     Datei d;
+    std::vector<std::int32_t> ids;
+    for (const typRouteOptimiert& r : audtRoute)
+        if (r.blnPunktRouteGrob || istObjekt(r.strTypID)) ids.push_back(r.lngPunkteID);
+    const QHash<std::int32_t, KatalogPunkt> katalog = lesePunkte(ids);
     for (const typRouteOptimiert& r : audtRoute) {
         const bool objekt = istObjekt(r.strTypID);
         if (!r.blnPunktRouteGrob && !objekt) continue;
-        std::optional<KatalogPunkt> k = lesePunkt(r.lngPunkteID);
-        if (!k) {
+        std::optional<KatalogPunkt> k;
+        if (katalog.contains(r.lngPunkteID)) k = katalog.value(r.lngPunkteID);
+        else {
             // A point gone from the catalogue keeps what the route row knows.
             k.emplace();
             k->strTypID = r.strTypID;
@@ -190,34 +277,22 @@ Import OrdneZu(const Datei& datei, const QTimeZone& tz, double dblFangbereich, c
         imp.quelle = datei.track.empty() ? Quelle::Wegpunkte : Quelle::Track;
     }
     const auto gesamt = static_cast<std::int32_t>(quelle->size());
+    const auto eigen = [](const Punkt& p) { return !p.strExterneID.isEmpty() && p.dblStrecke.has_value(); };
+    std::vector<std::int32_t> genannt;
+    for (const Punkt& p : *quelle)
+        if (eigen(p)) genannt.push_back(p.lngPunkteID);
+    const QHash<std::int32_t, Identitaet> bekannt = leseIdentitaeten(genannt);
     std::vector<std::int32_t> ids;
     for (std::int32_t i = 0; i < gesamt; ++i) {
         const Punkt& p = (*quelle)[static_cast<size_t>(i)];
         ImportPunkt ip;
         ip.lngNr = i + 1;
         ip.punkt = p;
-        if (!p.strExterneID.isEmpty() && p.dblStrecke) {
-            // Our own file: the waterway's external id and the chainage find the point again, also at a
-            // junction where two waterways' points share one position.
-            planning::GespeicherterPunkt g;
-            g.Nr = ip.lngNr;
-            g.BinnenExterneID = p.strExterneID;
-            g.LgDez = p.dblLg;
-            g.BgDez = p.dblBg;
-            g.km = *p.dblStrecke;
-            planning::Zaehler zaehler;
-            std::int32_t id = -1;
-            QString status;
-            try {
-                planning::SuchePunkt(g, id, status, zaehler);
-            } catch (const std::exception&) {
-                id = -1;
-            }
-            if (id > 0 && status.compare(QLatin1String("OK"), Qt::CaseInsensitive) == 0) {
-                ip.lngPunkteID = id;
-                ip.blnIdentitaet = true;
-                if (const std::optional<KatalogPunkt> k = lesePunkt(id)) ip.strBinnen = k->strBinnen;
-            }
+        // Our own file: the identity finds the point again, also at a junction where the points of two
+        // waterways share one position.
+        if (eigen(p)) {
+            ip.lngPunkteID = findeIdentitaet(p, ip.lngNr, bekannt);
+            ip.blnIdentitaet = ip.lngPunkteID > 0;
         }
         if (ip.lngPunkteID < 1) {
             std::int32_t binnenID = 0, id = -1;
@@ -240,6 +315,14 @@ Import OrdneZu(const Datei& datei, const QTimeZone& tz, double dblFangbereich, c
             break;
         }
     }
+    // The waterway of each point found by its identity; those the search found are read at once.
+    std::vector<std::int32_t> gesucht;
+    for (const ImportPunkt& ip : imp.punkte)
+        if (ip.blnIdentitaet && !bekannt.contains(ip.lngPunkteID)) gesucht.push_back(ip.lngPunkteID);
+    QHash<std::int32_t, Identitaet> binnen = bekannt;
+    binnen.insert(leseIdentitaeten(gesucht));
+    for (ImportPunkt& ip : imp.punkte)
+        if (ip.blnIdentitaet) ip.strBinnen = binnen.value(ip.lngPunkteID).strBinnen;
     imp.alngPunkteID = ids.empty() ? std::vector<std::int32_t>{0} : ids;
     const QDateTime start = datei.datStart.isValid()
                                 ? datei.datStart

@@ -141,9 +141,19 @@ TEST_F(GpxRoute, APointWhoseIdentityIsGoneFallsBackToItsPosition) {
     p.strExterneID = QStringLiteral("VERSCHWUNDEN");
     p.dblStrecke = 3.0;
     d.route = {p};
+    // After a catalogue update the point id the file names may be another point's or none; the
+    // waterway's external id and the chainage still find the point.
+    Punkt umbenannt = fremd(13.0, 52.6, QStringLiteral("Schleuse Eins"));
+    umbenannt.strExterneID = QStringLiteral("HAV");
+    umbenannt.dblStrecke = 3.0;
+    umbenannt.lngPunkteID = 203;
+    d.route.push_back(umbenannt);
     const Import imp = OrdneZu(d, KatalogZeitzone());
     EXPECT_EQ(imp.alngPunkteID, (std::vector<std::int32_t>{104}));
+    EXPECT_EQ(imp.lngZusammengefasst, 1);
     EXPECT_FALSE(imp.punkte[0].blnIdentitaet);
+    EXPECT_TRUE(imp.punkte[1].blnIdentitaet);
+    EXPECT_EQ(imp.punkte[1].strBinnen, QStringLiteral("Havel-Test"));
 }
 
 TEST_F(GpxRoute, TheCataloguesTimeZoneDecidesTheOffset) {
