@@ -321,19 +321,15 @@ void HostFenster::KatalogWahl() {
 }
 
 bool HostFenster::GpxExportieren(const QString& strDatei) {
-    namespace gpx = olm3::gpx;
-    const QTimeZone tz = gpx::KatalogZeitzone();
     std::vector<typRouteOptimiert> zeitplan;
     RouteOptimiertSummen summen;
-    gpx::Datei d;
-    if (m_olm->GetRouteOptimiert(zeitplan, summen) && !zeitplan.empty()) {
-        d = gpx::ZeitplanRoute(zeitplan, summen.datStartZeit, m_olm->MarschV(), tz);
-    } else {
-        std::vector<std::int32_t> ids;
-        m_olm->GetRouteGeplant(ids);
-        d = gpx::GeplanteRoute(ids, m_olm->IsStartZeitSet() ? m_olm->StartZeit() : QDateTime(), m_olm->MarschV(), tz);
-    }
-    return olm3ui::GpxExportieren(this, d, HostText(txt::GpxExportieren).remove(QLatin1Char('&')), strDatei);
+    m_olm->GetRouteOptimiert(zeitplan, summen);
+    std::vector<std::int32_t> geplant;
+    m_olm->GetRouteGeplant(geplant);
+    const QDateTime start = m_olm->IsStartZeitSet() ? m_olm->StartZeit() : QDateTime();
+    return olm3ui::GpxExportieren(this,
+                                  olm3::gpx::ExportRoute(zeitplan, summen.datStartZeit, geplant, start, m_olm->MarschV()),
+                                  HostText(txt::GpxExportieren).remove(QLatin1Char('&')), strDatei);
 }
 
 bool HostFenster::GpxImportieren(const QString& strDatei) {

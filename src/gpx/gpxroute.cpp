@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <cmath>
+#include <functional>
 #include <optional>
 
 using namespace modOLM3Binnen;
@@ -36,45 +37,49 @@ std::optional<double> zahlOderNichts(const ADODB::Field& f) {
     return IsNumeric(s) ? std::optional<double>(CDbl(s)) : std::nullopt;
 }
 
-/// Reads the points with their waterways' external ids, a few hundred per statement. A point the
-/// catalogue lacks is not in the result; when a query fails (the database layer has then shown its
-/// message) the points it was to read are missing too.
-QHash<std::int32_t, KatalogPunkt> lesePunkte(const std::vector<std::int32_t>& alngPunkteID) {
-    QHash<std::int32_t, KatalogPunkt> punkte;
+/// Runs strSql (with %1 for a list of point ids) for the ids, a few hundred per statement, and hands each
+/// row to zeile. A query that fails (the database layer has then shown its message) leaves its ids out.
+void jeZeile(const std::vector<std::int32_t>& alngPunkteID, const QString& strSql,
+             const std::function<void(const ADODB::RecordsetPtr&)>& zeile) {
     constexpr size_t kJeAbfrage = 500;
     for (size_t i = 0; i < alngPunkteID.size(); i += kJeAbfrage) {
         QStringList ids;
         for (size_t j = i; j < std::min(alngPunkteID.size(), i + kJeAbfrage); ++j)
-            if (alngPunkteID[j] > 0 && !punkte.contains(alngPunkteID[j])) ids << QString::number(alngPunkteID[j]);
-        if (ids.isEmpty()) continue;
+            if (alngPunkteID[j] > 0) ids << QString::number(alngPunkteID[j]);
         ADODB::RecordsetPtr rs;
-        // Only the columns used: the view's other columns would each cost a look-up per row.
-        const QString sql =
-            QStringLiteral("SELECT d.PunkteID, d.TypenID, d.TypenBez, d.BinnenBez, d.DetailsBezeichnung, "
-                           "d.BinnenBez_Nach, d.DokuKM, d.Strecke, d.LgDez, d.BgDez, (SELECT b.ExterneID FROM Binnen b "
-                           "WHERE b.BinnenID = d.BinnenID) FROM V_ROUTE_DETAILLIERT d WHERE d.PunkteID IN (%1)")
-                .arg(ids.join(QLatin1Char(',')));
-        if (!ADO_Open_RecordsetExt(conBinnenDatabase, rs, sql, true)) continue;
-        for (; !rs->Eof(); rs->MoveNext()) {
-            const auto text = [&rs](int i) { return ADO_Field_Str(rs->Fields(i)); };
-            const std::int32_t id = rs->Fields(0).Value.toInt();
-            // A point that continues onto several waterways comes once per continuation; the first counts.
-            if (punkte.contains(id)) continue;
-            KatalogPunkt k;
-            k.strTypID = text(1);
-            k.strTypBez = text(2);
-            k.strBinnen = text(3);
-            k.strBezeichnung = text(4);
-            k.strBinnenNach = text(5);
-            k.dblDokuKM = zahlOderNichts(rs->Fields(6));
-            k.dblStrecke = zahlOderNichts(rs->Fields(7));
-            k.dblLg = zahlOderNichts(rs->Fields(8)).value_or(0.0);
-            k.dblBg = zahlOderNichts(rs->Fields(9)).value_or(0.0);
-            k.strExterneID = text(10);
-            punkte.insert(id, k);
-        }
+        if (ids.isEmpty() || !ADO_Open_RecordsetExt(conBinnenDatabase, rs, strSql.arg(ids.join(QLatin1Char(','))), true))
+            continue;
+        for (; !rs->Eof(); rs->MoveNext()) zeile(rs);
         ADO_Close_Recordset(rs, true);
     }
+}
+
+/// Reads the points with their waterways' external ids. A point the catalogue lacks is not in the result.
+QHash<std::int32_t, KatalogPunkt> lesePunkte(const std::vector<std::int32_t>& alngPunkteID) {
+    QHash<std::int32_t, KatalogPunkt> punkte;
+    // Only the columns used: the view's other columns would each cost a look-up per row.
+    const QString sql = QStringLiteral(
+        "SELECT d.PunkteID, d.TypenID, d.TypenBez, d.BinnenBez, d.DetailsBezeichnung, d.BinnenBez_Nach, d.DokuKM, "
+        "d.Strecke, d.LgDez, d.BgDez, (SELECT b.ExterneID FROM Binnen b WHERE b.BinnenID = d.BinnenID) "
+        "FROM V_ROUTE_DETAILLIERT d WHERE d.PunkteID IN (%1)");
+    jeZeile(alngPunkteID, sql, [&punkte](const ADODB::RecordsetPtr& rs) {
+        const auto text = [&rs](int i) { return ADO_Field_Str(rs->Fields(i)); };
+        const std::int32_t id = rs->Fields(0).Value.toInt();
+        // A point that continues onto several waterways comes once per continuation; the first counts.
+        if (punkte.contains(id)) return;
+        KatalogPunkt k;
+        k.strTypID = text(1);
+        k.strTypBez = text(2);
+        k.strBinnen = text(3);
+        k.strBezeichnung = text(4);
+        k.strBinnenNach = text(5);
+        k.dblDokuKM = zahlOderNichts(rs->Fields(6));
+        k.dblStrecke = zahlOderNichts(rs->Fields(7));
+        k.dblLg = zahlOderNichts(rs->Fields(8)).value_or(0.0);
+        k.dblBg = zahlOderNichts(rs->Fields(9)).value_or(0.0);
+        k.strExterneID = text(10);
+        punkte.insert(id, k);
+    });
     return punkte;
 }
 
@@ -84,29 +89,18 @@ struct Identitaet {
     double dblStrecke = 0.0;
 };
 
-/// The identities of the points, read straight from the tables, a few hundred per statement.
+/// The identities of the points, read straight from the tables.
 QHash<std::int32_t, Identitaet> leseIdentitaeten(const std::vector<std::int32_t>& alngPunkteID) {
     QHash<std::int32_t, Identitaet> punkte;
-    constexpr size_t kJeAbfrage = 500;
-    for (size_t i = 0; i < alngPunkteID.size(); i += kJeAbfrage) {
-        QStringList ids;
-        for (size_t j = i; j < std::min(alngPunkteID.size(), i + kJeAbfrage); ++j)
-            if (alngPunkteID[j] > 0) ids << QString::number(alngPunkteID[j]);
-        if (ids.isEmpty()) continue;
-        ADODB::RecordsetPtr rs;
-        const QString sql = QStringLiteral("SELECT p.PunkteID, p.Strecke, b.ExterneID, b.Bezeichnung FROM Punkte p "
-                                           "JOIN Binnen b ON b.BinnenID = p.BinnenID WHERE p.PunkteID IN (%1)")
-                                .arg(ids.join(QLatin1Char(',')));
-        if (!ADO_Open_RecordsetExt(conBinnenDatabase, rs, sql, true)) continue;
-        for (; !rs->Eof(); rs->MoveNext()) {
-            Identitaet k;
-            k.dblStrecke = zahlOderNichts(rs->Fields(1)).value_or(-1.0);
-            k.strExterneID = ADO_Field_Str(rs->Fields(2));
-            k.strBinnen = ADO_Field_Str(rs->Fields(3));
-            punkte.insert(rs->Fields(0).Value.toInt(), k);
-        }
-        ADO_Close_Recordset(rs, true);
-    }
+    const QString sql = QStringLiteral("SELECT p.PunkteID, p.Strecke, b.ExterneID, b.Bezeichnung FROM Punkte p "
+                                       "JOIN Binnen b ON b.BinnenID = p.BinnenID WHERE p.PunkteID IN (%1)");
+    jeZeile(alngPunkteID, sql, [&punkte](const ADODB::RecordsetPtr& rs) {
+        Identitaet k;
+        k.dblStrecke = zahlOderNichts(rs->Fields(1)).value_or(-1.0);
+        k.strExterneID = ADO_Field_Str(rs->Fields(2));
+        k.strBinnen = ADO_Field_Str(rs->Fields(3));
+        punkte.insert(rs->Fields(0).Value.toInt(), k);
+    });
     return punkte;
 }
 
@@ -258,6 +252,13 @@ Datei ZeitplanRoute(const std::vector<typRouteOptimiert>& audtRoute, const QDate
     if (datStart.isValid()) d.datStart = ZuUtc(datStart, tz);
     if (dblMarschV > 0) d.dblMarschV = dblMarschV;
     return d;
+}
+
+Datei ExportRoute(const std::vector<typRouteOptimiert>& audtZeitplan, const QDateTime& datZeitplanStart,
+                  const std::vector<std::int32_t>& alngGeplant, const QDateTime& datStart, double dblMarschV) {
+    const QTimeZone tz = KatalogZeitzone();
+    if (!audtZeitplan.empty()) return ZeitplanRoute(audtZeitplan, datZeitplanStart, dblMarschV, tz);
+    return GeplanteRoute(alngGeplant, datStart, dblMarschV, tz);
 }
 
 std::int32_t Import::AnzahlZugeordnet() const {

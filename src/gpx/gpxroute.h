@@ -37,6 +37,12 @@ Datei GeplanteRoute(const std::vector<std::int32_t>& alngPunkteID, const QDateTi
 Datei ZeitplanRoute(const std::vector<typRouteOptimiert>& audtRoute, const QDateTime& datStart, double dblMarschV,
                     const QTimeZone& tz);
 
+/// What an export writes, in the open catalogue's time zone: the timed route when audtZeitplan holds
+/// one (started at datZeitplanStart), otherwise the planned route alngGeplant with its start (invalid
+/// when none is set). dblMarschV is the cruising speed of either.
+Datei ExportRoute(const std::vector<typRouteOptimiert>& audtZeitplan, const QDateTime& datZeitplanStart,
+                  const std::vector<std::int32_t>& alngGeplant, const QDateTime& datStart, double dblMarschV);
+
 /// Where the points of an imported file came from.
 enum class Quelle { Route, Track, Wegpunkte };
 

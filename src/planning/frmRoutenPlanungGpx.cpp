@@ -23,19 +23,14 @@ void frmRoutenPlanung::gpxKnoepfe() {
 }
 
 bool frmRoutenPlanung::GpxExportieren(const QString& strPfad) {
-    namespace gpx = olm3::gpx;
-    const QTimeZone tz = gpx::KatalogZeitzone();
     std::vector<typRouteOptimiert> zeitplan;
     RouteOptimiertSummen summen;
-    gpx::Datei d;
-    if (m_objFacade && m_objFacade->GetRouteOptimiert(zeitplan, summen) && !zeitplan.empty()) {
-        d = gpx::ZeitplanRoute(zeitplan, summen.datStartZeit, m_objFacade->MarschV(), tz);
-    } else {
-        std::vector<std::int32_t> ids;
-        for (const typRoute& p : m_audtRoute) ids.push_back(p.lngPunkteID);
-        d = gpx::GeplanteRoute(ids, StartMoment(), m_fpMarschGeschw->value(), tz);
-    }
-    return olm3ui::GpxExportieren(this, d, GetText(kModul, 9640), strPfad);
+    double marschV = m_fpMarschGeschw->value();
+    if (m_objFacade && m_objFacade->GetRouteOptimiert(zeitplan, summen)) marschV = m_objFacade->MarschV();
+    std::vector<std::int32_t> ids;
+    for (const typRoute& p : m_audtRoute) ids.push_back(p.lngPunkteID);
+    return olm3ui::GpxExportieren(this, olm3::gpx::ExportRoute(zeitplan, summen.datStartZeit, ids, StartMoment(), marschV),
+                                  GetText(kModul, 9640), strPfad);
 }
 
 bool frmRoutenPlanung::GpxImportieren(const QString& strPfad) {
