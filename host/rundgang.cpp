@@ -517,6 +517,11 @@ int Rundgang(const QString& strAusgabe, QStringList* astrDateien) {
     if (!QFileInfo::exists(routenPdf)) return fehler(HostText(txt::BerichtNichtGespeichert).arg(routenPdf));
     if (astrDateien) *astrDateien << routenPdf;
     konsole() << HostText(txt::TourDatei).arg(QDir::toNativeSeparators(routenPdf)) << Qt::endl;
+    // The timed route as GPX, from the host's menu, for the plotter and the phone on board.
+    const QString gpx = QDir(ausgabe).filePath(QStringLiteral("route.gpx"));
+    if (!w.GpxExportieren(gpx)) return fehler(QDir::toNativeSeparators(gpx));
+    if (astrDateien) *astrDateien << gpx;
+    konsole() << HostText(txt::TourDatei).arg(QDir::toNativeSeparators(gpx)) << Qt::endl;
     // The chart centred on the harbour in the middle of the route, where the browser opens.
     const QPointF mitte = punkte[punkte.size() / 2].lage;
     w.karte()->ZeigeBereich(QRectF(mitte - QPointF(0.05, 0.03), mitte + QPointF(0.05, 0.03)));

@@ -4,6 +4,7 @@
 
 #include "rundgang.h"
 #include "support/fixtures.h"
+#include "support/gpxschema.h"
 
 #include "data/modOLM3Binnen.h"
 
@@ -54,6 +55,8 @@ TEST(Rundgang, TheProgramPlansOptimisesPrintsAndPhotographsEveryWindow) {
     QFile route(dir.file(QStringLiteral("tour/route.pdf")));
     ASSERT_TRUE(route.open(QIODevice::ReadOnly));
     EXPECT_TRUE(route.readAll().startsWith("%PDF"));
+    // The timed route as GPX from the host's menu.
+    olm3test::ExpectGpxSchemaValid(dir.file(QStringLiteral("tour/route.gpx")));
 }
 
 TEST(Rundgang, WithoutItsLandmarksTheTourTakesLocksAndHarboursOnTwoWaterwaysTowardsAJunction) {

@@ -126,3 +126,24 @@ TEST_F(CliGpx, BadFilesAndArgumentsAreOneLineEach) {
     EXPECT_EQ(schreiben.exitCode, 2);
     EXPECT_TRUE(schreiben.err.contains("z.gpx")) << schreiben.err.toStdString();
 }
+
+TEST_F(CliGpx, TheRouteCommandWritesTheRouteItFound) {
+    const QString datei = dir.file(QStringLiteral("route.gpx"));
+    const olm3test::CliRun r =
+        RunCli({QStringLiteral("route"), QStringLiteral("--catalogue"), catalogue, QStringLiteral("--start"),
+                QStringLiteral("2008-06-02 10:00"), QStringLiteral("--speed"), QStringLiteral("6"), QStringLiteral("--gpx"),
+                datei, QStringLiteral("101"), QStringLiteral("203")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    olm3test::ExpectGpxSchemaValid(datei);
+    const olm3test::CliRun imp = import(datei);
+    EXPECT_EQ(ids(imp.json().object().value(QStringLiteral("alngPunkteID"))), (std::vector<int>{101, 201, 203}));
+
+    // No route, no file.
+    const QString keine = dir.file(QStringLiteral("keine.gpx"));
+    const olm3test::CliRun ohne =
+        RunCli({QStringLiteral("route"), QStringLiteral("--catalogue"), catalogue, QStringLiteral("--start"),
+                QStringLiteral("2008-06-02 10:00"), QStringLiteral("--speed"), QStringLiteral("6"), QStringLiteral("--gpx"),
+                keine, QStringLiteral("101"), QStringLiteral("301")});
+    EXPECT_EQ(ohne.exitCode, 1);
+    EXPECT_FALSE(QFile::exists(keine));
+}
