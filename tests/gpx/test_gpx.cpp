@@ -57,6 +57,8 @@ Datei vollstaendig() {
     Punkt b;
     b.dblBg = -33.8688;
     b.dblLg = -179.5;
+    // A control character from a damaged catalogue cannot stand in XML: it is left out.
+    b.strName = QStringLiteral("Steg") + QChar(1) + QStringLiteral(" 7");
     d.route = {a, b};
     d.wegpunkte = {a};
     d.track = {b, a};
@@ -123,6 +125,7 @@ TEST(GpxSchreiben, EveryPartIsSchemaValidAndReadsBackAsWritten) {
     EXPECT_EQ(a.dblWartezeit, s.dblWartezeit);
     EXPECT_EQ(a.dblDurchgangszeit, s.dblDurchgangszeit);
     EXPECT_DOUBLE_EQ(d.route[1].dblLg, -179.5);
+    EXPECT_EQ(d.route[1].strName, QStringLiteral("Steg 7"));
     EXPECT_FALSE(d.route[1].datZeit.isValid());
     EXPECT_FALSE(d.route[1].dblStrecke.has_value());
     EXPECT_EQ(d.track[1].strName, s.strName);
