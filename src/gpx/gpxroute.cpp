@@ -352,7 +352,7 @@ QString FehlerText(const LeseErgebnis& erg, const QString& strPfad) {
     case Fehler::Gpx10:
         return text(9615).arg(datei);
     case Fehler::FalscherNamensraum:
-        return text(9616).arg(datei, erg.strDetail);
+        return erg.strDetail.isEmpty() ? text(9624).arg(datei, kNamespaceGpx) : text(9616).arg(datei, erg.strDetail);
     case Fehler::Dtd:
         return text(9617).arg(datei, zeile);
     case Fehler::KoordinateFehlt:

@@ -206,5 +206,9 @@ TEST_F(GpxRoute, MessagesNameTheFileAndTheFault) {
     erg = LeseGpx(QByteArray("<gpx xmlns=\"http://www.topografix.com/GPX/1/1\">\n<wpt lon=\"1\"/></gpx>"));
     EXPECT_EQ(FehlerText(erg, QStringLiteral("a.gpx")),
               QStringLiteral("In der Datei a.gpx fehlt einem Punkt in Zeile 2 die Koordinate „lat“."));
+    erg = LeseGpx(QByteArray("<gpx version=\"1.1\"/>"));
+    EXPECT_EQ(FehlerText(erg, QStringLiteral("b.gpx")),
+              QStringLiteral("Die Datei b.gpx nennt keinen Namensraum; eine GPX-1.1-Datei gehört zu "
+                             "„http://www.topografix.com/GPX/1/1“."));
     EXPECT_TRUE(cfg.missingTexts.isEmpty());
 }
