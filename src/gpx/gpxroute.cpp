@@ -7,6 +7,7 @@
 
 #include <QFileInfo>
 #include <QHash>
+#include <QLocale>
 #include <cmath>
 #include <functional>
 #include <optional>
@@ -372,7 +373,7 @@ QString SchreibFehlerText(const QString& strPfad, const QString& strGrund) {
 }
 
 QString ImportBericht(const Import& imp, const QString& strPfad) {
-    const QString fang = FormatNumber(imp.dblFangbereich, QStringLiteral("0.0#"));
+    const QString fang = QLocale().toString(imp.dblFangbereich, 'g', QLocale::FloatingPointShortest);
     if (imp.LeerGeblieben()) return text(9638).arg(QFileInfo(strPfad).fileName(), fang);
     const std::int32_t quelleText = imp.quelle == Quelle::Route ? 9631 : imp.quelle == Quelle::Track ? 9632 : 9633;
     QString s = text(9630).arg(QFileInfo(strPfad).fileName(), text(quelleText))
@@ -381,8 +382,8 @@ QString ImportBericht(const Import& imp, const QString& strPfad) {
     QStringList fehlend;
     for (const ImportPunkt& p : imp.punkte) {
         if (p.lngPunkteID > 0) continue;
-        fehlend << text(9635).arg(QString::number(p.lngNr), p.punkt.strName, FormatBg(p.punkt.dblBg),
-                                  FormatLg(p.punkt.dblLg));
+        fehlend << text(9635).arg(QString::number(p.lngNr), p.punkt.strName, FormatBg(p.punkt.dblBg).simplified(),
+                                  FormatLg(p.punkt.dblLg).simplified());
     }
     // A long list is cut so that the question stays on the screen.
     constexpr int kZeilen = 15;

@@ -117,8 +117,9 @@ TEST_F(GpxRoute, ForeignPointsMatchTheNearestPointAndTheRestIsListed) {
     EXPECT_TRUE(bericht.contains(QStringLiteral("fahrt.gpx (Track)"))) << bericht.toStdString();
     EXPECT_TRUE(bericht.contains(QStringLiteral("4 von 5 Punkten"))) << bericht.toStdString();
     EXPECT_TRUE(bericht.contains(QStringLiteral("4. Feldweg"))) << bericht.toStdString();
-    EXPECT_TRUE(bericht.contains(QStringLiteral("1 aufeinanderfolgende"))) << bericht.toStdString();
-    EXPECT_TRUE(bericht.endsWith(QStringLiteral("durch diese 3 Punkte ersetzen?"))) << bericht.toStdString();
+    EXPECT_TRUE(bericht.contains(QStringLiteral("zusammengefasst wurden: 1"))) << bericht.toStdString();
+    EXPECT_TRUE(bericht.contains(QStringLiteral("Umkreis von 0,5 sm"))) << bericht.toStdString();
+    EXPECT_TRUE(bericht.endsWith(QStringLiteral("zugeordneten Punkte (3) ersetzen?"))) << bericht.toStdString();
 
     // Waypoints are taken when there is neither route nor track; nothing within the radius leaves the
     // empty route and says so.
