@@ -10,7 +10,7 @@
 
 #include "component/iniconfig.h"
 #include "data/modOLM3Binnen.h"
-#include "gpx/gpxroute.h"
+#include "gpx/core/gpxroute.h"
 #include "olm3binnen/clsOLM3Binnen.h"
 
 #include <QCoreApplication>

@@ -7,7 +7,7 @@
 #include "cli.h"
 
 #include "component/iniconfig.h"
-#include "gpx/gpxroute.h"
+#include "gpx/core/gpxroute.h"
 #include "olm3binnen/clsOLM3Binnen.h"
 
 #include <QJsonArray>

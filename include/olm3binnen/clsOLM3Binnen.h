@@ -127,6 +127,8 @@ public:
     /// Read access to the detailed optimised route: its rows (empty when none is present) and totals.
     /// True when an optimised route is present.
     bool GetRouteOptimiert(std::vector<typRouteOptimiert>& audtRoute, RouteOptimiertSummen& summen) const;
+    /// The same rows with the start time only, for the windows.
+    bool GetRouteOptimiert(std::vector<typRouteOptimiert>& audtRoute, QDateTime& datStartZeit) const override;
     /// The pause a computation takes after each step, in milliseconds (default 10). With 0, pending
     /// events are still processed after every step. Applies to all objects of the component.
     static void SetStepPause(int ms);

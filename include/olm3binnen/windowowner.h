@@ -52,6 +52,15 @@ public:
     virtual QWidget* GeladeneRoutenPlanung() const = 0;
     virtual QWidget* GefuellterBericht() const = 0;
 
+    /// The detailed optimised route and the start it was computed from, for a window that passes it on
+    /// (the GPX export of route planning). False and no rows when none is present; an owner without
+    /// one need not implement it.
+    virtual bool GetRouteOptimiert(std::vector<typRouteOptimiert>& audtRoute, QDateTime& datStartZeit) const {
+        audtRoute.clear();
+        datStartZeit = QDateTime();
+        return false;
+    }
+
     /// The events a window raises to the host through its owner.
     virtual void EventRoutenPktKarte(std::int32_t lngNum) = 0;
     virtual void EventStartOptimierer(std::vector<typRoute>& audtRoute) = 0;

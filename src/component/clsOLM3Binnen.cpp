@@ -283,6 +283,13 @@ bool clsOLM3Binnen::GetRouteOptimiert(std::vector<typRouteOptimiert>& audtRoute,
     return true;
 }
 
+bool clsOLM3Binnen::GetRouteOptimiert(std::vector<typRouteOptimiert>& audtRoute, QDateTime& datStartZeit) const {
+    RouteOptimiertSummen summen;
+    const bool vorhanden = GetRouteOptimiert(audtRoute, summen);
+    datStartZeit = summen.datStartZeit;
+    return vorhanden;
+}
+
 void clsOLM3Binnen::SetStepPause(int ms) { SetStepPauseMs(ms); }
 int clsOLM3Binnen::StepPause() { return StepPauseMs(); }
 void clsOLM3Binnen::SetPrintToPdf(const QString& strPdfDatei) { strDruckPdf = strPdfDatei; }

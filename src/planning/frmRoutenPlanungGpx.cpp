@@ -4,8 +4,8 @@
 #include "planning/frmRoutenPlanung.h"
 
 #include "data/modOLM3Binnen.h"
-#include "gpx/gpxroute.h"
-#include "olm3binnen/clsOLM3Binnen.h"
+#include "gpx/core/gpxroute.h"
+#include "olm3binnen/windowowner.h"
 #include "planning/gpxdialog.h"
 #include "ui/ucOLMButton.h"
 
@@ -24,12 +24,12 @@ void frmRoutenPlanung::gpxKnoepfe() {
 
 bool frmRoutenPlanung::GpxExportieren(const QString& strPfad) {
     std::vector<typRouteOptimiert> zeitplan;
-    RouteOptimiertSummen summen;
+    QDateTime start;
     double marschV = m_fpMarschGeschw->value();
-    if (m_objFacade && m_objFacade->GetRouteOptimiert(zeitplan, summen)) marschV = m_objFacade->MarschV();
+    if (m_objFacade && m_objFacade->GetRouteOptimiert(zeitplan, start)) marschV = m_objFacade->MarschV();
     std::vector<std::int32_t> ids;
     for (const typRoute& p : m_audtRoute) ids.push_back(p.lngPunkteID);
-    return olm3ui::GpxExportieren(this, olm3::gpx::ExportRoute(zeitplan, summen.datStartZeit, ids, StartMoment(), marschV),
+    return olm3ui::GpxExportieren(this, olm3::gpx::ExportRoute(zeitplan, start, ids, StartMoment(), marschV),
                                   GetText(kModul, 9640), strPfad);
 }
 

@@ -3,7 +3,7 @@
 // dialog, the messages, and the question before the planned route is replaced. The work itself is the
 // core's (gpx/gpxroute.h).
 
-#include "gpx/gpxroute.h"
+#include "gpx/core/gpxroute.h"
 
 #include <QString>
 #include <optional>

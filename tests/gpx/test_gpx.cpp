@@ -1,7 +1,7 @@
 // GPX files read and written without a catalogue: times, schema validity, what comes back, and files
 // made to fail.
 
-#include "gpx/gpx.h"
+#include "gpx/core/gpx.h"
 #include "olm3binnen/types.h"
 #include "support/fixtures.h"
 #include "support/gpxschema.h"

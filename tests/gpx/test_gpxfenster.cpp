@@ -2,7 +2,7 @@
 // plan changes only when the user agrees; a bad file is told and changes nothing.
 
 #include "data/modOLM3Binnen.h"
-#include "gpx/gpx.h"
+#include "gpx/core/gpx.h"
 #include "planning/frmRoutenPlanung.h"
 #include "planning/planninghost.h"
 #include "support/gpxschema.h"

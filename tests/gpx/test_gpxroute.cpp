@@ -2,7 +2,7 @@
 // ours and writes itself.
 
 #include "data/modOLM3Binnen.h"
-#include "gpx/gpxroute.h"
+#include "gpx/core/gpxroute.h"
 #include "support/fakehost.h"
 #include "support/fixtures.h"
 #include "support/gpxschema.h"

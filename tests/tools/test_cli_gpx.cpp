@@ -1,7 +1,7 @@
 // GPX through the tool as a user runs it: the timed route written with --gpx, and gpx-import matching a
 // file's points to the catalogue.
 
-#include "gpx/gpx.h"
+#include "gpx/core/gpx.h"
 #include "support/clirunner.h"
 #include "support/fixtures.h"
 #include "support/gpxschema.h"

@@ -1,4 +1,4 @@
-#include "gpx/gpx.h"
+#include "gpx/core/gpx.h"
 
 #include "olm3binnen/types.h"
 

@@ -3,7 +3,7 @@
 // the points of a GPX file matched to catalogue points as a planned route. The user's messages about
 // both come from here, so that every window and the tool say the same.
 
-#include "gpx/gpx.h"
+#include "gpx/core/gpx.h"
 #include "olm3binnen/types.h"
 
 #include <QString>

@@ -1,4 +1,4 @@
-#include "gpx/gpxroute.h"
+#include "gpx/core/gpxroute.h"
 
 #include "data/formatting.h"
 #include "data/modOLM3Binnen.h"
