@@ -63,7 +63,7 @@ public:
     ucOLMButton* fpGpxExport() const { return m_fpGpxExport; }
     ucOLMButton* fpGpxImport() const { return m_fpGpxImport; }
 
-    /// GPX export: the timed route when the facade holds one, otherwise the planned route, into
+    /// GPX export: the timed route when the owner holds one, otherwise the planned route, into
     /// strPfad or a file the user chooses. True when a file was written.
     bool GpxExportieren(const QString& strPfad = QString());
     /// GPX import: the points of strPfad (or a file the user chooses) replace the planned route once the
