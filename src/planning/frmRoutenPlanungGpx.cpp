@@ -34,7 +34,11 @@ bool frmRoutenPlanung::GpxExportieren(const QString& strPfad) {
 }
 
 bool frmRoutenPlanung::GpxImportieren(const QString& strPfad) {
-    if (!IsKatalogOffen()) return false;
+    if (!IsKatalogOffen()) {
+        // Without a catalogue no point can be matched; the plan stays as it is.
+        MsgBox(GetText(kModul, 9121), vbExclamation, objOLM3Cfg ? objOLM3Cfg->GetAppTitel() : QString());
+        return false;
+    }
     const std::optional<olm3::gpx::Import> imp = olm3ui::GpxImportieren(this, GetText(kModul, 9641), strPfad);
     if (!imp) return false;
     if (m_objFacade) {

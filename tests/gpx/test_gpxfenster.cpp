@@ -110,6 +110,13 @@ TEST(GpxPlanungsfenster, ABadFileIsToldAndThePlanStaysAsItWas) {
     }
     EXPECT_EQ(ids(*frm), (std::vector<std::int32_t>{101, 104}));
     EXPECT_TRUE(u.host.events.isEmpty());
+
+    // Without a catalogue nothing can be matched: told, and nothing changes.
+    modOLM3Binnen::conBinnenDatabase.reset();
+    olm3test::MessageRecorder ohne;
+    EXPECT_FALSE(frm->GpxImportieren(weit));
+    EXPECT_EQ(ohne.messages().size(), 1u);
+    EXPECT_EQ(ids(*frm), (std::vector<std::int32_t>{101, 104}));
 }
 
 TEST(GpxPlanungsfenster, WithAnOptimisedRouteTheTimedRouteIsExported) {
