@@ -1,8 +1,11 @@
-// The German text table the component ships.
+// The text table the component ships, in German and English.
 
 #include "data/texttable.h"
 
+#include <QFile>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
+#include <utility>
 
 using olm3::TextTable;
 
@@ -27,4 +30,77 @@ TEST(TextTable, ReplacesNothingAndKeepsBlanksAndMarks) {
     EXPECT_EQ(t.Text(QStringLiteral("frmB"), 7), QStringLiteral("  zwei Blanks #p %1 "));
     t.LoadText(QStringLiteral("7\tfrmC\tanders\n"));
     EXPECT_EQ(t.Text(QStringLiteral("frmB"), 7), QStringLiteral("x?x"));
+}
+
+TEST(TextTable, ServesEnglishWhereChosenAndGermanWhereARowHasNoEnglish) {
+    TextTable t;
+    t.LoadText(QStringLiteral("id\tmodule\ttext\ten\n"
+                              "1\tfrmA\tSchleuse %1\tLock %1\n"
+                              "2\tfrmA\tnur Deutsch\n"
+                              "3\tfrmA\tleer\t\n"
+                              "4\tfrmA\tWehr\tWeir\n"
+                              "4\tfrmB\tWehre\n"));
+    struct Fall { olm3::Sprache sprache; QString modul; int id; QString erwartet; };
+    const Fall faelle[] = {
+        {olm3::Sprache::De, QStringLiteral("frmA"), 1, QStringLiteral("Schleuse %1")},
+        {olm3::Sprache::En, QStringLiteral("frmA"), 1, QStringLiteral("Lock %1")},
+        {olm3::Sprache::En, QStringLiteral("frmA"), 2, QStringLiteral("nur Deutsch")},
+        {olm3::Sprache::En, QStringLiteral("frmA"), 3, QStringLiteral("leer")},
+        // another module's English never translates a module's own row
+        {olm3::Sprache::En, QStringLiteral("frmB"), 4, QStringLiteral("Wehre")},
+        {olm3::Sprache::En, QStringLiteral("frmC"), 1, QStringLiteral("Lock %1")},
+        {olm3::Sprache::En, QStringLiteral("frmC"), 4, QStringLiteral("x?x")},
+    };
+    for (const Fall& f : faelle) {
+        EXPECT_EQ(t.Text(f.sprache, f.modul, f.id), f.erwartet) << f.modul.toStdString() << " " << f.id;
+    }
+
+    // The process-wide choice: German until it is set.
+    EXPECT_EQ(TextTable::AktuelleSprache(), olm3::Sprache::De);
+    TextTable::SetSprache(olm3::Sprache::En);
+    EXPECT_EQ(TextTable::Builtin().Text(QStringLiteral("frmStatus"), 402), QStringLiteral("&Cancel"));
+    TextTable::SetSprache(olm3::Sprache::De);
+    EXPECT_EQ(TextTable::Builtin().Text(QStringLiteral("frmStatus"), 402), QStringLiteral("&Abbrechen"));
+}
+
+TEST(TextTable, TheLanguageOfALocaleOrAShortName) {
+    const std::pair<const char*, olm3::Sprache> locales[] = {
+        {"", olm3::Sprache::De},           {"C", olm3::Sprache::De},         {"C.UTF-8", olm3::Sprache::De},
+        {"POSIX", olm3::Sprache::De},      {"de_DE.UTF-8", olm3::Sprache::De}, {"de_AT", olm3::Sprache::De},
+        {"en_GB.UTF-8", olm3::Sprache::En}, {"nl_NL", olm3::Sprache::En},     {"fr", olm3::Sprache::En},
+    };
+    for (const auto& [locale, sprache] : locales) {
+        EXPECT_EQ(olm3::SpracheAusLocale(QString::fromLatin1(locale)), sprache) << locale;
+    }
+    EXPECT_EQ(olm3::SpracheAusKuerzel(QStringLiteral(" EN ")), olm3::Sprache::En);
+    EXPECT_EQ(olm3::SpracheAusKuerzel(QStringLiteral("de")), olm3::Sprache::De);
+    EXPECT_FALSE(olm3::SpracheAusKuerzel(QStringLiteral("nl")).has_value());
+}
+
+// The shipped table: every row has an English text with the same placeholders as its German one. Rows
+// are checked in the file itself, so that a row added without English is named.
+TEST(TextTable, EveryTextHasAnEnglishTextWithTheSamePlaceholders) {
+    QFile f(QStringLiteral(OLM3_SOURCE_DIR "/texts/texts.tsv"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    static const QRegularExpression platzhalter(QStringLiteral("%\\d+"));
+    auto alle = [](const QString& s) {
+        QStringList l;
+        for (auto it = platzhalter.globalMatch(s); it.hasNext();) l << it.next().captured();
+        l.sort();
+        return l;
+    };
+    int zeilen = 0;
+    const QStringList lines = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'));
+    for (int i = 1; i < lines.size(); ++i) {
+        if (lines[i].trimmed().isEmpty()) continue;
+        const QStringList c = lines[i].split(QLatin1Char('\t'));
+        ++zeilen;
+        const QString wo = QStringLiteral("line %1: %2").arg(i + 1).arg(lines[i]);
+        ASSERT_GE(c.size(), 3) << wo.toStdString();
+        EXPECT_TRUE(c.size() == 4 && !c[3].trimmed().isEmpty()) << "no English text, " << wo.toStdString();
+        if (c.size() == 4) {
+            EXPECT_EQ(alle(c[2]), alle(c[3])) << "placeholders differ, " << wo.toStdString();
+        }
+    }
+    EXPECT_EQ(zeilen, TextTable::Builtin().Count());
 }
