@@ -18,6 +18,28 @@ QString Text(int id, const QStringList& args) {
     return s;
 }
 
+bool ChooseLanguage(QStringList& args, int* exitCode) {
+    olm3::TextTable::SetSprache(olm3::SpracheAusUmgebung());
+    for (int i = 1; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == QLatin1String("--")) break;
+        QString wert;
+        int n = 0;
+        if (a == QLatin1String("--lang")) wert = args.value(i + 1), n = i + 1 < args.size() ? 2 : 1;
+        else if (a.startsWith(QLatin1String("--lang="))) wert = a.mid(7), n = 1;
+        else continue;
+        const auto sprache = olm3::SpracheAusKuerzel(wert);
+        if (!sprache) {
+            *exitCode = Fail(Text(10009, {wert}));
+            return false;
+        }
+        olm3::TextTable::SetSprache(*sprache);
+        args.remove(i, n);
+        --i;
+    }
+    return true;
+}
+
 int Fail(const QString& line, int code) {
     std::fprintf(stderr, "olm3binnen: %s\n", qPrintable(line));
     return code;
@@ -54,10 +76,10 @@ bool Parse(QCommandLineParser& p, const QStringList& args, const QString& descri
         // The parser's help, in the tool's own words.
         QString text = p.helpText();
         text.replace(QRegularExpression(QStringLiteral("^Usage: \\S+")),
-                     QStringLiteral("Aufruf: olm3binnen ") + args.value(0));
-        text.replace(QStringLiteral("\nOptions:\n"), QStringLiteral("\nOptionen:\n"));
-        text.replace(QStringLiteral("\nArguments:\n"), QStringLiteral("\nArgumente:\n"));
-        text.replace(QStringLiteral("[options]"), QStringLiteral("[Optionen]"));
+                     Text(10000) + QStringLiteral(" olm3binnen ") + args.value(0));
+        text.replace(QStringLiteral("\nOptions:\n"), QLatin1Char('\n') + Text(10001) + QLatin1Char('\n'));
+        text.replace(QStringLiteral("\nArguments:\n"), QLatin1Char('\n') + Text(10002) + QLatin1Char('\n'));
+        text.replace(QStringLiteral("[options]"), Text(10003));
         std::fputs(qPrintable(text), stdout);
         *exitCode = 0;
         return false;

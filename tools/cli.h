@@ -18,6 +18,11 @@ namespace cli {
 /// A text of the tool from the component's text table (module "olm3binnen"), %1... replaced by args.
 QString Text(int id, const QStringList& args = {});
 
+/// Chooses the tool's language and takes "--lang de|en" (or "--lang=de|en") out of the arguments: that
+/// option where given, the locale otherwise. False after a message (exit code in *exitCode) when the
+/// option names no language.
+bool ChooseLanguage(QStringList& args, int* exitCode);
+
 /// Prints one clear line on stderr and returns the exit code for it.
 int Fail(const QString& line, int code = 2);
 

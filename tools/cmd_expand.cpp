@@ -10,7 +10,7 @@
 namespace cli {
 
 const QCommandLineOption& startOption() {
-    static const QCommandLineOption o(QStringLiteral("start"), Text(9080), QStringLiteral("ZEIT"));
+    static const QCommandLineOption o(QStringLiteral("start"), Text(9080), Text(10004));
     return o;
 }
 const QCommandLineOption& speedOption() {
@@ -37,7 +37,7 @@ int RunExpand(const QStringList& args) {
     p.addOption(startOption());
     p.addOption(speedOption());
     p.addOption(gpxOption());
-    p.addPositionalArgument(QStringLiteral("VON:NACH"), Text(9084), QStringLiteral("VON:NACH [VON:NACH ...]"));
+    p.addPositionalArgument(Text(10006), Text(9084), Text(10007));
     int code = 0;
     if (!Parse(p, args, Text(9070), &code, {QStringLiteral("catalogue"), QStringLiteral("start"), QStringLiteral("speed"), QStringLiteral("gpx")}))
         return code;

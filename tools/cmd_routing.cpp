@@ -23,14 +23,14 @@ constexpr int kJahrMax = 9999;
 int RunHolidays(const QStringList& args) {
     QCommandLineParser p;
     p.addOption(jsonOption());
-    p.addPositionalArgument(QStringLiteral("JAHR"), Text(9041));
+    p.addPositionalArgument(Text(10005), Text(9041));
     int code = 0;
     if (!Parse(p, args, Text(9040), &code)) return code;
     if (p.positionalArguments().size() != 1) return Fail(Text(9042));
     const QString jahr = p.positionalArguments()[0];
     bool ok = false;
     const int lngJahr = jahr.toInt(&ok);
-    if (!ok) return Fail(Text(9003, {QStringLiteral("JAHR"), jahr}));
+    if (!ok) return Fail(Text(9003, {Text(10005), jahr}));
     if (lngJahr < kJahrMin || lngJahr > kJahrMax)
         return Fail(Text(9043, {QString::number(kJahrMin), QString::number(kJahrMax), jahr}));
 
@@ -53,7 +53,7 @@ int RunLockWait(const QStringList& args) {
     p.addOption(catalogueOption());
     p.addOption(jsonOption());
     const QCommandLineOption lock(QStringLiteral("lock"), Text(9051), QStringLiteral("DETAILSID"));
-    const QCommandLineOption zeit(QStringLiteral("at"), Text(9052), QStringLiteral("ZEIT"));
+    const QCommandLineOption zeit(QStringLiteral("at"), Text(9052), Text(10004));
     p.addOption(lock);
     p.addOption(zeit);
     int code = 0;

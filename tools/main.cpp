@@ -8,11 +8,12 @@
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("olm3binnen"));
-    const QStringList args = QCoreApplication::arguments();
+    QStringList args = QCoreApplication::arguments();
+    if (int code = 0; !cli::ChooseLanguage(args, &code)) return code;
     auto usage = [] {
         std::printf("%s\n\n", qPrintable(cli::Text(9001)));
         for (const auto& c : cli::Commands()) std::printf("  %-16s %s\n", qPrintable(c.name), qPrintable(c.summary));
-        std::printf("\n%s\n", qPrintable(cli::Text(9004)));
+        std::printf("\n%s\n%s\n", qPrintable(cli::Text(9004)), qPrintable(cli::Text(10008)));
     };
     if (args.size() < 2 || args[1] == QLatin1String("--help") || args[1] == QLatin1String("-h") ||
         args[1] == QLatin1String("help")) {

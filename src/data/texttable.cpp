@@ -18,6 +18,14 @@ Sprache SpracheAusLocale(const QString& strLocale) {
     return s.startsWith(QLatin1String("de"), Qt::CaseInsensitive) ? Sprache::De : Sprache::En;
 }
 
+Sprache SpracheAusUmgebung() {
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QString wert = qEnvironmentVariable(name);
+        if (!wert.isEmpty()) return SpracheAusLocale(wert);
+    }
+    return Sprache::De;
+}
+
 std::optional<Sprache> SpracheAusKuerzel(const QString& strKuerzel) {
     const QString s = strKuerzel.trimmed().toLower();
     if (s == QLatin1String("de")) return Sprache::De;

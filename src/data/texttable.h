@@ -16,6 +16,8 @@ enum class Sprache { De, En };
 /// The language a locale name asks for ("de_DE.UTF-8", "en_GB", "C" ...): German where the locale is
 /// German or unset ("", "C", "POSIX"), English otherwise.
 Sprache SpracheAusLocale(const QString& strLocale);
+/// The language of the process's locale: LC_ALL, else LC_MESSAGES, else LANG (the first one set).
+Sprache SpracheAusUmgebung();
 /// "de" or "en" (any letter case, blanks ignored); nothing for any other text.
 std::optional<Sprache> SpracheAusKuerzel(const QString& strKuerzel);
 /// "de" or "en".

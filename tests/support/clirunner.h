@@ -13,8 +13,9 @@ struct CliRun {
     QJsonDocument json() const { return QJsonDocument::fromJson(out); }
 };
 
-/// Runs the tool with these arguments (at most a minute).
-CliRun RunCli(const QStringList& args);
+/// Runs the tool with these arguments (at most a minute), in German: the locale variables are unset
+/// unless env ("NAME=value" entries) sets them.
+CliRun RunCli(const QStringList& args, const QStringList& env = {});
 /// The tool refused: an exit code above 0, nothing on stdout, exactly one line on stderr.
 void ExpectOneErrorLine(const CliRun& run);
 
