@@ -121,6 +121,7 @@ void HostConfig::setzeStandard() {
 void HostConfig::Start() {
     m_meldungen.clear();
     m_iniUnbrauchbar = false;
+    m_sprache = olm3::SpracheAusUmgebung();
     const QString ini = m_pfade.strIniDatei;
     setzeStandard();
     if (!QFileInfo::exists(ini)) {
@@ -140,6 +141,9 @@ void HostConfig::Start() {
             m_meldungen << HostText(txt::IniBeschaedigt).arg(QDir::toNativeSeparators(ini));
         } else {
             Load(ini);
+            const QSettings einstellungen(ini, QSettings::IniFormat);
+            const QString sprache = einstellungen.value(kSektion + QStringLiteral("/Sprache")).toString();
+            m_sprache = olm3::SpracheAusKuerzel(sprache).value_or(m_sprache);
             // Keys a user removed fall back to their defaults.
             if (GetKatalogVerzeichnis().isEmpty()) SetKatalogVerzeichnis(m_pfade.KatalogVerzeichnis());
             if (GetDatenVerzeichnis().isEmpty()) SetDatenVerzeichnis(m_pfade.strDatenVerzeichnis);
@@ -201,6 +205,13 @@ void HostConfig::fuelleKatalogOrdner() {
         }
         return;
     }
+}
+
+bool HostConfig::SetSprache(olm3::Sprache sprache) {
+    m_sprache = sprache;
+    if (Schreibe(QStringLiteral("Sprache"), olm3::SprachKuerzel(sprache))) return true;
+    meldeSchreibfehler();
+    return false;
 }
 
 bool HostConfig::Schreibe(const QString& strKey, const QString& strWert) {

@@ -10,6 +10,7 @@
 //   <data>/OLM3Binnen/UXABilder/                object pictures named in the catalogues
 
 #include "component/iniconfig.h"
+#include "data/texttable.h"
 
 #include <QString>
 #include <QStringList>
@@ -59,6 +60,13 @@ public:
     void SetSchiffsparameter(double dblMarschV, double dblVerbrauch);
     QPixmap GetBild(std::int32_t lngBildID) override;
 
+    /// The language of the user interface: key Sprache (de or en) of section [Binnen]; the locale's
+    /// language when the key is missing or names no language.
+    olm3::Sprache Sprache() const { return m_sprache; }
+    /// Keeps the language in the settings file; false (and a message to the user) when it cannot be
+    /// written: the language then holds for this session only.
+    bool SetSprache(olm3::Sprache sprache);
+
     /// Writes one key of section [Binnen]; false (and a message to the user) when it cannot be written.
     /// Nothing is written to a settings file that could not be read.
     bool Schreibe(const QString& strKey, const QString& strWert);
@@ -73,6 +81,7 @@ private:
     QStringList m_mitgeliefert;
     QStringList m_meldungen;
     bool m_iniUnbrauchbar = false;
+    olm3::Sprache m_sprache = olm3::Sprache::De;
 };
 
 /// The catalogue files (*.sqlite) of a folder, by name.

@@ -9,6 +9,7 @@
 #include "ui/messagebox.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -18,6 +19,7 @@
 #include <QFormLayout>
 #include <QIcon>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -147,7 +149,39 @@ void HostFenster::baueMenues() {
     zoom(txt::Vergroessern, QKeySequence::ZoomIn, [this] { m_karte->Zoom(1.5); });
     zoom(txt::Verkleinern, QKeySequence::ZoomOut, [this] { m_karte->Zoom(1 / 1.5); });
     zoom(txt::GanzerKatalog, QKeySequence(Qt::CTRL | Qt::Key_0), [this] { m_karte->Einpassen(); });
+
+    auto* sprache = menuBar()->addMenu(HostText(txt::MenuSprache));
+    auto* gruppe = new QActionGroup(sprache);
+    for (const auto& [s, text] : {std::pair{olm3::Sprache::De, txt::SpracheDeutsch},
+                                  std::pair{olm3::Sprache::En, txt::SpracheEnglisch}}) {
+        auto* a = sprache->addAction(HostText(text));
+        a->setCheckable(true);
+        a->setChecked(olm3::TextTable::AktuelleSprache() == s);
+        a->setActionGroup(gruppe);
+        connect(a, &QAction::triggered, this, [this, s = s] { SpracheWechseln(s); });
+    }
     aktualisiereAktionen();
+}
+
+void HostFenster::SpracheWechseln(olm3::Sprache sprache) {
+    m_cfg.SetSprache(sprache);
+    if (olm3::TextTable::AktuelleSprache() == sprache) return;
+    olm3::TextTable::SetSprache(sprache);
+    // The menus and the tool bar are built again from the text table; the window's state is in the
+    // component and the chart, not in the actions.
+    // The old menus go when the event loop is back: the language menu is still showing its choice.
+    const auto alteMenues = menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly);
+    menuBar()->clear();
+    for (QMenu* m : alteMenues)
+        m->deleteLater();
+    for (QToolBar* leiste : findChildren<QToolBar*>()) {
+        removeToolBar(leiste);
+        delete leiste;
+    }
+    baueMenues();
+    setWindowTitle(HostText(txt::FensterTitel));
+    zeigeKatalogInStatusleiste();
+    m_karte->update();
 }
 
 void HostFenster::melde(const QString& strText) {

@@ -53,6 +53,9 @@ public:
     /// Reads a GPX file (strDatei or one the user chooses) as the planned route once the user agrees, and
     /// opens route planning with it. False when the plan stays as it was.
     bool GpxImportieren(const QString& strDatei = QString());
+    /// Switches the user interface to a language and keeps it in the settings: the menus, the tool bar,
+    /// the status bar and the chart at once, the component's windows when they are next opened.
+    void SpracheWechseln(olm3::Sprache sprache);
 
     QAction* actBinneninfo = nullptr;
     QAction* actRoutenPlanung = nullptr;

@@ -74,6 +74,11 @@ enum : std::int32_t {
     CursorGewaesserKm = 9801,
     GpxExportieren = 9650,
     GpxImportieren = 9651,
+    MenuSprache = 10010,
+    SpracheDeutsch = 10011,
+    SpracheEnglisch = 10012,
+    SpracheHilfe = 10013,
+    SpracheUnbekannt = 10014,
 };
 } // namespace txt
 

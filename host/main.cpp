@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -57,18 +58,30 @@ int main(int argc, char** argv) {
 
     using olm3host::HostText;
     namespace txt = olm3host::txt;
+    olm3::TextTable::SetSprache(olm3::SpracheAusUmgebung());
     QCommandLineParser args;
     args.setApplicationDescription(HostText(txt::AppHilfe));
     args.addHelpOption();
     args.addOption({QStringLiteral("tour"), HostText(txt::TourHilfe)});
     args.addOption({QStringLiteral("out"), HostText(txt::TourOut), QStringLiteral("DIR"),
                     QStringLiteral("build/main-output")});
+    const QCommandLineOption lang(QStringLiteral("lang"), HostText(txt::SpracheHilfe),
+                                  QStringLiteral("de|en"));
+    args.addOption(lang);
     args.process(app);
+    // --lang holds for this run only; the menu's choice is kept in the settings.
+    const auto gewaehlt = olm3::SpracheAusKuerzel(args.value(lang));
+    if (args.isSet(lang) && !gewaehlt) {
+        std::fprintf(stderr, "%s\n", qPrintable(HostText(txt::SpracheUnbekannt).arg(args.value(lang))));
+        return 2;
+    }
+    if (gewaehlt) olm3::TextTable::SetSprache(*gewaehlt);
 
     if (tour) return olm3host::Rundgang(args.value(QStringLiteral("out")));
 
     olm3host::HostConfig cfg(olm3host::HostPfade::Standard(), olm3host::MitgelieferteKatalogOrdner());
     cfg.Start();
+    olm3::TextTable::SetSprache(gewaehlt.value_or(cfg.Sprache()));
     olm3host::HostFenster fenster(cfg);
     fenster.show();
     // Messages of the start come when the window is on screen.

@@ -2,8 +2,8 @@
 
 #include "component/iniconfig.h"
 #include "data/texttable.h"
-#include "olm3binnen/types.h"
 #include "olm3binnen/clsOLM3Binnen.h"
+#include "olm3binnen/types.h"
 
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -14,7 +14,8 @@ namespace cli {
 
 QString Text(int id, const QStringList& args) {
     QString s = olm3::TextTable::Builtin().Text(QStringLiteral("olm3binnen"), id);
-    for (int i = 0; i < args.size(); ++i) s.replace(QLatin1Char('%') + QString::number(i + 1), args[i]);
+    for (int i = 0; i < args.size(); ++i)
+        s.replace(QLatin1Char('%') + QString::number(i + 1), args[i]);
     return s;
 }
 
@@ -25,9 +26,12 @@ bool ChooseLanguage(QStringList& args, int* exitCode) {
         if (a == QLatin1String("--")) break;
         QString wert;
         int n = 0;
-        if (a == QLatin1String("--lang")) wert = args.value(i + 1), n = i + 1 < args.size() ? 2 : 1;
-        else if (a.startsWith(QLatin1String("--lang="))) wert = a.mid(7), n = 1;
-        else continue;
+        if (a == QLatin1String("--lang"))
+            wert = args.value(i + 1), n = i + 1 < args.size() ? 2 : 1;
+        else if (a.startsWith(QLatin1String("--lang=")))
+            wert = a.mid(7), n = 1;
+        else
+            continue;
         const auto sprache = olm3::SpracheAusKuerzel(wert);
         if (!sprache) {
             *exitCode = Fail(Text(10009, {wert}));
@@ -96,9 +100,12 @@ void Print(const QJsonObject& o, const QStringList& order, bool json) {
         if (!o.contains(key)) continue;
         const QJsonValue v = o.value(key);
         QString text;
-        if (v.isBool()) text = v.toBool() ? QStringLiteral("true") : QStringLiteral("false");
-        else if (v.isDouble()) text = QString::number(v.toDouble(), 'g', 12);
-        else text = v.toString();
+        if (v.isBool())
+            text = v.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+        else if (v.isDouble())
+            text = QString::number(v.toDouble(), 'g', 12);
+        else
+            text = v.toString();
         std::printf("%s: %s\n", qPrintable(key), qPrintable(text));
     }
 }

@@ -13,7 +13,8 @@ std::atomic<Sprache> g_sprache{Sprache::De};
 
 Sprache SpracheAusLocale(const QString& strLocale) {
     const QString s = strLocale.trimmed();
-    if (s.isEmpty() || s == QLatin1String("C") || s.startsWith(QLatin1String("C.")) || s == QLatin1String("POSIX"))
+    if (s.isEmpty() || s == QLatin1String("C") || s.startsWith(QLatin1String("C.")) ||
+        s == QLatin1String("POSIX"))
         return Sprache::De;
     return s.startsWith(QLatin1String("de"), Qt::CaseInsensitive) ? Sprache::De : Sprache::En;
 }
@@ -37,9 +38,13 @@ QString SprachKuerzel(Sprache sprache) {
     return sprache == Sprache::En ? QStringLiteral("en") : QStringLiteral("de");
 }
 
-void TextTable::SetSprache(Sprache sprache) { g_sprache = sprache; }
+void TextTable::SetSprache(Sprache sprache) {
+    g_sprache = sprache;
+}
 
-Sprache TextTable::AktuelleSprache() { return g_sprache; }
+Sprache TextTable::AktuelleSprache() {
+    return g_sprache;
+}
 
 const TextTable& TextTable::Builtin() {
     static const TextTable table = [] {
@@ -83,8 +88,10 @@ QString unescape(const QString& s) {
 void TextTable::Spalte::Setze(const QString& strModul, std::int32_t id, const QString& text) {
     texte.insert(key(strModul, id), text);
     auto it = nachId.find(id);
-    if (it == nachId.end()) nachId.insert(id, text);
-    else if (!it.value().isNull() && it.value() != text) it.value() = QString();
+    if (it == nachId.end())
+        nachId.insert(id, text);
+    else if (!it.value().isNull() && it.value() != text)
+        it.value() = QString();
 }
 
 std::optional<QString> TextTable::Spalte::Suche(const QString& strModul, std::int32_t id) const {

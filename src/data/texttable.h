@@ -41,7 +41,8 @@ public:
 
     /// The text of an id for a module in the current language; when the module has no such id but every
     /// module that has it agrees on one text, that text. Otherwise strDefault; nothing else is replaced.
-    QString Text(const QString& strModul, std::int32_t lngTextID, const QString& strDefault = QStringLiteral("x?x")) const;
+    QString Text(const QString& strModul, std::int32_t lngTextID,
+                 const QString& strDefault = QStringLiteral("x?x")) const;
     /// The same in a given language.
     QString Text(Sprache sprache, const QString& strModul, std::int32_t lngTextID,
                  const QString& strDefault = QStringLiteral("x?x")) const;
@@ -52,11 +53,14 @@ private:
     /// The texts of one language, by module and id and by id alone.
     struct Spalte {
         QHash<QString, QString> texte;
-        QHash<std::int32_t, QString> nachId; ///< the one text of an id, or a null string when modules disagree
+        QHash<std::int32_t, QString>
+            nachId; ///< the one text of an id, or a null string when modules disagree
         void Setze(const QString& strModul, std::int32_t id, const QString& text);
         std::optional<QString> Suche(const QString& strModul, std::int32_t id) const;
     };
-    static QString key(const QString& modul, std::int32_t id) { return modul.toLower() + QLatin1Char('#') + QString::number(id); }
+    static QString key(const QString& modul, std::int32_t id) {
+        return modul.toLower() + QLatin1Char('#') + QString::number(id);
+    }
     Spalte m_de, m_en;
 };
 

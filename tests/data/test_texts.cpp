@@ -22,7 +22,8 @@ TEST(TextTable, ServesTextsByModuleAndIdAndTheDefaultOtherwise) {
 
 TEST(TextTable, ReplacesNothingAndKeepsBlanksAndMarks) {
     TextTable t;
-    t.LoadText(QStringLiteral("id\tmodule\ttext\n7\tfrmA\t  zwei Blanks #p %1 \n8\tfrmA\tZeile\\nzwei\nkaputt\n"));
+    t.LoadText(
+        QStringLiteral("id\tmodule\ttext\n7\tfrmA\t  zwei Blanks #p %1 \n8\tfrmA\tZeile\\nzwei\nkaputt\n"));
     EXPECT_EQ(t.Count(), 2);
     EXPECT_EQ(t.Text(QStringLiteral("frmA"), 7), QStringLiteral("  zwei Blanks #p %1 "));
     EXPECT_EQ(t.Text(QStringLiteral("frmA"), 8), QStringLiteral("Zeile\r\nzwei"));
@@ -40,7 +41,12 @@ TEST(TextTable, ServesEnglishWhereChosenAndGermanWhereARowHasNoEnglish) {
                               "3\tfrmA\tleer\t\n"
                               "4\tfrmA\tWehr\tWeir\n"
                               "4\tfrmB\tWehre\n"));
-    struct Fall { olm3::Sprache sprache; QString modul; int id; QString erwartet; };
+    struct Fall {
+        olm3::Sprache sprache;
+        QString modul;
+        int id;
+        QString erwartet;
+    };
     const Fall faelle[] = {
         {olm3::Sprache::De, QStringLiteral("frmA"), 1, QStringLiteral("Schleuse %1")},
         {olm3::Sprache::En, QStringLiteral("frmA"), 1, QStringLiteral("Lock %1")},
@@ -65,9 +71,15 @@ TEST(TextTable, ServesEnglishWhereChosenAndGermanWhereARowHasNoEnglish) {
 
 TEST(TextTable, TheLanguageOfALocaleOrAShortName) {
     const std::pair<const char*, olm3::Sprache> locales[] = {
-        {"", olm3::Sprache::De},           {"C", olm3::Sprache::De},         {"C.UTF-8", olm3::Sprache::De},
-        {"POSIX", olm3::Sprache::De},      {"de_DE.UTF-8", olm3::Sprache::De}, {"de_AT", olm3::Sprache::De},
-        {"en_GB.UTF-8", olm3::Sprache::En}, {"nl_NL", olm3::Sprache::En},     {"fr", olm3::Sprache::En},
+        {"", olm3::Sprache::De},
+        {"C", olm3::Sprache::De},
+        {"C.UTF-8", olm3::Sprache::De},
+        {"POSIX", olm3::Sprache::De},
+        {"de_DE.UTF-8", olm3::Sprache::De},
+        {"de_AT", olm3::Sprache::De},
+        {"en_GB.UTF-8", olm3::Sprache::En},
+        {"nl_NL", olm3::Sprache::En},
+        {"fr", olm3::Sprache::En},
     };
     for (const auto& [locale, sprache] : locales) {
         EXPECT_EQ(olm3::SpracheAusLocale(QString::fromLatin1(locale)), sprache) << locale;
@@ -85,7 +97,8 @@ TEST(TextTable, EveryTextHasAnEnglishTextWithTheSamePlaceholders) {
     static const QRegularExpression platzhalter(QStringLiteral("%\\d+"));
     auto alle = [](const QString& s) {
         QStringList l;
-        for (auto it = platzhalter.globalMatch(s); it.hasNext();) l << it.next().captured();
+        for (auto it = platzhalter.globalMatch(s); it.hasNext();)
+            l << it.next().captured();
         l.sort();
         return l;
     };

@@ -152,3 +152,18 @@ TEST_F(HostConfigTest, UnwritableSettingsAreToldOnceAndTheProgramRunsOnDefaults)
     ASSERT_EQ(meldungen.messages().size(), 1u);
     EXPECT_DOUBLE_EQ(cfg.GetMarschgeschwindigkeit(), 7.0);
 }
+
+TEST_F(HostConfigTest, TheLanguageComesFromTheSettingsOrElseFromTheLocale) {
+    const std::pair<const char*, olm3::Sprache> faelle[] = {
+        {"Sprache=en\n", olm3::Sprache::En},
+        {"Sprache= DE \n", olm3::Sprache::De},
+        {"Sprache=fr\n", olm3::SpracheAusUmgebung()},
+        {"", olm3::SpracheAusUmgebung()},
+    };
+    for (const auto& [zeile, sprache] : faelle) {
+        schreibe(pfade().strIniDatei, QByteArray("[Binnen]\n") + zeile);
+        HostConfig cfg(pfade(), {mitgeliefert.path()});
+        cfg.Start();
+        EXPECT_EQ(cfg.Sprache(), sprache) << zeile;
+    }
+}

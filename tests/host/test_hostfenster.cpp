@@ -16,11 +16,14 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTest>
+#include <QToolBar>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -322,4 +325,40 @@ TEST_F(HostFensterTest, ChoosingAnotherCatalogueOpensItAfreshAndTheNextStartToo)
                   .value(QStringLiteral("Binnen/BinnenMDB"))
                   .toString(),
               QStringLiteral("2_Zweiter.sqlite"));
+}
+
+// The language menu switches menus, tool bar and status bar at once and keeps the choice for the next start.
+TEST_F(HostFensterTest, TheLanguageMenuSwitchesTheWindowAndTheNextStartKeepsIt) {
+    auto cfg = config();
+    HostFenster w(*cfg);
+    w.Start();
+    auto menues = [&w] {
+        QStringList titel;
+        for (QAction* a : w.menuBar()->actions())
+            titel << a->text();
+        return titel;
+    };
+    ASSERT_EQ(olm3::TextTable::AktuelleSprache(), olm3::Sprache::De);
+    EXPECT_TRUE(menues().contains(QStringLiteral("&Binnen")));
+
+    // The language menu is the last one; its second entry is English.
+    QMenu* sprache = w.menuBar()->actions().last()->menu();
+    ASSERT_TRUE(sprache);
+    sprache->actions().at(1)->trigger();
+    EXPECT_EQ(olm3::TextTable::AktuelleSprache(), olm3::Sprache::En);
+    EXPECT_EQ(menues(),
+              (QStringList{QStringLiteral("&Inland"), QStringLiteral("&View"), QStringLiteral("&Language")}));
+    EXPECT_EQ(w.findChildren<QToolBar*>().size(), 1) << "the tool bar is built again, not added to";
+    EXPECT_TRUE(statuszeile(w).contains(QStringLiteral("Catalogue:"))) << statuszeile(w).toStdString();
+    EXPECT_TRUE(w.menuBar()->actions().last()->menu()->actions().at(1)->isChecked());
+
+    HostConfig wieder(pfade(), QStringList{mitgeliefert.path()});
+    wieder.Start();
+    EXPECT_EQ(wieder.Sprache(), olm3::Sprache::En);
+
+    w.SpracheWechseln(olm3::Sprache::De);
+    EXPECT_TRUE(menues().contains(QStringLiteral("&Binnen")));
+    HostConfig deutsch(pfade(), QStringList{mitgeliefert.path()});
+    deutsch.Start();
+    EXPECT_EQ(deutsch.Sprache(), olm3::Sprache::De);
 }

@@ -8,8 +8,10 @@ namespace olm3test {
 CliRun RunCli(const QStringList& args, const QStringList& env) {
     QProcess p;
     QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) e.remove(QString::fromLatin1(name));
-    for (const QString& entry : env) e.insert(entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1));
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"})
+        e.remove(QString::fromLatin1(name));
+    for (const QString& entry : env)
+        e.insert(entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1));
     p.setProcessEnvironment(e);
     p.start(QStringLiteral(OLM3_CLI), args);
     CliRun r;

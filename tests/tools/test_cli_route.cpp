@@ -82,23 +82,30 @@ TEST_F(CliRoute, SpeaksGermanOrEnglishByLocaleOrOption) {
         {{QStringLiteral("LANG=en_GB.UTF-8")}, hilfe, "Usage: olm3binnen holidays [options] YEAR"},
         {{QStringLiteral("LANG=nl_NL.UTF-8")}, hilfe, "Usage:"},
         {{QStringLiteral("LANG=de_DE.UTF-8"), QStringLiteral("LC_ALL=en_US.UTF-8")}, hilfe, "Usage:"},
-        {{QStringLiteral("LANG=en_GB.UTF-8")}, hilfe + QStringList{QStringLiteral("--lang"), QStringLiteral("de")}, "Aufruf:"},
+        {{QStringLiteral("LANG=en_GB.UTF-8")},
+         hilfe + QStringList{QStringLiteral("--lang"), QStringLiteral("de")},
+         "Aufruf:"},
         {{}, QStringList{QStringLiteral("--lang=en")} + hilfe, "Usage:"},
         {{QStringLiteral("LANG=en_GB.UTF-8")}, {}, "Usage: olm3binnen COMMAND [options]"},
-        {{QStringLiteral("LANG=en_GB.UTF-8")}, {QStringLiteral("holidays"), QStringLiteral("zwei")}, "YEAR is not a number: zwei"},
+        {{QStringLiteral("LANG=en_GB.UTF-8")},
+         {QStringLiteral("holidays"), QStringLiteral("zwei")},
+         "YEAR is not a number: zwei"},
         {{QStringLiteral("LANG=en_GB.UTF-8")},
          {QStringLiteral("expand"), QStringLiteral("--catalogue"), catalogue, QStringLiteral("--start"),
-          QStringLiteral("2008-06-02 10:00"), QStringLiteral("--speed"), QStringLiteral("6"), QStringLiteral("101:104")},
+          QStringLiteral("2008-06-02 10:00"), QStringLiteral("--speed"), QStringLiteral("6"),
+          QStringLiteral("101:104")},
          "Waiting time"},
     };
     for (const Fall& f : faelle) {
         const olm3test::CliRun r = RunCli(f.args, f.env);
         const QByteArray alles = r.out + r.err;
         EXPECT_TRUE(alles.contains(f.erwartet))
-            << f.env.join(' ').toStdString() << " " << f.args.join(' ').toStdString() << "\n" << alles.toStdString();
+            << f.env.join(' ').toStdString() << " " << f.args.join(' ').toStdString() << "\n"
+            << alles.toStdString();
     }
 
-    const olm3test::CliRun falsch = RunCli({QStringLiteral("--lang"), QStringLiteral("fr"), QStringLiteral("holidays"), QStringLiteral("2026")});
+    const olm3test::CliRun falsch = RunCli(
+        {QStringLiteral("--lang"), QStringLiteral("fr"), QStringLiteral("holidays"), QStringLiteral("2026")});
     olm3test::ExpectOneErrorLine(falsch);
     EXPECT_TRUE(falsch.err.contains("fr")) << falsch.err.toStdString();
 }
