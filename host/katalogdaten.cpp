@@ -1,5 +1,6 @@
 #include "katalogdaten.h"
 
+#include "data/katalogbegriffe.h"
 #include "data/modOLM3Binnen.h"
 
 #include <algorithm>
@@ -171,7 +172,9 @@ bool LadeKartenDaten(const ADODB::ConnectionPtr& con, KartenDaten& daten, QStrin
     if (Abfrage(con, QStringLiteral("SELECT TypenID, TypenBez FROM Typen"), rs, ignoriert)) {
         for (; !rs->Eof(); rs->MoveNext()) {
             const QString typ = text(rs, "TypenID").trimmed();
-            if (!typ.isEmpty()) d.typNamen.insert(typ.at(0).toUpper(), text(rs, "TypenBez"));
+            if (!typ.isEmpty())
+                d.typNamen.insert(typ.at(0).toUpper(),
+                                  olm3::KatalogBegriff(olm3::KatalogWort::Typ, typ, text(rs, "TypenBez")));
         }
     }
     if (Abfrage(con, QStringLiteral("SELECT PunkteID, PunkteID_Nach FROM Abzweige"), rs, ignoriert)) {

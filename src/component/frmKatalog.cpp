@@ -1,6 +1,7 @@
 #include "component/frmKatalog.h"
 
 #include "data/modOLM3Binnen.h"
+#include "data/texttable.h"
 #include "ui/windowhelpers.h"
 
 #include <QDir>
@@ -47,7 +48,8 @@ frmKatalog::frmKatalog(QWidget* parent) : QDialog(parent) {
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setShowGrid(false);
     m_cmdOk = new QPushButton(QStringLiteral("&Ok"), this);
-    m_cmdCancel = new QPushButton(QStringLiteral("&Zurück"), this);
+    // The windows' common back text, "&Zurück", in the language of the user interface.
+    m_cmdCancel = new QPushButton(olm3::TextTable::Builtin().Text(kModul, 401, QStringLiteral("&Zurück")), this);
     m_cmdOk->setDefault(true);
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addStretch(1);

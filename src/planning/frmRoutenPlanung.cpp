@@ -1,6 +1,7 @@
 #include "planning/frmRoutenPlanung.h"
 
 #include "data/formatting.h"
+#include "data/katalogbegriffe.h"
 #include "data/modOLM3Binnen.h"
 #include "olm3binnen/windowowner.h"
 #include "planning/frmRouteGeplantLoadSave.h"
@@ -320,7 +321,8 @@ frmRoutenPlanung::Punkt frmRoutenPlanung::AddPunkt(std::int32_t lngPunkteID, int
         items[colLaenge] = zelle(FormatLg(lg));
         items[colLaenge]->setData(Qt::UserRole, lg);
         items[colGewaesser] = zelle(feld("BinnenBez"));
-        items[colTyp] = zelle(feld("TypenBez"));
+        items[colTyp] =
+            zelle(olm3::KatalogBegriff(olm3::KatalogWort::Typ, feld("TypenID"), feld("TypenBez")));
         items[colBezeichnung] = zelle(bezeichnung);
         items[colBinnenID] = zelle(feld("BinnenID"));
     } catch (const std::exception& e) {

@@ -1,5 +1,6 @@
 #include "routing/frmSchleusenBZ.h"
 
+#include "data/katalogbegriffe.h"
 #include "data/modOLM3Binnen.h"
 #include "routing/core/schleusenbzanzeige.h"
 #include "ui/ucOLMButton.h"
@@ -181,7 +182,7 @@ bool frmSchleusenBZ::fillWT() {
         const WTZeile& z = t.aZeilen[static_cast<size_t>(i)];
         const int r = i + 1;
         zelle(grd, r, 0, z.strTag, true, Qt::AlignLeft)->setData(kZeilenRolle, z.lngNr);
-        zelle(grd, r, 1, z.strWtID, true);
+        zelle(grd, r, 1, olm3::KatalogBegriff(olm3::KatalogWort::WochentagKurz, z.strWtID, z.strWtID), true);
         for (int c = 0; c < nSaisons; ++c) {
             const WTZelle& s = z.aZellen[static_cast<size_t>(c)];
             QTableWidgetItem* item = zelle(grd, r, 2 + c, s.strText, false);

@@ -1,5 +1,6 @@
 // The text table the component ships, in German and English.
 
+#include "data/katalogbegriffe.h"
 #include "data/texttable.h"
 
 #include <QFile>
@@ -116,4 +117,35 @@ TEST(TextTable, EveryTextHasAnEnglishTextWithTheSamePlaceholders) {
         }
     }
     EXPECT_EQ(zeilen, TextTable::Builtin().Count());
+}
+
+// The catalogue's fixed vocabulary: its own German words, English by code, its own word for codes no
+// catalogue carries.
+TEST(TextTable, TheCataloguesVocabularyInEitherLanguage) {
+    using olm3::KatalogWort;
+    struct Fall {
+        olm3::Sprache sprache;
+        KatalogWort art;
+        const char* code;
+        const char* katalog;
+        const char* erwartet;
+    };
+    const Fall faelle[] = {
+        {olm3::Sprache::De, KatalogWort::Typ, "S", "Schleuse", "Schleuse"},
+        {olm3::Sprache::En, KatalogWort::Typ, "S", "Schleuse", "Lock"},
+        {olm3::Sprache::En, KatalogWort::Typ, " h ", "Hafen", "Harbour"},
+        {olm3::Sprache::En, KatalogWort::Typ, "X", "Sonderobjekt", "Sonderobjekt"},
+        {olm3::Sprache::En, KatalogWort::Wochentag, "WT", "Werktag", "Working day"},
+        {olm3::Sprache::En, KatalogWort::WochentagKurz, "So", "So", "Sun"},
+        {olm3::Sprache::De, KatalogWort::WochentagKurz, "So", "So", "So"},
+        {olm3::Sprache::En, KatalogWort::Feiertag, "TDE", "Tag der Deutschen Einheit", "German Unity Day"},
+        {olm3::Sprache::En, KatalogWort::Feiertag, "Bayr", "Bayerischer Feiertag", "Bayerischer Feiertag"},
+    };
+    for (const Fall& f : faelle) {
+        TextTable::SetSprache(f.sprache);
+        EXPECT_EQ(olm3::KatalogBegriff(f.art, QString::fromUtf8(f.code), QString::fromUtf8(f.katalog)),
+                  QString::fromUtf8(f.erwartet))
+            << f.code;
+    }
+    TextTable::SetSprache(olm3::Sprache::De);
 }

@@ -1,6 +1,7 @@
 #include "planning/core/rematch.h"
 
 #include "data/formatting.h"
+#include "data/katalogbegriffe.h"
 #include "data/modOLM3Binnen.h"
 #include "data/nearestpoint.h"
 
@@ -66,7 +67,7 @@ bool LeseRoutenpunktZeile(std::int32_t lngPunkteID, PunktZeile& zeile) {
     zeile.dblBg = bg.toDouble();
     zeile.dblLg = lg.toDouble();
     zeile.zellen[4] = text("BinnenBez");
-    zeile.zellen[5] = text("TypenBez");
+    zeile.zellen[5] = KatalogBegriff(KatalogWort::Typ, text("TypenID"), text("TypenBez"));
     // A junction names the waterway it leads to rather than an object.
     zeile.zellen[6] =
         text("TypenID") == QLatin1String("A") ? text("BinnenBez_Nach") : text("DetailsBezeichnung");

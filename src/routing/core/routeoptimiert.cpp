@@ -1,6 +1,7 @@
 #include "routing/core/routeoptimiert.h"
 
 #include "data/formatting.h"
+#include "data/katalogbegriffe.h"
 #include "data/modOLM3Binnen.h"
 #include "routing/core/schleusenbz.h"
 #include "routing/core/zweigparam.h"
@@ -158,7 +159,8 @@ bool GetDetailsRouteOptimiert(RouteDetails& route, const QDateTime& datStartZeit
                 row.datZeitAb = addSeconds(row.datZeitAn, wartezeit + stepDurchgang);
                 row.lngDetailsRecordsetID = detailsID;
                 row.lngPunkteID = id;
-                row.strTypBez = typ.isEmpty() ? QStringLiteral("-Punkt gesetzt-") : ADO_Field_Str(field("TypenBez"));
+                row.strTypBez = typ.isEmpty() ? QStringLiteral("-Punkt gesetzt-")
+                                              : KatalogBegriff(KatalogWort::Typ, typ, ADO_Field_Str(field("TypenBez")));
                 if (typ == QLatin1String("A")) row.strBezeichnung = ADO_Field_Str(field("BinnenBez_Nach"));
                 else if (typ == QLatin1String("B")) ++anzahlBruecken;
                 row.lngBinnenID = binnenID;

@@ -1,6 +1,7 @@
 #include "routing/core/schleusenbzanzeige.h"
 
 #include "data/formatting.h"
+#include "data/katalogbegriffe.h"
 #include "data/modOLM3Binnen.h"
 #include "olm3binnen/types.h"
 #include "routing/core/feiertage.h"
@@ -93,7 +94,9 @@ std::vector<FTLinie> ftLinien(const std::vector<FTRegel>& aRegeln) {
     std::vector<FTLinie> aLinien;
     for (const FTRegel& r : aRegeln) {
         const QString strRef = r.strRefWT.trimmed();
-        const QString strRefText = gleich(strRef, QStringLiteral("WT")) ? strWerktag : strRef;
+        const QString strRefText = gleich(strRef, QStringLiteral("WT"))
+                                       ? strWerktag
+                                       : KatalogBegriff(KatalogWort::WochentagKurz, strRef, strRef);
         const bool blnOhneZeiten = r.strVon.trimmed().isEmpty() && r.strBis.trimmed().isEmpty();
         const bool blnVerweis = r.blnBetrieb && blnOhneZeiten && !strRef.isEmpty();
         FTLinie l{&r, QString(), QString()};
@@ -207,7 +210,8 @@ std::vector<FTZeile> BaueFTTabelle(const std::vector<FTRegel>& aRegeln,
     if (blnDatum)
         for (const auto& [strCode, dat] : FeiertageDesJahres(lngJahr))
             if (dat == datDatum.date()) strCodeDesTages = strCode;
-    auto feiertag = [&](const QString& strText, const QString& strFTID) {
+    auto feiertag = [&](const QString& strKatalogText, const QString& strFTID) {
+        const QString strText = KatalogBegriff(KatalogWort::Feiertag, strFTID, strKatalogText);
         const QDate dat = blnDatum ? FTDatum(strFTID, lngJahr) : QDate();
         return dat.isValid() ? strText + QStringLiteral(" (") + dat.toString(QStringLiteral("dd.MM.yyyy")) +
                                    QLatin1Char(')')
@@ -272,6 +276,7 @@ bool LeseWTTabelle(std::int32_t lngSchleusenID, WTTabelle& tabelle, std::int32_t
         z.strWtID = str(rs, "WtID");
         z.strTag = rs->HasField(QStringLiteral("Bezeichnung")) ? str(rs, "Bezeichnung") : QString();
         if (z.strTag.isEmpty()) z.strTag = z.strWtID;
+        z.strTag = KatalogBegriff(KatalogWort::Wochentag, z.strWtID, z.strTag);
         return z;
     };
     auto eintrag = [&] {
