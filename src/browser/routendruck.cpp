@@ -1,5 +1,7 @@
 #include "browser/routendruck.h"
 
+#include "data/texttable.h"
+
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -107,7 +109,9 @@ private:
     void fuss() {
         const QFont f = schrift();
         text(kLinks, kFussOben, kRechts - kLinks, zeilenHoehe(f), Qt::AlignRight,
-             QStringLiteral("Seite ") + QString::number(m_seite), f);
+             olm3::TextTable::Builtin().Text(QStringLiteral("frmBinneninfo"), 10047, QStringLiteral("Seite ")) +
+                 QString::number(m_seite),
+             f);
     }
 
     QPrinter& m_printer;
@@ -450,7 +454,7 @@ void druckeStatistik(Blatt& blatt, const QTableWidget* bericht) {
     // they would not fit below it, they go onto a page of their own.
     blatt.y = std::max(kStatistikOben, blatt.y + kNachUeberschrift);
     if (blatt.y + hoehe > kUnten) blatt.neueSeite();
-    ueberschrift(blatt, QStringLiteral("Statistik"));
+    ueberschrift(blatt, olm3::TextTable::Builtin().Text(QStringLiteral("frmBinneninfo"), 904, QStringLiteral("Statistik")));
     for (std::size_t i = 0; i < zeilen.size(); ++i) {
         if (trenner[i]) {
             blatt.linie(kLinks, blatt.y + kTrenner / 2, kBerichtRechts, Qt::gray);

@@ -86,3 +86,64 @@ TEST(Rundgang, WithoutItsLandmarksTheTourTakesLocksAndHarboursOnTwoWaterwaysTowa
         ids.push_back(p.lngPunkteID);
     EXPECT_EQ(ids, (std::vector<std::int32_t>{101, 103, 104, 202, 203}));
 }
+
+// The tour once in English: what it says and what it prints carries no German word of the text table.
+// Names and notes from the catalogue stay as they are: words of its own vocabulary ("Schleuse", part of
+// "Schleuse Charlottenburg") and of its notes are left out of the check.
+TEST(Rundgang, InEnglishNoGermanWordOfTheTextTableIsPrinted) {
+    olm3test::TempDir dir;
+    const QString ausgabe = dir.file(QStringLiteral("tour"));
+    QProcess host;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    host.setProcessEnvironment(env);
+    host.setProcessChannelMode(QProcess::MergedChannels);
+    host.start(QStringLiteral(OLM3_HOST_APP), {QStringLiteral("--tour"), QStringLiteral("--lang"), QStringLiteral("en"),
+                                               QStringLiteral("--out"), ausgabe});
+    ASSERT_TRUE(host.waitForFinished(600000));
+    QString gesagt = QString::fromUtf8(host.readAll());
+    ASSERT_EQ(host.exitCode(), 0) << gesagt.toStdString();
+    EXPECT_TRUE(gesagt.contains(QStringLiteral("Output in "))) << gesagt.toStdString();
+    gesagt.remove(QRegularExpression(QStringLiteral("\\S+\\.png"))); // file names are no words
+
+    auto pdfText = [&](const char* name) {
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"),
+                {dir.file(QStringLiteral("tour/") + QLatin1String(name)), QStringLiteral("-")});
+        p.waitForFinished(60000);
+        return QString::fromUtf8(p.readAllStandardOutput());
+    };
+    const QString bericht = pdfText("bericht.pdf");
+    const QString route = pdfText("route.pdf");
+    EXPECT_TRUE(bericht.contains(QStringLiteral("Travel time"))) << bericht.toStdString();
+    EXPECT_TRUE(route.contains(QStringLiteral("Waterway"))) << route.toStdString();
+
+    // The notes of the bundled catalogue, as the tour installed it in its profile.
+    QString katalog;
+    ADODB::ConnectionPtr con;
+    ADODB::RecordsetPtr rs;
+    ASSERT_TRUE(modOLM3Binnen::ADO_Open_Connection(
+        ausgabe + QStringLiteral("/profil/data/OLM3Binnen/Kataloge/1_Berlin-Brandenburg.sqlite"), con, {}, {}, {},
+        true));
+    ASSERT_TRUE(modOLM3Binnen::ADO_Open_RecordsetExt(con, rs, QStringLiteral("SELECT Wert FROM Katalog"), true));
+    for (; !rs->Eof(); rs->MoveNext()) katalog += rs->Fields(0).Value.toString() + QLatin1Char(' ');
+    ASSERT_FALSE(katalog.isEmpty());
+
+    // Every single German word of the table that its English text does not use.
+    QFile f(QStringLiteral(OLM3_SOURCE_DIR "/texts/texts.tsv"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    QStringList deutsch;
+    static const QRegularExpression einWort(QStringLiteral("^\\p{L}{5,}$"));
+    for (const QString& zeile : QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'))) {
+        const QStringList c = zeile.split(QLatin1Char('\t'));
+        if (c.size() < 4 || c[1] == QLatin1String("Katalog")) continue;
+        const QString wort = QString(c[2]).remove(QLatin1Char('&')).trimmed();
+        if (einWort.match(wort).hasMatch() && !c[3].contains(wort) && !katalog.contains(wort)) deutsch << wort;
+    }
+    ASSERT_GT(deutsch.size(), 20);
+    for (const QString& wort : deutsch) {
+        const QRegularExpression ganz(QStringLiteral("\\b%1\\b").arg(QRegularExpression::escape(wort)),
+                                      QRegularExpression::UseUnicodePropertiesOption);
+        EXPECT_FALSE(ganz.match(gesagt + bericht + route).hasMatch()) << "German word: " << wort.toStdString();
+    }
+}
