@@ -17,7 +17,7 @@
 namespace cli {
 
 const QCommandLineOption& gpxOption() {
-    static const QCommandLineOption o(QStringLiteral("gpx"), Text(9660), QStringLiteral("DATEI"));
+    static const QCommandLineOption o(QStringLiteral("gpx"), Text(9660), Text(10048));
     return o;
 }
 
@@ -51,9 +51,9 @@ int RunGpxImport(const QStringList& args) {
     p.addOption(catalogueOption());
     p.addOption(jsonOption());
     const QCommandLineOption radius(QStringLiteral("radius"),
-                                    Text(9664, {QString::number(gpx::kFangbereichImport)}), QStringLiteral("SM"));
+                                    Text(9664, {QString::number(gpx::kFangbereichImport)}), Text(10049));
     p.addOption(radius);
-    p.addPositionalArgument(QStringLiteral("DATEI"), Text(9662));
+    p.addPositionalArgument(Text(10048), Text(9662));
     int code = 0;
     if (!Parse(p, args, Text(9661), &code, {QStringLiteral("catalogue"), QStringLiteral("radius")})) return code;
     if (p.positionalArguments().size() != 1) return Fail(Text(9663));
