@@ -176,6 +176,7 @@ const QList<Command>& Commands() {
         {QStringLiteral("nearest"), Text(9010), RunNearest},
         {QStringLiteral("position"), Text(9020), RunPosition},
         {QStringLiteral("build-catalogue"), Text(9030), RunBuildCatalogue},
+        {QStringLiteral("check-catalogue"), Text(9750), RunCheckCatalogue},
         {QStringLiteral("holidays"), Text(9040), RunHolidays},
         {QStringLiteral("expand"), Text(9070), RunExpand},
         {QStringLiteral("route"), Text(9090), RunRoute},

@@ -73,6 +73,7 @@ int RunBuildCatalogue(const QStringList& args);
 int RunHolidays(const QStringList& args);
 int RunLockWait(const QStringList& args);
 int RunExpand(const QStringList& args);
+int RunCheckCatalogue(const QStringList& args);
 int RunRoute(const QStringList& args);
 int RunGpxImport(const QStringList& args);
 } // namespace cli
