@@ -148,3 +148,35 @@ TEST_F(CliHostile, AClosingTimeOf2400IsTheEndOfTheDay) {
     EXPECT_EQ(r.json().object()["dblWartezeit"].toDouble(), 1.0);
 }
 
+TEST_F(CliHostile, CheckCatalogueNamesTableRowAndColumnOfEachFinding) {
+    CliRun r = RunCli({"check-catalogue", katalog, "--json"});
+    ASSERT_EQ(r.exitCode, 0) << r.out.toStdString();
+    EXPECT_EQ(r.json().object(), (QJsonObject{{"result", true}, {"findings", QJsonArray()}}));
+
+    const QString path = damaged(QStringLiteral("befunde.sqlite"),
+                                 "UPDATE Punkte SET LgDez = 200 WHERE PunkteID = 104;"
+                                 "UPDATE SBZ_Wochentage SET UhrzeitVon = '24:00' WHERE rowid = 3;"
+                                 "DELETE FROM Abzweige WHERE PunkteID = 201;");
+    r = RunCli({"check-catalogue", path, "--json"});
+    EXPECT_EQ(r.exitCode, 1);
+    const QJsonArray findings = r.json().object()["findings"].toArray();
+    auto has = [&](const char* tabelle, int zeile, const char* spalte) {
+        for (const QJsonValue& f : findings) {
+            const QJsonObject o = f.toObject();
+            if (o["strTabelle"].toString() == QLatin1String(tabelle) && o["lngZeile"].toInt() == zeile &&
+                o["strSpalte"].toString() == QLatin1String(spalte) && !o["strText"].toString().isEmpty())
+                return true;
+        }
+        return false;
+    };
+    EXPECT_TRUE(has("Punkte", 104, "LgDez")) << r.out.toStdString();
+    EXPECT_TRUE(has("SBZ_Wochentage", 3, "UhrzeitVon")) << r.out.toStdString();
+    EXPECT_TRUE(has("Abzweige", 1, "PunkteID_Nach")) << r.out.toStdString();
+    EXPECT_EQ(findings.size(), 3) << r.out.toStdString();
+
+    const CliRun text = RunCli({"check-catalogue", path});
+    EXPECT_TRUE(text.out.contains("Punkte, Zeile 104, Spalte LgDez: ")) << text.out.toStdString();
+    ExpectOneErrorLine(RunCli({"check-catalogue"}));
+    ExpectOneErrorLine(RunCli({"check-catalogue", dir.file(QStringLiteral("fehlt.sqlite"))}));
+}
+
