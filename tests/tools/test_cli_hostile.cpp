@@ -180,3 +180,46 @@ TEST_F(CliHostile, CheckCatalogueNamesTableRowAndColumnOfEachFinding) {
     ExpectOneErrorLine(RunCli({"check-catalogue", dir.file(QStringLiteral("fehlt.sqlite"))}));
 }
 
+TEST_F(CliHostile, EveryCommandAnswersEveryDamagedCatalogueHonestly) {
+    QProcess gen;
+    gen.start(QStringLiteral("bash"), {QStringLiteral(OLM3_SOURCE_DIR "/tests/tools/damaged-catalogues"), katalog,
+                                       dir.file(QStringLiteral("korpus"))});
+    ASSERT_TRUE(gen.waitForFinished(120000));
+    ASSERT_EQ(gen.exitCode(), 0) << gen.readAllStandardError().toStdString();
+    const QStringList files = QString::fromUtf8(gen.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_GE(files.size(), 30);
+
+    const QList<QStringList> commands = {
+        {"nearest", "13.03", "52.5", "--json"},
+        {"position", "104", "--json"},
+        {"lock-wait", "--lock", "1", "--at", "2008-06-02 21:00", "--json"},
+        {"expand", "--start", "2008-06-02 10:00", "--speed", "6", "--json", "101:110", "105:204"},
+#ifdef OLM3_WITH_HOST
+        {"route", "--start", "2008-06-02 10:00", "--speed", "6", "--json", "101", "204"},
+#endif
+    };
+    for (const QString& file : files) {
+        const std::string name = QFileInfo(file).fileName().toStdString();
+        SCOPED_TRACE(name);
+        // Every damage is a finding; a long name is none.
+        const CliRun check = RunCli({"check-catalogue", file});
+        EXPECT_EQ(check.exitCode, name == "riesentext.sqlite" ? 0 : 1) << check.out.toStdString() << check.err.toStdString();
+        EXPECT_FALSE(check.out.isEmpty());
+        for (const QStringList& c : commands) {
+            SCOPED_TRACE(c.front().toStdString());
+            const CliRun r = RunCli(QStringList{c.front(), "--catalogue", file} + c.mid(1));
+            ASSERT_GE(r.exitCode, 0) << "crashed or hung";
+            if (r.exitCode != 0) {
+                EXPECT_FALSE(r.err.isEmpty() && r.json().object().isEmpty()) << "a failure says something";
+                continue;
+            }
+            // A result: valid JSON with every number finite and, for a route, every time a time.
+            const QJsonObject o = r.json().object();
+            ASSERT_FALSE(o.isEmpty()) << r.out.toStdString();
+            expectNoNull(o, name);
+            for (const QJsonValue& row : o.value(QStringLiteral("rows")).toArray())
+                for (const char* k : {"datZeitAn", "datZeitAb"})
+                    EXPECT_FALSE(row.toObject().value(QLatin1String(k)).toString().isEmpty()) << k;
+        }
+    }
+}
