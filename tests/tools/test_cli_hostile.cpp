@@ -194,9 +194,7 @@ TEST_F(CliHostile, EveryCommandAnswersEveryDamagedCatalogueHonestly) {
         {"position", "104", "--json"},
         {"lock-wait", "--lock", "1", "--at", "2008-06-02 21:00", "--json"},
         {"expand", "--start", "2008-06-02 10:00", "--speed", "6", "--json", "101:110", "105:204"},
-#ifdef OLM3_WITH_HOST
         {"route", "--start", "2008-06-02 10:00", "--speed", "6", "--json", "101", "204"},
-#endif
     };
     for (const QString& file : files) {
         const std::string name = QFileInfo(file).fileName().toStdString();
