@@ -2,12 +2,15 @@
 
 #include "component/iniconfig.h"
 #include "data/texttable.h"
+#include "olm3binnen/ado.h"
+#include "olm3binnen/types.h"
 #include "olm3binnen/clsOLM3Binnen.h"
 #include "olm3binnen/types.h"
 
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QRegularExpression>
+#include <cmath>
 #include <cstdio>
 
 namespace cli {
@@ -110,18 +113,43 @@ void Print(const QJsonObject& o, const QStringList& order, bool json) {
     }
 }
 
-bool ParseZeit(const QString& s, QDateTime& dat) {
-    const QDateTime t = QDateTime::fromString(s.trimmed(), QStringLiteral("yyyy-MM-dd HH:mm"));
-    if (!t.isValid()) return false;
-    dat = olm3::MakeDatum(t.date(), t.time());
+QString JahreText() { return Text(9700, {QString::number(olm3::kJahrMin), QString::number(olm3::kJahrMax)}); }
+
+bool ParseZeit(const QString& s, QDateTime& dat, int lngTextNichtLesbar) {
+    static const QRegularExpression form(QStringLiteral("^\\d{4}-\\d{2}-\\d{2} \\d{2}:\\d{2}$"));
+    const QString t = s.trimmed();
+    const QDateTime z = QDateTime::fromString(t, QStringLiteral("yyyy-MM-dd HH:mm"));
+    if (!form.match(t).hasMatch() || !z.isValid()) {
+        Fail(Text(lngTextNichtLesbar, {s}));
+        return false;
+    }
+    if (z.date().year() < olm3::kJahrMin || z.date().year() > olm3::kJahrMax) {
+        Fail(Text(9043, {QString::number(olm3::kJahrMin), QString::number(olm3::kJahrMax), s}));
+        return false;
+    }
+    dat = olm3::MakeDatum(z.date(), z.time());
     return true;
 }
 
-bool Number(const QString& s, const QString& name, double& v) {
+std::optional<double> ReadNumber(const QString& s) {
     bool ok = false;
-    v = s.toDouble(&ok);
-    if (!ok) Fail(Text(9003, {name, s}));
-    return ok;
+    const double v = s.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
+bool Number(const QString& s, const QString& name, double& v, double min, double max) {
+    const auto n = ReadNumber(s);
+    if (!n) {
+        Fail(Text(9003, {name, s}));
+        return false;
+    }
+    if (*n < min || *n > max) {
+        Fail(Text(9701, {name, QString::number(min), QString::number(max), s}));
+        return false;
+    }
+    v = *n;
+    return true;
 }
 
 const QCommandLineOption& catalogueOption() {
@@ -144,6 +172,23 @@ bool openCatalogue(const QCommandLineParser& p, olm3::IniConfig& cfg, clsOLM3Bin
         *exitCode = Fail(Text(9009, {file}));
         return false;
     }
+    {
+        // The facade says only whether the catalogue opened; this open says why not: a FIFO, a lock held
+        // by another program, a schema that takes too long to read.
+        ADODB::Connection probe;
+        if (!probe.Open(modOLM3Binnen::ADO_ConnectionString(file, {}, {}, {}, true))) {
+            switch (probe.LastOpenFailure()) {
+            case ADODB::OpenFailure::NotAFile:
+            case ADODB::OpenFailure::Locked:
+            case ADODB::OpenFailure::TimedOut:
+                *exitCode = Fail(probe.Errors.front().Description);
+                return false;
+            default:
+                *exitCode = Fail(Text(9011, {file}));
+                return false;
+            }
+        }
+    }
     cfg = olm3::IniConfig::ForCatalogue(file);
     olm.Init(&cfg, nullptr, nullptr);
     if (!olm.conBinnenDatabase()) {
@@ -161,6 +206,7 @@ const QList<Command>& Commands() {
         {QStringLiteral("nearest"), Text(9010), RunNearest},
         {QStringLiteral("position"), Text(9020), RunPosition},
         {QStringLiteral("build-catalogue"), Text(9030), RunBuildCatalogue},
+        {QStringLiteral("check-catalogue"), Text(9750), RunCheckCatalogue},
         {QStringLiteral("holidays"), Text(9040), RunHolidays},
         {QStringLiteral("expand"), Text(9070), RunExpand},
         {QStringLiteral("route"), Text(9090), RunRoute},

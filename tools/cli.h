@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 class clsOLM3Binnen;
 namespace olm3 {
@@ -35,11 +36,18 @@ bool Parse(QCommandLineParser& p, const QStringList& args, const QString& descri
 /// Writes a result: as a JSON object, or one "key: value" line per key in the given order.
 void Print(const QJsonObject& o, const QStringList& order, bool json);
 
-/// Reads a number argument; false with a message when it is none.
-bool Number(const QString& s, const QString& name, double& v);
+/// A finite number (nan and inf are none), or nothing.
+std::optional<double> ReadNumber(const QString& s);
+/// Reads a number argument between min and max; false with one line on stderr when it is none or
+/// out of range.
+bool Number(const QString& s, const QString& name, double& v, double min = -1e300, double max = 1e300);
 
-/// A moment written "YYYY-MM-DD hh:mm" as the component's date-time; false when it reads as none.
-bool ParseZeit(const QString& s, QDateTime& dat);
+/// The years a date may have, as the help states it.
+QString JahreText();
+/// A moment written "YYYY-MM-DD hh:mm" in the years kJahrMin..kJahrMax as the component's date-time.
+/// False after one line on stderr: the text lngTextNichtLesbar (with s) when it reads as none, the
+/// year range when its year is outside.
+bool ParseZeit(const QString& s, QDateTime& dat, int lngTextNichtLesbar);
 
 /// The options of every command that works on a catalogue: --catalogue FILE and --json.
 const QCommandLineOption& catalogueOption();
@@ -70,6 +78,7 @@ int RunBuildCatalogue(const QStringList& args);
 int RunHolidays(const QStringList& args);
 int RunLockWait(const QStringList& args);
 int RunExpand(const QStringList& args);
+int RunCheckCatalogue(const QStringList& args);
 int RunRoute(const QStringList& args);
 int RunGpxImport(const QStringList& args);
 } // namespace cli

@@ -14,6 +14,11 @@
 
 namespace cli {
 
+namespace {
+/// Half the earth's circumference in sea miles: a larger capture radius finds nothing more.
+constexpr double kMaxFangbereich = 10800;
+} // namespace
+
 int RunNearest(const QStringList& args) {
     QCommandLineParser p;
     p.addOption(catalogueOption());
@@ -26,9 +31,9 @@ int RunNearest(const QStringList& args) {
     if (!Parse(p, args, Text(9010), &code, {QStringLiteral("catalogue"), QStringLiteral("radius")})) return code;
     if (p.positionalArguments().size() != 2) return Fail(Text(9015));
     double lon = 0, lat = 0, r = 0;
-    if (!Number(p.positionalArguments()[0], QStringLiteral("LON"), lon) ||
-        !Number(p.positionalArguments()[1], QStringLiteral("LAT"), lat) ||
-        !Number(p.value(radius), QStringLiteral("--radius"), r))
+    if (!Number(p.positionalArguments()[0], QStringLiteral("LON"), lon, -180, 180) ||
+        !Number(p.positionalArguments()[1], QStringLiteral("LAT"), lat, -90, 90) ||
+        !Number(p.value(radius), QStringLiteral("--radius"), r, 0, kMaxFangbereich))
         return 2;
     olm3::IniConfig cfg;
     clsOLM3Binnen olm;

@@ -10,7 +10,8 @@
 namespace cli {
 
 const QCommandLineOption& startOption() {
-    static const QCommandLineOption o(QStringLiteral("start"), Text(9080), Text(10004));
+    static const QCommandLineOption o(QStringLiteral("start"), Text(9080) + QLatin1Char(' ') + JahreText(),
+                                      Text(10004));
     return o;
 }
 const QCommandLineOption& speedOption() {
@@ -19,14 +20,20 @@ const QCommandLineOption& speedOption() {
 }
 
 bool ReadStartAndSpeed(const QCommandLineParser& p, QDateTime& start, double& speed, int* exitCode) {
-    if (!p.isSet(startOption()) || !ParseZeit(p.value(startOption()), start)) {
-        *exitCode = Fail(Text(9082, {p.value(startOption())}));
+    if (!p.isSet(startOption())) {
+        *exitCode = Fail(Text(9082, {QString()}));
         return false;
     }
-    if (!p.isSet(speedOption()) || !Number(p.value(speedOption()), QStringLiteral("--speed"), speed) || speed <= 0) {
+    if (!ParseZeit(p.value(startOption()), start, 9082)) {
+        *exitCode = 2;
+        return false;
+    }
+    const auto v = ReadNumber(p.value(speedOption()));
+    if (!p.isSet(speedOption()) || !v || *v <= 0) {
         *exitCode = Fail(Text(9083, {p.value(speedOption())}));
         return false;
     }
+    speed = *v;
     return true;
 }
 

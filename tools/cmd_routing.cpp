@@ -14,16 +14,13 @@
 
 namespace cli {
 
-namespace {
-/// The years of the component's date type.
-constexpr int kJahrMin = 100;
-constexpr int kJahrMax = 9999;
-} // namespace
+using olm3::kJahrMax;
+using olm3::kJahrMin;
 
 int RunHolidays(const QStringList& args) {
     QCommandLineParser p;
     p.addOption(jsonOption());
-    p.addPositionalArgument(Text(10005), Text(9041));
+    p.addPositionalArgument(Text(10005), Text(9041) + QLatin1Char(' ') + JahreText());
     int code = 0;
     if (!Parse(p, args, Text(9040), &code)) return code;
     if (p.positionalArguments().size() != 1) return Fail(Text(9042));
@@ -53,7 +50,7 @@ int RunLockWait(const QStringList& args) {
     p.addOption(catalogueOption());
     p.addOption(jsonOption());
     const QCommandLineOption lock(QStringLiteral("lock"), Text(9051), QStringLiteral("DETAILSID"));
-    const QCommandLineOption zeit(QStringLiteral("at"), Text(9052), Text(10004));
+    const QCommandLineOption zeit(QStringLiteral("at"), Text(9052) + QLatin1Char(' ') + JahreText(), Text(10004));
     p.addOption(lock);
     p.addOption(zeit);
     int code = 0;
@@ -68,7 +65,7 @@ int RunLockWait(const QStringList& args) {
     if (!ok) return Fail(Text(9003, {QStringLiteral("--lock"), p.value(lock)}));
     if (!p.isSet(zeit)) return Fail(Text(9054));
     QDateTime an;
-    if (!ParseZeit(p.value(zeit), an)) return Fail(Text(9055, {p.value(zeit)}));
+    if (!ParseZeit(p.value(zeit), an, 9055)) return 2;
 
     olm3::IniConfig cfg;
     clsOLM3Binnen olm;

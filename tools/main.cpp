@@ -14,7 +14,8 @@ int main(int argc, char** argv) {
         std::printf("%s\n\n", qPrintable(cli::Text(9001)));
         for (const auto& c : cli::Commands())
             std::printf("  %-16s %s\n", qPrintable(c.name), qPrintable(c.summary));
-        std::printf("\n%s\n%s\n", qPrintable(cli::Text(9004)), qPrintable(cli::Text(10008)));
+        std::printf("\n%s\n%s\n%s\n", qPrintable(cli::JahreText()), qPrintable(cli::Text(9004)),
+                    qPrintable(cli::Text(10008)));
     };
     if (args.size() < 2 || args[1] == QLatin1String("--help") || args[1] == QLatin1String("-h") ||
         args[1] == QLatin1String("help")) {

@@ -2,9 +2,11 @@
 
 #include "cli.h"
 #include "data/formatting.h"
+#include "olm3binnen/events.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <algorithm>
 #include <cstdio>
 
 namespace cli {
@@ -80,12 +82,26 @@ void PrintRouteTable(const std::vector<typRouteOptimiert>& rows, const RouteOpti
                                                  FormatNumber(summen.dblSummeDurchgangszeit, QStringLiteral("0.0"))})));
 }
 
+namespace {
+/// Counts the legs the component finished: a leg that failed on a damaged catalogue ends the route
+/// early without breaking it off, and a route with a leg missing is no result.
+class LegCounter : public clsOLM3BinnenEvents {
+public:
+    std::size_t legs = 0;
+    void RouteOptimiertAn(std::vector<std::int32_t>&, std::vector<std::int32_t>&) override { ++legs; }
+};
+} // namespace
+
 int ExpandAndPrint(clsOLM3Binnen& olm, const std::vector<std::int32_t>& von, const std::vector<std::int32_t>& nach,
                    const QDateTime& start, bool json) {
     // No window waits for the tool to stay responsive: the computation runs without its step pause.
     clsOLM3Binnen::SetStepPause(0);
     olm.StartZeit(start);
-    const bool result = olm.SetRouteOptimiert(von, nach, start);
+    LegCounter counter;
+    clsOLM3BinnenEvents* const listener = olm.EventListener();
+    olm.SetEventListener(&counter);
+    const bool result = olm.SetRouteOptimiert(von, nach, start) && counter.legs == std::min(von.size(), nach.size());
+    olm.SetEventListener(listener);
     std::vector<typRouteOptimiert> rows;
     RouteOptimiertSummen summen;
     olm.GetRouteOptimiert(rows, summen);

@@ -32,6 +32,7 @@ constexpr std::int32_t CommandError = static_cast<std::int32_t>(0x80040E14);   /
 constexpr std::int32_t IntegrityViolation = static_cast<std::int32_t>(0x80040E2F);
 constexpr std::int32_t ReadOnly = static_cast<std::int32_t>(0x80040E09);
 constexpr std::int32_t ParameterError = static_cast<std::int32_t>(0x80040E10); ///< wrong parameter count
+constexpr std::int32_t Timeout = static_cast<std::int32_t>(0x80040E31); ///< a statement ran past its time-out
 constexpr std::int32_t TypeMismatch = 13;
 constexpr std::int32_t ObjectNotSet = 91;
 constexpr std::int32_t ItemNotFound = 3265; ///< no field of that name
@@ -45,6 +46,17 @@ constexpr std::int32_t NotUpdatable = 3251;
 namespace ADODB {
 
 enum ConnectModeEnum { adModeUnknown = 0, adModeRead = 1, adModeReadWrite = 3 };
+
+/// Why Connection::Open failed.
+enum class OpenFailure {
+    None,
+    NoSource,     ///< the connection string names no file
+    NotAFile,     ///< a folder, FIFO or device: refused at once, opening it could block
+    Locked,       ///< another program holds a lock longer than the connection time-out
+    TimedOut,     ///< reading the schema took longer than the connection time-out
+    NotADatabase, ///< the file is no SQLite database
+    CannotOpen,   ///< missing, unreadable, or another engine error
+};
 
 /// One entry of a connection's error list.
 struct Error {
@@ -63,14 +75,16 @@ public:
     Connection& operator=(const Connection&) = delete;
 
     int Mode = adModeUnknown;
-    int ConnectionTimeout = 15; ///< seconds
-    int CommandTimeout = 30;    ///< seconds; the busy time-out of the engine
+    int ConnectionTimeout = 15; ///< seconds opening may wait for a lock and read the schema
+    int CommandTimeout = 30;    ///< seconds a statement may run (and wait for a lock); 0: no limit
     QString ConnectionString;
     std::vector<Error> Errors; ///< errors of the last operation
 
     /// Opens the database named by the connection string ("Data Source" and "Mode" are honoured).
     /// Errors are not thrown but left in Errors; true when open.
     bool Open(const QString& strConnectionString);
+    /// Why the last Open failed (None after a successful one).
+    OpenFailure LastOpenFailure() const;
     /// Closes the connection; statements prepared on it are released. Never throws.
     void Close();
     bool IsOpen() const;
@@ -169,7 +183,7 @@ class Command {
 public:
     ConnectionPtr ActiveConnection;
     QString CommandText; ///< name of the stored query, for example "V_PunkteEntfernung"
-    int CommandTimeout = 30;
+    int CommandTimeout = 30; ///< seconds the query may run; past it the query fails with ErrNo::Timeout
 };
 
 } // namespace ADODB

@@ -15,6 +15,10 @@ inline QDateTime MakeDatum(const QDate& d, const QTime& t = QTime(0, 0)) { retur
 /// The date origin (30 December 1899, 00:00), the value of a date that was never set.
 inline QDateTime DatumNull() { return MakeDatum(QDate(1899, 12, 30)); }
 
+/// The years every date of the component lies in: arguments, catalogue dates and computed times.
+constexpr int kJahrMin = 100;
+constexpr int kJahrMax = 9999;
+
 /// Days since the date origin as the platform's double, and back (fraction = time of day).
 double DatumToDouble(const QDateTime& dat);
 QDateTime DoubleToDatum(double d);

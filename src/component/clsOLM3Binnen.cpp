@@ -144,7 +144,12 @@ bool clsOLM3Binnen::DeleteRouteGeplant() {
 
 bool clsOLM3Binnen::DeleteRouteOptimiert() {
     d->blnRouteOptimiert = false;
+    // The row count and the totals go with the rows: a report opened now is an empty one.
     d->route.audtRouteOptimiert.assign(1, typRouteOptimiert{});
+    d->route.lngAnzahlRouteOptimiert = 0;
+    d->route.dblSummeDurchgangszeit = 0;
+    d->route.dblSummeWartezeit = 0;
+    d->route.dblSummeFahrzeit = 0;
     if (d->listener) d->listener->RouteOptimiertAus();
     return false;
 }

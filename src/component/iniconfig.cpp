@@ -3,6 +3,7 @@
 #include "data/texttable.h"
 
 #include <QDir>
+#include <cmath>
 #include <QFileInfo>
 #include <QSettings>
 #include <QWidget>
@@ -35,10 +36,11 @@ bool IniConfig::Load(const QString& strIniDatei) {
         m_katalog = QDir::cleanPath(katalogDir.absoluteFilePath(mdb));
     }
     bool ok = false;
+    // A speed or consumption that is no finite number (nan, inf) or not above 0 keeps the default.
     double v = ini.value(QStringLiteral("Marschgeschwindigkeit")).toDouble(&ok);
-    if (ok) m_marschV = v;
+    if (ok && std::isfinite(v) && v > 0) m_marschV = v;
     v = ini.value(QStringLiteral("Verbrauch")).toDouble(&ok);
-    if (ok) m_verbrauch = v;
+    if (ok && std::isfinite(v) && v >= 0) m_verbrauch = v;
     m_toolTips = ini.value(QStringLiteral("ToolTips"), m_toolTips).toBool();
     m_schiffsparameter = ini.value(QStringLiteral("Schiffsparameter"), m_schiffsparameter).toBool();
     m_appTitel = ini.value(QStringLiteral("AppTitel"), m_appTitel).toString();

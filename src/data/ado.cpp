@@ -1,12 +1,15 @@
 #include "data/ado_internal.h"
 #include "data/modOLM3Binnen.h"
+#include "data/texttable.h"
 
 #include <SQLiteCpp/Exception.h>
 #include <sqlite3.h>
 
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <cmath>
 
 using olm3::RuntimeError;
 namespace ErrNo = olm3::ErrNo;
@@ -29,6 +32,18 @@ public:
 private:
     QElapsedTimer m_timer;
 };
+
+QString layerText(int id, const QStringList& args) {
+    QString s = olm3::TextTable::Builtin().Text(QStringLiteral("modOLM3Binnen"), id);
+    for (int i = 0; i < args.size(); ++i) s.replace(QLatin1Char('%') + QString::number(i + 1), args[i]);
+    return s;
+}
+
+/// A statement the progress handler broke off: it ran longer than its time-out.
+RuntimeError timedOut(const ADODB::Connection::Impl& d) {
+    return RuntimeError(olm3::ErrNo::Timeout,
+                        layerText(9710, {d.dataSource, QString::number(d.deadlineSeconds)}));
+}
 
 RuntimeError mapSqliteError(const SQLite::Exception& e) {
     const QString desc = QString::fromUtf8(e.what());
@@ -111,6 +126,35 @@ void bindValue(SQLite::Statement& st, int index, const QVariant& v) {
     }
 }
 
+/// Arms the connection's progress handler for one statement: past the time-out the engine is
+/// interrupted and the statement fails with the time-out error instead of running on.
+class Frist {
+public:
+    Frist(ADODB::Connection::Impl& d, int seconds) : m_d(d) {
+        const int s = seconds > 0 ? seconds : 0;
+        d.deadlineSeconds = s;
+        qint64 ms = static_cast<qint64>(s) * 1000;
+        if (d.timeoutCapMs > 0 && (ms == 0 || ms > d.timeoutCapMs)) ms = d.timeoutCapMs;
+        d.deadline = ms > 0 ? QDeadlineTimer(ms) : QDeadlineTimer(QDeadlineTimer::Forever);
+    }
+    ~Frist() { m_d.deadline = QDeadlineTimer(QDeadlineTimer::Forever); }
+    Frist(const Frist&) = delete;
+    Frist& operator=(const Frist&) = delete;
+    /// The engine's error, or the time-out when the handler broke the statement off.
+    RuntimeError map(const SQLite::Exception& e) const {
+        if (e.getErrorCode() == SQLITE_INTERRUPT) return timedOut(m_d);
+        return mapSqliteError(e);
+    }
+
+private:
+    ADODB::Connection::Impl& m_d;
+};
+
+int progressHandler(void* p) {
+    const auto* d = static_cast<const ADODB::Connection::Impl*>(p);
+    return d->deadline.hasExpired() ? 1 : 0;
+}
+
 void checkInjectedFailure(ADODB::Connection::Impl& d, const QString& sql) {
     if (d.failCount > 0 && (d.failMatch.isEmpty() || sql.contains(d.failMatch, Qt::CaseInsensitive))) {
         --d.failCount;
@@ -139,16 +183,31 @@ ADODB::Connection::Impl& openImpl(const ADODB::ConnectionPtr& con) {
     return *con->impl();
 }
 
-/// Runs SQL (already translated) on con into a new snapshot.
-void runSql(const ADODB::ConnectionPtr& con, const QString& sql, ADODB::Recordset& rs) {
+/// True when the statement would change the database. A statement that does not prepare counts as not
+/// writing: preparing it for real reports its error.
+bool schreibt(sqlite3* db, const std::string& sql) {
+    sqlite3_stmt* st = nullptr;
+    const bool ok = sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &st, nullptr) == SQLITE_OK;
+    const bool w = ok && st && !sqlite3_stmt_readonly(st);
+    sqlite3_finalize(st);
+    return w;
+}
+
+/// Runs SQL (already translated) on con into a new snapshot, within the connection's command time-out.
+/// A read-only record set never writes: a statement that would is refused before it runs.
+void runSql(const ADODB::ConnectionPtr& con, const QString& sql, ADODB::Recordset& rs, bool blnReadOnly) {
     auto& d = openImpl(con);
     checkInjectedFailure(d, sql);
+    Frist frist(d, con->CommandTimeout);
     try {
         ImSqlite zeit;
+        // A read-only connection refuses writes itself; on a writable one the statement is looked at first.
+        if (blnReadOnly && !d.readOnly && schreibt(d.db->getHandle(), sql.toStdString()))
+            throw RuntimeError(olm3::ErrNo::ReadOnly, layerText(9713, {sql}));
         SQLite::Statement st(*d.db, sql.toStdString());
         readAll(st, rs);
     } catch (const SQLite::Exception& e) {
-        throw mapSqliteError(e);
+        throw frist.map(e);
     }
 }
 
@@ -163,7 +222,82 @@ QString tableOf(const QString& strTable) {
     return m.hasMatch() ? m.captured(1) : QString();
 }
 
+/// The single table a complete SELECT reads (no join, no sub-query in its FROM part), or empty.
+QString tableOfSelect(const QString& strSQL) {
+    static const QRegularExpression select(
+        QStringLiteral("^\\s*SELECT\\s+.+?\\s+FROM\\s+\\[?([A-Za-z0-9_]+)\\]?\\s*(?:(?:WHERE|ORDER\\s+BY)\\b.*)?$"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    const auto m = select.match(strSQL);
+    if (!m.hasMatch()) return QString();
+    // A second table after a comma, or a join, makes the record set one that cannot be written back.
+    const QString rest = strSQL.mid(m.capturedEnd(1));
+    static const QRegularExpression join(QStringLiteral("^\\s*\\]?\\s*(,|JOIN\\b|INNER\\b|LEFT\\b|CROSS\\b)"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    return join.match(rest).hasMatch() ? QString() : m.captured(1);
+}
+
 } // namespace
+
+// ---- connection strings ---------------------------------------------------------------------------
+namespace ADODB {
+
+QList<QPair<QString, QString>> ParseConnectionString(const QString& strConnectionString) {
+    // Pairs "key=value" separated by ";". A value in double or single quotes may hold ";" and "=";
+    // the quote doubled inside stands for itself. Blanks around keys and unquoted values do not count.
+    QList<QPair<QString, QString>> pairs;
+    const QString& s = strConnectionString;
+    const qsizetype n = s.size();
+    qsizetype i = 0;
+    while (i < n) {
+        const qsizetype eq = s.indexOf(QLatin1Char('='), i);
+        const qsizetype semi = s.indexOf(QLatin1Char(';'), i);
+        if (eq < 0 || (semi >= 0 && semi < eq)) {
+            // A part without "=" carries nothing.
+            if (semi < 0) break;
+            i = semi + 1;
+            continue;
+        }
+        const QString key = s.mid(i, eq - i).trimmed();
+        qsizetype j = eq + 1;
+        while (j < n && s.at(j) == QLatin1Char(' ')) ++j;
+        QString value;
+        if (j < n && (s.at(j) == QLatin1Char('"') || s.at(j) == QLatin1Char('\''))) {
+            const QChar q = s.at(j);
+            ++j;
+            while (j < n) {
+                if (s.at(j) == q) {
+                    if (j + 1 < n && s.at(j + 1) == q) {
+                        value += q;
+                        j += 2;
+                        continue;
+                    }
+                    ++j;
+                    break;
+                }
+                value += s.at(j++);
+            }
+            const qsizetype next = s.indexOf(QLatin1Char(';'), j);
+            i = next < 0 ? n : next + 1;
+        } else {
+            const qsizetype next = s.indexOf(QLatin1Char(';'), j);
+            value = s.mid(j, next < 0 ? -1 : next - j).trimmed();
+            i = next < 0 ? n : next + 1;
+        }
+        if (!key.isEmpty()) pairs.append({key, value});
+    }
+    return pairs;
+}
+
+QString QuoteConnectionValue(const QString& strValue) {
+    const bool plain = !strValue.contains(QLatin1Char(';')) && !strValue.startsWith(QLatin1Char('"')) &&
+                       !strValue.startsWith(QLatin1Char('\'')) && strValue.trimmed() == strValue;
+    if (plain) return strValue;
+    QString v = strValue;
+    v.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + v + QLatin1Char('"');
+}
+
+} // namespace ADODB
 
 // ---- Connection -----------------------------------------------------------------------------------
 namespace ADODB {
@@ -175,38 +309,58 @@ bool Connection::Open(const QString& strConnectionString) {
     Errors.clear();
     Close();
     ConnectionString = strConnectionString;
+    d->openFailure = OpenFailure::None;
     QString source;
     QString mode;
-    for (const QString& part : strConnectionString.split(QLatin1Char(';'))) {
-        const int eq = part.indexOf(QLatin1Char('='));
-        if (eq < 0) continue;
-        const QString key = part.left(eq).trimmed();
-        const QString value = part.mid(eq + 1).trimmed();
+    for (const auto& [key, value] : ParseConnectionString(strConnectionString)) {
         if (key.compare(QLatin1String("Data Source"), Qt::CaseInsensitive) == 0) source = value;
         else if (key.compare(QLatin1String("Mode"), Qt::CaseInsensitive) == 0) mode = value;
     }
     d->readOnly = mode.compare(QLatin1String("Read"), Qt::CaseInsensitive) == 0;
     Mode = d->readOnly ? adModeRead : adModeReadWrite;
-    if (source.isEmpty()) {
-        Errors = {Error{ErrNo::GenericFailure, QStringLiteral("No data source given.")}};
-        return false;
-    }
-    try {
-        const int flags = d->readOnly ? SQLite::OPEN_READONLY : SQLite::OPEN_READWRITE;
-        auto db = std::make_unique<SQLite::Database>(source.toStdString(), flags, CommandTimeout * 1000);
-        // Opening is lazy: read the schema now, so that a file that is no database fails here.
-        db->exec("SELECT count(*) FROM sqlite_master");
-        if (!d->readOnly) db->exec("PRAGMA foreign_keys = ON");
-        d->db = std::move(db);
-        d->dataSource = source;
-        return true;
-    } catch (const SQLite::Exception& e) {
-        const RuntimeError re = mapSqliteError(e);
-        Errors = {Error{re.Number(), re.Description()}};
+    auto fail = [this](OpenFailure why, std::int32_t number, const QString& text) {
+        d->openFailure = why;
+        Errors = {Error{number, text}};
         d->db.reset();
         return false;
+    };
+    if (source.isEmpty()) return fail(OpenFailure::NoSource, ErrNo::GenericFailure, QStringLiteral("No data source given."));
+    // Opening a FIFO or a device blocks until someone writes to it; a folder is no database either.
+    const QFileInfo info(source);
+    if (info.exists() && !info.isFile()) return fail(OpenFailure::NotAFile, ErrNo::GenericFailure, layerText(9712, {source}));
+    d->dataSource = source;
+    try {
+        const int flags = d->readOnly ? SQLite::OPEN_READONLY : SQLite::OPEN_READWRITE;
+        // The connection time-out is how long opening waits for a lock another program holds.
+        auto db = std::make_unique<SQLite::Database>(source.toStdString(), flags,
+                                                     std::max(ConnectionTimeout, 0) * 1000);
+        sqlite3_progress_handler(db->getHandle(), 1000, progressHandler, d.get());
+        {
+            Frist frist(*d, ConnectionTimeout);
+            try {
+                // Opening is lazy: read the schema now, so that a file that is no database fails here.
+                db->exec("SELECT count(*) FROM sqlite_master");
+            } catch (const SQLite::Exception& e) {
+                if (e.getErrorCode() == SQLITE_INTERRUPT)
+                    return fail(OpenFailure::TimedOut, ErrNo::Timeout, timedOut(*d).Description());
+                throw;
+            }
+        }
+        db->setBusyTimeout(std::max(CommandTimeout, 0) * 1000);
+        if (!d->readOnly) db->exec("PRAGMA foreign_keys = ON");
+        d->db = std::move(db);
+        return true;
+    } catch (const SQLite::Exception& e) {
+        if (e.getErrorCode() == SQLITE_BUSY || e.getErrorCode() == SQLITE_LOCKED)
+            return fail(OpenFailure::Locked, ErrNo::GenericFailure,
+                        layerText(9711, {source, QString::number(std::max(ConnectionTimeout, 0))}));
+        const RuntimeError re = mapSqliteError(e);
+        return fail(e.getErrorCode() == SQLITE_NOTADB ? OpenFailure::NotADatabase : OpenFailure::CannotOpen,
+                    re.Number(), re.Description());
     }
 }
+
+OpenFailure Connection::LastOpenFailure() const { return d->openFailure; }
 
 void Connection::Close() {
     d->storedQueries.clear();
@@ -220,11 +374,12 @@ std::int64_t Connection::Execute(const QString& strSQL) {
     if (!IsOpen()) throw connectionClosed();
     const QString sql = modOLM3Binnen::TranslateJetSql(strSQL);
     checkInjectedFailure(*d, sql);
+    Frist frist(*d, CommandTimeout);
     try {
         ImSqlite zeit;
         return d->db->exec(sql.toStdString());
     } catch (const SQLite::Exception& e) {
-        throw mapSqliteError(e);
+        throw frist.map(e);
     }
 }
 
@@ -376,6 +531,7 @@ void Recordset::Update() {
         sql = QStringLiteral("UPDATE \"%1\" SET %2 WHERE rowid=?").arg(m_table, sets.join(QLatin1Char(',')));
     }
     checkInjectedFailure(d, sql);
+    Frist frist(d, con->CommandTimeout);
     try {
         ImSqlite zeit;
         SQLite::Statement st(*d.db, sql.toStdString());
@@ -400,7 +556,7 @@ void Recordset::Update() {
             }
         }
     } catch (const SQLite::Exception& e) {
-        throw mapSqliteError(e);
+        throw frist.map(e);
     }
     m_editing = false;
     m_newRow = false;
@@ -415,6 +571,7 @@ void InjectFailures(Connection& con, int n, std::int32_t lngNumber, const QStrin
     con.impl()->failNumber = lngNumber;
     con.impl()->failMatch = strMatch;
 }
+void LimitTimeouts(Connection& con, int ms) { con.impl()->timeoutCapMs = ms; }
 } // namespace testing
 
 } // namespace ADODB
@@ -426,7 +583,7 @@ QString ADO_ConnectionString(const QString& strDatabase, const QString& strSyste
                              const QString& strPassword, bool blnReadOnly) {
     const QString mode = blnReadOnly ? QStringLiteral("Mode=Read") : QStringLiteral("Mode=ReadWrite|Share Deny None");
     QString s = QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0") + QLatin1Char(';') + QStringLiteral("Data Source=") +
-                strDatabase + QLatin1Char(';') + mode + QLatin1Char(';');
+                ADODB::QuoteConnectionValue(strDatabase) + QLatin1Char(';') + mode + QLatin1Char(';');
     if (!strSystemDatabase.isEmpty())
         s += QStringLiteral("User ID=") + strUserID + QStringLiteral("; Password=") + strPassword + QLatin1Char(';') +
              QStringLiteral("Jet OLEDB:System database=") + strSystemDatabase;
@@ -475,14 +632,14 @@ bool openWithRecovery(const ADODB::ConnectionPtr& con, ADODB::RecordsetPtr& rs, 
         try {
             if (con) con->Errors.clear();
             QString sql = TranslateJetSql(strSQL);
-            const QString table = blnReadOnly ? QString() : tableOf(strTable);
+            const QString table = blnReadOnly ? QString() : strTable;
             if (!table.isEmpty()) {
                 // An updatable snapshot carries the rowid so that Update finds its row again.
                 sql.replace(QRegularExpression(QStringLiteral("^\\s*SELECT\\s+"),
                                                QRegularExpression::CaseInsensitiveOption),
                             QStringLiteral("SELECT rowid AS olm3_rowid_, "));
             }
-            runSql(con, sql, *rs);
+            runSql(con, sql, *rs, blnReadOnly);
             if (!table.isEmpty()) rs->MakeUpdatable(con, table, 0);
             return true;
         } catch (const std::exception& ex) {
@@ -505,6 +662,7 @@ void runStored(ADODB::Command& cmd, const QVariantList& params, ADODB::Recordset
     auto& d = openImpl(cmd.ActiveConnection);
     const QString key = cmd.CommandText.trimmed().toLower();
     checkInjectedFailure(d, cmd.CommandText);
+    Frist frist(d, cmd.CommandTimeout);
     try {
         ImSqlite zeit;
         auto it = d.storedQueries.find(key);
@@ -535,7 +693,7 @@ void runStored(ADODB::Command& cmd, const QVariantList& params, ADODB::Recordset
         lngRecordsAffected = st->getColumnCount() == 0 ? d.db->getChanges() : 0;
         st->reset();
     } catch (const SQLite::Exception& e) {
-        throw mapSqliteError(e);
+        throw frist.map(e);
     }
 }
 
@@ -544,15 +702,16 @@ void runStored(ADODB::Command& cmd, const QVariantList& params, ADODB::Recordset
 bool ADO_Open_Recordset(const ADODB::ConnectionPtr& con, ADODB::RecordsetPtr& rs, const QString& strTable,
                         const QString& strFields, const QString& strWhere, const QString& strOrderBy,
                         bool blnReadOnly) {
-    return openWithRecovery(con, rs, ADO_SelectText(strTable, strFields, strWhere, strOrderBy), strTable,
+    return openWithRecovery(con, rs, ADO_SelectText(strTable, strFields, strWhere, strOrderBy), tableOf(strTable),
                             blnReadOnly, QStringLiteral("ADO_Open_Recordset"));
 }
 
 bool ADO_Open_RecordsetExt(const ADODB::ConnectionPtr& con, ADODB::RecordsetPtr& rs, const QString& strSQL,
                            bool blnReadOnly) {
-    // A complete SQL text is never written back through the record set: it may join several tables.
-    (void)blnReadOnly;
-    return openWithRecovery(con, rs, strSQL, QString(), true, QStringLiteral("ADO_Open_RecordsetExt"));
+    // A complete SQL text is written back through the record set only when it reads one table; a
+    // read-only one never writes, and a writing statement (DELETE) needs blnReadOnly false.
+    return openWithRecovery(con, rs, strSQL, blnReadOnly ? QString() : tableOfSelect(strSQL), blnReadOnly,
+                            QStringLiteral("ADO_Open_RecordsetExt"));
 }
 
 bool ADO_GetFromCmd_Recordset(ADODB::Command& cmd, const QVariantList& avarParameter, ADODB::RecordsetPtr& rs,
@@ -562,8 +721,13 @@ bool ADO_GetFromCmd_Recordset(ADODB::Command& cmd, const QVariantList& avarParam
     try {
         runStored(cmd, avarParameter, rs, lngRecordsAffected);
         return true;
-    } catch (const std::exception&) {
-        // The first failure is retried once, silently.
+    } catch (const std::exception& ex) {
+        // The first failure is retried once, silently; a query that ran out of time would only run out again.
+        const olm3::RuntimeError e = AsRuntimeError(ex);
+        if (e.Number() == olm3::ErrNo::Timeout) {
+            recordError(cmd.ActiveConnection, e);
+            return false;
+        }
         if (cmd.ActiveConnection) cmd.ActiveConnection->Errors.clear();
     }
     try {
@@ -602,8 +766,10 @@ QVariant ADO_Field_NumOrDefault(const ADODB::Field& fld, const QVariant& varDefa
     switch (fld.Value.typeId()) {
     case QMetaType::LongLong:
     case QMetaType::Int:
-    case QMetaType::Double:
         return fld.Value;
+    case QMetaType::Double:
+        // SQLite keeps an infinite REAL; no column means it.
+        return std::isfinite(fld.Value.toDouble()) ? fld.Value : varDefault;
     default:
         break;
     }

@@ -11,6 +11,7 @@
 #include <QTextStream>
 #include <QTimer>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <thread>
 
@@ -236,7 +237,8 @@ bool toDouble(const QString& s, double& v) {
     if (t.contains(QLatin1Char(',')) && !t.contains(QLatin1Char('.'))) t.replace(QLatin1Char(','), QLatin1Char('.'));
     bool ok = false;
     v = t.toDouble(&ok);
-    return ok;
+    // "nan" and "inf" read as numbers, but no catalogue value or setting means them.
+    return ok && std::isfinite(v);
 }
 olm3::RuntimeError typeMismatch(const QString& s) {
     return olm3::RuntimeError(olm3::ErrNo::TypeMismatch, QStringLiteral("Type mismatch: '%1'").arg(s));

@@ -3,12 +3,14 @@
 
 #include "component/clsOLM3BinnenState.h"
 #include "component/frmStatus.h"
+#include "routing/frmRoutenOptimiererBericht.h"
 #include "olm3binnen/clsOLM3Binnen.h"
 #include "support/fakehost.h"
 #include "support/fixtures.h"
 #include "ui/ucOLMButton.h"
 
 #include <QTest>
+#include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -99,4 +101,22 @@ TEST_F(Optimise, TheBreakButtonStopsTheComputationAndDiscardsTheRoute) {
     EXPECT_TRUE(frm->isVisible());
     olm.ShowStatus(false);
     ASSERT_TRUE(olm.SetRouteOptimiert({101}, {110}, QDateTime()));
+}
+
+TEST_F(Optimise, TheReportAfterADeletedRouteIsAnEmptyOne) {
+    ASSERT_TRUE(olm.SetRouteOptimiert({101, 104}, {104, 110}, QDateTime()));
+    olm.DeleteRouteOptimiert();
+    EXPECT_EQ(olm.state().route.lngAnzahlRouteOptimiert, 0);
+    olm.RoutenOptimiererReport(true);
+    auto* frm = qobject_cast<frmRoutenOptimiererBericht*>(olm.state().frmBericht.data());
+    ASSERT_TRUE(frm);
+    frmRoutenOptimiererBericht leer;
+    leer.FuelleBericht(0, 0, 0, 0, olm.StartZeit());
+    ASSERT_EQ(frm->grdReport()->rowCount(), leer.grdReport()->rowCount());
+    for (int r = 0; r < leer.grdReport()->rowCount(); ++r)
+        for (int c = 0; c < leer.grdReport()->columnCount(); ++c) {
+            const auto* a = frm->grdReport()->item(r, c);
+            const auto* b = leer.grdReport()->item(r, c);
+            EXPECT_EQ(a ? a->text() : QString(), b ? b->text() : QString()) << r << "," << c;
+        }
 }

@@ -14,12 +14,21 @@ namespace olm3::routing {
 
 namespace {
 
-QDateTime addMinutes(const QDateTime& dat, double hours) {
-    return dat.addSecs(60 * static_cast<qint64>(std::llround(hours * 60.0)));
+/// datZeit plus hours, rounded to whole steps of lngSchrittSek seconds. A time of the route must stay a
+/// date of the years the component knows: a catalogue time of 1e308 hours or a speed near 0 is an overflow,
+/// not an empty date.
+QDateTime addStunden(const QDateTime& dat, double hours, qint64 lngSchrittSek) {
+    // Beyond this many hours every date of the known years is left behind; llround could not hold more.
+    constexpr double kMaxStunden = 1e8;
+    QDateTime r;
+    if (std::isfinite(hours) && std::fabs(hours) <= kMaxStunden)
+        r = dat.addSecs(lngSchrittSek * static_cast<qint64>(std::llround(hours * 3600.0 / lngSchrittSek)));
+    if (!r.isValid() || r.date().year() < olm3::kJahrMin || r.date().year() > olm3::kJahrMax)
+        throw olm3::RuntimeError(6, QStringLiteral("Overflow: %1 h").arg(hours));
+    return r;
 }
-QDateTime addSeconds(const QDateTime& dat, double hours) {
-    return dat.addSecs(static_cast<qint64>(std::llround(hours * 3600.0)));
-}
+QDateTime addMinutes(const QDateTime& dat, double hours) { return addStunden(dat, hours, 60); }
+QDateTime addSeconds(const QDateTime& dat, double hours) { return addStunden(dat, hours, 1); }
 
 /// An id column that may be Null or not a number: -1 then.
 std::int32_t idOrMinusOne(const ADODB::Field& f) {

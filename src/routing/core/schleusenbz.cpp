@@ -27,9 +27,12 @@ QString feld(const ADODB::RecordsetPtr& rs, const char* strName) {
     return ADO_Field_Str(rs->Fields(QString::fromLatin1(strName)));
 }
 
-/// A time of day of the current row; a text that is no time is a run-time error.
+/// A time of day of the current row; a text that is no time is a run-time error. Catalogue authors write
+/// the end of the day "24:00", as the screen shows it: that is midnight, which ends the day's window.
 QTime uhrzeit(const ADODB::RecordsetPtr& rs, const char* strName) {
-    return CDate(feld(rs, strName)).time();
+    const QString t = feld(rs, strName).trimmed();
+    if (t == QLatin1String("24:00") || t == QLatin1String("24:00:00")) return QTime(0, 0);
+    return CDate(t).time();
 }
 
 bool abfrage(const QString& strName, const QVariantList& avarParameter, ADODB::RecordsetPtr& rs) {

@@ -6,6 +6,19 @@ using namespace modOLM3Binnen;
 
 namespace olm3::routing {
 
+namespace {
+/// A distance or duration of the catalogue: not below 0 and not above dblMax. A negative passage time
+/// would make the route's times run backwards, 1e308 hours would leave every date behind.
+double wert(const QString& s, double dblMax) {
+    const double v = CDbl(s);
+    if (v < 0 || v > dblMax) throw olm3::RuntimeError(6, QStringLiteral("Overflow: '%1'").arg(s));
+    return v;
+}
+constexpr double kMaxStrecke = 1e5;      ///< km, more than any waterway
+constexpr double kMaxStunden = 1e6;      ///< h of travel on one step
+constexpr double kMaxDurchgangszeit = 24; ///< h at one lock or bridge
+} // namespace
+
 bool GetZweigParam(std::int32_t lngPunkteIDVon, std::int32_t lngPunkteIDNach, std::int32_t lngBinnenID,
                    const QString& strTypenID, double& dblStrecke, double& dblDauer, double& dblFahrzeit,
                    double& dblDurchgangszeit) {
@@ -27,10 +40,10 @@ bool GetZweigParam(std::int32_t lngPunkteIDVon, std::int32_t lngPunkteIDNach, st
             return true;
         }
         rs->MoveFirst();
-        dblDauer = CDbl(ADO_Field_Str(rs->Fields(QStringLiteral("Dauer"))));
-        dblStrecke = CDbl(ADO_Field_Str(rs->Fields(QStringLiteral("Strecke"))));
+        dblDauer = wert(ADO_Field_Str(rs->Fields(QStringLiteral("Dauer"))), kMaxStunden);
+        dblStrecke = wert(ADO_Field_Str(rs->Fields(QStringLiteral("Strecke"))), kMaxStrecke);
         const auto fahrzeit = rs->Fields(QStringLiteral("Fahrzeiten"));
-        if (!fahrzeit.IsNull()) dblFahrzeit = CDbl(ADO_Field_Str(fahrzeit));
+        if (!fahrzeit.IsNull()) dblFahrzeit = wert(ADO_Field_Str(fahrzeit), kMaxStunden);
         ADO_Close_Recordset(rs, true);
 
         QString table;
@@ -41,7 +54,7 @@ bool GetZweigParam(std::int32_t lngPunkteIDVon, std::int32_t lngPunkteIDNach, st
                                QStringLiteral("PunkteID=") + QString::number(lngPunkteIDNach), QString(), true)) {
             rs->MoveFirst();
             const auto zeit = rs->Fields(QStringLiteral("Durchgangszeit"));
-            if (!zeit.IsNull()) dblDurchgangszeit = CDbl(ADO_Field_Str(zeit));
+            if (!zeit.IsNull()) dblDurchgangszeit = wert(ADO_Field_Str(zeit), kMaxDurchgangszeit);
             ADO_Close_Recordset(rs, true);
         }
         StepPause(QStringLiteral("GetZweigParam"));
