@@ -213,7 +213,13 @@ bool PruefeDurchfahrt(const ADODB::ConnectionPtr& con, const std::vector<typRout
     };
     const double schwelle = p.dblTiefgang > 0 ? p.dblTiefgang + p.dblSicherheit - kToleranz : -1.0;
     for (const Lauf& l : laeufe) {
-        if (const auto f = fahrrinnen.find(l.binnen); f != fahrrinnen.end()) melde(f->second);
+        // Points without a draught limit matter only where the waterway's minimum comes from its points;
+        // a fairway limit, known or not, speaks for them otherwise.
+        bool tiefeDerPunkte = false;
+        if (const auto f = fahrrinnen.find(l.binnen); f != fahrrinnen.end()) {
+            melde(f->second);
+            tiefeDerPunkte = f->second.adblGrenze[static_cast<std::size_t>(Mass::Tiefgang)] < 0;
+        }
         const double von = std::min(l.anfang, l.ende), bis = std::max(l.anfang, l.ende);
         const QString bereich = QStringLiteral("p.BinnenID = %1 AND p.Strecke BETWEEN %2 AND %3")
                                     .arg(l.binnen)
@@ -242,8 +248,8 @@ bool PruefeDurchfahrt(const ADODB::ConnectionPtr& con, const std::vector<typRout
                 }
             }
             modOLM3Binnen::ADO_Close_Recordset(rs, true);
-            for (Hindernis* h : {&flach, &ohne})
-                if (h->lngPunkteID != 0) orte.push_back(*h);
+            if (flach.lngPunkteID != 0) orte.push_back(flach);
+            if (ohne.lngPunkteID != 0 && tiefeDerPunkte) orte.push_back(ohne);
             std::stable_sort(orte.begin(), orte.end(),
                              [](const Hindernis& a, const Hindernis& b) { return a.dblVon < b.dblVon; });
         }
