@@ -95,15 +95,17 @@ void BM_Query(benchmark::State& state, const std::vector<std::int32_t>* punkte, 
 }
 
 /// The query with a boat: every stretch of the way is checked against its bridges, locks, shallows and
-/// fairway. The boat's obstacles are read once (reported separately, with the first query); a boat of
-/// 2.2 m draught leaves out the shallow waterways and, where none is left, names what blocks.
+/// fairway. The boat's obstacles are read once (reported separately, with the first query). A boat of
+/// 3.2 m air draught and 1.5 m draught passes every fixed bridge (3.5 m and more) and every waterway
+/// (1.8 m and deeper); one of 2.2 m draught does not fit the shallow waterways, and on the chain of
+/// waterways the search then names what blocks.
 /// Goal: under 10 ms per query.
 void BM_QueryBoat(benchmark::State& state, const std::vector<std::int32_t>* punkte, double tiefgang, bool mitAufbau) {
     olm3::PathOptimiser optimiser;
     olm3::PathOptions optionen;
     optionen.profil.dblLaenge = 14;
     optionen.profil.dblBreite = 4.2;
-    optionen.profil.dblHoehe = 4.0;
+    optionen.profil.dblHoehe = 3.2;
     optionen.profil.dblTiefgang = tiefgang;
     optimiser.Optimise(g_con, *punkte, optionen);
     olm3::PathFailure failure = olm3::PathFailure::None;

@@ -44,13 +44,17 @@ bool Lesen(const ADODB::ConnectionPtr& con, const QString& sql, ADODB::Recordset
     return modOLM3Binnen::ADO_Open_RecordsetExt(con, rs, sql, true);
 }
 
-/// A fairway limit: unknown or unlimited as the waterway gives it; a known minimum that one of the
-/// waterway's objects reaches is the object's (below 0).
-double Fahrrinne(double dblMin, double dblObjekt) {
-    if (dblMin <= 0 || dblMin >= kUnbegrenzt) return dblObjekt > 0 ? -1.0 : dblMin;
-    if (dblObjekt > 0 && dblObjekt <= dblMin + kToleranz) return -1.0;
-    return dblMin;
+/// Whether one of a waterway's objects explains its minimum: some object reaches a known minimum, or,
+/// when the minimum is unknown or unlimited, some object has a value at all. The statement stops at the
+/// first such object.
+QString Erklaert(const QString& strVon, const QString& strWert, const QString& strMinimum) {
+    return QStringLiteral("EXISTS (SELECT 1 FROM %1 AND %2 > 0 AND (coalesce(b.%3, 0) <= 0 OR b.%3 >= 1000 OR "
+                          "%2 <= b.%3 + 0.0005))")
+        .arg(strVon, strWert, strMinimum);
 }
+
+/// A fairway limit: the waterway's minimum, unless one of its objects explains it (below 0).
+double Fahrrinne(double dblMin, bool blnErklaert) { return blnErklaert ? -1.0 : dblMin; }
 } // namespace
 
 double BootMass(const BootProfil& p, Mass m) {
@@ -133,18 +137,20 @@ bool LeseBauwerke(const ADODB::ConnectionPtr& con, const QString& strBedingung, 
 
 bool LeseFahrrinnen(const ADODB::ConnectionPtr& con, const QString& strBedingung,
                     std::unordered_map<std::int32_t, Hindernis>& fahrrinnen) {
-    const QString sql =
-        QStringLiteral(
-            "SELECT b.BinnenID, b.Bezeichnung, b.MinBreite, b.MinHoehe, b.MinTiefe, "
-            "(SELECT min(w) FROM (SELECT x.DurchBreite AS w FROM Bruecken x JOIN Punkte q ON q.PunkteID = "
-            "x.PunkteID WHERE q.BinnenID = b.BinnenID AND x.Aktiv <> 0 UNION ALL SELECT x.Breite FROM "
-            "Schleusen x JOIN Punkte q ON q.PunkteID = x.PunkteID WHERE q.BinnenID = b.BinnenID AND "
-            "x.Aktiv <> 0) WHERE w > 0), "
-            "(SELECT min(x.DurchfHoehe) FROM Bruecken x JOIN Punkte q ON q.PunkteID = x.PunkteID "
-            "WHERE q.BinnenID = b.BinnenID AND x.Aktiv <> 0 AND x.DurchfHoehe > 0), "
-            "(SELECT min(q.Tauchtiefe) FROM Punkte q WHERE q.BinnenID = b.BinnenID AND q.Tauchtiefe > 0) "
-            "FROM Binnen b WHERE b.Aktiv <> 0") +
-        Und(strBedingung);
+    const QString bruecken = QStringLiteral("Bruecken x JOIN Punkte q ON q.PunkteID = x.PunkteID WHERE q.BinnenID = "
+                                            "b.BinnenID AND x.Aktiv <> 0");
+    const QString schleusen = QStringLiteral("Schleusen x JOIN Punkte q ON q.PunkteID = x.PunkteID WHERE "
+                                             "q.BinnenID = b.BinnenID AND x.Aktiv <> 0");
+    const QString sql = QStringLiteral("SELECT b.BinnenID, b.Bezeichnung, b.MinBreite, b.MinHoehe, b.MinTiefe, ") +
+                        Erklaert(bruecken, QStringLiteral("x.DurchBreite"), QStringLiteral("MinBreite")) +
+                        QStringLiteral(" OR ") +
+                        Erklaert(schleusen, QStringLiteral("x.Breite"), QStringLiteral("MinBreite")) +
+                        QStringLiteral(", ") +
+                        Erklaert(bruecken, QStringLiteral("x.DurchfHoehe"), QStringLiteral("MinHoehe")) +
+                        QStringLiteral(", ") +
+                        Erklaert(QStringLiteral("Punkte q WHERE q.BinnenID = b.BinnenID"),
+                                 QStringLiteral("q.Tauchtiefe"), QStringLiteral("MinTiefe")) +
+                        QStringLiteral(" FROM Binnen b WHERE b.Aktiv <> 0") + Und(strBedingung);
     ADODB::RecordsetPtr rs;
     if (!Lesen(con, sql, rs)) return false;
     for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) {
@@ -154,10 +160,12 @@ bool LeseFahrrinnen(const ADODB::ConnectionPtr& con, const QString& strBedingung
         h.strBezeichnung = rs->Fields(1).Value.toString();
         h.dblVon = -1e300;
         h.dblBis = 1e300;
-        h.adblGrenze[static_cast<std::size_t>(Mass::Breite)] = Fahrrinne(Grenze(rs->Fields(2)), Grenze(rs->Fields(5)));
-        h.adblGrenze[static_cast<std::size_t>(Mass::Hoehe)] = Fahrrinne(Grenze(rs->Fields(3)), Grenze(rs->Fields(6)));
-        h.adblGrenze[static_cast<std::size_t>(Mass::Tiefgang)] =
-            Fahrrinne(Grenze(rs->Fields(4)), Grenze(rs->Fields(7)));
+        const auto ja = [&](int i) { return Zahl(rs->Fields(i), 0.0) != 0.0; };
+        for (const auto& [mass, spalte] : {std::pair{Mass::Breite, 2}, {Mass::Hoehe, 3}, {Mass::Tiefgang, 4}}) {
+            const auto m = static_cast<std::size_t>(mass);
+            h.adblMinimum[m] = Grenze(rs->Fields(spalte));
+            h.adblGrenze[m] = Fahrrinne(h.adblMinimum[m], ja(spalte + 3));
+        }
         fahrrinnen[h.lngBinnenID] = h;
     }
     modOLM3Binnen::ADO_Close_Recordset(rs, true);
@@ -215,10 +223,14 @@ bool PruefeDurchfahrt(const ADODB::ConnectionPtr& con, const std::vector<typRout
     for (const Lauf& l : laeufe) {
         // Points without a draught limit matter only where the waterway's minimum comes from its points;
         // a fairway limit, known or not, speaks for them otherwise.
-        bool tiefeDerPunkte = false;
+        bool tiefeDerPunkte = false, tiefeReicht = false;
         if (const auto f = fahrrinnen.find(l.binnen); f != fahrrinnen.end()) {
             melde(f->second);
-            tiefeDerPunkte = f->second.adblGrenze[static_cast<std::size_t>(Mass::Tiefgang)] < 0;
+            const auto t = static_cast<std::size_t>(Mass::Tiefgang);
+            tiefeDerPunkte = f->second.adblGrenze[t] < 0;
+            // Where even the waterway's shallowest point takes the boat, no point needs to be looked at.
+            const double minimum = f->second.adblMinimum[t];
+            tiefeReicht = minimum > 0 && Passt(minimum, p.dblTiefgang, p.dblSicherheit);
         }
         const double von = std::min(l.anfang, l.ende), bis = std::max(l.anfang, l.ende);
         const QString bereich = QStringLiteral("p.BinnenID = %1 AND p.Strecke BETWEEN %2 AND %3")
@@ -227,7 +239,7 @@ bool PruefeDurchfahrt(const ADODB::ConnectionPtr& con, const std::vector<typRout
                                     .arg(bis, 0, 'g', 17);
         std::vector<Hindernis> orte;
         if (!LeseBauwerke(con, bereich, orte)) return false;
-        if (p.dblTiefgang > 0) {
+        if (p.dblTiefgang > 0 && !tiefeReicht) {
             // The shallowest point of the run that the boat does not fit, and the first without a limit.
             const QString sql = QStringLiteral("SELECT p.PunkteID, p.Strecke, p.Tauchtiefe FROM Punkte p WHERE ") +
                                 bereich +

@@ -33,6 +33,8 @@ struct Hindernis {
     double dblVon = 0.0, dblBis = 0.0; ///< chainage km the limit holds over
     /// The limit of each Mass: below 0 the place has no such limit, 0 unknown, 1000 or more unlimited.
     std::array<double, kMasse> adblGrenze{-1.0, -1.0, -1.0, -1.0};
+    /// A fairway's: the waterway's minima as the catalogue gives them (length: -1).
+    std::array<double, kMasse> adblMinimum{-1.0, -1.0, -1.0, -1.0};
 };
 
 /// The boat's measure of a kind (0 when not set).
