@@ -11,6 +11,7 @@
 #include "data/ado_internal.h"
 #include "data/modOLM3Binnen.h"
 #include "olm3binnen/clsOLM3Binnen.h"
+#include "routing/core/durchfahrt.h"
 #include "routing/core/schleusenbz.h"
 
 #include <SQLiteCpp/Database.h>
@@ -119,6 +120,28 @@ void BM_Route(benchmark::State& state) {
     state.counters["bridges"] = static_cast<double>(g_strecke.bruecken);
 }
 
+/// The clearance check of the 1,000 km route for a boat that every measure is checked for: the route's
+/// points placed, the waterway's fairway, its bridges and locks, and its shallow points. Goal: under 10 ms.
+void BM_Durchfahrt(benchmark::State& state) {
+    Komponente k;
+    if (!k.olm.SetRouteOptimiert({g_strecke.von}, {g_strecke.nach}, QDateTime())) state.SkipWithError("no route");
+    std::vector<typRouteOptimiert> route;
+    RouteOptimiertSummen summen;
+    k.olm.GetRouteOptimiert(route, summen);
+    olm3::BootProfil boot;
+    boot.dblLaenge = 14;
+    boot.dblBreite = 4.2;
+    boot.dblHoehe = 4.0;
+    boot.dblTiefgang = 1.9;
+    std::vector<olm3::Durchfahrtsbefund> befunde;
+    Messen(state, [&] {
+        if (!olm3::PruefeDurchfahrt(k.olm.conBinnenDatabase(), route, boot, befunde))
+            state.SkipWithError("check failed");
+    });
+    state.counters["rows"] = static_cast<double>(route.size());
+    state.counters["findings"] = static_cast<double>(befunde.size());
+}
+
 void BM_WorstLock(benchmark::State& state) {
     Komponente k;
     double wait = 0;
@@ -136,6 +159,7 @@ void BM_WorstLock(benchmark::State& state) {
 
 BENCHMARK(BM_Route)->Arg(0)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_Route)->Arg(10)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Durchfahrt)->Arg(0)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_WorstLock)->Arg(0)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_WorstLock)->Arg(10)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
 

@@ -1,5 +1,7 @@
 #include "hostfenster.h"
 
+#include "routing/core/durchfahrt.h"
+
 #include "berichtdruck.h"
 #include "data/databasebuilder.h"
 #include "data/formatting.h"
@@ -419,7 +421,10 @@ void HostFenster::RouteChange(std::vector<double>& adblLg, std::vector<double>& 
 }
 
 void HostFenster::StartOptimierer(std::vector<std::int32_t>& alngPunkteID, QDateTime& datStartZeit) {
-    const olm3::PathResult r = m_optimierer.Optimise(m_olm->conBinnenDatabase(), alngPunkteID);
+    // The route keeps to the waterways the skipper's boat fits.
+    olm3::PathOptions optionen;
+    optionen.profil = m_olm->GetBootProfil();
+    const olm3::PathResult r = m_optimierer.Optimise(m_olm->conBinnenDatabase(), alngPunkteID, optionen);
     switch (r.failure) {
     case olm3::PathFailure::None:
         // The component expands the legs, shows its progress and reports each leg (RouteOptimiertAn).
@@ -433,6 +438,10 @@ void HostFenster::StartOptimierer(std::vector<std::int32_t>& alngPunkteID, QDate
         break;
     case olm3::PathFailure::NoPath:
         melde(HostText(txt::KeineVerbindung).arg(punktName(r.lngPunkteIDVon), punktName(r.lngPunkteID)));
+        break;
+    case olm3::PathFailure::Blocked:
+        melde(HostText(9900).arg(punktName(r.lngPunkteIDVon), punktName(r.lngPunkteID),
+                                 olm3::BefundText(r.befund, [](std::int32_t id) { return HostText(id); })));
         break;
     case olm3::PathFailure::CatalogueError:
         modOLM3Binnen::WriteLogEntry(QStringLiteral("olm3host.StartOptimierer"), 0, r.strDetail);

@@ -44,13 +44,17 @@ int RunExpand(const QStringList& args) {
     p.addOption(startOption());
     p.addOption(speedOption());
     p.addOption(gpxOption());
+    p.addOption(boatOption());
     p.addPositionalArgument(Text(10006), Text(9084), Text(10007));
     int code = 0;
-    if (!Parse(p, args, Text(9070), &code, {QStringLiteral("catalogue"), QStringLiteral("start"), QStringLiteral("speed"), QStringLiteral("gpx")}))
+    if (!Parse(p, args, Text(9070), &code, {QStringLiteral("catalogue"), QStringLiteral("start"), QStringLiteral("speed"), QStringLiteral("gpx"), QStringLiteral("boat")}))
         return code;
     QDateTime start;
     double speed = 0;
     if (!ReadStartAndSpeed(p, start, speed, &code)) return code;
+    olm3::BootProfil boot;
+    if (!ReadBoat(p, boot, &code)) return code;
+    const bool mitBoot = p.isSet(boatOption());
     if (p.positionalArguments().isEmpty()) return Fail(Text(9085));
     std::vector<std::int32_t> von, nach;
     for (const QString& leg : p.positionalArguments()) {
@@ -66,7 +70,7 @@ int RunExpand(const QStringList& args) {
     clsOLM3Binnen olm;
     if (!openCatalogue(p, cfg, olm, &code)) return code;
     cfg.SetMarschgeschwindigkeit(speed);
-    return WriteRouteGpx(p, olm, start, speed, ExpandAndPrint(olm, von, nach, start, p.isSet(jsonOption())));
+    return WriteRouteGpx(p, olm, start, speed, ExpandAndPrint(olm, von, nach, start, p.isSet(jsonOption()), mitBoot ? &boot : nullptr));
 }
 
 } // namespace cli

@@ -10,6 +10,7 @@
 #include "component/iniconfig.h"
 #include "olm3binnen/clsOLM3Binnen.h"
 #include "olm3binnen/pathoptimiser.h"
+#include "routing/core/durchfahrt.h"
 
 namespace cli {
 
@@ -22,6 +23,10 @@ int Failure(const olm3::PathResult& r) {
         return Fail(Text(9094, {QString::number(r.lngPunkteID)}));
     case olm3::PathFailure::NoPath:
         return Fail(Text(9095, {QString::number(r.lngPunkteIDVon), QString::number(r.lngPunkteID)}), 1);
+    case olm3::PathFailure::Blocked:
+        return Fail(Text(9900, {QString::number(r.lngPunkteIDVon), QString::number(r.lngPunkteID),
+                                olm3::BefundText(r.befund, [](std::int32_t id) { return Text(id); })}),
+                    1);
     case olm3::PathFailure::CatalogueError:
     case olm3::PathFailure::None:
         break;
@@ -37,15 +42,19 @@ int RunRoute(const QStringList& args) {
     p.addOption(startOption());
     p.addOption(speedOption());
     p.addOption(gpxOption());
+    p.addOption(boatOption());
     p.addPositionalArgument(QStringLiteral("PUNKTEID"), Text(9091),
                             QStringLiteral("PUNKTEID PUNKTEID [...]"));
     int code = 0;
     if (!Parse(p, args, Text(9090), &code,
-               {QStringLiteral("catalogue"), QStringLiteral("start"), QStringLiteral("speed"), QStringLiteral("gpx")}))
+               {QStringLiteral("catalogue"), QStringLiteral("start"), QStringLiteral("speed"), QStringLiteral("gpx"), QStringLiteral("boat")}))
         return code;
     QDateTime start;
     double speed = 0;
     if (!ReadStartAndSpeed(p, start, speed, &code)) return code;
+    olm3::BootProfil boot;
+    if (!ReadBoat(p, boot, &code)) return code;
+    const bool mitBoot = p.isSet(boatOption());
     std::vector<std::int32_t> punkte;
     for (const QString& a : p.positionalArguments()) {
         bool ok = false;
@@ -59,10 +68,12 @@ int RunRoute(const QStringList& args) {
     if (!openCatalogue(p, cfg, olm, &code)) return code;
     cfg.SetMarschgeschwindigkeit(speed);
     olm3::PathOptimiser optimiser;
-    const olm3::PathResult r = optimiser.Optimise(olm.conBinnenDatabase(), punkte);
+    olm3::PathOptions optionen;
+    optionen.profil = boot;
+    const olm3::PathResult r = optimiser.Optimise(olm.conBinnenDatabase(), punkte, optionen);
     if (!r.ok()) return Failure(r);
     return WriteRouteGpx(p, olm, start, speed,
-                         ExpandAndPrint(olm, r.alngVon, r.alngNach, start, p.isSet(jsonOption())));
+                         ExpandAndPrint(olm, r.alngVon, r.alngNach, start, p.isSet(jsonOption()), mitBoot ? &boot : nullptr));
 }
 
 } // namespace cli

@@ -3,6 +3,8 @@
 #include "cli.h"
 #include "data/formatting.h"
 #include "olm3binnen/events.h"
+#include "routing/core/bootprofil.h"
+#include "routing/core/durchfahrt.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -13,9 +15,73 @@ namespace cli {
 
 namespace {
 QString iso(const QDateTime& d) { return d.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")); }
+
+const olm3::TextQuelle kText = [](std::int32_t id) { return Text(id); };
+
+QJsonArray WarningsJson(const std::vector<olm3::Durchfahrtsbefund>& befunde) {
+    static const char* const masse[] = {"Laenge", "Breite", "Hoehe", "Tiefgang"};
+    QJsonArray a;
+    for (const olm3::Durchfahrtsbefund& b : befunde)
+        a.append(QJsonObject{
+            {QStringLiteral("lngPunkteID"), b.lngPunkteID},
+            {QStringLiteral("lngBinnenID"), b.lngBinnenID},
+            {QStringLiteral("strTypID"), b.strTypID},
+            {QStringLiteral("strBezeichnung"), b.strBezeichnung},
+            {QStringLiteral("dblStrecke"), b.dblStrecke},
+            {QStringLiteral("strMass"), QString::fromLatin1(masse[static_cast<int>(b.mass)])},
+            {QStringLiteral("blnUnbekannt"), b.art == olm3::Befundart::Unbekannt},
+            {QStringLiteral("dblGrenze"), b.dblGrenze},
+            {QStringLiteral("dblBoot"), b.dblBoot},
+            {QStringLiteral("dblSicherheit"), b.dblSicherheit},
+            {QStringLiteral("dblFehlt"), b.Fehlt()},
+            {QStringLiteral("strText"), olm3::BefundText(b, kText)},
+        });
+    return a;
+}
+
+/// The mark of a row: "!" where the boat does not fit, "?" where a limit is unknown.
+QString Marke(const typRouteOptimiert& r, const std::vector<olm3::Durchfahrtsbefund>* befunde) {
+    QString m;
+    if (!befunde) return m;
+    for (const olm3::Durchfahrtsbefund& b : *befunde) {
+        if (b.lngPunkteID != r.lngPunkteID || b.strTypID != r.strTypID) continue;
+        if (b.art == olm3::Befundart::PasstNicht) return QStringLiteral("!");
+        m = QStringLiteral("?");
+    }
+    return m;
+}
 } // namespace
 
-QJsonObject RouteJson(bool result, const std::vector<typRouteOptimiert>& rows, const RouteOptimiertSummen& summen) {
+const QCommandLineOption& boatOption() {
+    static const QCommandLineOption o(QStringLiteral("boat"), Text(9903), QStringLiteral("L,B,H,T"));
+    return o;
+}
+
+bool ReadBoat(const QCommandLineParser& p, olm3::BootProfil& profil, int* exitCode) {
+    if (!p.isSet(boatOption())) return true;
+    const QString wert = p.value(boatOption());
+    const QStringList teile = wert.split(QLatin1Char(','));
+    if (teile.size() != 4) {
+        *exitCode = Fail(Text(9905, {wert}));
+        return false;
+    }
+    const olm3::BootFeld felder[] = {olm3::BootFeld::Laenge, olm3::BootFeld::Breite, olm3::BootFeld::Hoehe,
+                                     olm3::BootFeld::Tiefgang};
+    for (int i = 0; i < 4; ++i) {
+        if (const std::int32_t id = olm3::SetzeBootWert(profil, felder[i], teile[i]); id != 0) {
+            QString meldung = Text(id);
+            meldung.replace(QStringLiteral("%1"), Text(9890 + i))
+                .replace(QStringLiteral("%2"), teile[i].trimmed())
+                .replace(QStringLiteral("%3"), QString::number(olm3::BootHoechstwert(felder[i])));
+            *exitCode = Fail(Text(9904, {meldung}));
+            return false;
+        }
+    }
+    return true;
+}
+
+QJsonObject RouteJson(bool result, const std::vector<typRouteOptimiert>& rows, const RouteOptimiertSummen& summen,
+                      const std::vector<olm3::Durchfahrtsbefund>* warnings) {
     QJsonArray a;
     for (const typRouteOptimiert& r : rows) {
         a.append(QJsonObject{
@@ -49,15 +115,18 @@ QJsonObject RouteJson(bool result, const std::vector<typRouteOptimiert>& rows, c
             {QStringLiteral("lngAnzahlBruecken"), r.lngAnzahlBruecken},
         });
     }
-    return QJsonObject{{QStringLiteral("result"), result},
-                       {QStringLiteral("rows"), a},
-                       {QStringLiteral("dblSummeFahrzeit"), summen.dblSummeFahrzeit},
-                       {QStringLiteral("dblSummeWartezeit"), summen.dblSummeWartezeit},
-                       {QStringLiteral("dblSummeDurchgangszeit"), summen.dblSummeDurchgangszeit},
-                       {QStringLiteral("dblStrecke"), summen.dblStrecke}};
+    QJsonObject o{{QStringLiteral("result"), result},
+                  {QStringLiteral("rows"), a},
+                  {QStringLiteral("dblSummeFahrzeit"), summen.dblSummeFahrzeit},
+                  {QStringLiteral("dblSummeWartezeit"), summen.dblSummeWartezeit},
+                  {QStringLiteral("dblSummeDurchgangszeit"), summen.dblSummeDurchgangszeit},
+                  {QStringLiteral("dblStrecke"), summen.dblStrecke}};
+    if (warnings) o.insert(QStringLiteral("warnings"), WarningsJson(*warnings));
+    return o;
 }
 
-void PrintRouteTable(const std::vector<typRouteOptimiert>& rows, const RouteOptimiertSummen& summen) {
+void PrintRouteTable(const std::vector<typRouteOptimiert>& rows, const RouteOptimiertSummen& summen,
+                     const std::vector<olm3::Durchfahrtsbefund>* warnings) {
     using modOLM3Binnen::FormatDatum;
     using modOLM3Binnen::FormatDauer;
     using modOLM3Binnen::FormatNumber;
@@ -66,8 +135,9 @@ void PrintRouteTable(const std::vector<typRouteOptimiert>& rows, const RouteOpti
                 qPrintable(Text(9073)), qPrintable(Text(9074)), qPrintable(Text(9075)), qPrintable(Text(9076)),
                 qPrintable(Text(9077)), qPrintable(Text(9078)));
     for (const typRouteOptimiert& r : rows) {
-        const QString nr = r.blnPunktRouteGrob ? QString::number(r.lngNumGrob)
-                                               : QStringLiteral("  %1.%2").arg(r.lngNumGrob).arg(r.lngNumDetaills);
+        QString nr = r.blnPunktRouteGrob ? QString::number(r.lngNumGrob)
+                                         : QStringLiteral("  %1.%2").arg(r.lngNumGrob).arg(r.lngNumDetaills);
+        if (const QString m = Marke(r, warnings); !m.isEmpty()) nr = m + nr.mid(m.size());
         QString wait = FormatDauer(r.dblWartezeit, false).trimmed();
         std::printf("%-6s %-14s %-28s %-28s %9s  %-14s  %-14s  %s\n", qPrintable(nr),
                     qPrintable(r.strTypBez.left(14)), qPrintable(r.strBinnen.left(28)),
@@ -80,6 +150,13 @@ void PrintRouteTable(const std::vector<typRouteOptimiert>& rows, const RouteOpti
                                                  FormatNumber(summen.dblSummeFahrzeit, QStringLiteral("0.0")),
                                                  FormatNumber(summen.dblSummeWartezeit, QStringLiteral("0.0")),
                                                  FormatNumber(summen.dblSummeDurchgangszeit, QStringLiteral("0.0"))})));
+    if (!warnings) return;
+    olm3::BootProfil boot;
+    boot.dblLaenge = 1; // the summary names no boat in the tool
+    std::printf("%s\n", qPrintable(olm3::SummenText(*warnings, boot, kText)));
+    for (const olm3::Durchfahrtsbefund& b : *warnings)
+        std::printf("  %s %s\n", b.art == olm3::Befundart::PasstNicht ? "!" : "?",
+                    qPrintable(olm3::BefundText(b, kText)));
 }
 
 namespace {
@@ -93,7 +170,7 @@ public:
 } // namespace
 
 int ExpandAndPrint(clsOLM3Binnen& olm, const std::vector<std::int32_t>& von, const std::vector<std::int32_t>& nach,
-                   const QDateTime& start, bool json) {
+                   const QDateTime& start, bool json, const olm3::BootProfil* boot) {
     // No window waits for the tool to stay responsive: the computation runs without its step pause.
     clsOLM3Binnen::SetStepPause(0);
     olm.StartZeit(start);
@@ -105,8 +182,16 @@ int ExpandAndPrint(clsOLM3Binnen& olm, const std::vector<std::int32_t>& von, con
     std::vector<typRouteOptimiert> rows;
     RouteOptimiertSummen summen;
     olm.GetRouteOptimiert(rows, summen);
-    if (json) std::fputs(QJsonDocument(RouteJson(result, rows, summen)).toJson(QJsonDocument::Indented).constData(), stdout);
-    else PrintRouteTable(rows, summen);
+    std::vector<olm3::Durchfahrtsbefund> befunde;
+    if (boot) {
+        olm.SetBootProfil(*boot);
+        befunde = olm.GetDurchfahrt();
+    }
+    const auto* warnings = boot ? &befunde : nullptr;
+    if (json)
+        std::fputs(QJsonDocument(RouteJson(result, rows, summen, warnings)).toJson(QJsonDocument::Indented).constData(),
+                   stdout);
+    else PrintRouteTable(rows, summen, warnings);
     return result && !rows.empty() ? 0 : 1;
 }
 

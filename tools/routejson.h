@@ -2,20 +2,32 @@
 // The detailed optimised route as the tool prints it: JSON with the 28 fields of each row and the totals,
 // or a readable table.
 
+#include "olm3binnen/bootprofil.h"
 #include "olm3binnen/clsOLM3Binnen.h"
 
+#include <QCommandLineParser>
 #include <QJsonObject>
 
 namespace cli {
 
-/// result, rows (the 28 fields by name, dates "YYYY-MM-DDThh:mm:ss"), the three totals and the distance.
-QJsonObject RouteJson(bool result, const std::vector<typRouteOptimiert>& rows, const RouteOptimiertSummen& summen);
-/// Prints the route as a table with a line of totals.
-void PrintRouteTable(const std::vector<typRouteOptimiert>& rows, const RouteOptimiertSummen& summen);
+/// result, rows (the 28 fields by name, dates "YYYY-MM-DDThh:mm:ss"), the three totals and the distance;
+/// with a boat also warnings, the findings of the clearance check.
+QJsonObject RouteJson(bool result, const std::vector<typRouteOptimiert>& rows, const RouteOptimiertSummen& summen,
+                      const std::vector<olm3::Durchfahrtsbefund>* warnings = nullptr);
+/// Prints the route as a table with a line of totals; with a boat, rows it does not fit are marked "!",
+/// rows with an unknown limit "?", and the findings follow the totals.
+void PrintRouteTable(const std::vector<typRouteOptimiert>& rows, const RouteOptimiertSummen& summen,
+                     const std::vector<olm3::Durchfahrtsbefund>* warnings = nullptr);
 
-/// Expands the legs in the facade at the given start and speed (the tool's own configuration), and prints
-/// the result as JSON or a table. Returns the exit code: 0 when the route was computed, 1 otherwise.
+/// --boat LENGTH,BEAM,AIRDRAUGHT,DRAUGHT of the route commands.
+const QCommandLineOption& boatOption();
+/// Reads --boat into the profile (measures left empty are not checked); false after a message.
+bool ReadBoat(const QCommandLineParser& p, olm3::BootProfil& profil, int* exitCode);
+
+/// Expands the legs in the facade at the given start and speed (the tool's own configuration), checks the
+/// route against the boat when one is given, and prints the result as JSON or a table. Returns the exit
+/// code: 0 when the route was computed, 1 otherwise.
 int ExpandAndPrint(clsOLM3Binnen& olm, const std::vector<std::int32_t>& von, const std::vector<std::int32_t>& nach,
-                   const QDateTime& start, bool json);
+                   const QDateTime& start, bool json, const olm3::BootProfil* boot = nullptr);
 
 } // namespace cli

@@ -138,10 +138,19 @@ public:
     static void SetPrintToPdf(const QString& strPdfDatei);
     static QString PrintToPdf();
 
+    /// The boat profile, read from the host's settings file (section "Boot") by Init, and the clearance
+    /// check of the optimised route against it, run after SetRouteOptimiert and after every change of the
+    /// profile.
+    olm3::BootProfil GetBootProfil() const override;
+    bool SetBootProfil(const olm3::BootProfil& profil) override;
+    std::vector<olm3::Durchfahrtsbefund> GetDurchfahrt() const override;
+
     /// Inside state, for the component's own files and the tests; windows use IOLM3WindowOwner.
     clsOLM3BinnenState& state() const { return *d; }
 
 private:
+    /// Runs the clearance check of the optimised route against the profile into the state.
+    void PruefeDurchfahrt();
     // What only the windows ask for, through IOLM3WindowOwner.
     bool SuchergebnisseGespeichert() const override;
     QWidget* GeladeneRoutenPlanung() const override;

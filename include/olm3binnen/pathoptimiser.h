@@ -10,6 +10,7 @@
 // only for the query that needs them, so the graph stays as small as the number of junctions.
 
 #include "olm3binnen/ado.h"
+#include "olm3binnen/bootprofil.h"
 
 #include <QString>
 #include <cstdint>
@@ -25,6 +26,8 @@ enum class PathFailure {
     UnknownPoint,   ///< a planned point is not in the catalogue (PathResult::lngPunkteID)
     NoPath,         ///< no waterway joins PathResult::lngPunkteIDVon and PathResult::lngPunkteID
     CatalogueError, ///< no catalogue is open, or it lacks the points or junctions (PathResult::strDetail)
+    Blocked,        ///< only ways the boat does not fit join lngPunkteIDVon and lngPunkteID; befund names
+                    ///< the first obstacle on the shortest of them
 };
 
 /// The legs of the optimised route, or the reason why there are none.
@@ -37,12 +40,16 @@ struct PathResult {
     std::int32_t lngPunkteIDVon = 0; ///< NoPath: the planned point the search started from
     std::int32_t lngPunkteID = 0;    ///< UnknownPoint: the unknown id; NoPath: the planned point not reached
     QString strDetail;               ///< CatalogueError: what is missing, for the log
+    Durchfahrtsbefund befund;        ///< Blocked: the place, the measure and the limit that stop the boat
     bool ok() const { return failure == PathFailure::None; }
 };
 
-/// What a query may and may not use. Empty today: route features that rule out part of the network (what a
-/// boat cannot pass) add their fields here, each with a default that keeps today's search.
-struct PathOptions {};
+/// What a query may and may not use; the defaults keep the search over the whole network.
+struct PathOptions {
+    /// The boat: stretches with a bridge, a lock, a point or a fairway it surely does not fit (with its
+    /// margin) are left out. Unknown limits do not stop it; the clearance check of the route reports them.
+    BootProfil profil;
+};
 
 class WaterwayGraph;
 

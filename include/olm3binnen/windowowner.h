@@ -4,6 +4,7 @@
 // test can hand them an owner of its own. A host has no need of it: every member it calls is on
 // clsOLM3Binnen.
 
+#include "olm3binnen/bootprofil.h"
 #include "olm3binnen/types.h"
 
 #include <QDateTime>
@@ -70,4 +71,12 @@ public:
     virtual void EventParamNichtGesetzt() = 0;
     /// Asks the running computation to stop and tells the host (BreakOptimierer).
     virtual void Event_BreakOptimierer() = 0;
+
+    /// The skipper's boat as the host's settings keep it. Setting it stores it in the settings file
+    /// (false when that cannot be written; the profile is then kept for this session only) and checks the
+    /// optimised route again.
+    virtual olm3::BootProfil GetBootProfil() const = 0;
+    virtual bool SetBootProfil(const olm3::BootProfil& profil) = 0;
+    /// What the boat does not fit on the optimised route (empty without a route or a boat).
+    virtual std::vector<olm3::Durchfahrtsbefund> GetDurchfahrt() const = 0;
 };

@@ -6,6 +6,7 @@
 #include "data/modOLM3Binnen.h"
 #include "olm3binnen/windowowner.h"
 #include "planning/frmRoutenPlanung.h"
+#include "routing/core/durchfahrt.h"
 #include "routing/frmRoutenOptimiererBericht.h"
 #include "ui/panelbutton.h"
 #include "ui/ucOLMButton.h"
@@ -72,6 +73,7 @@ constexpr int kZeilenDaten = Qt::UserRole + 1; ///< the row's point id; -1 on a 
 constexpr int kRoutenIndex = Qt::UserRole + 2; ///< index of the row in the route copy
 constexpr int kArt = Qt::UserRole + 3;
 constexpr int kOffen = Qt::UserRole + 4; ///< a route-point row whose group is open
+constexpr int kDurchfahrt = Qt::UserRole + 5; ///< 2: the boat does not fit here, 1: a limit is unknown
 
 // The host's pictures of the two lock marks (they go with the legend texts of the same numbers).
 constexpr std::int32_t kBildNB = 916;
@@ -82,6 +84,8 @@ constexpr int kSchrift = 11;
 const QColor kFarbeRoutenpunkt(226, 236, 248);
 const QColor kFarbeStrecke(244, 244, 236);
 const QColor kFarbeZeit(20, 60, 160);
+const QColor kFarbePasstNicht(190, 0, 0);
+const QColor kFarbeUnbekannt(150, 90, 0);
 
 QString text(std::int32_t id) {
     return GetText(kModul, id);
@@ -325,6 +329,7 @@ void RoutenAnsicht::FillGridRoute(const std::vector<typRouteOptimiert>& route) {
     SetHourglass();
     m_blnFuelle = true;
     m_route = route;
+    m_befunde = m_owner ? m_owner->GetDurchfahrt() : std::vector<olm3::Durchfahrtsbefund>{};
     m_routenPunkte.clear();
     m_grdRoute->setUpdatesEnabled(false);
     m_grdRoute->clearSpans();
@@ -353,6 +358,7 @@ void RoutenAnsicht::FillGridRoute(const std::vector<typRouteOptimiert>& route) {
         m_lblRoutenInfo->setText(text(810) + QStringLiteral(":  ") + kmText(letzte.dblStrecke) +
                                  QStringLiteral(" km     ") + text(830) + QStringLiteral(":  ") +
                                  kmText(letzte.dblDauer) + QStringLiteral(" h "));
+        zeigeDurchfahrt();
     }
     m_grdRoute->resizeColumnsToContents();
     m_grdRoute->setColumnWidth(colGliederung, 24);
@@ -389,6 +395,7 @@ int RoutenAnsicht::addRoutenpunktZeile(std::size_t i) {
     setMarken(m_grdRoute->item(row, colTyp), r);
     for (int c = colGliederung; c < kSpalten; ++c)
         m_grdRoute->item(row, c)->setBackground(kFarbeRoutenpunkt);
+    markiereDurchfahrt(row, r);
     return row;
 }
 
@@ -474,6 +481,7 @@ void RoutenAnsicht::addDetailZeile(int row, std::size_t i, bool blnVerborgen) {
                zeitText(r.datZeitAb);
     }
     setObjektZellen(row, r, typ, amtl, zelle(zeit));
+    markiereDurchfahrt(row, r);
     m_grdRoute->setRowHidden(row, blnVerborgen);
 }
 
@@ -500,6 +508,38 @@ void RoutenAnsicht::setObjektZellen(int row, const typRouteOptimiert& r, QTableW
         // What the lock's operating hours are opened with: the lock and the moment the boat arrives.
         m_grdRoute->item(row, colBezeichnung)->setData(kZellDaten, r.lngDetailsRecordsetID);
         m_grdRoute->item(row, colZeit)->setData(kZellDaten, r.datZeitAn);
+    }
+}
+
+// ---- the boat's clearance -----------------------------------------------------------------------------
+
+void RoutenAnsicht::zeigeDurchfahrt() {
+    if (!m_owner) return;
+    const QString summe = olm3::SummenText(m_befunde, m_owner->GetBootProfil(),
+                                           [](std::int32_t id) { return GetText(QStringLiteral("Durchfahrt"), id); });
+    if (summe.isEmpty()) return;
+    m_lblRoutenInfo->setText(m_lblRoutenInfo->text() + QStringLiteral("\n") + summe);
+    if (olm3::Zaehle(m_befunde).intPasstNicht > 0) m_lblRoutenInfo->setStyleSheet(QStringLiteral("color: #B00000"));
+    else m_lblRoutenInfo->setStyleSheet(QString());
+}
+
+void RoutenAnsicht::markiereDurchfahrt(int row, const typRouteOptimiert& r) {
+    QStringList texte;
+    bool passtNicht = false;
+    for (const olm3::Durchfahrtsbefund& b : m_befunde) {
+        if (b.lngPunkteID != r.lngPunkteID || b.strTypID != r.strTypID.trimmed()) continue;
+        passtNicht = passtNicht || b.art == olm3::Befundart::PasstNicht;
+        texte << olm3::BefundText(b, [](std::int32_t id) { return GetText(QStringLiteral("Durchfahrt"), id); });
+    }
+    if (texte.isEmpty()) return;
+    // Red where the boat does not fit, brown where the catalogue does not know the limit.
+    const QColor farbe = passtNicht ? kFarbePasstNicht : kFarbeUnbekannt;
+    for (int c = colGliederung; c < kSpalten; ++c) {
+        if (QTableWidgetItem* item = m_grdRoute->item(row, c)) {
+            item->setForeground(farbe);
+            item->setToolTip(texte.join(QLatin1Char('\n')));
+            item->setData(kDurchfahrt, passtNicht ? 2 : 1);
+        }
     }
 }
 

@@ -3,6 +3,7 @@
 // its legend and totals, the statistics button and the route print.
 
 #include "browser/core/browsercore.h"
+#include "olm3binnen/bootprofil.h"
 #include "olm3binnen/types.h"
 
 #include <QPersistentModelIndex>
@@ -69,6 +70,10 @@ private:
     void setObjektZellen(int row, const typRouteOptimiert& r, QTableWidgetItem* nr, QTableWidgetItem* amtl,
                          QTableWidgetItem* zeit);
     void setGruppeOffen(int row, bool blnOffen);
+    /// The boat's clearance: the summary line under the totals, and the rows of places it does not fit
+    /// (red) or whose limit is unknown (brown), each with its findings as tool tip.
+    void zeigeDurchfahrt();
+    void markiereDurchfahrt(int row, const typRouteOptimiert& r);
     void grdRoute_Click(int row, int col);
     void grdRoute_DblClick(int row, int col);
     void grdRoute_RowColChange(int row, int col, int prevRow, int prevCol);
@@ -93,6 +98,8 @@ private:
     QPersistentModelIndex m_zellKnopf;
     bool m_blnFuelle = false;
     std::vector<typRouteOptimiert> m_route;
+    /// What the boat does not fit on the route, as the owner's check found it when the view was filled.
+    std::vector<olm3::Durchfahrtsbefund> m_befunde;
     std::vector<RoutenPunktRecord> m_routenPunkte;
 };
 

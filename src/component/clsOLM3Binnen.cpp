@@ -3,6 +3,8 @@
 #include "component/clsOLM3BinnenState.h"
 #include "data/modOLM3Binnen.h"
 #include "data/nearestpoint.h"
+#include "routing/core/bootprofil.h"
+#include "routing/core/durchfahrt.h"
 #include "ui/messagebox.h"
 
 using namespace modOLM3Binnen;
@@ -44,6 +46,29 @@ clsOLM3Binnen::~clsOLM3Binnen() {
     }
 }
 
+olm3::BootProfil clsOLM3Binnen::GetBootProfil() const { return d->profil; }
+
+bool clsOLM3Binnen::SetBootProfil(const olm3::BootProfil& profil) {
+    d->profil = profil;
+    PruefeDurchfahrt();
+    const QString ini = objOLM3Cfg ? objOLM3Cfg->GetIniDatei() : QString();
+    return olm3::SchreibeBootProfil(ini, profil);
+}
+
+std::vector<olm3::Durchfahrtsbefund> clsOLM3Binnen::GetDurchfahrt() const { return d->befunde; }
+
+void clsOLM3Binnen::PruefeDurchfahrt() {
+    d->befunde.clear();
+    if (!d->blnRouteOptimiert) return;
+    const auto& route = d->route;
+    const std::vector<typRouteOptimiert> rows(
+        route.audtRouteOptimiert.begin(),
+        route.audtRouteOptimiert.begin() + std::min<std::ptrdiff_t>(route.lngAnzahlRouteOptimiert,
+                                                                    std::ssize(route.audtRouteOptimiert)));
+    // A catalogue that cannot be read leaves the route without findings; the record-set layer has said why.
+    olm3::PruefeDurchfahrt(modOLM3Binnen::conBinnenDatabase, rows, d->profil, d->befunde);
+}
+
 bool clsOLM3Binnen::Init(IOLM3Cfg* cfg, IOLM3KWS* kws, IOLM3TGF* tgf) {
     try {
         d->alngRouteGeplant = {0};
@@ -63,6 +88,8 @@ bool clsOLM3Binnen::Init(IOLM3Cfg* cfg, IOLM3KWS* kws, IOLM3TGF* tgf) {
         modOLM3Binnen::conBinnenDatabase.reset();
 
         d->blnRouteOptimiert = false;
+        d->befunde.clear();
+        d->profil = olm3::LeseBootProfil(cfg ? cfg->GetIniDatei() : QString());
 
         if (!cfg || !cfg->IsBinnenKatalog()) {
             intKatalogNr = -1;
@@ -150,6 +177,7 @@ bool clsOLM3Binnen::DeleteRouteOptimiert() {
     d->route.dblSummeDurchgangszeit = 0;
     d->route.dblSummeWartezeit = 0;
     d->route.dblSummeFahrzeit = 0;
+    d->befunde.clear();
     if (d->listener) d->listener->RouteOptimiertAus();
     return false;
 }

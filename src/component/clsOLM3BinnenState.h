@@ -27,6 +27,9 @@ struct clsOLM3BinnenState {
     std::int32_t lngSuchAnzahl = 0;
     std::vector<std::int32_t> alngSuchPunkteID{0};
     std::vector<double> adblSuchStrecke{0.0};
+    /// The boat and what it does not fit on the optimised route.
+    olm3::BootProfil profil;
+    std::vector<olm3::Durchfahrtsbefund> befunde;
 
     /// The status window and whether ShowStatus has it on screen.
     QPointer<QWidget> frmStatus;

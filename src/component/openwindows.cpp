@@ -6,6 +6,7 @@
 #include "data/modOLM3Binnen.h"
 #include "olm3binnen/clsOLM3Binnen.h"
 #include "planning/frmRoutenPlanung.h"
+#include "routing/core/durchfahrt.h"
 #include "routing/frmRoutenOptimiererBericht.h"
 #include "ui/messagebox.h"
 
@@ -37,8 +38,13 @@ void clsOLM3Binnen::RoutenOptimiererReport(bool blnPrintOnly) {
     auto* frm = new frmRoutenOptimiererBericht();
     const auto& route = d->route;
     const typRouteOptimiert* last = route.LastRow();
+    frm->VerbrauchProStunde(d->profil.dblVerbrauch);
     frm->FuelleBericht(last ? last->dblStrecke : 0.0, route.dblSummeDurchgangszeit, route.dblSummeWartezeit,
                        route.dblSummeFahrzeit, d->StartZeit);
+    if (d->blnRouteOptimiert)
+        frm->Durchfahrt(olm3::SummenText(d->befunde, d->profil, [](std::int32_t id) {
+            return modOLM3Binnen::GetText(QStringLiteral("Durchfahrt"), id);
+        }));
     if (blnPrintOnly) {
         // Filled only: the route print takes the lines from it.
         d->frmBericht = frm;

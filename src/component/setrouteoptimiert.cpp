@@ -52,6 +52,7 @@ bool clsOLM3Binnen::SetRouteOptimiert(const std::vector<std::int32_t>& alngPktID
     // Hiding the status window clears the break flag, so the answer is taken before.
     const bool broken = d->blnBreakOptimierer;
     if (broken) DeleteRouteOptimiert();
+    else PruefeDurchfahrt();
     ShowStatus(false);
     return !broken;
 }

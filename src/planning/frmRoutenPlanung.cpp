@@ -4,6 +4,7 @@
 #include "data/katalogbegriffe.h"
 #include "data/modOLM3Binnen.h"
 #include "olm3binnen/windowowner.h"
+#include "planning/frmBootProfil.h"
 #include "planning/frmRouteGeplantLoadSave.h"
 #include "ui/messagebox.h"
 #include "ui/panelbutton.h"
@@ -95,6 +96,7 @@ frmRoutenPlanung::frmRoutenPlanung(QWidget* parent) : QDialog(parent) {
     button(m_fpDeleteAll, m_pbMenu, "fpDeleteAll");
     button(m_fpLoad, m_pbMenu, "fpLoad");
     button(m_fpSave, m_pbMenu, "fpSave");
+    button(m_fpBoot, m_pbMenu, "fpBoot");
     button(m_fpOptimieren, m_pbMenu, "fpOptimieren");
     button(m_fpBack, m_pbMenu, "fpBack");
     gpxKnoepfe();
@@ -111,6 +113,7 @@ frmRoutenPlanung::frmRoutenPlanung(QWidget* parent) : QDialog(parent) {
     connect(m_fpOptimieren, &ucOLMButton::Click, this, &frmRoutenPlanung::fpOptimieren_Click);
     connect(m_fpLoad, &ucOLMButton::Click, this, &frmRoutenPlanung::fpLoad_Click);
     connect(m_fpSave, &ucOLMButton::Click, this, &frmRoutenPlanung::fpSave_Click);
+    connect(m_fpBoot, &ucOLMButton::Click, this, &frmRoutenPlanung::fpBoot_Click);
 
     // Top-left corner of the screen, as wide as the screen leaves room for the chart's own panel.
     setMinimumSize(kMinBreite, kMinHoehe);
@@ -189,6 +192,7 @@ void frmRoutenPlanung::formatButtons() {
         {m_fpDeleteAll, 540, 888, 901}, {m_fpOptimieren, 540, 887, 883}, {m_fpLoad, 540, 918, 943},
         {m_fpSave, 540, 919, 944},
         {m_fpGpxExport, 540, 9640, 9642}, {m_fpGpxImport, 540, 9641, 9643},
+        {m_fpBoot, 540, 9901, 9902},
     };
     for (const Knopf& k : knoepfe) {
         k.button->Format_Button(kPanelBreite, kButtonHoehe, true, bild(k.bild), true,
@@ -219,7 +223,9 @@ void frmRoutenPlanung::setEingaben() {
     } else {
         const QDateTime jetzt = QDateTime::currentDateTime();
         m_fpStartDateTime->SetDatumZeit(jetzt.date(), QTime(jetzt.time().hour(), jetzt.time().minute()));
-        m_fpMarschGeschw->setValue(objOLM3Cfg ? objOLM3Cfg->GetMarschgeschwindigkeit() : 0.0);
+        // The boat's own cruising speed, where its profile has one, before the host's.
+        const double boot = m_objFacade ? m_objFacade->GetBootProfil().dblMarschV : 0.0;
+        m_fpMarschGeschw->setValue(boot > 0 ? boot : objOLM3Cfg ? objOLM3Cfg->GetMarschgeschwindigkeit() : 0.0);
     }
 }
 
@@ -271,6 +277,7 @@ void frmRoutenPlanung::layoutControls() {
     platz(m_fpSave, 280);
     platz(m_fpGpxExport, 315);
     platz(m_fpGpxImport, 350);
+    platz(m_fpBoot, 420);
     platz(m_fpBack, h - kButtonHoehe - kRand);
     platz(m_fpOptimieren, m_fpBack->y() - kButtonHoehe);
 
@@ -482,6 +489,11 @@ void frmRoutenPlanung::fpLoad_Click() {
     if (!frm.Init(m_objFacade, ids, true, StartMoment(), -1)) return;
     olm3ui::ExecModal(&frm);
     if (frm.RouteLoad(ids)) Init(ids, m_objFacade, true);
+}
+
+void frmRoutenPlanung::fpBoot_Click() {
+    frmBootProfil dlg(m_objFacade, this);
+    olm3ui::ExecModal(&dlg);
 }
 
 void frmRoutenPlanung::fpSave_Click() {

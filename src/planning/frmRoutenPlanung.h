@@ -69,6 +69,7 @@ public:
     /// GPX import: the points of strPfad (or a file the user chooses) replace the planned route once the
     /// user has agreed; start time and speed come along when the file has them. True when replaced.
     bool GpxImportieren(const QString& strPfad = QString());
+    ucOLMButton* fpBoot() const { return m_fpBoot; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -85,6 +86,7 @@ private:
     void fpOptimieren_Click();
     void fpLoad_Click();
     void fpSave_Click();
+    void fpBoot_Click();
 
     void formatButtons();
     void setTexts();
@@ -130,4 +132,5 @@ private:
     ucOLMButton* m_fpGpxImport = nullptr;
     /// Creates the two GPX buttons and connects them (in the planning window's GPX file).
     void gpxKnoepfe();
+    ucOLMButton* m_fpBoot = nullptr;
 };

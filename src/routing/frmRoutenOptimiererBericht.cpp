@@ -36,7 +36,7 @@ frmRoutenOptimiererBericht::frmRoutenOptimiererBericht(QWidget* parent) : QDialo
 void frmRoutenOptimiererBericht::FuelleBericht(double dblStrecke, double dblSummeDurchgangszeit,
                                                 double dblSummeWartezeit, double dblSummeFahrzeit,
                                                 const QDateTime& datStartZeit) {
-    const double verbrauch = objOLM3Cfg ? objOLM3Cfg->GetBerichtWert() : 0.0;
+    const double verbrauch = m_dblVerbrauch > 0 ? m_dblVerbrauch : objOLM3Cfg ? objOLM3Cfg->GetBerichtWert() : 0.0;
     const auto zeilen = olm3::routing::BerichtZeilen(dblStrecke, dblSummeDurchgangszeit, dblSummeWartezeit,
                                                      dblSummeFahrzeit, datStartZeit, verbrauch);
     QFont font = m_grdReport->font();
@@ -62,6 +62,28 @@ void frmRoutenOptimiererBericht::FuelleBericht(double dblStrecke, double dblSumm
     m_grdReport->resizeColumnsToContents();
     for (int c = 0; c < 4; ++c) m_grdReport->setColumnWidth(c, m_grdReport->columnWidth(c) + 12);
     // Big enough to show every line without scrolling.
+    int width = 24, height = 24 + m_pbBack->height() + 10;
+    for (int c = 0; c < 4; ++c) width += m_grdReport->columnWidth(c);
+    for (int r = 0; r < m_grdReport->rowCount(); ++r) height += m_grdReport->rowHeight(r);
+    resize(std::max(width, 360), std::max(height, 260));
+    CenterForm(this);
+}
+
+void frmRoutenOptimiererBericht::Durchfahrt(const QString& strSumme) {
+    if (strSumme.isEmpty()) return;
+    const int row = m_grdReport->rowCount();
+    m_grdReport->insertRow(row);
+    auto* label = new QTableWidgetItem(GetText(QStringLiteral("frmRoutenOptimiererBericht"), 9907) +
+                                       QStringLiteral(":  "));
+    label->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_grdReport->setItem(row, 0, label);
+    auto* summe = new QTableWidgetItem(strSumme);
+    m_grdReport->setItem(row, 1, summe);
+    m_grdReport->setSpan(row, 1, 1, 3);
+    m_grdReport->setRowHeight(row, m_grdReport->rowHeight(0));
+    m_grdReport->setColumnWidth(3, std::max(m_grdReport->columnWidth(3),
+                                            QFontMetrics(m_grdReport->font()).horizontalAdvance(strSumme) -
+                                                m_grdReport->columnWidth(1) - m_grdReport->columnWidth(2) + 16));
     int width = 24, height = 24 + m_pbBack->height() + 10;
     for (int c = 0; c < 4; ++c) width += m_grdReport->columnWidth(c);
     for (int r = 0; r < m_grdReport->rowCount(); ++r) height += m_grdReport->rowHeight(r);

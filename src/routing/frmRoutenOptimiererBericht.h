@@ -16,6 +16,11 @@ public:
     void FuelleBericht(double dblStrecke, double dblSummeDurchgangszeit, double dblSummeWartezeit,
                        double dblSummeFahrzeit, const QDateTime& datStartZeit);
 
+    /// The boat's own consumption (l/h) for the fuel line, in place of the host's; 0 keeps the host's.
+    void VerbrauchProStunde(double dbl) { m_dblVerbrauch = dbl; }
+    /// Appends the summary of the boat's clearance check as a line of its own (nothing when empty).
+    void Durchfahrt(const QString& strSumme);
+
     QTableWidget* grdReport() const { return m_grdReport; }
     ucOLMButton* pbBack() const { return m_pbBack; }
 
@@ -25,4 +30,5 @@ protected:
 private:
     QTableWidget* m_grdReport = nullptr;
     ucOLMButton* m_pbBack = nullptr;
+    double m_dblVerbrauch = 0.0;
 };

@@ -109,3 +109,38 @@ TEST_F(CliRoute, SpeaksGermanOrEnglishByLocaleOrOption) {
     olm3test::ExpectOneErrorLine(falsch);
     EXPECT_TRUE(falsch.err.contains("fr")) << falsch.err.toStdString();
 }
+
+TEST_F(CliRoute, WithABoatTheRouteCarriesWarningsOrIsRefused) {
+    auto warnings = [](const olm3test::CliRun& r) {
+        std::vector<std::pair<int, QString>> v;
+        for (const QJsonValue& w : r.json().object().value(QStringLiteral("warnings")).toArray())
+            v.emplace_back(w.toObject().value(QStringLiteral("lngPunkteID")).toInt(),
+                           w.toObject().value(QStringLiteral("strMass")).toString());
+        return v;
+    };
+    // Testbrücke is 3.8 m high, Schleuse Zwei 40 m long: a 45 m boat of 3.7 m may expand the legs, and the
+    // warnings say where it does not fit; the route command refuses the way and names the first obstacle.
+    const QStringList boot{QStringLiteral("--boat"), QStringLiteral("45,,3.7,")};
+    const olm3test::CliRun e =
+        run(QStringLiteral("expand"), QStringList{QStringLiteral("101:105"), QStringLiteral("105:201"),
+                                                  QStringLiteral("201:203")} + boot);
+    ASSERT_EQ(e.exitCode, 0) << e.err.toStdString();
+    EXPECT_EQ(warnings(e), (std::vector<std::pair<int, QString>>{{102, QStringLiteral("Hoehe")},
+                                                                 {202, QStringLiteral("Laenge")}}));
+    const olm3test::CliRun r = run(QStringLiteral("route"), QStringList{QStringLiteral("101"), QStringLiteral("203")} + boot);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(QString::fromUtf8(r.err).contains(QStringLiteral("Testbrücke"))) << r.err.toStdString();
+    // A boat that fits: no warnings, but the key is there.
+    const olm3test::CliRun ok = run(QStringLiteral("route"), {QStringLiteral("101"), QStringLiteral("203"),
+                                                              QStringLiteral("--boat"), QStringLiteral("12,4,3,")});
+    ASSERT_EQ(ok.exitCode, 0) << ok.err.toStdString();
+    EXPECT_TRUE(ok.json().object().contains(QStringLiteral("warnings")));
+    EXPECT_TRUE(warnings(ok).empty());
+    // Bad measures: one line, exit code 2.
+    for (const char* bad : {"12,4,3", "12,4,drei,1", "12,-4,3,1", "12,4,3,900"}) {
+        const olm3test::CliRun b = run(QStringLiteral("route"), {QStringLiteral("101"), QStringLiteral("203"),
+                                                                 QStringLiteral("--boat"), QString::fromUtf8(bad)});
+        EXPECT_EQ(b.exitCode, 2) << bad;
+        EXPECT_EQ(b.err.count('\n'), 1) << b.err.toStdString();
+    }
+}

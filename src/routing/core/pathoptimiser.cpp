@@ -1,5 +1,7 @@
 #include "olm3binnen/pathoptimiser.h"
 
+#include "routing/core/durchfahrt.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -163,12 +165,85 @@ public:
         return true;
     }
 
+    /// Reads the bridges, locks, runs of points of one draught limit and fairway limits, once, for the
+    /// first query with a boat.
+    bool LeseHindernisse(const ADODB::ConnectionPtr& con, QString& strDetail) {
+        if (m_hindernisseGelesen) return true;
+        std::vector<Hindernis> bauwerke, tiefen;
+        std::unordered_map<std::int32_t, Hindernis> fahrrinnen;
+        if (!LeseBauwerke(con, QString(), bauwerke) || !LeseFahrrinnen(con, QString(), fahrrinnen)) {
+            strDetail = LetzterFehler(con);
+            return false;
+        }
+        // Points of one draught limit in a row become one run: only the first and last point of each run
+        // leave the database.
+        ADODB::RecordsetPtr rs;
+        if (!modOLM3Binnen::ADO_Open_RecordsetExt(
+                con, rs,
+                QStringLiteral(
+                    "SELECT BinnenID, Strecke, T, vor, nach, PunkteID FROM (SELECT PunkteID, BinnenID, Strecke, Nummer, "
+                    "coalesce(Tauchtiefe, 0) AS T, lag(coalesce(Tauchtiefe, 0)) OVER w AS vor, "
+                    "lead(coalesce(Tauchtiefe, 0)) OVER w AS nach FROM Punkte "
+                    "WINDOW w AS (PARTITION BY BinnenID ORDER BY Strecke, Nummer)) "
+                    "WHERE (vor IS NULL OR vor <> T OR nach IS NULL OR nach <> T) AND T > 0 AND T < 1000 "
+                    "ORDER BY BinnenID, Strecke, Nummer"),
+                true)) {
+            strDetail = LetzterFehler(con);
+            return false;
+        }
+        for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) {
+            const auto binnen = Id(rs->Fields(0));
+            const auto strecke = Zahl(rs->Fields(1));
+            const auto t = Zahl(rs->Fields(2));
+            if (!binnen || !strecke || !t) continue;
+            const auto vor = Zahl(rs->Fields(3)), nach = Zahl(rs->Fields(4));
+            if (!vor || *vor != *t || tiefen.empty() || tiefen.back().lngBinnenID != *binnen) {
+                Hindernis h;
+                h.lngPunkteID = Id(rs->Fields(5)).value_or(0);
+                h.lngBinnenID = *binnen;
+                h.dblVon = *strecke;
+                h.adblGrenze[static_cast<std::size_t>(Mass::Tiefgang)] = *t;
+                tiefen.push_back(h);
+            }
+            tiefen.back().dblBis = *strecke;
+            (void)nach;
+        }
+        modOLM3Binnen::ADO_Close_Recordset(rs, true);
+        m_bauwerke = std::move(bauwerke);
+        m_tiefen = std::move(tiefen);
+        m_fahrrinnen = std::move(fahrrinnen);
+        m_hindernisseGelesen = true;
+        return true;
+    }
+
+    /// The first place between two chainages of a waterway, in the direction of travel, that the boat
+    /// surely does not fit; null when it passes.
+    const Hindernis* Sperre(std::int32_t binnen, double von, double bis, const BootProfil& p) const {
+        if (const auto f = m_fahrrinnen.find(binnen); f != m_fahrrinnen.end() && Sperrt(f->second, p))
+            return &f->second;
+        const double a = std::min(von, bis), b = std::max(von, bis);
+        const Hindernis* erste = nullptr;
+        for (const std::vector<Hindernis>* liste : {&m_bauwerke, &m_tiefen}) {
+            auto it = std::lower_bound(liste->begin(), liste->end(), std::make_pair(binnen, a),
+                                       [](const Hindernis& h, const std::pair<std::int32_t, double>& k) {
+                                           return std::tie(h.lngBinnenID, h.dblBis) < std::tie(k.first, k.second);
+                                       });
+            for (; it != liste->end() && it->lngBinnenID == binnen && it->dblVon <= b; ++it) {
+                if (!Sperrt(*it, p)) continue;
+                const bool frueher = !erste || (von <= bis ? it->dblVon < erste->dblVon : it->dblBis > erste->dblBis);
+                if (frueher) erste = &*it;
+                if (von <= bis) break;
+            }
+        }
+        return erste;
+    }
+
     std::size_t Knoten() const { return m_knoten.size(); }
     std::size_t Kanten() const { return m_kanten.size(); }
 
     /// The shortest way from one point to another as the sequence of points it passes (both ends
     /// included); empty when none exists. Of equal lengths the way with fewer changes of waterway wins.
-    std::vector<Ort> Weg(const Ort& von, const Ort& nach) const {
+    std::vector<Ort> Weg(const Ort& von, const Ort& nach, const BootProfil* profil = nullptr) const {
         const auto n = static_cast<std::uint32_t>(m_knoten.size());
         std::vector<Ort> temporaer;
         std::vector<Zusatzkante> zusatz;
@@ -189,6 +264,9 @@ public:
         dist[quelle] = 0;
         offen.emplace(0.0, 0u, quelle);
         auto entspannen = [&](std::uint32_t u, std::uint32_t v, double km) {
+            if (profil && ort(u).lngBinnenID == ort(v).lngBinnenID &&
+                Sperre(ort(u).lngBinnenID, ort(u).dblStrecke, ort(v).dblStrecke, *profil))
+                return;
             const double d = dist[u] + km;
             const std::uint32_t s = schritte[u] + (ort(u).lngBinnenID != ort(v).lngBinnenID ? 1 : 0);
             if (d < dist[v] || (d == dist[v] && s < schritte[v])) {
@@ -246,6 +324,11 @@ private:
     std::vector<Kante> m_kanten;
     std::unordered_map<std::int32_t, std::uint32_t> m_index;                              // PunkteID -> node
     std::unordered_map<std::int32_t, std::pair<std::uint32_t, std::uint32_t>> m_strecken; // BinnenID -> nodes
+    // What limits a boat, read with the first query that has one: bridges and locks, and runs of points of
+    // one draught limit, each sorted by waterway and chainage; the fairways by waterway.
+    bool m_hindernisseGelesen = false;
+    std::vector<Hindernis> m_bauwerke, m_tiefen;
+    std::unordered_map<std::int32_t, Hindernis> m_fahrrinnen;
 };
 
 PathOptimiser::PathOptimiser() = default;
@@ -286,10 +369,15 @@ bool PathOptimiser::Load(const ADODB::ConnectionPtr& con, PathResult* failure) {
 
 PathResult PathOptimiser::Optimise(const ADODB::ConnectionPtr& con,
                                    const std::vector<std::int32_t>& alngPunkteID,
-                                   [[maybe_unused]] const PathOptions& options) {
+                                   const PathOptions& options) {
     if (alngPunkteID.size() < 2) return Fehler(PathFailure::TooFewPoints);
     PathResult result;
     if (!Load(con, &result)) return result;
+    const BootProfil* profil = options.profil.IstGesetzt() ? &options.profil : nullptr;
+    if (profil) {
+        QString detail;
+        if (!m_graph->LeseHindernisse(con, detail)) return Fehler(PathFailure::CatalogueError, 0, 0, detail);
+    }
 
     // Every planned point in one statement: its waterway and chainage.
     QString liste;
@@ -319,8 +407,25 @@ PathResult PathOptimiser::Optimise(const ADODB::ConnectionPtr& con,
         const Ort& von = orte.at(alngPunkteID[i]);
         const Ort& nach = orte.at(alngPunkteID[i + 1]);
         if (von.lngPunkteID == nach.lngPunkteID) continue;
-        const std::vector<Ort> weg = m_graph->Weg(von, nach);
-        if (weg.empty()) return Fehler(PathFailure::NoPath, nach.lngPunkteID, von.lngPunkteID);
+        const std::vector<Ort> weg = m_graph->Weg(von, nach, profil);
+        if (weg.empty()) {
+            // Without the boat: is there a way at all, and what on it stops the boat first?
+            const std::vector<Ort> frei = profil ? m_graph->Weg(von, nach) : std::vector<Ort>{};
+            for (std::size_t j = 1; j < frei.size(); ++j) {
+                if (frei[j].lngBinnenID != frei[j - 1].lngBinnenID) continue;
+                const Hindernis* h =
+                    m_graph->Sperre(frei[j].lngBinnenID, frei[j - 1].dblStrecke, frei[j].dblStrecke, *profil);
+                if (!h) continue;
+                PathResult blockiert = Fehler(PathFailure::Blocked, nach.lngPunkteID, von.lngPunkteID);
+                for (const Durchfahrtsbefund& b : Bewerte(*h, *profil))
+                    if (b.art == Befundart::PasstNicht) {
+                        blockiert.befund = b;
+                        break;
+                    }
+                return blockiert;
+            }
+            return Fehler(PathFailure::NoPath, nach.lngPunkteID, von.lngPunkteID);
+        }
         // A run along one waterway becomes one leg; each change of waterway is a leg of its own, from the
         // junction point to its counterpart.
         std::size_t anfang = 0;

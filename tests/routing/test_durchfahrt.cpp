@@ -1,0 +1,235 @@
+// The boat: its profile in the settings file, the clearance check of a route, and the path search that
+// leaves out what the boat does not fit.
+//
+// The network, chainages in km; two ways lead from Start to Ziel:
+//
+//   Start  101 (0) -- 102 A (1) -- 103 A (2)
+//                      |            |
+//   Kurz              201 A (0) -- 202 B (1) -- 203 A (2)        bridge: 3.0 m high, 8 m wide
+//                                   |                  |
+//   Lang              301 A (0) -- 302 S (5) -- 303 A (10)      lock: 20 m long, 5 m wide; 302 draught 1.5 m
+//                                                      |  |
+//   Ziel                               401 A (0) ---- 402 A (0.5) -- 403 (3)
+//
+// Kurz's MinTiefe 1.0 m is explained by nothing on it (its points carry no draught limit): it is the
+// fairway's own. Lang's MinBreite 5 m is the lock's.
+
+#include "olm3binnen/clsOLM3Binnen.h"
+#include "olm3binnen/pathoptimiser.h"
+#include "routing/core/bootprofil.h"
+#include "routing/core/durchfahrt.h"
+#include "support/fakehost.h"
+#include "support/fixtures.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace olm3;
+
+namespace {
+
+const char* const kNetz = R"(
+INSERT INTO Binnen (BinnenID, Bezeichnung, Vmax, MinBreite, MinHoehe, MinTiefe) VALUES
+    (1, 'Start', 12, 1000, 1000, 0), (2, 'Kurz', 12, 8, 3.0, 1.0), (3, 'Lang', 12, 5, 1000, 1.5),
+    (4, 'Ziel', 12, 1000, 1000, 0);
+INSERT INTO Punkte (PunkteID, BinnenID, Nummer, Strecke, LgDez, BgDez, TypenID, Tauchtiefe) VALUES
+    (101, 1, 1, 0, 13.0, 52.0, NULL, NULL), (102, 1, 2, 1, 13.0, 52.0, 'A', NULL),
+    (103, 1, 3, 2, 13.0, 52.0, 'A', NULL),
+    (201, 2, 1, 0, 13.0, 52.0, 'A', NULL), (202, 2, 2, 1, 13.0, 52.0, 'B', NULL),
+    (203, 2, 3, 2, 13.0, 52.0, 'A', NULL),
+    (301, 3, 1, 0, 13.0, 52.0, 'A', 3), (302, 3, 2, 5, 13.1, 52.0, 'S', 1.5), (303, 3, 3, 10, 13.2, 52.0, 'A', 3),
+    (401, 4, 1, 0, 13.2, 52.0, 'A', NULL), (402, 4, 2, 0.5, 13.2, 52.0, 'A', NULL),
+    (403, 4, 3, 3, 13.3, 52.0, NULL, NULL);
+INSERT INTO Abzweige (PunkteID, PunkteID_Nach) VALUES
+    (102, 201), (201, 102), (103, 301), (301, 103), (203, 401), (401, 203), (303, 402), (402, 303);
+INSERT INTO Bruecken (BrueckenID, PunkteID, Aktiv, Bezeichnung, DurchBreite, DurchfHoehe, Durchgangszeit)
+    VALUES (1, 202, 1, 'Niedrige Brücke', 8, 3.0, 0);
+INSERT INTO Schleusen (SchleusenID, PunkteID, Aktiv, Bezeichnung, AnzahlKammern, Laenge, Breite, Durchgangszeit)
+    VALUES (1, 302, 1, 'Kleine Schleuse', 1, 20, 5, 0.25);
+)";
+
+BootProfil Boot(double laenge, double breite, double hoehe, double tiefgang, double sicherheit = 0.2) {
+    BootProfil p;
+    p.dblLaenge = laenge;
+    p.dblBreite = breite;
+    p.dblHoehe = hoehe;
+    p.dblTiefgang = tiefgang;
+    p.dblSicherheit = sicherheit;
+    return p;
+}
+
+Hindernis Bruecke(double hoehe, double breite) {
+    Hindernis h;
+    h.lngPunkteID = 7;
+    h.strTypID = QStringLiteral("B");
+    h.adblGrenze = {-1.0, breite, hoehe, -1.0};
+    return h;
+}
+
+} // namespace
+
+TEST(Durchfahrt, EachMeasureAgainstItsLimitWithTheMargin) {
+    struct Fall {
+        const char* was;
+        Hindernis h;
+        BootProfil boot;
+        std::vector<std::pair<Mass, Befundart>> erwartet;
+    };
+    const auto passtNicht = Befundart::PasstNicht;
+    const auto unbekannt = Befundart::Unbekannt;
+    const Fall faelle[] = {
+        {"just fits with the margin", Bruecke(3.6, 10), Boot(0, 3, 3.4, 0), {}},
+        {"just fails with the margin", Bruecke(3.59, 10), Boot(0, 3, 3.4, 0), {{Mass::Hoehe, passtNicht}}},
+        {"fits without a margin", Bruecke(3.4, 10), Boot(0, 3, 3.4, 0, 0), {}},
+        {"just fails without a margin", Bruecke(3.39, 10), Boot(0, 3, 3.4, 0, 0), {{Mass::Hoehe, passtNicht}}},
+        {"unknown limit", Bruecke(0, 10), Boot(0, 3, 3.4, 0), {{Mass::Hoehe, unbekannt}}},
+        {"unlimited", Bruecke(1000, 1000), Boot(0, 30, 30, 0), {}},
+        {"a measure not set is not checked", Bruecke(0, 1), Boot(12, 0, 0, 1), {}},
+        {"both fail, in the order of the measures", Bruecke(2, 2), Boot(0, 3, 3, 0),
+         {{Mass::Breite, passtNicht}, {Mass::Hoehe, passtNicht}}},
+    };
+    for (const Fall& f : faelle) {
+        std::vector<std::pair<Mass, Befundart>> ist;
+        for (const Durchfahrtsbefund& b : Bewerte(f.h, f.boot))
+            ist.emplace_back(b.mass, b.art);
+        EXPECT_EQ(ist, f.erwartet) << f.was;
+        EXPECT_EQ(Sperrt(f.h, f.boot), !f.erwartet.empty() && f.erwartet[0].second == passtNicht) << f.was;
+    }
+    // By how much: boat 3.4 + 0.2 against 3.3.
+    const auto b = Bewerte(Bruecke(3.3, 10), Boot(0, 0, 3.4, 0));
+    ASSERT_EQ(b.size(), 1u);
+    EXPECT_NEAR(b[0].Fehlt(), 0.3, 1e-9);
+    EXPECT_EQ(b[0].dblGrenze, 3.3);
+}
+
+class BootImNetz : public ::testing::Test {
+protected:
+    void SetUp() override {
+        cfg.katalog = olm3test::MakeCatalogue(dir, QStringLiteral("netz.sqlite"), {QString::fromUtf8(kNetz)});
+        cfg.iniDatei = dir.file(QStringLiteral("host.ini"));
+        ASSERT_TRUE(olm.Init(&cfg, nullptr, nullptr));
+        ASSERT_TRUE(olm.conBinnenDatabase());
+    }
+    PathResult suche(const BootProfil& boot) {
+        PathOptions o;
+        o.profil = boot;
+        return optimiser.Optimise(olm.conBinnenDatabase(), {101, 403}, o);
+    }
+    /// The route the search finds for the boat, expanded, and what the check finds on it.
+    std::vector<Durchfahrtsbefund> pruefe(const BootProfil& fuerSuche, const BootProfil& boot) {
+        const PathResult r = suche(fuerSuche);
+        EXPECT_TRUE(r.ok());
+        EXPECT_TRUE(olm.SetRouteOptimiert(r.alngVon, r.alngNach, QDateTime()));
+        EXPECT_TRUE(olm.SetBootProfil(boot));
+        return olm.GetDurchfahrt();
+    }
+
+    olm3test::TempDir dir;
+    olm3test::FakeCfg cfg;
+    clsOLM3Binnen olm;
+    PathOptimiser optimiser;
+};
+
+TEST_F(BootImNetz, TheSearchGoesRoundWhatTheBoatDoesNotFit) {
+    auto ueber = [](const PathResult& r) {
+        std::vector<std::int32_t> v = r.alngVon;
+        v.push_back(r.alngNach.empty() ? 0 : r.alngNach.back());
+        return v;
+    };
+    const std::vector<std::int32_t> kurz{101, 102, 201, 203, 401, 403}, lang{101, 103, 301, 303, 402, 403};
+    EXPECT_EQ(ueber(suche({})), kurz);
+    EXPECT_EQ(ueber(suche(Boot(10, 3, 2.8, 0.5))), kurz) << "2.8 + 0.2 is just the bridge's 3.0";
+    EXPECT_EQ(ueber(suche(Boot(10, 3, 2.9, 0.5))), lang) << "the bridge is too low";
+    EXPECT_EQ(ueber(suche(Boot(10, 3, 0, 0.9))), lang) << "Kurz's fairway is 1.0 m deep";
+    EXPECT_EQ(ueber(suche(Boot(10, 3, 0, 1.3))), lang) << "1.3 + 0.2 is just the lock's 1.5";
+    EXPECT_EQ(ueber(suche(Boot(0, 0, 0, 0))), kurz) << "nothing set, nothing left out";
+
+    // Neither way: the search names what stops the boat first on the shortest way.
+    const PathResult r = suche(Boot(25, 3, 3.5, 0.5));
+    EXPECT_EQ(r.failure, PathFailure::Blocked);
+    EXPECT_EQ(r.lngPunkteIDVon, 101);
+    EXPECT_EQ(r.lngPunkteID, 403);
+    EXPECT_EQ(r.befund.lngPunkteID, 202);
+    EXPECT_EQ(r.befund.mass, Mass::Hoehe);
+    EXPECT_EQ(r.befund.strBezeichnung, QStringLiteral("Niedrige Brücke"));
+    const PathResult tief = suche(Boot(0, 0, 0, 1.6));
+    EXPECT_EQ(tief.failure, PathFailure::Blocked);
+    EXPECT_EQ(tief.befund.strTypID, QStringLiteral("G")) << "Kurz's fairway comes first on the shortest way";
+    EXPECT_EQ(tief.befund.strBezeichnung, QStringLiteral("Kurz"));
+}
+
+TEST_F(BootImNetz, TheCheckReportsWhatTheRoutePassesInRouteOrder) {
+    using Befund = std::tuple<std::int32_t, std::int32_t, Mass, Befundart>; // waterway, point, measure, kind
+    auto liste = [](const std::vector<Durchfahrtsbefund>& befunde) {
+        std::vector<Befund> v;
+        for (const auto& b : befunde)
+            v.emplace_back(b.lngBinnenID, b.lngPunkteID, b.mass, b.art);
+        return v;
+    };
+    const auto nicht = Befundart::PasstNicht, unbekannt = Befundart::Unbekannt;
+    // The short way for a boat too high and too deep for it: Kurz's fairway and the bridge; Start and Ziel
+    // know no depth at all (their fairways' draught limit is unknown).
+    auto befunde = pruefe({}, Boot(25, 3, 3.5, 1.2));
+    EXPECT_EQ(liste(befunde), (std::vector<Befund>{{1, 0, Mass::Tiefgang, unbekannt},
+                                                   {2, 0, Mass::Tiefgang, nicht},
+                                                   {2, 202, Mass::Hoehe, nicht},
+                                                   {4, 0, Mass::Tiefgang, unbekannt}}));
+    EXPECT_EQ(befunde[1].dblGrenze, 1.0);
+    EXPECT_NEAR(befunde[2].Fehlt(), 0.7, 1e-9);
+    // The long way: the lock's chamber and the shallow point beside it; Lang's minima are theirs.
+    befunde = pruefe(Boot(10, 3, 2.0, 1.0), Boot(25, 6, 2.0, 1.4));
+    EXPECT_EQ(liste(befunde), (std::vector<Befund>{{1, 0, Mass::Tiefgang, unbekannt},
+                                                   {3, 302, Mass::Laenge, nicht},
+                                                   {3, 302, Mass::Breite, nicht},
+                                                   {3, 302, Mass::Tiefgang, nicht},
+                                                   {4, 0, Mass::Tiefgang, unbekannt}}));
+    // No boat, nothing to find; a new profile checks the route again.
+    EXPECT_TRUE(olm.SetBootProfil({}));
+    EXPECT_TRUE(olm.GetDurchfahrt().empty());
+}
+
+TEST_F(BootImNetz, TheProfileSurvivesTheSettingsFileAndBadInputKeepsTheOldValue) {
+    BootProfil p = Boot(11.5, 3.8, 3.4, 1.1, 0.3);
+    p.strName = QStringLiteral("Möwe, \"die Zweite\"");
+    p.dblVerbrauch = 6.5;
+    p.dblMarschV = 9;
+    ASSERT_TRUE(olm.SetBootProfil(p));
+    clsOLM3Binnen neu;
+    ASSERT_TRUE(neu.Init(&cfg, nullptr, nullptr));
+    EXPECT_EQ(neu.GetBootProfil(), p);
+    // Other sections of the file are kept; a file without the section gives the defaults.
+    EXPECT_EQ(LeseBootProfil(dir.file(QStringLiteral("fehlt.ini"))), BootProfil{});
+    EXPECT_EQ(BootProfil{}.dblSicherheit, 0.2);
+
+    struct Eingabe {
+        BootFeld feld;
+        const char* text;
+        std::int32_t meldung;
+    };
+    const Eingabe eingaben[] = {
+        {BootFeld::Hoehe, "drei", 9882}, {BootFeld::Hoehe, "0", 9883},      {BootFeld::Laenge, "-4", 9883},
+        {BootFeld::Laenge, "1e9", 9884}, {BootFeld::Tiefgang, "nan", 9882}, {BootFeld::Sicherheit, "-0.1", 9885},
+        {BootFeld::Breite, "4,2", 0},    {BootFeld::Tiefgang, " ", 0},      {BootFeld::Sicherheit, "0", 0},
+    };
+    for (const Eingabe& e : eingaben) {
+        BootProfil q = p;
+        EXPECT_EQ(SetzeBootWert(q, e.feld, QString::fromUtf8(e.text)), e.meldung) << e.text;
+        if (e.meldung != 0) {
+            EXPECT_EQ(q, p) << e.text;
+        }
+    }
+    BootProfil q = p;
+    SetzeBootWert(q, BootFeld::Tiefgang, QString());
+    EXPECT_EQ(q.dblTiefgang, 0.0) << "empty: not checked";
+    EXPECT_EQ(SetzeBootWert(q, BootFeld::Name, QString(61, QLatin1Char('x'))), 9887);
+
+    // A hand-edited file with a bad value: that value keeps its default, the others are read.
+    QFile f(cfg.iniDatei);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write("[Boot]\nLaenge=zwölf\nDurchfahrtshoehe=3.2\nSicherheitsabstand=-1\n");
+    f.close();
+    const BootProfil gelesen = LeseBootProfil(cfg.iniDatei);
+    EXPECT_EQ(gelesen.dblLaenge, 0.0);
+    EXPECT_EQ(gelesen.dblHoehe, 3.2);
+    EXPECT_EQ(gelesen.dblSicherheit, 0.2);
+}
