@@ -6,6 +6,7 @@
 
 #include "cli.h"
 #include "routejson.h"
+#include "tagesetappen.h"
 
 #include "component/iniconfig.h"
 #include "olm3binnen/clsOLM3Binnen.h"
@@ -37,11 +38,13 @@ int RunRoute(const QStringList& args) {
     p.addOption(startOption());
     p.addOption(speedOption());
     p.addOption(gpxOption());
+    AddDaysOptions(p);
     p.addPositionalArgument(QStringLiteral("PUNKTEID"), Text(9091),
                             QStringLiteral("PUNKTEID PUNKTEID [...]"));
     int code = 0;
     if (!Parse(p, args, Text(9090), &code,
-               {QStringLiteral("catalogue"), QStringLiteral("start"), QStringLiteral("speed"), QStringLiteral("gpx")}))
+               QStringList{QStringLiteral("catalogue"), QStringLiteral("start"), QStringLiteral("speed"),
+                           QStringLiteral("gpx")} + DaysValueOptions()))
         return code;
     QDateTime start;
     double speed = 0;
@@ -58,11 +61,13 @@ int RunRoute(const QStringList& args) {
     clsOLM3Binnen olm;
     if (!openCatalogue(p, cfg, olm, &code)) return code;
     cfg.SetMarschgeschwindigkeit(speed);
+    std::optional<olm3::routing::Fahrtag> tage;
+    if (!ReadDays(p, tage, &code)) return code;
     olm3::PathOptimiser optimiser;
     const olm3::PathResult r = optimiser.Optimise(olm.conBinnenDatabase(), punkte);
     if (!r.ok()) return Failure(r);
     return WriteRouteGpx(p, olm, start, speed,
-                         ExpandAndPrint(olm, r.alngVon, r.alngNach, start, p.isSet(jsonOption())));
+                         ExpandAndPrint(olm, r.alngVon, r.alngNach, start, p.isSet(jsonOption()), tage));
 }
 
 } // namespace cli

@@ -1,6 +1,7 @@
 #include "routejson.h"
 
 #include "cli.h"
+#include "tagesetappen.h"
 #include "data/formatting.h"
 
 #include <QJsonArray>
@@ -81,7 +82,7 @@ void PrintRouteTable(const std::vector<typRouteOptimiert>& rows, const RouteOpti
 }
 
 int ExpandAndPrint(clsOLM3Binnen& olm, const std::vector<std::int32_t>& von, const std::vector<std::int32_t>& nach,
-                   const QDateTime& start, bool json) {
+                   const QDateTime& start, bool json, const std::optional<olm3::routing::Fahrtag>& tage) {
     // No window waits for the tool to stay responsive: the computation runs without its step pause.
     clsOLM3Binnen::SetStepPause(0);
     olm.StartZeit(start);
@@ -89,8 +90,19 @@ int ExpandAndPrint(clsOLM3Binnen& olm, const std::vector<std::int32_t>& von, con
     std::vector<typRouteOptimiert> rows;
     RouteOptimiertSummen summen;
     olm.GetRouteOptimiert(rows, summen);
-    if (json) std::fputs(QJsonDocument(RouteJson(result, rows, summen)).toJson(QJsonDocument::Indented).constData(), stdout);
-    else PrintRouteTable(rows, summen);
+    std::vector<olm3::routing::Tagesetappe> etappen;
+    if (tage) etappen = olm3::routing::BerechneTagesetappen(rows, start, *tage);
+    if (json) {
+        QJsonObject o = RouteJson(result, rows, summen);
+        if (tage) {
+            o.insert(QStringLiteral("days"), DaysJson(etappen));
+            o.insert(QStringLiteral("lngReisetage"), olm3::routing::Reisetage(etappen));
+        }
+        std::fputs(QJsonDocument(o).toJson(QJsonDocument::Indented).constData(), stdout);
+    } else {
+        PrintRouteTable(rows, summen);
+        if (tage) PrintDaysTable(etappen);
+    }
     return result && !rows.empty() ? 0 : 1;
 }
 

@@ -3,6 +3,9 @@
 // or a readable table.
 
 #include "olm3binnen/clsOLM3Binnen.h"
+#include "routing/core/tagesetappen.h"
+
+#include <optional>
 
 #include <QJsonObject>
 
@@ -14,8 +17,8 @@ QJsonObject RouteJson(bool result, const std::vector<typRouteOptimiert>& rows, c
 void PrintRouteTable(const std::vector<typRouteOptimiert>& rows, const RouteOptimiertSummen& summen);
 
 /// Expands the legs in the facade at the given start and speed (the tool's own configuration), and prints
-/// the result as JSON or a table. Returns the exit code: 0 when the route was computed, 1 otherwise.
+/// the result as JSON or a table; with a cruising day also its day stages ("days" and "lngReisetage"). Returns the exit code: 0 when the route was computed, 1 otherwise.
 int ExpandAndPrint(clsOLM3Binnen& olm, const std::vector<std::int32_t>& von, const std::vector<std::int32_t>& nach,
-                   const QDateTime& start, bool json);
+                   const QDateTime& start, bool json, const std::optional<olm3::routing::Fahrtag>& tage = {});
 
 } // namespace cli
