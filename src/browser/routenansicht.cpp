@@ -1,3 +1,4 @@
+#include "browser/tagesetappenansicht.h"
 #include "browser/routenansicht.h"
 
 #include "browser/detailaktion.h"
@@ -243,6 +244,8 @@ RoutenAnsicht::RoutenAnsicht(IOLM3WindowOwner* owner, QWidget* parent) : QWidget
     haupt->setContentsMargins(4, 4, 4, 4);
     haupt->addWidget(m_lblRoutenInfo);
     haupt->addLayout(mitte, 1);
+    m_etappen = new TagesetappenAnsicht(this);
+    haupt->addWidget(m_etappen);
 
     connect(m_grdRoute, &QTableWidget::cellClicked, this, &RoutenAnsicht::grdRoute_Click);
     connect(m_grdRoute, &QTableWidget::cellDoubleClicked, this, &RoutenAnsicht::grdRoute_DblClick);
@@ -354,6 +357,7 @@ void RoutenAnsicht::FillGridRoute(const std::vector<typRouteOptimiert>& route) {
                                  QStringLiteral(" km     ") + text(830) + QStringLiteral(":  ") +
                                  kmText(letzte.dblDauer) + QStringLiteral(" h "));
     }
+    m_etappen->Fuelle(m_route);
     m_grdRoute->resizeColumnsToContents();
     m_grdRoute->setColumnWidth(colGliederung, 24);
     m_grdRoute->setUpdatesEnabled(true);
@@ -663,6 +667,8 @@ void RoutenAnsicht::Drucken() {
 
     olm3browser::RoutenDruckInhalt inhalt;
     inhalt.route = m_grdRoute;
+    inhalt.etappen = m_etappen->grdEtappen();
+    inhalt.strReisetage = m_etappen->ReisetageText();
     inhalt.routenZeile = [this](int row) {
         if (istSchleusenZeile(row)) return olm3browser::DruckZeilenArt::Schleuse;
         return art(row) == Zeilenart::Routenpunkt ? olm3browser::DruckZeilenArt::Routenpunkt

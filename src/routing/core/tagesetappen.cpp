@@ -129,6 +129,8 @@ Fahrtag LeseFahrtag(const QString& strIniDatei, QString* strMeldung) {
     return f;
 }
 
+Fahrtag FahrtagDerEinstellungen() { return LeseFahrtag(objOLM3Cfg ? objOLM3Cfg->GetIniDatei() : QString()); }
+
 bool SchreibeFahrtag(const QString& strIniDatei, const Fahrtag& fahrtag) {
     if (strIniDatei.isEmpty()) return false;
     QSettings ini(strIniDatei, QSettings::IniFormat);

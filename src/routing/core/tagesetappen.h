@@ -36,6 +36,8 @@ QString PruefeFahrtag(const QString& strBeginn, const QString& strEnde, bool bln
 /// Reads the cruising day from an INI file; a missing or bad value keeps its default (the message for a
 /// bad one goes to strMeldung when given).
 Fahrtag LeseFahrtag(const QString& strIniDatei, QString* strMeldung = nullptr);
+/// The cruising day of the host's settings file (the defaults without one).
+Fahrtag FahrtagDerEinstellungen();
 /// Writes the cruising day into an INI file; false when the file cannot be written.
 bool SchreibeFahrtag(const QString& strIniDatei, const Fahrtag& fahrtag);
 
