@@ -6,6 +6,7 @@
 #include "data/modOLM3Binnen.h"
 #include "olm3binnen/clsOLM3Binnen.h"
 #include "planning/frmRoutenPlanung.h"
+#include "routing/core/tagesetappen.h"
 #include "routing/frmRoutenOptimiererBericht.h"
 #include "ui/messagebox.h"
 
@@ -37,8 +38,15 @@ void clsOLM3Binnen::RoutenOptimiererReport(bool blnPrintOnly) {
     auto* frm = new frmRoutenOptimiererBericht();
     const auto& route = d->route;
     const typRouteOptimiert* last = route.LastRow();
+    // The trip's days: those of its day stages under the cruising day of the settings.
+    const std::int32_t tage =
+        d->blnRouteOptimiert
+            ? olm3::routing::Reisetage(olm3::routing::BerechneTagesetappen(
+                  std::span(route.audtRouteOptimiert.data(), static_cast<size_t>(route.lngAnzahlRouteOptimiert)),
+                  d->StartZeit, olm3::routing::FahrtagDerEinstellungen()))
+            : 0;
     frm->FuelleBericht(last ? last->dblStrecke : 0.0, route.dblSummeDurchgangszeit, route.dblSummeWartezeit,
-                       route.dblSummeFahrzeit, d->StartZeit);
+                       route.dblSummeFahrzeit, d->StartZeit, tage);
     if (blnPrintOnly) {
         // Filled only: the route print takes the lines from it.
         d->frmBericht = frm;

@@ -12,9 +12,10 @@ class frmRoutenOptimiererBericht : public QDialog {
 public:
     explicit frmRoutenOptimiererBericht(QWidget* parent = nullptr);
 
-    /// Fills the report from the route's distance, totals and start time.
+    /// Fills the report from the route's distance, totals and start time; with the trip's days (from its
+    /// day stages) a last line states them.
     void FuelleBericht(double dblStrecke, double dblSummeDurchgangszeit, double dblSummeWartezeit,
-                       double dblSummeFahrzeit, const QDateTime& datStartZeit);
+                       double dblSummeFahrzeit, const QDateTime& datStartZeit, std::int32_t lngReisetage = 0);
 
     QTableWidget* grdReport() const { return m_grdReport; }
     ucOLMButton* pbBack() const { return m_pbBack; }
