@@ -4,6 +4,7 @@
 #include "data/katalogbegriffe.h"
 #include "data/modOLM3Binnen.h"
 #include "olm3binnen/windowowner.h"
+#include "planning/frmFahrtag.h"
 #include "planning/frmRouteGeplantLoadSave.h"
 #include "ui/messagebox.h"
 #include "ui/panelbutton.h"
@@ -95,6 +96,7 @@ frmRoutenPlanung::frmRoutenPlanung(QWidget* parent) : QDialog(parent) {
     button(m_fpDeleteAll, m_pbMenu, "fpDeleteAll");
     button(m_fpLoad, m_pbMenu, "fpLoad");
     button(m_fpSave, m_pbMenu, "fpSave");
+    button(m_fpFahrtag, m_pbMenu, "fpFahrtag");
     button(m_fpOptimieren, m_pbMenu, "fpOptimieren");
     button(m_fpBack, m_pbMenu, "fpBack");
     gpxKnoepfe();
@@ -111,6 +113,10 @@ frmRoutenPlanung::frmRoutenPlanung(QWidget* parent) : QDialog(parent) {
     connect(m_fpOptimieren, &ucOLMButton::Click, this, &frmRoutenPlanung::fpOptimieren_Click);
     connect(m_fpLoad, &ucOLMButton::Click, this, &frmRoutenPlanung::fpLoad_Click);
     connect(m_fpSave, &ucOLMButton::Click, this, &frmRoutenPlanung::fpSave_Click);
+    connect(m_fpFahrtag, &ucOLMButton::Click, this, [this] {
+        frmFahrtag frm(this);
+        olm3ui::ExecModal(&frm);
+    });
 
     // Top-left corner of the screen, as wide as the screen leaves room for the chart's own panel.
     setMinimumSize(kMinBreite, kMinHoehe);
@@ -189,6 +195,7 @@ void frmRoutenPlanung::formatButtons() {
         {m_fpDeleteAll, 540, 888, 901}, {m_fpOptimieren, 540, 887, 883}, {m_fpLoad, 540, 918, 943},
         {m_fpSave, 540, 919, 944},
         {m_fpGpxExport, 540, 9640, 9642}, {m_fpGpxImport, 540, 9641, 9643},
+        {m_fpFahrtag, 540, 9974, 9975},
     };
     for (const Knopf& k : knoepfe) {
         k.button->Format_Button(kPanelBreite, kButtonHoehe, true, bild(k.bild), true,
@@ -271,6 +278,7 @@ void frmRoutenPlanung::layoutControls() {
     platz(m_fpSave, 280);
     platz(m_fpGpxExport, 315);
     platz(m_fpGpxImport, 350);
+    platz(m_fpFahrtag, 385);
     platz(m_fpBack, h - kButtonHoehe - kRand);
     platz(m_fpOptimieren, m_fpBack->y() - kButtonHoehe);
 
