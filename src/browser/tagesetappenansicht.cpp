@@ -7,6 +7,7 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -19,7 +20,8 @@ QString zahl(double v) { return FormatNumber(v, QStringLiteral("0.0")); }
 
 /// The column heads: day, date, from, departure, to, arrival, km, cruising hours, locks, waits, remark.
 constexpr std::int32_t kKoepfe[] = {9957, 9958, 9959, 9961, 9960, 9962, 9963, 9964, 9965, 9966, 9967};
-constexpr int kErsteZahl = 6; ///< from this column on the cells are numbers (right-aligned), up to the remark
+constexpr int kErsteZahl = 6;
+constexpr int kOrtBreite = 260; ///< px at most for a place name ///< from this column on the cells are numbers (right-aligned), up to the remark
 
 } // namespace
 
@@ -88,9 +90,16 @@ void TagesetappenAnsicht::Fuelle(const std::vector<typRouteOptimiert>& route) {
                                            QString::number(olm3::routing::Reisetage(etappen));
     m_lblTitel->setText(etappen.empty() ? tx(9956) : tx(9956) + QStringLiteral("     ") + m_strReisetage);
     m_grdEtappen->resizeColumnsToContents();
-    // As high as its rows, up to about a week; more scroll.
+    // Long place names are cut (the whole name is in the tip), so that the figures stay in sight.
+    for (const int c : {2, 4}) {
+        m_grdEtappen->setColumnWidth(c, std::min(m_grdEtappen->columnWidth(c), kOrtBreite));
+        for (int r = 0; r < m_grdEtappen->rowCount(); ++r)
+            if (QTableWidgetItem* it = m_grdEtappen->item(r, c)) it->setToolTip(it->text());
+    }
+    // As high as its rows, up to about a week, with room for the scroll bar; more rows scroll.
     const int zeilen = std::clamp(static_cast<int>(etappen.size()), 1, 7);
-    const int h = m_grdEtappen->horizontalHeader()->height() + zeilen * m_grdEtappen->verticalHeader()->defaultSectionSize() +
-                  2 * m_grdEtappen->frameWidth() + 4;
+    const int h = m_grdEtappen->horizontalHeader()->sizeHint().height() +
+                  zeilen * m_grdEtappen->verticalHeader()->defaultSectionSize() +
+                  m_grdEtappen->horizontalScrollBar()->sizeHint().height() + 2 * m_grdEtappen->frameWidth() + 2;
     m_grdEtappen->setFixedHeight(h);
 }

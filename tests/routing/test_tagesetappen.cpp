@@ -16,7 +16,8 @@ using olm3::routing::Tagesetappe;
 
 namespace {
 
-/// A point of the canal: its kilometre, type ("" plain, "H", "L", "S", "B", "T") and lock hours for a
+/// A point of the canal: its kilometre, type ("" plain, "H", "L", "S", "B", "T"; "L0" a berth not for
+/// pleasure craft) and lock hours for a
 /// lock ("06:00-18:00" daily, "saison" for 08:00-18:00 from April to October and closed in winter).
 struct Ort {
     double km;
@@ -59,15 +60,15 @@ QString kanal(const std::vector<Ort>& orte) {
         const int id = 1000 + int(i);
         sql += QStringLiteral("INSERT INTO Punkte (PunkteID, BinnenID, Nummer, Strecke, LgDez, BgDez, TypenID, DokuKM, "
                               "DokuKMOrig) VALUES (%1, 1, %2, %3, %4, 52.5, '%5', %3, 1);\n")
-                   .arg(id).arg(i + 1).arg(o.km).arg(13.0 + o.km / 100.0).arg(QString::fromLatin1(o.typ));
+                   .arg(id).arg(i + 1).arg(o.km).arg(13.0 + o.km / 100.0).arg(QString::fromLatin1(o.typ).left(1));
         const QString typ = QString::fromLatin1(o.typ);
         const QString name = QStringLiteral("'Ort %1'").arg(id);
         if (typ == QLatin1String("H"))
             sql += QStringLiteral("INSERT INTO Haefen (HaefenID, PunkteID, Aktiv, Bezeichnung) VALUES (%1, %1, 1, %2);\n")
                        .arg(id).arg(name);
-        else if (typ == QLatin1String("L"))
-            sql += QStringLiteral("INSERT INTO Liegestellen (LiegestellenID, PunkteID, Aktiv, Bezeichnung) "
-                                  "VALUES (%1, %1, 1, %2);\n").arg(id).arg(name);
+        else if (typ == QLatin1String("L") || typ == QLatin1String("L0"))
+            sql += QStringLiteral("INSERT INTO Liegestellen (LiegestellenID, PunkteID, Aktiv, Bezeichnung, Sportboote) "
+                                  "VALUES (%1, %1, 1, %2, %3);\n").arg(id).arg(name).arg(typ == QLatin1String("L") ? 1 : 0);
         else if (typ == QLatin1String("T"))
             sql += QStringLiteral("INSERT INTO Tankstellen (TankstellenID, PunkteID, Aktiv, Bezeichnung) "
                                   "VALUES (%1, %1, 1, %2);\n").arg(id).arg(name);
@@ -139,6 +140,11 @@ TEST_F(DayStages, EndAtTheLastBerthBeforeTheEveningOrBeforeALockThatWouldKeepThe
          {{0, ""}, {60, "H"}, {95, "S", "08:00-18:00"}, {100, "L"}, {150, ""}}, montag, fahrtag(9, 20),
          {{"2026-06-08", "09:00", "15:00", 1, "Ort 1002 öffnet am 09.06.2026 um 08:00 Uhr"},
           {"2026-06-09", "09:00", "18:15", 4}}, 2},
+        {"a berth not for pleasure craft is no place for the night",
+         {{0, ""}, {30, "H"}, {80, "L0"}, {150, ""}}, montag, fahrtag(9, 18),
+         {{"2026-06-08", "09:00", "12:00", 1},
+          {"2026-06-09", "09:00", "14:00", 2, "kein Liegeplatz erreichbar"},
+          {"2026-06-10", "09:00", "16:00", 3}}, 3},
         {"no harbour or berth within reach: the last route point before the evening",
          {{0, ""}, {50, "B"}, {80, "T"}, {150, ""}}, montag, fahrtag(9, 18),
          {{"2026-06-08", "09:00", "17:00", 2, "kein Liegeplatz erreichbar"}, {"2026-06-09", "09:00", "16:00", 3}}, 2},
@@ -272,7 +278,7 @@ TEST(CruisingDay, BadInputGetsAClearMessageAndKeepsTheOldValues) {
 //   day 1: the last lock before 18:00 is left at 17:39 (59.7 km); the next one is reached at 18:12, so
 //          the day ends at the last harbour before, at 56.2 km, reached at 16:57;
 //   day 2: from there at 9:00 the travel and passage times (the itinerary's night wait at 83.3 km falls
-//          away) lead to the berth at 112.4 km before 17:50 (17:48 by the itinerary's rounded
+//          away) lead to the berth at 112.4 km at 17:50 (17:48 by the itinerary's rounded
 //          minutes); the lock behind it would be left at 18:05;
 //   day 3: on Monday from the berth at 9:00 to Waren, 29.5 km and one lock, at 12:20.
 TEST_F(DayStages, BerlinToMueritzOnTheBundledCatalogueTakesThreeDays) {

@@ -47,8 +47,25 @@ double fahrzeit(std::span<const typRouteOptimiert> rows, size_t i) {
 }
 
 bool istSchleuse(const typRouteOptimiert& r) { return r.strTypID == QLatin1String("S") && r.lngDetailsRecordsetID > 0; }
+/// Whether the boat may stay the night at the row: a harbour, or a berth unless the catalogue marks it as
+/// not for pleasure craft.
 bool istLiegeplatz(const typRouteOptimiert& r) {
-    return r.strTypID == QLatin1String("H") || r.strTypID == QLatin1String("L");
+    if (r.strTypID == QLatin1String("H")) return true;
+    if (r.strTypID != QLatin1String("L")) return false;
+    if (r.lngDetailsRecordsetID <= 0 || !conBinnenDatabase) return true;
+    ADODB::RecordsetPtr rs;
+    bool sportboote = true;
+    if (ADO_Open_RecordsetExt(conBinnenDatabase, rs,
+                              QStringLiteral("SELECT Sportboote FROM Liegestellen WHERE LiegestellenID=") +
+                                  QString::number(r.lngDetailsRecordsetID),
+                              true)) {
+        if (!rs->Eof()) {
+            const QString s = ADO_Field_Str(rs->Fields(0)).trimmed();
+            sportboote = s.isEmpty() || CBool(s);
+        }
+        ADO_Close_Recordset(rs, true);
+    }
+    return sportboote;
 }
 
 /// The wait at a lock for a boat arriving at datAn; 0 for any other row.
@@ -149,6 +166,8 @@ std::vector<Tagesetappe> BerechneTagesetappen(std::span<const typRouteOptimiert>
     std::vector<Tagesetappe> etappen;
     if (rows.size() < 2 || !datStart.isValid()) return etappen;
     const size_t letzte = rows.size() - 1;
+    std::vector<bool> liegeplatz(rows.size());
+    for (size_t i = 0; i < rows.size(); ++i) liegeplatz[i] = istLiegeplatz(rows[i]);
 
     // The first day: the given start, or the next morning when the start lies at or after the day's end.
     QDate tag = datStart.date();
@@ -173,7 +192,7 @@ std::vector<Tagesetappe> BerechneTagesetappen(std::span<const typRouteOptimiert>
             size_t j = von + 1;
             for (; j <= letzte && !istSchleuse(rows[j]); ++j) {
                 h += fahrzeit(rows, j) + rows[j].dblDurchgangszeit;
-                liegeplatzDavor = liegeplatzDavor || istLiegeplatz(rows[j]);
+                liegeplatzDavor = liegeplatzDavor || liegeplatz[j];
             }
             if (j > letzte) break;
             const QDateTime an = addMinutes(ab, h + fahrzeit(rows, j));
@@ -227,7 +246,7 @@ std::vector<Tagesetappe> BerechneTagesetappen(std::span<const typRouteOptimiert>
             if (!rechtzeitig && hatPunkt) break;
             punkt = jetzt;
             hatPunkt = true;
-            if (istLiegeplatz(r) && rechtzeitig) {
+            if (liegeplatz[j] && rechtzeitig) {
                 halt = jetzt;
                 hatHalt = true;
             }
