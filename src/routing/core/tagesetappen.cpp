@@ -150,15 +150,16 @@ Fahrtag FahrtagDerEinstellungen() { return LeseFahrtag(objOLM3Cfg ? objOLM3Cfg->
 
 bool SchreibeFahrtag(const QString& strIniDatei, const Fahrtag& fahrtag) {
     if (strIniDatei.isEmpty()) return false;
-    QSettings ini(strIniDatei, QSettings::IniFormat);
-    ini.beginGroup(kFahrtagAbschnitt);
-    ini.setValue(QStringLiteral("Beginn"), fahrtag.tmBeginn.toString(QStringLiteral("HH:mm")));
-    ini.setValue(QStringLiteral("Ende"), fahrtag.tmEnde.toString(QStringLiteral("HH:mm")));
-    ini.setValue(QStringLiteral("WarteGrenzeAn"), fahrtag.blnWarteGrenze);
-    ini.setValue(QStringLiteral("WarteGrenze"), fahrtag.dblWarteGrenze);
-    ini.endGroup();
-    ini.sync();
-    return ini.status() == QSettings::NoError;
+    // Key by key, so that the rest of the host's file stays as it is.
+    const std::pair<const char*, QString> werte[] = {
+        {"Beginn", fahrtag.tmBeginn.toString(QStringLiteral("HH:mm"))},
+        {"Ende", fahrtag.tmEnde.toString(QStringLiteral("HH:mm"))},
+        {"WarteGrenzeAn", fahrtag.blnWarteGrenze ? QStringLiteral("1") : QStringLiteral("0")},
+        {"WarteGrenze", QString::number(fahrtag.dblWarteGrenze)},
+    };
+    for (const auto& [schluessel, wert] : werte)
+        if (!WriteIniString(strIniDatei, kFahrtagAbschnitt, QLatin1String(schluessel), wert)) return false;
+    return true;
 }
 
 std::vector<Tagesetappe> BerechneTagesetappen(std::span<const typRouteOptimiert> rows, const QDateTime& datStart,
