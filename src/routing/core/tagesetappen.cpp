@@ -4,6 +4,8 @@
 #include "data/modOLM3Binnen.h"
 #include "routing/core/schleusenbz.h"
 
+#include <QHash>
+#include <QSet>
 #include <QSettings>
 #include <cmath>
 
@@ -47,52 +49,88 @@ double fahrzeit(std::span<const typRouteOptimiert> rows, size_t i) {
 }
 
 bool istSchleuse(const typRouteOptimiert& r) { return r.strTypID == QLatin1String("S") && r.lngDetailsRecordsetID > 0; }
-/// Whether the boat may stay the night at the row: a harbour, or a berth unless the catalogue marks it as
-/// not for pleasure craft.
-bool istLiegeplatz(const typRouteOptimiert& r) {
-    if (r.strTypID == QLatin1String("H")) return true;
-    if (r.strTypID != QLatin1String("L")) return false;
-    if (r.lngDetailsRecordsetID <= 0 || !conBinnenDatabase) return true;
+/// Runs a statement of two columns (an id and a text) and hands each row over.
+template <typename F> void jedeZeile(const QString& sql, F f) {
+    if (!conBinnenDatabase) return;
     ADODB::RecordsetPtr rs;
-    bool sportboote = true;
-    if (ADO_Open_RecordsetExt(conBinnenDatabase, rs,
-                              QStringLiteral("SELECT Sportboote FROM Liegestellen WHERE LiegestellenID=") +
-                                  QString::number(r.lngDetailsRecordsetID),
-                              true)) {
-        if (!rs->Eof()) {
-            const QString s = ADO_Field_Str(rs->Fields(0)).trimmed();
-            sportboote = s.isEmpty() || CBool(s);
-        }
-        ADO_Close_Recordset(rs, true);
-    }
-    return sportboote;
+    if (!ADO_Open_RecordsetExt(conBinnenDatabase, rs, sql, true)) return;
+    for (; !rs->Eof(); rs->MoveNext()) f(CLng(ADO_Field_Str(rs->Fields(0))), ADO_Field_Str(rs->Fields(1)).trimmed());
+    ADO_Close_Recordset(rs, true);
 }
 
-/// The wait at a lock for a boat arriving at datAn; 0 for any other row.
-double warten(const typRouteOptimiert& r, const QDateTime& datAn) {
-    if (!istSchleuse(r)) return 0.0;
-    double w = 0;
-    QString nb, sr;
-    GetSchleusenBZ(r.lngDetailsRecordsetID, datAn, w, nb, sr);
-    return w;
+QString idListe(const std::vector<std::int32_t>& ids) {
+    QStringList l;
+    for (const std::int32_t id : ids) l << QString::number(id);
+    return l.join(QLatin1Char(','));
 }
 
-/// The place's name: its object's name, or the type's name when the object has none.
-QString ortName(const typRouteOptimiert& r) {
-    if (r.lngDetailsRecordsetID > 0 && conBinnenDatabase) {
-        ADODB::RecordsetPtr rs;
-        const QString sql = QStringLiteral("SELECT DetailsBezeichnung FROM V_ROUTE_DETAILLIERT WHERE PunkteID=") +
-                            QString::number(r.lngPunkteID);
-        QString name;
-        if (ADO_Open_RecordsetExt(conBinnenDatabase, rs, sql, true)) {
-            if (!rs->Eof()) name = ADO_Field_Str(rs->Fields(0)).trimmed();
-            ADO_Close_Recordset(rs, true);
-        }
-        if (!name.isEmpty()) return name;
+/// Whether the boat may stay the night at each row: a harbour, or a berth unless the catalogue marks it as
+/// not for pleasure craft. One statement for all the route's berths.
+std::vector<bool> liegeplaetze(std::span<const typRouteOptimiert> rows) {
+    std::vector<bool> v(rows.size());
+    std::vector<std::int32_t> berths;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        v[i] = rows[i].strTypID == QLatin1String("H") || rows[i].strTypID == QLatin1String("L");
+        if (rows[i].strTypID == QLatin1String("L") && rows[i].lngDetailsRecordsetID > 0)
+            berths.push_back(rows[i].lngDetailsRecordsetID);
     }
-    if (r.strTypID == QLatin1String("A") && !r.strBezeichnung.trimmed().isEmpty())
-        return r.strTypBez + QStringLiteral(" ") + r.strBezeichnung.trimmed();
-    return r.strTypBez;
+    if (berths.empty()) return v;
+    QSet<std::int32_t> nichtFuerSportboote;
+    jedeZeile(QStringLiteral("SELECT LiegestellenID, Sportboote FROM Liegestellen WHERE LiegestellenID IN (") +
+                  idListe(berths) + QStringLiteral(")"),
+              [&](std::int32_t id, const QString& s) {
+                  if (!s.isEmpty() && !CBool(s)) nichtFuerSportboote.insert(id);
+              });
+    for (size_t i = 0; i < rows.size(); ++i)
+        if (rows[i].strTypID == QLatin1String("L") && nichtFuerSportboote.contains(rows[i].lngDetailsRecordsetID))
+            v[i] = false;
+    return v;
+}
+
+/// The wait at a lock for a boat arriving at datAn; 0 for any other row. The morning's look ahead and the
+/// day's walk ask for the same arrival: the answer is kept.
+class Schleusenwarten {
+public:
+    double operator()(const typRouteOptimiert& r, const QDateTime& datAn) {
+        if (!istSchleuse(r)) return 0.0;
+        if (r.lngDetailsRecordsetID == m_id && datAn == m_an) return m_warten;
+        double w = 0;
+        QString nb, sr;
+        GetSchleusenBZ(r.lngDetailsRecordsetID, datAn, w, nb, sr);
+        m_id = r.lngDetailsRecordsetID;
+        m_an = datAn;
+        m_warten = w;
+        return w;
+    }
+
+private:
+    std::int32_t m_id = 0;
+    QDateTime m_an;
+    double m_warten = 0;
+};
+
+/// The places' names: the object's name, or the type's name when the object has none; a junction with
+/// the waterway it leads to. One statement for all the places asked for.
+std::vector<QString> ortNamen(std::span<const typRouteOptimiert> rows, const std::vector<std::int32_t>& zeilen) {
+    std::vector<std::int32_t> punkte;
+    for (const std::int32_t z : zeilen)
+        if (rows[static_cast<size_t>(z)].lngDetailsRecordsetID > 0) punkte.push_back(rows[static_cast<size_t>(z)].lngPunkteID);
+    QHash<std::int32_t, QString> namen;
+    if (!punkte.empty())
+        jedeZeile(QStringLiteral("SELECT PunkteID, DetailsBezeichnung FROM V_ROUTE_DETAILLIERT WHERE PunkteID IN (") +
+                      idListe(punkte) + QStringLiteral(")"),
+                  [&](std::int32_t id, const QString& name) {
+                      if (!name.isEmpty()) namen.insert(id, name);
+                  });
+    std::vector<QString> v;
+    for (const std::int32_t z : zeilen) {
+        const typRouteOptimiert& r = rows[static_cast<size_t>(z)];
+        if (r.lngDetailsRecordsetID > 0 && namen.contains(r.lngPunkteID)) v.push_back(namen.value(r.lngPunkteID));
+        else if (r.strTypID == QLatin1String("A") && !r.strBezeichnung.trimmed().isEmpty())
+            v.push_back(r.strTypBez + QStringLiteral(" ") + r.strBezeichnung.trimmed());
+        else v.push_back(r.strTypBez);
+    }
+    return v;
 }
 
 /// Where the walk of one day stands after a row.
@@ -167,8 +205,8 @@ std::vector<Tagesetappe> BerechneTagesetappen(std::span<const typRouteOptimiert>
     std::vector<Tagesetappe> etappen;
     if (rows.size() < 2 || !datStart.isValid()) return etappen;
     const size_t letzte = rows.size() - 1;
-    std::vector<bool> liegeplatz(rows.size());
-    for (size_t i = 0; i < rows.size(); ++i) liegeplatz[i] = istLiegeplatz(rows[i]);
+    const std::vector<bool> liegeplatz = liegeplaetze(rows);
+    Schleusenwarten warten;
 
     // The first day: the given start, or the next morning when the start lies at or after the day's end.
     QDate tag = datStart.date();
@@ -286,10 +324,13 @@ std::vector<Tagesetappe> BerechneTagesetappen(std::span<const typRouteOptimiert>
         morgens = true;
     }
 
-    for (Tagesetappe& e : etappen) {
-        e.strVon = ortName(rows[static_cast<size_t>(e.lngZeileVon)]);
-        e.strNach = ortName(rows[static_cast<size_t>(e.lngZeileBis)]);
-        if (e.lngSchleuseZeile >= 0) e.strSchleuse = ortName(rows[static_cast<size_t>(e.lngSchleuseZeile)]);
+    std::vector<std::int32_t> orte;
+    for (const Tagesetappe& e : etappen) orte.insert(orte.end(), {e.lngZeileVon, e.lngZeileBis, std::max(0, e.lngSchleuseZeile)});
+    const std::vector<QString> namen = ortNamen(rows, orte);
+    for (size_t i = 0; i < etappen.size(); ++i) {
+        etappen[i].strVon = namen[3 * i];
+        etappen[i].strNach = namen[3 * i + 1];
+        if (etappen[i].lngSchleuseZeile >= 0) etappen[i].strSchleuse = namen[3 * i + 2];
     }
     return etappen;
 }
