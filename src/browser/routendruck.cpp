@@ -482,7 +482,7 @@ void druckeEtappen(Blatt& blatt, const QTableWidget* etappen, const QString& str
     };
     blatt.y += kNachUeberschrift;
     if (blatt.y + kNachUeberschrift + 4 * zh > kUnten) blatt.neueSeite();
-    ueberschrift(blatt, QStringLiteral("Tagesetappen"));
+    ueberschrift(blatt, olm3::TextTable::Builtin().Text(QStringLiteral("Tagesetappen"), 9956, QStringLiteral("Tagesetappen")));
     for (int r = 0; r < etappen->rowCount(); ++r) {
         const bool hinweis = !zelle(r, 10).isEmpty();
         const double hoehe = (hinweis ? 5 : 4) * zh + 2;
