@@ -3,6 +3,7 @@
 #include "browser/frmBinneninfo.h"
 #include "browser/frmUXAUmkreisSuche.h"
 #include "browser/routenansicht.h"
+#include "browser/tagesetappenansicht.h"
 #include "component/frmKatalog.h"
 #include "data/formatting.h"
 #include "data/modOLM3Binnen.h"
@@ -287,7 +288,10 @@ public:
         QTableWidget* route = info->fraRoute()->grdRoute();
         emit route->cellClicked(0, 0);
         route->setCurrentCell(0, 1);
-        if (m_browser > 1) foto(info, QStringLiteral("browser-route.png"));
+        if (m_browser > 1) {
+            foto(info, QStringLiteral("browser-route.png"));
+            foto(info->fraRoute()->fraTagesetappen(), QStringLiteral("browser-tagesetappen.png"));
+        }
         if (m_browser == 1) {
             // Opened by the host's print action: the route goes to the PDF file it chose.
             info->fpDrucken()->fpb()->click();

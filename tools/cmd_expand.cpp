@@ -3,6 +3,7 @@
 
 #include "cli.h"
 #include "routejson.h"
+#include "tagesetappen.h"
 
 #include "component/iniconfig.h"
 #include "olm3binnen/clsOLM3Binnen.h"
@@ -45,9 +46,12 @@ int RunExpand(const QStringList& args) {
     p.addOption(speedOption());
     p.addOption(gpxOption());
     p.addOption(boatOption());
+    AddDaysOptions(p);
     p.addPositionalArgument(Text(10006), Text(9084), Text(10007));
     int code = 0;
-    if (!Parse(p, args, Text(9070), &code, {QStringLiteral("catalogue"), QStringLiteral("start"), QStringLiteral("speed"), QStringLiteral("gpx"), QStringLiteral("boat")}))
+    if (!Parse(p, args, Text(9070), &code,
+               QStringList{QStringLiteral("catalogue"), QStringLiteral("start"), QStringLiteral("speed"),
+                           QStringLiteral("gpx"), QStringLiteral("boat")} + DaysValueOptions()))
         return code;
     QDateTime start;
     double speed = 0;
@@ -70,7 +74,10 @@ int RunExpand(const QStringList& args) {
     clsOLM3Binnen olm;
     if (!openCatalogue(p, cfg, olm, &code)) return code;
     cfg.SetMarschgeschwindigkeit(speed);
-    return WriteRouteGpx(p, olm, start, speed, ExpandAndPrint(olm, von, nach, start, p.isSet(jsonOption()), mitBoot ? &boot : nullptr));
+    std::optional<olm3::routing::Fahrtag> tage;
+    if (!ReadDays(p, tage, &code)) return code;
+    return WriteRouteGpx(p, olm, start, speed,
+                         ExpandAndPrint(olm, von, nach, start, p.isSet(jsonOption()), mitBoot ? &boot : nullptr, tage));
 }
 
 } // namespace cli

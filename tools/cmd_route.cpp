@@ -6,6 +6,7 @@
 
 #include "cli.h"
 #include "routejson.h"
+#include "tagesetappen.h"
 
 #include "component/iniconfig.h"
 #include "olm3binnen/clsOLM3Binnen.h"
@@ -43,11 +44,13 @@ int RunRoute(const QStringList& args) {
     p.addOption(speedOption());
     p.addOption(gpxOption());
     p.addOption(boatOption());
+    AddDaysOptions(p);
     p.addPositionalArgument(QStringLiteral("PUNKTEID"), Text(9091),
                             QStringLiteral("PUNKTEID PUNKTEID [...]"));
     int code = 0;
     if (!Parse(p, args, Text(9090), &code,
-               {QStringLiteral("catalogue"), QStringLiteral("start"), QStringLiteral("speed"), QStringLiteral("gpx"), QStringLiteral("boat")}))
+               QStringList{QStringLiteral("catalogue"), QStringLiteral("start"), QStringLiteral("speed"),
+                           QStringLiteral("gpx"), QStringLiteral("boat")} + DaysValueOptions()))
         return code;
     QDateTime start;
     double speed = 0;
@@ -67,13 +70,15 @@ int RunRoute(const QStringList& args) {
     clsOLM3Binnen olm;
     if (!openCatalogue(p, cfg, olm, &code)) return code;
     cfg.SetMarschgeschwindigkeit(speed);
+    std::optional<olm3::routing::Fahrtag> tage;
+    if (!ReadDays(p, tage, &code)) return code;
     olm3::PathOptimiser optimiser;
     olm3::PathOptions optionen;
     optionen.profil = boot;
     const olm3::PathResult r = optimiser.Optimise(olm.conBinnenDatabase(), punkte, optionen);
     if (!r.ok()) return Failure(r);
     return WriteRouteGpx(p, olm, start, speed,
-                         ExpandAndPrint(olm, r.alngVon, r.alngNach, start, p.isSet(jsonOption()), mitBoot ? &boot : nullptr));
+                         ExpandAndPrint(olm, r.alngVon, r.alngNach, start, p.isSet(jsonOption()), mitBoot ? &boot : nullptr, tage));
 }
 
 } // namespace cli

@@ -1,6 +1,7 @@
 #include "routejson.h"
 
 #include "cli.h"
+#include "tagesetappen.h"
 #include "data/formatting.h"
 #include "olm3binnen/events.h"
 #include "routing/core/bootprofil.h"
@@ -170,7 +171,8 @@ public:
 } // namespace
 
 int ExpandAndPrint(clsOLM3Binnen& olm, const std::vector<std::int32_t>& von, const std::vector<std::int32_t>& nach,
-                   const QDateTime& start, bool json, const olm3::BootProfil* boot) {
+                   const QDateTime& start, bool json, const olm3::BootProfil* boot,
+                   const std::optional<olm3::routing::Fahrtag>& tage) {
     // No window waits for the tool to stay responsive: the computation runs without its step pause.
     clsOLM3Binnen::SetStepPause(0);
     olm.StartZeit(start);
@@ -188,10 +190,19 @@ int ExpandAndPrint(clsOLM3Binnen& olm, const std::vector<std::int32_t>& von, con
         befunde = olm.GetDurchfahrt();
     }
     const auto* warnings = boot ? &befunde : nullptr;
-    if (json)
-        std::fputs(QJsonDocument(RouteJson(result, rows, summen, warnings)).toJson(QJsonDocument::Indented).constData(),
-                   stdout);
-    else PrintRouteTable(rows, summen, warnings);
+    std::vector<olm3::routing::Tagesetappe> etappen;
+    if (tage) etappen = olm3::routing::BerechneTagesetappen(rows, start, *tage);
+    if (json) {
+        QJsonObject o = RouteJson(result, rows, summen, warnings);
+        if (tage) {
+            o.insert(QStringLiteral("days"), DaysJson(etappen));
+            o.insert(QStringLiteral("lngReisetage"), olm3::routing::Reisetage(etappen));
+        }
+        std::fputs(QJsonDocument(o).toJson(QJsonDocument::Indented).constData(), stdout);
+    } else {
+        PrintRouteTable(rows, summen, warnings);
+        if (tage) PrintDaysTable(etappen);
+    }
     return result && !rows.empty() ? 0 : 1;
 }
 

@@ -4,6 +4,9 @@
 
 #include "olm3binnen/bootprofil.h"
 #include "olm3binnen/clsOLM3Binnen.h"
+#include "routing/core/tagesetappen.h"
+
+#include <optional>
 
 #include <QCommandLineParser>
 #include <QJsonObject>
@@ -26,8 +29,10 @@ bool ReadBoat(const QCommandLineParser& p, olm3::BootProfil& profil, int* exitCo
 
 /// Expands the legs in the facade at the given start and speed (the tool's own configuration), checks the
 /// route against the boat when one is given, and prints the result as JSON or a table. Returns the exit
-/// code: 0 when the route was computed, 1 otherwise.
+/// code: 0 when the route was computed, 1 otherwise. With a cruising day also its day stages ("days" and
+/// "lngReisetage").
 int ExpandAndPrint(clsOLM3Binnen& olm, const std::vector<std::int32_t>& von, const std::vector<std::int32_t>& nach,
-                   const QDateTime& start, bool json, const olm3::BootProfil* boot = nullptr);
+                   const QDateTime& start, bool json, const olm3::BootProfil* boot = nullptr,
+                   const std::optional<olm3::routing::Fahrtag>& tage = {});
 
 } // namespace cli

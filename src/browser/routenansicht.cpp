@@ -1,3 +1,4 @@
+#include "browser/tagesetappenansicht.h"
 #include "browser/routenansicht.h"
 
 #include "browser/detailaktion.h"
@@ -247,6 +248,8 @@ RoutenAnsicht::RoutenAnsicht(IOLM3WindowOwner* owner, QWidget* parent) : QWidget
     haupt->setContentsMargins(4, 4, 4, 4);
     haupt->addWidget(m_lblRoutenInfo);
     haupt->addLayout(mitte, 1);
+    m_etappen = new TagesetappenAnsicht(this);
+    haupt->addWidget(m_etappen);
 
     connect(m_grdRoute, &QTableWidget::cellClicked, this, &RoutenAnsicht::grdRoute_Click);
     connect(m_grdRoute, &QTableWidget::cellDoubleClicked, this, &RoutenAnsicht::grdRoute_DblClick);
@@ -360,6 +363,7 @@ void RoutenAnsicht::FillGridRoute(const std::vector<typRouteOptimiert>& route) {
                                  kmText(letzte.dblDauer) + QStringLiteral(" h "));
         zeigeDurchfahrt();
     }
+    m_etappen->Fuelle(m_route);
     m_grdRoute->resizeColumnsToContents();
     m_grdRoute->setColumnWidth(colGliederung, 24);
     m_grdRoute->setUpdatesEnabled(true);
@@ -703,6 +707,8 @@ void RoutenAnsicht::Drucken() {
 
     olm3browser::RoutenDruckInhalt inhalt;
     inhalt.route = m_grdRoute;
+    inhalt.etappen = m_etappen->grdEtappen();
+    inhalt.strReisetage = m_etappen->ReisetageText();
     inhalt.routenZeile = [this](int row) {
         if (istSchleusenZeile(row)) return olm3browser::DruckZeilenArt::Schleuse;
         return art(row) == Zeilenart::Routenpunkt ? olm3browser::DruckZeilenArt::Routenpunkt

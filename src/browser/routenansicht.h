@@ -16,6 +16,7 @@ class IOLM3WindowOwner;
 class QLabel;
 class QTableWidget;
 class QTableWidgetItem;
+class TagesetappenAnsicht;
 class ucOLMButton;
 
 /// A coarse route point as the points list marks it.
@@ -35,6 +36,8 @@ public:
     QString RoutenPunkteListe() const;
 
     QTableWidget* grdRoute() const { return m_grdRoute; }
+    /// The day stages of the route under the grid.
+    TagesetappenAnsicht* fraTagesetappen() const { return m_etappen; }
     /// The position of the selected row (Get_Position in this view); false without one.
     bool AusgewaehltePosition(double& dblLg, double& dblBg) const;
     /// The object of the selected row for the browser's detail button: its type and point id. False on
@@ -89,6 +92,7 @@ private:
     IOLM3WindowOwner* m_owner = nullptr;
     QTableWidget* m_grdRoute = nullptr;
     QLabel* m_lblRoutenInfo = nullptr;
+    TagesetappenAnsicht* m_etappen = nullptr;
     QLabel* m_txtInfo = nullptr;
     QLabel* m_picNB = nullptr;
     QLabel* m_txtNB = nullptr;

@@ -466,6 +466,58 @@ void druckeStatistik(Blatt& blatt, const QTableWidget* bericht) {
     }
 }
 
+/// The day stages, one block per day: the day and date in bold, then where from and where to with the
+/// times, the figures of the day, and its remark.
+void druckeEtappen(Blatt& blatt, const QTableWidget* etappen, const QString& strReisetage) {
+    if (!etappen || etappen->rowCount() == 0) return;
+    const QFont normal = Blatt::schrift(), fett = Blatt::schrift(true);
+    const double zh = blatt.zeilenHoehe(normal);
+    auto zelle = [&](int r, int c) {
+        const QTableWidgetItem* it = etappen->item(r, c);
+        return it ? it->text() : QString();
+    };
+    auto kopf = [&](int c) {
+        const QTableWidgetItem* it = etappen->horizontalHeaderItem(c);
+        return it ? it->text() : QString();
+    };
+    blatt.y += kNachUeberschrift;
+    if (blatt.y + kNachUeberschrift + 4 * zh > kUnten) blatt.neueSeite();
+    ueberschrift(blatt, olm3::TextTable::Builtin().Text(QStringLiteral("Tagesetappen"), 9956, QStringLiteral("Tagesetappen")));
+    for (int r = 0; r < etappen->rowCount(); ++r) {
+        const bool hinweis = !zelle(r, 10).isEmpty();
+        const double hoehe = (hinweis ? 5 : 4) * zh + 2;
+        if (blatt.y + hoehe > kUnten) blatt.neueSeite();
+        const double breite = kRechts - kLinks;
+        blatt.text(kLinks, blatt.y, breite, zh, Qt::AlignLeft, kopf(0) + QStringLiteral(" ") + zelle(r, 0) +
+                   QStringLiteral("   ") + zelle(r, 1), fett);
+        blatt.y += zh;
+        blatt.text(kLinks + 5, blatt.y, breite - 5, zh, Qt::AlignLeft,
+                   kopf(3) + QStringLiteral(" ") + zelle(r, 3) + QStringLiteral("   ") + zelle(r, 2), normal);
+        blatt.y += zh;
+        blatt.text(kLinks + 5, blatt.y, breite - 5, zh, Qt::AlignLeft,
+                   kopf(5) + QStringLiteral(" ") + zelle(r, 5) + QStringLiteral("   ") + zelle(r, 4), normal);
+        blatt.y += zh;
+        blatt.text(kLinks + 5, blatt.y, breite - 5, zh, Qt::AlignLeft,
+                   zelle(r, 6) + QStringLiteral(" ") + kopf(6) + QStringLiteral("     ") + kopf(7) +
+                       QStringLiteral(" ") + zelle(r, 7) + QStringLiteral(" h     ") + kopf(8) + QStringLiteral(" ") +
+                       zelle(r, 8) + QStringLiteral("     ") + kopf(9) + QStringLiteral(" ") + zelle(r, 9) +
+                       QStringLiteral(" h"),
+                   normal);
+        blatt.y += zh;
+        if (hinweis) {
+            blatt.text(kLinks + 5, blatt.y, breite - 5, zh, Qt::AlignLeft, zelle(r, 10), normal);
+            blatt.y += zh;
+        }
+        blatt.linie(kLinks, blatt.y + 1, kRechts, Qt::gray);
+        blatt.y += 2;
+    }
+    if (!strReisetage.isEmpty()) {
+        if (blatt.y + zh > kUnten) blatt.neueSeite();
+        blatt.text(kLinks, blatt.y + 1, kRechts - kLinks, zh, Qt::AlignLeft, strReisetage, fett);
+        blatt.y += zh + 1;
+    }
+}
+
 void druckeRoutenTabelle(Blatt& blatt, const RoutenDruckInhalt& inhalt) {
     const QTableWidget* route = inhalt.route;
     std::vector<Spalte> spalten;
@@ -505,6 +557,7 @@ bool DruckeRoute(QPrinter& printer, const RoutenDruckInhalt& inhalt, QString& st
     if (!blatt.beginne(strFehler)) return false;
     druckePlan(blatt, inhalt.plan);
     druckeStatistik(blatt, inhalt.bericht);
+    druckeEtappen(blatt, inhalt.etappen, inhalt.strReisetage);
     if (inhalt.route && inhalt.route->rowCount() > 0) {
         blatt.neueSeite();
         druckeRoutenTabelle(blatt, inhalt);

@@ -7,6 +7,7 @@
 #include "olm3binnen/clsOLM3Binnen.h"
 #include "planning/frmRoutenPlanung.h"
 #include "routing/core/durchfahrt.h"
+#include "routing/core/tagesetappen.h"
 #include "routing/frmRoutenOptimiererBericht.h"
 #include "ui/messagebox.h"
 
@@ -38,9 +39,16 @@ void clsOLM3Binnen::RoutenOptimiererReport(bool blnPrintOnly) {
     auto* frm = new frmRoutenOptimiererBericht();
     const auto& route = d->route;
     const typRouteOptimiert* last = route.LastRow();
+    // The trip's days: those of its day stages under the cruising day of the settings.
+    const std::int32_t tage =
+        d->blnRouteOptimiert
+            ? olm3::routing::Reisetage(olm3::routing::BerechneTagesetappen(
+                  std::span(route.audtRouteOptimiert.data(), static_cast<size_t>(route.lngAnzahlRouteOptimiert)),
+                  d->StartZeit, olm3::routing::FahrtagDerEinstellungen()))
+            : 0;
     frm->VerbrauchProStunde(d->profil.dblVerbrauch);
     frm->FuelleBericht(last ? last->dblStrecke : 0.0, route.dblSummeDurchgangszeit, route.dblSummeWartezeit,
-                       route.dblSummeFahrzeit, d->StartZeit);
+                       route.dblSummeFahrzeit, d->StartZeit, tage);
     if (d->blnRouteOptimiert)
         frm->Durchfahrt(olm3::SummenText(d->befunde, d->profil, [](std::int32_t id) {
             return modOLM3Binnen::GetText(QStringLiteral("Durchfahrt"), id);

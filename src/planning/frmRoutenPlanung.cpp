@@ -5,6 +5,7 @@
 #include "data/modOLM3Binnen.h"
 #include "olm3binnen/windowowner.h"
 #include "planning/frmBootProfil.h"
+#include "planning/frmFahrtag.h"
 #include "planning/frmRouteGeplantLoadSave.h"
 #include "ui/messagebox.h"
 #include "ui/panelbutton.h"
@@ -97,6 +98,7 @@ frmRoutenPlanung::frmRoutenPlanung(QWidget* parent) : QDialog(parent) {
     button(m_fpLoad, m_pbMenu, "fpLoad");
     button(m_fpSave, m_pbMenu, "fpSave");
     button(m_fpBoot, m_pbMenu, "fpBoot");
+    button(m_fpFahrtag, m_pbMenu, "fpFahrtag");
     button(m_fpOptimieren, m_pbMenu, "fpOptimieren");
     button(m_fpBack, m_pbMenu, "fpBack");
     gpxKnoepfe();
@@ -114,6 +116,10 @@ frmRoutenPlanung::frmRoutenPlanung(QWidget* parent) : QDialog(parent) {
     connect(m_fpLoad, &ucOLMButton::Click, this, &frmRoutenPlanung::fpLoad_Click);
     connect(m_fpSave, &ucOLMButton::Click, this, &frmRoutenPlanung::fpSave_Click);
     connect(m_fpBoot, &ucOLMButton::Click, this, &frmRoutenPlanung::fpBoot_Click);
+    connect(m_fpFahrtag, &ucOLMButton::Click, this, [this] {
+        frmFahrtag frm(this);
+        olm3ui::ExecModal(&frm);
+    });
 
     // Top-left corner of the screen, as wide as the screen leaves room for the chart's own panel.
     setMinimumSize(kMinBreite, kMinHoehe);
@@ -193,6 +199,7 @@ void frmRoutenPlanung::formatButtons() {
         {m_fpSave, 540, 919, 944},
         {m_fpGpxExport, 540, 9640, 9642}, {m_fpGpxImport, 540, 9641, 9643},
         {m_fpBoot, 540, 9901, 9902},
+        {m_fpFahrtag, 540, 9974, 9975},
     };
     for (const Knopf& k : knoepfe) {
         k.button->Format_Button(kPanelBreite, kButtonHoehe, true, bild(k.bild), true,
@@ -278,6 +285,7 @@ void frmRoutenPlanung::layoutControls() {
     platz(m_fpGpxExport, 315);
     platz(m_fpGpxImport, 350);
     platz(m_fpBoot, 420);
+    platz(m_fpFahrtag, 385);
     platz(m_fpBack, h - kButtonHoehe - kRand);
     platz(m_fpOptimieren, m_fpBack->y() - kButtonHoehe);
 

@@ -60,6 +60,7 @@ public:
     ucOLMButton* fpOptimieren() const { return m_fpOptimieren; }
     ucOLMButton* fpLoad() const { return m_fpLoad; }
     ucOLMButton* fpSave() const { return m_fpSave; }
+    ucOLMButton* fpFahrtag() const { return m_fpFahrtag; }
     ucOLMButton* fpGpxExport() const { return m_fpGpxExport; }
     ucOLMButton* fpGpxImport() const { return m_fpGpxImport; }
 
@@ -128,6 +129,7 @@ private:
     ucOLMButton* m_fpOptimieren = nullptr;
     ucOLMButton* m_fpLoad = nullptr;
     ucOLMButton* m_fpSave = nullptr;
+    ucOLMButton* m_fpFahrtag = nullptr;
     ucOLMButton* m_fpGpxExport = nullptr;
     ucOLMButton* m_fpGpxImport = nullptr;
     /// Creates the two GPX buttons and connects them (in the planning window's GPX file).

@@ -35,10 +35,15 @@ frmRoutenOptimiererBericht::frmRoutenOptimiererBericht(QWidget* parent) : QDialo
 
 void frmRoutenOptimiererBericht::FuelleBericht(double dblStrecke, double dblSummeDurchgangszeit,
                                                 double dblSummeWartezeit, double dblSummeFahrzeit,
-                                                const QDateTime& datStartZeit) {
+                                                const QDateTime& datStartZeit, std::int32_t lngReisetage) {
     const double verbrauch = m_dblVerbrauch > 0 ? m_dblVerbrauch : objOLM3Cfg ? objOLM3Cfg->GetBerichtWert() : 0.0;
-    const auto zeilen = olm3::routing::BerichtZeilen(dblStrecke, dblSummeDurchgangszeit, dblSummeWartezeit,
-                                                     dblSummeFahrzeit, datStartZeit, verbrauch);
+    auto zeilen = olm3::routing::BerichtZeilen(dblStrecke, dblSummeDurchgangszeit, dblSummeWartezeit,
+                                               dblSummeFahrzeit, datStartZeit, verbrauch);
+    if (lngReisetage > 0) {
+        const QString tage = QString::number(lngReisetage);
+        zeilen.push_back({{GetText(QStringLiteral("Tagesetappen"), 9968) + QStringLiteral(":  "), tage, tage, QString()},
+                          false});
+    }
     QFont font = m_grdReport->font();
     font.setPointSize(12);
     m_grdReport->setFont(font);

@@ -12,9 +12,10 @@ class frmRoutenOptimiererBericht : public QDialog {
 public:
     explicit frmRoutenOptimiererBericht(QWidget* parent = nullptr);
 
-    /// Fills the report from the route's distance, totals and start time.
+    /// Fills the report from the route's distance, totals and start time; with the trip's days (from its
+    /// day stages) a last line states them.
     void FuelleBericht(double dblStrecke, double dblSummeDurchgangszeit, double dblSummeWartezeit,
-                       double dblSummeFahrzeit, const QDateTime& datStartZeit);
+                       double dblSummeFahrzeit, const QDateTime& datStartZeit, std::int32_t lngReisetage = 0);
 
     /// The boat's own consumption (l/h) for the fuel line, in place of the host's; 0 keeps the host's.
     void VerbrauchProStunde(double dbl) { m_dblVerbrauch = dbl; }

@@ -35,7 +35,7 @@ TEST(Rundgang, TheProgramPlansOptimisesPrintsAndPhotographsEveryWindow) {
 
     for (const char* name : {"karte.png", "karte-berlin.png", "karte-punktwahl.png", "planung-0-punkte.png",
                              "planung-5-punkte.png", "status.png", "karte-route.png", "bericht.png",
-                             "browser-route.png", "browser-punkte.png", "browser-gewaesser.png",
+                             "browser-route.png", "browser-tagesetappen.png", "browser-punkte.png", "browser-gewaesser.png",
                              "browser-suche.png", "umkreissuche-dialog.png", "browser-umkreissuche-laeuft.png",
                              "browser-umkreissuche.png", "karte-zur-karte.png", "detail-frmSchleusen.png",
                              "detail-frmHaefen.png", "detail-frmTankstellen.png", "detail-frmBruecken.png",

@@ -4,6 +4,7 @@
 #include "component/clsOLM3BinnenState.h"
 #include "data/formatting.h"
 #include "data/modOLM3Binnen.h"
+#include "planning/frmFahrtag.h"
 #include "planning/frmRouteGeplantLoadSave.h"
 #include "planning/frmRoutenPlanung.h"
 #include "planninghost.h"
@@ -11,6 +12,7 @@
 #include "ui/wochentag.h"
 
 #include <QCheckBox>
+#include <QPushButton>
 #include <QDoubleSpinBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -424,4 +426,59 @@ TEST(RoutePlanningWindow, Screenshot) {
     frm->grdRoute()->setCurrentCell(3, 0);
     QTest::qWait(20);
     EXPECT_TRUE(frm->grab().save(QStringLiteral(OLM3_TEST_OUTPUT "/frmRoutenPlanung.png")));
+}
+
+// The cruising day of the day stages: the planning window's button opens its dialog; bad input is said
+// and changes nothing, good input is kept in the settings file and shown the next time.
+TEST(RoutePlanningWindow, TheCruisingDayDialogChecksAndKeepsItsValues) {
+    PlanungsUmgebung u;
+    u.cfg.iniDatei = u.dir.file(QStringLiteral("host.ini"));
+    auto frm = fenster(u, {101, 110}, false);
+    bool geoeffnet = false;
+    auto alt = olm3ui::SetModalHandler([&](QDialog* dlg) {
+        auto* tag = qobject_cast<frmFahrtag*>(dlg);
+        geoeffnet = tag != nullptr;
+        if (!tag) return 0;
+        // The defaults while nothing is stored.
+        EXPECT_EQ(tag->txtBeginn()->text(), QStringLiteral("09:00"));
+        EXPECT_EQ(tag->txtEnde()->text(), QStringLiteral("18:00"));
+        EXPECT_TRUE(tag->chkWarteGrenze()->isChecked());
+        dlg->show();
+        tag->grab().save(QStringLiteral(OLM3_TEST_OUTPUT "/frmFahrtag.png"));
+        return 0;
+    });
+    klick(frm->fpFahrtag());
+    olm3ui::SetModalHandler(alt);
+    EXPECT_TRUE(geoeffnet);
+
+    frmFahrtag tag;
+    tag.show();
+    struct Eingabe {
+        const char* beginn;
+        const char* ende;
+        const char* grenze;
+    };
+    for (const Eingabe& e : {Eingabe{"9 Uhr", "18:00", "1"}, Eingabe{"19:00", "18:00", "1"}, Eingabe{"08:00", "19:00", "x"}}) {
+        u.messages.clear();
+        tag.txtBeginn()->setText(QString::fromLatin1(e.beginn));
+        tag.txtEnde()->setText(QString::fromLatin1(e.ende));
+        tag.txtWarteGrenze()->setText(QString::fromLatin1(e.grenze));
+        QTest::mouseClick(tag.pbOK(), Qt::LeftButton);
+        ASSERT_EQ(u.messages.messages().size(), 1u) << e.beginn;
+        EXPECT_TRUE(tag.isVisible());
+        EXPECT_EQ(tag.Fahrtag().tmBeginn, QTime(9, 0));
+        EXPECT_FALSE(QFile::exists(u.cfg.iniDatei));
+    }
+    u.messages.clear();
+    tag.txtBeginn()->setText(QStringLiteral("8:30"));
+    tag.txtEnde()->setText(QStringLiteral("19:15"));
+    tag.chkWarteGrenze()->setChecked(false);
+    QTest::mouseClick(tag.pbOK(), Qt::LeftButton);
+    EXPECT_TRUE(u.messages.messages().empty());
+    EXPECT_FALSE(tag.isVisible());
+    frmFahrtag wieder;
+    EXPECT_EQ(wieder.txtBeginn()->text(), QStringLiteral("08:30"));
+    EXPECT_EQ(wieder.txtEnde()->text(), QStringLiteral("19:15"));
+    EXPECT_FALSE(wieder.chkWarteGrenze()->isChecked());
+    EXPECT_FALSE(wieder.txtWarteGrenze()->isEnabled());
 }

@@ -33,7 +33,10 @@ TEST(ReportWindow, ShowsTheTotalsOfTheOptimisedRouteAndClosesWithBack) {
         auto* report = qobject_cast<frmRoutenOptimiererBericht*>(dlg);
         EXPECT_TRUE(report);
         QTableWidget* grid = report->grdReport();
-        EXPECT_EQ(grid->rowCount(), 10);
+        // The ten lines of the totals and the trip's days: the route of 1.85 h fits into one cruising day.
+        EXPECT_EQ(grid->rowCount(), 11);
+        EXPECT_EQ(grid->item(10, 0)->text(), QStringLiteral("Reisetage:  "));
+        EXPECT_EQ(grid->item(10, 1)->text(), QStringLiteral("1"));
         EXPECT_EQ(grid->item(0, 1)->text(), QStringLiteral("9.0"));
         // T = 1.85 h rounds to 1.8 h (a half to even): 10:00 + 1:48.
         EXPECT_EQ(grid->item(2, 1)->text(), QStringLiteral("02.06.2008  11:48"));

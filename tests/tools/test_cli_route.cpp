@@ -144,3 +144,39 @@ TEST_F(CliRoute, WithABoatTheRouteCarriesWarningsOrIsRefused) {
         EXPECT_EQ(b.err.count('\n'), 1) << b.err.toStdString();
     }
 }
+
+// --days: at 6 km/h from 10:00 the harbour at 5 km is reached at 11:11 and the berth at 8 km at 11:41, so
+// a day ending at 11:30 stops at the harbour; the rest follows the next morning.
+TEST_F(CliRoute, DaysSplitTheRouteAtTheLastHarbourBeforeTheEvening) {
+    const QStringList tage{QStringLiteral("--days"), QStringLiteral("--day-end"), QStringLiteral("11:30")};
+    const olm3test::CliRun r = run(QStringLiteral("route"), tage + QStringList{QStringLiteral("101"), QStringLiteral("110")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QJsonObject o = r.json().object();
+    const QJsonArray days = o.value(QStringLiteral("days")).toArray();
+    ASSERT_EQ(days.size(), 2);
+    EXPECT_EQ(days[0].toObject().value(QStringLiteral("strNach")).toString(), QStringLiteral("Testhafen"));
+    EXPECT_EQ(days[0].toObject().value(QStringLiteral("datAn")).toString(), QStringLiteral("2008-06-02T11:11:00"));
+    EXPECT_EQ(days[1].toObject().value(QStringLiteral("datAb")).toString(), QStringLiteral("2008-06-03T09:00:00"));
+    EXPECT_EQ(o.value(QStringLiteral("lngReisetage")).toInt(), 2);
+    // The itinerary itself is the same with and without the stages.
+    const olm3test::CliRun ohne = run(QStringLiteral("route"), {QStringLiteral("101"), QStringLiteral("110")});
+    EXPECT_EQ(ohne.json().object().value(QStringLiteral("rows")), o.value(QStringLiteral("rows")));
+    EXPECT_FALSE(ohne.json().object().contains(QStringLiteral("days")));
+
+    // The table: the stages under their heading and the trip's days.
+    const olm3test::CliRun tabelle =
+        RunCli(QStringList{QStringLiteral("expand"), QStringLiteral("--catalogue"), catalogue, QStringLiteral("--start"),
+                           QStringLiteral("2008-06-02 10:00"), QStringLiteral("--speed"), QStringLiteral("6")} +
+               tage + QStringList{QStringLiteral("101:110")});
+    ASSERT_EQ(tabelle.exitCode, 0) << tabelle.err.toStdString();
+    EXPECT_TRUE(tabelle.out.contains("Tagesetappen")) << tabelle.out.toStdString();
+    EXPECT_TRUE(tabelle.out.contains("Reisetage: 2")) << tabelle.out.toStdString();
+
+    // A cruising day that ends before it begins, or an unreadable limit: one clear line, exit code 2.
+    for (const QStringList& falsch : {QStringList{QStringLiteral("--days"), QStringLiteral("--day-end"), QStringLiteral("08:00")},
+                                      QStringList{QStringLiteral("--days"), QStringLiteral("--wait-limit"), QStringLiteral("lang")}}) {
+        const olm3test::CliRun f = run(QStringLiteral("expand"), falsch + QStringList{QStringLiteral("101:110")});
+        olm3test::ExpectOneErrorLine(f);
+        EXPECT_EQ(f.exitCode, 2);
+    }
+}

@@ -1,0 +1,324 @@
+// Day stages of a trip: each case is a canal of its own (points every few kilometres, travelled at
+// 10 km/h, so 10 km take an hour), a start and a cruising day; the expected stages are worked by hand.
+
+#include "data/modOLM3Binnen.h"
+#include "routing/core/routeoptimiert.h"
+#include "olm3binnen/pathoptimiser.h"
+#include "routing/core/tagesetappen.h"
+#include "support/fakehost.h"
+#include "support/fixtures.h"
+
+#include <gtest/gtest.h>
+
+using namespace modOLM3Binnen;
+using olm3::routing::Fahrtag;
+using olm3::routing::Tagesetappe;
+
+namespace {
+
+/// A point of the canal: its kilometre, type ("" plain, "H", "L", "S", "B", "T"; "L0" a berth not for
+/// pleasure craft) and lock hours for a
+/// lock ("06:00-18:00" daily, "saison" for 08:00-18:00 from April to October and closed in winter).
+struct Ort {
+    double km;
+    const char* typ;
+    const char* stunden = "";
+};
+
+/// What a stage should be: its date, departure and arrival, the point it ends at (index into the
+/// canal's points), and a part of its remark ("" for none).
+struct Soll {
+    const char* datum;
+    const char* ab;
+    const char* an;
+    int bis;
+    const char* hinweis = "";
+};
+
+struct Fall {
+    const char* was;
+    std::vector<Ort> orte;
+    QDateTime start;
+    Fahrtag tag;
+    std::vector<Soll> etappen;
+    int reisetage;
+};
+
+QDateTime at(int y, int m, int d, int h, int min) { return olm3::MakeDatum(QDate(y, m, d), QTime(h, min)); }
+
+Fahrtag fahrtag(int beginn, int ende, bool grenze = true, double stunden = 1.0) {
+    return Fahrtag{QTime(beginn, 0), QTime(ende, 0), grenze, stunden};
+}
+
+QString kanal(const std::vector<Ort>& orte) {
+    const double laenge = orte.back().km;
+    QString sql = QStringLiteral("INSERT INTO Binnen (BinnenID, Bezeichnung, ExterneID, Aktiv, Gesamtstrecke, Vmax) "
+                                 "VALUES (1, 'Etappenkanal', 'ETK', 1, %1, 12);\n")
+                      .arg(laenge);
+    for (size_t i = 0; i < orte.size(); ++i) {
+        const Ort& o = orte[i];
+        const int id = 1000 + int(i);
+        sql += QStringLiteral("INSERT INTO Punkte (PunkteID, BinnenID, Nummer, Strecke, LgDez, BgDez, TypenID, DokuKM, "
+                              "DokuKMOrig) VALUES (%1, 1, %2, %3, %4, 52.5, '%5', %3, 1);\n")
+                   .arg(id).arg(i + 1).arg(o.km).arg(13.0 + o.km / 100.0).arg(QString::fromLatin1(o.typ).left(1));
+        const QString typ = QString::fromLatin1(o.typ);
+        const QString name = QStringLiteral("'Ort %1'").arg(id);
+        if (typ == QLatin1String("H"))
+            sql += QStringLiteral("INSERT INTO Haefen (HaefenID, PunkteID, Aktiv, Bezeichnung) VALUES (%1, %1, 1, %2);\n")
+                       .arg(id).arg(name);
+        else if (typ == QLatin1String("L") || typ == QLatin1String("L0"))
+            sql += QStringLiteral("INSERT INTO Liegestellen (LiegestellenID, PunkteID, Aktiv, Bezeichnung, Sportboote) "
+                                  "VALUES (%1, %1, 1, %2, %3);\n").arg(id).arg(name).arg(typ == QLatin1String("L") ? 1 : 0);
+        else if (typ == QLatin1String("T"))
+            sql += QStringLiteral("INSERT INTO Tankstellen (TankstellenID, PunkteID, Aktiv, Bezeichnung) "
+                                  "VALUES (%1, %1, 1, %2);\n").arg(id).arg(name);
+        else if (typ == QLatin1String("B"))
+            sql += QStringLiteral("INSERT INTO Bruecken (BrueckenID, PunkteID, Aktiv, Bezeichnung, Durchgangszeit) "
+                                  "VALUES (%1, %1, 1, %2, 0);\n").arg(id).arg(name);
+        else if (typ == QLatin1String("S")) {
+            sql += QStringLiteral("INSERT INTO Schleusen (SchleusenID, PunkteID, Aktiv, Bezeichnung, Durchgangszeit, BL) "
+                                  "VALUES (%1, %1, 1, %2, 0.25, 'BB');\n").arg(id).arg(name);
+            const QString s = QString::fromLatin1(o.stunden);
+            if (s == QLatin1String("saison")) {
+                sql += QStringLiteral("INSERT INTO SBZ_Wochentage (SchleusenID, WtID, SaisonVon, SaisonBis, UhrzeitVon, "
+                                      "UhrzeitBis, Betrieb) SELECT %1, WTID, '2000-04-01', '2000-10-31', '08:00', "
+                                      "'18:00', 1 FROM Wochentage WHERE Nr <= 7;\n"
+                                      "INSERT INTO SBZ_Wochentage (SchleusenID, WtID, SaisonVon, SaisonBis, UhrzeitVon, "
+                                      "UhrzeitBis, Betrieb) SELECT %1, WTID, '2000-11-01', '2000-03-31', NULL, NULL, 0 "
+                                      "FROM Wochentage WHERE Nr <= 7;\n").arg(id);
+            } else {
+                const QStringList vonBis = s.split(QLatin1Char('-'));
+                sql += QStringLiteral("INSERT INTO SBZ_Wochentage (SchleusenID, WtID, SaisonVon, SaisonBis, UhrzeitVon, "
+                                      "UhrzeitBis, Betrieb) SELECT %1, WTID, '2000-01-01', '2000-12-31', '%2', '%3', 1 "
+                                      "FROM Wochentage WHERE Nr <= 7;\n").arg(id).arg(vonBis.value(0), vonBis.value(1));
+            }
+        }
+    }
+    return sql;
+}
+
+class DayStages : public ::testing::Test {
+protected:
+    void SetUp() override {
+        cfg.marschV = 10;
+        objOLM3Cfg = &cfg;
+    }
+    void TearDown() override {
+        conBinnenDatabase.reset();
+        objOLM3Cfg = nullptr;
+    }
+    /// The detailed route of the whole canal, from its first point to its last, leaving at start.
+    olm3::routing::RouteDetails route(const Fall& f) {
+        conBinnenDatabase.reset();
+        const QString path = olm3test::MakeCatalogue(dir, QStringLiteral("%1.sqlite").arg(++nummer), {kanal(f.orte)});
+        EXPECT_TRUE(ADO_Open_Connection(path, conBinnenDatabase, {}, {}, {}, true));
+        olm3::routing::RouteDetails r;
+        bool erster = true, brk = false;
+        EXPECT_TRUE(olm3::routing::GetDetailsRouteOptimiert(r, f.start, 1000, 999 + int(f.orte.size()), erster, brk,
+                                                            nullptr));
+        return r;
+    }
+
+    olm3test::TempDir dir;
+    olm3test::FakeCfg cfg;
+    int nummer = 0;
+};
+
+} // namespace
+
+TEST_F(DayStages, EndAtTheLastBerthBeforeTheEveningOrBeforeALockThatWouldKeepTheBoat) {
+    const QDateTime montag = at(2026, 6, 8, 9, 0);
+    const std::vector<Fall> faelle = {
+        {"fits in one day", {{0, ""}, {30, "H"}, {50, ""}}, montag, fahrtag(9, 18), {{"2026-06-08", "09:00", "14:00", 2}}, 1},
+        {"ends at a harbour: the destination is beyond 18:00",
+         {{0, ""}, {60, "H"}, {120, ""}}, montag, fahrtag(9, 18),
+         {{"2026-06-08", "09:00", "15:00", 1}, {"2026-06-09", "09:00", "15:00", 2}}, 2},
+        {"ends at the last of a harbour and a berth",
+         {{0, ""}, {30, "H"}, {80, "L"}, {150, ""}}, montag, fahrtag(9, 18),
+         {{"2026-06-08", "09:00", "17:00", 2}, {"2026-06-09", "09:00", "16:00", 3}}, 2},
+        {"a lock closing at 18:00 would keep the boat overnight: stop at the harbour before it",
+         {{0, ""}, {60, "H"}, {95, "S", "08:00-18:00"}, {100, "L"}, {150, ""}}, montag, fahrtag(9, 20),
+         {{"2026-06-08", "09:00", "15:00", 1, "Ort 1002 öffnet am 09.06.2026 um 08:00 Uhr"},
+          {"2026-06-09", "09:00", "18:15", 4}}, 2},
+        {"a berth not for pleasure craft is no place for the night",
+         {{0, ""}, {30, "H"}, {80, "L0"}, {150, ""}}, montag, fahrtag(9, 18),
+         {{"2026-06-08", "09:00", "12:00", 1},
+          {"2026-06-09", "09:00", "14:00", 2, "kein Liegeplatz erreichbar"},
+          {"2026-06-10", "09:00", "16:00", 3}}, 3},
+        {"no harbour or berth within reach: the last route point before the evening",
+         {{0, ""}, {50, "B"}, {80, "T"}, {150, ""}}, montag, fahrtag(9, 18),
+         {{"2026-06-08", "09:00", "17:00", 2, "kein Liegeplatz erreichbar"}, {"2026-06-09", "09:00", "16:00", 3}}, 2},
+        {"a lock closed for the winter: the stage ends before it and the next one starts when it opens",
+         {{0, ""}, {50, "H"}, {80, "S", "saison"}, {100, ""}}, at(2026, 11, 2, 9, 0), fahrtag(9, 18),
+         {{"2026-11-02", "09:00", "14:00", 1, "Ort 1002 öffnet am 01.04.2027 um 08:00 Uhr"},
+          {"2027-04-01", "09:00", "14:15", 3}}, 151},
+        {"a start after the latest end sets off the next morning",
+         {{0, ""}, {50, ""}}, at(2026, 6, 8, 19, 0), fahrtag(9, 18), {{"2026-06-09", "09:00", "14:00", 1}}, 1},
+        {"the first lock opens at 11:00: leave an hour later so as to arrive as it opens",
+         {{0, ""}, {10, "S", "11:00-18:00"}, {50, ""}}, montag, fahrtag(9, 18),
+         {{"2026-06-08", "10:00", "15:15", 2}}, 1},
+        {"a lock opening at 14:00 (a wait of 1:15) ends the day before it at the limit of one hour",
+         {{0, ""}, {20, "S", "06:00-20:00"}, {30, "H"}, {35, "S", "14:00-20:00"}, {60, ""}}, montag, fahrtag(9, 18),
+         {{"2026-06-08", "09:00", "12:15", 2, "Ort 1003 öffnet am 08.06.2026 um 14:00 Uhr"},
+          {"2026-06-09", "13:30", "16:45", 4}}, 2},
+        {"the same without the limit waits at the lock",
+         {{0, ""}, {20, "S", "06:00-20:00"}, {30, "H"}, {35, "S", "14:00-20:00"}, {60, ""}}, montag,
+         fahrtag(9, 18, false), {{"2026-06-08", "09:00", "16:45", 4}}, 1},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.was);
+        const olm3::routing::RouteDetails r = route(f);
+        const std::span<const typRouteOptimiert> rows(r.audtRouteOptimiert.data(), size_t(r.lngAnzahlRouteOptimiert));
+        const std::vector<Tagesetappe> e = olm3::routing::BerechneTagesetappen(rows, f.start, f.tag);
+        ASSERT_EQ(e.size(), f.etappen.size());
+        for (size_t i = 0; i < e.size(); ++i) {
+            const Soll& s = f.etappen[i];
+            SCOPED_TRACE(i + 1);
+            EXPECT_EQ(e[i].lngTag, int(i) + 1);
+            EXPECT_EQ(e[i].datAb.date().toString(Qt::ISODate).toStdString(), s.datum);
+            EXPECT_EQ(e[i].datAb.time().toString(QStringLiteral("HH:mm")).toStdString(), s.ab);
+            EXPECT_EQ(e[i].datAn.time().toString(QStringLiteral("HH:mm")).toStdString(), s.an);
+            EXPECT_EQ(rows[size_t(e[i].lngZeileBis)].lngPunkteID, 1000 + s.bis);
+            EXPECT_EQ(olm3::routing::EtappenHinweis(e[i]).toStdString(), s.hinweis);
+            // A stage starts where the one before ended, and only the last reaches the destination.
+            if (i > 0) {
+                EXPECT_EQ(e[i].lngZeileVon, e[i - 1].lngZeileBis);
+            }
+            EXPECT_EQ(e[i].blnZiel, i + 1 == e.size());
+        }
+        EXPECT_EQ(olm3::routing::Reisetage(e), f.reisetage);
+    }
+}
+
+TEST_F(DayStages, AStageCarriesItsPlacesDistanceHoursLocksAndWaits) {
+    // The limit off: the second lock keeps the boat 1:45 at noon; the day still ends at the harbour.
+    const Fall f{"", {{0, ""}, {20, "S", "06:00-20:00"}, {45, "S", "14:00-20:00"}, {70, "H"}, {150, ""}},
+                 at(2026, 6, 8, 9, 0), fahrtag(9, 18, false), {}, 0};
+    const olm3::routing::RouteDetails r = route(f);
+    const auto e = olm3::routing::BerechneTagesetappen(
+        std::span<const typRouteOptimiert>(r.audtRouteOptimiert.data(), size_t(r.lngAnzahlRouteOptimiert)), f.start,
+        f.tag);
+    ASSERT_EQ(e.size(), 2u);
+    EXPECT_EQ(e[0].strVon, QStringLiteral("-Punkt gesetzt-"));
+    EXPECT_EQ(e[0].strNach, QStringLiteral("Ort 1003"));
+    EXPECT_DOUBLE_EQ(e[0].dblStrecke, 70.0);
+    EXPECT_EQ(e[0].lngSchleusen, 2);
+    // 09:00 + 2 h, 0:15 in the lock, 2:30 to the next, arrive 13:45, wait 0:15, 0:15 in it, 2:30 more.
+    EXPECT_NEAR(e[0].dblWartezeit, 0.25, 1e-9);
+    EXPECT_NEAR(e[0].dblFahrstunden, 7.5, 1e-9);
+    EXPECT_EQ(e[0].datAn, at(2026, 6, 8, 16, 45));
+    EXPECT_FALSE(e[0].blnOhneLiegeplatz);
+    EXPECT_EQ(e[1].strVon, QStringLiteral("Ort 1003"));
+    EXPECT_DOUBLE_EQ(e[1].dblStrecke, 80.0);
+    EXPECT_EQ(e[1].lngSchleusen, 0);
+}
+
+TEST(CruisingDay, BadInputGetsAClearMessageAndKeepsTheOldValues) {
+    olm3test::FakeCfg cfg;
+    objOLM3Cfg = &cfg;
+    struct Eingabe {
+        const char* beginn;
+        const char* ende;
+        bool grenze;
+        const char* stunden;
+        const char* meldung; ///< part of the message; "" when the input is good
+    };
+    const std::vector<Eingabe> faelle = {
+        {"08:30", "19:00", true, "1,5", ""},
+        {"8:30", "19:00", false, "quatsch", ""},
+        {"25:00", "19:00", true, "1", "Beginn des Fahrtags ist keine Uhrzeit"},
+        {"08:00", "abends", true, "1", "Ende des Fahrtags ist keine Uhrzeit"},
+        {"18:00", "09:00", true, "1", "muss nach seinem Beginn (18:00) liegen"},
+        {"09:00", "18:00", true, "-1", "Wartegrenze ist keine Stundenzahl"},
+        {"09:00", "18:00", true, "", "Wartegrenze ist keine Stundenzahl"},
+    };
+    for (const Eingabe& e : faelle) {
+        SCOPED_TRACE(e.beginn + std::string(" ") + e.ende + " " + e.stunden);
+        Fahrtag f;
+        const QString m = olm3::routing::PruefeFahrtag(QString::fromLatin1(e.beginn), QString::fromLatin1(e.ende),
+                                                       e.grenze, QString::fromLatin1(e.stunden), f);
+        if (*e.meldung) {
+            EXPECT_TRUE(m.contains(QString::fromUtf8(e.meldung))) << m.toStdString();
+            EXPECT_EQ(f.tmBeginn, QTime(9, 0));
+            EXPECT_EQ(f.tmEnde, QTime(18, 0));
+            EXPECT_DOUBLE_EQ(f.dblWarteGrenze, 1.0);
+        } else {
+            EXPECT_TRUE(m.isEmpty()) << m.toStdString();
+            EXPECT_EQ(f.tmBeginn, QTime::fromString(QString::fromLatin1(e.beginn), QStringLiteral("H:mm")));
+            EXPECT_EQ(f.blnWarteGrenze, e.grenze);
+        }
+    }
+
+    // The settings file: defaults while nothing is stored, what was written comes back, a bad value is
+    // reported and the defaults stay.
+    olm3test::TempDir dir;
+    const QString ini = dir.file(QStringLiteral("host.ini"));
+    EXPECT_EQ(olm3::routing::LeseFahrtag(ini).tmEnde, QTime(18, 0));
+    ASSERT_TRUE(olm3::routing::SchreibeFahrtag(ini, fahrtag(8, 19, false, 2.5)));
+    const Fahrtag gelesen = olm3::routing::LeseFahrtag(ini);
+    EXPECT_EQ(gelesen.tmBeginn, QTime(8, 0));
+    EXPECT_EQ(gelesen.tmEnde, QTime(19, 0));
+    EXPECT_FALSE(gelesen.blnWarteGrenze);
+    EXPECT_DOUBLE_EQ(gelesen.dblWarteGrenze, 2.5);
+    {
+        QFile f(ini);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("[Fahrtag]\nBeginn=neun\n");
+    }
+    QString meldung;
+    EXPECT_EQ(olm3::routing::LeseFahrtag(ini, &meldung).tmBeginn, QTime(9, 0));
+    EXPECT_TRUE(meldung.contains(QStringLiteral("neun"))) << meldung.toStdString();
+    objOLM3Cfg = nullptr;
+}
+
+// Sportboothafen Spandau to Stadthafen Waren (Müritz) on the bundled catalogue, leaving on Saturday
+// 13 June 2026 at 09:00 at 10 km/h (slower where the waterway says so), cruising 09:00-18:00. In June the
+// locks on the way are open from 6:00 or 7:00 to 19:45 or later, so no lock waits by day and the limit
+// never applies; the itinerary's own times give the rest:
+//   day 1: the last lock before 18:00 is left at 17:39 (59.7 km); the next one is reached at 18:12, so
+//          the day ends at the last harbour before, at 56.2 km, reached at 16:57;
+//   day 2: from there at 9:00 the travel and passage times (the itinerary's night wait at 83.3 km falls
+//          away) lead to the berth at 112.4 km at 17:50 (17:48 by the itinerary's rounded
+//          minutes); the lock behind it would be left at 18:05;
+//   day 3: on Monday from the berth at 9:00 to Waren, 29.5 km and one lock, at 12:20.
+TEST_F(DayStages, BerlinToMueritzOnTheBundledCatalogueTakesThreeDays) {
+    ASSERT_TRUE(ADO_Open_Connection(QStringLiteral(OLM3_SAMPLE_CATALOGUE), conBinnenDatabase, {}, {}, {}, true));
+    olm3::PathOptimiser optimiser;
+    const olm3::PathResult weg = optimiser.Optimise(conBinnenDatabase, {6002, 10090});
+    ASSERT_TRUE(weg.ok());
+    const QDateTime start = at(2026, 6, 13, 9, 0);
+    olm3::routing::RouteDetails r;
+    bool erster = true, brk = false;
+    for (size_t i = 0; i < weg.alngVon.size(); ++i)
+        ASSERT_TRUE(olm3::routing::GetDetailsRouteOptimiert(r, start, weg.alngVon[i], weg.alngNach[i], erster, brk,
+                                                            nullptr));
+    const std::span<const typRouteOptimiert> rows(r.audtRouteOptimiert.data(), size_t(r.lngAnzahlRouteOptimiert));
+    const auto e = olm3::routing::BerechneTagesetappen(rows, start, Fahrtag{});
+    ASSERT_EQ(e.size(), 3u);
+    struct Tag {
+        const char* von;
+        const char* nach;
+        QDateTime ab, an;
+        double km;
+        int schleusen;
+    };
+    const Tag soll[] = {
+        {"Sportboothafen Spandau", "Hafen Zehdenick", start, at(2026, 6, 13, 16, 57), 56.2, 5},
+        {"Hafen Zehdenick", "Wartestelle Schleuse Mirow (Oberwasser)", at(2026, 6, 14, 9, 0), at(2026, 6, 14, 17, 50),
+         56.2, 9},
+        {"Wartestelle Schleuse Mirow (Oberwasser)", "Stadthafen Waren (Müritz)", at(2026, 6, 15, 9, 0),
+         at(2026, 6, 15, 12, 20), 29.5, 1},
+    };
+    for (size_t i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i + 1);
+        EXPECT_EQ(e[i].strVon.toStdString(), soll[i].von);
+        EXPECT_EQ(e[i].strNach.toStdString(), soll[i].nach);
+        EXPECT_EQ(e[i].datAb, soll[i].ab);
+        EXPECT_EQ(e[i].datAn, soll[i].an);
+        EXPECT_NEAR(e[i].dblStrecke, soll[i].km, 0.05);
+        EXPECT_EQ(e[i].lngSchleusen, soll[i].schleusen);
+        EXPECT_DOUBLE_EQ(e[i].dblWartezeit, 0.0);
+        EXPECT_FALSE(e[i].blnOhneLiegeplatz);
+    }
+    EXPECT_EQ(olm3::routing::Reisetage(e), 3);
+}
