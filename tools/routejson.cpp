@@ -2,6 +2,8 @@
 
 #include "cli.h"
 #include "data/formatting.h"
+#include "routing/core/routenpunktnummern.h"
+#include "routing/core/wartegrund.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -45,6 +47,9 @@ QJsonObject RouteJson(bool result, const std::vector<typRouteOptimiert>& rows, c
             {QStringLiteral("blnPunktRouteGrob"), r.blnPunktRouteGrob},
             {QStringLiteral("lngAnzahlSchleusen"), r.lngAnzahlSchleusen},
             {QStringLiteral("lngAnzahlBruecken"), r.lngAnzahlBruecken},
+            {QStringLiteral("strName"), r.strName},
+            {QStringLiteral("strWartegrund"), r.strWartegrund},
+            {QStringLiteral("intWartegrund"), r.intWartegrund},
         });
     }
     return QJsonObject{{QStringLiteral("result"), result},
@@ -52,36 +57,66 @@ QJsonObject RouteJson(bool result, const std::vector<typRouteOptimiert>& rows, c
                        {QStringLiteral("dblSummeFahrzeit"), summen.dblSummeFahrzeit},
                        {QStringLiteral("dblSummeWartezeit"), summen.dblSummeWartezeit},
                        {QStringLiteral("dblSummeDurchgangszeit"), summen.dblSummeDurchgangszeit},
-                       {QStringLiteral("dblStrecke"), summen.dblStrecke}};
+                       {QStringLiteral("dblStrecke"), summen.dblStrecke},
+                       {QStringLiteral("lngSchleusenOhneBetriebszeit"), summen.lngSchleusenOhneBetriebszeit},
+                       {QStringLiteral("lngAbbruchVon"), summen.lngAbbruchVon},
+                       {QStringLiteral("lngAbbruchNach"), summen.lngAbbruchNach}};
 }
 
-void PrintRouteTable(const std::vector<typRouteOptimiert>& rows, const RouteOptimiertSummen& summen) {
+void PrintRouteTable(const std::vector<typRouteOptimiert>& rows, const RouteOptimiertSummen& summen,
+                     const std::vector<std::int32_t>& alngGeplant) {
     using modOLM3Binnen::FormatDatum;
-    using modOLM3Binnen::FormatDauer;
     using modOLM3Binnen::FormatNumber;
     const QString zeit = QStringLiteral("dd.mm.yy hh:nn");
-    std::printf("%-6s %-14s %-28s %-28s %9s  %-14s  %-14s  %s\n", qPrintable(Text(9071)), qPrintable(Text(9072)),
-                qPrintable(Text(9073)), qPrintable(Text(9074)), qPrintable(Text(9075)), qPrintable(Text(9076)),
-                qPrintable(Text(9077)), qPrintable(Text(9078)));
-    for (const typRouteOptimiert& r : rows) {
-        const QString nr = r.blnPunktRouteGrob ? QString::number(r.lngNumGrob)
-                                               : QStringLiteral("  %1.%2").arg(r.lngNumGrob).arg(r.lngNumDetaills);
-        QString wait = FormatDauer(r.dblWartezeit, false).trimmed();
-        std::printf("%-6s %-14s %-28s %-28s %9s  %-14s  %-14s  %s\n", qPrintable(nr),
-                    qPrintable(r.strTypBez.left(14)), qPrintable(r.strBinnen.left(28)),
-                    qPrintable(r.strBezeichnung.trimmed().left(28)),
-                    qPrintable(FormatNumber(r.dblStrecke, QStringLiteral("0.0"))),
-                    qPrintable(FormatDatum(r.datZeitAn, zeit)), qPrintable(FormatDatum(r.datZeitAb, zeit)),
-                    qPrintable(wait));
+    const std::vector<QString> nummern = olm3::routing::RoutenpunktNummern(rows, alngGeplant);
+    // Columns padded by characters, not bytes, so that umlauts keep the table straight.
+    const auto zeile = [](const QStringList& zellen) {
+        static const int breiten[] = {8, 12, 26, 32, 7, 14, 14, 9};
+        QString s;
+        for (int i = 0; i < zellen.size(); ++i) {
+            if (i < static_cast<int>(std::size(breiten))) {
+                const int w = breiten[i];
+                s += (i == 4 ? zellen[i].left(w).rightJustified(w) : zellen[i].left(w).leftJustified(w)) +
+                     QStringLiteral("  ");
+            } else {
+                s += zellen[i];
+            }
+        }
+        while (s.endsWith(QLatin1Char(' ')))
+            s.chop(1);
+        std::printf("%s\n", qPrintable(s));
+    };
+    zeile({Text(9071), Text(9072), Text(9073), Text(9074), Text(9075), Text(9076), Text(9077), Text(9078),
+           Text(9460)});
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const typRouteOptimiert& r = rows[i];
+        const QString nr = r.blnPunktRouteGrob ? nummern[i] : QStringLiteral("  %1.%2").arg(nummern[i]).arg(r.lngNumDetaills);
+        // The object's name; on a junction where the route turns, the waterway it turns into.
+        const QString name = r.strName.isEmpty() ? r.strBezeichnung.trimmed() : r.strName;
+        const QString wait = r.dblWartezeit > 0 ? FormatNumber(r.dblWartezeit, QStringLiteral("0.0")) + QStringLiteral(" h")
+                                                : QString();
+        zeile({nr, r.strTypBez, r.strBinnen, name, FormatNumber(r.dblStrecke, QStringLiteral("0.0")),
+               FormatDatum(r.datZeitAn, zeit), FormatDatum(r.datZeitAb, zeit), wait, r.strWartegrund});
     }
     std::printf("\n%s\n", qPrintable(Text(9079, {FormatNumber(summen.dblStrecke, QStringLiteral("0.0")),
                                                  FormatNumber(summen.dblSummeFahrzeit, QStringLiteral("0.0")),
                                                  FormatNumber(summen.dblSummeWartezeit, QStringLiteral("0.0")),
                                                  FormatNumber(summen.dblSummeDurchgangszeit, QStringLiteral("0.0"))})));
+    const QString unsicher = olm3::routing::TextSummenUnsicher(summen.lngSchleusenOhneBetriebszeit);
+    if (!unsicher.isEmpty()) std::printf("%s\n", qPrintable(unsicher));
+}
+
+int RouteExitCode(bool result, const std::vector<typRouteOptimiert>& rows, const RouteOptimiertSummen& summen) {
+    if (!result || rows.empty()) return 1;
+    if (summen.lngAbbruchVon != 0 || summen.lngAbbruchNach != 0)
+        return Fail(Text(9461, {QString::number(summen.lngAbbruchVon), QString::number(summen.lngAbbruchNach)}), 3);
+    if (summen.lngSchleusenOhneBetriebszeit > 0)
+        return Fail(olm3::routing::TextSummenUnsicher(summen.lngSchleusenOhneBetriebszeit), 4);
+    return 0;
 }
 
 int ExpandAndPrint(clsOLM3Binnen& olm, const std::vector<std::int32_t>& von, const std::vector<std::int32_t>& nach,
-                   const QDateTime& start, bool json) {
+                   const QDateTime& start, bool json, const std::vector<std::int32_t>& alngGeplant) {
     // No window waits for the tool to stay responsive: the computation runs without its step pause.
     clsOLM3Binnen::SetStepPause(0);
     olm.StartZeit(start);
@@ -90,8 +125,8 @@ int ExpandAndPrint(clsOLM3Binnen& olm, const std::vector<std::int32_t>& von, con
     RouteOptimiertSummen summen;
     olm.GetRouteOptimiert(rows, summen);
     if (json) std::fputs(QJsonDocument(RouteJson(result, rows, summen)).toJson(QJsonDocument::Indented).constData(), stdout);
-    else PrintRouteTable(rows, summen);
-    return result && !rows.empty() ? 0 : 1;
+    else PrintRouteTable(rows, summen, alngGeplant);
+    return RouteExitCode(result, rows, summen);
 }
 
 } // namespace cli

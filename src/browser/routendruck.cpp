@@ -120,17 +120,20 @@ private:
     int m_seite = 1;
 };
 
-/// The type of a cell, from the printer's size down: first smaller, then narrower as well. A column takes
-/// the first that lets all its texts fit; a text that fits in none is wrapped in the last.
+/// The type of a cell, from the printer's size down, never below 8 pt and never condensed. A column takes
+/// the first of the larger ones that lets all its texts fit; a longer text is wrapped in the column's type,
+/// and only a single word too wide for its column goes down to the smaller ones.
 struct Schnitt {
     double pt;
     int stretch;
 };
-constexpr Schnitt kSchnitte[] = {{12, 100}, {11.5, 100}, {11, 100}, {10.5, 100}, {10, 100}, {10, 87},
-                                 {9.5, 87}, {9, 87},     {9, 75},   {8.5, 75},   {8, 75}};
+constexpr Schnitt kSchnitte[] = {{12, 100}, {11.5, 100}, {11, 100}, {10.5, 100}, {10, 100},
+                                 {9.5, 100}, {9, 100},   {8.5, 100}, {8, 100}};
 constexpr std::size_t kAnzahlSchnitte = std::size(kSchnitte);
 /// Headers are made smaller only a little; then they are wrapped.
 constexpr std::size_t kKopfSchnitte = 3;
+/// A column's texts are made smaller down to 10 pt; below that they are wrapped.
+constexpr std::size_t kSpaltenSchnitte = 5;
 
 /// Room a text leaves before the next column: a right-aligned number more in a wide column, so that it
 /// does not run into the text that begins there.
@@ -295,9 +298,9 @@ public:
                 const QTableWidgetItem* it = m_grid->item(row, m_spalten[i].col);
                 if (!it || m_grid->columnSpan(row, m_spalten[i].col) > 1) continue;
                 const double breite = textBreite(i, i, it) - markenBreite(markeVon(it));
-                const std::size_t s = passenderSchnitt(
-                    m_blatt, absaetze(it->text()), schriftVon(it, Blatt::schrift()), breite, m_schnitt[i]);
-                m_schnitt[i] = std::min(s, kAnzahlSchnitte - 1);
+                const std::size_t s = passenderSchnitt(m_blatt, absaetze(it->text()), schriftVon(it, Blatt::schrift()),
+                                                       breite, m_schnitt[i], kSpaltenSchnitte);
+                m_schnitt[i] = std::min(s, kSpaltenSchnitte - 1);
             }
         }
     }
@@ -345,7 +348,7 @@ public:
             z.marke = markeVon(it);
             const double gesamt = z.breite;
             z.breite -= markenBreite(z.marke);
-            passeEin(m_blatt, it->text(), z, start);
+            passeEin(m_blatt, it->text(), z, start, start + 1);
             z.breite = gesamt;
             zeile.hoehe = std::max(zeile.hoehe, z.hoehe);
             zeile.zellen.push_back(std::move(z));
@@ -471,7 +474,13 @@ void druckeRoutenTabelle(Blatt& blatt, const RoutenDruckInhalt& inhalt) {
     std::vector<Spalte> spalten;
     for (int c = 1; c <= static_cast<int>(std::size(kRoutenSpaltenMm)); ++c)
         spalten.push_back({c, kRoutenSpaltenMm[c - 1]});
-    const std::vector<int> rows = sichtbareZeilen(route);
+    std::vector<int> rows;
+    if (inhalt.alleRoutenZeilen) {
+        for (int r = 0; r < route->rowCount(); ++r)
+            rows.push_back(r);
+    } else {
+        rows = sichtbareZeilen(route);
+    }
     Tabelle tabelle(blatt, route, spalten, kRechts, rows);
     tabelle.gleicherSchnitt(10, 11);
     tabelle.kopf();

@@ -6,6 +6,7 @@
 #include "data/modOLM3Binnen.h"
 #include "olm3binnen/clsOLM3Binnen.h"
 #include "planning/frmRoutenPlanung.h"
+#include "routing/core/wartegrund.h"
 #include "routing/frmRoutenOptimiererBericht.h"
 #include "ui/messagebox.h"
 
@@ -37,8 +38,12 @@ void clsOLM3Binnen::RoutenOptimiererReport(bool blnPrintOnly) {
     auto* frm = new frmRoutenOptimiererBericht();
     const auto& route = d->route;
     const typRouteOptimiert* last = route.LastRow();
+    std::vector<typRouteOptimiert> rows;
+    RouteOptimiertSummen summen;
+    GetRouteOptimiert(rows, summen);
     frm->FuelleBericht(last ? last->dblStrecke : 0.0, route.dblSummeDurchgangszeit, route.dblSummeWartezeit,
-                       route.dblSummeFahrzeit, d->StartZeit);
+                       route.dblSummeFahrzeit, d->StartZeit,
+                       olm3::routing::TextSummenUnsicher(summen.lngSchleusenOhneBetriebszeit));
     if (blnPrintOnly) {
         // Filled only: the route print takes the lines from it.
         d->frmBericht = frm;

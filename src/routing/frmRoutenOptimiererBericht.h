@@ -12,9 +12,11 @@ class frmRoutenOptimiererBericht : public QDialog {
 public:
     explicit frmRoutenOptimiererBericht(QWidget* parent = nullptr);
 
-    /// Fills the report from the route's distance, totals and start time.
+    /// Fills the report from the route's distance, totals and start time; strHinweis, when given, stands
+    /// beneath the lines as a warning (the totals are not reliable).
     void FuelleBericht(double dblStrecke, double dblSummeDurchgangszeit, double dblSummeWartezeit,
-                       double dblSummeFahrzeit, const QDateTime& datStartZeit);
+                       double dblSummeFahrzeit, const QDateTime& datStartZeit,
+                       const QString& strHinweis = QString());
 
     QTableWidget* grdReport() const { return m_grdReport; }
     ucOLMButton* pbBack() const { return m_pbBack; }
