@@ -7,6 +7,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <algorithm>
 #include <functional>
@@ -132,7 +133,7 @@ constexpr Schnitt kSchnitte[] = {{12, 100}, {11.5, 100}, {11, 100}, {10.5, 100},
 constexpr std::size_t kAnzahlSchnitte = std::size(kSchnitte);
 /// Headers are made smaller only a little; then they are wrapped.
 constexpr std::size_t kKopfSchnitte = 3;
-/// A column's texts are made smaller down to 10 pt; below that they are wrapped.
+/// A column of names is made smaller down to 10 pt; below that its texts are wrapped.
 constexpr std::size_t kSpaltenSchnitte = 5;
 
 /// Room a text leaves before the next column: a right-aligned number more in a wide column, so that it
@@ -229,6 +230,8 @@ void passeEin(const Blatt& blatt, const QString& text, Zelle& z, std::size_t sta
 struct Spalte {
     int col;
     double x;
+    /// A column of free text (waterway and object names): it keeps a readable type and its texts wrap.
+    bool umbrechen = false;
 };
 
 /// A row of cells ready to print, and how tall it is.
@@ -298,9 +301,16 @@ public:
                 const QTableWidgetItem* it = m_grid->item(row, m_spalten[i].col);
                 if (!it || m_grid->columnSpan(row, m_spalten[i].col) > 1) continue;
                 const double breite = textBreite(i, i, it) - markenBreite(markeVon(it));
-                const std::size_t s = passenderSchnitt(m_blatt, absaetze(it->text()), schriftVon(it, Blatt::schrift()),
-                                                       breite, m_schnitt[i], kSpaltenSchnitte);
-                m_schnitt[i] = std::min(s, kSpaltenSchnitte - 1);
+                // A column of names is set in the type in which its words fit, so that a long name wraps;
+                // any other column in the type in which its texts fit on one line.
+                const QStringList teile = m_spalten[i].umbrechen
+                                              ? it->text().split(QRegularExpression(QStringLiteral("\\s+")),
+                                                                 Qt::SkipEmptyParts)
+                                              : absaetze(it->text());
+                const std::size_t bis = m_spalten[i].umbrechen ? kSpaltenSchnitte : kAnzahlSchnitte;
+                const std::size_t s =
+                    passenderSchnitt(m_blatt, teile, schriftVon(it, Blatt::schrift()), breite, m_schnitt[i], bis);
+                m_schnitt[i] = std::min(s, bis - 1);
             }
         }
     }
@@ -342,13 +352,14 @@ public:
             z.ausrichtung = ausrichtung(it);
             z.breite = textBreite(i, letzte, it);
             const std::size_t start = spanne > 1 ? 0 : m_schnitt[i];
+            const bool umbrechen = spanne > 1 || m_spalten[i].umbrechen;
             i = letzte;
             if (!it) continue;
             z.font = schriftVon(it, Blatt::schrift());
             z.marke = markeVon(it);
             const double gesamt = z.breite;
             z.breite -= markenBreite(z.marke);
-            passeEin(m_blatt, it->text(), z, start, start + 1);
+            passeEin(m_blatt, it->text(), z, start, umbrechen ? start + 1 : kAnzahlSchnitte);
             z.breite = gesamt;
             zeile.hoehe = std::max(zeile.hoehe, z.hoehe);
             zeile.zellen.push_back(std::move(z));
@@ -419,7 +430,8 @@ void druckePlan(Blatt& blatt, const QTableWidget* plan) {
     if (!plan) return;
     std::vector<Spalte> spalten;
     for (int c = 0; c < static_cast<int>(std::size(kPlanSpalten)) && c < plan->columnCount(); ++c) {
-        if (!plan->isColumnHidden(c)) spalten.push_back({c, kPlanSpalten[c]});
+        // Waterway and name wrap.
+        if (!plan->isColumnHidden(c)) spalten.push_back({c, kPlanSpalten[c], c == 4 || c == 6});
     }
     const std::vector<int> rows = sichtbareZeilen(plan);
     Tabelle tabelle(blatt, plan, spalten, kRechts, rows);
@@ -472,8 +484,9 @@ void druckeStatistik(Blatt& blatt, const QTableWidget* bericht) {
 void druckeRoutenTabelle(Blatt& blatt, const RoutenDruckInhalt& inhalt) {
     const QTableWidget* route = inhalt.route;
     std::vector<Spalte> spalten;
+    // Waterway (8) and name with the reason of a wait (9) wrap.
     for (int c = 1; c <= static_cast<int>(std::size(kRoutenSpaltenMm)); ++c)
-        spalten.push_back({c, kRoutenSpaltenMm[c - 1]});
+        spalten.push_back({c, kRoutenSpaltenMm[c - 1], c == 8 || c == 9});
     std::vector<int> rows;
     if (inhalt.alleRoutenZeilen) {
         for (int r = 0; r < route->rowCount(); ++r)
