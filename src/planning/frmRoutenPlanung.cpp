@@ -542,7 +542,8 @@ void frmRoutenPlanung::fpSave_Click() {
     m_alngPunkteID.clear();
     for (const typRoute& p : m_audtRoute)
         m_alngPunkteID.push_back(p.lngPunkteID);
-    if (frm.Init(m_objFacade, m_alngPunkteID, false, StartMoment(), m_fpMarschGeschw->value()) &&
-        olm3ui::ExecModal(&frm) == QDialog::Accepted)
-        merkeGesichert(m_alngPunkteID);
+    if (!frm.Init(m_objFacade, m_alngPunkteID, false, StartMoment(), m_fpMarschGeschw->value())) return;
+    olm3ui::ExecModal(&frm);
+    // The window accepts only when the route was written.
+    if (frm.result() == QDialog::Accepted) merkeGesichert(m_alngPunkteID);
 }
