@@ -83,6 +83,7 @@ constexpr std::int32_t kBildSR = 917;
 constexpr int kMarkeHoehe = 16;
 
 constexpr int kSchrift = 11;
+constexpr int kGewaesserBreite = 260;
 const QColor kFarbeRoutenpunkt(226, 236, 248);
 const QColor kFarbeStrecke(244, 244, 236);
 const QColor kFarbeZeit(20, 60, 160);
@@ -279,6 +280,7 @@ void RoutenAnsicht::setupGrid() {
     g->setSelectionMode(QAbstractItemView::SingleSelection);
     g->setEditTriggers(QAbstractItemView::NoEditTriggers);
     g->setWordWrap(true);
+    g->setTextElideMode(Qt::ElideMiddle);
     g->verticalHeader()->hide();
     g->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     const QString nl = QStringLiteral("\n");
@@ -381,6 +383,8 @@ void RoutenAnsicht::FillGridRoute(const std::vector<typRouteOptimiert>& route) {
     }
     m_grdRoute->resizeColumnsToContents();
     m_grdRoute->setColumnWidth(colGliederung, 24);
+    // A long waterway name gives way (whole in its tool tip), so that the names stay in view.
+    if (m_grdRoute->columnWidth(colGewaesser) > kGewaesserBreite) m_grdRoute->setColumnWidth(colGewaesser, kGewaesserBreite);
     m_grdRoute->setUpdatesEnabled(true);
     m_blnFuelle = false;
     SetNormalPointer();
@@ -474,6 +478,8 @@ void RoutenAnsicht::FillGridRouteMDetails(int row) {
     // Columns first: the height of a two-line time follows from the width of its column.
     m_grdRoute->resizeColumnsToContents();
     m_grdRoute->setColumnWidth(colGliederung, 24);
+    // A long waterway name gives way (whole in its tool tip), so that the names stay in view.
+    if (m_grdRoute->columnWidth(colGewaesser) > kGewaesserBreite) m_grdRoute->setColumnWidth(colGewaesser, kGewaesserBreite);
     for (int r = row + 1; r < ziel; ++r)
         m_grdRoute->resizeRowToContents(r);
     m_grdRoute->setUpdatesEnabled(true);
@@ -512,6 +518,7 @@ void RoutenAnsicht::setObjektZellen(int row, const typRouteOptimiert& r, QTableW
     m_grdRoute->setItem(row, colWZ, zahl(zeitWert(r.dblWartezeit)));
     m_grdRoute->setItem(row, colZeit, zeit);
     m_grdRoute->setItem(row, colGewaesser, zelle(r.strBinnen));
+    m_grdRoute->item(row, colGewaesser)->setToolTip(r.strBinnen);
     m_grdRoute->setItem(row, colBezeichnung, zelle(BezeichnungText(r)));
     if (!r.strWartegrund.isEmpty()) {
         // Why the boat waits, also where the wait is shown.
