@@ -71,7 +71,7 @@ void PrintRouteTable(const std::vector<typRouteOptimiert>& rows, const RouteOpti
     const std::vector<QString> nummern = olm3::routing::RoutenpunktNummern(rows, alngGeplant);
     // Columns padded by characters, not bytes, so that umlauts keep the table straight.
     const auto zeile = [](const QStringList& zellen) {
-        static const int breiten[] = {8, 12, 26, 32, 7, 14, 14, 9};
+        static const int breiten[] = {8, 15, 26, 32, 7, 14, 14, 12};
         QString s;
         for (int i = 0; i < zellen.size(); ++i) {
             if (i < static_cast<int>(std::size(breiten))) {
