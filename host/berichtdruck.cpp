@@ -19,6 +19,7 @@ namespace olm3host {
 namespace {
 
 QString ortDerZeile(const typRouteOptimiert& r) {
+    if (!r.strName.isEmpty()) return r.strName + QStringLiteral(", ") + r.strBinnen;
     if (!r.strBezeichnung.trimmed().isEmpty())
         return r.strBezeichnung.trimmed() + QStringLiteral(", ") + r.strBinnen;
     return r.strBinnen;

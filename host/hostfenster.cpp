@@ -99,6 +99,9 @@ HostFenster::HostFenster(HostConfig& cfg, QWidget* parent)
     connect(m_karte, &Karte::CursorVerlassen, m_lblCursor, &QLabel::clear);
     baueMenues();
     m_olm->SetEventListener(this);
+    // This host keeps the radius-search results it hands in, so the browser offers them again after the
+    // boater leaves the kind of object or the browser.
+    m_olm->blnUmkreisSuche = true;
     resize(1280, 860);
 }
 

@@ -1,5 +1,6 @@
 #include "rundgang.h"
 
+#include "browser/druckvorschau.h"
 #include "browser/frmBinneninfo.h"
 #include "browser/frmUXAUmkreisSuche.h"
 #include "browser/routenansicht.h"
@@ -23,8 +24,11 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QPrintPreviewWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -251,6 +255,8 @@ public:
             } else {
                 katalog->cmdCancel()->click();
             }
+        } else if (auto* vorschau = qobject_cast<frmDruckvorschau*>(dlg)) {
+            druckvorschau(vorschau);
         } else if (auto* suche = qobject_cast<frmUXAUmkreisSuche*>(dlg)) {
             // Locks within 25 km of where the browser was opened.
             suche->optSuche(0)->click();
@@ -279,6 +285,10 @@ public:
     /// with its first leg opened; then from the chart menu: a route point's waterway with the route marks,
     /// the waterway list, the search view and a radius search, then "ZUR KARTE" with the nearest lock found.
     void browser(frmBinneninfo* info) {
+        if (m_vorschau) {
+            routenAnsicht(info);
+            return;
+        }
         ++m_browser;
         if (info->View() != frmBinneninfo::vwRoute || !info->fraRoute()) {
             foto(info, QStringLiteral("browser.png"));
@@ -335,6 +345,39 @@ public:
         }
     }
 
+    /// The route view with every group open, then its print through the preview.
+    void routenAnsicht(frmBinneninfo* info) {
+        if (info->View() == frmBinneninfo::vwRoute && info->fraRoute()) {
+            RoutenAnsicht* ansicht = info->fraRoute();
+            QTableWidget* route = ansicht->grdRoute();
+            for (int row = route->rowCount() - 2; row >= 0; --row)
+                if (ansicht->IstRoutenpunktZeile(row)) emit route->cellClicked(row, 0);
+            route->setCurrentCell(0, 1);
+            foto(info, QStringLiteral("route-ansicht.png"));
+            info->fpDrucken()->fpb()->click();
+        }
+        info->fpBack()->fpb()->click();
+    }
+
+    /// Every page of the print as the preview shows it; then the print is saved as a PDF file.
+    void druckvorschau(frmDruckvorschau* vorschau) {
+        vorschau->resize(1200, 900);
+        QCoreApplication::processEvents();
+        QPrintPreviewWidget* seiten = vorschau->vorschau();
+        seiten->updatePreview();
+        seiten->setZoomMode(QPrintPreviewWidget::FitInView);
+        for (int seite = 1; seite <= seiten->pageCount(); ++seite) {
+            seiten->setCurrentPage(seite);
+            foto(vorschau, QStringLiteral("druck-seite-%1.png").arg(seite));
+        }
+        QComboBox* ziel = vorschau->cmbDrucker();
+        ziel->setCurrentIndex(ziel->count() - 1);
+        const QString pdf = QDir(m_ausgabe).filePath(QStringLiteral("route-vorschau.pdf"));
+        vorschau->txtPdfDatei()->setText(pdf);
+        vorschau->cmdDrucken()->click();
+        if (m_dateien && QFileInfo::exists(pdf)) *m_dateien << pdf;
+    }
+
     /// Opens the detail view of an object the way a boater does: its waterway from the waterway list,
     /// its row in the points list, then DETAILS.
     void zeigeDetails(frmBinneninfo* info, const DetailZiel& ziel) {
@@ -381,6 +424,8 @@ public:
     size_t m_ziele = 0;
     int m_optimierungen = 0;
     int m_browser = 0;
+    /// The browser is opened for the route view and its print preview.
+    bool m_vorschau = false;
     std::vector<DetailZiel> m_detailZiele;
     QSet<QString> m_fotos;
     QStringList m_meldungen;
@@ -532,6 +577,15 @@ int Rundgang(const QString& strAusgabe, QStringList* astrDateien) {
     fahrt.m_detailZiele = DetailZiele(w.Komponente().conBinnenDatabase());
     w.actBinneninfo->trigger();
     fahrt.foto(&w, QStringLiteral("karte-zur-karte.png"));
+
+    // The route view with every group open, and the pages of its print in the preview.
+    fahrt.m_vorschau = true;
+    {
+        bool pos = false;
+        double lg = 0.0, bg = 0.0;
+        w.Komponente().Binneninfo(pos, lg, bg, false, true);
+    }
+    fahrt.m_vorschau = false;
 
     // The catalogue selection: the other bundled catalogue, which the chart then shows.
     const QString katalog = w.karte()->Daten().strKatalogName;

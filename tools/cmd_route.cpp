@@ -1,8 +1,9 @@
 // The route command: the planned points through the path search, and the legs it finds expanded
 // into the detailed, timed route as the component does it when a host hands them in.
 //
-// Exit codes: 0 the route is computed; 1 no route (no waterway joins two of the points, or the expansion
-// stopped); 2 bad input (arguments, an unknown point, a catalogue that cannot be read).
+// Exit codes: 0 the route is computed; 1 no route (no waterway joins two of the points); 2 bad input
+// (arguments, an unknown point, a catalogue that cannot be read); 3 a leg could not be computed, the
+// route stops before its destination; 4 a lock has no operating time within a year.
 
 #include "cli.h"
 #include "routejson.h"
@@ -78,7 +79,8 @@ int RunRoute(const QStringList& args) {
     const olm3::PathResult r = optimiser.Optimise(olm.conBinnenDatabase(), punkte, optionen);
     if (!r.ok()) return Failure(r);
     return WriteRouteGpx(p, olm, start, speed,
-                         ExpandAndPrint(olm, r.alngVon, r.alngNach, start, p.isSet(jsonOption()), mitBoot ? &boot : nullptr, tage));
+                         ExpandAndPrint(olm, r.alngVon, r.alngNach, start, p.isSet(jsonOption()), mitBoot ? &boot : nullptr, tage,
+                                        punkte));
 }
 
 } // namespace cli

@@ -6,6 +6,8 @@
 #include "olm3binnen/events.h"
 #include "routing/core/bootprofil.h"
 #include "routing/core/durchfahrt.h"
+#include "routing/core/routenpunktnummern.h"
+#include "routing/core/wartegrund.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -114,6 +116,9 @@ QJsonObject RouteJson(bool result, const std::vector<typRouteOptimiert>& rows, c
             {QStringLiteral("blnPunktRouteGrob"), r.blnPunktRouteGrob},
             {QStringLiteral("lngAnzahlSchleusen"), r.lngAnzahlSchleusen},
             {QStringLiteral("lngAnzahlBruecken"), r.lngAnzahlBruecken},
+            {QStringLiteral("strName"), r.strName},
+            {QStringLiteral("strWartegrund"), r.strWartegrund},
+            {QStringLiteral("intWartegrund"), r.intWartegrund},
         });
     }
     QJsonObject o{{QStringLiteral("result"), result},
@@ -121,36 +126,56 @@ QJsonObject RouteJson(bool result, const std::vector<typRouteOptimiert>& rows, c
                   {QStringLiteral("dblSummeFahrzeit"), summen.dblSummeFahrzeit},
                   {QStringLiteral("dblSummeWartezeit"), summen.dblSummeWartezeit},
                   {QStringLiteral("dblSummeDurchgangszeit"), summen.dblSummeDurchgangszeit},
-                  {QStringLiteral("dblStrecke"), summen.dblStrecke}};
+                  {QStringLiteral("dblStrecke"), summen.dblStrecke},
+                  {QStringLiteral("lngSchleusenOhneBetriebszeit"), summen.lngSchleusenOhneBetriebszeit},
+                  {QStringLiteral("lngAbbruchVon"), summen.lngAbbruchVon},
+                  {QStringLiteral("lngAbbruchNach"), summen.lngAbbruchNach}};
     if (warnings) o.insert(QStringLiteral("warnings"), WarningsJson(*warnings));
     return o;
 }
 
 void PrintRouteTable(const std::vector<typRouteOptimiert>& rows, const RouteOptimiertSummen& summen,
-                     const std::vector<olm3::Durchfahrtsbefund>* warnings) {
+                     const std::vector<olm3::Durchfahrtsbefund>* warnings, const std::vector<std::int32_t>& alngGeplant) {
     using modOLM3Binnen::FormatDatum;
-    using modOLM3Binnen::FormatDauer;
     using modOLM3Binnen::FormatNumber;
     const QString zeit = QStringLiteral("dd.mm.yy hh:nn");
-    std::printf("%-6s %-14s %-28s %-28s %9s  %-14s  %-14s  %s\n", qPrintable(Text(9071)), qPrintable(Text(9072)),
-                qPrintable(Text(9073)), qPrintable(Text(9074)), qPrintable(Text(9075)), qPrintable(Text(9076)),
-                qPrintable(Text(9077)), qPrintable(Text(9078)));
-    for (const typRouteOptimiert& r : rows) {
-        QString nr = r.blnPunktRouteGrob ? QString::number(r.lngNumGrob)
-                                         : QStringLiteral("  %1.%2").arg(r.lngNumGrob).arg(r.lngNumDetaills);
+    const std::vector<QString> nummern = olm3::routing::RoutenpunktNummern(rows, alngGeplant);
+    // Columns padded by characters, not bytes, so that umlauts keep the table straight.
+    const auto zeile = [](const QStringList& zellen) {
+        static const int breiten[] = {8, 15, 26, 32, 7, 14, 14, 12};
+        QString s;
+        for (int i = 0; i < zellen.size(); ++i) {
+            if (i < static_cast<int>(std::size(breiten))) {
+                const int w = breiten[i];
+                s += (i == 4 ? zellen[i].left(w).rightJustified(w) : zellen[i].left(w).leftJustified(w)) +
+                     QStringLiteral("  ");
+            } else {
+                s += zellen[i];
+            }
+        }
+        while (s.endsWith(QLatin1Char(' ')))
+            s.chop(1);
+        std::printf("%s\n", qPrintable(s));
+    };
+    zeile({Text(9071), Text(9072), Text(9073), Text(9074), Text(9075), Text(9076), Text(9077), Text(9078),
+           Text(9460)});
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const typRouteOptimiert& r = rows[i];
+        QString nr = r.blnPunktRouteGrob ? nummern[i] : QStringLiteral("  %1.%2").arg(nummern[i]).arg(r.lngNumDetaills);
         if (const QString m = Marke(r, warnings); !m.isEmpty()) nr = m + nr.mid(m.size());
-        QString wait = FormatDauer(r.dblWartezeit, false).trimmed();
-        std::printf("%-6s %-14s %-28s %-28s %9s  %-14s  %-14s  %s\n", qPrintable(nr),
-                    qPrintable(r.strTypBez.left(14)), qPrintable(r.strBinnen.left(28)),
-                    qPrintable(r.strBezeichnung.trimmed().left(28)),
-                    qPrintable(FormatNumber(r.dblStrecke, QStringLiteral("0.0"))),
-                    qPrintable(FormatDatum(r.datZeitAn, zeit)), qPrintable(FormatDatum(r.datZeitAb, zeit)),
-                    qPrintable(wait));
+        // The object's name; on a junction where the route turns, the waterway it turns into.
+        const QString name = r.strName.isEmpty() ? r.strBezeichnung.trimmed() : r.strName;
+        const QString wait = r.dblWartezeit > 0 ? FormatNumber(r.dblWartezeit, QStringLiteral("0.0")) + QStringLiteral(" h")
+                                                : QString();
+        zeile({nr, r.strTypBez, r.strBinnen, name, FormatNumber(r.dblStrecke, QStringLiteral("0.0")),
+               FormatDatum(r.datZeitAn, zeit), FormatDatum(r.datZeitAb, zeit), wait, r.strWartegrund});
     }
     std::printf("\n%s\n", qPrintable(Text(9079, {FormatNumber(summen.dblStrecke, QStringLiteral("0.0")),
                                                  FormatNumber(summen.dblSummeFahrzeit, QStringLiteral("0.0")),
                                                  FormatNumber(summen.dblSummeWartezeit, QStringLiteral("0.0")),
                                                  FormatNumber(summen.dblSummeDurchgangszeit, QStringLiteral("0.0"))})));
+    const QString unsicher = olm3::routing::TextSummenUnsicher(summen.lngSchleusenOhneBetriebszeit);
+    if (!unsicher.isEmpty()) std::printf("%s\n", qPrintable(unsicher));
     if (!warnings) return;
     olm3::BootProfil boot;
     boot.dblLaenge = 1; // the summary names no boat in the tool
@@ -158,6 +183,15 @@ void PrintRouteTable(const std::vector<typRouteOptimiert>& rows, const RouteOpti
     for (const olm3::Durchfahrtsbefund& b : *warnings)
         std::printf("  %s %s\n", b.art == olm3::Befundart::PasstNicht ? "!" : "?",
                     qPrintable(olm3::BefundText(b, kText)));
+}
+
+int RouteExitCode(bool result, const std::vector<typRouteOptimiert>& rows, const RouteOptimiertSummen& summen) {
+    if (!result || rows.empty()) return 1;
+    if (summen.lngAbbruchVon != 0 || summen.lngAbbruchNach != 0)
+        return Fail(Text(9461, {QString::number(summen.lngAbbruchVon), QString::number(summen.lngAbbruchNach)}), 3);
+    if (summen.lngSchleusenOhneBetriebszeit > 0)
+        return Fail(olm3::routing::TextSummenUnsicher(summen.lngSchleusenOhneBetriebszeit), 4);
+    return 0;
 }
 
 namespace {
@@ -172,7 +206,7 @@ public:
 
 int ExpandAndPrint(clsOLM3Binnen& olm, const std::vector<std::int32_t>& von, const std::vector<std::int32_t>& nach,
                    const QDateTime& start, bool json, const olm3::BootProfil* boot,
-                   const std::optional<olm3::routing::Fahrtag>& tage) {
+                   const std::optional<olm3::routing::Fahrtag>& tage, const std::vector<std::int32_t>& alngGeplant) {
     // No window waits for the tool to stay responsive: the computation runs without its step pause.
     clsOLM3Binnen::SetStepPause(0);
     olm.StartZeit(start);
@@ -200,10 +234,10 @@ int ExpandAndPrint(clsOLM3Binnen& olm, const std::vector<std::int32_t>& von, con
         }
         std::fputs(QJsonDocument(o).toJson(QJsonDocument::Indented).constData(), stdout);
     } else {
-        PrintRouteTable(rows, summen, warnings);
+        PrintRouteTable(rows, summen, warnings, alngGeplant);
         if (tage) PrintDaysTable(etappen);
     }
-    return result && !rows.empty() ? 0 : 1;
+    return RouteExitCode(result, rows, summen);
 }
 
 } // namespace cli

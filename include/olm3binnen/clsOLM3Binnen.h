@@ -22,6 +22,13 @@ struct RouteOptimiertSummen {
     double dblSummeFahrzeit = 0.0;
     double dblStrecke = 0.0;
     QDateTime datStartZeit = olm3::DatumNull();
+    /// Locks at which no operating time was found within a year: their waits, and so the totals and every
+    /// later time, are not reliable.
+    std::int32_t lngSchleusenOhneBetriebszeit = 0;
+    /// The first leg that could not be computed, so that the route stops before its destination (its
+    /// point ids); both 0 when the route is complete.
+    std::int32_t lngAbbruchVon = 0;
+    std::int32_t lngAbbruchNach = 0;
 };
 
 /// The one public class of the component. A host creates one object, hands in its waypoints-and-routes
@@ -80,7 +87,7 @@ public:
 
     /// 13.-16. The planned route (point ids; the empty route is one element 0). Results always false.
     bool SetRouteGeplant(const std::vector<std::int32_t>& alngPunkteID);
-    bool GetRouteGeplant(std::vector<std::int32_t>& alngPunkteID) const;
+    bool GetRouteGeplant(std::vector<std::int32_t>& alngPunkteID) const override;
     bool SetPktNeuRouteGeplant(std::int32_t lngId);
     bool DeleteRouteGeplant();
 
@@ -129,6 +136,9 @@ public:
     bool GetRouteOptimiert(std::vector<typRouteOptimiert>& audtRoute, RouteOptimiertSummen& summen) const;
     /// The same rows with the start time only, for the windows.
     bool GetRouteOptimiert(std::vector<typRouteOptimiert>& audtRoute, QDateTime& datStartZeit) const override;
+    /// The planned route as it was last saved or loaded in route planning.
+    std::vector<std::int32_t> RouteGesichert() const override;
+    void RouteGesichert(const std::vector<std::int32_t>& alngPunkteID) override;
     /// The pause a computation takes after each step, in milliseconds (default 10). With 0, pending
     /// events are still processed after every step. Applies to all objects of the component.
     static void SetStepPause(int ms);

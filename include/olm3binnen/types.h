@@ -62,4 +62,23 @@ struct typRouteOptimiert {
     bool blnPunktRouteGrob = false;
     std::int32_t lngAnzahlSchleusen = 0;
     std::int32_t lngAnzahlBruecken = 0;
+    // Fields added after the 28 the host has always seen.
+    QString strName;                ///< the object's name from its detail table; empty where the catalogue has none
+    QString strWartegrund;          ///< on a lock row with a wait: why the boat waits, one short text
+    std::int16_t intWartegrund = 0; ///< the kind of that wait, one of olm3::Wartegrund
 };
+
+namespace olm3 {
+
+/// Why a boat waits at a lock (typRouteOptimiert::intWartegrund).
+enum Wartegrund : std::int16_t {
+    wgKeiner = 0,         ///< no wait
+    wgOeffnet = 1,        ///< the lock opens later that day or on a later day
+    wgSaisonpause = 2,    ///< the lock is closed for the season
+    wgNachBedarf = 3,     ///< the lock operates on request on a closed day
+    wgSonderregel = 4,    ///< a special rule applies to the window the boat waits for
+    wgKeineDaten = 5,     ///< the catalogue has no operating hours for a day the search reached
+    wgKeinBetrieb = 6,    ///< no operating time found within a year: the wait is not reliable
+};
+
+} // namespace olm3

@@ -62,6 +62,17 @@ public:
         return false;
     }
 
+    /// The planned route (point ids; the empty route is one element 0), for a window that numbers the
+    /// route points as the plan does. An owner without a plan need not implement it.
+    virtual bool GetRouteGeplant(std::vector<std::int32_t>& alngPunkteID) const {
+        alngPunkteID.assign(1, 0);
+        return false;
+    }
+    /// The planned route as it was last saved or loaded, so that route planning can tell unsaved changes;
+    /// an owner that does not keep it has no saved plan.
+    virtual std::vector<std::int32_t> RouteGesichert() const { return {0}; }
+    virtual void RouteGesichert(const std::vector<std::int32_t>& alngPunkteID) { (void)alngPunkteID; }
+
     /// The events a window raises to the host through its owner.
     virtual void EventRoutenPktKarte(std::int32_t lngNum) = 0;
     virtual void EventStartOptimierer(std::vector<typRoute>& audtRoute) = 0;

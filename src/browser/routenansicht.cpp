@@ -2,14 +2,18 @@
 #include "browser/routenansicht.h"
 
 #include "browser/detailaktion.h"
+#include "browser/druckvorschau.h"
 #include "browser/routendruck.h"
 #include "data/formatting.h"
 #include "data/modOLM3Binnen.h"
 #include "olm3binnen/windowowner.h"
 #include "planning/frmRoutenPlanung.h"
 #include "routing/core/durchfahrt.h"
+#include "routing/core/routenpunktnummern.h"
+#include "routing/core/wartegrund.h"
 #include "routing/frmRoutenOptimiererBericht.h"
 #include "ui/panelbutton.h"
+#include "ui/messagebox.h"
 #include "ui/ucOLMButton.h"
 #include "ui/windowhelpers.h"
 #include "ui/wochentag.h"
@@ -21,10 +25,10 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 using namespace modOLM3Binnen;
@@ -82,11 +86,13 @@ constexpr std::int32_t kBildSR = 917;
 constexpr int kMarkeHoehe = 16;
 
 constexpr int kSchrift = 11;
+constexpr int kGewaesserBreite = 260;
 const QColor kFarbeRoutenpunkt(226, 236, 248);
 const QColor kFarbeStrecke(244, 244, 236);
 const QColor kFarbeZeit(20, 60, 160);
 const QColor kFarbePasstNicht(190, 0, 0);
 const QColor kFarbeUnbekannt(150, 90, 0);
+const QColor kFarbeWarnung(160, 0, 0);
 
 QString text(std::int32_t id) {
     return GetText(kModul, id);
@@ -209,6 +215,17 @@ QTableWidgetItem* km(double v, bool blnFett = false) {
     return item;
 }
 
+} // namespace
+
+QString RoutenAnsicht::BezeichnungText(const typRouteOptimiert& r) {
+    // The object's name, or on a junction the waterway the route turns into; beneath it why the boat waits.
+    QString s = r.strName.isEmpty() ? r.strBezeichnung : r.strName;
+    if (!r.strWartegrund.isEmpty()) s = s.trimmed().isEmpty() ? r.strWartegrund : s + QLatin1Char('\n') + r.strWartegrund;
+    return s;
+}
+
+namespace {
+
 /// A passage or waiting time: one decimal when there is one, else empty.
 QString zeitWert(double h) {
     return h > 0 ? kmText(h) : QString();
@@ -270,6 +287,7 @@ void RoutenAnsicht::setupGrid() {
     g->setSelectionMode(QAbstractItemView::SingleSelection);
     g->setEditTriggers(QAbstractItemView::NoEditTriggers);
     g->setWordWrap(true);
+    g->setTextElideMode(Qt::ElideMiddle);
     g->verticalHeader()->hide();
     g->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     const QString nl = QStringLiteral("\n");
@@ -283,7 +301,7 @@ void RoutenAnsicht::setupGrid() {
         text(895) + nl + QStringLiteral("h"),
         text(832),
         text(848),
-        text(828),
+        text(815) + QStringLiteral(" / ") + text(828),
         text(821),
         text(820),
         QString(),
@@ -334,6 +352,9 @@ void RoutenAnsicht::FillGridRoute(const std::vector<typRouteOptimiert>& route) {
     m_route = route;
     m_befunde = m_owner ? m_owner->GetDurchfahrt() : std::vector<olm3::Durchfahrtsbefund>{};
     m_routenPunkte.clear();
+    std::vector<std::int32_t> alngGeplant;
+    if (m_owner) m_owner->GetRouteGeplant(alngGeplant);
+    m_astrNummern = olm3::routing::RoutenpunktNummern(m_route, alngGeplant);
     m_grdRoute->setUpdatesEnabled(false);
     m_grdRoute->clearSpans();
     m_grdRoute->setRowCount(0);
@@ -358,14 +379,22 @@ void RoutenAnsicht::FillGridRoute(const std::vector<typRouteOptimiert>& route) {
         m_lblRoutenInfo->clear();
     } else {
         const typRouteOptimiert& letzte = m_route.back();
-        m_lblRoutenInfo->setText(text(810) + QStringLiteral(":  ") + kmText(letzte.dblStrecke) +
-                                 QStringLiteral(" km     ") + text(830) + QStringLiteral(":  ") +
-                                 kmText(letzte.dblDauer) + QStringLiteral(" h "));
+        QString info = text(810) + QStringLiteral(":  ") + kmText(letzte.dblStrecke) + QStringLiteral(" km     ") +
+                       text(830) + QStringLiteral(":  ") + kmText(letzte.dblDauer) + QStringLiteral(" h ");
+        const auto ohneBetrieb = std::count_if(m_route.begin(), m_route.end(), [](const typRouteOptimiert& r) {
+            return r.intWartegrund == olm3::wgKeinBetrieb;
+        });
+        const QString unsicher = olm3::routing::TextSummenUnsicher(static_cast<std::int32_t>(ohneBetrieb));
+        if (!unsicher.isEmpty()) info += QStringLiteral("    ") + unsicher;
+        m_lblRoutenInfo->setText(info);
+        m_lblRoutenInfo->setStyleSheet(unsicher.isEmpty() ? QString() : QStringLiteral("color: #a00000;"));
         zeigeDurchfahrt();
     }
     m_etappen->Fuelle(m_route);
     m_grdRoute->resizeColumnsToContents();
     m_grdRoute->setColumnWidth(colGliederung, 24);
+    // A long waterway name gives way (whole in its tool tip), so that the names stay in view.
+    if (m_grdRoute->columnWidth(colGewaesser) > kGewaesserBreite) m_grdRoute->setColumnWidth(colGewaesser, kGewaesserBreite);
     m_grdRoute->setUpdatesEnabled(true);
     m_blnFuelle = false;
     SetNormalPointer();
@@ -395,7 +424,7 @@ int RoutenAnsicht::addRoutenpunktZeile(std::size_t i) {
     }
     auto* zeit = zelle(zeitText(r.datZeitAb));
     zeit->setForeground(kFarbeZeit);
-    setObjektZellen(row, r, zahl(QString::number(r.lngNumGrob)), amtl, zeit);
+    setObjektZellen(row, r, zahl(m_astrNummern[i]), amtl, zeit);
     setMarken(m_grdRoute->item(row, colTyp), r);
     for (int c = colGliederung; c < kSpalten; ++c)
         m_grdRoute->item(row, c)->setBackground(kFarbeRoutenpunkt);
@@ -460,6 +489,8 @@ void RoutenAnsicht::FillGridRouteMDetails(int row) {
     // Columns first: the height of a two-line time follows from the width of its column.
     m_grdRoute->resizeColumnsToContents();
     m_grdRoute->setColumnWidth(colGliederung, 24);
+    // A long waterway name gives way (whole in its tool tip), so that the names stay in view.
+    if (m_grdRoute->columnWidth(colGewaesser) > kGewaesserBreite) m_grdRoute->setColumnWidth(colGewaesser, kGewaesserBreite);
     for (int r = row + 1; r < ziel; ++r)
         m_grdRoute->resizeRowToContents(r);
     m_grdRoute->setUpdatesEnabled(true);
@@ -499,7 +530,17 @@ void RoutenAnsicht::setObjektZellen(int row, const typRouteOptimiert& r, QTableW
     m_grdRoute->setItem(row, colWZ, zahl(zeitWert(r.dblWartezeit)));
     m_grdRoute->setItem(row, colZeit, zeit);
     m_grdRoute->setItem(row, colGewaesser, zelle(r.strBinnen));
-    m_grdRoute->setItem(row, colBezeichnung, zelle(r.strBezeichnung));
+    m_grdRoute->item(row, colGewaesser)->setToolTip(r.strBinnen);
+    m_grdRoute->setItem(row, colBezeichnung, zelle(BezeichnungText(r)));
+    if (!r.strWartegrund.isEmpty()) {
+        // Why the boat waits, also where the wait is shown.
+        m_grdRoute->item(row, colWZ)->setToolTip(r.strWartegrund);
+        m_grdRoute->item(row, colBezeichnung)->setToolTip(r.strWartegrund);
+        if (r.intWartegrund == olm3::wgKeinBetrieb) {
+            for (const int c : {colWZ, colBezeichnung})
+                m_grdRoute->item(row, c)->setForeground(kFarbeWarnung);
+        }
+    }
     m_grdRoute->setItem(row, colBreite, zelle(r.strBgDez));
     m_grdRoute->setItem(row, colLaenge, zelle(r.strLgDez));
     m_grdRoute->setItem(row, colBinnenID, zahl(QString::number(r.lngBinnenID)));
@@ -524,7 +565,6 @@ void RoutenAnsicht::zeigeDurchfahrt() {
     if (summe.isEmpty()) return;
     m_lblRoutenInfo->setText(m_lblRoutenInfo->text() + QStringLiteral("\n") + summe);
     if (olm3::Zaehle(m_befunde).intPasstNicht > 0) m_lblRoutenInfo->setStyleSheet(QStringLiteral("color: #B00000"));
-    else m_lblRoutenInfo->setStyleSheet(QString());
 }
 
 void RoutenAnsicht::markiereDurchfahrt(int row, const typRouteOptimiert& r) {
@@ -617,10 +657,11 @@ void RoutenAnsicht::grdRoute_DblClick(int row, int col) {
     const std::int32_t lngPunkteID = gliederung->data(kZeilenDaten).toInt();
     if (lngPunkteID == -1 || nr->text().isEmpty()) return;
     if (art(row) == Zeilenart::Routenpunkt) {
-        bool ok = false;
-        const int nummer = nr->text().toInt(&ok);
+        // The route marks of the points list count the route points as the computation does.
+        const auto index = static_cast<std::size_t>(gliederung->data(kRoutenIndex).toInt());
+        const std::int32_t lngRoutenIndex = index < m_route.size() ? m_route[index].lngNumGrob - 1 : -1;
         emit RoutenpunktGewaehlt(m_grdRoute->item(row, colBinnenID)->text().toInt(), lngPunkteID,
-                                 m_grdRoute->item(row, colGewaesser)->text(), ok ? nummer - 1 : -1);
+                                 m_grdRoute->item(row, colGewaesser)->text(), lngRoutenIndex);
     } else {
         emit DetailsAngefordert(m_grdRoute->item(row, colTyp)->data(kZellDaten).toString(), lngPunkteID);
     }
@@ -702,13 +743,16 @@ bool RoutenAnsicht::AusgewaehltesObjekt(QString& strTypID, std::int32_t& lngPunk
 
 void RoutenAnsicht::Drucken() {
     const QString strPdf = strDruckPdf;
-    // Without a PDF file and without an installed printer there is nowhere to print to.
-    if (strPdf.isEmpty() && QPrinterInfo::availablePrinters().isEmpty()) return;
+
+    // The print holds every row of the route, not only the groups opened on screen.
+    for (int row = 0; row < m_grdRoute->rowCount(); ++row)
+        if (art(row) == Zeilenart::Routenpunkt) FillGridRouteMDetails(row);
 
     olm3browser::RoutenDruckInhalt inhalt;
     inhalt.route = m_grdRoute;
     inhalt.etappen = m_etappen->grdEtappen();
     inhalt.strReisetage = m_etappen->ReisetageText();
+    inhalt.alleRoutenZeilen = true;
     inhalt.routenZeile = [this](int row) {
         if (istSchleusenZeile(row)) return olm3browser::DruckZeilenArt::Schleuse;
         return art(row) == Zeilenart::Routenpunkt ? olm3browser::DruckZeilenArt::Routenpunkt
@@ -724,14 +768,32 @@ void RoutenAnsicht::Drucken() {
         if (auto* bericht = qobject_cast<frmRoutenOptimiererBericht*>(m_owner->GefuellterBericht()))
             inhalt.bericht = bericht->grdReport();
     }
+    const auto seiten = [&inhalt](QPrinter& printer, QString& strFehler) {
+        return olm3browser::DruckeRoute(printer, inhalt, strFehler);
+    };
 
-    SetHourglass();
-    QPrinter printer(QPrinter::HighResolution);
-    olm3browser::RichteDruckerEin(printer, strPdf);
+    bool ok = false;
+    bool gedruckt = false;
     QString strFehler;
-    const bool ok = olm3browser::DruckeRoute(printer, inhalt, strFehler);
-    SetNormalPointer();
+    if (!strPdf.isEmpty()) {
+        // The host directs the print into a file: no preview, nobody to choose.
+        SetHourglass();
+        QPrinter printer(QPrinter::HighResolution);
+        olm3browser::RichteDruckerEin(printer, strPdf);
+        ok = seiten(printer, strFehler);
+        gedruckt = true;
+        SetNormalPointer();
+    } else {
+        frmDruckvorschau vorschau(olm3browser::RichteDruckerEin, seiten, window());
+        if (olm3ui::ExecModal(&vorschau) == QDialog::Accepted) {
+            SetHourglass();
+            ok = vorschau.Drucke(strFehler);
+            gedruckt = true;
+            SetNormalPointer();
+        }
+    }
     if (m_owner) m_owner->RoutenPlanungAus();
+    if (!gedruckt) return;
 
     if (!ok) {
         // Nothing was printed: the user is told why instead of being told it is done.

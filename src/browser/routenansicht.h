@@ -45,8 +45,13 @@ public:
     bool AusgewaehltesObjekt(QString& strTypID, std::int32_t& lngPunkteID) const;
     /// Whether a row of the grid is a route-point row (the head of a group).
     bool IstRoutenpunktZeile(int row) const { return art(row) == Zeilenart::Routenpunkt; }
-    /// Prints the route plan and the statistics (the fpDrucken button of the browser).
+    /// Prints the route plan, the statistics and every row of the route, after a preview in which the
+    /// user chooses a printer or a PDF file (the fpDrucken button of the browser). When the component
+    /// prints to a PDF file (SetPrintToPdf), it goes there without a preview.
     void Drucken();
+    /// The text of the name column: the object's name (on a junction the waterway the route turns into)
+    /// and, on a line beneath, why the boat waits there.
+    static QString BezeichnungText(const typRouteOptimiert& r);
 
 signals:
     /// A double-click on a route-point row: the browser makes it current (route index from 0, -1 none).
@@ -105,6 +110,8 @@ private:
     /// What the boat does not fit on the route, as the owner's check found it when the view was filled.
     std::vector<olm3::Durchfahrtsbefund> m_befunde;
     std::vector<RoutenPunktRecord> m_routenPunkte;
+    /// The number of each row of the route copy, as the plan numbers its points.
+    std::vector<QString> m_astrNummern;
 };
 
 namespace olm3browser {

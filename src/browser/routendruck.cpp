@@ -7,6 +7,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <algorithm>
 #include <functional>
@@ -120,17 +121,20 @@ private:
     int m_seite = 1;
 };
 
-/// The type of a cell, from the printer's size down: first smaller, then narrower as well. A column takes
-/// the first that lets all its texts fit; a text that fits in none is wrapped in the last.
+/// The type of a cell, from the printer's size down, never below 8 pt and never condensed. A column takes
+/// the first of the larger ones that lets all its texts fit; a longer text is wrapped in the column's type,
+/// and only a single word too wide for its column goes down to the smaller ones.
 struct Schnitt {
     double pt;
     int stretch;
 };
-constexpr Schnitt kSchnitte[] = {{12, 100}, {11.5, 100}, {11, 100}, {10.5, 100}, {10, 100}, {10, 87},
-                                 {9.5, 87}, {9, 87},     {9, 75},   {8.5, 75},   {8, 75}};
+constexpr Schnitt kSchnitte[] = {{12, 100}, {11.5, 100}, {11, 100}, {10.5, 100}, {10, 100},
+                                 {9.5, 100}, {9, 100},   {8.5, 100}, {8, 100}};
 constexpr std::size_t kAnzahlSchnitte = std::size(kSchnitte);
 /// Headers are made smaller only a little; then they are wrapped.
 constexpr std::size_t kKopfSchnitte = 3;
+/// A column of names is made smaller down to 10 pt; below that its texts are wrapped.
+constexpr std::size_t kSpaltenSchnitte = 5;
 
 /// Room a text leaves before the next column: a right-aligned number more in a wide column, so that it
 /// does not run into the text that begins there.
@@ -226,6 +230,8 @@ void passeEin(const Blatt& blatt, const QString& text, Zelle& z, std::size_t sta
 struct Spalte {
     int col;
     double x;
+    /// A column of free text (waterway and object names): it keeps a readable type and its texts wrap.
+    bool umbrechen = false;
 };
 
 /// A row of cells ready to print, and how tall it is.
@@ -295,9 +301,16 @@ public:
                 const QTableWidgetItem* it = m_grid->item(row, m_spalten[i].col);
                 if (!it || m_grid->columnSpan(row, m_spalten[i].col) > 1) continue;
                 const double breite = textBreite(i, i, it) - markenBreite(markeVon(it));
-                const std::size_t s = passenderSchnitt(
-                    m_blatt, absaetze(it->text()), schriftVon(it, Blatt::schrift()), breite, m_schnitt[i]);
-                m_schnitt[i] = std::min(s, kAnzahlSchnitte - 1);
+                // A column of names is set in the type in which its words fit, so that a long name wraps;
+                // any other column in the type in which its texts fit on one line.
+                const QStringList teile = m_spalten[i].umbrechen
+                                              ? it->text().split(QRegularExpression(QStringLiteral("\\s+")),
+                                                                 Qt::SkipEmptyParts)
+                                              : absaetze(it->text());
+                const std::size_t bis = m_spalten[i].umbrechen ? kSpaltenSchnitte : kAnzahlSchnitte;
+                const std::size_t s =
+                    passenderSchnitt(m_blatt, teile, schriftVon(it, Blatt::schrift()), breite, m_schnitt[i], bis);
+                m_schnitt[i] = std::min(s, bis - 1);
             }
         }
     }
@@ -339,13 +352,14 @@ public:
             z.ausrichtung = ausrichtung(it);
             z.breite = textBreite(i, letzte, it);
             const std::size_t start = spanne > 1 ? 0 : m_schnitt[i];
+            const bool umbrechen = spanne > 1 || m_spalten[i].umbrechen;
             i = letzte;
             if (!it) continue;
             z.font = schriftVon(it, Blatt::schrift());
             z.marke = markeVon(it);
             const double gesamt = z.breite;
             z.breite -= markenBreite(z.marke);
-            passeEin(m_blatt, it->text(), z, start);
+            passeEin(m_blatt, it->text(), z, start, umbrechen ? start + 1 : kAnzahlSchnitte);
             z.breite = gesamt;
             zeile.hoehe = std::max(zeile.hoehe, z.hoehe);
             zeile.zellen.push_back(std::move(z));
@@ -416,7 +430,8 @@ void druckePlan(Blatt& blatt, const QTableWidget* plan) {
     if (!plan) return;
     std::vector<Spalte> spalten;
     for (int c = 0; c < static_cast<int>(std::size(kPlanSpalten)) && c < plan->columnCount(); ++c) {
-        if (!plan->isColumnHidden(c)) spalten.push_back({c, kPlanSpalten[c]});
+        // Waterway and name wrap.
+        if (!plan->isColumnHidden(c)) spalten.push_back({c, kPlanSpalten[c], c == 4 || c == 6});
     }
     const std::vector<int> rows = sichtbareZeilen(plan);
     Tabelle tabelle(blatt, plan, spalten, kRechts, rows);
@@ -521,9 +536,16 @@ void druckeEtappen(Blatt& blatt, const QTableWidget* etappen, const QString& str
 void druckeRoutenTabelle(Blatt& blatt, const RoutenDruckInhalt& inhalt) {
     const QTableWidget* route = inhalt.route;
     std::vector<Spalte> spalten;
+    // Waterway (8) and name with the reason of a wait (9) wrap.
     for (int c = 1; c <= static_cast<int>(std::size(kRoutenSpaltenMm)); ++c)
-        spalten.push_back({c, kRoutenSpaltenMm[c - 1]});
-    const std::vector<int> rows = sichtbareZeilen(route);
+        spalten.push_back({c, kRoutenSpaltenMm[c - 1], c == 8 || c == 9});
+    std::vector<int> rows;
+    if (inhalt.alleRoutenZeilen) {
+        for (int r = 0; r < route->rowCount(); ++r)
+            rows.push_back(r);
+    } else {
+        rows = sichtbareZeilen(route);
+    }
     Tabelle tabelle(blatt, route, spalten, kRechts, rows);
     tabelle.gleicherSchnitt(10, 11);
     tabelle.kopf();

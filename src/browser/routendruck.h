@@ -23,12 +23,14 @@ struct RoutenDruckInhalt {
     const QTableWidget* plan = nullptr;
     /// The optimiser report's lines (printed after the heading "Statistik").
     const QTableWidget* bericht = nullptr;
-    /// The route view's grid: every row that is not hidden, columns 1 to 11.
+    /// The route view's grid: every row that is not hidden (or every row), columns 1 to 11.
     const QTableWidget* route = nullptr;
     /// The day stages' grid: one block per day (printed after the heading "Tagesetappen"), and the line
     /// with the trip's days under them.
     const QTableWidget* etappen = nullptr;
     QString strReisetage;
+    /// Every row of the route grid, also those of closed groups.
+    bool alleRoutenZeilen = false;
     /// What a row of the route grid is (Normal when not given).
     std::function<DruckZeilenArt(int row)> routenZeile;
 };

@@ -72,6 +72,7 @@ void clsOLM3Binnen::PruefeDurchfahrt() {
 bool clsOLM3Binnen::Init(IOLM3Cfg* cfg, IOLM3KWS* kws, IOLM3TGF* tgf) {
     try {
         d->alngRouteGeplant = {0};
+        d->alngRouteGesichert = {0};
         d->IsStartZeitSet = false;
         d->StartZeit = olm3::DatumNull();
         d->strTypFilter = QStringLiteral("A");
@@ -313,6 +314,10 @@ bool clsOLM3Binnen::GetRouteOptimiert(std::vector<typRouteOptimiert>& audtRoute,
     summen.dblSummeWartezeit = d->route.dblSummeWartezeit;
     summen.dblSummeFahrzeit = d->route.dblSummeFahrzeit;
     summen.dblStrecke = audtRoute.empty() ? 0.0 : audtRoute.back().dblStrecke;
+    for (const typRouteOptimiert& r : audtRoute)
+        if (r.intWartegrund == olm3::wgKeinBetrieb) ++summen.lngSchleusenOhneBetriebszeit;
+    summen.lngAbbruchVon = d->route.lngAbbruchVon;
+    summen.lngAbbruchNach = d->route.lngAbbruchNach;
     return true;
 }
 
@@ -327,3 +332,6 @@ void clsOLM3Binnen::SetStepPause(int ms) { SetStepPauseMs(ms); }
 int clsOLM3Binnen::StepPause() { return StepPauseMs(); }
 void clsOLM3Binnen::SetPrintToPdf(const QString& strPdfDatei) { strDruckPdf = strPdfDatei; }
 QString clsOLM3Binnen::PrintToPdf() { return strDruckPdf; }
+
+std::vector<std::int32_t> clsOLM3Binnen::RouteGesichert() const { return d->alngRouteGesichert; }
+void clsOLM3Binnen::RouteGesichert(const std::vector<std::int32_t>& alngPunkteID) { d->alngRouteGesichert = alngPunkteID; }

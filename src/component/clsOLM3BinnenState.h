@@ -11,6 +11,8 @@ struct clsOLM3BinnenState {
     clsOLM3BinnenEvents* listener = nullptr;
 
     std::vector<std::int32_t> alngRouteGeplant{0};
+    /// The planned route as it was last saved or loaded: a plan that differs has unsaved changes.
+    std::vector<std::int32_t> alngRouteGesichert{0};
     std::int32_t lngRoutenPktNum = 0;
     bool blnRouteOptimiert = false;
     /// The detailed optimised route with its row count and totals.

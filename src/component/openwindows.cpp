@@ -8,6 +8,7 @@
 #include "planning/frmRoutenPlanung.h"
 #include "routing/core/durchfahrt.h"
 #include "routing/core/tagesetappen.h"
+#include "routing/core/wartegrund.h"
 #include "routing/frmRoutenOptimiererBericht.h"
 #include "ui/messagebox.h"
 
@@ -47,8 +48,12 @@ void clsOLM3Binnen::RoutenOptimiererReport(bool blnPrintOnly) {
                   d->StartZeit, olm3::routing::FahrtagDerEinstellungen()))
             : 0;
     frm->VerbrauchProStunde(d->profil.dblVerbrauch);
+    std::vector<typRouteOptimiert> rows;
+    RouteOptimiertSummen summen;
+    GetRouteOptimiert(rows, summen);
     frm->FuelleBericht(last ? last->dblStrecke : 0.0, route.dblSummeDurchgangszeit, route.dblSummeWartezeit,
-                       route.dblSummeFahrzeit, d->StartZeit, tage);
+                       route.dblSummeFahrzeit, d->StartZeit, tage,
+                       olm3::routing::TextSummenUnsicher(summen.lngSchleusenOhneBetriebszeit));
     if (d->blnRouteOptimiert)
         frm->Durchfahrt(olm3::SummenText(d->befunde, d->profil, [](std::int32_t id) {
             return modOLM3Binnen::GetText(QStringLiteral("Durchfahrt"), id);

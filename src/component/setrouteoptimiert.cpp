@@ -27,6 +27,8 @@ bool clsOLM3Binnen::SetRouteOptimiert(const std::vector<std::int32_t>& alngPktID
     route.dblSummeDurchgangszeit = 0;
     route.dblSummeWartezeit = 0;
     route.dblSummeFahrzeit = 0;
+    route.lngAbbruchVon = 0;
+    route.lngAbbruchNach = 0;
     d->blnRouteOptimiert = true;
     route.lngAnzahlRouteOptimiert = 0;
 
@@ -45,8 +47,12 @@ bool clsOLM3Binnen::SetRouteOptimiert(const std::vector<std::int32_t>& alngPktID
         alngNach[i] = alngPktIDNach[i];
         bool blnErster = i == 0;
         if (!olm3::routing::GetDetailsRouteOptimiert(route, d->StartZeit, alngVon[i], alngNach[i], blnErster,
-                                                     d->blnBreakOptimierer, &status))
+                                                     d->blnBreakOptimierer, &status)) {
+            // The route stops before its destination; the caller can tell which leg is missing.
+            route.lngAbbruchVon = alngVon[i];
+            route.lngAbbruchNach = alngNach[i];
             break;
+        }
         if (!d->blnBreakOptimierer && d->listener) d->listener->RouteOptimiertAn(alngVon, alngNach);
     }
     // Hiding the status window clears the break flag, so the answer is taken before.

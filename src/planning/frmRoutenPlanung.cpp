@@ -35,6 +35,11 @@ constexpr int kMinHoehe = 500;
 // Texts of the window's own messages beyond the original table.
 constexpr int kTextPunkteFehlen = 9120;
 constexpr int kTextKeinKatalog = 9121;
+constexpr int kTextAllesLoeschen = 9480;
+constexpr int kTextAllesLoeschenOptimiert = 9481;
+constexpr int kTextLadenVerwirft = 9482;
+/// Names are not elided below this width (pixels).
+constexpr int kMinNamensBreite = 140;
 
 /// Hourglass for the life of the object; the pointer is back to normal on every way out.
 class Sanduhr {
@@ -175,6 +180,7 @@ QString frmRoutenPlanung::RowData(int row) const {
 void frmRoutenPlanung::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     layoutControls();
+    spaltenAnpassen();
 }
 
 void frmRoutenPlanung::reject() {
@@ -249,6 +255,8 @@ void frmRoutenPlanung::setupGrid() {
     g->horizontalHeader()->setFixedHeight(kKopfHoehe);
     g->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     g->horizontalHeader()->setStretchLastSection(true);
+    g->setTextElideMode(Qt::ElideMiddle);
+    g->setWordWrap(false);
     const QString kopf[kSpalten] = {
         text(829), text(816) + QLatin1Char('\n') + QStringLiteral("km"), text(821), text(820), text(848),
         text(811), text(815) + QStringLiteral(" / ") + text(828),        QString(),
@@ -265,6 +273,17 @@ void frmRoutenPlanung::spaltenAnpassen() {
         m_grdRoute->resizeColumnToContents(c);
         m_grdRoute->setColumnWidth(c, m_grdRoute->columnWidth(c) + 8);
     }
+    // Long waterway and object names give way (elided in the middle, whole in their tool tip), so that
+    // the name column stays in view.
+    const int frei = m_grdRoute->viewport()->width();
+    int fest = 0;
+    for (int c = colNr; c < colGewaesser; ++c)
+        fest += m_grdRoute->columnWidth(c);
+    const int rest = std::max(0, frei - fest - m_grdRoute->columnWidth(colTyp));
+    const int gewaesser = std::max(kMinNamensBreite, rest * 45 / 100);
+    if (m_grdRoute->columnWidth(colGewaesser) > gewaesser) m_grdRoute->setColumnWidth(colGewaesser, gewaesser);
+    const int name = std::max(kMinNamensBreite, rest - m_grdRoute->columnWidth(colGewaesser));
+    if (m_grdRoute->columnWidth(colBezeichnung) > name) m_grdRoute->setColumnWidth(colBezeichnung, name);
 }
 
 void frmRoutenPlanung::layoutControls() {
@@ -336,9 +355,11 @@ frmRoutenPlanung::Punkt frmRoutenPlanung::AddPunkt(std::int32_t lngPunkteID, int
         items[colLaenge] = zelle(FormatLg(lg));
         items[colLaenge]->setData(Qt::UserRole, lg);
         items[colGewaesser] = zelle(feld("BinnenBez"));
+        items[colGewaesser]->setToolTip(feld("BinnenBez"));
         items[colTyp] =
             zelle(olm3::KatalogBegriff(olm3::KatalogWort::Typ, feld("TypenID"), feld("TypenBez")));
         items[colBezeichnung] = zelle(bezeichnung);
+        items[colBezeichnung]->setToolTip(bezeichnung);
         items[colBinnenID] = zelle(feld("BinnenID"));
     } catch (const std::exception& e) {
         for (QTableWidgetItem* item : items)
@@ -467,6 +488,15 @@ void frmRoutenPlanung::fpMove_Click(bool blnNachOben) {
 }
 
 void frmRoutenPlanung::fpDeleteAll_Click() {
+    // A plan, and an optimised route with it, is not thrown away without asking.
+    std::vector<typRouteOptimiert> optimiert;
+    QDateTime datStart;
+    const bool blnOptimiert = m_objFacade && m_objFacade->GetRouteOptimiert(optimiert, datStart);
+    if (m_grdRoute->rowCount() > 0 || blnOptimiert) {
+        if (MsgBox(text(blnOptimiert ? kTextAllesLoeschenOptimiert : kTextAllesLoeschen), vbYesNo | vbQuestion,
+                   objOLM3Cfg ? objOLM3Cfg->GetAppTitel() : QString()) != vbYes)
+            return;
+    }
     m_grdRoute->setRowCount(0);
     RouteGeaendert(true);
     if (m_objFacade) m_objFacade->EventDeleteAll();
@@ -491,12 +521,34 @@ void frmRoutenPlanung::fpOptimieren_Click() {
     hide();
 }
 
+bool frmRoutenPlanung::UngesicherteAenderungen() const {
+    std::vector<std::int32_t> aktuell;
+    for (const typRoute& p : m_audtRoute)
+        if (p.lngPunkteID > 0) aktuell.push_back(p.lngPunkteID);
+    if (aktuell.empty() || !m_objFacade) return false;
+    std::vector<std::int32_t> gesichert;
+    for (const std::int32_t id : m_objFacade->RouteGesichert())
+        if (id > 0) gesichert.push_back(id);
+    return aktuell != gesichert;
+}
+
+void frmRoutenPlanung::merkeGesichert(const std::vector<std::int32_t>& alngPunkteID) {
+    if (m_objFacade) m_objFacade->RouteGesichert(alngPunkteID);
+}
+
 void frmRoutenPlanung::fpLoad_Click() {
+    // Loading replaces the plan: changes not yet saved are only given up when the user says so.
+    if (UngesicherteAenderungen() && MsgBox(text(kTextLadenVerwirft), vbYesNo | vbQuestion,
+                                            objOLM3Cfg ? objOLM3Cfg->GetAppTitel() : QString()) != vbYes)
+        return;
     frmRouteGeplantLoadSave frm(this);
     std::vector<std::int32_t> ids = m_alngPunkteID;
     if (!frm.Init(m_objFacade, ids, true, StartMoment(), -1)) return;
     olm3ui::ExecModal(&frm);
-    if (frm.RouteLoad(ids)) Init(ids, m_objFacade, true);
+    if (frm.RouteLoad(ids)) {
+        merkeGesichert(ids);
+        Init(ids, m_objFacade, true);
+    }
 }
 
 void frmRoutenPlanung::fpBoot_Click() {
@@ -510,6 +562,8 @@ void frmRoutenPlanung::fpSave_Click() {
     m_alngPunkteID.clear();
     for (const typRoute& p : m_audtRoute)
         m_alngPunkteID.push_back(p.lngPunkteID);
-    if (frm.Init(m_objFacade, m_alngPunkteID, false, StartMoment(), m_fpMarschGeschw->value()))
-        olm3ui::ExecModal(&frm);
+    if (!frm.Init(m_objFacade, m_alngPunkteID, false, StartMoment(), m_fpMarschGeschw->value())) return;
+    olm3ui::ExecModal(&frm);
+    // The window accepts only when the route was written.
+    if (frm.result() == QDialog::Accepted) merkeGesichert(m_alngPunkteID);
 }

@@ -106,6 +106,9 @@ private:
     /// The current data row, or the last one when none is current; -1 without data rows.
     int aktuelleZeile() const;
     void swapRows(int a, int b);
+    /// Whether the plan differs from the one last saved or loaded (an empty plan has nothing to lose).
+    bool UngesicherteAenderungen() const;
+    void merkeGesichert(const std::vector<std::int32_t>& alngPunkteID);
     /// Tells the user which points of the route the open catalogue does not have.
     void meldeFehlendePunkte(const std::vector<std::int32_t>& alngFehlend);
 

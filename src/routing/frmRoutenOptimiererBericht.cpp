@@ -35,7 +35,8 @@ frmRoutenOptimiererBericht::frmRoutenOptimiererBericht(QWidget* parent) : QDialo
 
 void frmRoutenOptimiererBericht::FuelleBericht(double dblStrecke, double dblSummeDurchgangszeit,
                                                 double dblSummeWartezeit, double dblSummeFahrzeit,
-                                                const QDateTime& datStartZeit, std::int32_t lngReisetage) {
+                                                const QDateTime& datStartZeit, std::int32_t lngReisetage,
+                                                const QString& strHinweis) {
     const double verbrauch = m_dblVerbrauch > 0 ? m_dblVerbrauch : objOLM3Cfg ? objOLM3Cfg->GetBerichtWert() : 0.0;
     auto zeilen = olm3::routing::BerichtZeilen(dblStrecke, dblSummeDurchgangszeit, dblSummeWartezeit,
                                                dblSummeFahrzeit, datStartZeit, verbrauch);
@@ -63,6 +64,19 @@ void frmRoutenOptimiererBericht::FuelleBericht(double dblStrecke, double dblSumm
         // Equal neighbouring cells show as one.
         if (!z.blnTrenner && z.zellen[1] == z.zellen[2]) m_grdReport->setSpan(r, 1, 1, 2);
         m_grdReport->setRowHeight(r, z.blnTrenner ? 8 : QFontMetrics(font).height() + 10);
+    }
+    if (!strHinweis.isEmpty()) {
+        // A warning across the whole width: the totals are not to be relied on.
+        const int r = m_grdReport->rowCount();
+        m_grdReport->insertRow(r);
+        auto* item = new QTableWidgetItem(strHinweis);
+        item->setForeground(QColor(160, 0, 0));
+        item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        item->setData(Qt::SizeHintRole, QSize(1, 1));
+        m_grdReport->setItem(r, 0, item);
+        m_grdReport->setSpan(r, 0, 1, 4);
+        m_grdReport->setWordWrap(true);
+        m_grdReport->setRowHeight(r, 2 * QFontMetrics(font).height() + 10);
     }
     m_grdReport->resizeColumnsToContents();
     for (int c = 0; c < 4; ++c) m_grdReport->setColumnWidth(c, m_grdReport->columnWidth(c) + 12);

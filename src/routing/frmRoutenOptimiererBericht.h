@@ -13,9 +13,11 @@ public:
     explicit frmRoutenOptimiererBericht(QWidget* parent = nullptr);
 
     /// Fills the report from the route's distance, totals and start time; with the trip's days (from its
-    /// day stages) a last line states them.
+    /// day stages) a last line states them; strHinweis, when given, stands beneath the lines as a warning
+    /// (the totals are not reliable).
     void FuelleBericht(double dblStrecke, double dblSummeDurchgangszeit, double dblSummeWartezeit,
-                       double dblSummeFahrzeit, const QDateTime& datStartZeit, std::int32_t lngReisetage = 0);
+                       double dblSummeFahrzeit, const QDateTime& datStartZeit, std::int32_t lngReisetage = 0,
+                       const QString& strHinweis = QString());
 
     /// The boat's own consumption (l/h) for the fuel line, in place of the host's; 0 keeps the host's.
     void VerbrauchProStunde(double dbl) { m_dblVerbrauch = dbl; }

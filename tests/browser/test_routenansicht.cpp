@@ -1,5 +1,6 @@
 // The route view of the browser and the route print, over a route computed from the small catalogue.
 
+#include "browser/druckvorschau.h"
 #include "browser/routenansicht.h"
 #include "component/clsOLM3BinnenState.h"
 #include "olm3binnen/clsOLM3Binnen.h"
@@ -9,7 +10,10 @@
 #include "ui/messagebox.h"
 #include "ui/ucOLMButton.h"
 
+#include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QLabel>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -411,7 +415,7 @@ TEST_F(RouteView, PrintsPlanStatisticsAndRouteToPdfAndSaysSo) {
     EXPECT_TRUE(text.contains(QStringLiteral("Kanal-Test")));
     EXPECT_TRUE(text.contains(QStringLiteral("Strecke:")));
     EXPECT_TRUE(text.contains(QStringLiteral("S: 1")));
-    EXPECT_TRUE(text.contains(QStringLiteral("Ab:Mo, 02.06.2008 16:51")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Ab:Mo, 02.06.2008")));
     seitenBilder(pdf, QStringLiteral("route_print_kurz"));
 }
 
@@ -459,11 +463,70 @@ TEST_F(RouteView, WithoutAWritableTargetNothingIsReportedAsPrinted) {
         EXPECT_TRUE(meldungen.messages()[0].text.contains(QStringLiteral("fehlt/route.pdf")));
         EXPECT_FALSE(olm.state().frmRoutenPlanung);
     }
+}
 
-    // No PDF file and no printer installed: nothing happens.
-    if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "this machine has a printer";
-    clsOLM3Binnen::SetPrintToPdf(QString());
+
+TEST_F(RouteView, ThePreviewOffersPrintersAndAPdfFileAndPrintsEveryRowNumberedAsThePlan) {
+    // The plan numbers 101, 110 and 204 as 1, 2 and 3; the junction the optimiser added after 110 is 2a.
+    olm.SetRouteGeplant({101, 110, 204});
+    view->FillGridRoute(route);
+    EXPECT_EQ(cell(kPunkt1, colNr), QStringLiteral("1"));
+    EXPECT_EQ(cell(kPunkt2, colNr), QStringLiteral("2"));
+    EXPECT_EQ(cell(kPunkt3, colNr), QStringLiteral("2a"));
+    EXPECT_EQ(cell(kPunkt4, colNr), QStringLiteral("3"));
+
+    const QString pdf = dir.file(QStringLiteral("vorschau.pdf"));
+    int vorschauen = 0;
+    auto alt = olm3ui::SetModalHandler([&](QDialog* dlg) {
+        auto* vorschau = qobject_cast<frmDruckvorschau*>(dlg);
+        EXPECT_TRUE(vorschau);
+        if (!vorschau) return int(QDialog::Rejected);
+        QComboBox* ziel = vorschau->cmbDrucker();
+        EXPECT_EQ(ziel->itemText(ziel->count() - 1), QStringLiteral("Als PDF speichern"));
+        if (++vorschauen == 1) {
+            vorschau->cmdAbbrechen()->click();
+            return vorschau->result();
+        }
+        ziel->setCurrentIndex(ziel->count() - 1);
+        EXPECT_EQ(vorschau->cmdDrucken()->text(), QStringLiteral("Speichern"));
+        vorschau->txtPdfDatei()->clear();
+        EXPECT_FALSE(vorschau->cmdDrucken()->isEnabled()) << "no file, nothing to save";
+        vorschau->txtPdfDatei()->setText(pdf);
+        vorschau->show();
+        vorschau->grab().save(QStringLiteral(OLM3_TEST_OUTPUT "/frmDruckvorschau.png"));
+        vorschau->cmdDrucken()->click();
+        return vorschau->result();
+    });
+    {
+        olm3test::MessageRecorder meldungen;
+        view->Drucken();
+        EXPECT_TRUE(meldungen.messages().empty()) << "cancelled: nothing printed, nothing said";
+        EXPECT_FALSE(QFile::exists(pdf));
+        EXPECT_FALSE(olm.state().frmRoutenPlanung);
+    }
     olm3test::MessageRecorder meldungen;
     view->Drucken();
-    EXPECT_TRUE(meldungen.messages().empty());
+    olm3ui::SetModalHandler(alt);
+    ASSERT_TRUE(QFile::exists(pdf));
+    ASSERT_EQ(meldungen.messages().size(), 1u);
+    EXPECT_EQ(meldungen.messages()[0].text, QStringLiteral("Ausdruck beendet!"));
+    seitenBilder(pdf, QStringLiteral("route_print_vorschau"));
+
+    const QString text = pdfText(pdf);
+    if (text.isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
+    // Every group, though none was opened on screen, with the objects' names and the wait at the lock on
+    // request, and the route points numbered as on the plan's page.
+    for (const char* s : {"Testbrücke", "Schleuse Eins", "Testtankstelle", "Testliegestelle", "Schleuse Zwei",
+                          "08:00 Uhr", "2a"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(s))) << s;
+}
+
+TEST_F(RouteView, NamesAndWaitReasonsStandInTheNameColumn) {
+    klick(kPunkt3, 0); // the canal: the lock on request is reached after closing
+    const int lock = detailZeile(kPunkt3, 202);
+    ASSERT_GE(lock, 0);
+    EXPECT_TRUE(cell(lock, colBezeichnung).startsWith(QStringLiteral("Schleuse Zwei\n"))) << cell(lock, colBezeichnung).toStdString();
+    EXPECT_EQ(grid->item(lock, colWZ)->toolTip(), QStringLiteral("Schleuse öffnet am 03.06. um 08:00 Uhr"));
+    EXPECT_TRUE(cell(lock, colBezeichnung).endsWith(grid->item(lock, colWZ)->toolTip()));
+    EXPECT_EQ(grid->horizontalHeaderItem(colBezeichnung)->text(), QStringLiteral("Bezeichnung / Abzweig nach"));
 }

@@ -482,3 +482,72 @@ TEST(RoutePlanningWindow, TheCruisingDayDialogChecksAndKeepsItsValues) {
     EXPECT_FALSE(wieder.chkWarteGrenze()->isChecked());
     EXPECT_FALSE(wieder.txtWarteGrenze()->isEnabled());
 }
+
+TEST(RoutePlanningWindow, DeleteAllAndLoadingOverUnsavedChangesAskFirst) {
+    PlanungsUmgebung u;
+    ADODB::ConnectionPtr routen;
+    ASSERT_TRUE(
+        modOLM3Binnen::ADO_Open_Connection(olm3test::MakeRoutesDatabase(u.dir), routen, {}, {}, {}, false));
+    u.olm.conWPundRoutenDB(routen);
+    auto frm = fenster(u, {101, 110});
+    int fenster = 0;
+    olm3test::ModalScript modal([&](QDialog* dlg) {
+        auto* ls = qobject_cast<frmRouteGeplantLoadSave*>(dlg);
+        ASSERT_TRUE(ls);
+        ++fenster;
+        ls->txtRoutenbezeichnung()->setText(QStringLiteral("Havel"));
+        klick(ls->pbLoadSave());
+    });
+    {
+        // "No" keeps the plan; the question names what would be lost.
+        olm3test::MessageRecorder meldungen({modOLM3Binnen::vbNo, modOLM3Binnen::vbNo, modOLM3Binnen::vbNo});
+        klick(frm->fpDeleteAll());
+        EXPECT_EQ(frm->grdRoute()->rowCount(), 2);
+        u.olm.StartZeit(olm3::MakeDatum(QDate(2008, 6, 2), QTime(10, 0)));
+        ASSERT_TRUE(u.olm.SetRouteOptimiert({101}, {110}, QDateTime()));
+        klick(frm->fpDeleteAll());
+        std::vector<typRouteOptimiert> route;
+        RouteOptimiertSummen summen;
+        EXPECT_TRUE(u.olm.GetRouteOptimiert(route, summen)) << "the optimised route is kept too";
+        // Never saved: loading another route would throw the plan away.
+        klick(frm->fpLoad());
+        EXPECT_EQ(fenster, 0);
+        ASSERT_EQ(meldungen.messages().size(), 3u);
+        EXPECT_EQ(meldungen.messages()[0].text, QStringLiteral("Die geplante Route vollständig löschen?"));
+        EXPECT_EQ(meldungen.messages()[1].text,
+                  QStringLiteral("Die geplante Route und die optimierte Route vollständig löschen?"));
+        EXPECT_TRUE(meldungen.messages()[2].text.contains(QStringLiteral("seit dem letzten Speichern geändert")));
+        EXPECT_EQ(meldungen.messages()[2].style & 7, modOLM3Binnen::vbYesNo);
+    }
+    {
+        // Saved, the plan can be replaced without a question; changed again, the question is back.
+        olm3test::MessageRecorder meldungen;
+        klick(frm->fpSave());
+        EXPECT_EQ(fenster, 1);
+        klick(frm->fpLoad());
+        EXPECT_EQ(fenster, 2);
+        EXPECT_TRUE(meldungen.messages().empty());
+        frm->grdRoute()->setCurrentCell(0, 0);
+        klick(frm->fpDelete());
+        klick(frm->fpLoad());
+        ASSERT_EQ(meldungen.messages().size(), 1u);
+        EXPECT_EQ(fenster, 3) << "answered Yes: the saved routes are offered";
+    }
+    u.olm.conWPundRoutenDB(nullptr);
+}
+
+TEST(RoutePlanningWindow, LongNamesAreElidedInTheMiddleAndTheNameColumnStaysInView) {
+    PlanungsUmgebung u;
+    auto frm = fenster(u, {101, 104, 110});
+    const QString lang = QStringLiteral("Untere Havel-Wasserstraße (Spandau - Potsdam - Brandenburg - Plaue) ") +
+                         QStringLiteral("und noch viel weiter bis an das Ende der Welt");
+    QTableWidget* g = frm->grdRoute();
+    g->item(0, frmRoutenPlanung::colGewaesser)->setText(lang);
+    g->item(0, frmRoutenPlanung::colGewaesser)->setToolTip(lang);
+    frm->resize(900, 500);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(g->textElideMode(), Qt::ElideMiddle);
+    EXPECT_EQ(g->item(1, frmRoutenPlanung::colBezeichnung)->toolTip(), QStringLiteral("Schleuse Eins"));
+    const int rechts = g->columnViewportPosition(frmRoutenPlanung::colBezeichnung);
+    EXPECT_LT(rechts, g->viewport()->width() - 60) << "the name column begins inside the grid";
+}

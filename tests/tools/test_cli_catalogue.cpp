@@ -84,7 +84,12 @@ TEST_F(Cli, ExpandGivesTheDetailedRouteWithAllFields) {
     EXPECT_TRUE(o["result"].toBool());
     const QJsonArray rows = o["rows"].toArray();
     ASSERT_EQ(rows.size(), 6);
-    EXPECT_EQ(rows[0].toObject().size(), 28);
+    EXPECT_EQ(rows[0].toObject().size(), 31) << "the 28 fields of the route record, the name and the wait";
+    EXPECT_EQ(rows[2].toObject()["strName"].toString(), QStringLiteral("Schleuse Eins"));
+    EXPECT_EQ(rows[2].toObject()["strWartegrund"].toString(), QStringLiteral("Schleuse öffnet am 03.06. um 06:00 Uhr"));
+    EXPECT_EQ(rows[2].toObject()["intWartegrund"].toInt(), 1);
+    EXPECT_EQ(o["lngSchleusenOhneBetriebszeit"].toInt(), 0);
+    EXPECT_EQ(o["lngAbbruchVon"].toInt(), 0);
     EXPECT_EQ(rows[2].toObject()["lngPunkteID"].toInt(), 104);
     EXPECT_EQ(rows[2].toObject()["datZeitAn"].toString(), QStringLiteral("2008-06-02T20:21:00"));
     EXPECT_NEAR(rows[2].toObject()["dblWartezeit"].toDouble(), 9.65, 1e-9);
@@ -92,11 +97,42 @@ TEST_F(Cli, ExpandGivesTheDetailedRouteWithAllFields) {
     // Lock 202 (on request, 08:00-18:00) is reached at 06:35 the next morning: 85 minutes more.
     EXPECT_NEAR(o["dblSummeWartezeit"].toDouble(), 9.65 + 85.0 / 60, 1e-9);
 
-    r = RunCli({"expand", "--catalogue", katalog, "--start", "2008-06-02 10:00", "--speed", "6", "101:110"});
+    r = RunCli({"expand", "--catalogue", katalog, "--start", "2008-06-02 19:45", "--speed", "6", "101:110"});
     ASSERT_EQ(r.exitCode, 0);
-    EXPECT_TRUE(r.out.contains("Schleuse")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains("Schleuse Eins")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains("Schleuse öffnet am 03.06. um 06:00 Uhr")) << r.out.toStdString();
 
     ExpectOneErrorLine(RunCli({"expand", "--catalogue", katalog, "--start", "gestern", "--speed", "6", "101:110"}));
     ExpectOneErrorLine(RunCli({"expand", "--catalogue", katalog, "--start", "2008-06-02 10:00", "--speed", "0", "101:110"}));
     ExpectOneErrorLine(RunCli({"expand", "--catalogue", katalog, "--start", "2008-06-02 10:00", "--speed", "6", "101-110"}));
+}
+
+TEST_F(Cli, AnUnreliableOrUnfinishedRouteIsNoSuccess) {
+    // Lock 104 never opens: the search ends at its limit of a year.
+    const QString zu = olm3test::MakeCatalogue(
+        dir, QStringLiteral("2_Zu.sqlite"),
+        {olm3test::FixtureSql(QStringLiteral("mini")),
+         QStringLiteral("UPDATE SBZ_Wochentage SET Betrieb = 0 WHERE SchleusenID = 1;"
+                        "DELETE FROM SBZ_Feiertage WHERE SchleusenID = 1;")});
+    auto r = RunCli({"expand", "--catalogue", zu, "--start", "2008-06-02 10:00", "--speed", "6", "--json", "101:110"});
+    EXPECT_EQ(r.exitCode, 4);
+    EXPECT_TRUE(QString::fromUtf8(r.err).contains(QStringLiteral("nicht verlässlich"))) << r.err.toStdString();
+    const QJsonObject o = r.json().object();
+    EXPECT_EQ(o["lngSchleusenOhneBetriebszeit"].toInt(), 1);
+    EXPECT_EQ(o["rows"].toArray()[2].toObject()["strWartegrund"].toString(),
+              QStringLiteral("Keine Betriebszeit innerhalb eines Jahres gefunden"));
+    r = RunCli({"expand", "--catalogue", zu, "--start", "2008-06-02 10:00", "--speed", "6", "101:110"});
+    EXPECT_EQ(r.exitCode, 4);
+    EXPECT_TRUE(QString::fromUtf8(r.out).contains(QStringLiteral("Keine Betriebszeit innerhalb eines Jahres")));
+
+    // The lock point has lost its lock: the second leg cannot be computed and the route ends before 110.
+    const QString kaputt = olm3test::MakeCatalogue(
+        dir, QStringLiteral("3_Kaputt.sqlite"),
+        {olm3test::FixtureSql(QStringLiteral("mini")), QStringLiteral("DELETE FROM Schleusen WHERE PunkteID = 104;")});
+    r = RunCli({"expand", "--catalogue", kaputt, "--start", "2008-06-02 10:00", "--speed", "6", "--json", "101:102",
+                "102:110"});
+    EXPECT_EQ(r.exitCode, 3);
+    EXPECT_TRUE(QString::fromUtf8(r.err).contains(QStringLiteral("von Punkt 102 nach Punkt 110"))) << r.err.toStdString();
+    EXPECT_EQ(r.json().object()["lngAbbruchVon"].toInt(), 102);
+    EXPECT_EQ(r.json().object()["lngAbbruchNach"].toInt(), 110);
 }

@@ -4,6 +4,7 @@
 #include "data/katalogbegriffe.h"
 #include "data/modOLM3Binnen.h"
 #include "routing/core/schleusenbz.h"
+#include "routing/core/wartegrund.h"
 #include "routing/core/zweigparam.h"
 
 #include <cmath>
@@ -81,6 +82,8 @@ bool GetDetailsRouteOptimiert(RouteDetails& route, const QDateTime& datStartZeit
         auto& rows = route.audtRouteOptimiert;
         auto& count = route.lngAnzahlRouteOptimiert;
         auto field = [&](const char* name) { return rs->Fields(QLatin1String(name)); };
+        // A catalogue of an older format may lack the objects' names.
+        const bool mitNamen = rs->HasField(QStringLiteral("DetailsBezeichnung"));
 
         while (!rs->Eof() && !rs->Bof()) {
             // Room for one more row first, so that pointers into the rows stay valid below.
@@ -121,9 +124,10 @@ bool GetDetailsRouteOptimiert(RouteDetails& route, const QDateTime& datStartZeit
                 const typRouteOptimiert* last = route.LastRow();
                 const QDateTime ankunft = last ? addMinutes(datStartZeit, stepFahrzeit + last->dblDauer)
                                                : addMinutes(datStartZeit, stepDauer + stepFahrzeit);
+                SchleusenWarten warten;
                 if (typ == QLatin1String("S")) {
                     ++anzahlSchleusen;
-                    GetSchleusenBZ(detailsID, ankunft, wartezeit, strNB, strSR);
+                    GetSchleusenBZ(detailsID, ankunft, wartezeit, strNB, strSR, &warten);
                 }
                 typRouteOptimiert ersetzt;
                 if (istRoutenpunkt && last && distSeitRoutenpunkt + stepStrecke == 0) {
@@ -183,6 +187,9 @@ bool GetDetailsRouteOptimiert(RouteDetails& route, const QDateTime& datStartZeit
                 row.lngBinnenIDNach = idOrMinusOne(field("BinnenID_Nach"));
                 row.lngPunkteIDNach = idOrMinusOne(field("PunkteID_Nach"));
                 row.blnPunktRouteGrob = false;
+                if (mitNamen) row.strName = ADO_Field_Str(field("DetailsBezeichnung")).trimmed();
+                row.intWartegrund = warten.intGrund;
+                row.strWartegrund = WartegrundText(warten, ankunft, strSR);
                 if (vorher && vorher->strBinnen == row.strBinnen) {
                     // The route did not turn at the last row.
                     typRouteOptimiert& l = rows[static_cast<size_t>(count - 1)];

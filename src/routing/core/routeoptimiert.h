@@ -18,6 +18,10 @@ struct RouteDetails {
     double dblSummeDurchgangszeit = 0.0;
     double dblSummeWartezeit = 0.0;
     double dblSummeFahrzeit = 0.0;
+    /// The first leg that could not be computed: the route stops before its destination. 0 and 0 when
+    /// every leg was computed.
+    std::int32_t lngAbbruchVon = 0;
+    std::int32_t lngAbbruchNach = 0;
 
     /// The last row built, or null when there is none.
     const typRouteOptimiert* LastRow() const {

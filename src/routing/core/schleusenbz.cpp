@@ -117,8 +117,14 @@ public:
     bool Suche() {
         for (std::int32_t lngSchritt = 1;; ++lngSchritt) {
             const std::optional<bool> ergebnis = schritt();
-            if (ergebnis) return *ergebnis;
-            if (lngSchritt >= kMaxSchritte) return true;
+            if (ergebnis) {
+                if (!*ergebnis) m_warten.intGrund = wgKeineDaten;
+                return *ergebnis;
+            }
+            if (lngSchritt >= kMaxSchritte) {
+                m_warten.intGrund = wgKeinBetrieb;
+                return true;
+            }
             // Every weekday closed since the last window: a closed season. Only a weekday row knows where
             // its season ends (a holiday row's season is the whole year), so a closed holiday does not jump.
             if (m_blnGeschlossen && !m_blnFTZeile && m_lngGeschlossen >= kWochentage) springe();
@@ -131,6 +137,9 @@ public:
         const std::optional<bool> ergebnis = schritt();
         return ergebnis && *ergebnis && m_dblWartezeit == 0;
     }
+
+    /// The day the last step examined.
+    QDate Tag() const { return m_datTag; }
 
 private:
     /// Examines the day of m_datZeit from m_datZeit on. A result ends the search; without one the search
@@ -175,14 +184,18 @@ private:
             m_lngGeschlossen = 0;
             QDateTime datVon;
             const Lage lage = pruefeFenster(m_rs, m_datZeit, datVon);
-            if (lage == Lage::Innen) return true;
+            if (lage == Lage::Innen) return geoeffnet(m_datZeit);
             if (lage == Lage::Davor) {
                 m_dblWartezeit += WartezeitStunden(m_datZeit, datVon);
-                return true;
+                return geoeffnet(datVon);
             }
         }
         // A lock that works on request opens on a closed day when asked.
-        if (m_blnGeschlossen && (gleich(m_strNB, "NB") || gleich(m_strSR, "NB"))) return true;
+        if (m_blnGeschlossen && (gleich(m_strNB, "NB") || gleich(m_strSR, "NB"))) {
+            m_warten.intGrund = m_dblWartezeit > 0 ? wgNachBedarf : wgKeiner;
+            m_warten.datOeffnet = m_datZeit;
+            return true;
+        }
         warteBis(olm3::MakeDatum(m_datTag.addDays(1)));
         return std::nullopt;
     }
@@ -203,10 +216,29 @@ private:
         if (datSprung.date() > datSaisonEnde) {
             datSprung = olm3::MakeDatum(datSaisonEnde.addDays(1));
             m_astrGesehen.clear();
+            m_warten.datSaisonBis = datSaisonEnde;
         }
         warteBis(datSprung);
     }
 
+    /// The lock can be passed at datAb: why the boat waited until then, if it did.
+    bool geoeffnet(const QDateTime& datAb) {
+        m_warten.datOeffnet = datAb;
+        const QString strSR = m_strSR.trimmed();
+        if (m_dblWartezeit <= 0) m_warten.intGrund = wgKeiner;
+        // A closed season explains the wait only when the lock opens when the season ends, not at a holiday
+        // inside it.
+        else if (m_warten.datSaisonBis.isValid() && datAb.date() == m_warten.datSaisonBis.addDays(1))
+            m_warten.intGrund = wgSaisonpause;
+        else if (!strSR.isEmpty() && !gleich(strSR, "NB")) m_warten.intGrund = wgSonderregel;
+        else m_warten.intGrund = wgOeffnet;
+        return true;
+    }
+
+public:
+    SchleusenWarten m_warten;
+
+private:
     void warteBis(const QDateTime& dat) {
         m_dblWartezeit += WartezeitStunden(m_datZeit, dat);
         m_datZeit = dat;
@@ -229,7 +261,7 @@ private:
 } // namespace
 
 bool GetSchleusenBZ(std::int32_t lngDetailsID, QDateTime datZeit, double& dblWartezeit, QString& strNB,
-                    QString& strSR) {
+                    QString& strSR, SchleusenWarten* pWarten) {
     ADODB::RecordsetPtr rs;
     dblWartezeit = 0;
     strNB.clear();
@@ -245,11 +277,17 @@ bool GetSchleusenBZ(std::int32_t lngDetailsID, QDateTime datZeit, double& dblWar
             if (SchleusenSuche(lngDetailsID, datVortag, rs, dblVortag, strNBVortag, strSRVortag).OffenJetzt()) {
                 strNB = strNBVortag;
                 strSR = strSRVortag;
+                if (pWarten) *pWarten = SchleusenWarten{};
                 ADO_Close_Recordset(rs, true);
                 return true;
             }
         }
-        blnErgebnis = SchleusenSuche(lngDetailsID, datZeit, rs, dblWartezeit, strNB, strSR).Suche();
+        SchleusenSuche suche(lngDetailsID, datZeit, rs, dblWartezeit, strNB, strSR);
+        blnErgebnis = suche.Suche();
+        if (pWarten) {
+            *pWarten = suche.m_warten;
+            if (pWarten->intGrund == wgKeineDaten) pWarten->datOhneDaten = suche.Tag();
+        }
     } catch (const std::exception& e) {
         ShowRuntimeError(QStringLiteral("[clsOLM3Binnen.GetSchleusenBZ]"), e);
         blnErgebnis = false;
