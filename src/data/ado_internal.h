@@ -15,6 +15,16 @@ struct ADODB::Connection::Impl {
     bool readOnly = true;
     /// Stored queries, prepared once per connection (key: lower-case name).
     QHash<QString, std::shared_ptr<SQLite::Statement>> storedQueries;
+    /// A complete SQL text prepared for a record set, with the text the engine was given.
+    struct Vorbereitet {
+        QString sql;
+        std::shared_ptr<SQLite::Statement> st;
+    };
+    /// Record-set statements, prepared once per connection (key: the caller's text and whether the
+    /// snapshot is updatable). Cleared when it reaches kMaxStatements, so texts that carry ids in them
+    /// cannot make it grow without bound.
+    QHash<std::pair<QString, bool>, Vorbereitet> statements;
+    static constexpr int kMaxStatements = 64;
     /// Test hook: the next statements fail with this error number (0: none).
     int failCount = 0;
     std::int32_t failNumber = 0;

@@ -27,21 +27,22 @@ bool GetZweigParam(std::int32_t lngPunkteIDVon, std::int32_t lngPunkteIDNach, st
             return true;
         }
         rs->MoveFirst();
-        dblDauer = CDbl(ADO_Field_Str(rs->Fields(QStringLiteral("Dauer"))));
-        dblStrecke = CDbl(ADO_Field_Str(rs->Fields(QStringLiteral("Strecke"))));
+        dblDauer = ADO_Field_Dbl(rs->Fields(QStringLiteral("Dauer")));
+        dblStrecke = ADO_Field_Dbl(rs->Fields(QStringLiteral("Strecke")));
         const auto fahrzeit = rs->Fields(QStringLiteral("Fahrzeiten"));
-        if (!fahrzeit.IsNull()) dblFahrzeit = CDbl(ADO_Field_Str(fahrzeit));
+        if (!fahrzeit.IsNull()) dblFahrzeit = ADO_Field_Dbl(fahrzeit);
         ADO_Close_Recordset(rs, true);
 
-        QString table;
-        if (strTypenID == QLatin1String("S")) table = QStringLiteral("Schleusen");
-        else if (strTypenID == QLatin1String("B")) table = QStringLiteral("Bruecken");
-        if (!table.isEmpty() &&
-            ADO_Open_Recordset(conBinnenDatabase, rs, table, QStringLiteral("Durchgangszeit"),
-                               QStringLiteral("PunkteID=") + QString::number(lngPunkteIDNach), QString(), true)) {
+        // The point as a parameter: the statement is prepared once, not for every lock and bridge.
+        QString sql;
+        if (strTypenID == QLatin1String("S"))
+            sql = QStringLiteral("SELECT Durchgangszeit From Schleusen Where PunkteID=?1");
+        else if (strTypenID == QLatin1String("B"))
+            sql = QStringLiteral("SELECT Durchgangszeit From Bruecken Where PunkteID=?1");
+        if (!sql.isEmpty() && ADO_Open_RecordsetExt(conBinnenDatabase, rs, sql, {lngPunkteIDNach}, true)) {
             rs->MoveFirst();
             const auto zeit = rs->Fields(QStringLiteral("Durchgangszeit"));
-            if (!zeit.IsNull()) dblDurchgangszeit = CDbl(ADO_Field_Str(zeit));
+            if (!zeit.IsNull()) dblDurchgangszeit = ADO_Field_Dbl(zeit);
             ADO_Close_Recordset(rs, true);
         }
         StepPause(QStringLiteral("GetZweigParam"));
