@@ -62,14 +62,16 @@ QString SqlDetailsRouteOptimiert(bool blnMitTypen) {
     if (!blnMitTypen)
         return QStringLiteral("SELECT * FROM V_ROUTE_DETAILLIERT WHERE PunkteID IN (?1, ?2) "
                               "ORDER BY Strecke, PunkteID <> ?1, PunkteID_Nach");
-    // The leg's point ids first, through the waterway/chainage index, then their rows of the view by id:
-    // a condition on the view's rows as a whole would make the engine read every point of the catalogue.
+    // The leg's point ids first, through the waterway/chainage index of the objects (of every point in a
+    // catalogue without it), then their rows of the view by id: a condition on the view's rows as a whole
+    // would make the engine read every point of the catalogue. The ends are found by id ("+" keeps the
+    // engine from walking their whole waterway instead).
     // Both ends' chainages count only when the ends lie on V's waterway; when N lies on another one the
     // range is empty and only V and N come back.
     return QStringLiteral(
         "WITH ende(BinnenID, Von, Bis) AS ("
         " SELECT v.BinnenID, min(e.Strecke), max(e.Strecke)"
-        " FROM Punkte v JOIN Punkte e ON e.PunkteID IN (?1, ?2) AND e.BinnenID = v.BinnenID"
+        " FROM Punkte v JOIN Punkte e ON e.PunkteID IN (?1, ?2) AND +e.BinnenID = v.BinnenID"
         " WHERE v.PunkteID = ?1),"
         " abschnitt(PunkteID) AS ("
         " SELECT p.PunkteID FROM ende JOIN Punkte p"
