@@ -130,6 +130,9 @@ public:
     int FieldCount() const { return static_cast<int>(m_names.size()); }
     QString FieldName(int i) const { return m_names.at(static_cast<size_t>(i)); }
     bool HasField(const QString& strName) const { return indexOf(strName) >= 0; }
+    /// The index of the named field (any letter case), -1 when there is none. Rows read field by field
+    /// look their names up once and then use Fields(int).
+    int FieldIndex(const QString& strName) const { return indexOf(strName); }
     /// The named field of the current row. Throws olm3::RuntimeError (ItemNotFound, NoCurrentRecord).
     Field Fields(const QString& strName) const;
     Field Fields(int i) const;

@@ -35,9 +35,7 @@ public:
     ADODB::Field operator()(const char* strName) {
         for (const auto& [name, i] : m_spalten)
             if (name == strName) return feld(strName, i);
-        int i = -1;
-        for (int k = 0; k < m_rs->FieldCount() && i < 0; ++k)
-            if (m_rs->FieldName(k).compare(QLatin1String(strName), Qt::CaseInsensitive) == 0) i = k;
+        const int i = m_rs->FieldIndex(QLatin1String(strName));
         m_spalten.emplace_back(strName, i);
         return feld(strName, i);
     }
@@ -58,17 +56,20 @@ double numberOr(const ADODB::Field& f, double dflt) { return ADO_Field_NumOrDefa
 QString TextRoutenInformation() { return GetText(QStringLiteral("clsOLM3Binnen"), 908); }
 
 QString SqlDetailsRouteOptimiert(bool blnMitTypen) {
+    // The columns the route is built from: the view's long texts would be read for every object and thrown
+    // away.
+    const QString spalten = QStringLiteral(
+        "SELECT PunkteID, BinnenID, TypenID, TypenBez, DetailsID, DetailsBezeichnung, BinnenBez, BinnenBez_Nach,"
+        " BinnenID_Nach, PunkteID_Nach, DokuKM, DokuKMOrig, BgDez, LgDez, Strecke FROM V_ROUTE_DETAILLIERT ");
     // By chainage; at the same chainage V before N.
     if (!blnMitTypen)
-        return QStringLiteral("SELECT * FROM V_ROUTE_DETAILLIERT WHERE PunkteID IN (?1, ?2) "
-                              "ORDER BY Strecke, PunkteID <> ?1, PunkteID_Nach");
+        return spalten + QStringLiteral("WHERE PunkteID IN (?1, ?2) ORDER BY Strecke, PunkteID <> ?1, PunkteID_Nach");
     // The leg's point ids first, through the waterway/chainage index of the objects (of every point in a
     // catalogue without it), then their rows of the view by id: a condition on the view's rows as a whole
     // would make the engine read every point of the catalogue. The ends are found by id ("+" keeps the
-    // engine from walking their whole waterway instead).
-    // Both ends' chainages count only when the ends lie on V's waterway; when N lies on another one the
-    // range is empty and only V and N come back.
-    return QStringLiteral(
+    // engine from walking their whole waterway instead). Both ends' chainages count only when the ends lie
+    // on V's waterway; when N lies on another one the range is empty and only V and N come back.
+    const QString abschnitt = QStringLiteral(
         "WITH ende(BinnenID, Von, Bis) AS ("
         " SELECT v.BinnenID, min(e.Strecke), max(e.Strecke)"
         " FROM Punkte v JOIN Punkte e ON e.PunkteID IN (?1, ?2) AND +e.BinnenID = v.BinnenID"
@@ -77,10 +78,10 @@ QString SqlDetailsRouteOptimiert(bool blnMitTypen) {
         " SELECT p.PunkteID FROM ende JOIN Punkte p"
         " ON p.BinnenID = ende.BinnenID AND p.Strecke > ende.Von AND p.Strecke <= ende.Bis"
         " WHERE p.TypenID <> '' AND p.TypenID <> 'A' AND p.TypenID <> 'W'"
-        " UNION SELECT ?1 UNION SELECT ?2) "
-        "SELECT * FROM V_ROUTE_DETAILLIERT WHERE PunkteID IN abschnitt "
-        // Points at the same chainage in the order the waterway/chainage index holds them.
-        "ORDER BY Strecke, BinnenID, PunkteID, PunkteID_Nach");
+        " UNION SELECT ?1 UNION SELECT ?2) ");
+    // Points at the same chainage in the order the waterway/chainage index holds them.
+    return abschnitt + spalten +
+           QStringLiteral("WHERE PunkteID IN abschnitt ORDER BY Strecke, BinnenID, PunkteID, PunkteID_Nach");
 }
 
 bool GetDetailsRouteOptimiert(RouteDetails& route, const QDateTime& datStartZeit, std::int32_t lngPktIDVon,

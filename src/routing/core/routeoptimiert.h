@@ -41,8 +41,8 @@ QString TextRoutenInformation();
 
 /// The statement that selects the points of the leg from V (parameter 1) to N (parameter 2): the typed
 /// points of V's waterway between the two ends' chainages (above the lower, up to the higher), and V and
-/// N themselves, by ascending chainage. Without the type condition (blnMitTypen false) only V and N come
-/// back.
+/// N themselves, by ascending chainage, with the columns of the view the route is built from (the object's
+/// name among them). Without the type condition (blnMitTypen false) only V and N come back.
 QString SqlDetailsRouteOptimiert(bool blnMitTypen);
 
 /// Appends the rows of one leg from lngPktIDVon to lngPktIDNach to route, timed from datStartZeit.
