@@ -5,7 +5,7 @@
 //   100 locks and 100 bridges. The route is the same on every size, so its time must not grow with the
 //   catalogue.
 // - BM_RouteNetz: the route across the whole network of 10^6 points, from the first point of the first
-//   waterway to the last point of the last (about 52,000 km): the host's path optimiser (graph read
+//   waterway to the last point of the last (about 52,000 km): the path search (graph read
 //   included) and the expansion, as the command-line tool's "route 1 1000000" does it.
 // - BM_WorstLock: the worst lock search, a lock closed for a whole winter season.
 //
@@ -20,10 +20,8 @@
 #include "data/ado_internal.h"
 #include "data/modOLM3Binnen.h"
 #include "olm3binnen/clsOLM3Binnen.h"
+#include "olm3binnen/pathoptimiser.h"
 #include "routing/core/schleusenbz.h"
-#ifdef OLM3_BENCH_NETZ
-#include "pathoptimiser.h"
-#endif
 
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
@@ -161,7 +159,6 @@ void BM_Route(benchmark::State& state) {
     state.counters["bridges"] = static_cast<double>(s.bruecken);
 }
 
-#ifdef OLM3_BENCH_NETZ
 void BM_RouteNetz(benchmark::State& state) {
     const Strecke& s = g_strecken.at(100);
     Komponente k(Katalog(100));
@@ -169,8 +166,8 @@ void BM_RouteNetz(benchmark::State& state) {
     double km = 0;
     Messen(state, [&] {
         // A new optimiser each time: the tool reads the graph on every call.
-        olm3host::PathOptimiser optimiser;
-        const olm3host::PathResult r = optimiser.Optimise(k.olm.conBinnenDatabase(), {s.netzVon, s.netzNach});
+        olm3::PathOptimiser optimiser;
+        const olm3::PathResult r = optimiser.Optimise(k.olm.conBinnenDatabase(), {s.netzVon, s.netzNach});
         if (!r.ok() || !Expandieren(k.olm, r.alngVon, r.alngNach, rows)) state.SkipWithError("route not computed");
         legs = r.alngVon.size();
         km = r.dblStrecke;
@@ -179,7 +176,6 @@ void BM_RouteNetz(benchmark::State& state) {
     state.counters["legs"] = static_cast<double>(legs);
     state.counters["km"] = km;
 }
-#endif
 
 void BM_WorstLock(benchmark::State& state) {
     Komponente k(Katalog(100));
@@ -211,9 +207,7 @@ BENCHMARK(BM_Route)
     ->Iterations(1)
     ->Repetitions(3)
     ->ReportAggregatesOnly(true);
-#ifdef OLM3_BENCH_NETZ
 BENCHMARK(BM_RouteNetz)->Arg(0)->ArgName("pause")->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-#endif
 BENCHMARK(BM_WorstLock)->Arg(0)->ArgName("pause")->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_WorstLock)->Arg(10)->ArgName("pause")->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
 
