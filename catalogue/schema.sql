@@ -56,6 +56,8 @@ CREATE TABLE Punkte (
 CREATE INDEX Punkte_Binnen_Strecke ON Punkte (BinnenID, Strecke);
 CREATE INDEX Punkte_Binnen_Nummer ON Punkte (BinnenID, Nummer);
 CREATE INDEX Punkte_Typ ON Punkte (TypenID) WHERE TypenID IS NOT NULL AND TypenID <> '';
+-- The objects of a waterway by chainage: a leg of the detailed route reads only these, not every point.
+CREATE INDEX Punkte_Binnen_Objekte ON Punkte (BinnenID, Strecke) WHERE TypenID IS NOT NULL AND TypenID <> '';
 
 -- Spatial index of the points, kept up to date by the triggers below.
 CREATE VIRTUAL TABLE Punkte_RTree USING rtree (PunkteID, MinLg, MaxLg, MinBg, MaxBg);

@@ -213,11 +213,14 @@ int ExpandAndPrint(clsOLM3Binnen& olm, const std::vector<std::int32_t>& von, con
     LegCounter counter;
     clsOLM3BinnenEvents* const listener = olm.EventListener();
     olm.SetEventListener(&counter);
-    const bool result = olm.SetRouteOptimiert(von, nach, start) && counter.legs == std::min(von.size(), nach.size());
+    const bool berechnet = olm.SetRouteOptimiert(von, nach, start);
     olm.SetEventListener(listener);
     std::vector<typRouteOptimiert> rows;
     RouteOptimiertSummen summen;
     olm.GetRouteOptimiert(rows, summen);
+    // A leg the component names as not computed gives its own exit code; any other missing leg is no result.
+    const bool abgebrochen = summen.lngAbbruchVon != 0 || summen.lngAbbruchNach != 0;
+    const bool result = berechnet && (abgebrochen || counter.legs == std::min(von.size(), nach.size()));
     std::vector<olm3::Durchfahrtsbefund> befunde;
     if (boot) {
         olm.SetBootProfil(*boot);

@@ -144,6 +144,9 @@ public:
     int FieldCount() const { return static_cast<int>(m_names.size()); }
     QString FieldName(int i) const { return m_names.at(static_cast<size_t>(i)); }
     bool HasField(const QString& strName) const { return indexOf(strName) >= 0; }
+    /// The index of the named field (any letter case), -1 when there is none. Rows read field by field
+    /// look their names up once and then use Fields(int).
+    int FieldIndex(const QString& strName) const { return indexOf(strName); }
     /// The named field of the current row. Throws olm3::RuntimeError (ItemNotFound, NoCurrentRecord).
     Field Fields(const QString& strName) const;
     Field Fields(int i) const;
@@ -206,6 +209,10 @@ bool ADO_Open_Recordset(const ADODB::ConnectionPtr& con, ADODB::RecordsetPtr& rs
 /// Opens a complete SQL text (sub-queries, IN lists, DELETE). On failure: a message and false.
 bool ADO_Open_RecordsetExt(const ADODB::ConnectionPtr& con, ADODB::RecordsetPtr& rs, const QString& strSQL,
                            bool blnReadOnly);
+/// The same with positional parameters (?1, ?2, ...) bound to the text, so that a statement repeated with
+/// other values is prepared once per connection.
+bool ADO_Open_RecordsetExt(const ADODB::ConnectionPtr& con, ADODB::RecordsetPtr& rs, const QString& strSQL,
+                           const QVariantList& avarParameter, bool blnReadOnly);
 /// Runs the stored query cmd.CommandText with positional parameters; false without a message on failure.
 bool ADO_GetFromCmd_Recordset(ADODB::Command& cmd, const QVariantList& avarParameter, ADODB::RecordsetPtr& rs,
                               std::int32_t& lngRecordsAffected);
@@ -215,6 +222,12 @@ bool ADO_Close_Recordset(ADODB::RecordsetPtr& rs, bool blnRelease);
 QString ADO_Field_Str(const ADODB::Field& fld);
 /// The field's value when it is numeric and not Null, otherwise varDefault.
 QVariant ADO_Field_NumOrDefault(const ADODB::Field& fld, const QVariant& varDefault);
+/// Whether the engine handed the field's value over as a number (not as text, not Null).
+bool ADO_Field_IsNumber(const ADODB::Field& fld);
+/// CDbl, CLng and CBool of the field's text; a number is converted without the round trip through text.
+double ADO_Field_Dbl(const ADODB::Field& fld);
+std::int32_t ADO_Field_Lng(const ADODB::Field& fld);
+bool ADO_Field_Bool(const ADODB::Field& fld);
 
 /// Translates what the component writes in the Jet dialect (Top n, DELETE * FROM, true/false) to SQLite.
 QString TranslateJetSql(const QString& strSQL);

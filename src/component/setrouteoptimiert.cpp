@@ -4,6 +4,8 @@
 #include "olm3binnen/clsOLM3Binnen.h"
 #include "routing/core/routeoptimiert.h"
 
+#include <QApplication>
+
 namespace {
 /// The status window of the facade as the computation sees it.
 class FacadeStatus : public olm3::routing::IRouteStatus {
@@ -13,6 +15,8 @@ public:
                     std::int32_t lngValue2, std::int32_t lngMaxValue2, const QString& strText2) override {
         m_olm.ShowStatus(blnShow, strText, lngValue, lngMaxValue, lngValue2, lngMaxValue2, strText2);
     }
+    /// Only a window application shows the status window.
+    bool ZeigtStatus() const override { return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr; }
 
 private:
     clsOLM3Binnen& m_olm;

@@ -7,6 +7,7 @@
 
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
+#include <cmath>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <cmath>
@@ -183,29 +184,66 @@ ADODB::Connection::Impl& openImpl(const ADODB::ConnectionPtr& con) {
     return *con->impl();
 }
 
-/// True when the statement would change the database. A statement that does not prepare counts as not
-/// writing: preparing it for real reports its error.
-bool schreibt(sqlite3* db, const std::string& sql) {
-    sqlite3_stmt* st = nullptr;
-    const bool ok = sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &st, nullptr) == SQLITE_OK;
-    const bool w = ok && st && !sqlite3_stmt_readonly(st);
-    sqlite3_finalize(st);
-    return w;
+/// Leaves a prepared statement ready for its next use however the use ends, so that no half-read
+/// statement keeps the database busy.
+class Zuruecksetzen {
+public:
+    explicit Zuruecksetzen(SQLite::Statement& st) : m_st(st) {}
+    ~Zuruecksetzen() { m_st.tryReset(); }
+    Zuruecksetzen(const Zuruecksetzen&) = delete;
+    Zuruecksetzen& operator=(const Zuruecksetzen&) = delete;
+
+private:
+    SQLite::Statement& m_st;
+};
+
+/// Binds the positional parameters; their number must match the statement's.
+void bindAll(SQLite::Statement& st, const QVariantList& params, const char* strArt, const QString& strName) {
+    st.clearBindings();
+    if (st.getBindParameterCount() != params.size())
+        throw RuntimeError(ErrNo::ParameterError, QStringLiteral("The %1 '%2' takes %3 parameters, %4 given.")
+                                                      .arg(QLatin1String(strArt), strName)
+                                                      .arg(st.getBindParameterCount())
+                                                      .arg(params.size()));
+    for (int i = 0; i < params.size(); ++i) bindValue(st, i + 1, params[i]);
 }
 
-/// Runs SQL (already translated) on con into a new snapshot, within the connection's command time-out.
-/// A read-only record set never writes: a statement that would is refused before it runs.
-void runSql(const ADODB::ConnectionPtr& con, const QString& sql, ADODB::Recordset& rs, bool blnReadOnly) {
+/// Runs a complete SQL text (Jet dialect) with its positional parameters on con into a new snapshot. The
+/// text is translated and prepared once per connection; an updatable snapshot also reads the rowid. It runs
+/// within the connection's command time-out, and a read-only record set never writes: a statement that
+/// would is refused before it runs.
+void runSql(const ADODB::ConnectionPtr& con, const QString& strSQL, const QVariantList& params, bool blnUpdatable,
+            bool blnReadOnly, ADODB::Recordset& rs) {
     auto& d = openImpl(con);
-    checkInjectedFailure(d, sql);
     Frist frist(d, con->CommandTimeout);
     try {
         ImSqlite zeit;
+        const std::pair<QString, bool> key{strSQL, blnUpdatable};
+        auto it = d.statements.constFind(key);
+        if (it == d.statements.cend()) {
+            QString sql = modOLM3Binnen::TranslateJetSql(strSQL);
+            if (blnUpdatable) {
+                // An updatable snapshot carries the rowid so that Update finds its row again.
+                sql.replace(QRegularExpression(QStringLiteral("^\\s*SELECT\\s+"),
+                                               QRegularExpression::CaseInsensitiveOption),
+                            QStringLiteral("SELECT rowid AS olm3_rowid_, "));
+            }
+            checkInjectedFailure(d, sql);
+            auto st = std::make_shared<SQLite::Statement>(*d.db, sql.toStdString());
+            if (d.statements.size() >= ADODB::Connection::Impl::kMaxStatements) d.statements.clear();
+            it = d.statements.insert(key, {sql, std::move(st)});
+        } else {
+            checkInjectedFailure(d, it->sql);
+        }
+        // A copy: a statement run re-entrantly may clear the cache.
+        const std::shared_ptr<SQLite::Statement> st = it->st;
         // A read-only connection refuses writes itself; on a writable one the statement is looked at first.
-        if (blnReadOnly && !d.readOnly && schreibt(d.db->getHandle(), sql.toStdString()))
-            throw RuntimeError(olm3::ErrNo::ReadOnly, layerText(9713, {sql}));
-        SQLite::Statement st(*d.db, sql.toStdString());
-        readAll(st, rs);
+        if (blnReadOnly && !d.readOnly && !sqlite3_stmt_readonly(st->getPreparedStatement()))
+            throw RuntimeError(olm3::ErrNo::ReadOnly, layerText(9713, {it->sql}));
+        Zuruecksetzen zurueck(*st);
+        st->reset();
+        bindAll(*st, params, "statement", strSQL);
+        readAll(*st, rs);
     } catch (const SQLite::Exception& e) {
         throw frist.map(e);
     }
@@ -364,6 +402,7 @@ OpenFailure Connection::LastOpenFailure() const { return d->openFailure; }
 
 void Connection::Close() {
     d->storedQueries.clear();
+    d->statements.clear();
     d->db.reset();
 }
 
@@ -626,20 +665,14 @@ bool reconnect(const ADODB::ConnectionPtr& con, const QString& strPauseName) {
 /// Shared body of the two record-set procedures: open, and on the lost-connection failure reconnect and
 /// start over, at most kMaxReconnectRounds times.
 bool openWithRecovery(const ADODB::ConnectionPtr& con, ADODB::RecordsetPtr& rs, const QString& strSQL,
-                      const QString& strTable, bool blnReadOnly, const QString& strProc) {
+                      const QVariantList& avarParameter, const QString& strTable, bool blnReadOnly,
+                      const QString& strProc) {
     for (int round = 0;; ++round) {
         rs = std::make_shared<ADODB::Recordset>();
         try {
             if (con) con->Errors.clear();
-            QString sql = TranslateJetSql(strSQL);
             const QString table = blnReadOnly ? QString() : strTable;
-            if (!table.isEmpty()) {
-                // An updatable snapshot carries the rowid so that Update finds its row again.
-                sql.replace(QRegularExpression(QStringLiteral("^\\s*SELECT\\s+"),
-                                               QRegularExpression::CaseInsensitiveOption),
-                            QStringLiteral("SELECT rowid AS olm3_rowid_, "));
-            }
-            runSql(con, sql, *rs, blnReadOnly);
+            runSql(con, strSQL, avarParameter, !table.isEmpty(), blnReadOnly, *rs);
             if (!table.isEmpty()) rs->MakeUpdatable(con, table, 0);
             return true;
         } catch (const std::exception& ex) {
@@ -679,19 +712,12 @@ void runStored(ADODB::Command& cmd, const QVariantList& params, ADODB::Recordset
         } else {
             st = it.value();
         }
+        Zuruecksetzen zurueck(*st);
         st->reset();
-        st->clearBindings();
-        if (st->getBindParameterCount() != params.size())
-            throw RuntimeError(olm3::ErrNo::ParameterError,
-                               QStringLiteral("The stored query '%1' takes %2 parameters, %3 given.")
-                                   .arg(cmd.CommandText)
-                                   .arg(st->getBindParameterCount())
-                                   .arg(params.size()));
-        for (int i = 0; i < params.size(); ++i) bindValue(*st, i + 1, params[i]);
+        bindAll(*st, params, "stored query", cmd.CommandText);
         rs = std::make_shared<ADODB::Recordset>();
         readAll(*st, *rs);
         lngRecordsAffected = st->getColumnCount() == 0 ? d.db->getChanges() : 0;
-        st->reset();
     } catch (const SQLite::Exception& e) {
         throw frist.map(e);
     }
@@ -702,16 +728,21 @@ void runStored(ADODB::Command& cmd, const QVariantList& params, ADODB::Recordset
 bool ADO_Open_Recordset(const ADODB::ConnectionPtr& con, ADODB::RecordsetPtr& rs, const QString& strTable,
                         const QString& strFields, const QString& strWhere, const QString& strOrderBy,
                         bool blnReadOnly) {
-    return openWithRecovery(con, rs, ADO_SelectText(strTable, strFields, strWhere, strOrderBy), tableOf(strTable),
+    return openWithRecovery(con, rs, ADO_SelectText(strTable, strFields, strWhere, strOrderBy), {}, tableOf(strTable),
                             blnReadOnly, QStringLiteral("ADO_Open_Recordset"));
 }
 
 bool ADO_Open_RecordsetExt(const ADODB::ConnectionPtr& con, ADODB::RecordsetPtr& rs, const QString& strSQL,
                            bool blnReadOnly) {
+    return ADO_Open_RecordsetExt(con, rs, strSQL, {}, blnReadOnly);
+}
+
+bool ADO_Open_RecordsetExt(const ADODB::ConnectionPtr& con, ADODB::RecordsetPtr& rs, const QString& strSQL,
+                           const QVariantList& avarParameter, bool blnReadOnly) {
     // A complete SQL text is written back through the record set only when it reads one table; a
     // read-only one never writes, and a writing statement (DELETE) needs blnReadOnly false.
-    return openWithRecovery(con, rs, strSQL, blnReadOnly ? QString() : tableOfSelect(strSQL), blnReadOnly,
-                            QStringLiteral("ADO_Open_RecordsetExt"));
+    return openWithRecovery(con, rs, strSQL, avarParameter, blnReadOnly ? QString() : tableOfSelect(strSQL),
+                            blnReadOnly, QStringLiteral("ADO_Open_RecordsetExt"));
 }
 
 bool ADO_GetFromCmd_Recordset(ADODB::Command& cmd, const QVariantList& avarParameter, ADODB::RecordsetPtr& rs,
@@ -776,6 +807,28 @@ QVariant ADO_Field_NumOrDefault(const ADODB::Field& fld, const QVariant& varDefa
     const QString s = fld.Value.toString();
     if (IsNumeric(s)) return QVariant(CDbl(s));
     return varDefault;
+}
+
+bool ADO_Field_IsNumber(const ADODB::Field& fld) {
+    const int type = fld.Value.typeId();
+    return type == QMetaType::LongLong || type == QMetaType::Int || type == QMetaType::Double;
+}
+
+double ADO_Field_Dbl(const ADODB::Field& fld) {
+    return ADO_Field_IsNumber(fld) ? fld.Value.toDouble() : CDbl(ADO_Field_Str(fld));
+}
+
+std::int32_t ADO_Field_Lng(const ADODB::Field& fld) {
+    if (!ADO_Field_IsNumber(fld)) return CLng(ADO_Field_Str(fld));
+    const double v = fld.Value.toDouble();
+    if (v > 2147483647.0 || v < -2147483648.0) return CLng(ADO_Field_Str(fld)); // its overflow error
+    if (fld.Value.typeId() != QMetaType::Double) return static_cast<std::int32_t>(fld.Value.toLongLong());
+    return static_cast<std::int32_t>(std::nearbyint(v));
+}
+
+bool ADO_Field_Bool(const ADODB::Field& fld) {
+    if (!ADO_Field_IsNumber(fld)) return CBool(ADO_Field_Str(fld));
+    return fld.Value.toDouble() != 0.0;
 }
 
 QString TranslateJetSql(const QString& strSQL) {

@@ -25,6 +25,16 @@ struct ADODB::Connection::Impl {
     int deadlineSeconds = 0;
     /// Test hook: every time-out is at most this long (0: as set).
     qint64 timeoutCapMs = 0;
+    /// A complete SQL text prepared for a record set, with the text the engine was given.
+    struct Vorbereitet {
+        QString sql;
+        std::shared_ptr<SQLite::Statement> st;
+    };
+    /// Record-set statements, prepared once per connection (key: the caller's text and whether the
+    /// snapshot is updatable). Cleared when it reaches kMaxStatements, so texts that carry ids in them
+    /// cannot make it grow without bound.
+    QHash<std::pair<QString, bool>, Vorbereitet> statements;
+    static constexpr int kMaxStatements = 64;
     /// Test hook: the next statements fail with this error number (0: none).
     int failCount = 0;
     std::int32_t failNumber = 0;

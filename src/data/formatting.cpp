@@ -10,11 +10,15 @@ namespace modOLM3Binnen {
 namespace {
 const QString kModul = QStringLiteral("modOLM3Binnen");
 
-/// v with intDigits digits before the separator (zero-padded) and decimals after it.
-QString padded(double v, int intDigits, int decimals) {
-    QString s = QLocale().toString(std::fabs(v), 'f', decimals);
-    QLocale loc;
-    s.remove(loc.groupSeparator());
+/// v with intDigits digits before the separator (zero-padded) and decimals after it, in the locale loc.
+QString padded(double v, int intDigits, int decimals, const QLocale& loc = QLocale()) {
+    const double a = std::fabs(v);
+    // A whole number is written as one: the same digits, without converting a double.
+    QString s = decimals == 0 && a == std::trunc(a) && a < 9007199254740992.0
+                    ? loc.toString(static_cast<qlonglong>(a))
+                    : loc.toString(a, 'f', decimals);
+    // Only a number of four digits or more is grouped (999.6 may round up to 1000).
+    if (a >= 999) s.remove(loc.groupSeparator());
     int point = decimals > 0 ? s.indexOf(loc.decimalPoint()) : s.size();
     if (point < 0) point = s.size();
     while (point < intDigits) {
@@ -33,13 +37,15 @@ QString coordinate(double v, const QString& pos, const QString& neg, int degDigi
         d += 1;
         m = 0;
     }
-    return prefix + padded(d, degDigits, 0) + QStringLiteral("° ") + padded(m, 2, 4) + QStringLiteral("' ");
+    const QLocale loc;
+    return prefix + padded(d, degDigits, 0, loc) + QStringLiteral("° ") + padded(m, 2, 4, loc) + QStringLiteral("' ");
 }
 
 QString coordinateKurz(double v, QChar pos, QChar neg, int degDigits) {
     const double a = std::fabs(v);
     const double d = std::trunc(a);
-    QString s = QString(v < 0 ? neg : pos) + padded(d, degDigits, 0) + padded((a - d) * 60.0, 2, 4);
+    const QLocale loc;
+    QString s = QString(v < 0 ? neg : pos) + padded(d, degDigits, 0, loc) + padded((a - d) * 60.0, 2, 4, loc);
     // The decimal point is always a point, whatever the system's separator.
     const int at = degDigits + 3; // 0-based index of character 6 (latitude) or 7 (longitude)
     if (at < s.size()) s[at] = QLatin1Char('.');

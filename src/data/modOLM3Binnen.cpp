@@ -273,8 +273,42 @@ bool CBool(const QString& s) {
 }
 
 namespace {
+/// The digit at position i of t, or -1.
+int ziffer(const QString& t, qsizetype i) {
+    const char16_t c = t[i].unicode();
+    return c >= u'0' && c <= u'9' ? c - u'0' : -1;
+}
+/// Two digits from position i of t, or -1.
+int zweiZiffern(const QString& t, qsizetype i) {
+    const int a = ziffer(t, i), b = ziffer(t, i + 1);
+    return a < 0 || b < 0 ? -1 : a * 10 + b;
+}
+
+/// The forms the catalogue writes its times and dates in, hh:mm, h:mm, hh:mm:ss and yyyy-mm-dd, read
+/// directly. False for any other text and for values out of range: the general parser decides on those.
+bool parseKatalogform(const QString& t, QDateTime& out) {
+    const qsizetype n = t.size();
+    if (n == 10 && t[4] == u'-' && t[7] == u'-') {
+        const int jh = zweiZiffern(t, 0), j = zweiZiffern(t, 2), m = zweiZiffern(t, 5), d = zweiZiffern(t, 8);
+        if (jh < 0 || j < 0 || m < 0 || d < 0) return false;
+        const QDate dat(jh * 100 + j, m, d);
+        if (!dat.isValid()) return false;
+        out = olm3::MakeDatum(dat);
+        return true;
+    }
+    const qsizetype k = n == 4 || n == 7 ? 1 : 2; // where the colon after the hour stands
+    if ((n != 4 && n != 5 && n != 7 && n != 8) || t[k] != u':' || (n > 5 && t[k + 3] != u':')) return false;
+    const int h = k == 1 ? ziffer(t, 0) : zweiZiffern(t, 0);
+    const int m = zweiZiffern(t, k + 1);
+    const int sek = n > 5 ? zweiZiffern(t, k + 4) : 0;
+    if (h < 0 || h > 23 || m < 0 || m > 59 || sek < 0 || sek > 59) return false;
+    out = olm3::MakeDatum(olm3::DatumNull().date(), QTime(h, m, sek));
+    return true;
+}
+
 bool parseDate(const QString& s, QDateTime& out) {
     const QString t = s.trimmed();
+    if (parseKatalogform(t, out)) return true;
     static const char* dateTimeFormats[] = {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-ddTHH:mm:ss", "yyyy-MM-dd HH:mm",
                                             "yyyy-MM-ddTHH:mm",    "dd.MM.yyyy HH:mm:ss", "dd.MM.yyyy HH:mm",
                                             "yyyy-MM-dd HH:mm:ss.zzz"};

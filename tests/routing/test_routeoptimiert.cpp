@@ -13,6 +13,7 @@
 #include "support/fakehost.h"
 #include "support/fixtures.h"
 
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 using namespace modOLM3Binnen;
@@ -188,12 +189,131 @@ TEST_F(DetailedRoute, ABreakBeforeTheLegAddsNothing) {
     EXPECT_EQ(status.calls, 0);
 }
 
-TEST_F(DetailedRoute, TheStatementSelectsOnlyTheEndsWithoutTheTypeCondition) {
-    const QString sql = olm3::routing::SqlDetailsRouteOptimiert(101, 110, false);
-    EXPECT_FALSE(sql.contains(QStringLiteral("TypenID")));
-    EXPECT_TRUE(sql.startsWith(
-        QStringLiteral("SELECT * From V_ROUTE_DETAILLIERT WHERE(  PunkteID=101 or PunkteID=110")));
-    EXPECT_TRUE(sql.endsWith(QStringLiteral(")  OR PunkteID = 110 Order By Strecke")));
+namespace {
+
+/// The leg statement in its original form: a condition over the view's rows as a whole, V and N written
+/// into the text. The component's statement must give the same rows in the same order.
+QString urspruenglicheForm(std::int32_t v, std::int32_t n, bool blnMitTypen) {
+    const QString V = QString::number(v), N = QString::number(n);
+    const QString binnenVonV = QStringLiteral(" BinnenID= (SELECT BinnenID From Punkte where PunkteID=") + V;
+    return QStringLiteral("SELECT * From V_ROUTE_DETAILLIERT WHERE( ") +
+           (blnMitTypen ? QStringLiteral("(TypenID <> '' and TypenID <>'A' and TypenID <>'W')  or") : QString()) +
+           QStringLiteral(" PunkteID=") + V + QStringLiteral(" or PunkteID=") + N +
+           QStringLiteral("  ) AND (Strecke<= (SELECT  max(Strecke)  FROM Punkte Where  (PunkteID =  ") + V +
+           QStringLiteral(" OR PunkteID = ") + N + QStringLiteral(") AND ") + binnenVonV +
+           QStringLiteral(" ))  AND Strecke>  (SELECT  min(Strecke)  FROM Punkte Where  (PunkteID =  ") + V +
+           QStringLiteral("  OR PunkteID = ") + N + QStringLiteral(") AND  ") + binnenVonV +
+           QStringLiteral(" ))  AND   BinnenID= (SELECT BinnenID From Punkte where PunkteID= ") + V +
+           QStringLiteral(" )  Or PunkteId=") + V + QStringLiteral(")  OR PunkteID = ") + N +
+           QStringLiteral(" Order By Strecke");
+}
+
+/// Every row of a record set with the columns named in spalten (all when empty) in that order.
+std::vector<std::string> zeilen(const ADODB::RecordsetPtr& rs, const QStringList& spalten = {}) {
+    std::vector<std::string> z;
+    for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) {
+        QStringList r;
+        for (int k = 0; k < (spalten.isEmpty() ? rs->FieldCount() : int(spalten.size())); ++k) {
+            const ADODB::Field f = spalten.isEmpty() ? rs->Fields(k) : rs->Fields(spalten[k]);
+            r << f.Name + QLatin1Char('=') + (f.IsNull() ? QStringLiteral("<null>") : ADO_Field_Str(f));
+        }
+        z.push_back(r.join(QLatin1Char(' ')).toStdString());
+    }
+    return z;
+}
+
+struct Abschnitt {
+    const char* fall;
+    std::int32_t v, n;
+};
+
+/// Runs both forms on each leg, with and without the type condition, and compares the rows.
+void VergleicheMitUrspruenglicherForm(const QString& katalog, std::vector<Abschnitt> abschnitte) {
+    ASSERT_TRUE(ADO_Open_Connection(katalog, conBinnenDatabase, {}, {}, {}, true));
+    // Every junction both ways: the legs between the two points of a change of waterway.
+    ADODB::RecordsetPtr rs;
+    ASSERT_TRUE(ADO_Open_RecordsetExt(conBinnenDatabase, rs, QStringLiteral("SELECT * FROM Abzweige"), true));
+    for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext())
+        abschnitte.push_back({"junction", ADO_Field_Lng(rs->Fields(0)), ADO_Field_Lng(rs->Fields(1))});
+    std::size_t zeilenGesamt = 0;
+    for (const Abschnitt& a : abschnitte) {
+        for (const bool mitTypen : {true, false}) {
+            SCOPED_TRACE(std::string(a.fall) + " " + std::to_string(a.v) + " -> " + std::to_string(a.n) +
+                         (mitTypen ? "" : " (ends only)"));
+            ADODB::RecordsetPtr alt, neu;
+            ASSERT_TRUE(ADO_Open_RecordsetExt(conBinnenDatabase, alt, urspruenglicheForm(a.v, a.n, mitTypen), true));
+            ASSERT_TRUE(ADO_Open_RecordsetExt(conBinnenDatabase, neu, olm3::routing::SqlDetailsRouteOptimiert(mitTypen),
+                                              {a.v, a.n}, true));
+            // The original form selects every column of the view; the statement those the route needs.
+            QStringList spalten;
+            for (int i = 0; i < neu->FieldCount(); ++i) spalten << neu->FieldName(i);
+            const auto erwartet = zeilen(alt, spalten);
+            EXPECT_EQ(zeilen(neu), erwartet);
+            zeilenGesamt += erwartet.size();
+        }
+    }
+    EXPECT_GT(zeilenGesamt, 2 * abschnitte.size()) << "the legs should hold typed points between their ends";
+    conBinnenDatabase.reset();
+}
+
+} // namespace
+
+TEST(LegStatement, GivesTheRowsOfTheOriginalFormOnTheSampleCatalogue) {
+    const QString katalog = QStringLiteral(OLM3_SAMPLE_CATALOGUE);
+    if (!QFileInfo::exists(katalog)) GTEST_SKIP() << "the sample catalogue is not built";
+    VergleicheMitUrspruenglicherForm(katalog, {
+        {"forward", 1020, 1100},        {"backward", 1100, 1020},       {"one point", 1044, 1044},
+        {"a lock to itself", 8118, 8118}, {"ends of the Spree", 1001, 1153}, {"ends backward", 1153, 1001},
+        {"the Obere Havel", 8001, 8378}, {"across waterways", 1001, 6439}, {"across backward", 6439, 1020},
+        {"unknown end", 1020, 999999},  {"unknown start", 999999, 1020},
+    });
+}
+
+TEST(LegStatement, GivesTheRowsOfTheOriginalFormOnAGeneratedCatalogue) {
+    // Four waterways of 40 points: every type in turn (with Null, the empty text and a lower-case lock),
+    // every seventh point at the chainage of the one before it, waterway 2 numbered against its chainage,
+    // each waterway branching off the one before it, and a junction with two continuations.
+    const olm3test::TempDir dir;
+    const QString katalog = olm3test::MakeCatalogue(dir, QStringLiteral("erzeugt.sqlite"), {QStringLiteral(R"(
+        INSERT INTO Binnen (BinnenID, Bezeichnung, ExterneID)
+            WITH RECURSIVE w(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM w WHERE i < 4)
+            SELECT i, 'Gewässer ' || i, 'G' || i FROM w;
+        INSERT INTO Punkte (PunkteID, BinnenID, Nummer, Strecke, LgDez, BgDez, TypenID, DokuKM, DokuKMOrig)
+            WITH RECURSIVE k(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM k WHERE i < 40)
+            SELECT b.BinnenID * 1000 + k.i, b.BinnenID, k.i,
+                   0.5 * (CASE WHEN b.BinnenID = 2 THEN 41 - k.i ELSE k.i END - (k.i % 7 = 0)),
+                   13 + k.i / 100.0, 52 + b.BinnenID / 10.0,
+                   CASE (k.i * 7 + b.BinnenID) % 10 WHEN 0 THEN NULL WHEN 1 THEN '' WHEN 2 THEN 'S'
+                        WHEN 3 THEN 'B' WHEN 4 THEN 'H' WHEN 5 THEN 'T' WHEN 6 THEN 'L' WHEN 7 THEN 'W'
+                        WHEN 8 THEN 'A' ELSE 's' END,
+                   CASE WHEN k.i % 5 THEN k.i END, k.i % 2
+              FROM Binnen b, k;
+        INSERT INTO Abzweige VALUES (2001, 1020), (1020, 2001), (3001, 2020), (2020, 3001), (1020, 3001),
+                                    (4001, 3020), (3020, 4001);
+        UPDATE Punkte SET TypenID = 'A' WHERE PunkteID IN (SELECT PunkteID FROM Abzweige);
+        INSERT INTO Schleusen (PunkteID, Aktiv, Bezeichnung, Durchgangszeit)
+            SELECT PunkteID, PunkteID % 3 <> 0, 'Schleuse ' || PunkteID, 0.25 FROM Punkte WHERE TypenID IN ('S', 's');
+        INSERT INTO Schleusen (PunkteID, Aktiv, Bezeichnung) SELECT min(PunkteID), 1, 'Zweite Kammer'
+            FROM Punkte WHERE TypenID = 'S';
+        INSERT INTO Bruecken (PunkteID, Bezeichnung) SELECT PunkteID, 'Brücke ' || PunkteID FROM Punkte WHERE TypenID = 'B';
+        INSERT INTO Haefen (PunkteID, Bezeichnung) SELECT PunkteID, 'Hafen ' || PunkteID FROM Punkte WHERE TypenID = 'H';
+        INSERT INTO Wehre (PunkteID, Bezeichnung) SELECT PunkteID, 'Wehr ' || PunkteID FROM Punkte WHERE TypenID = 'W';
+    )")});
+    const std::vector<Abschnitt> abschnitte = {
+        {"forward", 1005, 1035},      {"backward", 1035, 1005},     {"one point", 1010, 1010},
+        {"to a tied chainage", 1006, 1007}, {"from a tied chainage", 1007, 1006},
+        {"ends of a waterway", 1001, 1040}, {"ends backward", 1040, 1001},
+        {"numbered against the chainage", 2005, 2035}, {"and backward", 2035, 2005},
+        {"across waterways", 1005, 2030}, {"across backward", 3030, 1005},
+        {"unknown end", 1005, 9999},  {"unknown start", 9999, 1005},
+    };
+    VergleicheMitUrspruenglicherForm(katalog, abschnitte);
+    // A catalogue built before the index of the objects by chainage existed gives the same rows.
+    ADODB::ConnectionPtr schreibend;
+    ASSERT_TRUE(ADO_Open_Connection(katalog, schreibend, {}, {}, {}, false));
+    schreibend->Execute(QStringLiteral("DROP INDEX Punkte_Binnen_Objekte"));
+    schreibend.reset();
+    VergleicheMitUrspruenglicherForm(katalog, abschnitte);
 }
 
 TEST_F(DetailedRoute, AFailingStepStopsTheLegAndKeepsWhatWasBuilt) {

@@ -34,9 +34,7 @@ class Felder {
 public:
     Felder(const ADODB::RecordsetPtr& rs, std::initializer_list<const char*> namen) : m_rs(rs) {
         for (const char* name : namen) {
-            int index = -1;
-            for (int i = 0; i < rs->FieldCount() && index < 0; ++i)
-                if (rs->FieldName(i).compare(QLatin1String(name), Qt::CaseInsensitive) == 0) index = i;
+            const int index = rs->FieldIndex(QLatin1String(name));
             if (index < 0)
                 throw olm3::RuntimeError(
                     olm3::ErrNo::ItemNotFound,

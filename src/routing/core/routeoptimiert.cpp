@@ -33,9 +33,32 @@ QDateTime addSeconds(const QDateTime& dat, double hours) { return addStunden(dat
 
 /// An id column that may be Null or not a number: -1 then.
 std::int32_t idOrMinusOne(const ADODB::Field& f) {
+    if (f.IsNull()) return -1;
+    if (ADO_Field_IsNumber(f)) return ADO_Field_Lng(f);
     const QString s = ADO_Field_Str(f);
     return IsNumeric(s) ? CLng(s) : -1;
 }
+
+/// The fields of the current row by name, each name looked up once per query rather than on every row.
+class Felder {
+public:
+    explicit Felder(const ADODB::RecordsetPtr& rs) : m_rs(rs) {}
+    ADODB::Field operator()(const char* strName) {
+        for (const auto& [name, i] : m_spalten)
+            if (name == strName) return feld(strName, i);
+        const int i = m_rs->FieldIndex(QLatin1String(strName));
+        m_spalten.emplace_back(strName, i);
+        return feld(strName, i);
+    }
+
+private:
+    /// A column the query lacks fails as a lookup by name does.
+    ADODB::Field feld(const char* strName, int i) const {
+        return i >= 0 ? m_rs->Fields(i) : m_rs->Fields(QLatin1String(strName));
+    }
+    const ADODB::RecordsetPtr& m_rs;
+    std::vector<std::pair<const char*, int>> m_spalten;
+};
 
 double numberOr(const ADODB::Field& f, double dflt) { return ADO_Field_NumOrDefault(f, dflt).toDouble(); }
 
@@ -43,23 +66,33 @@ double numberOr(const ADODB::Field& f, double dflt) { return ADO_Field_NumOrDefa
 
 QString TextRoutenInformation() { return GetText(QStringLiteral("clsOLM3Binnen"), 908); }
 
-QString SqlDetailsRouteOptimiert(std::int32_t lngPktIDVon, std::int32_t lngPktIDNach, bool blnMitTypen) {
-    const QString v = QString::number(lngPktIDVon);
-    const QString n = QString::number(lngPktIDNach);
-    const QString binnenVonV = QStringLiteral(" BinnenID= (SELECT BinnenID From Punkte where PunkteID=") + v;
-    QString sql = QStringLiteral("SELECT * ") + QStringLiteral("From V_ROUTE_DETAILLIERT ") + QStringLiteral("WHERE( ");
-    if (blnMitTypen) sql += QStringLiteral("(TypenID <> '' and TypenID <>'A' and TypenID <>'W')  or");
-    // SQLite wants a blank between a number and the "or" after it.
-    sql += QStringLiteral(" PunkteID=") + v + QStringLiteral(" or PunkteID=") + n + QStringLiteral("  ) ") +
-           QStringLiteral("AND (") + QStringLiteral("Strecke<= ") + QStringLiteral("(SELECT  max(Strecke)  FROM Punkte") +
-           QStringLiteral(" Where  (PunkteID =  ") + v + QStringLiteral(" OR") + QStringLiteral(" PunkteID = ") + n +
-           QStringLiteral(") AND ") + binnenVonV + QStringLiteral(" ))") + QStringLiteral("  AND Strecke> ") +
-           QStringLiteral(" (SELECT  min(Strecke)  FROM Punkte") + QStringLiteral(" Where  (PunkteID =  ") + v +
-           QStringLiteral("  OR") + QStringLiteral(" PunkteID = ") + n + QStringLiteral(") AND  ") + binnenVonV +
-           QStringLiteral(" )) ") + QStringLiteral(" AND   BinnenID= (SELECT BinnenID From Punkte where PunkteID= ") + v +
-           QStringLiteral(" ) ") + QStringLiteral(" Or PunkteId=") + v + QStringLiteral(")  OR PunkteID = ") + n +
-           QStringLiteral(" Order By Strecke");
-    return sql;
+QString SqlDetailsRouteOptimiert(bool blnMitTypen) {
+    // The columns the route is built from: the view's long texts would be read for every object and thrown
+    // away.
+    const QString spalten = QStringLiteral(
+        "SELECT PunkteID, BinnenID, TypenID, TypenBez, DetailsID, DetailsBezeichnung, BinnenBez, BinnenBez_Nach,"
+        " BinnenID_Nach, PunkteID_Nach, DokuKM, DokuKMOrig, BgDez, LgDez, Strecke FROM V_ROUTE_DETAILLIERT ");
+    // By chainage; at the same chainage V before N.
+    if (!blnMitTypen)
+        return spalten + QStringLiteral("WHERE PunkteID IN (?1, ?2) ORDER BY Strecke, PunkteID <> ?1, PunkteID_Nach");
+    // The leg's point ids first, through the waterway/chainage index of the objects (of every point in a
+    // catalogue without it), then their rows of the view by id: a condition on the view's rows as a whole
+    // would make the engine read every point of the catalogue. The ends are found by id ("+" keeps the
+    // engine from walking their whole waterway instead). Both ends' chainages count only when the ends lie
+    // on V's waterway; when N lies on another one the range is empty and only V and N come back.
+    const QString abschnitt = QStringLiteral(
+        "WITH ende(BinnenID, Von, Bis) AS ("
+        " SELECT v.BinnenID, min(e.Strecke), max(e.Strecke)"
+        " FROM Punkte v JOIN Punkte e ON e.PunkteID IN (?1, ?2) AND +e.BinnenID = v.BinnenID"
+        " WHERE v.PunkteID = ?1),"
+        " abschnitt(PunkteID) AS ("
+        " SELECT p.PunkteID FROM ende JOIN Punkte p"
+        " ON p.BinnenID = ende.BinnenID AND p.Strecke > ende.Von AND p.Strecke <= ende.Bis"
+        " WHERE p.TypenID <> '' AND p.TypenID <> 'A' AND p.TypenID <> 'W'"
+        " UNION SELECT ?1 UNION SELECT ?2) ");
+    // Points at the same chainage in the order the waterway/chainage index holds them.
+    return abschnitt + spalten +
+           QStringLiteral("WHERE PunkteID IN abschnitt ORDER BY Strecke, BinnenID, PunkteID, PunkteID_Nach");
 }
 
 bool GetDetailsRouteOptimiert(RouteDetails& route, const QDateTime& datStartZeit, std::int32_t lngPktIDVon,
@@ -75,34 +108,37 @@ bool GetDetailsRouteOptimiert(RouteDetails& route, const QDateTime& datStartZeit
         bool reverse = false;
         bool ersteZeileDerAbfrage = true;
 
-        if (!ADO_Open_RecordsetExt(conBinnenDatabase, rs,
-                                   SqlDetailsRouteOptimiert(lngPktIDVon, lngPktIDNach, !blnBreakOptimierer), true))
+        if (!ADO_Open_RecordsetExt(conBinnenDatabase, rs, SqlDetailsRouteOptimiert(!blnBreakOptimierer),
+                                   {lngPktIDVon, lngPktIDNach}, true))
             return false;
         const std::int32_t zeilenDerAbfrage = rs->RecordCount();
         auto& rows = route.audtRouteOptimiert;
         auto& count = route.lngAnzahlRouteOptimiert;
-        auto field = [&](const char* name) { return rs->Fields(QLatin1String(name)); };
+        Felder field(rs);
+        // The progress texts are built only when a window shows them.
+        const bool statusSichtbar = status && status->ZeigtStatus();
+        const QString textRoutenInformation = statusSichtbar ? TextRoutenInformation() : QString();
         // A catalogue of an older format may lack the objects' names.
         const bool mitNamen = rs->HasField(QStringLiteral("DetailsBezeichnung"));
 
         while (!rs->Eof() && !rs->Bof()) {
             // Room for one more row first, so that pointers into the rows stay valid below.
             if (static_cast<size_t>(count) >= rows.size()) rows.resize(static_cast<size_t>(count) + 1);
-            std::int32_t id = CLng(ADO_Field_Str(field("PunkteID")));
+            std::int32_t id = ADO_Field_Lng(field("PunkteID"));
             if (ersteZeileDerAbfrage && id == lngPktIDNach && lngPktIDNach != lngPktIDVon) {
                 // The leg runs against the chainage: walk the rows from the last one back.
                 reverse = true;
                 rs->MoveLast();
-                id = CLng(ADO_Field_Str(field("PunkteID")));
+                id = ADO_Field_Lng(field("PunkteID"));
             }
             const bool istRoutenpunkt = id == lngPktIDVon || id == lngPktIDNach;
             if (!blnBreakOptimierer && status) {
                 const typRouteOptimiert* last = route.LastRow();
                 QString text2;
-                if (last)
+                if (last && statusSichtbar)
                     text2 = FormatDauer(last->dblDauer, true) + QStringLiteral("    ") +
                             FormatNumber(last->dblStrecke, QStringLiteral("0.000 km"));
-                status->ShowStatus(true, TextRoutenInformation(), last ? last->lngNumGrob : 1, 0,
+                status->ShowStatus(true, textRoutenInformation, last ? last->lngNumGrob : 1, 0,
                                    zeilenDesAbschnitts + (last ? 1 : 0), zeilenDerAbfrage, text2);
             }
             bool verworfen = false;
@@ -110,7 +146,7 @@ bool GetDetailsRouteOptimiert(RouteDetails& route, const QDateTime& datStartZeit
                 // V ended the previous leg and is in the route already.
             } else {
                 if (blnBreakOptimierer) break;
-                const std::int32_t binnenID = CLng(ADO_Field_Str(field("BinnenID")));
+                const std::int32_t binnenID = ADO_Field_Lng(field("BinnenID"));
                 const QString typ = ADO_Field_Str(field("TypenID"));
                 if (!blnErster &&
                     !GetZweigParam(lngPrev, id, binnenID, typ, stepStrecke, stepDauer, stepFahrzeit, stepDurchgang)) {
@@ -179,7 +215,7 @@ bool GetDetailsRouteOptimiert(RouteDetails& route, const QDateTime& datStartZeit
                 row.lngBinnenID = binnenID;
                 row.strBinnen = ADO_Field_Str(field("BinnenBez"));
                 row.dblDokuKM = numberOr(field("DokuKM"), -1);
-                row.blnDokuKMOrig = CBool(ADO_Field_Str(field("DokuKMOrig")));
+                row.blnDokuKMOrig = ADO_Field_Bool(field("DokuKMOrig"));
                 row.dblBgDez = numberOr(field("BgDez"), 0);
                 row.dblLgDez = numberOr(field("LgDez"), 0);
                 row.strBgDez = FormatBg(row.dblBgDez);

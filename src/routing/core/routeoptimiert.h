@@ -36,15 +36,18 @@ public:
     virtual ~IRouteStatus() = default;
     virtual void ShowStatus(bool blnShow, const QString& strText, std::int32_t lngValue, std::int32_t lngMaxValue,
                             std::int32_t lngValue2, std::int32_t lngMaxValue2, const QString& strText2) = 0;
+    /// Whether a window shows the texts passed to ShowStatus; without one they are left empty.
+    virtual bool ZeigtStatus() const { return true; }
 };
 
 /// Text 908 of the component: "Routen-Information wird ermittelt..".
 QString TextRoutenInformation();
 
-/// The statement that selects the points of the leg from V to N: the typed points of V's waterway
-/// between the two ends' chainages, and V and N themselves, by ascending chainage. Without the type
-/// condition (blnMitTypen false) only V and N come back.
-QString SqlDetailsRouteOptimiert(std::int32_t lngPktIDVon, std::int32_t lngPktIDNach, bool blnMitTypen);
+/// The statement that selects the points of the leg from V (parameter 1) to N (parameter 2): the typed
+/// points of V's waterway between the two ends' chainages (above the lower, up to the higher), and V and
+/// N themselves, by ascending chainage, with the columns of the view the route is built from (the object's
+/// name among them). Without the type condition (blnMitTypen false) only V and N come back.
+QString SqlDetailsRouteOptimiert(bool blnMitTypen);
 
 /// Appends the rows of one leg from lngPktIDVon to lngPktIDNach to route, timed from datStartZeit.
 /// blnErster is true for the first leg only and cleared once its first row has been handled;

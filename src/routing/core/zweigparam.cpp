@@ -9,9 +9,9 @@ namespace olm3::routing {
 namespace {
 /// A distance or duration of the catalogue: not below 0 and not above dblMax. A negative passage time
 /// would make the route's times run backwards, 1e308 hours would leave every date behind.
-double wert(const QString& s, double dblMax) {
-    const double v = CDbl(s);
-    if (v < 0 || v > dblMax) throw olm3::RuntimeError(6, QStringLiteral("Overflow: '%1'").arg(s));
+double wert(const ADODB::Field& f, double dblMax) {
+    const double v = ADO_Field_Dbl(f);
+    if (!(v >= 0 && v <= dblMax)) throw olm3::RuntimeError(6, QStringLiteral("Overflow: '%1'").arg(ADO_Field_Str(f)));
     return v;
 }
 constexpr double kMaxStrecke = 1e5;      ///< km, more than any waterway
@@ -40,21 +40,22 @@ bool GetZweigParam(std::int32_t lngPunkteIDVon, std::int32_t lngPunkteIDNach, st
             return true;
         }
         rs->MoveFirst();
-        dblDauer = wert(ADO_Field_Str(rs->Fields(QStringLiteral("Dauer"))), kMaxStunden);
-        dblStrecke = wert(ADO_Field_Str(rs->Fields(QStringLiteral("Strecke"))), kMaxStrecke);
+        dblDauer = wert(rs->Fields(QStringLiteral("Dauer")), kMaxStunden);
+        dblStrecke = wert(rs->Fields(QStringLiteral("Strecke")), kMaxStrecke);
         const auto fahrzeit = rs->Fields(QStringLiteral("Fahrzeiten"));
-        if (!fahrzeit.IsNull()) dblFahrzeit = wert(ADO_Field_Str(fahrzeit), kMaxStunden);
+        if (!fahrzeit.IsNull()) dblFahrzeit = wert(fahrzeit, kMaxStunden);
         ADO_Close_Recordset(rs, true);
 
-        QString table;
-        if (strTypenID == QLatin1String("S")) table = QStringLiteral("Schleusen");
-        else if (strTypenID == QLatin1String("B")) table = QStringLiteral("Bruecken");
-        if (!table.isEmpty() &&
-            ADO_Open_Recordset(conBinnenDatabase, rs, table, QStringLiteral("Durchgangszeit"),
-                               QStringLiteral("PunkteID=") + QString::number(lngPunkteIDNach), QString(), true)) {
+        // The point as a parameter: the statement is prepared once, not for every lock and bridge.
+        QString sql;
+        if (strTypenID == QLatin1String("S"))
+            sql = QStringLiteral("SELECT Durchgangszeit From Schleusen Where PunkteID=?1");
+        else if (strTypenID == QLatin1String("B"))
+            sql = QStringLiteral("SELECT Durchgangszeit From Bruecken Where PunkteID=?1");
+        if (!sql.isEmpty() && ADO_Open_RecordsetExt(conBinnenDatabase, rs, sql, {lngPunkteIDNach}, true)) {
             rs->MoveFirst();
             const auto zeit = rs->Fields(QStringLiteral("Durchgangszeit"));
-            if (!zeit.IsNull()) dblDurchgangszeit = wert(ADO_Field_Str(zeit), kMaxDurchgangszeit);
+            if (!zeit.IsNull()) dblDurchgangszeit = wert(zeit, kMaxDurchgangszeit);
             ADO_Close_Recordset(rs, true);
         }
         StepPause(QStringLiteral("GetZweigParam"));
