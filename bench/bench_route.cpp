@@ -183,8 +183,9 @@ void BM_RouteNetz(benchmark::State& state) {
 /// The clearance check of the 1,000 km route for a boat that every measure is checked for: the route's
 /// points placed, the waterway's fairway, its bridges and locks, and its shallow points. Goal: under 10 ms.
 void BM_Durchfahrt(benchmark::State& state) {
-    Komponente k;
-    if (!k.olm.SetRouteOptimiert({g_strecke.von}, {g_strecke.nach}, QDateTime())) state.SkipWithError("no route");
+    const Strecke& s = g_strecken.at(100);
+    Komponente k(Katalog(100));
+    if (!k.olm.SetRouteOptimiert({s.von}, {s.nach}, QDateTime())) state.SkipWithError("no route");
     std::vector<typRouteOptimiert> route;
     RouteOptimiertSummen summen;
     k.olm.GetRouteOptimiert(route, summen);
@@ -205,8 +206,9 @@ void BM_Durchfahrt(benchmark::State& state) {
 /// The day stages of the route, computed once before: the lock waits at the stages' times, the morning
 /// start at each day's first lock, the berths' use and the places' names.
 void BM_Tagesetappen(benchmark::State& state) {
-    Komponente k;
-    if (!k.olm.SetRouteOptimiert({g_strecke.von}, {g_strecke.nach}, QDateTime())) {
+    const Strecke& s = g_strecken.at(100);
+    Komponente k(Katalog(100));
+    if (!k.olm.SetRouteOptimiert({s.von}, {s.nach}, QDateTime())) {
         state.SkipWithError("route not computed");
         return;
     }

@@ -184,6 +184,16 @@ ADODB::Connection::Impl& openImpl(const ADODB::ConnectionPtr& con) {
     return *con->impl();
 }
 
+/// True when the statement would change the database. A statement that does not prepare counts as not
+/// writing: preparing it for real reports its error.
+bool schreibt(sqlite3* db, const std::string& sql) {
+    sqlite3_stmt* st = nullptr;
+    const bool ok = sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &st, nullptr) == SQLITE_OK;
+    const bool w = ok && st && !sqlite3_stmt_readonly(st);
+    sqlite3_finalize(st);
+    return w;
+}
+
 /// Leaves a prepared statement ready for its next use however the use ends, so that no half-read
 /// statement keeps the database busy.
 class Zuruecksetzen {
@@ -231,14 +241,15 @@ void runSql(const ADODB::ConnectionPtr& con, const QString& strSQL, const QVaria
             checkInjectedFailure(d, sql);
             auto st = std::make_shared<SQLite::Statement>(*d.db, sql.toStdString());
             if (d.statements.size() >= ADODB::Connection::Impl::kMaxStatements) d.statements.clear();
-            it = d.statements.insert(key, {sql, std::move(st)});
+            const bool w = schreibt(d.db->getHandle(), sql.toStdString());
+            it = d.statements.insert(key, {sql, std::move(st), w});
         } else {
             checkInjectedFailure(d, it->sql);
         }
         // A copy: a statement run re-entrantly may clear the cache.
         const std::shared_ptr<SQLite::Statement> st = it->st;
         // A read-only connection refuses writes itself; on a writable one the statement is looked at first.
-        if (blnReadOnly && !d.readOnly && !sqlite3_stmt_readonly(st->getPreparedStatement()))
+        if (blnReadOnly && !d.readOnly && it->schreibt)
             throw RuntimeError(olm3::ErrNo::ReadOnly, layerText(9713, {it->sql}));
         Zuruecksetzen zurueck(*st);
         st->reset();

@@ -29,6 +29,8 @@ struct ADODB::Connection::Impl {
     struct Vorbereitet {
         QString sql;
         std::shared_ptr<SQLite::Statement> st;
+        /// The statement would change the database (refused in a read-only record set).
+        bool schreibt = false;
     };
     /// Record-set statements, prepared once per connection (key: the caller's text and whether the
     /// snapshot is updatable). Cleared when it reaches kMaxStatements, so texts that carry ids in them
