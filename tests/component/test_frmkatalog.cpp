@@ -101,14 +101,9 @@ TEST_F(CatalogueChoice, ListsTheCataloguesWithTheCurrentOneChosenAndKeepsIt) {
     bool blnChange = true;
     EXPECT_TRUE(waehle(
         [&](frmKatalog* frm) {
-            EXPECT_EQ(frm->windowTitle(), QStringLiteral("Katalog"));
-            EXPECT_EQ(frm->size(), QSize(360, 260));
-            EXPECT_EQ(frm->cmdOk()->text(), QStringLiteral("&Ok"));
-            EXPECT_EQ(frm->cmdCancel()->text(), QStringLiteral("&Zurück"));
             EXPECT_EQ(liste(frm),
                       QStringList({"1_Berlin.sqlite", "2_Potsdam.sqlite", "3_Mecklenburg.sqlite"}));
             EXPECT_EQ(frm->grid()->currentRow(), 0);
-            frm->grab().save(QStringLiteral(OLM3_TEST_OUTPUT "/frmKatalog.png"));
             QTest::mouseClick(frm->cmdOk(), Qt::LeftButton);
             EXPECT_FALSE(frm->isVisible());
             EXPECT_EQ(frm->strKatalog(), QStringLiteral("1_Berlin.sqlite"));

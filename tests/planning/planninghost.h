@@ -6,21 +6,14 @@
 #include "support/fakehost.h"
 #include "support/fakeservices.h"
 #include "support/fixtures.h"
-#include "ui/messagebox.h"
+#include "support/windowdriver.h"
 #include "ui/testpictures.h"
 
-#include <QDialog>
 #include <QStringList>
 #include <QTransform>
 #include <functional>
 #include <gtest/gtest.h>
-#include <ostream>
 #include <vector>
-
-/// Readable texts in failure messages.
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace olm3test {
 
@@ -87,24 +80,6 @@ public:
 
 private:
     clsOLM3Binnen& m_olm;
-};
-
-/// Drives every modal window through the seam while it lives; counts the windows it was handed.
-class ModalScript {
-public:
-    explicit ModalScript(std::function<void(QDialog*)> script)
-        : m_old(olm3ui::SetModalHandler([this, script](QDialog* dlg) {
-              ++aufrufe;
-              script(dlg);
-              return 0;
-          })) {}
-    ~ModalScript() { olm3ui::SetModalHandler(m_old); }
-    ModalScript(const ModalScript&) = delete;
-    ModalScript& operator=(const ModalScript&) = delete;
-    int aufrufe = 0;
-
-private:
-    olm3ui::ModalHandler m_old;
 };
 
 /// A host with the mini catalogue open and the pictures of the planning window.

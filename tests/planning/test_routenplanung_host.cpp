@@ -5,24 +5,17 @@
 #include "planning/frmRoutenPlanung.h"
 #include "planninghost.h"
 #include "routing/frmRoutenOptimiererBericht.h"
-#include "ui/ucOLMButton.h"
 #include "ui/wochentag.h"
 
 #include <QApplication>
 #include <QPointer>
-#include <QTableWidget>
-#include <QTest>
 #include <QTimer>
-#include <QToolButton>
 
+using olm3test::Klick;
 using olm3test::ModalScript;
 using olm3test::PlanungsUmgebung;
 
 namespace {
-void klick(ucOLMButton* b) {
-    QTest::mouseClick(b->fpb(), Qt::LeftButton);
-}
-
 std::vector<std::int32_t> gridIds(const frmRoutenPlanung* frm) {
     std::vector<std::int32_t> r;
     for (int i = 0; i < frm->grdRoute()->rowCount(); ++i)
@@ -47,7 +40,7 @@ TEST(PlanningMainRoad, FromPlanningThroughTheHostsOptimiserToTheReport) {
             ++oeffnungen;
             EXPECT_EQ(gridIds(frm), std::vector<std::int32_t>{101});
             EXPECT_FALSE(frm->fpOptimieren()->Enabled());
-            klick(frm->fpKarte());
+            Klick(frm->fpKarte());
             EXPECT_FALSE(frm->isVisible());
         });
         u.olm.RoutenPlanung(lg, bg, valid);
@@ -73,7 +66,7 @@ TEST(PlanningMainRoad, FromPlanningThroughTheHostsOptimiserToTheReport) {
                 EXPECT_TRUE(gezeigt);
                 EXPECT_FALSE(gezeigt->isVisible());
             };
-            klick(frm->fpOptimieren());
+            Klick(frm->fpOptimieren());
         });
         u.olm.RoutenPlanung(lg, bg, valid);
         EXPECT_EQ(modal.aufrufe, 1) << "a route was found: planning does not open again";
@@ -115,7 +108,7 @@ TEST(PlanningMainRoad, AHostThatFindsNoRouteGetsPlanningAgainAtTheStoredPosition
         ASSERT_TRUE(frm);
         fenster.push_back(frm);
         if (fenster.size() == 1) {
-            klick(frm->fpOptimieren());
+            Klick(frm->fpOptimieren());
             return;
         }
         // Opened again from inside the optimiser event, with the route and the first position.
@@ -125,7 +118,7 @@ TEST(PlanningMainRoad, AHostThatFindsNoRouteGetsPlanningAgainAtTheStoredPosition
         EXPECT_TRUE(u.olm.state().blnValidInit);
         EXPECT_EQ(u.olm.state().frmRoutenPlanung.data(), frm);
         EXPECT_TRUE(fenster[0]) << "the first window lives until its own button handler is done";
-        klick(frm->fpBack());
+        Klick(frm->fpBack());
     });
     u.olm.RoutenPlanung(lg, bg, valid);
     ASSERT_EQ(fenster.size(), 2u);
@@ -151,9 +144,9 @@ TEST(PlanningMainRoad, OptimisingFromARealModalLoopUnloadsTheWindowsSafely) {
             zweites = qobject_cast<frmRoutenPlanung*>(QApplication::activeModalWidget());
             ASSERT_TRUE(zweites);
             EXPECT_NE(zweites, erstes);
-            klick(zweites->fpBack());
+            Klick(zweites->fpBack());
         });
-        klick(erstes->fpOptimieren());
+        Klick(erstes->fpOptimieren());
     });
     u.olm.RoutenPlanung(lg, bg, valid);
     EXPECT_TRUE(erstes.isNull());
@@ -166,7 +159,7 @@ TEST(PlanningMainRoad, OptimisingFromARealModalLoopUnloadsTheWindowsSafely) {
     QTimer::singleShot(0, [&] {
         erstes = qobject_cast<frmRoutenPlanung*>(QApplication::activeModalWidget());
         ASSERT_TRUE(erstes);
-        klick(erstes->fpOptimieren());
+        Klick(erstes->fpOptimieren());
     });
     u.olm.RoutenPlanung(lg, bg, valid);
     EXPECT_TRUE(erstes.isNull());
