@@ -126,12 +126,6 @@ TEST_F(CatalogueChoice, AnotherCatalogueIsWrittenToTheOneKeyAndOpenedByTheNextIn
     EXPECT_EQ(lies(cfg.iniDatei), erwartet);
     EXPECT_EQ(cfg.katalog, ordner + QStringLiteral("2_Potsdam.sqlite"));
 
-    // What the host does next: Init again opens the catalogue chosen.
-    ASSERT_TRUE(olm.Init(&cfg, nullptr, nullptr));
-    ASSERT_TRUE(modOLM3Binnen::IsKatalogOffen());
-    EXPECT_EQ(QDir::cleanPath(olm.conBinnenDatabase()->DataSource()), QDir::cleanPath(cfg.katalog));
-    EXPECT_EQ(modOLM3Binnen::intKatalogNr, 2);
-
     // A double click chooses as well, and a catalogue outside the folder preselects nothing.
     cfg.katalog = dir.file(QStringLiteral("anderswo.sqlite"));
     EXPECT_TRUE(waehle(

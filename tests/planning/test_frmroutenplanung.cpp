@@ -211,40 +211,34 @@ TEST(RoutePlanningWindow, BackAndTheCloseBoxTellTheHostAndOnlyHide) {
     EXPECT_EQ(u.host.events.count(QStringLiteral("RoutenPlanungClose")), 2);
 }
 
-TEST(RoutePlanningWindow, BrowserWithoutAPointLeavesTheRouteAlone) {
+TEST(RoutePlanningWindow, APointFromTheBrowserGoesInAfterTheCurrentRowAndNoPointLeavesTheRouteAlone) {
     PlanungsUmgebung u;
-    auto frm = fenster(u, {101, 110}, false);
+    auto frm = fenster(u, {110}, false);
+    ASSERT_FALSE(frm->fpOptimieren()->Enabled());
     bool gesperrt = false;
-    olm3test::ModalScript browser([&](QDialog* dlg) {
-        // The user leaves the browser without choosing a point; planning waits, disabled.
+    olm3test::ModalScript browser([&](QDialog*) {
+        // Planning waits for the browser, disabled.
         gesperrt = !frm->isEnabled();
-        dlg->hide();
     });
+    // Opened without a chart position the browser starts on its waterway list and hands back no point.
     Klick(frm->fpBinnenInfo());
-    EXPECT_EQ(browser.aufrufe, 1);
     EXPECT_TRUE(gesperrt);
-    EXPECT_EQ(ids(*frm), (std::vector<std::int32_t>{101, 110}));
+    EXPECT_EQ(ids(*frm), (std::vector<std::int32_t>{110}));
     EXPECT_TRUE(u.host.events.isEmpty());
     EXPECT_TRUE(frm->isEnabled());
     EXPECT_FALSE(QGuiApplication::overrideCursor());
-}
 
-TEST(RoutePlanningWindow, APointFromTheBrowserGoesInAfterTheCurrentRow) {
-    PlanungsUmgebung u;
     // Planning was opened at a chart position: the browser starts there and hands back a point of it.
     u.olm.state().dblLgInit = 13.0;
     u.olm.state().dblBgInit = 52.5;
     u.olm.state().blnValidInit = true;
-    auto frm = fenster(u, {110}, false);
-    ASSERT_FALSE(frm->fpOptimieren()->Enabled());
-    olm3test::ModalScript browser([](QDialog* dlg) { dlg->hide(); });
     Klick(frm->fpBinnenInfo());
+    EXPECT_EQ(browser.aufrufe, 2);
     ASSERT_EQ(frm->grdRoute()->rowCount(), 2);
     EXPECT_EQ(frm->RowData(0), QStringLiteral("110"));
     EXPECT_EQ(frm->grdRoute()->currentRow(), 1);
     EXPECT_EQ(u.route().size(), 2u) << "the new route is reported";
     EXPECT_TRUE(frm->fpOptimieren()->Enabled());
-    EXPECT_TRUE(frm->fpSave()->Enabled());
 }
 
 TEST(RoutePlanningWindow, ChartPickHandsOverStartSpeedAndTheRowToInsertAfter) {
@@ -263,53 +257,75 @@ TEST(RoutePlanningWindow, ChartPickHandsOverStartSpeedAndTheRowToInsertAfter) {
     EXPECT_EQ(u.route(), (std::vector<std::int32_t>{101, 106, 110}));
 }
 
-TEST(RoutePlanningWindow, SavesARouteAndLoadsItBackReversed) {
+TEST(RoutePlanningWindow, SavesLoadsBackReversedAndAsksBeforeAnUnsavedPlanIsThrownAway) {
     PlanungsUmgebung u;
     ADODB::ConnectionPtr routen;
     ASSERT_TRUE(
         modOLM3Binnen::ADO_Open_Connection(olm3test::MakeRoutesDatabase(u.dir), routen, {}, {}, {}, false));
     u.olm.conWPundRoutenDB(routen);
-    auto frm = fenster(u, {101, 104, 110}, false);
+    auto frm = fenster(u, {101, 104, 110});
     frm->fpStartDateTime()->SetDatumZeit(QDate(2008, 6, 2), QTime(10, 0));
     frm->fpMarschGeschw()->setValue(8.5);
-
+    // The saved-routes window saves the plan the first time; then it loads the route reversed or is left.
     int fenster = 0;
-    bool laden = true;
+    bool laden = false;
     olm3test::ModalScript modal([&](QDialog* dlg) {
         auto* ls = qobject_cast<frmRouteGeplantLoadSave*>(dlg);
         ASSERT_TRUE(ls);
-        ++fenster;
-        if (fenster == 1) {
+        if (++fenster == 1) {
             ls->txtRoutenbezeichnung()->setText(QStringLiteral("Havel abwärts"));
-            Klick(ls->pbLoadSave());
-            return;
+            return Klick(ls->pbLoadSave());
         }
         ASSERT_EQ(ls->grdRouten()->rowCount(), 1);
-        EXPECT_EQ(ls->grdRouten()->item(0, 0)->text(), QStringLiteral("Havel abwärts"));
-        if (!laden) {
-            Klick(ls->pbBack());
-            return;
-        }
+        if (!laden) return Klick(ls->pbBack());
         ls->grdRouten()->setCurrentCell(0, 0);
-        QTest::mouseClick(ls->chkInvers(), Qt::LeftButton, {}, QPoint(8, ls->chkInvers()->height() / 2));
+        olm3test::KlickBox(ls->chkInvers());
         Klick(ls->pbLoadSave());
     });
+    {
+        // "No" keeps the plan; the question names what would be lost.
+        olm3test::MessageRecorder meldungen({modOLM3Binnen::vbNo, modOLM3Binnen::vbNo, modOLM3Binnen::vbNo});
+        Klick(frm->fpDeleteAll());
+        EXPECT_EQ(frm->grdRoute()->rowCount(), 3);
+        u.olm.StartZeit(olm3::MakeDatum(QDate(2008, 6, 2), QTime(10, 0)));
+        ASSERT_TRUE(u.olm.SetRouteOptimiert({101}, {110}, QDateTime()));
+        Klick(frm->fpDeleteAll());
+        std::vector<typRouteOptimiert> route;
+        RouteOptimiertSummen summen;
+        EXPECT_TRUE(u.olm.GetRouteOptimiert(route, summen)) << "the optimised route is kept too";
+        // Never saved: loading another route would throw the plan away.
+        Klick(frm->fpLoad());
+        EXPECT_EQ(fenster, 0);
+        ASSERT_EQ(meldungen.messages().size(), 3u);
+        EXPECT_EQ(meldungen.messages()[0].text, QStringLiteral("Die geplante Route vollständig löschen?"));
+        EXPECT_EQ(meldungen.messages()[1].text,
+                  QStringLiteral("Die geplante Route und die optimierte Route vollständig löschen?"));
+        EXPECT_TRUE(meldungen.messages()[2].text.contains(QStringLiteral("seit dem letzten Speichern geändert")));
+        EXPECT_EQ(meldungen.messages()[2].style & 7, modOLM3Binnen::vbYesNo);
+    }
+    // Saved, the plan can be replaced without a question; leaving the saved routes without loading changes
+    // nothing.
+    olm3test::MessageRecorder meldungen;
     Klick(frm->fpSave());
-    EXPECT_EQ(fenster, 1);
-
-    // Leaving the saved-routes window without loading changes nothing.
-    Klick(frm->fpDeleteAll());
     u.host.events.clear();
-    laden = false;
     Klick(frm->fpLoad());
-    EXPECT_EQ(frm->grdRoute()->rowCount(), 0);
+    EXPECT_EQ(fenster, 2);
+    EXPECT_TRUE(meldungen.messages().empty());
+    EXPECT_EQ(ids(*frm), (std::vector<std::int32_t>{101, 104, 110}));
     EXPECT_TRUE(u.host.events.isEmpty());
 
+    // Changed again, the question is back; answered Yes, the saved route comes in reversed, with its start
+    // and speed, and is reported.
+    frm->fpStartDateTime()->SetDatumZeit(QDate(2009, 1, 1), QTime(7, 0));
+    frm->fpMarschGeschw()->setValue(5.0);
+    frm->grdRoute()->setCurrentCell(1, 0);
+    Klick(frm->fpDelete());
     laden = true;
     Klick(frm->fpLoad());
+    EXPECT_EQ(meldungen.messages().size(), 1u);
     EXPECT_EQ(fenster, 3);
     EXPECT_EQ(ids(*frm), (std::vector<std::int32_t>{110, 104, 101}));
-    EXPECT_EQ(u.route(), (std::vector<std::int32_t>{110, 104, 101})) << "the loaded route is reported";
+    EXPECT_EQ(u.route(), (std::vector<std::int32_t>{110, 104, 101}));
     EXPECT_EQ(frm->fpStartDateTime()->text(), QStringLiteral("Mo 02.06.2008 10:00"));
     EXPECT_DOUBLE_EQ(frm->fpMarschGeschw()->value(), 8.5);
     EXPECT_TRUE(frm->fpOptimieren()->Enabled());
@@ -404,59 +420,6 @@ TEST(RoutePlanningWindow, TheCruisingDayDialogChecksAndKeepsItsValues) {
     EXPECT_EQ(wieder.txtEnde()->text(), QStringLiteral("19:15"));
     EXPECT_FALSE(wieder.chkWarteGrenze()->isChecked());
     EXPECT_FALSE(wieder.txtWarteGrenze()->isEnabled());
-}
-
-TEST(RoutePlanningWindow, DeleteAllAndLoadingOverUnsavedChangesAskFirst) {
-    PlanungsUmgebung u;
-    ADODB::ConnectionPtr routen;
-    ASSERT_TRUE(
-        modOLM3Binnen::ADO_Open_Connection(olm3test::MakeRoutesDatabase(u.dir), routen, {}, {}, {}, false));
-    u.olm.conWPundRoutenDB(routen);
-    auto frm = fenster(u, {101, 110});
-    int fenster = 0;
-    olm3test::ModalScript modal([&](QDialog* dlg) {
-        auto* ls = qobject_cast<frmRouteGeplantLoadSave*>(dlg);
-        ASSERT_TRUE(ls);
-        ++fenster;
-        ls->txtRoutenbezeichnung()->setText(QStringLiteral("Havel"));
-        Klick(ls->pbLoadSave());
-    });
-    {
-        // "No" keeps the plan; the question names what would be lost.
-        olm3test::MessageRecorder meldungen({modOLM3Binnen::vbNo, modOLM3Binnen::vbNo, modOLM3Binnen::vbNo});
-        Klick(frm->fpDeleteAll());
-        EXPECT_EQ(frm->grdRoute()->rowCount(), 2);
-        u.olm.StartZeit(olm3::MakeDatum(QDate(2008, 6, 2), QTime(10, 0)));
-        ASSERT_TRUE(u.olm.SetRouteOptimiert({101}, {110}, QDateTime()));
-        Klick(frm->fpDeleteAll());
-        std::vector<typRouteOptimiert> route;
-        RouteOptimiertSummen summen;
-        EXPECT_TRUE(u.olm.GetRouteOptimiert(route, summen)) << "the optimised route is kept too";
-        // Never saved: loading another route would throw the plan away.
-        Klick(frm->fpLoad());
-        EXPECT_EQ(fenster, 0);
-        ASSERT_EQ(meldungen.messages().size(), 3u);
-        EXPECT_EQ(meldungen.messages()[0].text, QStringLiteral("Die geplante Route vollständig löschen?"));
-        EXPECT_EQ(meldungen.messages()[1].text,
-                  QStringLiteral("Die geplante Route und die optimierte Route vollständig löschen?"));
-        EXPECT_TRUE(meldungen.messages()[2].text.contains(QStringLiteral("seit dem letzten Speichern geändert")));
-        EXPECT_EQ(meldungen.messages()[2].style & 7, modOLM3Binnen::vbYesNo);
-    }
-    {
-        // Saved, the plan can be replaced without a question; changed again, the question is back.
-        olm3test::MessageRecorder meldungen;
-        Klick(frm->fpSave());
-        EXPECT_EQ(fenster, 1);
-        Klick(frm->fpLoad());
-        EXPECT_EQ(fenster, 2);
-        EXPECT_TRUE(meldungen.messages().empty());
-        frm->grdRoute()->setCurrentCell(0, 0);
-        Klick(frm->fpDelete());
-        Klick(frm->fpLoad());
-        ASSERT_EQ(meldungen.messages().size(), 1u);
-        EXPECT_EQ(fenster, 3) << "answered Yes: the saved routes are offered";
-    }
-    u.olm.conWPundRoutenDB(nullptr);
 }
 
 TEST(RoutePlanningWindow, LongNamesAreElidedInTheMiddleAndTheNameColumnStaysInView) {
