@@ -93,10 +93,6 @@ protected:
     void SetUp() override {
         cfg.katalog = olm3test::MakeCatalogueFromFixtures(
             dir, QStringLiteral("1_K.sqlite"), {QStringLiteral("mini"), QStringLiteral("browser")});
-        QPixmap pfeil(48, 48);
-        pfeil.fill(QColor(60, 110, 170));
-        cfg.bilder.insert(540, pfeil);
-        cfg.bilder.insert(609, pfeil);
         ASSERT_TRUE(olm.Init(&cfg, &kws, nullptr));
         olm.SetEventListener(&kws);
         olm3ui::SetModalHandler([this](QDialog* dlg) {

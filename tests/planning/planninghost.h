@@ -7,25 +7,13 @@
 #include "support/fakeservices.h"
 #include "support/fixtures.h"
 #include "support/windowdriver.h"
-#include "ui/testpictures.h"
 
 #include <QStringList>
-#include <QTransform>
 #include <functional>
 #include <gtest/gtest.h>
 #include <vector>
 
 namespace olm3test {
-
-/// The picture ids of the planning window, drawn so that a screenshot shows real button faces.
-inline void GibBilder(FakeCfg& cfg) {
-    const QPixmap pfeil = SymbolBild(Symbol::Pfeil, QColor(46, 125, 50));
-    cfg.bilder.insert(609,
-                      SymbolBild(Symbol::Pfeil, QColor(183, 28, 28)).transformed(QTransform().rotate(90)));
-    cfg.bilder.insert(540, SymbolBild(Symbol::Karte, QColor(21, 101, 192)));
-    cfg.bilder.insert(573, pfeil.transformed(QTransform().rotate(180)));
-    cfg.bilder.insert(600, pfeil);
-}
 
 /// Answers the component's events like a host: a point picked on the chart goes into the planned route,
 /// the optimiser links the planned points leg by leg (unless told to find no route).
@@ -82,7 +70,7 @@ private:
     clsOLM3Binnen& m_olm;
 };
 
-/// A host with the mini catalogue open and the pictures of the planning window.
+/// A host with the mini catalogue open.
 struct PlanungsUmgebung {
     TempDir dir;
     FakeCfg cfg;
@@ -95,7 +83,6 @@ struct PlanungsUmgebung {
     PlanungsUmgebung() {
         cfg.katalog =
             MakeCatalogueFromFixtures(dir, QStringLiteral("1_Test.sqlite"), {QStringLiteral("mini")});
-        GibBilder(cfg);
         EXPECT_TRUE(olm.Init(&cfg, &kws, &tgf));
     }
     /// The user has set a start time and speed before (kept by the facade).
