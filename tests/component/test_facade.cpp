@@ -159,19 +159,6 @@ TEST(FacadeRoute, RouteChangeDiscardsTheOptimisedRouteAndReportsPositions) {
     EXPECT_TRUE(rows.empty());
 }
 
-TEST(FacadeEvents, EachEventMemberRaisesItsEvent) {
-    EventLog log;
-    clsOLM3Binnen olm;
-    olm.SetEventListener(&log);
-    olm.EventRoutenPlanungClose();
-    olm.EventParamNichtGesetzt();
-    olm.Event_BreakOptimierer();
-    EXPECT_EQ(log.events, (QStringList{QStringLiteral("RoutenPlanungClose"), QStringLiteral("Schiffsparameter"),
-                                       QStringLiteral("BreakOptimierer")}));
-    olm.SetEventListener(nullptr);
-    olm.Event_BreakOptimierer(); // no listener: nothing to tell, nothing breaks
-}
-
 TEST(FacadeSearchResults, StoredAndHandedBack) {
     clsOLM3Binnen olm;
     std::int32_t n = -1;
