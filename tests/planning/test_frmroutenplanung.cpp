@@ -300,7 +300,8 @@ TEST(RoutePlanningWindow, SavesLoadsBackReversedAndAsksBeforeAnUnsavedPlanIsThro
         EXPECT_EQ(meldungen.messages()[0].text, QStringLiteral("Die geplante Route vollständig löschen?"));
         EXPECT_EQ(meldungen.messages()[1].text,
                   QStringLiteral("Die geplante Route und die optimierte Route vollständig löschen?"));
-        EXPECT_TRUE(meldungen.messages()[2].text.contains(QStringLiteral("seit dem letzten Speichern geändert")));
+        EXPECT_TRUE(
+            meldungen.messages()[2].text.contains(QStringLiteral("seit dem letzten Speichern geändert")));
         EXPECT_EQ(meldungen.messages()[2].style & 7, modOLM3Binnen::vbYesNo);
     }
     // Saved, the plan can be replaced without a question; leaving the saved routes without loading changes
