@@ -1,10 +1,9 @@
 // Route planning through the facade, as a host drives it: planning, the chart pick, the optimiser run
-// inside the StartOptimierer event, the report, and reopening planning when no route was found.
+// inside the StartOptimierer event, and reopening planning when no route was found.
 
 #include "component/clsOLM3BinnenState.h"
 #include "planning/frmRoutenPlanung.h"
 #include "planninghost.h"
-#include "routing/frmRoutenOptimiererBericht.h"
 #include "ui/wochentag.h"
 
 #include <QApplication>
@@ -24,7 +23,7 @@ std::vector<std::int32_t> gridIds(const frmRoutenPlanung* frm) {
 }
 } // namespace
 
-TEST(PlanningMainRoad, FromPlanningThroughTheHostsOptimiserToTheReport) {
+TEST(PlanningMainRoad, FromPlanningThroughTheChartPickToTheHostsOptimiser) {
     PlanungsUmgebung u;
     u.olm.SetRouteGeplant({101});
     u.host.pktKarte = 110;
@@ -78,20 +77,6 @@ TEST(PlanningMainRoad, FromPlanningThroughTheHostsOptimiserToTheReport) {
     EXPECT_TRUE(u.olm.IsStartZeitSet());
     EXPECT_DOUBLE_EQ(u.cfg.marschV, 6.0);
     EXPECT_FALSE(u.host.events.contains(QStringLiteral("Schiffsparameter")));
-
-    // The host shows the report of the optimised route.
-    bool bericht = false;
-    {
-        ModalScript modal([&](QDialog* dlg) {
-            auto* report = qobject_cast<frmRoutenOptimiererBericht*>(dlg);
-            ASSERT_TRUE(report);
-            bericht = true;
-            EXPECT_EQ(report->grdReport()->item(0, 1)->text(), QStringLiteral("9.0"));
-            EXPECT_EQ(report->grdReport()->item(2, 1)->text(), QStringLiteral("02.06.2008  11:48"));
-        });
-        u.olm.RoutenOptimiererReport();
-    }
-    EXPECT_TRUE(bericht);
     EXPECT_EQ(oeffnungen, 1);
     EXPECT_TRUE(u.cfg.missingTexts.isEmpty());
 }
