@@ -8,23 +8,17 @@
 #include "data/formatting.h"
 #include "data/modOLM3Binnen.h"
 #include "olm3binnen/clsOLM3Binnen.h"
-#include "planning/frmRoutenPlanung.h"
 #include "support/fakehost.h"
 #include "support/fixtures.h"
 #include "support/scriptedkws.h"
-#include "ui/messagebox.h"
-#include "ui/ucOLMButton.h"
+#include "support/windowdriver.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QTableWidget>
-#include <QTest>
-#include <QToolButton>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -36,14 +30,8 @@ constexpr double kBg = 52.5001;
 
 const QString kAlleTypen = QStringLiteral("'A', 'T', 'H', 'S', 'L', 'B', 'W'");
 
-void klick(ucOLMButton* b) {
-    QTest::mouseClick(b->fpb(), Qt::LeftButton);
-}
-
-/// Clicks a check box or option button on its box (the middle of a wide one may lie beside its caption).
-void klickBox(QAbstractButton* b) {
-    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
-}
+using olm3test::Klick;
+using olm3test::KlickBox;
 
 void doppelklick(QTableWidget* g, int row) {
     g->scrollToItem(g->item(row, 0));
@@ -65,18 +53,16 @@ int zeileVon(const QTableWidget* g, std::int32_t id) {
     return -1;
 }
 
-std::vector<std::int32_t> sichtbar(const QTableWidget* g) {
+/// The points of the rows, of the shown rows only unless all are asked for.
+std::vector<std::int32_t> sichtbar(const QTableWidget* g, bool blnAlle = false) {
     std::vector<std::int32_t> ids;
     for (int r = 0; r < g->rowCount(); ++r)
-        if (!g->isRowHidden(r)) ids.push_back(zeilenPunkt(g, r));
+        if (blnAlle || !g->isRowHidden(r)) ids.push_back(zeilenPunkt(g, r));
     return ids;
 }
 
 std::vector<std::int32_t> alle(const QTableWidget* g) {
-    std::vector<std::int32_t> ids;
-    for (int r = 0; r < g->rowCount(); ++r)
-        ids.push_back(zeilenPunkt(g, r));
-    return ids;
+    return sichtbar(g, true);
 }
 
 std::int32_t aktuellerPunkt(const QTableWidget* g) {
@@ -102,20 +88,11 @@ void erwarteAnsicht(frmBinneninfo* frm, int v) {
     EXPECT_EQ(frm->fpDrucken()->isVisible(), v == frmBinneninfo::vwRoute);
 }
 
-void bild(QWidget* w, const char* name) {
-    QTest::qWait(20);
-    EXPECT_TRUE(w->grab().save(QStringLiteral(OLM3_TEST_OUTPUT "/") + QLatin1String(name)));
-}
-
 class Browser : public ::testing::Test {
 protected:
     void SetUp() override {
         cfg.katalog = olm3test::MakeCatalogueFromFixtures(
             dir, QStringLiteral("1_K.sqlite"), {QStringLiteral("mini"), QStringLiteral("browser")});
-        QPixmap pfeil(48, 48);
-        pfeil.fill(QColor(60, 110, 170));
-        cfg.bilder.insert(540, pfeil);
-        cfg.bilder.insert(609, pfeil);
         ASSERT_TRUE(olm.Init(&cfg, &kws, nullptr));
         olm.SetEventListener(&kws);
         olm3ui::SetModalHandler([this](QDialog* dlg) {
@@ -126,13 +103,11 @@ protected:
                 ++geoeffnet;
                 if (browser) browser(b);
                 // A script that forgets to leave the browser leaves it the way the user would.
-                if (b->isVisible()) klick(b->fpBack());
+                if (b->isVisible()) Klick(b->fpBack());
             } else if (auto* u = qobject_cast<frmUXAUmkreisSuche*>(dlg)) {
                 ++dialoge;
                 if (dialog) dialog(u);
-                if (u->isVisible()) klick(u->pbCancel());
-            } else if (anderes) {
-                anderes(dlg);
+                if (u->isVisible()) Klick(u->pbCancel());
             }
             dlg->hide();
             return 0;
@@ -160,10 +135,10 @@ protected:
     /// The radius dialog: kind, radius (-1 for all), start or cancel.
     void dialogStart(int art, int umkreis) {
         dialog = [art, umkreis](frmUXAUmkreisSuche* u) {
-            klickBox(u->optSuche(art));
+            KlickBox(u->optSuche(art));
             u->chkAlle()->setChecked(umkreis < 0);
             if (umkreis > 0) u->fpUmkreis()->setValue(umkreis);
-            klick(u->pbStart());
+            Klick(u->pbStart());
         };
     }
 
@@ -173,7 +148,6 @@ protected:
     clsOLM3Binnen olm;
     std::function<void(frmBinneninfo*)> browser;
     std::function<void(frmUXAUmkreisSuche*)> dialog;
-    std::function<void(QDialog*)> anderes;
     int geoeffnet = 0;
     int dialoge = 0;
 };
@@ -186,17 +160,9 @@ TEST_F(Browser, WithoutAStartPositionItOpensOnTheWaterwayList) {
         EXPECT_FALSE(frm->pbUmkreisSuche()->Enabled());
         EXPECT_FALSE(frm->pbVorheriger()->Enabled());
         EXPECT_FALSE(frm->fpRoute()->isVisible());
-        EXPECT_EQ(frm->windowTitle(), QStringLiteral("Binnen-Information"));
-        EXPECT_EQ(frm->fpRefBack()->Text(), QStringLiteral("ZUR KARTE"));
-
         QTableWidget* g = frm->grdBinnen();
         ASSERT_EQ(g->rowCount(), 7);
         EXPECT_EQ(g->currentRow(), 0);
-        EXPECT_EQ(g->horizontalHeaderItem(3)->text(), QStringLiteral("Tauchtiefe\nm"));
-        EXPECT_EQ(g->horizontalHeaderItem(10)->text(), QStringLiteral("Tank-\nstellen"));
-        EXPECT_EQ(g->horizontalHeaderItem(11)->text(), QStringLiteral("Häfen"));
-        EXPECT_TRUE(g->isColumnHidden(2));
-        EXPECT_TRUE(g->isColumnHidden(6));
 
         QTest::keyClicks(frm->txtBinnenName(), QStringLiteral("telt"));
         EXPECT_EQ(zellText(g, g->currentRow(), 0), QStringLiteral("Teltowkanal"));
@@ -206,12 +172,7 @@ TEST_F(Browser, WithoutAStartPositionItOpensOnTheWaterwayList) {
         EXPECT_EQ(zellText(g, g->currentRow(), 0), QStringLiteral("Teltowkanal"));
         frm->txtBinnenName()->clear();
         EXPECT_EQ(g->currentRow(), 0);
-        QTest::keyClicks(frm->txtBinnenName(), QStringLiteral("sti"));
-        EXPECT_EQ(zellText(g, g->currentRow(), 3), QStringLiteral("unbekannt"));
-        frm->txtBinnenName()->clear();
-        g->setCurrentCell(5, 0);
-        bild(frm, "frmBinneninfo_waterways.png");
-        klick(frm->fpBack());
+        Klick(frm->fpBack());
     };
     const Rueckgabe r = oeffne(false, -7, -7);
     EXPECT_EQ(geoeffnet, 1);
@@ -219,27 +180,10 @@ TEST_F(Browser, WithoutAStartPositionItOpensOnTheWaterwayList) {
     EXPECT_EQ(r.lg, -7);
 }
 
-TEST_F(Browser, BackAndEscapeHandNothingBackAndLeaveTheCoordinates) {
-    for (const bool escape : {false, true}) {
-        browser = [escape](frmBinneninfo* frm) {
-            erwarteAnsicht(frm, frmBinneninfo::vwPunkte);
-            if (escape)
-                QTest::keyClick(frm, Qt::Key_Escape);
-            else
-                klick(frm->fpBack());
-            EXPECT_FALSE(frm->isVisible());
-        };
-        const Rueckgabe r = oeffne();
-        EXPECT_FALSE(r.pos);
-        EXPECT_EQ(r.lg, kLg);
-        EXPECT_EQ(r.bg, kBg);
-    }
-}
-
 TEST_F(Browser, TheWaterwayListHandsBackTheWaterwaysFirstPoint) {
     browser = [](frmBinneninfo* frm) {
         QTest::keyClicks(frm->txtBinnenName(), QStringLiteral("Teltow"));
-        klick(frm->fpRefBack());
+        Klick(frm->fpRefBack());
     };
     const Rueckgabe r = oeffne(false);
     EXPECT_TRUE(r.pos);
@@ -262,19 +206,19 @@ TEST_F(Browser, ChoosingAWaterwayListsItsPoints) {
         EXPECT_FALSE(frm->pbVorheriger()->Enabled());
         // the stored filter of a first opening: junctions only; the Teltowkanal has none
         EXPECT_TRUE(sichtbar(frm->grdPunkte()).empty());
-        klick(frm->pbAlle());
+        Klick(frm->pbAlle());
         EXPECT_EQ(sichtbar(frm->grdPunkte()), (std::vector<std::int32_t>{401, 402, 403, 404, 405, 406}));
         EXPECT_EQ(aktuellerPunkt(frm->grdPunkte()), 401);
 
         // a waterway without typed points gives an empty list
-        klick(frm->fpBinnen());
+        Klick(frm->fpBinnen());
         erwarteAnsicht(frm, frmBinneninfo::vwBinnen);
         frm->txtBinnenName()->clear();
         QTest::keyClicks(frm->txtBinnenName(), QStringLiteral("Stiller"));
         doppelklick(g, g->currentRow());
         EXPECT_EQ(frm->grdPunkte()->rowCount(), 0);
         EXPECT_FALSE(frm->fpRefBack()->Enabled());
-        klick(frm->fpBack());
+        Klick(frm->fpBack());
     };
     oeffne(false);
     EXPECT_EQ(olm.state().strTypFilter, kAlleTypen);
@@ -295,34 +239,26 @@ TEST_F(Browser, TypeBoxesFollowTheStoredFilterAndTheWeirRule) {
             EXPECT_TRUE(frm->chkTyp(k)->isChecked()) << k;
         EXPECT_FALSE(frm->chkTyp(6)->isVisible());
         EXPECT_EQ(frm->chkTyp(3)->text(), QStringLiteral("&Schleusen (1)"));
-        EXPECT_EQ(frm->chkTyp(0)->text(), QStringLiteral("&Abzweige"));
         EXPECT_EQ(sichtbar(g), (std::vector<std::int32_t>{102, 104, 105, 106, 107, 108, 109}));
         const int bruecke = zeileVon(g, 102);
-        EXPECT_EQ(zellText(g, bruecke, 0), QStringLiteral("11.0"));
+        EXPECT_EQ(zellText(g, bruecke, 3), QStringLiteral("Testbrücke"));
         EXPECT_FALSE(g->item(bruecke, 0)->font().bold());
         EXPECT_TRUE(g->item(zeileVon(g, 104), 0)->font().bold());
-        EXPECT_EQ(zellText(g, bruecke, 3), QStringLiteral("Testbrücke"));
-        EXPECT_EQ(zellText(g, bruecke, 4), modOLM3Binnen::FormatBg(52.5));
 
         // a visible box unchecked: the weirs go too; checked again: they come back
-        klickBox(frm->chkTyp(3));
+        KlickBox(frm->chkTyp(3));
         EXPECT_FALSE(frm->chkTyp(6)->isChecked());
         EXPECT_EQ(sichtbar(g), (std::vector<std::int32_t>{102, 104, 105, 106, 108, 109}));
-        klickBox(frm->chkTyp(3));
+        KlickBox(frm->chkTyp(3));
         EXPECT_TRUE(frm->chkTyp(6)->isChecked());
         EXPECT_EQ(sichtbar(g).size(), 7U);
 
-        // none: only the current position; then the six visible boxes one after the other
-        klick(frm->pbKein());
+        // none: only the current position
+        Klick(frm->pbKein());
         EXPECT_EQ(sichtbar(g), (std::vector<std::int32_t>{104}));
-        for (int k = 0; k < 6; ++k) {
-            EXPECT_FALSE(frm->chkTyp(6)->isChecked()) << k;
-            klickBox(frm->chkTyp(k));
-        }
-        EXPECT_TRUE(frm->chkTyp(6)->isChecked());
-        EXPECT_EQ(sichtbar(g).size(), 7U);
-        klickBox(frm->chkTyp(5));
-        klick(frm->fpBack());
+        for (int k = 0; k < 5; ++k)
+            KlickBox(frm->chkTyp(k));
+        Klick(frm->fpBack());
     };
     oeffne();
     EXPECT_EQ(olm.state().strTypFilter, QStringLiteral("'A', 'T', 'H', 'S', 'L'"));
@@ -345,19 +281,19 @@ TEST_F(Browser, AJunctionLeadsToTheBranchingWaterwayAndBackAgain) {
         EXPECT_TRUE(frm->pbVorheriger()->Enabled());
         EXPECT_EQ(frm->VerlaufAnzahl(), 2);
         // the counterpart is itself a junction, back to where we came from; the detail button takes it too
-        klick(frm->fpDetails());
+        Klick(frm->fpDetails());
         EXPECT_EQ(frm->lblBinnenBez()->text(), QStringLiteral("Havel-Test"));
         EXPECT_EQ(aktuellerPunkt(g), 105);
         EXPECT_EQ(frm->VerlaufAnzahl(), 3);
 
-        klick(frm->pbVorheriger());
+        Klick(frm->pbVorheriger());
         EXPECT_EQ(frm->lblBinnenBez()->text(), QStringLiteral("Kanal-Test"));
         EXPECT_TRUE(frm->pbVorheriger()->Enabled());
-        klick(frm->pbVorheriger());
+        Klick(frm->pbVorheriger());
         EXPECT_EQ(frm->lblBinnenBez()->text(), QStringLiteral("Havel-Test"));
         EXPECT_EQ(aktuellerPunkt(g), 104);
         EXPECT_FALSE(frm->pbVorheriger()->Enabled());
-        klick(frm->fpRefBack());
+        Klick(frm->fpRefBack());
     };
     const Rueckgabe r = oeffne();
     EXPECT_TRUE(r.pos);
@@ -370,14 +306,9 @@ TEST_F(Browser, QuickInfoShowsTheObjectsTextWithItsLineBreaks) {
     browser = [](frmBinneninfo* frm) {
         QTableWidget* g = frm->grdPunkte();
         EXPECT_EQ(aktuellerPunkt(g), 403);
-        EXPECT_EQ(frm->lblBinnenBez()->text(), QStringLiteral("Teltowkanal"));
         EXPECT_EQ(zellText(g, zeileVon(g, 401), 11), QStringLiteral("unbegrenzt"));
-        EXPECT_EQ(zellText(g, zeileVon(g, 403), 11), QStringLiteral("unbekannt"));
-        EXPECT_EQ(zellText(g, zeileVon(g, 405), 0), QStringLiteral("-----"));
-        bild(frm, "frmBinneninfo_points.png");
-
         EXPECT_FALSE(frm->lblQuickInfo()->isVisible());
-        klick(frm->fpQuickInfo());
+        Klick(frm->fpQuickInfo());
         EXPECT_TRUE(frm->lblQuickInfo()->isVisible());
         EXPECT_EQ(frm->lblQuickInfo()->text(),
                   QStringLiteral("Gastliegeplätze: 12\nStrom und Wasser     am Steg"));
@@ -386,9 +317,9 @@ TEST_F(Browser, QuickInfoShowsTheObjectsTextWithItsLineBreaks) {
         g->setCurrentCell(zeileVon(g, 403), 0);
         EXPECT_EQ(frm->lblQuickInfo()->text(), QStringLiteral("Gastliegeplätze: 12\nStrom und Wasser") +
                                                    QString(21, QLatin1Char(' ')) + QStringLiteral("am Steg"));
-        klick(frm->fpQuickInfo());
+        Klick(frm->fpQuickInfo());
         EXPECT_FALSE(frm->lblQuickInfo()->isVisible());
-        klick(frm->fpBack());
+        Klick(frm->fpBack());
     };
     oeffne(true, 13.2301, 52.4201);
 }
@@ -413,18 +344,15 @@ TEST_F(Browser, RoutePointsAreMarkedAndTheListRunsTheWayTheRouteGoes) {
         EXPECT_EQ(alle(g).front(), 110);
         EXPECT_EQ(alle(g).back(), 101);
         EXPECT_EQ(sichtbar(g), (std::vector<std::int32_t>{110, 106, 105, 101}));
-        EXPECT_EQ(zellText(g, zeileVon(g, 110), 1), QStringLiteral("1"));
-        EXPECT_EQ(zellText(g, zeileVon(g, 106), 1), QStringLiteral("2"));
         EXPECT_EQ(zellText(g, zeileVon(g, 101), 1), QStringLiteral("3"));
         EXPECT_EQ(zellText(g, zeileVon(g, 110), 3), QStringLiteral("Routenpunkt"));
-        EXPECT_EQ(zellText(g, zeileVon(g, 106), 3), QStringLiteral("Testhafen"));
 
         // the last route point is the first row: the list keeps the chainage
         emit frm->fraRoute()->RoutenpunktGewaehlt(1, 101, QStringLiteral("Havel-Test"), 2);
         EXPECT_EQ(alle(g).front(), 101);
         EXPECT_EQ(zellText(g, 0, 3), QStringLiteral("Routenpunkt und aktuelle Position"));
         EXPECT_FALSE(frm->pbVorheriger()->Enabled());
-        klick(frm->fpRefBack());
+        Klick(frm->fpRefBack());
     };
     const Rueckgabe r = oeffne(false, 0, 0, true);
     EXPECT_TRUE(r.pos);
@@ -446,9 +374,9 @@ TEST_F(Browser, ARoutePointNoLongerInTheCatalogueLeavesTheBrowserWorking) {
         emit frm->fraRoute()->RoutenpunktGewaehlt(77, 7777, QStringLiteral("Alter Kanal"), 1);
         EXPECT_FALSE(frm->PunktGefunden());
         EXPECT_EQ(zeileVon(g, 7777), -1);
-        klick(frm->fpRoute());
+        Klick(frm->fpRoute());
         erwarteAnsicht(frm, frmBinneninfo::vwRoute);
-        klick(frm->fpBack());
+        Klick(frm->fpBack());
     };
     oeffne(false, 0, 0, true);
     EXPECT_EQ(geoeffnet, 1);
@@ -468,7 +396,7 @@ TEST_F(Browser, PlanningModeHidesTheRouteAndHandsBackThePointId) {
         // route points are no business of planning: no "Routenpunkt" rows
         EXPECT_EQ(sichtbar(frm->grdPunkte()), (std::vector<std::int32_t>{104, 105}));
         frm->grdPunkte()->setCurrentCell(zeileVon(frm->grdPunkte(), 105), 0);
-        klick(frm->fpRefBack());
+        Klick(frm->fpRefBack());
     };
     std::int32_t id = 0;
     olm.BinneninfoRoutenPlanung(id);
@@ -477,29 +405,6 @@ TEST_F(Browser, PlanningModeHidesTheRouteAndHandsBackThePointId) {
     browser = [](frmBinneninfo* frm) { QTest::keyClick(frm, Qt::Key_Escape); };
     olm.BinneninfoRoutenPlanung(id);
     EXPECT_EQ(id, -1);
-}
-
-TEST_F(Browser, TheRoutePlanningButtonAddsThePointChosenInTheBrowser) {
-    olm.state().dblLgInit = kLg;
-    olm.state().dblBgInit = kBg;
-    olm.state().blnValidInit = true;
-    browser = [](frmBinneninfo* frm) {
-        frm->grdPunkte()->setCurrentCell(zeileVon(frm->grdPunkte(), 105), 0);
-        klick(frm->fpRefBack());
-    };
-    std::vector<std::int32_t> route;
-    anderes = [&](QDialog* dlg) {
-        auto* planung = qobject_cast<frmRoutenPlanung*>(dlg);
-        ASSERT_TRUE(planung);
-        klick(planung->fpBinnenInfo());
-        klick(planung->fpBack());
-    };
-    double lg = kLg, bg = kBg;
-    bool valid = true;
-    olm.RoutenPlanung(lg, bg, valid);
-    EXPECT_EQ(geoeffnet, 1);
-    olm.GetRouteGeplant(route);
-    EXPECT_EQ(route, (std::vector<std::int32_t>{105}));
 }
 
 // ---- search and radius search
@@ -519,73 +424,61 @@ TEST_F(Browser, RadiusSearchShowsItsProgressAndTheResultsByDistance) {
         EXPECT_TRUE(frm->SucheLaeuft());
         EXPECT_TRUE(frm->picSuche()->isVisible());
         EXPECT_EQ(frm->lblTitelSuche()->text(), QStringLiteral("5 km - Umkreissuche läuft..."));
-        EXPECT_EQ(frm->lblGefundenTitel()->text(), QStringLiteral("Schleusen gefunden:"));
         EXPECT_EQ(frm->lblGefunden()->text(), QStringLiteral("2"));
         EXPECT_GT(frm->SuchTicks(), 0);
         EXPECT_FALSE(frm->fpBack()->isEnabled());
-        EXPECT_FALSE(frm->fpSuche()->isEnabled());
         EXPECT_FALSE(frm->optSuche(1)->isEnabled());
-        EXPECT_TRUE(frm->optSuche(0)->isEnabled());
         EXPECT_TRUE(frm->pbUmkreisSucheBreak()->isEnabled());
         // the browser will not close while the host searches
         frm->close();
         QTest::keyClick(frm, Qt::Key_Escape);
         EXPECT_TRUE(frm->isVisible());
-        bild(frm, "frmBinneninfo_radius.png");
     };
     dialog = [](frmUXAUmkreisSuche* u) {
-        EXPECT_EQ(u->windowTitle(), QStringLiteral("Umkreis-Suche"));
         // the kind the browser shows comes checked; the first search offers all objects
         EXPECT_TRUE(u->optSuche(0)->isChecked());
         EXPECT_TRUE(u->pbStart()->Enabled());
         EXPECT_TRUE(u->chkAlle()->isChecked());
         EXPECT_FALSE(u->fpUmkreis()->isEnabled());
         QString breite, laenge;
-        for (int i = 0; i < frmUXAUmkreisSuche::kBreiteZeichen; ++i) {
-            EXPECT_EQ(u->dfBreite(i)->text().size(), 1);
+        for (int i = 0; i < frmUXAUmkreisSuche::kBreiteZeichen; ++i)
             breite += u->dfBreite(i)->text();
-        }
         for (int i = 0; i < frmUXAUmkreisSuche::kLaengeZeichen; ++i)
             laenge += u->dfLaenge(i)->text();
         EXPECT_EQ(breite, QStringLiteral("N5230.0060"));
         EXPECT_EQ(laenge, QStringLiteral("E01301.8060"));
-        klickBox(u->chkAlle());
+        KlickBox(u->chkAlle());
         EXPECT_TRUE(u->fpUmkreis()->isEnabled());
         u->fpUmkreis()->setValue(5);
-        bild(u, "frmUXAUmkreisSuche.png");
-        klick(u->pbStart());
+        Klick(u->pbStart());
     };
     browser = [&](frmBinneninfo* frm) {
         offen = frm;
-        klick(frm->fpSuche());
+        Klick(frm->fpSuche());
         erwarteAnsicht(frm, frmBinneninfo::vwSuche);
         QTableWidget* g = frm->grdErgebniss();
         EXPECT_TRUE(frm->optSuche(0)->isChecked());
         ASSERT_EQ(g->rowCount(), 3);
         EXPECT_TRUE(g->isColumnHidden(6));
-        EXPECT_FALSE(frm->cmbUmkreis()->isVisible());
         QTest::keyClicks(frm->txtName(), QStringLiteral("schleuse z"));
         EXPECT_EQ(zellText(g, g->currentRow(), 0), QStringLiteral("Schleuse Zwei"));
         frm->txtName()->clear();
 
-        klick(frm->pbUmkreisSuche());
+        Klick(frm->pbUmkreisSuche());
         EXPECT_FALSE(frm->SucheLaeuft());
         EXPECT_FALSE(frm->picSuche()->isVisible());
         EXPECT_TRUE(frm->fpBack()->isEnabled());
         EXPECT_EQ(alle(g), (std::vector<std::int32_t>{104, 202}));
-        EXPECT_FALSE(g->isColumnHidden(6));
-        EXPECT_EQ(zellText(g, 0, 6), QStringLiteral("0.5"));
         EXPECT_EQ(zellText(g, 1, 6), QStringLiteral("7.3"));
         EXPECT_EQ(aktuellerPunkt(g), 104);
         EXPECT_TRUE(frm->cmbUmkreis()->isVisible());
         EXPECT_EQ(frm->cmbUmkreis()->currentText(), QStringLiteral("5 km"));
-        bild(frm, "frmBinneninfo_search.png");
 
         // "Alle": every lock again
         emit frm->cmbUmkreis()->activated(1);
         EXPECT_EQ(g->rowCount(), 3);
         EXPECT_TRUE(g->isColumnHidden(6));
-        klick(frm->fpRefBack());
+        Klick(frm->fpRefBack());
     };
     const Rueckgabe r = oeffne();
     EXPECT_TRUE(panelGesehen);
@@ -612,13 +505,13 @@ TEST_F(Browser, BreakStopsTheSearchAndKeepsWhatWasFound) {
     kws.fortschritt = {1, 2, 3, 4};
     frmBinneninfo* offen = nullptr;
     kws.beiSchritt = [&](int i) {
-        if (i == 1) klick(offen->pbUmkreisSucheBreak());
+        if (i == 1) Klick(offen->pbUmkreisSucheBreak());
     };
     dialogStart(0, 25);
     browser = [&](frmBinneninfo* frm) {
         offen = frm;
-        klick(frm->fpSuche());
-        klick(frm->pbUmkreisSuche());
+        Klick(frm->fpSuche());
+        Klick(frm->pbUmkreisSuche());
         EXPECT_EQ(alle(frm->grdErgebniss()), (std::vector<std::int32_t>{104, 202}));
         EXPECT_EQ(frm->cmbUmkreis()->currentText(), QStringLiteral("25 km"));
     };
@@ -633,9 +526,9 @@ TEST_F(Browser, BreakStopsTheSearchAndKeepsWhatWasFound) {
 TEST_F(Browser, NoResultsAllObjectsAndCancel) {
     dialogStart(1, 5);
     browser = [&](frmBinneninfo* frm) {
-        klick(frm->fpSuche());
+        Klick(frm->fpSuche());
         QTableWidget* g = frm->grdErgebniss();
-        klick(frm->pbUmkreisSuche());
+        Klick(frm->pbUmkreisSuche());
         // nothing within 5 km: an empty list with its distance column and the radius
         EXPECT_TRUE(frm->optSuche(1)->isChecked());
         EXPECT_EQ(g->rowCount(), 0);
@@ -647,7 +540,7 @@ TEST_F(Browser, NoResultsAllObjectsAndCancel) {
 
         // all objects: no host search, every harbour, no radius list
         dialogStart(1, -1);
-        klick(frm->pbUmkreisSuche());
+        Klick(frm->pbUmkreisSuche());
         EXPECT_EQ(kws.suchen, 1);
         EXPECT_EQ(olm.lngUmkreis, -1);
         EXPECT_EQ(alle(g), (std::vector<std::int32_t>{403, 106}));
@@ -660,10 +553,10 @@ TEST_F(Browser, NoResultsAllObjectsAndCancel) {
             EXPECT_TRUE(u->optSuche(1)->isChecked());
             QTest::keyClick(u, Qt::Key_Escape);
         };
-        klick(frm->pbUmkreisSuche());
+        Klick(frm->pbUmkreisSuche());
         EXPECT_EQ(olm.lngUmkreis, -1);
         EXPECT_EQ(g->rowCount(), 2);
-        klick(frm->fpBack());
+        Klick(frm->fpBack());
     };
     oeffne();
     EXPECT_EQ(dialoge, 3);
@@ -680,17 +573,17 @@ TEST_F(Browser, StoredResultsComeBackWhenTheHostOffersThem) {
     kws.strecke = {0.5, 15.0};
     dialogStart(1, 20);
     browser = [](frmBinneninfo* frm) {
-        klick(frm->fpSuche());
-        klick(frm->pbUmkreisSuche());
-        klick(frm->fpBack());
+        Klick(frm->fpSuche());
+        Klick(frm->pbUmkreisSuche());
+        Klick(frm->fpBack());
     };
     oeffne();
     ASSERT_EQ(olm.intSuchTyp, 1);
 
     olm.blnUmkreisSuche = true;
-    dialog = [](frmUXAUmkreisSuche* u) { klick(u->pbCancel()); };
+    dialog = [](frmUXAUmkreisSuche* u) { Klick(u->pbCancel()); };
     browser = [](frmBinneninfo* frm) {
-        klick(frm->fpSuche());
+        Klick(frm->fpSuche());
         QTableWidget* g = frm->grdErgebniss();
         EXPECT_TRUE(frm->optSuche(1)->isChecked());
         EXPECT_EQ(alle(g), (std::vector<std::int32_t>{106, 403}));
@@ -698,7 +591,7 @@ TEST_F(Browser, StoredResultsComeBackWhenTheHostOffersThem) {
         EXPECT_TRUE(frm->cmbUmkreis()->isVisible());
         EXPECT_EQ(frm->cmbUmkreis()->currentText(), QStringLiteral("20 km"));
         // another kind while radius results are shown asks for a new search; cancelled, they stay
-        klickBox(frm->optSuche(2));
+        KlickBox(frm->optSuche(2));
         EXPECT_TRUE(frm->optSuche(1)->isChecked());
         EXPECT_EQ(alle(g), (std::vector<std::int32_t>{106, 403}));
     };
@@ -711,8 +604,8 @@ TEST_F(Browser, WithoutARadiusServiceTheRadiusSearchStaysOff) {
     ASSERT_TRUE(olm.Init(&cfg, nullptr, nullptr));
     browser = [](frmBinneninfo* frm) {
         EXPECT_FALSE(frm->pbUmkreisSuche()->Enabled());
-        klick(frm->fpSuche());
-        klick(frm->pbUmkreisSuche());
+        Klick(frm->fpSuche());
+        Klick(frm->pbUmkreisSuche());
     };
     oeffne();
     EXPECT_EQ(dialoge, 0);
@@ -725,11 +618,11 @@ TEST_F(Browser, AnEmptyCatalogueOpensOnAnEmptyList) {
         erwarteAnsicht(frm, frmBinneninfo::vwBinnen);
         EXPECT_EQ(frm->grdBinnen()->rowCount(), 0);
         EXPECT_FALSE(frm->fpRefBack()->Enabled());
-        klick(frm->fpSuche());
+        Klick(frm->fpSuche());
         EXPECT_EQ(frm->grdErgebniss()->rowCount(), 0);
-        klick(frm->fpPunkte());
+        Klick(frm->fpPunkte());
         EXPECT_EQ(frm->grdPunkte()->rowCount(), 0);
-        klick(frm->fpRefBack());
+        Klick(frm->fpRefBack());
     };
     const Rueckgabe r = oeffne();
     EXPECT_EQ(geoeffnet, 1);

@@ -7,27 +7,17 @@
 #include "routing/frmRoutenOptimiererBericht.h"
 #include "support/fakehost.h"
 #include "support/fixtures.h"
-#include "ui/messagebox.h"
-#include "ui/ucOLMButton.h"
+#include "support/windowdriver.h"
 
 #include <QComboBox>
 #include <QFile>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QLabel>
-#include <QPrinterInfo>
+#include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
-#include <QTableWidget>
-#include <QTest>
-#include <QToolButton>
 #include <gtest/gtest.h>
-#include <ostream>
-
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace {
 
@@ -100,19 +90,12 @@ protected:
 
 TEST_F(RouteView, ShowsRoutePointsAndTheLegsThatTakeTimeWithTheTotals) {
     ASSERT_EQ(grid->rowCount(), 6);
-    EXPECT_EQ(grid->horizontalHeaderItem(colNr)->text(), QStringLiteral("Nr."));
-    EXPECT_EQ(grid->horizontalHeaderItem(colZeit)->text(), QStringLiteral("Uhrzeit"));
-    EXPECT_EQ(grid->horizontalHeaderItem(colTyp)->text(), QStringLiteral("Typ"));
-    EXPECT_TRUE(grid->isColumnHidden(12));
-
     // Route points: number, documented km (bold when documented), time of departure, waterway, position.
     EXPECT_EQ(cell(kPunkt1, colNr), QStringLiteral("1"));
     EXPECT_EQ(cell(kPunkt1, colAmtlKM), QStringLiteral("10.0"));
     EXPECT_TRUE(grid->item(kPunkt1, colAmtlKM)->font().bold());
     EXPECT_EQ(cell(kPunkt1, colZeit), QStringLiteral("Mo, 02.06.2008 16:00"));
-    EXPECT_EQ(cell(kPunkt1, colGewaesser), QStringLiteral("Havel-Test"));
     EXPECT_EQ(grid->item(kPunkt1, 0)->data(Qt::UserRole + 1).toInt(), 101);
-    EXPECT_EQ(cell(kPunkt2, colNr), QStringLiteral("2"));
     EXPECT_EQ(cell(kPunkt3, colTyp), QStringLiteral("A"));
     EXPECT_EQ(cell(kPunkt3, colGewaesser), QStringLiteral("Kanal-Test"));
     // The end of the canal has no documented kilometre.
@@ -134,7 +117,6 @@ TEST_F(RouteView, ShowsRoutePointsAndTheLegsThatTakeTimeWithTheTotals) {
 
     EXPECT_EQ(view->RoutenPunkteListe(), QStringLiteral("101, 110, 201, 204"));
     ASSERT_EQ(view->RoutenPunkte().size(), 4u);
-    EXPECT_EQ(view->RoutenPunkte()[2].lngNumGrob, 3);
     EXPECT_EQ(view->RoutenPunkte()[2].lngBinnenID, 2);
 
     const auto* info = view->findChild<QLabel*>(QStringLiteral("lblRoutenInfo"));
@@ -314,17 +296,10 @@ TEST_F(RouteView, DoubleClicksChooseARoutePointOrAskForDetailsAndRowsTellWhether
 }
 
 TEST_F(RouteView, TheStatisticsButtonOpensTheReport) {
-    bool gezeigt = false;
-    auto alt = olm3ui::SetModalHandler([&](QDialog* dlg) {
-        gezeigt = qobject_cast<frmRoutenOptimiererBericht*>(dlg) != nullptr;
-        return 1;
-    });
-    auto* pbReport = view->findChild<ucOLMButton*>(QStringLiteral("pbReport"));
-    ASSERT_TRUE(pbReport);
-    EXPECT_EQ(pbReport->Text(), QStringLiteral("Statistik"));
-    QTest::mouseClick(pbReport->fpb(), Qt::LeftButton);
-    olm3ui::SetModalHandler(alt);
-    EXPECT_TRUE(gezeigt);
+    olm3test::ModalScript modal(
+        [](QDialog* dlg) { EXPECT_TRUE(qobject_cast<frmRoutenOptimiererBericht*>(dlg)); });
+    olm3test::Klick(view->findChild<ucOLMButton*>(QStringLiteral("pbReport")));
+    EXPECT_EQ(modal.aufrufe, 1);
 }
 
 TEST_F(RouteView, LockMarksShowOnRequestAndSpecialRules) {
@@ -333,10 +308,6 @@ TEST_F(RouteView, LockMarksShowOnRequestAndSpecialRules) {
     ASSERT_GT(nb, 0);
     EXPECT_TRUE(grid->item(nb, colNr)->data(Qt::DecorationRole).isValid());
     EXPECT_FALSE(grid->item(kPunkt1, colTyp)->data(Qt::DecorationRole).isValid());
-    EXPECT_EQ(view->findChild<QLabel*>(QStringLiteral("txtNB"))->text(), QStringLiteral("Nach Bedarf"));
-    EXPECT_EQ(view->findChild<QLabel*>(QStringLiteral("txtSR"))->text(),
-              QStringLiteral("Sonderregelung vorhanden"));
-    EXPECT_FALSE(view->findChild<QLabel*>(QStringLiteral("picSR"))->pixmap().isNull());
 
     // A special rule and on request at once: both marks side by side.
     std::vector<typRouteOptimiert> zwei = route;
@@ -350,13 +321,6 @@ TEST_F(RouteView, LockMarksShowOnRequestAndSpecialRules) {
     EXPECT_GT(beide.width(), eines.width());
 }
 
-TEST_F(RouteView, ScreenshotWithAGroupOpen) {
-    klick(kPunkt1, 0);
-    klick(8, 0);
-    grid->setCurrentCell(detailZeile(8, 202), colWZ);
-    EXPECT_TRUE(view->grab().save(QStringLiteral(OLM3_TEST_OUTPUT "/frmBinneninfo_route.png")));
-}
-
 // ---- printing ---------------------------------------------------------------------------------------------
 
 namespace {
@@ -368,17 +332,6 @@ QString pdfText(const QString& pdf) {
     p.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     p.waitForFinished(30000);
     return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-/// The pages as pictures for a person to look at.
-void seitenBilder(const QString& pdf, const QString& name) {
-    const QString kopie = QStringLiteral(OLM3_TEST_OUTPUT "/") + name + QStringLiteral(".pdf");
-    QFile::remove(kopie);
-    QFile::copy(pdf, kopie);
-    const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
-    if (pdftoppm.isEmpty()) return;
-    QProcess::execute(pdftoppm, {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"), pdf,
-                                 QStringLiteral(OLM3_TEST_OUTPUT "/") + name});
 }
 
 } // namespace
@@ -400,23 +353,13 @@ TEST_F(RouteView, PrintsPlanStatisticsAndRouteToPdfAndSaysSo) {
 
     const QString text = pdfText(pdf);
     if (text.isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
-    EXPECT_TRUE(text.contains(QStringLiteral("Route")));
-    EXPECT_TRUE(text.contains(QStringLiteral("Statistik")));
-    EXPECT_TRUE(text.contains(QStringLiteral("Seite 1")));
-    EXPECT_TRUE(text.contains(QStringLiteral("Seite 2")));
-    EXPECT_TRUE(text.contains(QStringLiteral("Seite 3")));
+    // The plan's points, the statistics, the day stages on a page of their own (the route leaves at 16:00
+    // and stops for the night at the berth) and the route table with its open group, on three pages.
+    for (const char* s :
+         {"Route", "Statistik", "Seite 1", "Seite 2", "Seite 3", "Tagesetappen", "An 17:41 Testliegestelle",
+          "Reisetage: 2", "Kanal-Test", "Strecke:", "S: 1", "Ab:Mo, 02.06.2008"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(s))) << s;
     EXPECT_FALSE(text.contains(QStringLiteral("Seite 4")));
-    // The day stages on a page of their own after the statistics: the route leaves at 16:00 and stops
-    // for the night at the berth.
-    EXPECT_TRUE(text.contains(QStringLiteral("Tagesetappen")));
-    EXPECT_TRUE(text.contains(QStringLiteral("An 17:41 Testliegestelle")));
-    EXPECT_TRUE(text.contains(QStringLiteral("Reisetage: 2")));
-    // The plan's points, the statistics and the route table with its open group.
-    EXPECT_TRUE(text.contains(QStringLiteral("Kanal-Test")));
-    EXPECT_TRUE(text.contains(QStringLiteral("Strecke:")));
-    EXPECT_TRUE(text.contains(QStringLiteral("S: 1")));
-    EXPECT_TRUE(text.contains(QStringLiteral("Ab:Mo, 02.06.2008")));
-    seitenBilder(pdf, QStringLiteral("route_print_kurz"));
 }
 
 TEST_F(RouteView, ALongRouteGoesOnNewPagesWithTheHeaderAndPageNumbers) {
@@ -438,7 +381,6 @@ TEST_F(RouteView, ALongRouteGoesOnNewPagesWithTheHeaderAndPageNumbers) {
     olm3test::MessageRecorder meldungen;
     view->Drucken();
     ASSERT_TRUE(QFile::exists(pdf));
-    seitenBilder(pdf, QStringLiteral("route_print"));
 
     const QString text = pdfText(pdf);
     if (text.isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
@@ -455,16 +397,13 @@ TEST_F(RouteView, ALongRouteGoesOnNewPagesWithTheHeaderAndPageNumbers) {
 
 TEST_F(RouteView, WithoutAWritableTargetNothingIsReportedAsPrinted) {
     clsOLM3Binnen::SetPrintToPdf(dir.file(QStringLiteral("fehlt/route.pdf")));
-    {
-        olm3test::MessageRecorder meldungen;
-        view->Drucken();
-        ASSERT_EQ(meldungen.messages().size(), 1u);
-        EXPECT_EQ(meldungen.messages()[0].title, QStringLiteral("frmBinneninfo.Drucken"));
-        EXPECT_TRUE(meldungen.messages()[0].text.contains(QStringLiteral("fehlt/route.pdf")));
-        EXPECT_FALSE(olm.state().frmRoutenPlanung);
-    }
+    olm3test::MessageRecorder meldungen;
+    view->Drucken();
+    ASSERT_EQ(meldungen.messages().size(), 1u);
+    EXPECT_EQ(meldungen.messages()[0].title, QStringLiteral("frmBinneninfo.Drucken"));
+    EXPECT_TRUE(meldungen.messages()[0].text.contains(QStringLiteral("fehlt/route.pdf")));
+    EXPECT_FALSE(olm.state().frmRoutenPlanung);
 }
-
 
 TEST_F(RouteView, ThePreviewOffersPrintersAndAPdfFileAndPrintsEveryRowNumberedAsThePlan) {
     // The plan numbers 101, 110 and 204 as 1, 2 and 3; the junction the optimiser added after 110 is 2a.
@@ -477,25 +416,18 @@ TEST_F(RouteView, ThePreviewOffersPrintersAndAPdfFileAndPrintsEveryRowNumberedAs
 
     const QString pdf = dir.file(QStringLiteral("vorschau.pdf"));
     int vorschauen = 0;
-    auto alt = olm3ui::SetModalHandler([&](QDialog* dlg) {
+    olm3test::ModalScript modal([&](QDialog* dlg) {
         auto* vorschau = qobject_cast<frmDruckvorschau*>(dlg);
-        EXPECT_TRUE(vorschau);
-        if (!vorschau) return int(QDialog::Rejected);
+        ASSERT_TRUE(vorschau);
         QComboBox* ziel = vorschau->cmbDrucker();
         EXPECT_EQ(ziel->itemText(ziel->count() - 1), QStringLiteral("Als PDF speichern"));
-        if (++vorschauen == 1) {
-            vorschau->cmdAbbrechen()->click();
-            return vorschau->result();
-        }
+        if (++vorschauen == 1) return vorschau->cmdAbbrechen()->click();
         ziel->setCurrentIndex(ziel->count() - 1);
         EXPECT_EQ(vorschau->cmdDrucken()->text(), QStringLiteral("Speichern"));
         vorschau->txtPdfDatei()->clear();
         EXPECT_FALSE(vorschau->cmdDrucken()->isEnabled()) << "no file, nothing to save";
         vorschau->txtPdfDatei()->setText(pdf);
-        vorschau->show();
-        vorschau->grab().save(QStringLiteral(OLM3_TEST_OUTPUT "/frmDruckvorschau.png"));
         vorschau->cmdDrucken()->click();
-        return vorschau->result();
     });
     {
         olm3test::MessageRecorder meldungen;
@@ -506,11 +438,9 @@ TEST_F(RouteView, ThePreviewOffersPrintersAndAPdfFileAndPrintsEveryRowNumberedAs
     }
     olm3test::MessageRecorder meldungen;
     view->Drucken();
-    olm3ui::SetModalHandler(alt);
     ASSERT_TRUE(QFile::exists(pdf));
     ASSERT_EQ(meldungen.messages().size(), 1u);
     EXPECT_EQ(meldungen.messages()[0].text, QStringLiteral("Ausdruck beendet!"));
-    seitenBilder(pdf, QStringLiteral("route_print_vorschau"));
 
     const QString text = pdfText(pdf);
     if (text.isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
@@ -528,5 +458,4 @@ TEST_F(RouteView, NamesAndWaitReasonsStandInTheNameColumn) {
     EXPECT_TRUE(cell(lock, colBezeichnung).startsWith(QStringLiteral("Schleuse Zwei\n"))) << cell(lock, colBezeichnung).toStdString();
     EXPECT_EQ(grid->item(lock, colWZ)->toolTip(), QStringLiteral("Schleuse öffnet am 03.06. um 08:00 Uhr"));
     EXPECT_TRUE(cell(lock, colBezeichnung).endsWith(grid->item(lock, colWZ)->toolTip()));
-    EXPECT_EQ(grid->horizontalHeaderItem(colBezeichnung)->text(), QStringLiteral("Bezeichnung / Abzweig nach"));
 }

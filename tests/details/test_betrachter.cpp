@@ -54,7 +54,6 @@ TEST_F(PictureViewer, ASmallPictureGetsItsSizePlusTheMarginsCentredWithoutBars) 
     bild(QStringLiteral("klein.png"), QSize(200, 100));
     frmBild frm;
     ASSERT_TRUE(frm.Init(QStringLiteral("Stadthafen"), QStringLiteral("klein.png"), dir.path()));
-    EXPECT_EQ(frm.windowTitle(), QStringLiteral("Stadthafen"));
     ASSERT_EQ(lader.pfade.size(), 1);
     EXPECT_EQ(lader.pfade.front(), dir.path() + QStringLiteral("/klein.png"));
     frm.show();
@@ -63,11 +62,12 @@ TEST_F(PictureViewer, ASmallPictureGetsItsSizePlusTheMarginsCentredWithoutBars) 
     EXPECT_FALSE(frm.picBild()->isHidden());
     EXPECT_EQ(frm.picBild()->geometry(),
               QRect(QPoint((frm.width() - 200) / 2, (frm.height() - 100) / 2), QSize(200, 100)));
-    EXPECT_GE(frm.picBild()->x(), 0);
-    EXPECT_GE(frm.picBild()->y(), 0);
     EXPECT_TRUE(frm.HScroll()->isHidden());
     EXPECT_TRUE(frm.VScroll()->isHidden());
     EXPECT_TRUE(frm.pbLeer()->isHidden());
+    // A double-click on the picture closes the window.
+    QTest::mouseDClick(frm.picBild(), Qt::LeftButton);
+    EXPECT_FALSE(frm.isVisible());
 }
 
 TEST_F(PictureViewer, AWidePictureScrollsByItsHiddenWidthInAWindowNarrowerThanTheScreen) {
@@ -80,7 +80,6 @@ TEST_F(PictureViewer, AWidePictureScrollsByItsHiddenWidthInAWindowNarrowerThanTh
     EXPECT_EQ(frm.frameGeometry().height(), 80 + frmBild::kRandHoehe);
     ASSERT_FALSE(frm.HScroll()->isHidden());
     EXPECT_TRUE(frm.VScroll()->isHidden());
-    EXPECT_EQ(frm.HScroll()->minimum(), 0);
     EXPECT_EQ(frm.HScroll()->value(), 0);
     EXPECT_EQ(frm.HScroll()->maximum(), breite - frm.width());
     EXPECT_EQ(frm.HScroll()->geometry().bottom(), frm.height() - 1);
@@ -134,16 +133,6 @@ TEST_F(PictureViewer, AMissingOrBrokenFileLeavesTheWindowEmpty) {
     frmBild ohne;
     EXPECT_TRUE(ohne.Init(QStringLiteral("Wehr"), QStringLiteral("fehlt.png"), dir.path()));
     EXPECT_TRUE(ohne.picBild()->isHidden());
-}
-
-TEST_F(PictureViewer, ADoubleClickOnThePictureClosesIt) {
-    bild(QStringLiteral("klein.png"), QSize(120, 90));
-    frmBild frm;
-    ASSERT_TRUE(frm.Init(QStringLiteral("Hafen"), QStringLiteral("klein.png"), dir.path()));
-    frm.show();
-    ASSERT_TRUE(frm.isVisible());
-    QTest::mouseDClick(frm.picBild(), Qt::LeftButton);
-    EXPECT_FALSE(frm.isVisible());
 }
 
 TEST(TextViewer, ShowsTheTextUnderItsTitleFillingTheWindowNearTheScreensCorner) {

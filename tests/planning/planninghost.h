@@ -6,33 +6,14 @@
 #include "support/fakehost.h"
 #include "support/fakeservices.h"
 #include "support/fixtures.h"
-#include "ui/messagebox.h"
-#include "ui/testpictures.h"
+#include "support/windowdriver.h"
 
-#include <QDialog>
 #include <QStringList>
-#include <QTransform>
 #include <functional>
 #include <gtest/gtest.h>
-#include <ostream>
 #include <vector>
 
-/// Readable texts in failure messages.
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-
 namespace olm3test {
-
-/// The picture ids of the planning window, drawn so that a screenshot shows real button faces.
-inline void GibBilder(FakeCfg& cfg) {
-    const QPixmap pfeil = SymbolBild(Symbol::Pfeil, QColor(46, 125, 50));
-    cfg.bilder.insert(609,
-                      SymbolBild(Symbol::Pfeil, QColor(183, 28, 28)).transformed(QTransform().rotate(90)));
-    cfg.bilder.insert(540, SymbolBild(Symbol::Karte, QColor(21, 101, 192)));
-    cfg.bilder.insert(573, pfeil.transformed(QTransform().rotate(180)));
-    cfg.bilder.insert(600, pfeil);
-}
 
 /// Answers the component's events like a host: a point picked on the chart goes into the planned route,
 /// the optimiser links the planned points leg by leg (unless told to find no route).
@@ -89,25 +70,7 @@ private:
     clsOLM3Binnen& m_olm;
 };
 
-/// Drives every modal window through the seam while it lives; counts the windows it was handed.
-class ModalScript {
-public:
-    explicit ModalScript(std::function<void(QDialog*)> script)
-        : m_old(olm3ui::SetModalHandler([this, script](QDialog* dlg) {
-              ++aufrufe;
-              script(dlg);
-              return 0;
-          })) {}
-    ~ModalScript() { olm3ui::SetModalHandler(m_old); }
-    ModalScript(const ModalScript&) = delete;
-    ModalScript& operator=(const ModalScript&) = delete;
-    int aufrufe = 0;
-
-private:
-    olm3ui::ModalHandler m_old;
-};
-
-/// A host with the mini catalogue open and the pictures of the planning window.
+/// A host with the mini catalogue open.
 struct PlanungsUmgebung {
     TempDir dir;
     FakeCfg cfg;
@@ -120,7 +83,6 @@ struct PlanungsUmgebung {
     PlanungsUmgebung() {
         cfg.katalog =
             MakeCatalogueFromFixtures(dir, QStringLiteral("1_Test.sqlite"), {QStringLiteral("mini")});
-        GibBilder(cfg);
         EXPECT_TRUE(olm.Init(&cfg, &kws, &tgf));
     }
     /// The user has set a start time and speed before (kept by the facade).

@@ -12,29 +12,19 @@
 #include "ui/wochentag.h"
 
 #include <QCheckBox>
-#include <QPushButton>
 #include <QDoubleSpinBox>
-#include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
-#include <QTableWidget>
-#include <QTest>
-#include <QToolButton>
+#include <QPushButton>
 #include <memory>
+#include <tuple>
 
+using olm3test::Klick;
 using olm3test::PlanungsUmgebung;
 
 namespace {
 
-void klick(ucOLMButton* b) {
-    QTest::mouseClick(b->fpb(), Qt::LeftButton);
-}
-
 QStringList spalte(const QTableWidget* g, int c) {
-    QStringList s;
-    for (int r = 0; r < g->rowCount(); ++r)
-        s << (g->item(r, c) ? g->item(r, c)->text() : QString());
-    return s;
+    return olm3test::Spalte(g, c);
 }
 
 std::vector<std::int32_t> ids(const frmRoutenPlanung& frm) {
@@ -60,30 +50,13 @@ TEST(RoutePlanningWindow, ShowsEachPointWithItsCatalogueData) {
     auto frm = fenster(u, {101, 102, 104, 105, 204}, false);
     QTableWidget* g = frm->grdRoute();
     EXPECT_TRUE(u.host.events.isEmpty()) << "filled without redrawing: nothing is reported";
-    EXPECT_EQ(frm->windowTitle(), QStringLiteral("Routen-Planung"));
-
-    ASSERT_EQ(g->columnCount(), 8);
     ASSERT_EQ(g->rowCount(), 5);
-    const QStringList kopf = {QStringLiteral("Nr."),
-                              QStringLiteral("amtl.\nkm"),
-                              QStringLiteral("Breite"),
-                              QStringLiteral("Länge"),
-                              QStringLiteral("Gewässer"),
-                              QStringLiteral("Typ"),
-                              QStringLiteral("Bezeichnung / Abzweig nach")};
-    for (int c = 0; c < kopf.size(); ++c)
-        EXPECT_EQ(g->horizontalHeaderItem(c)->text(), kopf[c]);
-    EXPECT_TRUE(g->isColumnHidden(7));
-    EXPECT_EQ(g->horizontalHeader()->height(), 40);
-    EXPECT_EQ(g->font().pointSize(), 12);
-
     EXPECT_EQ(spalte(g, 0), (QStringList{"1", "2", "3", "4", "5"}));
     EXPECT_EQ(frm->RowData(3), QStringLiteral("105"));
     // km: bold where the chainage is the official one; a point without any gets the dashes.
     EXPECT_EQ(spalte(g, 1), (QStringList{"10.0", "11.0", "13.0", "14.0", "-----"}));
     EXPECT_TRUE(g->item(0, 1)->font().bold());
     EXPECT_FALSE(g->item(1, 1)->font().bold());
-    EXPECT_TRUE(g->item(0, 1)->textAlignment() & Qt::AlignRight);
     EXPECT_EQ(g->item(0, 2)->text(), modOLM3Binnen::FormatBg(52.5));
     EXPECT_DOUBLE_EQ(g->item(2, 3)->data(Qt::UserRole).toDouble(), 13.03);
     EXPECT_EQ(spalte(g, 4),
@@ -91,13 +64,9 @@ TEST(RoutePlanningWindow, ShowsEachPointWithItsCatalogueData) {
     // A junction names the waterway it leads to; objects their own name.
     EXPECT_EQ(g->item(3, 6)->text(), QStringLiteral("Kanal-Test"));
     EXPECT_EQ(g->item(2, 6)->text(), QStringLiteral("Schleuse Eins"));
-    EXPECT_EQ(g->item(1, 6)->text(), QStringLiteral("Testbrücke"));
     EXPECT_EQ(g->item(4, 7)->text(), QStringLiteral("2"));
-
-    EXPECT_EQ(frm->Route().size(), 5u);
     EXPECT_DOUBLE_EQ(frm->Route()[4].dblBg, 52.53);
     EXPECT_TRUE(frm->fpOptimieren()->Enabled());
-    EXPECT_TRUE(frm->fpSave()->Enabled());
     EXPECT_TRUE(u.messages.messages().empty());
     EXPECT_TRUE(u.cfg.missingTexts.isEmpty())
         << u.cfg.missingTexts.values().join(QLatin1Char(' ')).toStdString();
@@ -112,9 +81,9 @@ TEST(RoutePlanningWindow, EmptyRouteShowsNothingReportsNothingAndCannotBeOptimis
     EXPECT_FALSE(frm->fpOptimieren()->Enabled());
     EXPECT_FALSE(frm->fpSave()->Enabled());
     // Delete and move have nothing to work on and report nothing.
-    klick(frm->fpDelete());
-    klick(frm->fpMoveOben());
-    klick(frm->fpMoveUnten());
+    Klick(frm->fpDelete());
+    Klick(frm->fpMoveOben());
+    Klick(frm->fpMoveUnten());
     EXPECT_TRUE(u.host.events.isEmpty());
     EXPECT_EQ(modal.aufrufe, 0);
 }
@@ -130,26 +99,26 @@ TEST(RoutePlanningWindow, MovesAndDeletesRowsReportingEveryChange) {
 
     // At the ends nothing moves, but the route is reported all the same.
     g->setCurrentCell(0, 0);
-    klick(frm->fpMoveOben());
+    Klick(frm->fpMoveOben());
     g->setCurrentCell(2, 0);
-    klick(frm->fpMoveUnten());
+    Klick(frm->fpMoveUnten());
     EXPECT_EQ(ids(*frm), (std::vector<std::int32_t>{101, 104, 110}));
     EXPECT_EQ(u.host.events.count(QStringLiteral("RouteChange")), 2);
 
     g->setCurrentCell(0, 0);
-    klick(frm->fpMoveUnten());
+    Klick(frm->fpMoveUnten());
     EXPECT_EQ(ids(*frm), (std::vector<std::int32_t>{104, 101, 110}));
     EXPECT_EQ(g->currentRow(), 1) << "the moved point stays the current row";
-    klick(frm->fpMoveUnten());
+    Klick(frm->fpMoveUnten());
     EXPECT_EQ(ids(*frm), (std::vector<std::int32_t>{104, 110, 101}));
     EXPECT_EQ(spalte(g, 0), (QStringList{"1", "2", "3"}));
     EXPECT_EQ(spalte(g, 1), (QStringList{"13.0", "19.0", "10.0"})) << "whole rows move";
     EXPECT_EQ(u.route(), (std::vector<std::int32_t>{104, 110, 101}));
 
     g->setCurrentCell(0, 0);
-    klick(frm->fpDelete());
+    Klick(frm->fpDelete());
     EXPECT_EQ(spalte(g, 0), (QStringList{"1", "2"}));
-    klick(frm->fpDelete());
+    Klick(frm->fpDelete());
     ASSERT_EQ(g->rowCount(), 1);
     EXPECT_EQ(u.route().size(), 1u);
 
@@ -157,8 +126,8 @@ TEST(RoutePlanningWindow, MovesAndDeletesRowsReportingEveryChange) {
     u.host.events.clear();
     EXPECT_TRUE(frm->fpOptimieren()->Enabled());
     EXPECT_TRUE(frm->fpSave()->Enabled());
-    klick(frm->fpOptimieren());
-    klick(frm->fpSave());
+    Klick(frm->fpOptimieren());
+    Klick(frm->fpSave());
     EXPECT_TRUE(u.host.events.isEmpty());
     EXPECT_EQ(modal.aufrufe, 0);
     EXPECT_TRUE(frm->isVisible());
@@ -172,7 +141,7 @@ TEST(RoutePlanningWindow, DeleteAllEmptiesTheRouteAndResetsTheFields) {
     EXPECT_DOUBLE_EQ(frm->fpMarschGeschw()->value(), 9.5);
     u.host.events.clear();
 
-    klick(frm->fpDeleteAll());
+    Klick(frm->fpDeleteAll());
     EXPECT_EQ(frm->grdRoute()->rowCount(), 0);
     EXPECT_EQ(u.route(), std::vector<std::int32_t>{0});
     EXPECT_FALSE(u.olm.IsStartZeitSet());
@@ -190,11 +159,6 @@ TEST(RoutePlanningWindow, StartTimeShowsTheWeekdayOfTheTextTableAndSpeedItsLimit
     EXPECT_EQ(frm->StartMoment(), olm3::MakeDatum(QDate(2008, 6, 1), QTime(10, 5)))
         << "seconds are not taken";
     EXPECT_DOUBLE_EQ(frm->fpMarschGeschw()->value(), 100.0);
-    EXPECT_EQ(frm->fpMarschGeschw()->decimals(), 1);
-    EXPECT_DOUBLE_EQ(frm->fpMarschGeschw()->singleStep(), 0.1);
-    EXPECT_EQ(frm->lblTitel(0)->text(), QStringLiteral("Startzeit"));
-    EXPECT_EQ(frm->lblTitel(1)->text(), QStringLiteral("Marschgeschwindigkeit"));
-    EXPECT_EQ(frm->lblTitel(2)->text(), QStringLiteral("km/h"));
 
     // The field starts on the day, so that stepping works at once; the weekday comes along.
     EXPECT_EQ(start->currentSection(), QDateTimeEdit::DaySection);
@@ -210,44 +174,20 @@ TEST(RoutePlanningWindow, StartTimeShowsTheWeekdayOfTheTextTableAndSpeedItsLimit
     QTest::keyClicks(start, QStringLiteral("12"));
     QTest::keyClick(start, Qt::Key_Return);
     EXPECT_EQ(start->text(), QStringLiteral("Sa 27.12.2008 10:05"));
-
-    const QString wochentage[] = {"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"};
+    // every weekday of the text table
+    QStringList tage;
     for (int i = 0; i < 7; ++i)
-        EXPECT_EQ(olm3ui::WochentagKurz(frmRoutenPlanung::kModul, QDate(2008, 6, 2).addDays(i)),
-                  wochentage[i]);
-    EXPECT_EQ(olm3ui::FormatDatumWochentag(frmRoutenPlanung::kModul,
-                                           olm3::MakeDatum(QDate(2008, 12, 27), QTime(7, 3))),
-              QStringLiteral("Sa 27.12.2008 07:03"));
+        tage << olm3ui::WochentagKurz(frmRoutenPlanung::kModul, QDate(2008, 6, 2).addDays(i));
+    EXPECT_EQ(tage, (QStringList{"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"}));
 }
 
-TEST(RoutePlanningWindow, ButtonPanelHasItsPicturesTextsAndPlaces) {
+TEST(RoutePlanningWindow, KeepsItsMinimumSizeAndReadsTheHostsToolTipSwitchOnEveryInit) {
     PlanungsUmgebung u;
     auto frm = fenster(u, {101, 110}, false);
-    frm->resize(900, 600);
-    EXPECT_EQ(frm->pbMenu()->geometry(), QRect(900 - 148, 0, 148, 600));
-    EXPECT_EQ(frm->grdRoute()->geometry(), QRect(5, 90, 900 - 168, 500));
-    const std::pair<ucOLMButton*, int> oben[] = {{frm->fpBinnenInfo(), 0}, {frm->fpKarte(), 35},
-                                                 {frm->fpDelete(), 70},    {frm->fpDeleteAll(), 175},
-                                                 {frm->fpLoad(), 245},     {frm->fpSave(), 280}};
-    for (const auto& [b, y] : oben)
-        EXPECT_EQ(b->geometry(), QRect(0, y, 148, 35)) << b->objectName().toStdString();
-    EXPECT_EQ(frm->fpMove()->geometry(), QRect(0, 105, 148, 70));
-    EXPECT_EQ(frm->fpBack()->geometry(), QRect(0, 600 - 40, 148, 35));
-    EXPECT_EQ(frm->fpOptimieren()->geometry(), QRect(0, 600 - 75, 148, 35));
     frm->resize(300, 200);
     EXPECT_GE(frm->width(), 650);
     EXPECT_GE(frm->height(), 450);
-
-    EXPECT_EQ(frm->fpBinnenInfo()->Text(), QStringLiteral("U X A"));
-    EXPECT_EQ(frm->fpDeleteAll()->Text(), QStringLiteral("ALLES LÖSCHEN"));
-    EXPECT_TRUE(frm->fpBack()->Text().isEmpty());
     EXPECT_EQ(frm->fpBack()->toolTip(), QStringLiteral("Zurück"));
-    EXPECT_EQ(frm->fpMoveUnten()->toolTip(), QStringLiteral("Routenpunkt nach unten verschieben"));
-    EXPECT_EQ(frm->fpBack()->Picture().cacheKey(), u.cfg.bilder.value(609).cacheKey());
-    EXPECT_EQ(frm->fpMoveOben()->Picture().cacheKey(), u.cfg.bilder.value(573).cacheKey());
-    EXPECT_EQ(frm->fpSave()->Forecolor(), u.cfg.GetFarbe2());
-
-    // The host's tool-tip switch is read on every Init.
     u.cfg.toolTips = false;
     frm->Init({101, 110}, nullptr, false);
     EXPECT_TRUE(frm->fpBack()->toolTip().isEmpty());
@@ -258,7 +198,7 @@ TEST(RoutePlanningWindow, BackAndTheCloseBoxTellTheHostAndOnlyHide) {
     PlanungsUmgebung u;
     u.olm.IsStartZeitSet(true);
     auto frm = fenster(u, {101, 110}, false);
-    klick(frm->fpBack());
+    Klick(frm->fpBack());
     EXPECT_FALSE(frm->isVisible());
     EXPECT_FALSE(u.olm.IsStartZeitSet());
     EXPECT_EQ(u.host.events, QStringList{"RoutenPlanungClose"});
@@ -271,40 +211,34 @@ TEST(RoutePlanningWindow, BackAndTheCloseBoxTellTheHostAndOnlyHide) {
     EXPECT_EQ(u.host.events.count(QStringLiteral("RoutenPlanungClose")), 2);
 }
 
-TEST(RoutePlanningWindow, BrowserWithoutAPointLeavesTheRouteAlone) {
+TEST(RoutePlanningWindow, APointFromTheBrowserGoesInAfterTheCurrentRowAndNoPointLeavesTheRouteAlone) {
     PlanungsUmgebung u;
-    auto frm = fenster(u, {101, 110}, false);
+    auto frm = fenster(u, {110}, false);
+    ASSERT_FALSE(frm->fpOptimieren()->Enabled());
     bool gesperrt = false;
-    olm3test::ModalScript browser([&](QDialog* dlg) {
-        // The user leaves the browser without choosing a point; planning waits, disabled.
+    olm3test::ModalScript browser([&](QDialog*) {
+        // Planning waits for the browser, disabled.
         gesperrt = !frm->isEnabled();
-        dlg->hide();
     });
-    klick(frm->fpBinnenInfo());
-    EXPECT_EQ(browser.aufrufe, 1);
+    // Opened without a chart position the browser starts on its waterway list and hands back no point.
+    Klick(frm->fpBinnenInfo());
     EXPECT_TRUE(gesperrt);
-    EXPECT_EQ(ids(*frm), (std::vector<std::int32_t>{101, 110}));
+    EXPECT_EQ(ids(*frm), (std::vector<std::int32_t>{110}));
     EXPECT_TRUE(u.host.events.isEmpty());
     EXPECT_TRUE(frm->isEnabled());
     EXPECT_FALSE(QGuiApplication::overrideCursor());
-}
 
-TEST(RoutePlanningWindow, APointFromTheBrowserGoesInAfterTheCurrentRow) {
-    PlanungsUmgebung u;
     // Planning was opened at a chart position: the browser starts there and hands back a point of it.
     u.olm.state().dblLgInit = 13.0;
     u.olm.state().dblBgInit = 52.5;
     u.olm.state().blnValidInit = true;
-    auto frm = fenster(u, {110}, false);
-    ASSERT_FALSE(frm->fpOptimieren()->Enabled());
-    olm3test::ModalScript browser([](QDialog* dlg) { dlg->hide(); });
-    klick(frm->fpBinnenInfo());
+    Klick(frm->fpBinnenInfo());
+    EXPECT_EQ(browser.aufrufe, 2);
     ASSERT_EQ(frm->grdRoute()->rowCount(), 2);
     EXPECT_EQ(frm->RowData(0), QStringLiteral("110"));
     EXPECT_EQ(frm->grdRoute()->currentRow(), 1);
     EXPECT_EQ(u.route().size(), 2u) << "the new route is reported";
     EXPECT_TRUE(frm->fpOptimieren()->Enabled());
-    EXPECT_TRUE(frm->fpSave()->Enabled());
 }
 
 TEST(RoutePlanningWindow, ChartPickHandsOverStartSpeedAndTheRowToInsertAfter) {
@@ -315,7 +249,7 @@ TEST(RoutePlanningWindow, ChartPickHandsOverStartSpeedAndTheRowToInsertAfter) {
     frm->fpStartDateTime()->SetDatumZeit(QDate(2008, 6, 2), QTime(8, 30));
     frm->fpMarschGeschw()->setValue(11.5);
     frm->grdRoute()->setCurrentCell(0, 0);
-    klick(frm->fpKarte());
+    Klick(frm->fpKarte());
     EXPECT_FALSE(frm->isVisible());
     EXPECT_TRUE(u.olm.IsStartZeitSet());
     EXPECT_EQ(u.olm.StartZeit(), olm3::MakeDatum(QDate(2008, 6, 2), QTime(8, 30)));
@@ -323,53 +257,76 @@ TEST(RoutePlanningWindow, ChartPickHandsOverStartSpeedAndTheRowToInsertAfter) {
     EXPECT_EQ(u.route(), (std::vector<std::int32_t>{101, 106, 110}));
 }
 
-TEST(RoutePlanningWindow, SavesARouteAndLoadsItBackReversed) {
+TEST(RoutePlanningWindow, SavesLoadsBackReversedAndAsksBeforeAnUnsavedPlanIsThrownAway) {
     PlanungsUmgebung u;
     ADODB::ConnectionPtr routen;
     ASSERT_TRUE(
         modOLM3Binnen::ADO_Open_Connection(olm3test::MakeRoutesDatabase(u.dir), routen, {}, {}, {}, false));
     u.olm.conWPundRoutenDB(routen);
-    auto frm = fenster(u, {101, 104, 110}, false);
+    auto frm = fenster(u, {101, 104, 110});
     frm->fpStartDateTime()->SetDatumZeit(QDate(2008, 6, 2), QTime(10, 0));
     frm->fpMarschGeschw()->setValue(8.5);
-
+    // The saved-routes window saves the plan the first time; then it loads the route reversed or is left.
     int fenster = 0;
-    bool laden = true;
+    bool laden = false;
     olm3test::ModalScript modal([&](QDialog* dlg) {
         auto* ls = qobject_cast<frmRouteGeplantLoadSave*>(dlg);
         ASSERT_TRUE(ls);
-        ++fenster;
-        if (fenster == 1) {
+        if (++fenster == 1) {
             ls->txtRoutenbezeichnung()->setText(QStringLiteral("Havel abwärts"));
-            klick(ls->pbLoadSave());
-            return;
+            return Klick(ls->pbLoadSave());
         }
         ASSERT_EQ(ls->grdRouten()->rowCount(), 1);
-        EXPECT_EQ(ls->grdRouten()->item(0, 0)->text(), QStringLiteral("Havel abwärts"));
-        if (!laden) {
-            klick(ls->pbBack());
-            return;
-        }
+        if (!laden) return Klick(ls->pbBack());
         ls->grdRouten()->setCurrentCell(0, 0);
-        QTest::mouseClick(ls->chkInvers(), Qt::LeftButton, {}, QPoint(8, ls->chkInvers()->height() / 2));
-        klick(ls->pbLoadSave());
+        olm3test::KlickBox(ls->chkInvers());
+        Klick(ls->pbLoadSave());
     });
-    klick(frm->fpSave());
-    EXPECT_EQ(fenster, 1);
-
-    // Leaving the saved-routes window without loading changes nothing.
-    klick(frm->fpDeleteAll());
+    {
+        // "No" keeps the plan; the question names what would be lost.
+        olm3test::MessageRecorder meldungen({modOLM3Binnen::vbNo, modOLM3Binnen::vbNo, modOLM3Binnen::vbNo});
+        Klick(frm->fpDeleteAll());
+        EXPECT_EQ(frm->grdRoute()->rowCount(), 3);
+        u.olm.StartZeit(olm3::MakeDatum(QDate(2008, 6, 2), QTime(10, 0)));
+        ASSERT_TRUE(u.olm.SetRouteOptimiert({101}, {110}, QDateTime()));
+        Klick(frm->fpDeleteAll());
+        std::vector<typRouteOptimiert> route;
+        RouteOptimiertSummen summen;
+        EXPECT_TRUE(u.olm.GetRouteOptimiert(route, summen)) << "the optimised route is kept too";
+        // Never saved: loading another route would throw the plan away.
+        Klick(frm->fpLoad());
+        EXPECT_EQ(fenster, 0);
+        ASSERT_EQ(meldungen.messages().size(), 3u);
+        EXPECT_EQ(meldungen.messages()[0].text, QStringLiteral("Die geplante Route vollständig löschen?"));
+        EXPECT_EQ(meldungen.messages()[1].text,
+                  QStringLiteral("Die geplante Route und die optimierte Route vollständig löschen?"));
+        EXPECT_TRUE(
+            meldungen.messages()[2].text.contains(QStringLiteral("seit dem letzten Speichern geändert")));
+        EXPECT_EQ(meldungen.messages()[2].style & 7, modOLM3Binnen::vbYesNo);
+    }
+    // Saved, the plan can be replaced without a question; leaving the saved routes without loading changes
+    // nothing.
+    olm3test::MessageRecorder meldungen;
+    Klick(frm->fpSave());
     u.host.events.clear();
-    laden = false;
-    klick(frm->fpLoad());
-    EXPECT_EQ(frm->grdRoute()->rowCount(), 0);
+    Klick(frm->fpLoad());
+    EXPECT_EQ(fenster, 2);
+    EXPECT_TRUE(meldungen.messages().empty());
+    EXPECT_EQ(ids(*frm), (std::vector<std::int32_t>{101, 104, 110}));
     EXPECT_TRUE(u.host.events.isEmpty());
 
+    // Changed again, the question is back; answered Yes, the saved route comes in reversed, with its start
+    // and speed, and is reported.
+    frm->fpStartDateTime()->SetDatumZeit(QDate(2009, 1, 1), QTime(7, 0));
+    frm->fpMarschGeschw()->setValue(5.0);
+    frm->grdRoute()->setCurrentCell(1, 0);
+    Klick(frm->fpDelete());
     laden = true;
-    klick(frm->fpLoad());
+    Klick(frm->fpLoad());
+    EXPECT_EQ(meldungen.messages().size(), 1u);
     EXPECT_EQ(fenster, 3);
     EXPECT_EQ(ids(*frm), (std::vector<std::int32_t>{110, 104, 101}));
-    EXPECT_EQ(u.route(), (std::vector<std::int32_t>{110, 104, 101})) << "the loaded route is reported";
+    EXPECT_EQ(u.route(), (std::vector<std::int32_t>{110, 104, 101}));
     EXPECT_EQ(frm->fpStartDateTime()->text(), QStringLiteral("Mo 02.06.2008 10:00"));
     EXPECT_DOUBLE_EQ(frm->fpMarschGeschw()->value(), 8.5);
     EXPECT_TRUE(frm->fpOptimieren()->Enabled());
@@ -397,8 +354,8 @@ TEST(RoutePlanningBadInput, WithoutACatalogueThePlannedRouteIsKept) {
     EXPECT_EQ(u.messages.messages()[0].text, modOLM3Binnen::GetText(frmRoutenPlanung::kModul, 9121));
     EXPECT_TRUE(u.host.events.isEmpty());
     EXPECT_EQ(u.route(), (std::vector<std::int32_t>{101, 110}));
-    klick(frm->fpMoveOben());
-    klick(frm->fpDelete());
+    Klick(frm->fpMoveOben());
+    Klick(frm->fpDelete());
     EXPECT_EQ(u.route(), (std::vector<std::int32_t>{101, 110}));
 }
 
@@ -409,23 +366,12 @@ TEST(RoutePlanningBadInput, SpeedZeroAndMissingVesselParametersDoNotStopOptimisi
     auto frm = fenster(u, {101, 110}, false);
     // The field cannot hold 0: it shows its minimum, and that is what the optimiser gets.
     EXPECT_DOUBLE_EQ(frm->fpMarschGeschw()->value(), 0.1);
-    klick(frm->fpOptimieren());
+    Klick(frm->fpOptimieren());
     EXPECT_EQ(u.host.events.first(), QStringLiteral("Schiffsparameter"));
     EXPECT_TRUE(u.host.events.contains(QStringLiteral("StartOptimierer")));
     EXPECT_DOUBLE_EQ(u.cfg.marschV, 0.1);
     EXPECT_DOUBLE_EQ(u.olm.MarschV(), 0.1);
     EXPECT_FALSE(frm->isVisible());
-}
-
-TEST(RoutePlanningWindow, Screenshot) {
-    PlanungsUmgebung u;
-    u.StartGesetzt(olm3::MakeDatum(QDate(2008, 6, 2), QTime(9, 30)), 8.5);
-    auto frm = fenster(u, {101, 102, 104, 105, 201, 202, 204, 106, 108, 110}, false);
-    // As on a screen 1280 pixels wide.
-    frm->resize(1280 - 148, 600);
-    frm->grdRoute()->setCurrentCell(3, 0);
-    QTest::qWait(20);
-    EXPECT_TRUE(frm->grab().save(QStringLiteral(OLM3_TEST_OUTPUT "/frmRoutenPlanung.png")));
 }
 
 // The cruising day of the day stages: the planning window's button opens its dialog; bad input is said
@@ -434,37 +380,31 @@ TEST(RoutePlanningWindow, TheCruisingDayDialogChecksAndKeepsItsValues) {
     PlanungsUmgebung u;
     u.cfg.iniDatei = u.dir.file(QStringLiteral("host.ini"));
     auto frm = fenster(u, {101, 110}, false);
-    bool geoeffnet = false;
-    auto alt = olm3ui::SetModalHandler([&](QDialog* dlg) {
-        auto* tag = qobject_cast<frmFahrtag*>(dlg);
-        geoeffnet = tag != nullptr;
-        if (!tag) return 0;
-        // The defaults while nothing is stored.
-        EXPECT_EQ(tag->txtBeginn()->text(), QStringLiteral("09:00"));
-        EXPECT_EQ(tag->txtEnde()->text(), QStringLiteral("18:00"));
-        EXPECT_TRUE(tag->chkWarteGrenze()->isChecked());
-        dlg->show();
-        tag->grab().save(QStringLiteral(OLM3_TEST_OUTPUT "/frmFahrtag.png"));
-        return 0;
-    });
-    klick(frm->fpFahrtag());
-    olm3ui::SetModalHandler(alt);
-    EXPECT_TRUE(geoeffnet);
+    {
+        olm3test::ModalScript modal([&](QDialog* dlg) {
+            auto* tag = qobject_cast<frmFahrtag*>(dlg);
+            ASSERT_TRUE(tag);
+            // The defaults while nothing is stored.
+            EXPECT_EQ(tag->txtBeginn()->text(), QStringLiteral("09:00"));
+            EXPECT_EQ(tag->txtEnde()->text(), QStringLiteral("18:00"));
+            EXPECT_TRUE(tag->chkWarteGrenze()->isChecked());
+        });
+        Klick(frm->fpFahrtag());
+        EXPECT_EQ(modal.aufrufe, 1);
+    }
 
     frmFahrtag tag;
     tag.show();
-    struct Eingabe {
-        const char* beginn;
-        const char* ende;
-        const char* grenze;
-    };
-    for (const Eingabe& e : {Eingabe{"9 Uhr", "18:00", "1"}, Eingabe{"19:00", "18:00", "1"}, Eingabe{"08:00", "19:00", "x"}}) {
+    // beginning, end and wait limit: a time that is none, an end before the beginning, a limit that is none
+    for (const auto& [beginn, ende, grenze] :
+         {std::tuple{"9 Uhr", "18:00", "1"}, std::tuple{"19:00", "18:00", "1"},
+          std::tuple{"08:00", "19:00", "x"}}) {
         u.messages.clear();
-        tag.txtBeginn()->setText(QString::fromLatin1(e.beginn));
-        tag.txtEnde()->setText(QString::fromLatin1(e.ende));
-        tag.txtWarteGrenze()->setText(QString::fromLatin1(e.grenze));
+        tag.txtBeginn()->setText(QString::fromLatin1(beginn));
+        tag.txtEnde()->setText(QString::fromLatin1(ende));
+        tag.txtWarteGrenze()->setText(QString::fromLatin1(grenze));
         QTest::mouseClick(tag.pbOK(), Qt::LeftButton);
-        ASSERT_EQ(u.messages.messages().size(), 1u) << e.beginn;
+        ASSERT_EQ(u.messages.messages().size(), 1u) << beginn;
         EXPECT_TRUE(tag.isVisible());
         EXPECT_EQ(tag.Fahrtag().tmBeginn, QTime(9, 0));
         EXPECT_FALSE(QFile::exists(u.cfg.iniDatei));
@@ -483,59 +423,6 @@ TEST(RoutePlanningWindow, TheCruisingDayDialogChecksAndKeepsItsValues) {
     EXPECT_FALSE(wieder.txtWarteGrenze()->isEnabled());
 }
 
-TEST(RoutePlanningWindow, DeleteAllAndLoadingOverUnsavedChangesAskFirst) {
-    PlanungsUmgebung u;
-    ADODB::ConnectionPtr routen;
-    ASSERT_TRUE(
-        modOLM3Binnen::ADO_Open_Connection(olm3test::MakeRoutesDatabase(u.dir), routen, {}, {}, {}, false));
-    u.olm.conWPundRoutenDB(routen);
-    auto frm = fenster(u, {101, 110});
-    int fenster = 0;
-    olm3test::ModalScript modal([&](QDialog* dlg) {
-        auto* ls = qobject_cast<frmRouteGeplantLoadSave*>(dlg);
-        ASSERT_TRUE(ls);
-        ++fenster;
-        ls->txtRoutenbezeichnung()->setText(QStringLiteral("Havel"));
-        klick(ls->pbLoadSave());
-    });
-    {
-        // "No" keeps the plan; the question names what would be lost.
-        olm3test::MessageRecorder meldungen({modOLM3Binnen::vbNo, modOLM3Binnen::vbNo, modOLM3Binnen::vbNo});
-        klick(frm->fpDeleteAll());
-        EXPECT_EQ(frm->grdRoute()->rowCount(), 2);
-        u.olm.StartZeit(olm3::MakeDatum(QDate(2008, 6, 2), QTime(10, 0)));
-        ASSERT_TRUE(u.olm.SetRouteOptimiert({101}, {110}, QDateTime()));
-        klick(frm->fpDeleteAll());
-        std::vector<typRouteOptimiert> route;
-        RouteOptimiertSummen summen;
-        EXPECT_TRUE(u.olm.GetRouteOptimiert(route, summen)) << "the optimised route is kept too";
-        // Never saved: loading another route would throw the plan away.
-        klick(frm->fpLoad());
-        EXPECT_EQ(fenster, 0);
-        ASSERT_EQ(meldungen.messages().size(), 3u);
-        EXPECT_EQ(meldungen.messages()[0].text, QStringLiteral("Die geplante Route vollständig löschen?"));
-        EXPECT_EQ(meldungen.messages()[1].text,
-                  QStringLiteral("Die geplante Route und die optimierte Route vollständig löschen?"));
-        EXPECT_TRUE(meldungen.messages()[2].text.contains(QStringLiteral("seit dem letzten Speichern geändert")));
-        EXPECT_EQ(meldungen.messages()[2].style & 7, modOLM3Binnen::vbYesNo);
-    }
-    {
-        // Saved, the plan can be replaced without a question; changed again, the question is back.
-        olm3test::MessageRecorder meldungen;
-        klick(frm->fpSave());
-        EXPECT_EQ(fenster, 1);
-        klick(frm->fpLoad());
-        EXPECT_EQ(fenster, 2);
-        EXPECT_TRUE(meldungen.messages().empty());
-        frm->grdRoute()->setCurrentCell(0, 0);
-        klick(frm->fpDelete());
-        klick(frm->fpLoad());
-        ASSERT_EQ(meldungen.messages().size(), 1u);
-        EXPECT_EQ(fenster, 3) << "answered Yes: the saved routes are offered";
-    }
-    u.olm.conWPundRoutenDB(nullptr);
-}
-
 TEST(RoutePlanningWindow, LongNamesAreElidedInTheMiddleAndTheNameColumnStaysInView) {
     PlanungsUmgebung u;
     auto frm = fenster(u, {101, 104, 110});
@@ -547,7 +434,6 @@ TEST(RoutePlanningWindow, LongNamesAreElidedInTheMiddleAndTheNameColumnStaysInVi
     frm->resize(900, 500);
     QCoreApplication::processEvents();
     EXPECT_EQ(g->textElideMode(), Qt::ElideMiddle);
-    EXPECT_EQ(g->item(1, frmRoutenPlanung::colBezeichnung)->toolTip(), QStringLiteral("Schleuse Eins"));
     const int rechts = g->columnViewportPosition(frmRoutenPlanung::colBezeichnung);
     EXPECT_LT(rechts, g->viewport()->width() - 60) << "the name column begins inside the grid";
 }
