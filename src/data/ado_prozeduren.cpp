@@ -93,6 +93,7 @@ bool openWithRecovery(const ADODB::ConnectionPtr& con, ADODB::RecordsetPtr& rs, 
         }
     }
 }
+
 } // namespace
 
 bool ADO_Open_Recordset(const ADODB::ConnectionPtr& con, ADODB::RecordsetPtr& rs, const QString& strTable,
