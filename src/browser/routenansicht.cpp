@@ -1,3 +1,6 @@
+// The route view's widget: its grid with the column heads, the legend of the lock marks, the statistics
+// button and the print. Its rows, outline and choice are in routenzeilen, routengliederung and
+// routenauswahl beside it.
 #include "browser/routenansicht.h"
 #include "browser/routenansicht_internal.h"
 #include "browser/tagesetappenansicht.h"
@@ -140,6 +143,7 @@ QString RoutenAnsicht::RoutenPunkteListe() const {
         ids << QString::number(p.lngPunkteID);
     return ids.join(QStringLiteral(", "));
 }
+
 // ---- printing ------------------------------------------------------------------------------------------
 
 void RoutenAnsicht::Drucken() {
