@@ -100,6 +100,8 @@ private:
     QPointF welt(const QPointF& lage) const { return QPointF(lage.x() * m_kx, -lage.y()); }
     void begrenzeMassstab();
     void berechneBildLinien();
+    /// The water areas and their islands in world units, from the catalogue's outlines.
+    void baueFlaechen();
     /// Draws a straight text with its halo, its baseline starting at basis.
     void zeichneTextBild(QPainter& p, const QPointF& basis, const QString& text, const QColor& farbe);
     void zeichneFlaechen(QPainter& p);
