@@ -27,20 +27,37 @@ ADODB::ConnectionPtr openRoutes(const TempDir& dir) {
     return con;
 }
 
+/// The test catalogue open, with every message box recorded.
+class AufKatalog : public ::testing::Test {
+protected:
+    TempDir dir;
+    MessageRecorder messages;
+    ADODB::ConnectionPtr con = openCatalogue(dir);
+    ADODB::RecordsetPtr rs;
+};
+
+using CatalogueRecordset = AufKatalog;
+using StoredQuery = AufKatalog;
+using Recovery = AufKatalog;
+
 } // namespace
 
-TEST(ConnectionString, ReadOnlyWithoutSystemDatabaseIsExactlyTheProviderText) {
-    EXPECT_EQ(ADO_ConnectionString(QStringLiteral("/d/k.sqlite"), {}, {}, {}, true),
-              QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/d/k.sqlite;Mode=Read;"));
-    EXPECT_EQ(ADO_ConnectionString(QStringLiteral("/d/k.sqlite"), {}, QStringLiteral("u"), QStringLiteral("p"), false),
-              QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/d/k.sqlite;Mode=ReadWrite|Share Deny None;"));
-}
-
-TEST(ConnectionString, WorkgroupSecurityAddsCredentialsWithoutTrailingSemicolon) {
-    EXPECT_EQ(ADO_ConnectionString(QStringLiteral("k.mdb"), QStringLiteral("sys.mdw"), QStringLiteral("anna"),
-                                   QStringLiteral("geheim"), true),
-              QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=k.mdb;Mode=Read;User ID=anna; "
-                             "Password=geheim;Jet OLEDB:System database=sys.mdw"));
+TEST(ConnectionString, TheProviderTextWithModeAndWorkgroupCredentials) {
+    const struct {
+        const char *file, *system, *user, *password;
+        bool readOnly;
+        const char* text;
+    } faelle[] = {
+        {"/d/k.sqlite", "", "", "", true, "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/d/k.sqlite;Mode=Read;"},
+        {"/d/k.sqlite", "", "u", "p", false,
+         "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/d/k.sqlite;Mode=ReadWrite|Share Deny None;"},
+        // workgroup security adds the credentials, without a trailing semicolon
+        {"k.mdb", "sys.mdw", "anna", "geheim", true,
+         "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=k.mdb;Mode=Read;User ID=anna; Password=geheim;Jet "
+         "OLEDB:System database=sys.mdw"},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(ADO_ConnectionString(f.file, f.system, f.user, f.password, f.readOnly), QString::fromUtf8(f.text));
 }
 
 TEST(Connection, OpenHonoursDataSourceAndModeAndFailsQuietly) {
@@ -80,10 +97,7 @@ TEST(SelectText, PartsAreJoinedWithOneBlankEach) {
               QStringLiteral("SELECT * From Punkte Order By Nummer desc "));
 }
 
-TEST(Recordset, SnapshotMovesFreelyAndReadsFieldsInAnyCase) {
-    TempDir dir;
-    auto con = openCatalogue(dir);
-    ADODB::RecordsetPtr rs;
+TEST_F(CatalogueRecordset, SnapshotMovesFreelyAndReadsFieldsInAnyCase) {
     ASSERT_TRUE(ADO_Open_Recordset(con, rs, QStringLiteral("Punkte"), QStringLiteral("*"),
                                    QStringLiteral("BinnenID=1"), QStringLiteral("Strecke"), true));
     EXPECT_EQ(rs->RecordCount(), 10);
@@ -111,10 +125,7 @@ TEST(Recordset, SnapshotMovesFreelyAndReadsFieldsInAnyCase) {
     EXPECT_TRUE(empty->Bof());
 }
 
-TEST(Recordset, NullIsKeptApartFromEmptyTextAndReadsAsEmpty) {
-    TempDir dir;
-    auto con = openCatalogue(dir);
-    ADODB::RecordsetPtr rs;
+TEST_F(CatalogueRecordset, NullIsKeptApartFromEmptyTextAndReadsAsEmpty) {
     ASSERT_TRUE(ADO_Open_RecordsetExt(
         con, rs, QStringLiteral("SELECT TypenID, Tauchtiefe, Strecke FROM Punkte WHERE PunkteID IN (101, 103) ORDER BY PunkteID"),
         true));
@@ -188,13 +199,10 @@ TEST(UpdatableRecordset, TransactionRollbackLeavesNothingBehind) {
     EXPECT_EQ(rs->RecordCount(), 0);
 }
 
-TEST(StoredQuery, RunsByNameWithPositionalParameters) {
-    TempDir dir;
-    auto con = openCatalogue(dir);
+TEST_F(StoredQuery, RunsByNameWithPositionalParameters) {
     ADODB::Command cmd;
     cmd.ActiveConnection = con;
     cmd.CommandText = QStringLiteral("v_routenoptimierer_info"); // names in any case
-    ADODB::RecordsetPtr rs;
     std::int32_t affected = -1;
     ASSERT_TRUE(ADO_GetFromCmd_Recordset(cmd, {1, 101, 104, 6.0}, rs, affected));
     EXPECT_EQ(affected, 0);
@@ -208,13 +216,9 @@ TEST(StoredQuery, RunsByNameWithPositionalParameters) {
     EXPECT_DOUBLE_EQ(ADO_Field_NumOrDefault(rs->Fields(QStringLiteral("Fahrzeiten")), 0).toDouble(), 3.0 / 8.0);
 }
 
-TEST(StoredQuery, MissingQueryOrWrongParametersFailWithoutMessage) {
-    TempDir dir;
-    MessageRecorder messages;
-    auto con = openCatalogue(dir);
+TEST_F(StoredQuery, MissingQueryOrWrongParametersFailWithoutMessage) {
     ADODB::Command cmd;
     cmd.ActiveConnection = con;
-    ADODB::RecordsetPtr rs;
     std::int32_t affected = 0;
     cmd.CommandText = QStringLiteral("V_GIBT_ES_NICHT");
     EXPECT_FALSE(ADO_GetFromCmd_Recordset(cmd, {}, rs, affected));
@@ -237,11 +241,7 @@ TEST(JetDialect, TranslatesTopDeleteStarAndBooleansOutsideLiterals) {
               QStringLiteral("SELECT 'it''s false' WHERE x=0"));
 }
 
-TEST(Recovery, LostConnectionIsReopenedAndTheOpenRetried) {
-    TempDir dir;
-    MessageRecorder messages;
-    auto con = openCatalogue(dir);
-    ADODB::RecordsetPtr rs;
+TEST_F(Recovery, LostConnectionIsReopenedAndTheOpenRetried) {
     ADODB::testing::InjectFailures(*con, 2, olm3::ErrNo::GenericFailure);
     ASSERT_TRUE(ADO_Open_Recordset(con, rs, QStringLiteral("Binnen"), QStringLiteral("*"), {}, {}, true));
     EXPECT_EQ(rs->RecordCount(), 3);
@@ -249,11 +249,7 @@ TEST(Recovery, LostConnectionIsReopenedAndTheOpenRetried) {
     EXPECT_TRUE(messages.messages().empty());
 }
 
-TEST(Recovery, RetriesAreBoundedAndEndWithTheFailingSql) {
-    TempDir dir;
-    MessageRecorder messages;
-    auto con = openCatalogue(dir);
-    ADODB::RecordsetPtr rs;
+TEST_F(Recovery, RetriesAreBoundedAndEndWithTheFailingSql) {
     ADODB::testing::InjectFailures(*con, 100, olm3::ErrNo::GenericFailure);
     EXPECT_FALSE(ADO_Open_RecordsetExt(con, rs, QStringLiteral("SELECT * FROM Binnen"), true));
     ASSERT_EQ(messages.messages().size(), 1u);
@@ -262,11 +258,7 @@ TEST(Recovery, RetriesAreBoundedAndEndWithTheFailingSql) {
     EXPECT_EQ(messages.messages()[0].style & 0x70, vbExclamation);
 }
 
-TEST(Recovery, OtherErrorsAreShownAtOnce) {
-    TempDir dir;
-    MessageRecorder messages;
-    auto con = openCatalogue(dir);
-    ADODB::RecordsetPtr rs;
+TEST_F(Recovery, OtherErrorsAreShownAtOnce) {
     EXPECT_FALSE(ADO_Open_Recordset(con, rs, QStringLiteral("Fehlt"), QStringLiteral("*"), {}, {}, true));
     ASSERT_EQ(messages.messages().size(), 1u);
     EXPECT_TRUE(messages.messages()[0].text.startsWith(QStringLiteral("-2147217900: ")));
@@ -276,14 +268,10 @@ TEST(Recovery, OtherErrorsAreShownAtOnce) {
     EXPECT_TRUE(messages.messages().back().text.startsWith(QStringLiteral("3709: ")));
 }
 
-TEST(Recovery, StoredQueryRetriesOnceSilentlyThenReconnectsOnce) {
-    TempDir dir;
-    MessageRecorder messages;
-    auto con = openCatalogue(dir);
+TEST_F(Recovery, StoredQueryRetriesOnceSilentlyThenReconnectsOnce) {
     ADODB::Command cmd;
     cmd.ActiveConnection = con;
     cmd.CommandText = QStringLiteral("V_ROUTENOPTIMIERER_INFO");
-    ADODB::RecordsetPtr rs;
     std::int32_t affected = 0;
     ADODB::testing::InjectFailures(*con, 1, olm3::ErrNo::CommandError);
     EXPECT_TRUE(ADO_GetFromCmd_Recordset(cmd, {1, 101, 104, 6.0}, rs, affected));

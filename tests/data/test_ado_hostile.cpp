@@ -24,11 +24,7 @@ ADODB::ConnectionPtr openPath(const QString& path, bool blnReadOnly = true) {
     return con;
 }
 
-/// A catalogue whose stored query V_PunkteEntfernung and table Endlos never end.
-QString endlessCatalogue(const TempDir& dir) {
-    return olm3test::MakeCatalogueFromFixtures(dir, QStringLiteral("endlos.sqlite"), {QStringLiteral("mini")}) ;
-}
-
+/// Makes the catalogue's stored query V_PunkteEntfernung and a view Endlos run without end.
 void makeEndless(const QString& path) {
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
@@ -77,9 +73,6 @@ TEST(HostileFile, FileNamesWithSeparatorsQuotesBlanksAndUmlautsOpenThemselves) {
         EXPECT_TRUE(con->HasObject(QStringLiteral("Punkte"))) << "the catalogue, not its neighbour";
     }
     (void)nachbar;
-    // Plain names keep the provider's text as it is.
-    EXPECT_EQ(ADO_ConnectionString(QStringLiteral("/d/k.sqlite"), {}, {}, {}, true),
-              QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/d/k.sqlite;Mode=Read;"));
 }
 
 TEST(HostileFile, ConnectionStringParserKeepsQuotedValuesAndSkipsJunk) {
@@ -119,7 +112,7 @@ TEST(HostileFile, ALockedDatabaseIsNamedAsLocked) {
 TEST(HostileFile, QueriesThatNeverEndRunOutOfTimeWithAMessageNamingTheCatalogue) {
     TempDir dir;
     MessageRecorder messages;
-    const QString path = endlessCatalogue(dir);
+    const QString path = olm3test::MakeCatalogueFromFixtures(dir, QStringLiteral("endlos.sqlite"), {"mini"});
     makeEndless(path);
     auto con = openPath(path);
     ASSERT_TRUE(con);
