@@ -44,7 +44,7 @@ struct Fall {
     int reisetage;
 };
 
-QDateTime at(int y, int m, int d, int h, int min) { return olm3::MakeDatum(QDate(y, m, d), QTime(h, min)); }
+using olm3test::At;
 
 Fahrtag fahrtag(int beginn, int ende, bool grenze = true, double stunden = 1.0) {
     return Fahrtag{QTime(beginn, 0), QTime(ende, 0), grenze, stunden};
@@ -127,7 +127,7 @@ protected:
 } // namespace
 
 TEST_F(DayStages, EndAtTheLastBerthBeforeTheEveningOrBeforeALockThatWouldKeepTheBoat) {
-    const QDateTime montag = at(2026, 6, 8, 9, 0);
+    const QDateTime montag = At(2026, 6, 8, 9, 0);
     const std::vector<Fall> faelle = {
         {"fits in one day", {{0, ""}, {30, "H"}, {50, ""}}, montag, fahrtag(9, 18), {{"2026-06-08", "09:00", "14:00", 2}}, 1},
         {"ends at a harbour: the destination is beyond 18:00",
@@ -149,11 +149,11 @@ TEST_F(DayStages, EndAtTheLastBerthBeforeTheEveningOrBeforeALockThatWouldKeepThe
          {{0, ""}, {50, "B"}, {80, "T"}, {150, ""}}, montag, fahrtag(9, 18),
          {{"2026-06-08", "09:00", "17:00", 2, "kein Liegeplatz erreichbar"}, {"2026-06-09", "09:00", "16:00", 3}}, 2},
         {"a lock closed for the winter: the stage ends before it and the next one starts when it opens",
-         {{0, ""}, {50, "H"}, {80, "S", "saison"}, {100, ""}}, at(2026, 11, 2, 9, 0), fahrtag(9, 18),
+         {{0, ""}, {50, "H"}, {80, "S", "saison"}, {100, ""}}, At(2026, 11, 2, 9, 0), fahrtag(9, 18),
          {{"2026-11-02", "09:00", "14:00", 1, "Ort 1002 öffnet am 01.04.2027 um 08:00 Uhr"},
           {"2027-04-01", "09:00", "14:15", 3}}, 151},
         {"a start after the latest end sets off the next morning",
-         {{0, ""}, {50, ""}}, at(2026, 6, 8, 19, 0), fahrtag(9, 18), {{"2026-06-09", "09:00", "14:00", 1}}, 1},
+         {{0, ""}, {50, ""}}, At(2026, 6, 8, 19, 0), fahrtag(9, 18), {{"2026-06-09", "09:00", "14:00", 1}}, 1},
         {"the first lock opens at 11:00: leave an hour later so as to arrive as it opens",
          {{0, ""}, {10, "S", "11:00-18:00"}, {50, ""}}, montag, fahrtag(9, 18),
          {{"2026-06-08", "10:00", "15:15", 2}}, 1},
@@ -193,7 +193,7 @@ TEST_F(DayStages, EndAtTheLastBerthBeforeTheEveningOrBeforeALockThatWouldKeepThe
 TEST_F(DayStages, AStageCarriesItsPlacesDistanceHoursLocksAndWaits) {
     // The limit off: the second lock keeps the boat 1:45 at noon; the day still ends at the harbour.
     const Fall f{"", {{0, ""}, {20, "S", "06:00-20:00"}, {45, "S", "14:00-20:00"}, {70, "H"}, {150, ""}},
-                 at(2026, 6, 8, 9, 0), fahrtag(9, 18, false), {}, 0};
+                 At(2026, 6, 8, 9, 0), fahrtag(9, 18, false), {}, 0};
     const olm3::routing::RouteDetails r = route(f);
     const auto e = olm3::routing::BerechneTagesetappen(
         std::span<const typRouteOptimiert>(r.audtRouteOptimiert.data(), size_t(r.lngAnzahlRouteOptimiert)), f.start,
@@ -206,7 +206,7 @@ TEST_F(DayStages, AStageCarriesItsPlacesDistanceHoursLocksAndWaits) {
     // 09:00 + 2 h, 0:15 in the lock, 2:30 to the next, arrive 13:45, wait 0:15, 0:15 in it, 2:30 more.
     EXPECT_NEAR(e[0].dblWartezeit, 0.25, 1e-9);
     EXPECT_NEAR(e[0].dblFahrstunden, 7.5, 1e-9);
-    EXPECT_EQ(e[0].datAn, at(2026, 6, 8, 16, 45));
+    EXPECT_EQ(e[0].datAn, At(2026, 6, 8, 16, 45));
     EXPECT_FALSE(e[0].blnOhneLiegeplatz);
     EXPECT_EQ(e[1].strVon, QStringLiteral("Ort 1003"));
     EXPECT_DOUBLE_EQ(e[1].dblStrecke, 80.0);
@@ -286,7 +286,7 @@ TEST_F(DayStages, BerlinToMueritzOnTheBundledCatalogueTakesThreeDays) {
     olm3::PathOptimiser optimiser;
     const olm3::PathResult weg = optimiser.Optimise(conBinnenDatabase, {6002, 10090});
     ASSERT_TRUE(weg.ok());
-    const QDateTime start = at(2026, 6, 13, 9, 0);
+    const QDateTime start = At(2026, 6, 13, 9, 0);
     olm3::routing::RouteDetails r;
     bool erster = true, brk = false;
     for (size_t i = 0; i < weg.alngVon.size(); ++i)
@@ -303,11 +303,11 @@ TEST_F(DayStages, BerlinToMueritzOnTheBundledCatalogueTakesThreeDays) {
         int schleusen;
     };
     const Tag soll[] = {
-        {"Sportboothafen Spandau", "Hafen Zehdenick", start, at(2026, 6, 13, 16, 57), 56.2, 5},
-        {"Hafen Zehdenick", "Wartestelle Schleuse Mirow (Oberwasser)", at(2026, 6, 14, 9, 0), at(2026, 6, 14, 17, 50),
+        {"Sportboothafen Spandau", "Hafen Zehdenick", start, At(2026, 6, 13, 16, 57), 56.2, 5},
+        {"Hafen Zehdenick", "Wartestelle Schleuse Mirow (Oberwasser)", At(2026, 6, 14, 9, 0), At(2026, 6, 14, 17, 50),
          56.2, 9},
-        {"Wartestelle Schleuse Mirow (Oberwasser)", "Stadthafen Waren (Müritz)", at(2026, 6, 15, 9, 0),
-         at(2026, 6, 15, 12, 20), 29.5, 1},
+        {"Wartestelle Schleuse Mirow (Oberwasser)", "Stadthafen Waren (Müritz)", At(2026, 6, 15, 9, 0),
+         At(2026, 6, 15, 12, 20), 29.5, 1},
     };
     for (size_t i = 0; i < 3; ++i) {
         SCOPED_TRACE(i + 1);
