@@ -23,7 +23,7 @@ class NearestPoint : public ::testing::Test {
 protected:
     void SetUp() override {
         const QString path =
-            olm3test::MakeCatalogue(dir, QStringLiteral("cat.sqlite"), {olm3test::FixtureSql(QStringLiteral("mini")), kExtra});
+            olm3test::MakeCatalogue(dir, "cat.sqlite", {olm3test::FixtureSql("mini"), kExtra});
         ASSERT_TRUE(ADO_Open_Connection(path, conBinnenDatabase, {}, {}, {}, true));
     }
     void TearDown() override { conBinnenDatabase.reset(); }
@@ -31,7 +31,7 @@ protected:
     struct Result {
         bool found = false;
         std::int32_t binnen = -7, punkt = -7;
-        QString bez = QStringLiteral("unverändert");
+        QString bez = "unverändert";
         double lg = -7, bg = -7, entfernung = -7, km = -7, vmax = -7, tiefe = -7;
     };
     Result search(double lg, double bg, double radius) {
@@ -50,7 +50,7 @@ TEST_F(NearestPoint, FindsTheNearestPointWithItsData) {
     ASSERT_TRUE(r.found);
     EXPECT_EQ(r.punkt, 104);
     EXPECT_EQ(r.binnen, 1);
-    EXPECT_EQ(r.bez, QStringLiteral("Havel-Test"));
+    EXPECT_EQ(r.bez, "Havel-Test");
     EXPECT_DOUBLE_EQ(r.lg, 13.03);
     EXPECT_DOUBLE_EQ(r.bg, 52.5);
     EXPECT_DOUBLE_EQ(r.km, 13.0);
@@ -85,7 +85,7 @@ TEST_F(NearestPoint, RadiusDistanceAndWhatIsLeftAsTheCallerGaveIt) {
         EXPECT_NEAR(r.entfernung, f.entfernung, 1e-6);
         if (!r.found) {
             EXPECT_EQ(r.binnen, -7);
-            EXPECT_EQ(r.bez, QStringLiteral("unverändert"));
+            EXPECT_EQ(r.bez, "unverändert");
         }
     }
     // A point without kilometre, speed limit and depth leaves the caller's values.
@@ -120,9 +120,9 @@ TEST_F(NearestPoint, WithoutCatalogueOrWithoutItsQueriesBothFail) {
     }
     // A catalogue that lacks the stored query and the view.
     const QString broken = olm3test::MakeCatalogue(
-        dir, QStringLiteral("broken.sqlite"),
-        {olm3test::FixtureSql(QStringLiteral("mini")),
-         QStringLiteral("DELETE FROM Abfragen WHERE Name='V_PunkteEntfernung'; DROP VIEW V_ROUTE;")});
+        dir, "broken.sqlite",
+        {olm3test::FixtureSql("mini"),
+         "DELETE FROM Abfragen WHERE Name='V_PunkteEntfernung'; DROP VIEW V_ROUTE;"});
     ASSERT_TRUE(ADO_Open_Connection(broken, conBinnenDatabase, {}, {}, {}, true));
     MessageRecorder messages;
     EXPECT_FALSE(search(13.0, 52.5, 1).found);
@@ -130,5 +130,5 @@ TEST_F(NearestPoint, WithoutCatalogueOrWithoutItsQueriesBothFail) {
     double lg = 0, bg = 0;
     EXPECT_FALSE(GetPunktPosition(101, lg, bg, false));
     ASSERT_EQ(messages.messages().size(), 1u); // an open says what failed
-    EXPECT_TRUE(messages.messages()[0].text.contains(QStringLiteral("V_ROUTE")));
+    EXPECT_TRUE(messages.messages()[0].text.contains("V_ROUTE"));
 }

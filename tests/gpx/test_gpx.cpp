@@ -36,21 +36,21 @@ QByteArray punkte(int n) {
 
 Datei vollstaendig() {
     Datei d;
-    d.strName = QStringLiteral("Route „Havel“ & <Spree>");
+    d.strName = "Route „Havel“ & <Spree>";
     d.datErstellt = utc(2008, 6, 1, 12, 0);
     d.datStart = utc(2008, 6, 2, 8, 0);
     d.dblMarschV = 7.5;
     Punkt a;
     a.dblBg = 52.5;
     a.dblLg = 13.0;
-    a.strName = QStringLiteral("Schleuse Spandau");
-    a.strBeschreibung = QStringLiteral("Havel, amtl. km 0,0");
-    a.strTyp = QStringLiteral("Schleuse");
+    a.strName = "Schleuse Spandau";
+    a.strBeschreibung = "Havel, amtl. km 0,0";
+    a.strTyp = "Schleuse";
     a.datZeit = utc(2008, 6, 2, 8, 0);
     a.lngPunkteID = 104;
-    a.strExterneID = QStringLiteral("HAV");
+    a.strExterneID = "HAV";
     a.dblStrecke = 3.0;
-    a.strTypID = QStringLiteral("S");
+    a.strTypID = "S";
     a.datZeitAb = utc(2008, 6, 2, 9, 15);
     a.dblWartezeit = 1.0;
     a.dblDurchgangszeit = 0.25;
@@ -93,7 +93,7 @@ TEST(GpxZeit, WallClockBecomesUtcWithTheRegionsOffsetInSummerAndWinter) {
 
 TEST(GpxSchreiben, EveryPartIsSchemaValidAndReadsBackAsWritten) {
     olm3test::TempDir dir;
-    const QString datei = dir.file(QStringLiteral("voll.gpx"));
+    const QString datei = dir.file("voll.gpx");
     QString fehler;
     ASSERT_TRUE(SchreibeGpxDatei(vollstaendig(), datei, fehler)) << fehler.toStdString();
     olm3test::ExpectGpxSchemaValid(datei);
@@ -125,7 +125,7 @@ TEST(GpxSchreiben, EveryPartIsSchemaValidAndReadsBackAsWritten) {
     EXPECT_EQ(a.dblWartezeit, s.dblWartezeit);
     EXPECT_EQ(a.dblDurchgangszeit, s.dblDurchgangszeit);
     EXPECT_DOUBLE_EQ(d.route[1].dblLg, -179.5);
-    EXPECT_EQ(d.route[1].strName, QStringLiteral("Steg 7"));
+    EXPECT_EQ(d.route[1].strName, "Steg 7");
     EXPECT_FALSE(d.route[1].datZeit.isValid());
     EXPECT_FALSE(d.route[1].dblStrecke.has_value());
     EXPECT_EQ(d.track[1].strName, s.strName);
@@ -134,7 +134,7 @@ TEST(GpxSchreiben, EveryPartIsSchemaValidAndReadsBackAsWritten) {
 TEST(GpxSchreiben, AFailedWriteKeepsTheOldFile) {
     olm3test::TempDir dir;
     QString fehler;
-    EXPECT_FALSE(SchreibeGpxDatei(vollstaendig(), dir.file(QStringLiteral("fehlt/route.gpx")), fehler));
+    EXPECT_FALSE(SchreibeGpxDatei(vollstaendig(), dir.file("fehlt/route.gpx"), fehler));
     EXPECT_FALSE(fehler.isEmpty());
 }
 
@@ -150,9 +150,9 @@ TEST(GpxLesen, ForeignFilesKeepWhatWeUseAndSkipTheRest) {
         "<rte><name>Zweite</name><rtept lat=\"1\" lon=\"1\"/></rte>"
         "<trk><trkseg><trkpt lat=\"52.3\" lon=\"13.3\"/></trkseg><trkseg><trkpt lat=\"52.4\" lon=\"13.4\"/></trkseg></trk>"));
     ASSERT_TRUE(erg) << erg.strDetail.toStdString();
-    EXPECT_EQ(erg.datei.strName, QStringLiteral("Erste"));
+    EXPECT_EQ(erg.datei.strName, "Erste");
     ASSERT_EQ(erg.datei.route.size(), 1u);
-    EXPECT_EQ(erg.datei.route[0].strName, QStringLiteral("R1"));
+    EXPECT_EQ(erg.datei.route[0].strName, "R1");
     EXPECT_EQ(erg.datei.route[0].datZeit, utc(2008, 6, 2, 8, 0));
     EXPECT_EQ(erg.datei.track.size(), 2u);
     EXPECT_EQ(erg.datei.wegpunkte.size(), 1u);
@@ -215,9 +215,9 @@ TEST(GpxLesen, HostileFilesEachGetTheirOwnFault) {
 
 TEST(GpxLesen, FilesThatCannotBeReadAreRefusedBeforeParsing) {
     olm3test::TempDir dir;
-    EXPECT_EQ(LeseGpxDatei(dir.file(QStringLiteral("fehlt.gpx"))).fehler, Fehler::NichtLesbar);
+    EXPECT_EQ(LeseGpxDatei(dir.file("fehlt.gpx")).fehler, Fehler::NichtLesbar);
     EXPECT_EQ(LeseGpxDatei(dir.path()).fehler, Fehler::NichtLesbar);
-    QFile gross(dir.file(QStringLiteral("gross.gpx")));
+    QFile gross(dir.file("gross.gpx"));
     ASSERT_TRUE(gross.open(QIODevice::WriteOnly));
     ASSERT_TRUE(gross.resize(kMaxDateiGroesse + 1));
     gross.close();

@@ -24,7 +24,7 @@ void oeffne(const char* pfad) {
 QString wert(const QString& sql) {
     ADODB::RecordsetPtr rs;
     if (!modOLM3Binnen::ADO_Open_RecordsetExt(modOLM3Binnen::conBinnenDatabase, rs, sql, true) || rs->Eof())
-        return QStringLiteral("(keine Zeile)");
+        return "(keine Zeile)";
     const QString s = modOLM3Binnen::ADO_Field_Str(rs->Fields(0));
     modOLM3Binnen::ADO_Close_Recordset(rs, true);
     return s;
@@ -176,10 +176,10 @@ WITH folge AS (SELECT BinnenID, DokuKM - lag(DokuKM) OVER (PARTITION BY BinnenID
 SELECT group_concat(ExterneID || ':' || n, ' ') FROM (
   SELECT r.ExterneID, count(*) AS n FROM folge f JOIN richtung r ON r.BinnenID = f.BinnenID
    WHERE f.d * r.r <= 0 GROUP BY r.ExterneID ORDER BY r.ExterneID))");
-    EXPECT_EQ(wert(gegen), QStringLiteral("OHW:2"));
+    EXPECT_EQ(wert(gegen), "OHW:2");
     EXPECT_EQ(wert(QStringLiteral("SELECT DokuKM > 10 FROM Punkte p JOIN Binnen b ON b.BinnenID = p.BinnenID "
                                   "WHERE b.ExterneID = 'LWK' ORDER BY p.Strecke LIMIT 1")),
-              QStringLiteral("1"));
+              "1");
     modOLM3Binnen::conBinnenDatabase.reset();
 }
 

@@ -18,7 +18,7 @@ constexpr std::int32_t kSchleuseBY = 30; // keeps DK and Fl besides
 
 using olm3test::At;
 using Katalog = olm3test::ComponentCatalogue;
-const QStringList kSchleusen{QStringLiteral("locks")};
+const QStringList kSchleusen{"locks"};
 
 struct Gefunden {
     QString code;
@@ -71,12 +71,12 @@ TEST(FeiertageDesJahres, Year2008InCalendarOrderOneEntryPerDay) {
 TEST(FeiertageDesJahres, MovableDaysKeepCalendarOrderAndBBTIsTheRightWednesday) {
     // Ascension Day before 1 May (Easter on 22 March 2285) comes first; in other years 1 May does.
     const auto y2285 = FeiertageDesJahres(2285);
-    ASSERT_EQ(y2285[6].first, QStringLiteral("HF"));
+    ASSERT_EQ(y2285[6].first, "HF");
     EXPECT_EQ(y2285[6].second, QDate(2285, 4, 30));
-    EXPECT_EQ(y2285[7].first, QStringLiteral("MF"));
+    EXPECT_EQ(y2285[7].first, "MF");
     const auto y2007 = FeiertageDesJahres(2007);
-    EXPECT_EQ(y2007[6].first, QStringLiteral("MF"));
-    EXPECT_EQ(y2007[7].first, QStringLiteral("HF"));
+    EXPECT_EQ(y2007[6].first, "MF");
+    EXPECT_EQ(y2007[7].first, "HF");
     EXPECT_EQ(y2007[7].second, QDate(2007, 5, 17));
 
     auto bbt = [](int y) {
@@ -100,12 +100,12 @@ TEST(FeiertageDesJahres, MovableDaysKeepCalendarOrderAndBBTIsTheRightWednesday) 
 
 TEST(PruefeFTDatum, MatchesTheDateAndMovesOnlyForwardInNextMode) {
     QDateTime d = At(2008, 1, 6, 23, 59);
-    EXPECT_EQ(PruefeFTDatum(d, QDate(2008, 1, 6), QStringLiteral("DK"), false), QStringLiteral("DK"));
+    EXPECT_EQ(PruefeFTDatum(d, QDate(2008, 1, 6), "DK", false), "DK");
     EXPECT_EQ(d, At(2008, 1, 6, 23, 59));
-    EXPECT_EQ(PruefeFTDatum(d, QDate(2008, 1, 1), QStringLiteral("NJ"), true), QString());
-    EXPECT_EQ(PruefeFTDatum(d, QDate(2008, 3, 21), QStringLiteral("O"), false), QString());
+    EXPECT_EQ(PruefeFTDatum(d, QDate(2008, 1, 1), "NJ", true), QString());
+    EXPECT_EQ(PruefeFTDatum(d, QDate(2008, 3, 21), "O", false), QString());
     EXPECT_EQ(d, At(2008, 1, 6, 23, 59));
-    EXPECT_EQ(PruefeFTDatum(d, QDate(2008, 3, 21), QStringLiteral("O"), true), QStringLiteral("O"));
+    EXPECT_EQ(PruefeFTDatum(d, QDate(2008, 3, 21), "O", true), "O");
     EXPECT_EQ(d, At(2008, 3, 21));
 }
 
@@ -180,14 +180,14 @@ TEST(GetFT, NextHolidayModeMovesTheDateWithinTheYear) {
 }
 
 TEST(GetFT, SpecialDaysNeedNoCatalogueAndAFailedQueryGivesNothing) {
-    Katalog k(kSchleusen, {QStringLiteral("DELETE FROM Abfragen WHERE Name = 'V_IST_FEIERTAG';")});
-    EXPECT_EQ(ft(At(2008, 3, 22)).code, QStringLiteral("OSam"));
-    EXPECT_EQ(ft(At(2008, 5, 10)).code, QStringLiteral("PfSam"));
+    Katalog k(kSchleusen, {"DELETE FROM Abfragen WHERE Name = 'V_IST_FEIERTAG';"});
+    EXPECT_EQ(ft(At(2008, 3, 22)).code, "OSam");
+    EXPECT_EQ(ft(At(2008, 5, 10)).code, "PfSam");
     const Gefunden g = ft(At(2008, 3, 23));
     EXPECT_EQ(g.code, QString());
     EXPECT_FALSE(g.feiertag);
 
     modOLM3Binnen::conBinnenDatabase->Close();
     EXPECT_EQ(ft(At(2008, 12, 25)).code, QString());
-    EXPECT_EQ(ft(At(2008, 5, 10)).code, QStringLiteral("PfSam"));
+    EXPECT_EQ(ft(At(2008, 5, 10)).code, "PfSam");
 }

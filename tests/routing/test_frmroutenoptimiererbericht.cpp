@@ -17,7 +17,7 @@
 TEST(ReportWindow, ShowsTheTotalsOfTheOptimisedRouteAndClosesWithBack) {
     olm3test::TempDir dir;
     olm3test::FakeCfg cfg;
-    cfg.katalog = olm3test::MakeCatalogueFromFixtures(dir, QStringLiteral("1_K.sqlite"), {QStringLiteral("mini")});
+    cfg.katalog = olm3test::MakeCatalogueFromFixtures(dir, "1_K.sqlite", {"mini"});
     cfg.berichtWert = 6.5;
     QPixmap back(48, 48);
     back.fill(Qt::darkBlue);
@@ -35,14 +35,14 @@ TEST(ReportWindow, ShowsTheTotalsOfTheOptimisedRouteAndClosesWithBack) {
         QTableWidget* grid = report->grdReport();
         // The ten lines of the totals and the trip's days: the route of 1.85 h fits into one cruising day.
         EXPECT_EQ(grid->rowCount(), 11);
-        EXPECT_EQ(grid->item(10, 0)->text(), QStringLiteral("Reisetage:  "));
-        EXPECT_EQ(grid->item(10, 1)->text(), QStringLiteral("1"));
-        EXPECT_EQ(grid->item(0, 1)->text(), QStringLiteral("9.0"));
+        EXPECT_EQ(grid->item(10, 0)->text(), "Reisetage:  ");
+        EXPECT_EQ(grid->item(10, 1)->text(), "1");
+        EXPECT_EQ(grid->item(0, 1)->text(), "9.0");
         // T = 1.85 h rounds to 1.8 h (a half to even): 10:00 + 1:48.
-        EXPECT_EQ(grid->item(2, 1)->text(), QStringLiteral("02.06.2008  11:48"));
+        EXPECT_EQ(grid->item(2, 1)->text(), "02.06.2008  11:48");
         EXPECT_EQ(grid->columnSpan(0, 1), 2);
         // 1.5 h of travel at 6.5 l/h
-        EXPECT_EQ(grid->item(9, 1)->text(), QStringLiteral("9.8"));
+        EXPECT_EQ(grid->item(9, 1)->text(), "9.8");
         dlg->show();
         report->grab().save(QStringLiteral(OLM3_TEST_OUTPUT "/frmRoutenOptimiererBericht.png"));
         QTest::mouseClick(report->pbBack()->fpb(), Qt::LeftButton);

@@ -59,7 +59,7 @@ protected:
     }
     const typRouteOptimiert& row(int i) const { return route.audtRouteOptimiert[size_t(i)]; }
 
-    olm3test::ComponentCatalogue katalog{{QStringLiteral("mini")}};
+    olm3test::ComponentCatalogue katalog{{"mini"}};
     olm3test::FakeCfg cfg;
     RouteDetails route;
     RecordingStatus status;
@@ -78,13 +78,13 @@ TEST_F(DetailedRoute, OneLegUpTheChainageListsTheTypedPointsBetweenItsEnds) {
     EXPECT_EQ(row(0).lngNumGrob, 1);
     EXPECT_EQ(row(0).lngNumDetaills, 0);
     EXPECT_EQ(row(0).datZeitAn, start);
-    EXPECT_EQ(row(0).strTypBez, QStringLiteral("-Punkt gesetzt-"));
+    EXPECT_EQ(row(0).strTypBez, "-Punkt gesetzt-");
 
     // 102: 1 km at 6 km/h = 10 min, then 6 min to pass the bridge.
     EXPECT_EQ(row(1).datZeitAn, At(2008, 6, 2, 10, 10));
     EXPECT_EQ(row(1).datZeitAb, At(2008, 6, 2, 10, 16));
     EXPECT_EQ(row(1).lngNumDetaills, 1);
-    EXPECT_EQ(row(1).strTypBez, QStringLiteral("Brücke"));
+    EXPECT_EQ(row(1).strTypBez, "Brücke");
     EXPECT_EQ(row(1).lngDetailsRecordsetID, 1);
     EXPECT_EQ(row(1).strBgDez, FormatBg(52.5));
     EXPECT_DOUBLE_EQ(row(1).dblDokuKM, 11.0);
@@ -158,10 +158,10 @@ TEST_F(DetailedRoute, AtAJunctionTheContinuationTakesThePlaceOfTheJunctionRow) {
     ASSERT_TRUE(compute({{101, 105}, {105, 201}, {201, 204}}, At(2008, 6, 2, 10, 0)));
     EXPECT_EQ(ids(), (std::vector<int>{101, 102, 104, 201, 202, 204}));
     const typRouteOptimiert& junction = row(3);
-    EXPECT_EQ(junction.strTypID, QStringLiteral("A"));
-    EXPECT_EQ(junction.strBinnen, QStringLiteral("Kanal-Test"));
+    EXPECT_EQ(junction.strTypID, "A");
+    EXPECT_EQ(junction.strBinnen, "Kanal-Test");
     // The route goes on along the Kanal-Test after it: it does not turn there again.
-    EXPECT_EQ(junction.strBezeichnung, QStringLiteral(" "));
+    EXPECT_EQ(junction.strBezeichnung, " ");
     EXPECT_EQ(junction.lngPunkteIDNach, -1);
     // It carries on the distance, time and number of the junction row it replaced.
     EXPECT_DOUBLE_EQ(junction.dblStrecke, 4.0);
@@ -173,7 +173,7 @@ TEST_F(DetailedRoute, AtAJunctionTheContinuationTakesThePlaceOfTheJunctionRow) {
     EXPECT_EQ(row(5).lngNumGrob, 3);
     // Kanal-Test allows 8 km/h, above the boat's 6: 3 km take 30 min; lock 202 on request, no passage time.
     EXPECT_EQ(row(5).datZeitAn, At(2008, 6, 2, 11, 31));
-    EXPECT_EQ(row(4).strNB, QStringLiteral("NB"));
+    EXPECT_EQ(row(4).strNB, "NB");
 }
 
 TEST_F(DetailedRoute, ARoutePointAtZeroDistanceAddsNothing) {
@@ -194,9 +194,9 @@ TEST_F(DetailedRoute, ALockReachedAtNightHoldsUpEverythingAfterIt) {
     EXPECT_EQ(row(3).datZeitAn, At(2008, 6, 3, 6, 35));
     EXPECT_NEAR(route.dblSummeWartezeit, 9.65, 1e-9);
     // The lock's row says why and until when; no other row has a wait to explain.
-    EXPECT_EQ(lock.strName, QStringLiteral("Schleuse Eins"));
+    EXPECT_EQ(lock.strName, "Schleuse Eins");
     EXPECT_EQ(lock.intWartegrund, olm3::wgOeffnet);
-    EXPECT_EQ(lock.strWartegrund, QStringLiteral("Schleuse öffnet am 03.06. um 06:00 Uhr"));
+    EXPECT_EQ(lock.strWartegrund, "Schleuse öffnet am 03.06. um 06:00 Uhr");
     for (int i = 0; i < route.lngAnzahlRouteOptimiert; ++i)
         EXPECT_EQ(row(i).strWartegrund.isEmpty(), i != 2) << i;
 }
@@ -226,18 +226,16 @@ namespace {
 /// into the text. The component's statement must give the same rows in the same order.
 QString urspruenglicheForm(std::int32_t v, std::int32_t n, bool blnMitTypen) {
     const QString V = QString::number(v), N = QString::number(n);
-    const QString binnenVonV = QStringLiteral(" BinnenID= (SELECT BinnenID From Punkte where PunkteID=") + V;
-    return QStringLiteral("SELECT * From V_ROUTE_DETAILLIERT WHERE( ") +
-           (blnMitTypen ? QStringLiteral("(TypenID <> '' and TypenID <>'A' and TypenID <>'W')  or")
-                        : QString()) +
-           QStringLiteral(" PunkteID=") + V + QStringLiteral(" or PunkteID=") + N +
-           QStringLiteral("  ) AND (Strecke<= (SELECT  max(Strecke)  FROM Punkte Where  (PunkteID =  ") + V +
-           QStringLiteral(" OR PunkteID = ") + N + QStringLiteral(") AND ") + binnenVonV +
-           QStringLiteral(" ))  AND Strecke>  (SELECT  min(Strecke)  FROM Punkte Where  (PunkteID =  ") + V +
-           QStringLiteral("  OR PunkteID = ") + N + QStringLiteral(") AND  ") + binnenVonV +
-           QStringLiteral(" ))  AND   BinnenID= (SELECT BinnenID From Punkte where PunkteID= ") + V +
-           QStringLiteral(" )  Or PunkteId=") + V + QStringLiteral(")  OR PunkteID = ") + N +
-           QStringLiteral(" Order By Strecke");
+    const QString binnenVonV = " BinnenID= (SELECT BinnenID From Punkte where PunkteID=" + V;
+    return "SELECT * From V_ROUTE_DETAILLIERT WHERE( " +
+           (blnMitTypen ? "(TypenID <> '' and TypenID <>'A' and TypenID <>'W')  or" : QString()) +
+           " PunkteID=" + V + " or PunkteID=" + N +
+           "  ) AND (Strecke<= (SELECT  max(Strecke)  FROM Punkte Where  (PunkteID =  " + V +
+           " OR PunkteID = " + N + ") AND " + binnenVonV +
+           " ))  AND Strecke>  (SELECT  min(Strecke)  FROM Punkte Where  (PunkteID =  " + V +
+           "  OR PunkteID = " + N + ") AND  " + binnenVonV +
+           " ))  AND   BinnenID= (SELECT BinnenID From Punkte where PunkteID= " + V + " )  Or PunkteId=" + V +
+           ")  OR PunkteID = " + N + " Order By Strecke";
 }
 
 /// Every row of a record set with the columns named in spalten (all when empty) in that order.
@@ -247,7 +245,7 @@ std::vector<std::string> zeilen(const ADODB::RecordsetPtr& rs, const QStringList
         QStringList r;
         for (int k = 0; k < (spalten.isEmpty() ? rs->FieldCount() : int(spalten.size())); ++k) {
             const ADODB::Field f = spalten.isEmpty() ? rs->Fields(k) : rs->Fields(spalten[k]);
-            r << f.Name + QLatin1Char('=') + (f.IsNull() ? QStringLiteral("<null>") : ADO_Field_Str(f));
+            r << f.Name + QLatin1Char('=') + (f.IsNull() ? "<null>" : ADO_Field_Str(f));
         }
         z.push_back(r.join(QLatin1Char(' ')).toStdString());
     }
@@ -264,7 +262,7 @@ void VergleicheMitUrspruenglicherForm(const QString& katalog, std::vector<Abschn
     ASSERT_TRUE(ADO_Open_Connection(katalog, conBinnenDatabase, {}, {}, {}, true));
     // Every junction both ways: the legs between the two points of a change of waterway.
     ADODB::RecordsetPtr rs;
-    ASSERT_TRUE(ADO_Open_RecordsetExt(conBinnenDatabase, rs, QStringLiteral("SELECT * FROM Abzweige"), true));
+    ASSERT_TRUE(ADO_Open_RecordsetExt(conBinnenDatabase, rs, "SELECT * FROM Abzweige", true));
     for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext())
         abschnitte.push_back({"junction", ADO_Field_Lng(rs->Fields(0)), ADO_Field_Lng(rs->Fields(1))});
     std::size_t zeilenGesamt = 0;
@@ -315,7 +313,7 @@ TEST(LegStatement, GivesTheRowsOfTheOriginalFormOnAGeneratedCatalogue) {
     // every seventh point at the chainage of the one before it, waterway 2 numbered against its chainage,
     // each waterway branching off the one before it, and a junction with two continuations.
     const olm3test::TempDir dir;
-    const QString katalog = olm3test::MakeCatalogue(dir, QStringLiteral("erzeugt.sqlite"), {QStringLiteral(R"(
+    const QString katalog = olm3test::MakeCatalogue(dir, "erzeugt.sqlite", {QStringLiteral(R"(
         INSERT INTO Binnen (BinnenID, Bezeichnung, ExterneID)
             WITH RECURSIVE w(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM w WHERE i < 4)
             SELECT i, 'Gewässer ' || i, 'G' || i FROM w;
@@ -359,7 +357,7 @@ TEST(LegStatement, GivesTheRowsOfTheOriginalFormOnAGeneratedCatalogue) {
     // A catalogue built before the index of the objects by chainage existed gives the same rows.
     ADODB::ConnectionPtr schreibend;
     ASSERT_TRUE(ADO_Open_Connection(katalog, schreibend, {}, {}, {}, false));
-    schreibend->Execute(QStringLiteral("DROP INDEX Punkte_Binnen_Objekte"));
+    schreibend->Execute("DROP INDEX Punkte_Binnen_Objekte");
     schreibend.reset();
     VergleicheMitUrspruenglicherForm(katalog, abschnitte);
 }
@@ -367,9 +365,9 @@ TEST(LegStatement, GivesTheRowsOfTheOriginalFormOnAGeneratedCatalogue) {
 TEST_F(DetailedRoute, AFailingStepStopsTheLegAndKeepsWhatWasBuilt) {
     olm3test::MessageRecorder messages;
     // Make the lock point lose its lock row: the step onto it cannot find the passage time.
-    katalog.Open({QStringLiteral("mini")}, {QStringLiteral("DELETE FROM Schleusen WHERE PunkteID=104;")});
+    katalog.Open({"mini"}, {"DELETE FROM Schleusen WHERE PunkteID=104;"});
     EXPECT_FALSE(compute({{101, 110}}, At(2008, 6, 2, 10, 0)));
     EXPECT_EQ(ids(), (std::vector<int>{101, 102}));
     ASSERT_FALSE(messages.messages().empty());
-    EXPECT_EQ(messages.messages()[0].title, QStringLiteral("[clsOLM3Binnen.GetZweigParam]"));
+    EXPECT_EQ(messages.messages()[0].title, "[clsOLM3Binnen.GetZweigParam]");
 }

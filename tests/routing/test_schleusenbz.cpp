@@ -18,7 +18,7 @@ using olm3test::At;
 
 class LockHours : public ::testing::Test {
 protected:
-    olm3test::ComponentCatalogue katalog{{QStringLiteral("locks")}};
+    olm3test::ComponentCatalogue katalog{{"locks"}};
 
     struct Antwort {
         bool ok = false;
@@ -27,8 +27,8 @@ protected:
     };
     static Antwort frage(std::int32_t lock, const QDateTime& dat) {
         Antwort a;
-        a.nb = QStringLiteral("alt");
-        a.sr = QStringLiteral("alt");
+        a.nb = "alt";
+        a.sr = "alt";
         a.ok = GetSchleusenBZ(lock, dat, a.wartezeit, a.nb, a.sr);
         return a;
     }
@@ -121,14 +121,14 @@ TEST_F(LockHours, OnRequestLocksDoNotWaitOnClosedDays) {
     Antwort a = frage(21, At(2008, 3, 15, 19, 0));
     EXPECT_TRUE(a.ok);
     EXPECT_NEAR(a.wartezeit, 5.0, 1e-9);
-    EXPECT_EQ(a.nb, QStringLiteral("NB"));
+    EXPECT_EQ(a.nb, "NB");
     EXPECT_EQ(a.sr, QString());
 
     a = frage(22, At(2008, 3, 16, 10, 0));
     EXPECT_TRUE(a.ok);
     EXPECT_NEAR(a.wartezeit, 0.0, 1e-9);
     EXPECT_EQ(a.nb, QString());
-    EXPECT_EQ(a.sr, QStringLiteral("nb"));
+    EXPECT_EQ(a.sr, "nb");
 }
 
 TEST_F(LockHours, SearchEndsAtItsLimitForALockThatNeverOpens) {
@@ -149,10 +149,9 @@ TEST_F(LockHours, MissingRowsAndBadDataFail) {
     a = frage(26, At(2008, 3, 12, 10, 0));
     EXPECT_FALSE(a.ok);
     ASSERT_EQ(messages.messages().size(), 1u);
-    EXPECT_EQ(messages.messages()[0].title, QStringLiteral("[clsOLM3Binnen.GetSchleusenBZ]"));
+    EXPECT_EQ(messages.messages()[0].title, "[clsOLM3Binnen.GetSchleusenBZ]");
     EXPECT_EQ(messages.messages()[0].style & modOLM3Binnen::vbCritical, modOLM3Binnen::vbCritical);
-    EXPECT_TRUE(messages.messages()[0].text.startsWith(QStringLiteral("13  ")))
-        << messages.messages()[0].text.toStdString();
+    EXPECT_TRUE(messages.messages()[0].text.startsWith("13  ")) << messages.messages()[0].text.toStdString();
 }
 
 TEST(LockHoursWithoutCatalogue, QueriesThatCannotRunGiveFalse) {
@@ -163,8 +162,7 @@ TEST(LockHoursWithoutCatalogue, QueriesThatCannotRunGiveFalse) {
     EXPECT_FALSE(GetSchleusenBZ(10, At(2008, 3, 12, 10, 0), w, nb, sr));
     EXPECT_EQ(w, 0.0);
 
-    olm3test::ComponentCatalogue ohneFT({QStringLiteral("locks")},
-                                        {QStringLiteral("DELETE FROM Abfragen WHERE Name = 'V_GET_BZ_FT';")});
+    olm3test::ComponentCatalogue ohneFT({"locks"}, {"DELETE FROM Abfragen WHERE Name = 'V_GET_BZ_FT';"});
     // An ordinary day needs only the weekday rows; a holiday needs the missing query.
     EXPECT_TRUE(GetSchleusenBZ(10, At(2008, 3, 12, 5, 30), w, nb, sr));
     EXPECT_NEAR(w, 0.5, 1e-9);

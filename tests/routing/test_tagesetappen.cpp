@@ -176,8 +176,8 @@ TEST_F(DayStages, EndAtTheLastBerthBeforeTheEveningOrBeforeALockThatWouldKeepThe
             SCOPED_TRACE(i + 1);
             EXPECT_EQ(e[i].lngTag, int(i) + 1);
             EXPECT_EQ(e[i].datAb.date().toString(Qt::ISODate).toStdString(), s.datum);
-            EXPECT_EQ(e[i].datAb.time().toString(QStringLiteral("HH:mm")).toStdString(), s.ab);
-            EXPECT_EQ(e[i].datAn.time().toString(QStringLiteral("HH:mm")).toStdString(), s.an);
+            EXPECT_EQ(e[i].datAb.time().toString("HH:mm").toStdString(), s.ab);
+            EXPECT_EQ(e[i].datAn.time().toString("HH:mm").toStdString(), s.an);
             EXPECT_EQ(rows[size_t(e[i].lngZeileBis)].lngPunkteID, 1000 + s.bis);
             EXPECT_EQ(olm3::routing::EtappenHinweis(e[i]).toStdString(), s.hinweis);
             // A stage starts where the one before ended, and only the last reaches the destination.
@@ -199,8 +199,8 @@ TEST_F(DayStages, AStageCarriesItsPlacesDistanceHoursLocksAndWaits) {
         std::span<const typRouteOptimiert>(r.audtRouteOptimiert.data(), size_t(r.lngAnzahlRouteOptimiert)), f.start,
         f.tag);
     ASSERT_EQ(e.size(), 2u);
-    EXPECT_EQ(e[0].strVon, QStringLiteral("-Punkt gesetzt-"));
-    EXPECT_EQ(e[0].strNach, QStringLiteral("Ort 1003"));
+    EXPECT_EQ(e[0].strVon, "-Punkt gesetzt-");
+    EXPECT_EQ(e[0].strNach, "Ort 1003");
     EXPECT_DOUBLE_EQ(e[0].dblStrecke, 70.0);
     EXPECT_EQ(e[0].lngSchleusen, 2);
     // 09:00 + 2 h, 0:15 in the lock, 2:30 to the next, arrive 13:45, wait 0:15, 0:15 in it, 2:30 more.
@@ -208,7 +208,7 @@ TEST_F(DayStages, AStageCarriesItsPlacesDistanceHoursLocksAndWaits) {
     EXPECT_NEAR(e[0].dblFahrstunden, 7.5, 1e-9);
     EXPECT_EQ(e[0].datAn, At(2026, 6, 8, 16, 45));
     EXPECT_FALSE(e[0].blnOhneLiegeplatz);
-    EXPECT_EQ(e[1].strVon, QStringLiteral("Ort 1003"));
+    EXPECT_EQ(e[1].strVon, "Ort 1003");
     EXPECT_DOUBLE_EQ(e[1].dblStrecke, 80.0);
     EXPECT_EQ(e[1].lngSchleusen, 0);
 }
@@ -244,7 +244,7 @@ TEST(CruisingDay, BadInputGetsAClearMessageAndKeepsTheOldValues) {
             EXPECT_DOUBLE_EQ(f.dblWarteGrenze, 1.0);
         } else {
             EXPECT_TRUE(m.isEmpty()) << m.toStdString();
-            EXPECT_EQ(f.tmBeginn, QTime::fromString(QString::fromLatin1(e.beginn), QStringLiteral("H:mm")));
+            EXPECT_EQ(f.tmBeginn, QTime::fromString(QString::fromLatin1(e.beginn), "H:mm"));
             EXPECT_EQ(f.blnWarteGrenze, e.grenze);
         }
     }
@@ -252,7 +252,7 @@ TEST(CruisingDay, BadInputGetsAClearMessageAndKeepsTheOldValues) {
     // The settings file: defaults while nothing is stored, what was written comes back, a bad value is
     // reported and the defaults stay.
     olm3test::TempDir dir;
-    const QString ini = dir.file(QStringLiteral("host.ini"));
+    const QString ini = dir.file("host.ini");
     EXPECT_EQ(olm3::routing::LeseFahrtag(ini).tmEnde, QTime(18, 0));
     ASSERT_TRUE(olm3::routing::SchreibeFahrtag(ini, fahrtag(8, 19, false, 2.5)));
     const Fahrtag gelesen = olm3::routing::LeseFahrtag(ini);
@@ -267,7 +267,7 @@ TEST(CruisingDay, BadInputGetsAClearMessageAndKeepsTheOldValues) {
     }
     QString meldung;
     EXPECT_EQ(olm3::routing::LeseFahrtag(ini, &meldung).tmBeginn, QTime(9, 0));
-    EXPECT_TRUE(meldung.contains(QStringLiteral("neun"))) << meldung.toStdString();
+    EXPECT_TRUE(meldung.contains("neun")) << meldung.toStdString();
     objOLM3Cfg = nullptr;
 }
 

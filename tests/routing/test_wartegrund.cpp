@@ -37,7 +37,7 @@ class Wartegrund : public ::testing::Test {
 protected:
     void SetUp() override { objOLM3Cfg = &cfg; }
     void TearDown() override { objOLM3Cfg = nullptr; }
-    olm3test::ComponentCatalogue katalog{{QStringLiteral("locks")}, {kSonderregeln}};
+    olm3test::ComponentCatalogue katalog{{"locks"}, {kSonderregeln}};
     olm3test::FakeCfg cfg;
 };
 
@@ -55,17 +55,17 @@ TEST_F(Wartegrund, EachKindOfWaitIsToldInOneShortText) {
     const std::vector<Fall> faelle = {
         {"inside the window: no wait, nothing to tell", 10, At(2008, 3, 12, 10, 0), true, olm3::wgKeiner, {}},
         {"before opening the same day", 10, At(2008, 3, 12, 5, 30), true, olm3::wgOeffnet,
-         QStringLiteral("Schleuse öffnet um 06:00 Uhr")},
+         "Schleuse öffnet um 06:00 Uhr"},
         {"after closing: the next morning, with its date", 10, At(2008, 3, 12, 21, 0), true, olm3::wgOeffnet,
-         QStringLiteral("Schleuse öffnet am 13.03. um 06:00 Uhr")},
+         "Schleuse öffnet am 13.03. um 06:00 Uhr"},
         {"across midnight into a window begun the evening before", 12, At(2008, 3, 12, 7, 0), true,
-         olm3::wgOeffnet, QStringLiteral("Schleuse öffnet um 22:00 Uhr")},
+         olm3::wgOeffnet, "Schleuse öffnet um 22:00 Uhr"},
         {"winter closure: the season's last day", 14, At(2008, 1, 9, 10, 0), true, olm3::wgSaisonpause,
-         QStringLiteral("Saisonpause bis 31.03.")},
+         "Saisonpause bis 31.03."},
         {"a closed season left at a holiday is an opening, not the season's end", 16, At(2008, 12, 17, 10, 0),
-         true, olm3::wgOeffnet, QStringLiteral("Schleuse öffnet am 24.12. um 10:00 Uhr")},
+         true, olm3::wgOeffnet, "Schleuse öffnet am 24.12. um 10:00 Uhr"},
         {"on request on a closed Sunday", 21, At(2008, 3, 15, 19, 0), true, olm3::wgNachBedarf,
-         QStringLiteral("Betrieb nach Bedarf (NB)")},
+         "Betrieb nach Bedarf (NB)"},
         {"on request arriving on the closed day itself: no wait",
          21,
          At(2008, 3, 16, 10, 0),
@@ -73,13 +73,13 @@ TEST_F(Wartegrund, EachKindOfWaitIsToldInOneShortText) {
          olm3::wgKeiner,
          {}},
         {"a special rule with its text", 40, At(2008, 3, 12, 7, 0), true, olm3::wgSonderregel,
-         QStringLiteral("Sonderregelung (SR): Selbstbedienung am Pult")},
+         "Sonderregelung (SR): Selbstbedienung am Pult"},
         {"a special rule the catalogue does not explain", 41, At(2008, 3, 12, 7, 0), true,
-         olm3::wgSonderregel, QStringLiteral("Sonderregelung (SR) 8")},
+         olm3::wgSonderregel, "Sonderregelung (SR) 8"},
         {"a lock that never opens: the limit of a year", 15, At(2008, 6, 2, 12, 0), true, olm3::wgKeinBetrieb,
-         QStringLiteral("Keine Betriebszeit innerhalb eines Jahres gefunden")},
+         "Keine Betriebszeit innerhalb eines Jahres gefunden"},
         {"no hours for the day after the season", 42, At(2008, 10, 31, 19, 0), false, olm3::wgKeineDaten,
-         QStringLiteral("Keine Betriebszeiten im Katalog ab 01.11.")},
+         "Keine Betriebszeiten im Katalog ab 01.11."},
     };
     olm3test::MessageRecorder messages;
     for (const Fall& f : faelle) {
@@ -96,7 +96,7 @@ TEST_F(Wartegrund, EachKindOfWaitIsToldInOneShortText) {
 
 TEST_F(Wartegrund, TheTotalsWarnOnlyWhenALockHadNoOperatingTime) {
     EXPECT_EQ(olm3::routing::TextSummenUnsicher(0), QString());
-    EXPECT_TRUE(olm3::routing::TextSummenUnsicher(2).contains(QStringLiteral("2 Schleuse")));
+    EXPECT_TRUE(olm3::routing::TextSummenUnsicher(2).contains("2 Schleuse"));
 }
 
 namespace {

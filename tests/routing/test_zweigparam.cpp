@@ -14,7 +14,7 @@ class ZweigParam : public ::testing::Test {
 protected:
     void SetUp() override { modOLM3Binnen::objOLM3Cfg = &cfg; }
     void TearDown() override { modOLM3Binnen::objOLM3Cfg = nullptr; }
-    olm3test::ComponentCatalogue katalog{{QStringLiteral("mini")}};
+    olm3test::ComponentCatalogue katalog{{"mini"}};
     olm3test::FakeCfg cfg;
 };
 } // namespace
@@ -58,10 +58,10 @@ TEST_F(ZweigParam, ALockPointWithoutItsLockRowIsReportedAndNoQueryFailsQuietly) 
     double strecke, dauer, fahrzeit, durchgang;
     olm3test::MessageRecorder messages;
     // 103 has no row in Schleusen
-    EXPECT_FALSE(GetZweigParam(101, 103, 1, QStringLiteral("S"), strecke, dauer, fahrzeit, durchgang));
+    EXPECT_FALSE(GetZweigParam(101, 103, 1, "S", strecke, dauer, fahrzeit, durchgang));
     ASSERT_EQ(messages.messages().size(), 1u);
-    EXPECT_EQ(messages.messages()[0].title, QStringLiteral("[clsOLM3Binnen.GetZweigParam]"));
-    EXPECT_TRUE(messages.messages()[0].text.startsWith(QStringLiteral("3021  ")));
+    EXPECT_EQ(messages.messages()[0].title, "[clsOLM3Binnen.GetZweigParam]");
+    EXPECT_TRUE(messages.messages()[0].text.startsWith("3021  "));
 
     messages.clear();
     modOLM3Binnen::conBinnenDatabase->Close();
