@@ -9,7 +9,6 @@
 
 using namespace modOLM3Binnen;
 using olm3test::MessageRecorder;
-using olm3test::TempDir;
 
 namespace {
 
@@ -21,12 +20,7 @@ const QString kExtra = QStringLiteral(
 
 class NearestPoint : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const QString path =
-            olm3test::MakeCatalogue(dir, "cat.sqlite", {olm3test::FixtureSql("mini"), kExtra});
-        ASSERT_TRUE(ADO_Open_Connection(path, conBinnenDatabase, {}, {}, {}, true));
-    }
-    void TearDown() override { conBinnenDatabase.reset(); }
+    olm3test::ComponentCatalogue katalog{{"mini"}, {kExtra}};
 
     struct Result {
         bool found = false;
@@ -40,7 +34,6 @@ protected:
                                     r.tiefe);
         return r;
     }
-    TempDir dir;
 };
 
 } // namespace
@@ -119,11 +112,7 @@ TEST_F(NearestPoint, WithoutCatalogueOrWithoutItsQueriesBothFail) {
         EXPECT_TRUE(messages.messages().empty());
     }
     // A catalogue that lacks the stored query and the view.
-    const QString broken = olm3test::MakeCatalogue(
-        dir, "broken.sqlite",
-        {olm3test::FixtureSql("mini"),
-         "DELETE FROM Abfragen WHERE Name='V_PunkteEntfernung'; DROP VIEW V_ROUTE;"});
-    ASSERT_TRUE(ADO_Open_Connection(broken, conBinnenDatabase, {}, {}, {}, true));
+    katalog.Open({"mini"}, {"DELETE FROM Abfragen WHERE Name='V_PunkteEntfernung'; DROP VIEW V_ROUTE;"});
     MessageRecorder messages;
     EXPECT_FALSE(search(13.0, 52.5, 1).found);
     EXPECT_TRUE(messages.messages().empty()); // a stored query fails quietly

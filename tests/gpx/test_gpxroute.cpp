@@ -25,19 +25,12 @@ protected:
         // Names and descriptions are written as the user reads them, with a German decimal comma.
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         objOLM3Cfg = &cfg;
-        oeffne({});
     }
     void TearDown() override {
-        conBinnenDatabase.reset();
         objOLM3Cfg = nullptr;
         QLocale::setDefault(QLocale::c());
     }
-    void oeffne(const QStringList& mehr) {
-        conBinnenDatabase.reset();
-        const QString katalog = olm3test::MakeCatalogue(dir, QStringLiteral("k%1.sqlite").arg(++nr),
-                                                        QStringList{olm3test::FixtureSql("mini")} + mehr);
-        ASSERT_TRUE(ADO_Open_Connection(katalog, conBinnenDatabase, {}, {}, {}, true));
-    }
+    void oeffne(const QStringList& mehr) { katalog.Open({"mini"}, mehr); }
     /// Writes d, checks it against the schema and reads it back.
     Datei hinUndZurueck(const Datei& d) {
         const QString datei = dir.file(QStringLiteral("r%1.gpx").arg(++nr));
@@ -63,6 +56,7 @@ protected:
         return p;
     }
     olm3test::FakeCfg cfg;
+    olm3test::ComponentCatalogue katalog{{"mini"}};
     olm3test::TempDir dir;
     int nr = 0;
 };
