@@ -58,27 +58,32 @@ protected:
 } // namespace
 
 TEST_F(UmkreissucheTest, FindsTheObjectsOfAKindWithinTheRadiusNearestFirst) {
-    // From the first point of the test river: lock 104 is 3 points east, lock 202 up the canal.
-    Ergebnis e = suche(101, "S", 10.0);
+    const struct {
+        std::int32_t zentrum;
+        const char* typ;
+        double radius;
+        std::vector<std::int32_t> ids; ///< {0}: nothing found
+    } faelle[] = {
+        // From the first point of the test river: lock 104 is 3 points east, lock 202 up the canal; the
+        // retired lock at 202 does not count twice.
+        {101, "S", 10.0, {104, 202}},
+        // A radius between the two keeps the nearer one only; the radius itself is inside.
+        {101, "s", 2.5, {104}},
+        // From the far end, the harbour and the fuel station.
+        {110, "H", 5.0, {106}},
+        {110, "T", 0.5, {0}},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.typ);
+        const Ergebnis e = suche(f.zentrum, f.typ, f.radius);
+        EXPECT_EQ(e.ids, f.ids);
+        EXPECT_EQ(e.anzahl, f.ids == std::vector<std::int32_t>{0} ? 0 : std::int32_t(f.ids.size()));
+        EXPECT_EQ(e.km.size(), f.ids.size());
+    }
+    const Ergebnis e = suche(101, "S", 10.0);
     EXPECT_TRUE(e.ok);
-    ASSERT_EQ(e.anzahl, 2); // the retired lock at 202 does not count twice
-    EXPECT_EQ(e.ids, (std::vector<std::int32_t>{104, 202}));
     EXPECT_NEAR(e.km[0], flach(13.00, 52.5, 13.03, 52.5), 0.01);
     EXPECT_NEAR(e.km[1], flach(13.00, 52.5, 13.04, 52.51), 0.01);
-
-    // A radius between the two keeps the nearer one only; the radius itself is inside.
-    e = suche(101, "s", 2.5);
-    EXPECT_EQ(e.anzahl, 1);
-    EXPECT_EQ(e.ids.front(), 104);
-
-    // From the far end, the harbour and the fuel station.
-    e = suche(110, "H", 5.0);
-    ASSERT_EQ(e.anzahl, 1);
-    EXPECT_EQ(e.ids.front(), 106);
-    e = suche(110, "T", 0.5);
-    ASSERT_EQ(e.anzahl, 0);
-    EXPECT_EQ(e.ids, std::vector<std::int32_t>{0});
-    EXPECT_EQ(e.km.size(), 1u);
 }
 
 TEST_F(UmkreissucheTest, NoRadiusFindsAllOfTheKindAndProgressCountsUp) {

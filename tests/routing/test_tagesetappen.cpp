@@ -8,6 +8,7 @@
 #include "support/fakehost.h"
 #include "support/fixtures.h"
 
+#include <QHash>
 #include <gtest/gtest.h>
 
 using namespace modOLM3Binnen;
@@ -61,38 +62,28 @@ QString kanal(const std::vector<Ort>& orte) {
         sql += QStringLiteral("INSERT INTO Punkte (PunkteID, BinnenID, Nummer, Strecke, LgDez, BgDez, TypenID, DokuKM, "
                               "DokuKMOrig) VALUES (%1, 1, %2, %3, %4, 52.5, '%5', %3, 1);\n")
                    .arg(id).arg(i + 1).arg(o.km).arg(13.0 + o.km / 100.0).arg(QString::fromLatin1(o.typ).left(1));
+        // The object of the point, named after its id; a lock with its hours.
+        static const QHash<QString, QString> objekt = {
+            {"H", "Haefen (HaefenID, PunkteID, Aktiv, Bezeichnung) VALUES (%1, %1, 1, 'Ort %1')"},
+            {"L", "Liegestellen (LiegestellenID, PunkteID, Aktiv, Bezeichnung, Sportboote) VALUES (%1, %1, 1, 'Ort %1', 1)"},
+            {"L0", "Liegestellen (LiegestellenID, PunkteID, Aktiv, Bezeichnung, Sportboote) VALUES (%1, %1, 1, 'Ort %1', 0)"},
+            {"T", "Tankstellen (TankstellenID, PunkteID, Aktiv, Bezeichnung) VALUES (%1, %1, 1, 'Ort %1')"},
+            {"B", "Bruecken (BrueckenID, PunkteID, Aktiv, Bezeichnung, Durchgangszeit) VALUES (%1, %1, 1, 'Ort %1', 0)"},
+            {"S", "Schleusen (SchleusenID, PunkteID, Aktiv, Bezeichnung, Durchgangszeit, BL) "
+                  "VALUES (%1, %1, 1, 'Ort %1', 0.25, 'BB')"},
+        };
         const QString typ = QString::fromLatin1(o.typ);
-        const QString name = QStringLiteral("'Ort %1'").arg(id);
-        if (typ == QLatin1String("H"))
-            sql += QStringLiteral("INSERT INTO Haefen (HaefenID, PunkteID, Aktiv, Bezeichnung) VALUES (%1, %1, 1, %2);\n")
-                       .arg(id).arg(name);
-        else if (typ == QLatin1String("L") || typ == QLatin1String("L0"))
-            sql += QStringLiteral("INSERT INTO Liegestellen (LiegestellenID, PunkteID, Aktiv, Bezeichnung, Sportboote) "
-                                  "VALUES (%1, %1, 1, %2, %3);\n").arg(id).arg(name).arg(typ == QLatin1String("L") ? 1 : 0);
-        else if (typ == QLatin1String("T"))
-            sql += QStringLiteral("INSERT INTO Tankstellen (TankstellenID, PunkteID, Aktiv, Bezeichnung) "
-                                  "VALUES (%1, %1, 1, %2);\n").arg(id).arg(name);
-        else if (typ == QLatin1String("B"))
-            sql += QStringLiteral("INSERT INTO Bruecken (BrueckenID, PunkteID, Aktiv, Bezeichnung, Durchgangszeit) "
-                                  "VALUES (%1, %1, 1, %2, 0);\n").arg(id).arg(name);
-        else if (typ == QLatin1String("S")) {
-            sql += QStringLiteral("INSERT INTO Schleusen (SchleusenID, PunkteID, Aktiv, Bezeichnung, Durchgangszeit, BL) "
-                                  "VALUES (%1, %1, 1, %2, 0.25, 'BB');\n").arg(id).arg(name);
-            const QString s = QString::fromLatin1(o.stunden);
-            if (s == QLatin1String("saison")) {
-                sql += QStringLiteral("INSERT INTO SBZ_Wochentage (SchleusenID, WtID, SaisonVon, SaisonBis, UhrzeitVon, "
-                                      "UhrzeitBis, Betrieb) SELECT %1, WTID, '2000-04-01', '2000-10-31', '08:00', "
-                                      "'18:00', 1 FROM Wochentage WHERE Nr <= 7;\n"
-                                      "INSERT INTO SBZ_Wochentage (SchleusenID, WtID, SaisonVon, SaisonBis, UhrzeitVon, "
-                                      "UhrzeitBis, Betrieb) SELECT %1, WTID, '2000-11-01', '2000-03-31', NULL, NULL, 0 "
-                                      "FROM Wochentage WHERE Nr <= 7;\n").arg(id);
-            } else {
-                const QStringList vonBis = s.split(QLatin1Char('-'));
-                sql += QStringLiteral("INSERT INTO SBZ_Wochentage (SchleusenID, WtID, SaisonVon, SaisonBis, UhrzeitVon, "
-                                      "UhrzeitBis, Betrieb) SELECT %1, WTID, '2000-01-01', '2000-12-31', '%2', '%3', 1 "
-                                      "FROM Wochentage WHERE Nr <= 7;\n").arg(id).arg(vonBis.value(0), vonBis.value(1));
-            }
-        }
+        if (objekt.contains(typ)) sql += QStringLiteral("INSERT INTO %1;\n").arg(objekt.value(typ).arg(id));
+        if (typ != QLatin1String("S")) continue;
+        const QString stunden = QStringLiteral("INSERT INTO SBZ_Wochentage (SchleusenID, WtID, SaisonVon, SaisonBis, "
+                                               "UhrzeitVon, UhrzeitBis, Betrieb) SELECT %1, WTID, %2 FROM Wochentage "
+                                               "WHERE Nr <= 7;\n");
+        const QStringList vonBis = QString::fromLatin1(o.stunden).split(QLatin1Char('-'));
+        if (vonBis.size() == 2)
+            sql += stunden.arg(id).arg(QStringLiteral("'2000-01-01', '2000-12-31', '%1', '%2', 1").arg(vonBis[0], vonBis[1]));
+        else // "saison"
+            sql += stunden.arg(id).arg(QStringLiteral("'2000-04-01', '2000-10-31', '08:00', '18:00', 1")) +
+                   stunden.arg(id).arg(QStringLiteral("'2000-11-01', '2000-03-31', NULL, NULL, 0"));
     }
     return sql;
 }
