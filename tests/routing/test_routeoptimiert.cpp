@@ -294,18 +294,11 @@ TEST(LegStatement, GivesTheRowsOfTheOriginalFormOnTheSampleCatalogue) {
     const QString katalog = QStringLiteral(OLM3_SAMPLE_CATALOGUE);
     if (!QFileInfo::exists(katalog)) GTEST_SKIP() << "the sample catalogue is not built";
     VergleicheMitUrspruenglicherForm(katalog, {
-                                                  {"forward", 1020, 1100},
-                                                  {"backward", 1100, 1020},
-                                                  {"one point", 1044, 1044},
-                                                  {"a lock to itself", 8118, 8118},
-                                                  {"ends of the Spree", 1001, 1153},
-                                                  {"ends backward", 1153, 1001},
-                                                  {"the Obere Havel", 8001, 8378},
-                                                  {"across waterways", 1001, 6439},
-                                                  {"across backward", 6439, 1020},
-                                                  {"unknown end", 1020, 999999},
-                                                  {"unknown start", 999999, 1020},
-                                              });
+        {"forward", 1020, 1100}, {"backward", 1100, 1020}, {"one point", 1044, 1044},
+        {"a lock to itself", 8118, 8118}, {"ends of the Spree", 1001, 1153}, {"ends backward", 1153, 1001},
+        {"the Obere Havel", 8001, 8378}, {"across waterways", 1001, 6439}, {"across backward", 6439, 1020},
+        {"unknown end", 1020, 999999}, {"unknown start", 999999, 1020},
+    });
 }
 
 TEST(LegStatement, GivesTheRowsOfTheOriginalFormOnAGeneratedCatalogue) {
@@ -339,18 +332,11 @@ TEST(LegStatement, GivesTheRowsOfTheOriginalFormOnAGeneratedCatalogue) {
         INSERT INTO Wehre (PunkteID, Bezeichnung) SELECT PunkteID, 'Wehr ' || PunkteID FROM Punkte WHERE TypenID = 'W';
     )")});
     const std::vector<Abschnitt> abschnitte = {
-        {"forward", 1005, 1035},
-        {"backward", 1035, 1005},
-        {"one point", 1010, 1010},
-        {"to a tied chainage", 1006, 1007},
-        {"from a tied chainage", 1007, 1006},
-        {"ends of a waterway", 1001, 1040},
-        {"ends backward", 1040, 1001},
-        {"numbered against the chainage", 2005, 2035},
-        {"and backward", 2035, 2005},
-        {"across waterways", 1005, 2030},
-        {"across backward", 3030, 1005},
-        {"unknown end", 1005, 9999},
+        {"forward", 1005, 1035}, {"backward", 1035, 1005}, {"one point", 1010, 1010},
+        {"to a tied chainage", 1006, 1007}, {"from a tied chainage", 1007, 1006},
+        {"ends of a waterway", 1001, 1040}, {"ends backward", 1040, 1001},
+        {"numbered against the chainage", 2005, 2035}, {"and backward", 2035, 2005},
+        {"across waterways", 1005, 2030}, {"across backward", 3030, 1005}, {"unknown end", 1005, 9999},
         {"unknown start", 9999, 1005},
     };
     VergleicheMitUrspruenglicherForm(katalog, abschnitte);
