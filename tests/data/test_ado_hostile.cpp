@@ -24,16 +24,15 @@ ADODB::ConnectionPtr openPath(const QString& path, bool blnReadOnly = true) {
     return con;
 }
 
-/// Makes the catalogue's stored query V_PunkteEntfernung and a view Endlos run without end.
-void makeEndless(const QString& path) {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
-    const char* sql =
-        "UPDATE Abfragen SET SqlText = 'WITH RECURSIVE r(x) AS (SELECT ?1 + ?2 + ?3 UNION ALL SELECT x + 1 FROM r) "
-        "SELECT count(*) AS DL2_sm FROM r' WHERE Name = 'V_PunkteEntfernung';"
-        "CREATE VIEW Endlos AS WITH RECURSIVE r(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM r) SELECT count(*) AS n FROM r;";
-    EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
-    sqlite3_close(db);
+/// A catalogue whose stored query V_PunkteEntfernung and view Endlos never end.
+QString endlessCatalogue(const TempDir& dir) {
+    return olm3test::MakeCatalogue(
+        dir, "endlos.sqlite",
+        {olm3test::FixtureSql("mini"),
+         "UPDATE Abfragen SET SqlText = 'WITH RECURSIVE r(x) AS (SELECT ?1 + ?2 + ?3 UNION ALL SELECT x + 1 FROM r) "
+         "SELECT count(*) AS DL2_sm FROM r' WHERE Name = 'V_PunkteEntfernung';"
+         "CREATE VIEW Endlos AS WITH RECURSIVE r(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM r) "
+         "SELECT count(*) AS n FROM r;"});
 }
 
 } // namespace
@@ -112,8 +111,7 @@ TEST(HostileFile, ALockedDatabaseIsNamedAsLocked) {
 TEST(HostileFile, QueriesThatNeverEndRunOutOfTimeWithAMessageNamingTheCatalogue) {
     TempDir dir;
     MessageRecorder messages;
-    const QString path = olm3test::MakeCatalogueFromFixtures(dir, "endlos.sqlite", {"mini"});
-    makeEndless(path);
+    const QString path = endlessCatalogue(dir);
     auto con = openPath(path);
     ASSERT_TRUE(con);
     ADODB::testing::LimitTimeouts(*con, 300);

@@ -11,7 +11,6 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 #include <sys/stat.h>
 
 using olm3test::CliRun;
@@ -25,12 +24,7 @@ protected:
     void SetUp() override { katalog = olm3test::MakeCatalogueFromFixtures(dir, "1_K.sqlite", {"mini"}); }
     /// A copy of the catalogue with one statement run on it.
     QString damaged(const QString& name, const char* sql) {
-        const QString path = olm3test::MakeCatalogueFromFixtures(dir, name, {"mini"});
-        sqlite3* db = nullptr;
-        EXPECT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
-        EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
-        sqlite3_close(db);
-        return path;
+        return olm3test::MakeCatalogue(dir, name, {olm3test::FixtureSql("mini"), QString::fromUtf8(sql)});
     }
     olm3test::TempDir dir;
     QString katalog;
