@@ -6,6 +6,7 @@
 #include "routing/frmRoutenOptimiererBericht.h"
 #include "support/fakehost.h"
 #include "support/fixtures.h"
+#include "support/windowdriver.h"
 #include "ui/messagebox.h"
 #include "ui/ucOLMButton.h"
 
@@ -27,11 +28,9 @@ TEST(ReportWindow, ShowsTheTotalsOfTheOptimisedRouteAndClosesWithBack) {
     olm.StartZeit(olm3::MakeDatum(QDate(2008, 6, 2), QTime(10, 0)));
     ASSERT_TRUE(olm.SetRouteOptimiert({101}, {110}, QDateTime()));
 
-    bool shown = false;
-    auto old = olm3ui::SetModalHandler([&](QDialog* dlg) {
-        shown = true;
+    olm3test::ModalScript fenster([](QDialog* dlg) {
         auto* report = qobject_cast<frmRoutenOptimiererBericht*>(dlg);
-        EXPECT_TRUE(report);
+        ASSERT_TRUE(report);
         QTableWidget* grid = report->grdReport();
         // The ten lines of the totals and the trip's days: the route of 1.85 h fits into one cruising day.
         EXPECT_EQ(grid->rowCount(), 11);
@@ -43,20 +42,16 @@ TEST(ReportWindow, ShowsTheTotalsOfTheOptimisedRouteAndClosesWithBack) {
         EXPECT_EQ(grid->columnSpan(0, 1), 2);
         // 1.5 h of travel at 6.5 l/h
         EXPECT_EQ(grid->item(9, 1)->text(), "9.8");
-        dlg->show();
         report->grab().save(QStringLiteral(OLM3_TEST_OUTPUT "/frmRoutenOptimiererBericht.png"));
-        QTest::mouseClick(report->pbBack()->fpb(), Qt::LeftButton);
+        olm3test::Klick(report->pbBack());
         EXPECT_FALSE(dlg->isVisible());
-        return 1;
     });
     olm.RoutenOptimiererReport();
-    olm3ui::SetModalHandler(old);
-    EXPECT_TRUE(shown);
+    EXPECT_EQ(fenster.aufrufe, 1);
 
     // Print-only fills the report without showing it.
-    shown = false;
     olm.RoutenOptimiererReport(true);
-    EXPECT_FALSE(shown);
+    EXPECT_EQ(fenster.aufrufe, 1);
     ASSERT_TRUE(olm.state().frmBericht);
     EXPECT_FALSE(olm.state().frmBericht->isVisible());
 }

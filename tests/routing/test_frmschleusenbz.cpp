@@ -8,6 +8,7 @@
 #include "routing/frmSchleusenBZ.h"
 #include "support/fakehost.h"
 #include "support/fixtures.h"
+#include "support/windowdriver.h"
 #include "ui/messagebox.h"
 #include "ui/testpictures.h"
 #include "ui/ucOLMButton.h"
@@ -90,12 +91,9 @@ TEST_F(LockHoursWindow, SeasonsSecondWindowsMidnightClosedDaysAndSpecialRules) {
 }
 
 TEST_F(LockHoursWindow, GoodFridayIsEmphasisedAndTheHolidaysDatedThroughTheBrowser) {
-    bool gezeigt = false;
-    auto alt = olm3ui::SetModalHandler([&](QDialog* dlg) {
-        gezeigt = true;
+    olm3test::ModalScript fenster([&](QDialog* dlg) {
         auto* frm = qobject_cast<frmSchleusenBZ*>(dlg);
-        EXPECT_TRUE(frm);
-        if (!frm) return 0;
+        ASSERT_TRUE(frm);
         QTableWidget* wt = frm->grdWT();
         for (int r = 1; r < wt->rowCount(); ++r)
             EXPECT_EQ(fett(wt, r, 0), text(wt, r, 1) == "Fr") << r;
@@ -104,8 +102,7 @@ TEST_F(LockHoursWindow, GoodFridayIsEmphasisedAndTheHolidaysDatedThroughTheBrows
         QTableWidget* ft = frm->grdFT();
         EXPECT_EQ(ft->columnCount(), 3);
         // The rules as the catalogue holds them; their joining and expansion are tested without the window.
-        EXPECT_EQ(ft->rowCount(), 11);
-        if (ft->rowCount() != 11) return 0;
+        ASSERT_EQ(ft->rowCount(), 11);
         EXPECT_EQ(text(ft, 0, 0), "Ostern (Karfreitag bis Ostermontag) (02.04.2010)");
         EXPECT_EQ(text(ft, 1, 2), "wenn Werktag");
         EXPECT_EQ(text(ft, 2, 2), "wenn Mo, Di");
@@ -128,17 +125,13 @@ TEST_F(LockHoursWindow, GoodFridayIsEmphasisedAndTheHolidaysDatedThroughTheBrows
         EXPECT_GE(frm->height(), 250);
         EXPECT_LE(frm->grdFT()->geometry().bottom(), frm->pbBack()->y());
         EXPECT_LE(frm->lblSR()->geometry().bottom(), frm->grdWT()->y());
-        dlg->show();
         frm->grab().save(QStringLiteral(OLM3_TEST_OUTPUT "/frmSchleusenBZ.png"));
-        QTest::mouseClick(frm->pbBack()->fpb(), Qt::LeftButton);
+        olm3test::Klick(frm->pbBack());
         EXPECT_FALSE(dlg->isVisible());
-        return 1;
     });
     olm3test::MessageRecorder meldungen;
-    EXPECT_TRUE(
-        olm3browser::OeffneSchleusenBZ(nullptr, 40, olm3::MakeDatum(QDate(2010, 4, 2), QTime(14, 10))));
-    olm3ui::SetModalHandler(alt);
-    EXPECT_TRUE(gezeigt);
+    EXPECT_TRUE(olm3browser::OeffneSchleusenBZ(nullptr, 40, olm3test::At(2010, 4, 2, 14, 10)));
+    EXPECT_EQ(fenster.aufrufe, 1);
     EXPECT_TRUE(meldungen.messages().empty());
 }
 
@@ -160,8 +153,7 @@ TEST_F(LockHoursWindow, ALockWithoutSpecialRuleOrHolidayRules) {
 }
 
 TEST_F(LockHoursWindow, NothingToShowIsSaidInsteadOfAnEmptyWindow) {
-    int gezeigt = 0;
-    auto alt = olm3ui::SetModalHandler([&](QDialog*) { return ++gezeigt, 0; });
+    olm3test::ModalScript fenster([](QDialog*) {});
     olm3test::MessageRecorder meldungen;
 
     // A lock without any operating hours.
@@ -204,7 +196,6 @@ TEST_F(LockHoursWindow, NothingToShowIsSaidInsteadOfAnEmptyWindow) {
     EXPECT_EQ(meldungen.messages()[0].text,
               "Die Betriebszeiten dieser Schleuse können nicht aus dem Katalog gelesen werden.");
 
-    olm3ui::SetModalHandler(alt);
-    EXPECT_EQ(gezeigt, 0);
+    EXPECT_EQ(fenster.aufrufe, 0);
     modOLM3Binnen::objOLM3Cfg = &cfg;
 }
