@@ -3,6 +3,7 @@
 #include "hostfenster.h"
 #include "hosttexts.h"
 #include "support/fixtures.h"
+#include "support/windowdriver.h"
 
 #include "browser/frmBinneninfo.h"
 #include "component/frmKatalog.h"
@@ -33,16 +34,7 @@ namespace {
 
 class HostFensterTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        olm3test::MakeCatalogueFromFixtures(mitgeliefert, "1_Testrevier.sqlite", {"mini"});
-        // Every window the component opens is noted and closed at once, as by its close box.
-        alterTreiber = olm3ui::SetModalHandler([this](QDialog* dlg) {
-            fenster << QString::fromLatin1(dlg->metaObject()->className());
-            dlg->reject();
-            return dlg->result();
-        });
-    }
-    void TearDown() override { olm3ui::SetModalHandler(std::move(alterTreiber)); }
+    void SetUp() override { olm3test::MakeCatalogueFromFixtures(mitgeliefert, "1_Testrevier.sqlite", {"mini"}); }
 
     HostPfade pfade() const { return HostPfade::Unter(profil.path()); }
     /// A configuration as on first start, with the test catalogue installed.
@@ -68,8 +60,12 @@ protected:
 
     olm3test::TempDir profil;
     olm3test::TempDir mitgeliefert;
-    olm3ui::ModalHandler alterTreiber;
     QStringList fenster;
+    // Every window the component opens is noted and closed at once, as by its close box.
+    olm3test::ModalScript treiber{[this](QDialog* dlg) {
+        fenster << QString::fromLatin1(dlg->metaObject()->className());
+        dlg->reject();
+    }};
 };
 
 } // namespace
@@ -253,16 +249,17 @@ TEST_F(HostFensterTest, OptimisingSetsTheRouteOrTellsWhyThereIsNone) {
 
     // The print action prints the route through the browser, which it opens on the route view.
     {
-        auto alt = olm3ui::SetModalHandler([](QDialog* dlg) {
-            if (auto* info = qobject_cast<frmBinneninfo*>(dlg)) {
+        const QString routenPdf = profil.file("route.pdf");
+        {
+            olm3test::ModalScript drucken([](QDialog* dlg) {
+                auto* info = qobject_cast<frmBinneninfo*>(dlg);
+                ASSERT_TRUE(info);
                 EXPECT_EQ(info->View(), frmBinneninfo::vwRoute);
                 info->fpDrucken()->fpb()->click();
-            }
-            return int(QDialog::Rejected);
-        });
-        const QString routenPdf = profil.file("route.pdf");
-        w.RouteDrucken(routenPdf);
-        olm3ui::SetModalHandler(std::move(alt));
+            });
+            w.RouteDrucken(routenPdf);
+            EXPECT_EQ(drucken.aufrufe, 1);
+        }
         QFile route(routenPdf);
         ASSERT_TRUE(route.open(QIODevice::ReadOnly));
         EXPECT_TRUE(route.readAll().startsWith("%PDF"));
