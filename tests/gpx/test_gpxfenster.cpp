@@ -6,6 +6,7 @@
 #include "planning/frmRoutenPlanung.h"
 #include "planning/planninghost.h"
 #include "support/gpxschema.h"
+#include "support/windowdriver.h"
 #include "ui/ucOLMButton.h"
 
 #include <QDoubleSpinBox>
@@ -162,33 +163,29 @@ TEST(GpxHost, TheFileMenuExportsThePlanAndImportsItIntoPlanning) {
     olm3test::TempDir profil, mitgeliefert;
     olm3test::MakeCatalogueFromFixtures(mitgeliefert, "1_Testrevier.sqlite", {"mini"});
     QStringList fenster;
-    const olm3ui::ModalHandler alt = olm3ui::SetModalHandler([&fenster](QDialog* dlg) {
+    olm3test::ModalScript treiber([&fenster](QDialog* dlg) {
         fenster << QString::fromLatin1(dlg->metaObject()->className());
         dlg->reject();
-        return dlg->result();
     });
-    {
-        HostConfig cfg(HostPfade::Unter(profil.path()), QStringList{mitgeliefert.path()});
-        cfg.Start();
-        HostFenster w(cfg);
-        w.Start();
-        EXPECT_TRUE(w.actGpxExport->isEnabled());
-        EXPECT_EQ(w.actGpxImport->text(), HostText(txt::GpxImportieren));
-        w.Komponente().SetRouteGeplant({101, 104, 203});
-        const QString gpx = profil.file("plan.gpx");
-        ASSERT_TRUE(w.GpxExportieren(gpx));
-        olm3test::ExpectGpxSchemaValid(gpx);
+    HostConfig cfg(HostPfade::Unter(profil.path()), QStringList{mitgeliefert.path()});
+    cfg.Start();
+    HostFenster w(cfg);
+    w.Start();
+    EXPECT_TRUE(w.actGpxExport->isEnabled());
+    EXPECT_EQ(w.actGpxImport->text(), HostText(txt::GpxImportieren));
+    w.Komponente().SetRouteGeplant({101, 104, 203});
+    const QString gpx = profil.file("plan.gpx");
+    ASSERT_TRUE(w.GpxExportieren(gpx));
+    olm3test::ExpectGpxSchemaValid(gpx);
 
-        w.Komponente().SetRouteGeplant({106});
-        olm3test::MessageRecorder ja({modOLM3Binnen::vbYes});
-        EXPECT_TRUE(w.GpxImportieren(gpx));
-        std::vector<std::int32_t> route;
-        w.Komponente().GetRouteGeplant(route);
-        EXPECT_EQ(route, (std::vector<std::int32_t>{101, 104, 203}));
-        // Route planning opened with the plan and reported it, so the chart draws it.
-        EXPECT_EQ(fenster, QStringList{"frmRoutenPlanung"});
-        EXPECT_EQ(w.karte()->GeplanteRoute().size(), 3u);
-    }
-    olm3ui::SetModalHandler(alt);
+    w.Komponente().SetRouteGeplant({106});
+    olm3test::MessageRecorder ja({modOLM3Binnen::vbYes});
+    EXPECT_TRUE(w.GpxImportieren(gpx));
+    std::vector<std::int32_t> route;
+    w.Komponente().GetRouteGeplant(route);
+    EXPECT_EQ(route, (std::vector<std::int32_t>{101, 104, 203}));
+    // Route planning opened with the plan and reported it, so the chart draws it.
+    EXPECT_EQ(fenster, QStringList{"frmRoutenPlanung"});
+    EXPECT_EQ(w.karte()->GeplanteRoute().size(), 3u);
 }
 #endif
