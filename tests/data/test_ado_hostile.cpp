@@ -24,30 +24,25 @@ ADODB::ConnectionPtr openPath(const QString& path, bool blnReadOnly = true) {
     return con;
 }
 
-/// A catalogue whose stored query V_PunkteEntfernung and table Endlos never end.
+/// A catalogue whose stored query V_PunkteEntfernung and view Endlos never end.
 QString endlessCatalogue(const TempDir& dir) {
-    return olm3test::MakeCatalogueFromFixtures(dir, QStringLiteral("endlos.sqlite"), {QStringLiteral("mini")}) ;
-}
-
-void makeEndless(const QString& path) {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
-    const char* sql =
-        "UPDATE Abfragen SET SqlText = 'WITH RECURSIVE r(x) AS (SELECT ?1 + ?2 + ?3 UNION ALL SELECT x + 1 FROM r) "
-        "SELECT count(*) AS DL2_sm FROM r' WHERE Name = 'V_PunkteEntfernung';"
-        "CREATE VIEW Endlos AS WITH RECURSIVE r(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM r) SELECT count(*) AS n FROM r;";
-    EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
-    sqlite3_close(db);
+    return olm3test::MakeCatalogue(
+        dir, "endlos.sqlite",
+        {olm3test::FixtureSql("mini"),
+         "UPDATE Abfragen SET SqlText = 'WITH RECURSIVE r(x) AS (SELECT ?1 + ?2 + ?3 UNION ALL SELECT x + 1 FROM r) "
+         "SELECT count(*) AS DL2_sm FROM r' WHERE Name = 'V_PunkteEntfernung';"
+         "CREATE VIEW Endlos AS WITH RECURSIVE r(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM r) "
+         "SELECT count(*) AS n FROM r;"});
 }
 
 } // namespace
 
 TEST(HostileFile, WhatIsNoRegularFileIsRefusedAtOnce) {
     TempDir dir;
-    const QString fifo = dir.file(QStringLiteral("rohr.sqlite"));
+    const QString fifo = dir.file("rohr.sqlite");
     ASSERT_EQ(mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("ordner.sqlite")));
-    for (const QString& path : {fifo, dir.file(QStringLiteral("ordner.sqlite")), QStringLiteral("/dev/zero")}) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir("ordner.sqlite"));
+    for (const QString& path : QStringList{fifo, dir.file("ordner.sqlite"), "/dev/zero"}) {
         ADODB::Connection con;
         QElapsedTimer t;
         t.start();
@@ -62,11 +57,11 @@ TEST(HostileFile, WhatIsNoRegularFileIsRefusedAtOnce) {
 TEST(HostileFile, FileNamesWithSeparatorsQuotesBlanksAndUmlautsOpenThemselves) {
     TempDir dir;
     // The neighbour "Revier.sqlite" is what a name cut at the ";" would open.
-    const QString nachbar = olm3test::MakeRoutesDatabase(dir, QStringLiteral("Revier.sqlite"));
-    for (const QString& name : {QStringLiteral("Revier.sqlite;neu.sqlite"), QStringLiteral("\"Revier\".sqlite"),
-                                QStringLiteral("'Revier.sqlite"), QStringLiteral(" Revier.sqlite "),
-                                QStringLiteral("Müritz-Süd; Plätze=alt.sqlite")}) {
-        const QString path = olm3test::MakeCatalogueFromFixtures(dir, name, {QStringLiteral("mini")});
+    const QString nachbar = olm3test::MakeRoutesDatabase(dir, "Revier.sqlite");
+    for (const QString& name : QStringList{"Revier.sqlite;neu.sqlite", "\"Revier\".sqlite",
+                                "'Revier.sqlite", " Revier.sqlite ",
+                                "Müritz-Süd; Plätze=alt.sqlite"}) {
+        const QString path = olm3test::MakeCatalogueFromFixtures(dir, name, {"mini"});
         const QString cs = ADO_ConnectionString(path, {}, {}, {}, true);
         auto pairs = ADODB::ParseConnectionString(cs);
         ASSERT_EQ(pairs.size(), 3) << cs.toStdString();
@@ -74,12 +69,9 @@ TEST(HostileFile, FileNamesWithSeparatorsQuotesBlanksAndUmlautsOpenThemselves) {
         auto con = openPath(path);
         ASSERT_TRUE(con);
         EXPECT_EQ(con->DataSource(), path);
-        EXPECT_TRUE(con->HasObject(QStringLiteral("Punkte"))) << "the catalogue, not its neighbour";
+        EXPECT_TRUE(con->HasObject("Punkte")) << "the catalogue, not its neighbour";
     }
     (void)nachbar;
-    // Plain names keep the provider's text as it is.
-    EXPECT_EQ(ADO_ConnectionString(QStringLiteral("/d/k.sqlite"), {}, {}, {}, true),
-              QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/d/k.sqlite;Mode=Read;"));
 }
 
 TEST(HostileFile, ConnectionStringParserKeepsQuotedValuesAndSkipsJunk) {
@@ -88,10 +80,10 @@ TEST(HostileFile, ConnectionStringParserKeepsQuotedValuesAndSkipsJunk) {
         QString text;
         P pairs;
     } cases[] = {
-        {QStringLiteral("a=1;b=2"), {{"a", "1"}, {"b", "2"}}},
-        {QStringLiteral(" a = x y ;;junk; b=\"1;2\"\"3\" ; c='it''s'"), {{"a", "x y"}, {"b", "1;2\"3"}, {"c", "it's"}}},
-        {QStringLiteral("a=\"offen"), {{"a", "offen"}}},
-        {QStringLiteral("=leer;;="), {}},
+        {"a=1;b=2", {{"a", "1"}, {"b", "2"}}},
+        {" a = x y ;;junk; b=\"1;2\"\"3\" ; c='it''s'", {{"a", "x y"}, {"b", "1;2\"3"}, {"c", "it's"}}},
+        {"a=\"offen", {{"a", "offen"}}},
+        {"=leer;;=", {}},
         {QString(), {}},
     };
     for (const auto& c : cases) EXPECT_EQ(ADODB::ParseConnectionString(c.text), c.pairs) << c.text.toStdString();
@@ -99,7 +91,7 @@ TEST(HostileFile, ConnectionStringParserKeepsQuotedValuesAndSkipsJunk) {
 
 TEST(HostileFile, ALockedDatabaseIsNamedAsLocked) {
     TempDir dir;
-    const QString path = olm3test::MakeCatalogueFromFixtures(dir, QStringLiteral("gesperrt.sqlite"), {QStringLiteral("mini")});
+    const QString path = olm3test::MakeCatalogueFromFixtures(dir, "gesperrt.sqlite", {"mini"});
     sqlite3* writer = nullptr;
     ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &writer), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(writer, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
@@ -109,7 +101,7 @@ TEST(HostileFile, ALockedDatabaseIsNamedAsLocked) {
     EXPECT_EQ(con.LastOpenFailure(), ADODB::OpenFailure::Locked);
     ASSERT_EQ(con.Errors.size(), 1u);
     EXPECT_TRUE(con.Errors[0].Description.contains(path));
-    EXPECT_TRUE(con.Errors[0].Description.contains(QStringLiteral("gesperrt")));
+    EXPECT_TRUE(con.Errors[0].Description.contains("gesperrt"));
     sqlite3_exec(writer, "ROLLBACK", nullptr, nullptr, nullptr);
     sqlite3_close(writer);
     EXPECT_TRUE(con.Open(ADO_ConnectionString(path, {}, {}, {}, true)));
@@ -120,23 +112,22 @@ TEST(HostileFile, QueriesThatNeverEndRunOutOfTimeWithAMessageNamingTheCatalogue)
     TempDir dir;
     MessageRecorder messages;
     const QString path = endlessCatalogue(dir);
-    makeEndless(path);
     auto con = openPath(path);
     ASSERT_TRUE(con);
     ADODB::testing::LimitTimeouts(*con, 300);
 
     ADODB::RecordsetPtr rs;
-    EXPECT_FALSE(ADO_Open_RecordsetExt(con, rs, QStringLiteral("SELECT n FROM Endlos"), true));
+    EXPECT_FALSE(ADO_Open_RecordsetExt(con, rs, "SELECT n FROM Endlos", true));
     ASSERT_EQ(messages.messages().size(), 1u);
     const QString text = messages.messages()[0].text;
-    EXPECT_TRUE(text.startsWith(QString::number(olm3::ErrNo::Timeout) + QStringLiteral(": "))) << text.toStdString();
+    EXPECT_TRUE(text.startsWith(QString::number(olm3::ErrNo::Timeout) + ": ")) << text.toStdString();
     EXPECT_TRUE(text.contains(path)) << text.toStdString();
-    EXPECT_TRUE(text.contains(QStringLiteral("Zeitüberschreitung"))) << text.toStdString();
+    EXPECT_TRUE(text.contains("Zeitüberschreitung")) << text.toStdString();
 
     // A stored query fails quietly, once: running out of time again would only double the wait.
     ADODB::Command cmd;
     cmd.ActiveConnection = con;
-    cmd.CommandText = QStringLiteral("V_PunkteEntfernung");
+    cmd.CommandText = "V_PunkteEntfernung";
     std::int32_t affected = 0;
     QElapsedTimer t;
     t.start();
@@ -146,7 +137,7 @@ TEST(HostileFile, QueriesThatNeverEndRunOutOfTimeWithAMessageNamingTheCatalogue)
     EXPECT_EQ(con->Errors[0].Number, olm3::ErrNo::Timeout);
     EXPECT_EQ(messages.messages().size(), 1u);
     // The connection still answers.
-    EXPECT_TRUE(ADO_Open_Recordset(con, rs, QStringLiteral("Binnen"), QStringLiteral("*"), {}, {}, true));
+    EXPECT_TRUE(ADO_Open_Recordset(con, rs, "Binnen", "*", {}, {}, true));
 }
 
 TEST(HostileFile, ReadOnlyRecordSetsNeverWriteAndWritableOnesCanBeUpdated) {
@@ -154,25 +145,25 @@ TEST(HostileFile, ReadOnlyRecordSetsNeverWriteAndWritableOnesCanBeUpdated) {
     MessageRecorder messages;
     auto con = openPath(olm3test::MakeRoutesDatabase(dir), false);
     ASSERT_TRUE(con);
-    con->Execute(QStringLiteral("INSERT INTO BinRouten (Bezeichnung, KatalogNr) VALUES ('Havel', 1)"));
+    con->Execute("INSERT INTO BinRouten (Bezeichnung, KatalogNr) VALUES ('Havel', 1)");
     ADODB::RecordsetPtr rs;
-    EXPECT_FALSE(ADO_Open_RecordsetExt(con, rs, QStringLiteral("DELETE * FROM BinRouten"), true));
+    EXPECT_FALSE(ADO_Open_RecordsetExt(con, rs, "DELETE * FROM BinRouten", true));
     EXPECT_EQ(messages.messages().size(), 1u);
-    ASSERT_TRUE(ADO_Open_RecordsetExt(con, rs, QStringLiteral("SELECT * FROM BinRouten WHERE KatalogNr=1"), true));
+    ASSERT_TRUE(ADO_Open_RecordsetExt(con, rs, "SELECT * FROM BinRouten WHERE KatalogNr=1", true));
     EXPECT_EQ(rs->RecordCount(), 1) << "the refused DELETE deleted nothing";
     EXPECT_FALSE(rs->IsUpdatable());
 
-    ASSERT_TRUE(ADO_Open_RecordsetExt(con, rs, QStringLiteral("SELECT * FROM BinRouten WHERE KatalogNr=1"), false));
+    ASSERT_TRUE(ADO_Open_RecordsetExt(con, rs, "SELECT * FROM BinRouten WHERE KatalogNr=1", false));
     ASSERT_TRUE(rs->IsUpdatable());
-    rs->SetValue(QStringLiteral("Bezeichnung"), QStringLiteral("Spree"));
+    rs->SetValue("Bezeichnung", "Spree");
     rs->Update();
-    ASSERT_TRUE(ADO_Open_RecordsetExt(con, rs, QStringLiteral("SELECT Bezeichnung FROM BinRouten"), true));
-    EXPECT_EQ(ADO_Field_Str(rs->Fields(QStringLiteral("Bezeichnung"))), QStringLiteral("Spree"));
+    ASSERT_TRUE(ADO_Open_RecordsetExt(con, rs, "SELECT Bezeichnung FROM BinRouten", true));
+    EXPECT_EQ(ADO_Field_Str(rs->Fields("Bezeichnung")), "Spree");
     // A join is no single table: it stays a snapshot.
     ASSERT_TRUE(ADO_Open_RecordsetExt(
-        con, rs, QStringLiteral("SELECT * FROM BinRouten, BinRoutenPunkte WHERE ID=RoutenID"), false));
+        con, rs, "SELECT * FROM BinRouten, BinRoutenPunkte WHERE ID=RoutenID", false));
     EXPECT_FALSE(rs->IsUpdatable());
-    EXPECT_TRUE(ADO_Open_RecordsetExt(con, rs, QStringLiteral("DELETE * FROM BinRouten"), false));
+    EXPECT_TRUE(ADO_Open_RecordsetExt(con, rs, "DELETE * FROM BinRouten", false));
 }
 
 TEST(HostileNumbers, NanAndInfinityAreNoNumbers) {
@@ -180,10 +171,10 @@ TEST(HostileNumbers, NanAndInfinityAreNoNumbers) {
         EXPECT_FALSE(IsNumeric(QString::fromLatin1(s))) << s;
         EXPECT_THROW(CDbl(QString::fromLatin1(s)), olm3::RuntimeError) << s;
     }
-    EXPECT_TRUE(IsNumeric(QStringLiteral("1e300")));
+    EXPECT_TRUE(IsNumeric("1e300"));
     const QVariant dflt(-1.0);
     for (const QVariant& v : {QVariant(std::numeric_limits<double>::infinity()),
-                              QVariant(std::numeric_limits<double>::quiet_NaN()), QVariant(QStringLiteral("NaN"))})
-        EXPECT_EQ(ADO_Field_NumOrDefault(ADODB::Field{QStringLiteral("x"), v}, dflt), dflt);
-    EXPECT_EQ(ADO_Field_NumOrDefault(ADODB::Field{QStringLiteral("x"), QVariant(2.5)}, dflt).toDouble(), 2.5);
+                              QVariant(std::numeric_limits<double>::quiet_NaN()), QVariant("NaN")})
+        EXPECT_EQ(ADO_Field_NumOrDefault(ADODB::Field{"x", v}, dflt), dflt);
+    EXPECT_EQ(ADO_Field_NumOrDefault(ADODB::Field{"x", QVariant(2.5)}, dflt).toDouble(), 2.5);
 }

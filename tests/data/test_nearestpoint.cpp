@@ -9,7 +9,6 @@
 
 using namespace modOLM3Binnen;
 using olm3test::MessageRecorder;
-using olm3test::TempDir;
 
 namespace {
 
@@ -21,17 +20,12 @@ const QString kExtra = QStringLiteral(
 
 class NearestPoint : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const QString path =
-            olm3test::MakeCatalogue(dir, QStringLiteral("cat.sqlite"), {olm3test::FixtureSql(QStringLiteral("mini")), kExtra});
-        ASSERT_TRUE(ADO_Open_Connection(path, conBinnenDatabase, {}, {}, {}, true));
-    }
-    void TearDown() override { conBinnenDatabase.reset(); }
+    olm3test::ComponentCatalogue katalog{{"mini"}, {kExtra}};
 
     struct Result {
         bool found = false;
         std::int32_t binnen = -7, punkt = -7;
-        QString bez = QStringLiteral("unverändert");
+        QString bez = "unverändert";
         double lg = -7, bg = -7, entfernung = -7, km = -7, vmax = -7, tiefe = -7;
     };
     Result search(double lg, double bg, double radius) {
@@ -40,7 +34,6 @@ protected:
                                     r.tiefe);
         return r;
     }
-    TempDir dir;
 };
 
 } // namespace
@@ -50,7 +43,7 @@ TEST_F(NearestPoint, FindsTheNearestPointWithItsData) {
     ASSERT_TRUE(r.found);
     EXPECT_EQ(r.punkt, 104);
     EXPECT_EQ(r.binnen, 1);
-    EXPECT_EQ(r.bez, QStringLiteral("Havel-Test"));
+    EXPECT_EQ(r.bez, "Havel-Test");
     EXPECT_DOUBLE_EQ(r.lg, 13.03);
     EXPECT_DOUBLE_EQ(r.bg, 52.5);
     EXPECT_DOUBLE_EQ(r.km, 13.0);
@@ -60,37 +53,35 @@ TEST_F(NearestPoint, FindsTheNearestPointWithItsData) {
     EXPECT_NEAR(r.entfernung, std::hypot(0.06, 0.06 * std::cos(52.501 * M_PI / 180)), 1e-9);
 }
 
-TEST_F(NearestPoint, DistanceIsTheRootOfTheSquaredDistance) {
-    const Result r = search(10.0, 54.0083333333333 - 0.5 / 60 + 1e-12, 0.6);
-    ASSERT_TRUE(r.found);
-    EXPECT_EQ(r.punkt, 401);
-    EXPECT_NEAR(r.entfernung, 0.0, 1e-6);
-    const Result half = search(10.0, 54.0083333333333 + 0.5 / 60, 1.0);
-    ASSERT_TRUE(half.found);
-    EXPECT_EQ(half.punkt, 402);
-    EXPECT_NEAR(half.entfernung, 0.5, 1e-9);
-}
-
-TEST_F(NearestPoint, ARadiusOfZeroIsTheDefaultOf200) {
-    // 3° of latitude south of the mini network is 180 nm: inside 200, outside 150.
-    const Result zero = search(13.0, 49.5, 0);
-    const Result twoHundred = search(13.0, 49.5, 200);
-    ASSERT_TRUE(zero.found);
-    EXPECT_EQ(zero.punkt, twoHundred.punkt);
-    EXPECT_DOUBLE_EQ(zero.entfernung, twoHundred.entfernung);
-    EXPECT_FALSE(search(13.0, 49.5, 150).found);
-}
-
-TEST_F(NearestPoint, NothingInsideTheRadiusLeavesEveryOutputUntouched) {
-    const Result r = search(5.0, 45.0, 1.0);
-    EXPECT_FALSE(r.found);
-    EXPECT_EQ(r.punkt, -7);
-    EXPECT_EQ(r.binnen, -7);
-    EXPECT_EQ(r.bez, QStringLiteral("unverändert"));
-    EXPECT_EQ(r.entfernung, -7);
-}
-
-TEST_F(NearestPoint, MissingNumbersKeepTheCallersValues) {
+TEST_F(NearestPoint, RadiusDistanceAndWhatIsLeftAsTheCallerGaveIt) {
+    const double nord402 = 54.0083333333333;
+    const struct {
+        const char* name;
+        double lg, bg, radius;
+        std::int32_t punkt; ///< -7: nothing found
+        double entfernung;  ///< -7: as the caller gave it
+    } faelle[] = {
+        {"on the point", 10.0, nord402 - 0.5 / 60 + 1e-12, 0.6, 401, 0.0},
+        // the distance is the root of the squared distance, not the square
+        {"half a mile north of 402", 10.0, nord402 + 0.5 / 60, 1.0, 402, 0.5},
+        {"nothing within the radius", 5.0, 45.0, 1.0, -7, -7},
+        // 3 degrees of latitude south of the mini network is 180 nm: inside 200, outside 150
+        {"a radius of 0 is the default of 200", 13.0, 49.5, 0, 101, 180.0},
+        {"the same with 200", 13.0, 49.5, 200, 101, 180.0},
+        {"outside 150", 13.0, 49.5, 150, -7, -7},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        const Result r = search(f.lg, f.bg, f.radius);
+        EXPECT_EQ(r.found, f.punkt != -7);
+        EXPECT_EQ(r.punkt, f.punkt);
+        EXPECT_NEAR(r.entfernung, f.entfernung, 1e-6);
+        if (!r.found) {
+            EXPECT_EQ(r.binnen, -7);
+            EXPECT_EQ(r.bez, "unverändert");
+        }
+    }
+    // A point without kilometre, speed limit and depth leaves the caller's values.
     const Result r = search(10.0, 54.0, 0.1);
     ASSERT_TRUE(r.found);
     EXPECT_EQ(r.punkt, 401);
@@ -121,16 +112,12 @@ TEST_F(NearestPoint, WithoutCatalogueOrWithoutItsQueriesBothFail) {
         EXPECT_TRUE(messages.messages().empty());
     }
     // A catalogue that lacks the stored query and the view.
-    const QString broken = olm3test::MakeCatalogue(
-        dir, QStringLiteral("broken.sqlite"),
-        {olm3test::FixtureSql(QStringLiteral("mini")),
-         QStringLiteral("DELETE FROM Abfragen WHERE Name='V_PunkteEntfernung'; DROP VIEW V_ROUTE;")});
-    ASSERT_TRUE(ADO_Open_Connection(broken, conBinnenDatabase, {}, {}, {}, true));
+    katalog.Open({"mini"}, {"DELETE FROM Abfragen WHERE Name='V_PunkteEntfernung'; DROP VIEW V_ROUTE;"});
     MessageRecorder messages;
     EXPECT_FALSE(search(13.0, 52.5, 1).found);
     EXPECT_TRUE(messages.messages().empty()); // a stored query fails quietly
     double lg = 0, bg = 0;
     EXPECT_FALSE(GetPunktPosition(101, lg, bg, false));
     ASSERT_EQ(messages.messages().size(), 1u); // an open says what failed
-    EXPECT_TRUE(messages.messages()[0].text.contains(QStringLiteral("V_ROUTE")));
+    EXPECT_TRUE(messages.messages()[0].text.contains("V_ROUTE"));
 }

@@ -13,25 +13,23 @@ using olm3::TextTable;
 TEST(TextTable, ServesTextsByModuleAndIdAndTheDefaultOtherwise) {
     const TextTable& t = TextTable::Builtin();
     EXPECT_GT(t.Count(), 150);
-    EXPECT_EQ(t.Text(QStringLiteral("frmStatus"), 402), QStringLiteral("&Abbrechen"));
-    EXPECT_EQ(t.Text(QStringLiteral("modOLM3Binnen"), 113), QStringLiteral("unbegrenzt"));
-    EXPECT_EQ(t.Text(QStringLiteral("clsOLM3Binnen"), 1600),
-              QStringLiteral("Fehler bei der Initialisierung der Binnen-Programmkomponente."));
-    EXPECT_EQ(t.Text(QStringLiteral("modOLM3Binnen"), 99999), QStringLiteral("x?x"));
-    EXPECT_EQ(t.Text(QStringLiteral("frmStatus"), 99999, QStringLiteral("--")), QStringLiteral("--"));
+    EXPECT_EQ(t.Text("frmStatus", 402), "&Abbrechen");
+    EXPECT_EQ(t.Text("modOLM3Binnen", 113), "unbegrenzt");
+    EXPECT_EQ(t.Text("clsOLM3Binnen", 1600), "Fehler bei der Initialisierung der Binnen-Programmkomponente.");
+    EXPECT_EQ(t.Text("modOLM3Binnen", 99999), "x?x");
+    EXPECT_EQ(t.Text("frmStatus", 99999, "--"), "--");
 }
 
 TEST(TextTable, ReplacesNothingAndKeepsBlanksAndMarks) {
     TextTable t;
-    t.LoadText(
-        QStringLiteral("id\tmodule\ttext\n7\tfrmA\t  zwei Blanks #p %1 \n8\tfrmA\tZeile\\nzwei\nkaputt\n"));
+    t.LoadText("id\tmodule\ttext\n7\tfrmA\t  zwei Blanks #p %1 \n8\tfrmA\tZeile\\nzwei\nkaputt\n");
     EXPECT_EQ(t.Count(), 2);
-    EXPECT_EQ(t.Text(QStringLiteral("frmA"), 7), QStringLiteral("  zwei Blanks #p %1 "));
-    EXPECT_EQ(t.Text(QStringLiteral("frmA"), 8), QStringLiteral("Zeile\r\nzwei"));
+    EXPECT_EQ(t.Text("frmA", 7), "  zwei Blanks #p %1 ");
+    EXPECT_EQ(t.Text("frmA", 8), "Zeile\r\nzwei");
     // A module without the id borrows the text only when every module agrees on it.
-    EXPECT_EQ(t.Text(QStringLiteral("frmB"), 7), QStringLiteral("  zwei Blanks #p %1 "));
-    t.LoadText(QStringLiteral("7\tfrmC\tanders\n"));
-    EXPECT_EQ(t.Text(QStringLiteral("frmB"), 7), QStringLiteral("x?x"));
+    EXPECT_EQ(t.Text("frmB", 7), "  zwei Blanks #p %1 ");
+    t.LoadText("7\tfrmC\tanders\n");
+    EXPECT_EQ(t.Text("frmB", 7), "x?x");
 }
 
 TEST(TextTable, ServesEnglishWhereChosenAndGermanWhereARowHasNoEnglish) {
@@ -49,14 +47,14 @@ TEST(TextTable, ServesEnglishWhereChosenAndGermanWhereARowHasNoEnglish) {
         QString erwartet;
     };
     const Fall faelle[] = {
-        {olm3::Sprache::De, QStringLiteral("frmA"), 1, QStringLiteral("Schleuse %1")},
-        {olm3::Sprache::En, QStringLiteral("frmA"), 1, QStringLiteral("Lock %1")},
-        {olm3::Sprache::En, QStringLiteral("frmA"), 2, QStringLiteral("nur Deutsch")},
-        {olm3::Sprache::En, QStringLiteral("frmA"), 3, QStringLiteral("leer")},
+        {olm3::Sprache::De, "frmA", 1, "Schleuse %1"},
+        {olm3::Sprache::En, "frmA", 1, "Lock %1"},
+        {olm3::Sprache::En, "frmA", 2, "nur Deutsch"},
+        {olm3::Sprache::En, "frmA", 3, "leer"},
         // another module's English never translates a module's own row
-        {olm3::Sprache::En, QStringLiteral("frmB"), 4, QStringLiteral("Wehre")},
-        {olm3::Sprache::En, QStringLiteral("frmC"), 1, QStringLiteral("Lock %1")},
-        {olm3::Sprache::En, QStringLiteral("frmC"), 4, QStringLiteral("x?x")},
+        {olm3::Sprache::En, "frmB", 4, "Wehre"},
+        {olm3::Sprache::En, "frmC", 1, "Lock %1"},
+        {olm3::Sprache::En, "frmC", 4, "x?x"},
     };
     for (const Fall& f : faelle) {
         EXPECT_EQ(t.Text(f.sprache, f.modul, f.id), f.erwartet) << f.modul.toStdString() << " " << f.id;
@@ -65,9 +63,9 @@ TEST(TextTable, ServesEnglishWhereChosenAndGermanWhereARowHasNoEnglish) {
     // The process-wide choice: German until it is set.
     EXPECT_EQ(TextTable::AktuelleSprache(), olm3::Sprache::De);
     TextTable::SetSprache(olm3::Sprache::En);
-    EXPECT_EQ(TextTable::Builtin().Text(QStringLiteral("frmStatus"), 402), QStringLiteral("&Cancel"));
+    EXPECT_EQ(TextTable::Builtin().Text("frmStatus", 402), "&Cancel");
     TextTable::SetSprache(olm3::Sprache::De);
-    EXPECT_EQ(TextTable::Builtin().Text(QStringLiteral("frmStatus"), 402), QStringLiteral("&Abbrechen"));
+    EXPECT_EQ(TextTable::Builtin().Text("frmStatus", 402), "&Abbrechen");
 }
 
 TEST(TextTable, TheLanguageOfALocaleOrAShortName) {
@@ -85,9 +83,9 @@ TEST(TextTable, TheLanguageOfALocaleOrAShortName) {
     for (const auto& [locale, sprache] : locales) {
         EXPECT_EQ(olm3::SpracheAusLocale(QString::fromLatin1(locale)), sprache) << locale;
     }
-    EXPECT_EQ(olm3::SpracheAusKuerzel(QStringLiteral(" EN ")), olm3::Sprache::En);
-    EXPECT_EQ(olm3::SpracheAusKuerzel(QStringLiteral("de")), olm3::Sprache::De);
-    EXPECT_FALSE(olm3::SpracheAusKuerzel(QStringLiteral("nl")).has_value());
+    EXPECT_EQ(olm3::SpracheAusKuerzel(" EN "), olm3::Sprache::En);
+    EXPECT_EQ(olm3::SpracheAusKuerzel("de"), olm3::Sprache::De);
+    EXPECT_FALSE(olm3::SpracheAusKuerzel("nl").has_value());
 }
 
 // The shipped table: every row has an English text with the same placeholders as its German one. Rows
@@ -95,7 +93,7 @@ TEST(TextTable, TheLanguageOfALocaleOrAShortName) {
 TEST(TextTable, EveryTextHasAnEnglishTextWithTheSamePlaceholders) {
     QFile f(QStringLiteral(OLM3_SOURCE_DIR "/texts/texts.tsv"));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    static const QRegularExpression platzhalter(QStringLiteral("%\\d+"));
+    static const QRegularExpression platzhalter("%\\d+");
     auto alle = [](const QString& s) {
         QStringList l;
         for (auto it = platzhalter.globalMatch(s); it.hasNext();)

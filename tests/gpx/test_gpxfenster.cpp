@@ -6,6 +6,7 @@
 #include "planning/frmRoutenPlanung.h"
 #include "planning/planninghost.h"
 #include "support/gpxschema.h"
+#include "support/windowdriver.h"
 #include "ui/ucOLMButton.h"
 
 #include <QDoubleSpinBox>
@@ -52,11 +53,11 @@ TEST(GpxPlanungsfenster, ARouteGoesOutAndComesBackInOnceTheUserAgrees) {
     PlanungsUmgebung u;
     u.StartGesetzt(kStart, 7.5);
     const std::vector<std::int32_t> route{101, 102, 105, 201, 203};
-    const QString gpx = u.dir.file(QStringLiteral("route.gpx"));
+    const QString gpx = u.dir.file("route.gpx");
     {
         auto frm = fenster(u, route);
-        EXPECT_EQ(frm->fpGpxExport()->Text(), QStringLiteral("GPX exportieren"));
-        EXPECT_EQ(frm->fpGpxImport()->Text(), QStringLiteral("GPX importieren"));
+        EXPECT_EQ(frm->fpGpxExport()->Text(), "GPX exportieren");
+        EXPECT_EQ(frm->fpGpxImport()->Text(), "GPX importieren");
         ASSERT_TRUE(frm->GpxExportieren(gpx));
     }
     olm3test::ExpectGpxSchemaValid(gpx);
@@ -70,7 +71,7 @@ TEST(GpxPlanungsfenster, ARouteGoesOutAndComesBackInOnceTheUserAgrees) {
         EXPECT_FALSE(frm->GpxImportieren(gpx));
         ASSERT_EQ(nein.messages().size(), 1u);
         EXPECT_EQ(nein.messages()[0].style, modOLM3Binnen::vbQuestion | modOLM3Binnen::vbYesNo);
-        EXPECT_TRUE(nein.messages()[0].text.contains(QStringLiteral("5 von 5 Punkten")));
+        EXPECT_TRUE(nein.messages()[0].text.contains("5 von 5 Punkten"));
     }
     EXPECT_EQ(ids(*frm), std::vector<std::int32_t>{104});
     EXPECT_TRUE(u.host.events.isEmpty());
@@ -81,7 +82,7 @@ TEST(GpxPlanungsfenster, ARouteGoesOutAndComesBackInOnceTheUserAgrees) {
     EXPECT_TRUE(frm->GpxImportieren(gpx));
     EXPECT_EQ(ids(*frm), route);
     EXPECT_EQ(u.route(), route);
-    EXPECT_TRUE(u.host.events.contains(QStringLiteral("RouteChange")));
+    EXPECT_TRUE(u.host.events.contains("RouteChange"));
     EXPECT_EQ(frm->StartMoment(), kStart);
     EXPECT_DOUBLE_EQ(frm->fpMarschGeschw()->value(), 7.5);
     EXPECT_TRUE(frm->fpOptimieren()->Enabled());
@@ -91,21 +92,21 @@ TEST(GpxPlanungsfenster, ABadFileIsToldAndThePlanStaysAsItWas) {
     PlanungsUmgebung u;
     auto frm = fenster(u, {101, 104});
     u.host.events.clear();
-    const QString bombe = datei(u, QStringLiteral("bombe.gpx"),
+    const QString bombe = datei(u, "bombe.gpx",
                                 "<?xml version=\"1.0\"?><!DOCTYPE gpx [<!ENTITY a \"aaaa\"><!ENTITY b \"&a;&a;&a;\">]>"
                                 "<gpx xmlns=\"http://www.topografix.com/GPX/1/1\"><wpt lat=\"1\" lon=\"1\"><name>&b;</name></wpt></gpx>");
-    const QString alt = datei(u, QStringLiteral("alt.gpx"),
+    const QString alt = datei(u, "alt.gpx",
                               "<gpx xmlns=\"http://www.topografix.com/GPX/1/0\" version=\"1.0\"><rte><rtept lat=\"52.5\" lon=\"13\"/></rte></gpx>");
-    const QString weit = datei(u, QStringLiteral("weit.gpx"),
+    const QString weit = datei(u, "weit.gpx",
                                "<gpx xmlns=\"http://www.topografix.com/GPX/1/1\" version=\"1.1\" creator=\"x\">"
                                "<rte><rtept lat=\"54\" lon=\"14.5\"/></rte></gpx>");
-    const QString leer = datei(u, QStringLiteral("leer.gpx"), "");
-    for (const QString& f : {bombe, alt, weit, leer, u.dir.file(QStringLiteral("fehlt.gpx")), u.dir.path()}) {
+    const QString leer = datei(u, "leer.gpx", "");
+    for (const QString& f : {bombe, alt, weit, leer, u.dir.file("fehlt.gpx"), u.dir.path()}) {
         olm3test::MessageRecorder meldungen;
         EXPECT_FALSE(frm->GpxImportieren(f)) << f.toStdString();
         ASSERT_EQ(meldungen.messages().size(), 1u) << f.toStdString();
         EXPECT_EQ(meldungen.messages()[0].style, modOLM3Binnen::vbExclamation);
-        EXPECT_TRUE(meldungen.messages()[0].text.contains(QStringLiteral("unverändert")))
+        EXPECT_TRUE(meldungen.messages()[0].text.contains("unverändert"))
             << meldungen.messages()[0].text.toStdString();
     }
     EXPECT_EQ(ids(*frm), (std::vector<std::int32_t>{101, 104}));
@@ -125,7 +126,7 @@ TEST(GpxPlanungsfenster, WithAnOptimisedRouteTheTimedRouteIsExported) {
     u.olm.SetRouteGeplant({101, 203});
     ASSERT_TRUE(u.olm.SetRouteOptimiert({101, 105, 201}, {105, 201, 203}, kStart));
     auto frm = fenster(u, {101, 203});
-    const QString gpx = u.dir.file(QStringLiteral("zeitplan.gpx"));
+    const QString gpx = u.dir.file("zeitplan.gpx");
     ASSERT_TRUE(frm->GpxExportieren(gpx));
     olm3test::ExpectGpxSchemaValid(gpx);
     const olm3::gpx::LeseErgebnis erg = olm3::gpx::LeseGpxDatei(gpx);
@@ -137,9 +138,9 @@ TEST(GpxPlanungsfenster, WithAnOptimisedRouteTheTimedRouteIsExported) {
     // (deleting everything also discards the optimised route)
     QTest::mouseClick(frm->fpDeleteAll()->fpb(), Qt::LeftButton);
     olm3test::MessageRecorder meldungen;
-    EXPECT_FALSE(frm->GpxExportieren(u.dir.file(QStringLiteral("leer.gpx"))));
+    EXPECT_FALSE(frm->GpxExportieren(u.dir.file("leer.gpx")));
     EXPECT_EQ(meldungen.messages().size(), 1u);
-    EXPECT_FALSE(QFile::exists(u.dir.file(QStringLiteral("leer.gpx"))));
+    EXPECT_FALSE(QFile::exists(u.dir.file("leer.gpx")));
 }
 
 TEST(GpxPlanungsfenster, Screenshot) {
@@ -160,35 +161,31 @@ TEST(GpxPlanungsfenster, Screenshot) {
 TEST(GpxHost, TheFileMenuExportsThePlanAndImportsItIntoPlanning) {
     using namespace olm3host;
     olm3test::TempDir profil, mitgeliefert;
-    olm3test::MakeCatalogueFromFixtures(mitgeliefert, QStringLiteral("1_Testrevier.sqlite"), {QStringLiteral("mini")});
+    olm3test::MakeCatalogueFromFixtures(mitgeliefert, "1_Testrevier.sqlite", {"mini"});
     QStringList fenster;
-    const olm3ui::ModalHandler alt = olm3ui::SetModalHandler([&fenster](QDialog* dlg) {
+    olm3test::ModalScript treiber([&fenster](QDialog* dlg) {
         fenster << QString::fromLatin1(dlg->metaObject()->className());
         dlg->reject();
-        return dlg->result();
     });
-    {
-        HostConfig cfg(HostPfade::Unter(profil.path()), QStringList{mitgeliefert.path()});
-        cfg.Start();
-        HostFenster w(cfg);
-        w.Start();
-        EXPECT_TRUE(w.actGpxExport->isEnabled());
-        EXPECT_EQ(w.actGpxImport->text(), HostText(txt::GpxImportieren));
-        w.Komponente().SetRouteGeplant({101, 104, 203});
-        const QString gpx = profil.file(QStringLiteral("plan.gpx"));
-        ASSERT_TRUE(w.GpxExportieren(gpx));
-        olm3test::ExpectGpxSchemaValid(gpx);
+    HostConfig cfg(HostPfade::Unter(profil.path()), QStringList{mitgeliefert.path()});
+    cfg.Start();
+    HostFenster w(cfg);
+    w.Start();
+    EXPECT_TRUE(w.actGpxExport->isEnabled());
+    EXPECT_EQ(w.actGpxImport->text(), HostText(txt::GpxImportieren));
+    w.Komponente().SetRouteGeplant({101, 104, 203});
+    const QString gpx = profil.file("plan.gpx");
+    ASSERT_TRUE(w.GpxExportieren(gpx));
+    olm3test::ExpectGpxSchemaValid(gpx);
 
-        w.Komponente().SetRouteGeplant({106});
-        olm3test::MessageRecorder ja({modOLM3Binnen::vbYes});
-        EXPECT_TRUE(w.GpxImportieren(gpx));
-        std::vector<std::int32_t> route;
-        w.Komponente().GetRouteGeplant(route);
-        EXPECT_EQ(route, (std::vector<std::int32_t>{101, 104, 203}));
-        // Route planning opened with the plan and reported it, so the chart draws it.
-        EXPECT_EQ(fenster, QStringList{QStringLiteral("frmRoutenPlanung")});
-        EXPECT_EQ(w.karte()->GeplanteRoute().size(), 3u);
-    }
-    olm3ui::SetModalHandler(alt);
+    w.Komponente().SetRouteGeplant({106});
+    olm3test::MessageRecorder ja({modOLM3Binnen::vbYes});
+    EXPECT_TRUE(w.GpxImportieren(gpx));
+    std::vector<std::int32_t> route;
+    w.Komponente().GetRouteGeplant(route);
+    EXPECT_EQ(route, (std::vector<std::int32_t>{101, 104, 203}));
+    // Route planning opened with the plan and reported it, so the chart draws it.
+    EXPECT_EQ(fenster, QStringList{"frmRoutenPlanung"});
+    EXPECT_EQ(w.karte()->GeplanteRoute().size(), 3u);
 }
 #endif

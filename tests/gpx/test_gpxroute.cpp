@@ -25,19 +25,12 @@ protected:
         // Names and descriptions are written as the user reads them, with a German decimal comma.
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         objOLM3Cfg = &cfg;
-        oeffne({});
     }
     void TearDown() override {
-        conBinnenDatabase.reset();
         objOLM3Cfg = nullptr;
         QLocale::setDefault(QLocale::c());
     }
-    void oeffne(const QStringList& mehr) {
-        conBinnenDatabase.reset();
-        const QString katalog = olm3test::MakeCatalogue(dir, QStringLiteral("k%1.sqlite").arg(++nr),
-                                                        QStringList{olm3test::FixtureSql(QStringLiteral("mini"))} + mehr);
-        ASSERT_TRUE(ADO_Open_Connection(katalog, conBinnenDatabase, {}, {}, {}, true));
-    }
+    void oeffne(const QStringList& mehr) { katalog.Open({"mini"}, mehr); }
     /// Writes d, checks it against the schema and reads it back.
     Datei hinUndZurueck(const Datei& d) {
         const QString datei = dir.file(QStringLiteral("r%1.gpx").arg(++nr));
@@ -50,7 +43,7 @@ protected:
     }
     static int gpsbabel(const QStringList& args, QByteArray* out = nullptr) {
         QProcess p;
-        p.start(QStringLiteral("gpsbabel"), args);
+        p.start("gpsbabel", args);
         if (!p.waitForFinished(60000)) return -1;
         if (out) *out = p.readAllStandardOutput();
         return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
@@ -63,6 +56,7 @@ protected:
         return p;
     }
     olm3test::FakeCfg cfg;
+    olm3test::ComponentCatalogue katalog{{"mini"}};
     olm3test::TempDir dir;
     int nr = 0;
 };
@@ -74,13 +68,13 @@ TEST_F(GpxRoute, APlannedRouteComesBackAsTheSamePointsWithItsStartAndSpeed) {
     const std::vector<std::int32_t> ids{101, 102, 105, 201, 203};
     const Datei d = hinUndZurueck(GeplanteRoute(ids, kStart, 6.5, KatalogZeitzone()));
     ASSERT_EQ(d.route.size(), 5u);
-    EXPECT_EQ(d.route[1].strName, QStringLiteral("Testbrücke"));
-    EXPECT_EQ(d.route[1].strBeschreibung, QStringLiteral("Havel-Test, amtl. km 11,0"));
-    EXPECT_EQ(d.route[1].strTyp, QStringLiteral("Brücke"));
-    EXPECT_EQ(d.route[0].strName, QStringLiteral("Havel-Test km 10,0"));
-    EXPECT_EQ(d.route[2].strBeschreibung, QStringLiteral("Havel-Test, amtl. km 14,0, Abzweig nach Kanal-Test"));
+    EXPECT_EQ(d.route[1].strName, "Testbrücke");
+    EXPECT_EQ(d.route[1].strBeschreibung, "Havel-Test, amtl. km 11,0");
+    EXPECT_EQ(d.route[1].strTyp, "Brücke");
+    EXPECT_EQ(d.route[0].strName, "Havel-Test km 10,0");
+    EXPECT_EQ(d.route[2].strBeschreibung, "Havel-Test, amtl. km 14,0, Abzweig nach Kanal-Test");
     EXPECT_EQ(d.route[0].datZeit, QDateTime(QDate(2008, 6, 2), QTime(8, 0), Qt::UTC));
-    EXPECT_EQ(d.strName, QStringLiteral("Route Havel-Test km 10,0 – Kanal-Test km 2,0"));
+    EXPECT_EQ(d.strName, "Route Havel-Test km 10,0 – Kanal-Test km 2,0");
 
     const Import imp = OrdneZu(d, KatalogZeitzone());
     EXPECT_EQ(imp.alngPunkteID, ids);
@@ -100,52 +94,52 @@ TEST_F(GpxRoute, ForeignPointsMatchTheNearestPointAndTheRestIsListed) {
     Datei d;
     // A track (no route): two fixes near the bridge, one near the lock, one far out in the country, and
     // one at the end of the canal.
-    d.track = {fremd(13.0101, 52.5002, QStringLiteral("a")), fremd(13.0099, 52.4999, QStringLiteral("b")),
-               fremd(13.0302, 52.5001, QStringLiteral("c")), fremd(13.5, 52.9, QStringLiteral("Feldweg")),
-               fremd(13.04, 52.5301, QStringLiteral("e"))};
-    d.wegpunkte = {fremd(13.0, 52.5, QStringLiteral("nicht genommen"))};
+    d.track = {fremd(13.0101, 52.5002, "a"), fremd(13.0099, 52.4999, "b"), fremd(13.0302, 52.5001, "c"),
+               fremd(13.5, 52.9, "Feldweg"), fremd(13.04, 52.5301, "e")};
+    d.wegpunkte = {fremd(13.0, 52.5, "nicht genommen")};
     const Import imp = OrdneZu(d, KatalogZeitzone());
     EXPECT_EQ(imp.quelle, Quelle::Track);
     EXPECT_EQ(imp.alngPunkteID, (std::vector<std::int32_t>{102, 104, 204}));
     EXPECT_EQ(imp.lngZusammengefasst, 1);
     ASSERT_EQ(imp.punkte.size(), 5u);
     EXPECT_EQ(imp.punkte[3].lngPunkteID, -1);
-    EXPECT_EQ(imp.punkte[0].strBinnen, QStringLiteral("Havel-Test"));
+    EXPECT_EQ(imp.punkte[0].strBinnen, "Havel-Test");
     EXPECT_GT(imp.punkte[0].dblEntfernung, 0.0);
 
-    const QString bericht = ImportBericht(imp, QStringLiteral("/tmp/fahrt.gpx"));
-    EXPECT_TRUE(bericht.contains(QStringLiteral("fahrt.gpx (Track)"))) << bericht.toStdString();
-    EXPECT_TRUE(bericht.contains(QStringLiteral("4 von 5 Punkten"))) << bericht.toStdString();
-    EXPECT_TRUE(bericht.contains(QStringLiteral("4. Feldweg"))) << bericht.toStdString();
-    EXPECT_TRUE(bericht.contains(QStringLiteral("zusammengefasst wurden: 1"))) << bericht.toStdString();
-    EXPECT_TRUE(bericht.contains(QStringLiteral("Umkreis von 0,5 sm"))) << bericht.toStdString();
-    EXPECT_TRUE(bericht.endsWith(QStringLiteral("zugeordneten Punkte (3) ersetzen?"))) << bericht.toStdString();
+    const QString bericht = ImportBericht(imp, "/tmp/fahrt.gpx");
+    EXPECT_TRUE(bericht.contains("fahrt.gpx (Track)")) << bericht.toStdString();
+    EXPECT_TRUE(bericht.contains("4 von 5 Punkten")) << bericht.toStdString();
+    EXPECT_TRUE(bericht.contains("4. Feldweg")) << bericht.toStdString();
+    EXPECT_TRUE(bericht.contains("zusammengefasst wurden: 1")) << bericht.toStdString();
+    EXPECT_TRUE(bericht.contains("Umkreis von 0,5 sm")) << bericht.toStdString();
+    EXPECT_TRUE(bericht.endsWith("zugeordneten Punkte (3) ersetzen?")) << bericht.toStdString();
 
     // Waypoints are taken when there is neither route nor track; nothing within the radius leaves the
     // empty route and says so.
     Datei weit;
-    weit.wegpunkte = {fremd(14.5, 54.0, QStringLiteral("Ostsee"))};
+    weit.wegpunkte = {fremd(14.5, 54.0, "Ostsee")};
     const Import nichts = OrdneZu(weit, KatalogZeitzone());
     EXPECT_EQ(nichts.quelle, Quelle::Wegpunkte);
     EXPECT_TRUE(nichts.LeerGeblieben());
-    EXPECT_TRUE(ImportBericht(nichts, QStringLiteral("x.gpx")).contains(QStringLiteral("bleibt unverändert")));
+    EXPECT_TRUE(ImportBericht(nichts, "x.gpx").contains("bleibt unverändert"));
 
     // Breaking off keeps what was matched so far.
-    const Import halb = OrdneZu(d, KatalogZeitzone(), kFangbereichImport, [](int fertig, int) { return fertig < 2; });
+    const Import halb =
+        OrdneZu(d, KatalogZeitzone(), kFangbereichImport, [](int fertig, int) { return fertig < 2; });
     EXPECT_TRUE(halb.blnAbgebrochen);
     EXPECT_EQ(halb.punkte.size(), 2u);
 }
 
 TEST_F(GpxRoute, APointWhoseIdentityIsGoneFallsBackToItsPosition) {
     Datei d;
-    Punkt p = fremd(13.03, 52.5, QStringLiteral("Schleuse Eins"));
-    p.strExterneID = QStringLiteral("VERSCHWUNDEN");
+    Punkt p = fremd(13.03, 52.5, "Schleuse Eins");
+    p.strExterneID = "VERSCHWUNDEN";
     p.dblStrecke = 3.0;
     d.route = {p};
     // After a catalogue update the point id the file names may be another point's or none; the
     // waterway's external id and the chainage still find the point.
-    Punkt umbenannt = fremd(13.0, 52.6, QStringLiteral("Schleuse Eins"));
-    umbenannt.strExterneID = QStringLiteral("HAV");
+    Punkt umbenannt = fremd(13.0, 52.6, "Schleuse Eins");
+    umbenannt.strExterneID = "HAV";
     umbenannt.dblStrecke = 3.0;
     umbenannt.lngPunkteID = 203;
     d.route.push_back(umbenannt);
@@ -154,42 +148,40 @@ TEST_F(GpxRoute, APointWhoseIdentityIsGoneFallsBackToItsPosition) {
     EXPECT_EQ(imp.lngZusammengefasst, 1);
     EXPECT_FALSE(imp.punkte[0].blnIdentitaet);
     EXPECT_TRUE(imp.punkte[1].blnIdentitaet);
-    EXPECT_EQ(imp.punkte[1].strBinnen, QStringLiteral("Havel-Test"));
+    EXPECT_EQ(imp.punkte[1].strBinnen, "Havel-Test");
 }
 
 TEST_F(GpxRoute, TheCataloguesTimeZoneDecidesTheOffset) {
     EXPECT_EQ(KatalogZeitzone().id(), QByteArray("Europe/Berlin"));
-    oeffne({QStringLiteral("INSERT INTO Katalog VALUES ('Zeitzone', 'Europe/London');")});
+    oeffne({"INSERT INTO Katalog VALUES ('Zeitzone', 'Europe/London');"});
     EXPECT_EQ(KatalogZeitzone().id(), QByteArray("Europe/London"));
     const Datei d = GeplanteRoute({101, 104}, kStart, 6, KatalogZeitzone());
     EXPECT_EQ(d.datStart, QDateTime(QDate(2008, 6, 2), QTime(9, 0), Qt::UTC));
-    oeffne({QStringLiteral("INSERT INTO Katalog VALUES ('Zeitzone', 'Mars/Olympus');")});
+    oeffne({"INSERT INTO Katalog VALUES ('Zeitzone', 'Mars/Olympus');"});
     EXPECT_EQ(KatalogZeitzone().id(), QByteArray("Europe/Berlin"));
 }
 
 TEST_F(GpxRoute, GpsbabelReadsOurFileAndWhatItWritesComesBackIn) {
-    const QString unser = dir.file(QStringLiteral("unser.gpx"));
+    const QString unser = dir.file("unser.gpx");
     QString fehler;
-    ASSERT_TRUE(SchreibeGpxDatei(GeplanteRoute({101, 102, 104, 203}, kStart, 6, KatalogZeitzone()), unser, fehler));
+    ASSERT_TRUE(
+        SchreibeGpxDatei(GeplanteRoute({101, 102, 104, 203}, kStart, 6, KatalogZeitzone()), unser, fehler));
 
     // Our route as gpsbabel's universal CSV: every point with its position and name.
-    const QString csv = dir.file(QStringLiteral("unser.csv"));
-    ASSERT_EQ(gpsbabel({QStringLiteral("-r"), QStringLiteral("-i"), QStringLiteral("gpx"), QStringLiteral("-f"), unser,
-                        QStringLiteral("-o"), QStringLiteral("unicsv"), QStringLiteral("-F"), csv}),
-              0);
+    const QString csv = dir.file("unser.csv");
+    ASSERT_EQ(gpsbabel({"-r", "-i", "gpx", "-f", unser, "-o", "unicsv", "-F", csv}), 0);
     QFile f(csv);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QStringList zeilen = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(zeilen.size(), 5) << zeilen.join(QLatin1Char('\n')).toStdString();
-    EXPECT_TRUE(zeilen[2].startsWith(QStringLiteral("2,52.500000,13.010000,\"Testbrücke\""))) << zeilen[2].toStdString();
-    EXPECT_TRUE(zeilen[1].contains(QStringLiteral("2008/06/02,08:00:00"))) << zeilen[1].toStdString();
-    EXPECT_TRUE(zeilen[4].contains(QStringLiteral("\"Kanal-Test km 2,0\""))) << zeilen[4].toStdString();
+    EXPECT_TRUE(zeilen[2].startsWith("2,52.500000,13.010000,\"Testbrücke\"")) << zeilen[2].toStdString();
+    EXPECT_TRUE(zeilen[1].contains("2008/06/02,08:00:00")) << zeilen[1].toStdString();
+    EXPECT_TRUE(zeilen[4].contains("\"Kanal-Test km 2,0\"")) << zeilen[4].toStdString();
 
     // gpsbabel's own GPX, made from the CSV (no extension of ours survives that), imports by position.
-    const QString babel = dir.file(QStringLiteral("babel.gpx"));
-    ASSERT_EQ(gpsbabel({QStringLiteral("-i"), QStringLiteral("unicsv"), QStringLiteral("-f"), csv,
-                        QStringLiteral("-x"), QStringLiteral("transform,rte=wpt,del"), QStringLiteral("-o"),
-                        QStringLiteral("gpx,gpxver=1.1"), QStringLiteral("-F"), babel}),
+    const QString babel = dir.file("babel.gpx");
+    ASSERT_EQ(gpsbabel({"-i", "unicsv", "-f", csv, "-x", "transform,rte=wpt,del", "-o", "gpx,gpxver=1.1",
+                        "-F", babel}),
               0);
     olm3test::ExpectGpxSchemaValid(babel);
     const LeseErgebnis erg = LeseGpxDatei(babel);
@@ -202,13 +194,13 @@ TEST_F(GpxRoute, GpsbabelReadsOurFileAndWhatItWritesComesBackIn) {
 
 TEST_F(GpxRoute, MessagesNameTheFileAndTheFault) {
     LeseErgebnis erg = LeseGpx(QByteArray("<gpx xmlns=\"http://www.topografix.com/GPX/1/0\"/>"));
-    EXPECT_EQ(FehlerText(erg, QStringLiteral("/home/u/alt.gpx")),
-              QStringLiteral("Die Datei alt.gpx ist eine GPX-1.0-Datei; gelesen wird nur GPX 1.1."));
+    EXPECT_EQ(FehlerText(erg, "/home/u/alt.gpx"),
+              "Die Datei alt.gpx ist eine GPX-1.0-Datei; gelesen wird nur GPX 1.1.");
     erg = LeseGpx(QByteArray("<gpx xmlns=\"http://www.topografix.com/GPX/1/1\">\n<wpt lon=\"1\"/></gpx>"));
-    EXPECT_EQ(FehlerText(erg, QStringLiteral("a.gpx")),
-              QStringLiteral("In der Datei a.gpx fehlt einem Punkt in Zeile 2 die Koordinate „lat“."));
+    EXPECT_EQ(FehlerText(erg, "a.gpx"),
+              "In der Datei a.gpx fehlt einem Punkt in Zeile 2 die Koordinate „lat“.");
     erg = LeseGpx(QByteArray("<gpx version=\"1.1\"/>"));
-    EXPECT_EQ(FehlerText(erg, QStringLiteral("b.gpx")),
+    EXPECT_EQ(FehlerText(erg, "b.gpx"),
               QStringLiteral("Die Datei b.gpx nennt keinen Namensraum; eine GPX-1.1-Datei gehört zu "
                              "„http://www.topografix.com/GPX/1/1“."));
     EXPECT_TRUE(cfg.missingTexts.isEmpty());

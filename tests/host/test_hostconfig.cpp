@@ -30,10 +30,8 @@ protected:
     void SetUp() override {
         // What the build bundles: a numbered catalogue and the test catalogue, which is no user's.
         QDir().mkpath(mitgeliefert.path());
-        olm3test::MakeCatalogueFromFixtures(mitgeliefert, QStringLiteral("7_Testrevier.sqlite"),
-                                            {QStringLiteral("mini")});
-        olm3test::MakeCatalogueFromFixtures(mitgeliefert, QStringLiteral("test.sqlite"),
-                                            {QStringLiteral("mini")});
+        olm3test::MakeCatalogueFromFixtures(mitgeliefert, "7_Testrevier.sqlite", {"mini"});
+        olm3test::MakeCatalogueFromFixtures(mitgeliefert, "test.sqlite", {"mini"});
     }
     HostPfade pfade() const { return HostPfade::Unter(profil.path()); }
 
@@ -47,10 +45,9 @@ TEST_F(HostConfigTest, FirstStartWritesDefaultsAndInstallsTheBundledCatalogues) 
     HostConfig cfg(pfade(), {mitgeliefert.path()});
     cfg.Start();
     EXPECT_TRUE(cfg.Meldungen().isEmpty()) << cfg.Meldungen().join(QLatin1Char('\n')).toStdString();
-    EXPECT_EQ(KatalogDateien(pfade().KatalogVerzeichnis()),
-              QStringList{QStringLiteral("7_Testrevier.sqlite")});
+    EXPECT_EQ(KatalogDateien(pfade().KatalogVerzeichnis()), QStringList{"7_Testrevier.sqlite"});
     // The usual catalogue is not among them, so the first installed one is chosen.
-    EXPECT_EQ(cfg.GetBinnenKatalog(), pfade().KatalogVerzeichnis() + QStringLiteral("7_Testrevier.sqlite"));
+    EXPECT_EQ(cfg.GetBinnenKatalog(), pfade().KatalogVerzeichnis() + "7_Testrevier.sqlite");
     EXPECT_TRUE(cfg.IsBinnenKatalog());
     EXPECT_DOUBLE_EQ(cfg.GetMarschgeschwindigkeit(), 8.0);
     EXPECT_DOUBLE_EQ(cfg.GetBerichtWert(), 6.0);
@@ -60,10 +57,9 @@ TEST_F(HostConfigTest, FirstStartWritesDefaultsAndInstallsTheBundledCatalogues) 
     EXPECT_EQ(cfg.GetIniDatei(), pfade().strIniDatei);
 
     QSettings ini(pfade().strIniDatei, QSettings::IniFormat);
-    EXPECT_EQ(ini.value(QStringLiteral("Binnen/BinnenMDB")).toString(),
-              QStringLiteral("7_Testrevier.sqlite"));
-    EXPECT_EQ(ini.value(QStringLiteral("Binnen/Marschgeschwindigkeit")).toDouble(), 8.0);
-    EXPECT_EQ(ini.value(QStringLiteral("Binnen/Verbrauch")).toDouble(), 6.0);
+    EXPECT_EQ(ini.value("Binnen/BinnenMDB").toString(), "7_Testrevier.sqlite");
+    EXPECT_EQ(ini.value("Binnen/Marschgeschwindigkeit").toDouble(), 8.0);
+    EXPECT_EQ(ini.value("Binnen/Verbrauch").toDouble(), 6.0);
 
     // A second start reads what the first one wrote and installs nothing twice.
     HostConfig wieder(pfade(), {mitgeliefert.path()});
@@ -138,7 +134,7 @@ TEST_F(HostConfigTest, ACatalogueFolderWithoutCataloguesIsToldAndAFolderOfTheUse
 
 TEST_F(HostConfigTest, UnwritableSettingsAreToldOnceAndTheProgramRunsOnDefaults) {
     // The config folder is a file: nothing can be created there.
-    schreibe(profil.file(QStringLiteral("config")), "kein Ordner");
+    schreibe(profil.file("config"), "kein Ordner");
     HostConfig cfg(pfade(), {mitgeliefert.path()});
     cfg.Start();
     ASSERT_EQ(cfg.Meldungen().size(), 1);

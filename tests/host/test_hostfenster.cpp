@@ -3,6 +3,7 @@
 #include "hostfenster.h"
 #include "hosttexts.h"
 #include "support/fixtures.h"
+#include "support/windowdriver.h"
 
 #include "browser/frmBinneninfo.h"
 #include "component/frmKatalog.h"
@@ -33,17 +34,7 @@ namespace {
 
 class HostFensterTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        olm3test::MakeCatalogueFromFixtures(mitgeliefert, QStringLiteral("1_Testrevier.sqlite"),
-                                            {QStringLiteral("mini")});
-        // Every window the component opens is noted and closed at once, as by its close box.
-        alterTreiber = olm3ui::SetModalHandler([this](QDialog* dlg) {
-            fenster << QString::fromLatin1(dlg->metaObject()->className());
-            dlg->reject();
-            return dlg->result();
-        });
-    }
-    void TearDown() override { olm3ui::SetModalHandler(std::move(alterTreiber)); }
+    void SetUp() override { olm3test::MakeCatalogueFromFixtures(mitgeliefert, "1_Testrevier.sqlite", {"mini"}); }
 
     HostPfade pfade() const { return HostPfade::Unter(profil.path()); }
     /// A configuration as on first start, with the test catalogue installed.
@@ -63,15 +54,18 @@ protected:
         ADODB::ConnectionPtr con;
         ADODB::RecordsetPtr rs;
         if (!modOLM3Binnen::ADO_Open_Connection(pfade().RoutenDatenbank(), con, {}, {}, {}, true)) return -1;
-        if (!modOLM3Binnen::ADO_Open_RecordsetExt(con, rs, QStringLiteral("SELECT * FROM BinRouten"), true))
-            return -1;
+        if (!modOLM3Binnen::ADO_Open_RecordsetExt(con, rs, "SELECT * FROM BinRouten", true)) return -1;
         return rs->RecordCount();
     }
 
     olm3test::TempDir profil;
     olm3test::TempDir mitgeliefert;
-    olm3ui::ModalHandler alterTreiber;
     QStringList fenster;
+    // Every window the component opens is noted and closed at once, as by its close box.
+    olm3test::ModalScript treiber{[this](QDialog* dlg) {
+        fenster << QString::fromLatin1(dlg->metaObject()->className());
+        dlg->reject();
+    }};
 };
 
 } // namespace
@@ -84,12 +78,13 @@ TEST_F(HostFensterTest, StartCreatesTheRoutesDatabaseOpensTheCatalogueAndShowsIt
     EXPECT_TRUE(meldungen.messages().empty());
     ASSERT_TRUE(w.RoutenDatenbank());
     EXPECT_EQ(w.Komponente().conWPundRoutenDB(), w.RoutenDatenbank());
-    EXPECT_TRUE(w.Komponente().blnUmkreisSuche) << "the host keeps radius results, so the browser offers them again";
+    EXPECT_TRUE(w.Komponente().blnUmkreisSuche)
+        << "the host keeps radius results, so the browser offers them again";
     EXPECT_EQ(gespeicherteRouten(), 0);
     ASSERT_TRUE(w.Komponente().conBinnenDatabase());
     EXPECT_EQ(w.karte()->Daten().gewaesser.size(), 3u);
-    EXPECT_TRUE(statuszeile(w).contains(QStringLiteral("Testkatalog")));
-    EXPECT_TRUE(statuszeile(w).contains(QStringLiteral("nicht zur Navigation")));
+    EXPECT_TRUE(statuszeile(w).contains("Testkatalog"));
+    EXPECT_TRUE(statuszeile(w).contains("nicht zur Navigation"));
     EXPECT_TRUE(w.actBinneninfo->isEnabled());
     EXPECT_TRUE(w.actRoutenPlanung->isEnabled());
     EXPECT_FALSE(w.actBericht->isEnabled());
@@ -102,7 +97,7 @@ TEST_F(HostFensterTest, StartCreatesTheRoutesDatabaseOpensTheCatalogueAndShowsIt
     QCoreApplication::processEvents();
     bool hinweisGefunden = false;
     for (QLabel* l : w.statusBar()->findChildren<QLabel*>()) {
-        if (!l->toolTip().contains(QStringLiteral("nicht zur Navigation"))) continue;
+        if (!l->toolTip().contains("nicht zur Navigation")) continue;
         hinweisGefunden = true;
         EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->contentsRect().width());
         EXPECT_TRUE(QRect(QPoint(), w.statusBar()->size()).contains(l->geometry())) << l->geometry().right();
@@ -118,8 +113,7 @@ TEST_F(HostFensterTest, SavedRoutesSurviveTheStartAndAnUnusableRoutesDatabaseIsT
         ASSERT_TRUE(olm3::CreateRoutesDatabase(pfade().RoutenDatenbank(), fehler));
         ADODB::ConnectionPtr con;
         ASSERT_TRUE(modOLM3Binnen::ADO_Open_Connection(pfade().RoutenDatenbank(), con, {}, {}, {}, false));
-        con->Execute(
-            QStringLiteral("INSERT INTO BinRouten (Bezeichnung, KatalogNr) VALUES ('Sommertour', 1)"));
+        con->Execute("INSERT INTO BinRouten (Bezeichnung, KatalogNr) VALUES ('Sommertour', 1)");
         con->Close();
     }
     auto cfg = config();
@@ -140,8 +134,7 @@ TEST_F(HostFensterTest, SavedRoutesSurviveTheStartAndAnUnusableRoutesDatabaseIsT
     HostFenster w(*cfg);
     w.Start();
     ASSERT_EQ(meldungen.messages().size(), 1u) << meldungen.messages().back().text.toStdString();
-    EXPECT_TRUE(meldungen.messages()[0].text.startsWith(
-        HostText(txt::RoutenDBAnlegen).section(QStringLiteral("%1"), 0, 0)));
+    EXPECT_TRUE(meldungen.messages()[0].text.startsWith(HostText(txt::RoutenDBAnlegen).section("%1", 0, 0)));
     EXPECT_FALSE(w.RoutenDatenbank());
     EXPECT_TRUE(w.Komponente().conBinnenDatabase());
     QFile f(pfade().RoutenDatenbank());
@@ -151,14 +144,14 @@ TEST_F(HostFensterTest, SavedRoutesSurviveTheStartAndAnUnusableRoutesDatabaseIsT
 
 TEST_F(HostFensterTest, ACatalogueThatIsNoneOrIsMissingIsToldAndTheWindowRunsOn) {
     auto cfg = config();
-    const QString kaputt = cfg->GetKatalogVerzeichnis() + QStringLiteral("2_Kaputt.sqlite");
+    const QString kaputt = cfg->GetKatalogVerzeichnis() + "2_Kaputt.sqlite";
     {
         QFile f(kaputt);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write("Dies ist kein Katalog.");
     }
-    const QString fremd = olm3test::MakeRoutesDatabase(profil, QStringLiteral("3_Fremd.sqlite"));
-    const QString fehlt = cfg->GetKatalogVerzeichnis() + QStringLiteral("4_Fehlt.sqlite");
+    const QString fremd = olm3test::MakeRoutesDatabase(profil, "3_Fremd.sqlite");
+    const QString fehlt = cfg->GetKatalogVerzeichnis() + "4_Fehlt.sqlite";
     for (const auto& [datei, text] :
          {std::pair{kaputt, txt::KeinKatalogFormat}, std::pair{fremd, txt::KeinKatalogFormat},
           std::pair{fehlt, txt::KatalogFehlt}}) {
@@ -202,7 +195,7 @@ TEST_F(HostFensterTest, AClickOnTheChartAddsTheNearestPointAndOpensPlanningAgain
     std::vector<std::int32_t> route;
     w.Komponente().GetRouteGeplant(route);
     EXPECT_EQ(route, std::vector<std::int32_t>{106});
-    EXPECT_EQ(fenster, QStringList{QStringLiteral("frmRoutenPlanung")});
+    EXPECT_EQ(fenster, QStringList{"frmRoutenPlanung"});
     // The planning window reported the route, so the chart shows it.
     ASSERT_EQ(w.karte()->GeplanteRoute().size(), 1u);
     EXPECT_DOUBLE_EQ(w.karte()->GeplanteRoute()[0].x(), 13.05);
@@ -220,7 +213,7 @@ TEST_F(HostFensterTest, OptimisingSetsTheRouteOrTellsWhyThereIsNone) {
         std::vector<std::int32_t> getrennt{101, 301};
         w.StartOptimierer(getrennt, start);
         ASSERT_EQ(meldungen.messages().size(), 1u);
-        EXPECT_FALSE(meldungen.messages()[0].text.contains(QStringLiteral("%")));
+        EXPECT_FALSE(meldungen.messages()[0].text.contains("%"));
         std::vector<typRouteOptimiert> rows;
         RouteOptimiertSummen summen;
         EXPECT_FALSE(w.Komponente().GetRouteOptimiert(rows, summen));
@@ -243,7 +236,7 @@ TEST_F(HostFensterTest, OptimisingSetsTheRouteOrTellsWhyThereIsNone) {
     EXPECT_EQ(linie.front(), QPointF(13.0, 52.5));
     EXPECT_EQ(linie.back(), QPointF(13.04, 52.51));
 
-    const QString pdf = profil.file(QStringLiteral("bericht.pdf"));
+    const QString pdf = profil.file("bericht.pdf");
     ASSERT_TRUE(w.BerichtDrucken(pdf));
     QFile f(pdf);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -251,21 +244,22 @@ TEST_F(HostFensterTest, OptimisingSetsTheRouteOrTellsWhyThereIsNone) {
     EXPECT_TRUE(inhalt.startsWith("%PDF"));
     EXPECT_TRUE(inhalt.contains("/Type /Page\n") || inhalt.contains("/Type /Page "));
     // A report that cannot be written is told, not claimed.
-    EXPECT_FALSE(w.BerichtDrucken(profil.file(QStringLiteral("fehlt/ordner/bericht.pdf"))));
+    EXPECT_FALSE(w.BerichtDrucken(profil.file("fehlt/ordner/bericht.pdf")));
     ASSERT_EQ(meldungen.messages().size(), 1u);
 
     // The print action prints the route through the browser, which it opens on the route view.
     {
-        auto alt = olm3ui::SetModalHandler([](QDialog* dlg) {
-            if (auto* info = qobject_cast<frmBinneninfo*>(dlg)) {
+        const QString routenPdf = profil.file("route.pdf");
+        {
+            olm3test::ModalScript drucken([](QDialog* dlg) {
+                auto* info = qobject_cast<frmBinneninfo*>(dlg);
+                ASSERT_TRUE(info);
                 EXPECT_EQ(info->View(), frmBinneninfo::vwRoute);
                 info->fpDrucken()->fpb()->click();
-            }
-            return int(QDialog::Rejected);
-        });
-        const QString routenPdf = profil.file(QStringLiteral("route.pdf"));
-        w.RouteDrucken(routenPdf);
-        olm3ui::SetModalHandler(std::move(alt));
+            });
+            w.RouteDrucken(routenPdf);
+            EXPECT_EQ(drucken.aufrufe, 1);
+        }
         QFile route(routenPdf);
         ASSERT_TRUE(route.open(QIODevice::ReadOnly));
         EXPECT_TRUE(route.readAll().startsWith("%PDF"));
@@ -274,7 +268,7 @@ TEST_F(HostFensterTest, OptimisingSetsTheRouteOrTellsWhyThereIsNone) {
     }
 
     w.Bericht();
-    EXPECT_EQ(fenster, QStringList{QStringLiteral("frmRoutenOptimiererBericht")});
+    EXPECT_EQ(fenster, QStringList{"frmRoutenOptimiererBericht"});
 
     w.Komponente().DeleteRouteOptimiert();
     EXPECT_FALSE(w.actBericht->isEnabled());
@@ -284,7 +278,7 @@ TEST_F(HostFensterTest, OptimisingSetsTheRouteOrTellsWhyThereIsNone) {
 TEST_F(HostFensterTest, ChoosingAnotherCatalogueOpensItAfreshAndTheNextStartToo) {
     auto cfg = config();
     const QString erster = cfg->GetBinnenKatalog();
-    const QString zweiter = cfg->GetKatalogVerzeichnis() + QStringLiteral("2_Zweiter.sqlite");
+    const QString zweiter = cfg->GetKatalogVerzeichnis() + "2_Zweiter.sqlite";
     ASSERT_TRUE(QFile::copy(erster, zweiter));
     HostFenster w(*cfg);
     w.Start();
@@ -311,21 +305,18 @@ TEST_F(HostFensterTest, ChoosingAnotherCatalogueOpensItAfreshAndTheNextStartToo)
     w.Komponente().GetRouteGeplant(route);
     EXPECT_EQ(route, std::vector<std::int32_t>{104});
 
-    waehle(QStringLiteral("2_Zweiter.sqlite"));
+    waehle("2_Zweiter.sqlite");
     w.KatalogWahl();
     olm3ui::SetModalHandler(std::move(vorher));
     EXPECT_EQ(QDir::cleanPath(cfg->GetBinnenKatalog()), QDir::cleanPath(zweiter));
     ASSERT_TRUE(w.Komponente().conBinnenDatabase());
-    EXPECT_TRUE(
-        w.Komponente().conBinnenDatabase()->DataSource().endsWith(QStringLiteral("2_Zweiter.sqlite")));
+    EXPECT_TRUE(w.Komponente().conBinnenDatabase()->DataSource().endsWith("2_Zweiter.sqlite"));
     // Init ran again: the planned route is empty, the chart shows the catalogue.
     w.Komponente().GetRouteGeplant(route);
     EXPECT_EQ(route, std::vector<std::int32_t>{0});
     EXPECT_FALSE(w.karte()->Daten().Leer());
-    EXPECT_EQ(QSettings(pfade().strIniDatei, QSettings::IniFormat)
-                  .value(QStringLiteral("Binnen/BinnenMDB"))
-                  .toString(),
-              QStringLiteral("2_Zweiter.sqlite"));
+    EXPECT_EQ(QSettings(pfade().strIniDatei, QSettings::IniFormat).value("Binnen/BinnenMDB").toString(),
+              "2_Zweiter.sqlite");
 }
 
 // The language menu switches menus, tool bar and status bar at once and keeps the choice for the next start.
@@ -340,17 +331,16 @@ TEST_F(HostFensterTest, TheLanguageMenuSwitchesTheWindowAndTheNextStartKeepsIt) 
         return titel;
     };
     ASSERT_EQ(olm3::TextTable::AktuelleSprache(), olm3::Sprache::De);
-    EXPECT_TRUE(menues().contains(QStringLiteral("&Binnen")));
+    EXPECT_TRUE(menues().contains("&Binnen"));
 
     // The language menu is the last one; its second entry is English.
     QMenu* sprache = w.menuBar()->actions().last()->menu();
     ASSERT_TRUE(sprache);
     sprache->actions().at(1)->trigger();
     EXPECT_EQ(olm3::TextTable::AktuelleSprache(), olm3::Sprache::En);
-    EXPECT_EQ(menues(),
-              (QStringList{QStringLiteral("&Inland"), QStringLiteral("&View"), QStringLiteral("&Language")}));
+    EXPECT_EQ(menues(), (QStringList{"&Inland", "&View", "&Language"}));
     EXPECT_EQ(w.findChildren<QToolBar*>().size(), 1) << "the tool bar is built again, not added to";
-    EXPECT_TRUE(statuszeile(w).contains(QStringLiteral("Catalogue:"))) << statuszeile(w).toStdString();
+    EXPECT_TRUE(statuszeile(w).contains("Catalogue:")) << statuszeile(w).toStdString();
     EXPECT_TRUE(w.menuBar()->actions().last()->menu()->actions().at(1)->isChecked());
 
     HostConfig wieder(pfade(), QStringList{mitgeliefert.path()});
@@ -358,7 +348,7 @@ TEST_F(HostFensterTest, TheLanguageMenuSwitchesTheWindowAndTheNextStartKeepsIt) 
     EXPECT_EQ(wieder.Sprache(), olm3::Sprache::En);
 
     w.SpracheWechseln(olm3::Sprache::De);
-    EXPECT_TRUE(menues().contains(QStringLiteral("&Binnen")));
+    EXPECT_TRUE(menues().contains("&Binnen"));
     HostConfig deutsch(pfade(), QStringList{mitgeliefert.path()});
     deutsch.Start();
     EXPECT_EQ(deutsch.Sprache(), olm3::Sprache::De);

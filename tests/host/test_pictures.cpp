@@ -51,7 +51,7 @@ TEST(HostPictures, EveryPictureTheComponentAsksForIsThereDrawnAndDistinct) {
 }
 
 TEST(HostPictures, TheChartMarksEveryTypeAndNothingElse) {
-    for (const QChar typ : KartenTypen() + QStringLiteral("X ")) {
+    for (const QChar typ : KartenTypen() + "X ") {
         QImage img(24, 24, QImage::Format_ARGB32);
         img.fill(Qt::transparent);
         QPainter p(&img);
@@ -68,16 +68,16 @@ TEST(HostPictures, TheChartMarksEveryTypeAndNothingElse) {
 TEST(HostPictures, TheLoaderReadsPicturesAndGivesNothingForMissingOrBrokenFiles) {
     olm3test::TempDir dir;
     BildLader lader;
-    const QString png = dir.file(QStringLiteral("hafen.png"));
+    const QString png = dir.file("hafen.png");
     ASSERT_TRUE(Bild(224).save(png));
     EXPECT_EQ(lader.LoadPicture(png).size(), QSize(48, 48));
     // The component writes its paths with a backslash before the file name.
-    EXPECT_EQ(lader.LoadPicture(dir.path() + QStringLiteral("\\hafen.png")).size(), QSize(48, 48));
+    EXPECT_EQ(lader.LoadPicture(dir.path() + "\\hafen.png").size(), QSize(48, 48));
 
-    EXPECT_TRUE(lader.LoadPicture(dir.file(QStringLiteral("fehlt.png"))).isNull());
+    EXPECT_TRUE(lader.LoadPicture(dir.file("fehlt.png")).isNull());
     EXPECT_TRUE(lader.LoadPicture(QString()).isNull());
     EXPECT_TRUE(lader.LoadPicture(dir.path()).isNull());
-    QFile text(dir.file(QStringLiteral("kein-bild.jpg")));
+    QFile text(dir.file("kein-bild.jpg"));
     ASSERT_TRUE(text.open(QIODevice::WriteOnly));
     text.write("Dies ist kein Bild.");
     text.close();

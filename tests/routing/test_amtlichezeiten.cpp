@@ -11,32 +11,29 @@
 
 #include <gtest/gtest.h>
 
-using olm3::MakeDatum;
 using olm3::routing::GetSchleusenBZ;
 using olm3test::MessageRecorder;
 
 namespace {
 
-QDateTime at(int y, int m, int d, int h, int min) {
-    return MakeDatum(QDate(y, m, d), QTime(h, min));
+using olm3test::At;
+void oeffne(const char* pfad) {
+    olm3test::OpenComponentCatalogue(QString::fromUtf8(pfad));
 }
 
-void oeffne(const char* pfad) {
-    modOLM3Binnen::conBinnenDatabase.reset();
-    ASSERT_TRUE(modOLM3Binnen::ADO_Open_Connection(QString::fromUtf8(pfad), modOLM3Binnen::conBinnenDatabase, {},
-                                                   {}, {}, true))
-        << pfad;
+QString wert(const QString& sql) {
+    ADODB::RecordsetPtr rs;
+    if (!modOLM3Binnen::ADO_Open_RecordsetExt(modOLM3Binnen::conBinnenDatabase, rs, sql, true) || rs->Eof())
+        return "(keine Zeile)";
+    const QString s = modOLM3Binnen::ADO_Field_Str(rs->Fields(0));
+    modOLM3Binnen::ADO_Close_Recordset(rs, true);
+    return s;
 }
 
 std::int32_t schleuse(const QString& name) {
-    ADODB::RecordsetPtr rs;
-    const QString sql = QStringLiteral("SELECT SchleusenID FROM Schleusen WHERE Aktiv AND Bezeichnung = '%1'")
-                            .arg(name);
-    if (!modOLM3Binnen::ADO_Open_RecordsetExt(modOLM3Binnen::conBinnenDatabase, rs, sql, true) || rs->Eof())
-        return -1;
-    const std::int32_t id = modOLM3Binnen::ADO_Field_Str(rs->Fields(0)).toInt();
-    modOLM3Binnen::ADO_Close_Recordset(rs, true);
-    return id;
+    return wert(QStringLiteral("SELECT SchleusenID FROM Schleusen WHERE Aktiv AND Bezeichnung = '%1'")
+                    .arg(name))
+        .toInt();
 }
 
 struct Fall {
@@ -55,8 +52,8 @@ void pruefe(const std::vector<Fall>& faelle) {
         double w = -1;
         QString nb, sr;
         EXPECT_TRUE(GetSchleusenBZ(id, f.ankunft, w, nb, sr)) << f.schleuse << ": " << f.warum;
-        EXPECT_NEAR(w, f.stunden, 1e-9) << f.schleuse << " " << f.ankunft.toString(Qt::ISODate).toStdString()
-                                        << ": " << f.warum;
+        EXPECT_NEAR(w, f.stunden, 1e-9)
+            << f.schleuse << " " << f.ankunft.toString(Qt::ISODate).toStdString() << ": " << f.warum;
     }
     EXPECT_TRUE(messages.messages().empty());
 }
@@ -70,78 +67,72 @@ TEST(OfficialLockHours, BerlinBrandenburgWaitsAsTheOrdinanceSets) {
     oeffne(OLM3_SAMPLE_CATALOGUE);
     pruefe({
         // Plötzensee: 01.04.-31.10. Mo-Sa 6:00-22:00, Sundays 7:00-22:00; 02.01.-31.03. Sundays 7:00-19:00.
-        {"Schleuse Plötzensee", at(2026, 6, 10, 5, 30), 0.5, "before opening"},
-        {"Schleuse Plötzensee", at(2026, 6, 10, 12, 0), 0.0, "mid-window"},
-        {"Schleuse Plötzensee", at(2026, 6, 10, 22, 0), 0.0, "at closing: entered by the end of the hours"},
-        {"Schleuse Plötzensee", at(2026, 6, 10, 22, 1), 7 + 59 * kMinute, "after closing: Thursday 6:00"},
-        {"Schleuse Plötzensee", at(2026, 6, 14, 6, 30), 0.5, "Sunday: 7:00"},
-        {"Schleuse Plötzensee", at(2026, 2, 15, 19, 30), 10.5, "winter Sunday closes at 19:00; Monday 6:00"},
+        {"Schleuse Plötzensee", At(2026, 6, 10, 5, 30), 0.5, "before opening"},
+        {"Schleuse Plötzensee", At(2026, 6, 10, 12, 0), 0.0, "mid-window"},
+        {"Schleuse Plötzensee", At(2026, 6, 10, 22, 0), 0.0, "at closing: entered by the end of the hours"},
+        {"Schleuse Plötzensee", At(2026, 6, 10, 22, 1), 7 + 59 * kMinute, "after closing: Thursday 6:00"},
+        {"Schleuse Plötzensee", At(2026, 6, 14, 6, 30), 0.5, "Sunday: 7:00"},
+        {"Schleuse Plötzensee", At(2026, 2, 15, 19, 30), 10.5, "winter Sunday closes at 19:00; Monday 6:00"},
         // Charlottenburg: summer Mo-Sa 6:00-24:00, Sundays 7:00-24:00.
-        {"Schleuse Charlottenburg", at(2026, 5, 14, 6, 0), 1.0, "Ascension: Sunday hours from 7:00"},
-        {"Schleuse Charlottenburg", at(2026, 6, 11, 0, 0), 0.0, "midnight is the closing time of the day before"},
-        {"Schleuse Charlottenburg", at(2026, 6, 11, 0, 1), 5 + 59 * kMinute, "after midnight: 6:00"},
+        {"Schleuse Charlottenburg", At(2026, 5, 14, 6, 0), 1.0, "Ascension: Sunday hours from 7:00"},
+        {"Schleuse Charlottenburg", At(2026, 6, 11, 0, 0), 0.0,
+         "midnight is the closing time of the day before"},
+        {"Schleuse Charlottenburg", At(2026, 6, 11, 0, 1), 5 + 59 * kMinute, "after midnight: 6:00"},
         // Spandau: summer Mo-Sa 6:00-22:00, Sundays 7:00-22:00; 24./31.12. 7:00-13:00, 01.01., 25./26.12.
         // 8:00-14:00.
-        {"Schleuse Spandau", at(2026, 5, 25, 6, 0), 1.0, "Whit Monday: Sunday hours"},
-        {"Schleuse Spandau", at(2026, 10, 3, 6, 30), 0.5, "3 October on a Saturday: Sunday hours, 7:00"},
-        {"Schleuse Spandau", at(2026, 10, 31, 6, 30), 0.5, "31 October, also in Berlin: Sunday hours"},
-        {"Schleuse Spandau", at(2026, 4, 4, 6, 0), 0.0, "the Saturday before Easter is a Saturday"},
-        {"Schleuse Spandau", at(2026, 12, 24, 6, 0), 1.0, "24 December: 7:00-13:00"},
-        {"Schleuse Spandau", at(2026, 12, 24, 13, 30), 18.5, "after 13:00 on 24 December: 25 December 8:00"},
-        {"Schleuse Spandau", at(2027, 1, 1, 7, 0), 1.0, "1 January: 8:00-14:00"},
+        {"Schleuse Spandau", At(2026, 5, 25, 6, 0), 1.0, "Whit Monday: Sunday hours"},
+        {"Schleuse Spandau", At(2026, 10, 3, 6, 30), 0.5, "3 October on a Saturday: Sunday hours, 7:00"},
+        {"Schleuse Spandau", At(2026, 10, 31, 6, 30), 0.5, "31 October, also in Berlin: Sunday hours"},
+        {"Schleuse Spandau", At(2026, 4, 4, 6, 0), 0.0, "the Saturday before Easter is a Saturday"},
+        {"Schleuse Spandau", At(2026, 12, 24, 6, 0), 1.0, "24 December: 7:00-13:00"},
+        {"Schleuse Spandau", At(2026, 12, 24, 13, 30), 18.5, "after 13:00 on 24 December: 25 December 8:00"},
+        {"Schleuse Spandau", At(2027, 1, 1, 7, 0), 1.0, "1 January: 8:00-14:00"},
         // Lehnitz and the ship lift: 31.12. 7:00-13:00, 01.01. 8:00-14:00; the lift runs round the clock
         // from 02.01. to 30.12.
-        {"Schleuse Lehnitz", at(2026, 12, 31, 14, 0), 18.0, "31 December closed at 13:00; 1 January 8:00"},
-        {"Schiffshebewerk Niederfinow", at(2026, 3, 14, 3, 0), 0.0, "round the clock"},
-        {"Schiffshebewerk Niederfinow", at(2026, 12, 31, 13, 30), 18.5, "New Year's Eve until 13:00"},
-        {"Schiffshebewerk Niederfinow", at(2027, 1, 1, 14, 30), 9.5, "after 14:00 on 1 January: 2 January 0:00"},
+        {"Schleuse Lehnitz", At(2026, 12, 31, 14, 0), 18.0, "31 December closed at 13:00; 1 January 8:00"},
+        {"Schiffshebewerk Niederfinow", At(2026, 3, 14, 3, 0), 0.0, "round the clock"},
+        {"Schiffshebewerk Niederfinow", At(2026, 12, 31, 13, 30), 18.5, "New Year's Eve until 13:00"},
+        {"Schiffshebewerk Niederfinow", At(2027, 1, 1, 14, 30), 9.5,
+         "after 14:00 on 1 January: 2 January 0:00"},
         // Kleinmachnow: closed on 25./26.12.; winter Sundays 7:00-20:00; 24./31.12. 7:00-13:00.
-        {"Schleuse Kleinmachnow", at(2026, 12, 25, 10, 0), 45.0, "Christmas closed: Sunday 27th 7:00"},
-        {"Schleuse Kleinmachnow", at(2026, 12, 31, 12, 59), 0.0, "New Year's Eve before 13:00"},
+        {"Schleuse Kleinmachnow", At(2026, 12, 25, 10, 0), 45.0, "Christmas closed: Sunday 27th 7:00"},
+        {"Schleuse Kleinmachnow", At(2026, 12, 31, 12, 59), 0.0, "New Year's Eve before 13:00"},
         // Landwehrkanal: 11:15-20:45 from 01.04. to 31.10., closed in winter.
-        {"Unterschleuse (Landwehrkanal)", at(2026, 11, 3, 10, 0), 3577.25, "closed winter: 1 April 11:15"},
-        {"Oberschleuse (Landwehrkanal)", at(2027, 3, 31, 20, 0), 15.25, "first day of the season, 11:15"},
+        {"Unterschleuse (Landwehrkanal)", At(2026, 11, 3, 10, 0), 3577.25, "closed winter: 1 April 11:15"},
+        {"Oberschleuse (Landwehrkanal)", At(2027, 3, 31, 20, 0), 15.25, "first day of the season, 11:15"},
         // Strasen and the Müritz-Havel locks: April 9:00-17:45, May to September 7:00-19:45, 01.-14.10.
         // 9:00-17:45, 15.10.-30.11. 9:00-15:45, closed from 01.12. to 31.03.
-        {"Schleuse Strasen", at(2026, 4, 28, 18, 0), 15.0, "April closes at 17:45; next day 9:00"},
-        {"Schleuse Strasen", at(2026, 4, 30, 18, 0), 13.0, "first day of the main season, 1 May, 7:00"},
-        {"Schleuse Strasen", at(2026, 10, 15, 16, 0), 17.0, "from 15 October closing at 15:45"},
-        {"Schleuse Mirow", at(2026, 12, 1, 10, 0), 2903.0, "closed from 1 December: 1 April 9:00"},
+        {"Schleuse Strasen", At(2026, 4, 28, 18, 0), 15.0, "April closes at 17:45; next day 9:00"},
+        {"Schleuse Strasen", At(2026, 4, 30, 18, 0), 13.0, "first day of the main season, 1 May, 7:00"},
+        {"Schleuse Strasen", At(2026, 10, 15, 16, 0), 17.0, "from 15 October closing at 15:45"},
+        {"Schleuse Mirow", At(2026, 12, 1, 10, 0), 2903.0, "closed from 1 December: 1 April 9:00"},
         // The self-service locks: Liebenwalde's hours (winter 8:00-16:00) and Schorfheide's (closed from
         // 01.12.).
-        {"Schleuse Zehdenick", at(2026, 12, 15, 7, 30), 0.5, "winter 8:00-16:00"},
-        {"Schleuse Fürstenberg", at(2026, 11, 30, 16, 30), 2918.5, "November closes at 16:00, then winter"},
+        {"Schleuse Zehdenick", At(2026, 12, 15, 7, 30), 0.5, "winter 8:00-16:00"},
+        {"Schleuse Fürstenberg", At(2026, 11, 30, 16, 30), 2918.5, "November closes at 16:00, then winter"},
         // Wernsdorf and the locks like it: summer Mo-Fr 6:00-20:00, Sa and Sundays 8:30-18:00; closed on
         // 24.-26.12., 31.12. and 01.01.; winter 8:00-17:30.
-        {"Schleuse Wernsdorf", at(2026, 6, 13, 7, 0), 1.5, "Saturday 8:30"},
-        {"Schleuse Wernsdorf", at(2026, 6, 15, 20, 0), 0.0, "at closing"},
-        {"Schleuse Wernsdorf", at(2026, 12, 24, 9, 0), 71.0, "closed 24 to 26 December: Sunday 8:00"},
-        {"Schleuse Kersdorf", at(2027, 1, 1, 10, 0), 22.0, "closed on 1 January: Saturday 8:00"},
+        {"Schleuse Wernsdorf", At(2026, 6, 13, 7, 0), 1.5, "Saturday 8:30"},
+        {"Schleuse Wernsdorf", At(2026, 6, 15, 20, 0), 0.0, "at closing"},
+        {"Schleuse Wernsdorf", At(2026, 12, 24, 9, 0), 71.0, "closed 24 to 26 December: Sunday 8:00"},
+        {"Schleuse Kersdorf", At(2027, 1, 1, 10, 0), 22.0, "closed on 1 January: Saturday 8:00"},
         // Brandenburg and Wusterwitz: all year Mo-Sa 6:00-22:00, Sundays 7:00-19:00.
-        {"Vorstadtschleuse Brandenburg", at(2026, 1, 4, 19, 30), 10.5, "Sunday closes at 19:00"},
-        {"Schleuse Wusterwitz", at(2026, 4, 3, 6, 0), 1.0, "Good Friday: Sunday hours"},
-        {"Schleuse Wusterwitz", at(2026, 10, 3, 6, 30), 0.5, "3 October: Sunday hours"},
+        {"Vorstadtschleuse Brandenburg", At(2026, 1, 4, 19, 30), 10.5, "Sunday closes at 19:00"},
+        {"Schleuse Wusterwitz", At(2026, 4, 3, 6, 0), 1.0, "Good Friday: Sunday hours"},
+        {"Schleuse Wusterwitz", At(2026, 10, 3, 6, 30), 0.5, "3 October: Sunday hours"},
         // The lock the ordinance does not list keeps its sample hours (summer daily 6:00-22:00).
-        {"Schleuse Große Tränke", at(2026, 6, 10, 5, 0), 1.0, "sample hours"},
+        {"Schleuse Große Tränke", At(2026, 6, 10, 5, 0), 1.0, "sample hours"},
     });
 }
 
 TEST(OfficialLockHours, PotsdamCatalogueCarriesTheSameHours) {
     oeffne(OLM3_POTSDAM_CATALOGUE);
     pruefe({
-        {"Schleuse Schönwalde", at(2026, 6, 14, 5, 0), 1.0, "daily 6:00-20:00"},
-        {"Schleuse Schönwalde", at(2026, 12, 25, 20, 30), 9.5, "Christmas: Sunday hours, which are daily ones"},
-        {"Schleuse Kleinmachnow", at(2026, 12, 25, 10, 0), 45.0, "Christmas closed: Sunday 27th 7:00"},
+        {"Schleuse Schönwalde", At(2026, 6, 14, 5, 0), 1.0, "daily 6:00-20:00"},
+        {"Schleuse Schönwalde", At(2026, 12, 25, 20, 30), 9.5,
+         "Christmas: Sunday hours, which are daily ones"},
+        {"Schleuse Kleinmachnow", At(2026, 12, 25, 10, 0), 45.0, "Christmas closed: Sunday 27th 7:00"},
     });
-}
-
-QString wert(const QString& sql) {
-    ADODB::RecordsetPtr rs;
-    if (!modOLM3Binnen::ADO_Open_RecordsetExt(modOLM3Binnen::conBinnenDatabase, rs, sql, true) || rs->Eof())
-        return QStringLiteral("(keine Zeile)");
-    const QString s = modOLM3Binnen::ADO_Field_Str(rs->Fields(0));
-    modOLM3Binnen::ADO_Close_Recordset(rs, true);
-    return s;
 }
 
 // The listed locks stand at the ordinance's kilometre, and the kilometres of the other points run the
@@ -150,20 +141,29 @@ QString wert(const QString& sql) {
 TEST(OfficialLockHours, LocksStandAtTheirOfficialKilometre) {
     oeffne(OLM3_SAMPLE_CATALOGUE);
     const std::vector<std::pair<const char*, double>> km = {
-        {"Schleuse Plötzensee", 7.50},          {"Schleuse Charlottenburg", 6.10},
-        {"Schleuse Mühlendamm", 17.80},         {"Oberschleuse (Landwehrkanal)", 10.60},
-        {"Unterschleuse (Landwehrkanal)", 1.70}, {"Schleuse Kleinmachnow", 8.30},
-        {"Schleuse Spandau", 0.58},             {"Schiffshebewerk Niederfinow", 77.89},
-        {"Schleuse Liebenwalde", 45.30},        {"Schleuse Bischofswerder", 4.50},
-        {"Schleuse Strasen", 2.70},             {"Schleuse Wesenberg", 81.70},
-        {"Schleuse Mirow", 22.20},              {"Schleuse Kersdorf", 89.70},
-        {"Schleuse Wusterwitz", 376.60},        {"Vorstadtschleuse Brandenburg", 55.60},
+        {"Schleuse Plötzensee", 7.50},
+        {"Schleuse Charlottenburg", 6.10},
+        {"Schleuse Mühlendamm", 17.80},
+        {"Oberschleuse (Landwehrkanal)", 10.60},
+        {"Unterschleuse (Landwehrkanal)", 1.70},
+        {"Schleuse Kleinmachnow", 8.30},
+        {"Schleuse Spandau", 0.58},
+        {"Schiffshebewerk Niederfinow", 77.89},
+        {"Schleuse Liebenwalde", 45.30},
+        {"Schleuse Bischofswerder", 4.50},
+        {"Schleuse Strasen", 2.70},
+        {"Schleuse Wesenberg", 81.70},
+        {"Schleuse Mirow", 22.20},
+        {"Schleuse Kersdorf", 89.70},
+        {"Schleuse Wusterwitz", 376.60},
+        {"Vorstadtschleuse Brandenburg", 55.60},
     };
     for (const auto& [name, erwartet] : km)
-        EXPECT_EQ(wert(QStringLiteral("SELECT p.DokuKM FROM Schleusen s JOIN Punkte p ON p.PunkteID = s.PunkteID "
-                                      "WHERE s.Aktiv AND s.Bezeichnung = '%1'")
-                           .arg(QString::fromUtf8(name))),
-                  QString::number(erwartet))
+        EXPECT_EQ(
+            wert(QStringLiteral("SELECT p.DokuKM FROM Schleusen s JOIN Punkte p ON p.PunkteID = s.PunkteID "
+                                "WHERE s.Aktiv AND s.Bezeichnung = '%1'")
+                     .arg(QString::fromUtf8(name))),
+            QString::number(erwartet))
             << name;
 
     // Points whose kilometre runs against the direction the waterway's first and last point give.
@@ -176,10 +176,10 @@ WITH folge AS (SELECT BinnenID, DokuKM - lag(DokuKM) OVER (PARTITION BY BinnenID
 SELECT group_concat(ExterneID || ':' || n, ' ') FROM (
   SELECT r.ExterneID, count(*) AS n FROM folge f JOIN richtung r ON r.BinnenID = f.BinnenID
    WHERE f.d * r.r <= 0 GROUP BY r.ExterneID ORDER BY r.ExterneID))");
-    EXPECT_EQ(wert(gegen), QStringLiteral("OHW:2"));
+    EXPECT_EQ(wert(gegen), "OHW:2");
     EXPECT_EQ(wert(QStringLiteral("SELECT DokuKM > 10 FROM Punkte p JOIN Binnen b ON b.BinnenID = p.BinnenID "
                                   "WHERE b.ExterneID = 'LWK' ORDER BY p.Strecke LIMIT 1")),
-              QStringLiteral("1"));
+              "1");
     modOLM3Binnen::conBinnenDatabase.reset();
 }
 

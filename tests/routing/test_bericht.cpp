@@ -31,13 +31,13 @@ TEST_F(Bericht, TenLinesWithLabelsValuesAndUnits) {
     EXPECT_EQ(z[0].zellen, (std::array<QString, 4>{"Strecke:  ", "12,3", "12,3", " km"}));
     EXPECT_EQ(z[1].zellen, (std::array<QString, 4>{"Startzeit:  ", "01.06.2008  08:00", "01.06.2008  08:00", ""}));
     // T = 0.5 + 2.5 + 0.2 = 3.2 h after 08:00.
-    EXPECT_EQ(z[2].zellen[1], QStringLiteral("01.06.2008  11:12"));
-    EXPECT_EQ(z[2].zellen[0], QStringLiteral("Ankunftszeit (vorauss.):  "));
+    EXPECT_EQ(z[2].zellen[1], "01.06.2008  11:12");
+    EXPECT_EQ(z[2].zellen[0], "Ankunftszeit (vorauss.):  ");
     EXPECT_TRUE(z[3].blnTrenner);
-    EXPECT_EQ(z[3].zellen[0], QStringLiteral(" "));
+    EXPECT_EQ(z[3].zellen[0], " ");
     EXPECT_EQ(z[4].zellen, (std::array<QString, 4>{"Dauer:  ", "  03 h  12 min", "3,2", " h"}));
     EXPECT_EQ(z[5].zellen, (std::array<QString, 4>{"Wartezeit: ", "  30 min", "0,5", " h"}));
-    EXPECT_EQ(z[6].zellen[0], QStringLiteral("Durchgangszeit: "));
+    EXPECT_EQ(z[6].zellen[0], "Durchgangszeit: ");
     EXPECT_EQ(z[7].zellen, (std::array<QString, 4>{"Fahrzeit: ", "  02 h  30 min", "2,5", " h"}));
     EXPECT_TRUE(z[8].blnTrenner);
     EXPECT_EQ(z[9].zellen, (std::array<QString, 4>{"Verbrauch gesamt:  ", "10,0", "10,0", " l"}));
@@ -45,8 +45,8 @@ TEST_F(Bericht, TenLinesWithLabelsValuesAndUnits) {
 
 TEST_F(Bericht, AHalfTenthRoundsToEvenForTheArrivalButNotForTheDecimalColumn) {
     const auto z = BerichtZeilen(10, 0.25, 0, 3.0, start, 0); // T = 3.25 h
-    EXPECT_EQ(z[2].zellen[1], QStringLiteral("01.06.2008  11:12"));
-    EXPECT_EQ(z[4].zellen[1], QStringLiteral("  03 h  12 min"));
-    EXPECT_EQ(z[4].zellen[2], QStringLiteral("3,3"));
-    EXPECT_EQ(z[9].zellen[1], QStringLiteral("0,0")); // no consumption configured
+    EXPECT_EQ(z[2].zellen[1], "01.06.2008  11:12");
+    EXPECT_EQ(z[4].zellen[1], "  03 h  12 min");
+    EXPECT_EQ(z[4].zellen[2], "3,3");
+    EXPECT_EQ(z[9].zellen[1], "0,0"); // no consumption configured
 }

@@ -10,35 +10,15 @@
 
 using namespace olm3::routing;
 using olm3::MakeDatum;
-using olm3test::TempDir;
 
 namespace {
 
 constexpr std::int32_t kSchleuseBB = 10; // keeps NJ, O, MF, HF, Pf, TDE, RT, W
 constexpr std::int32_t kSchleuseBY = 30; // keeps DK and Fl besides
 
-QDateTime at(int y, int m, int d, int h = 0, int min = 0) {
-    return MakeDatum(QDate(y, m, d), QTime(h, min));
-}
-
-/// Opens a catalogue built from the lock fixture plus extra SQL as the component's catalogue.
-class Katalog {
-public:
-    explicit Katalog(const QStringList& extraSql = {}) {
-        QStringList sql{olm3test::FixtureSql(QStringLiteral("locks"))};
-        sql << extraSql;
-        const QString path = olm3test::MakeCatalogue(m_dir, QStringLiteral("ft.sqlite"), sql);
-        EXPECT_TRUE(
-            modOLM3Binnen::ADO_Open_Connection(path, modOLM3Binnen::conBinnenDatabase, {}, {}, {}, true));
-    }
-    ~Katalog() {
-        if (modOLM3Binnen::conBinnenDatabase) modOLM3Binnen::conBinnenDatabase->Close();
-        modOLM3Binnen::conBinnenDatabase.reset();
-    }
-
-private:
-    TempDir m_dir;
-};
+using olm3test::At;
+using Katalog = olm3test::ComponentCatalogue;
+const QStringList kSchleusen{"locks"};
 
 struct Gefunden {
     QString code;
@@ -57,13 +37,10 @@ Gefunden ft(const QDateTime& dat, std::int32_t lock = kSchleuseBB, bool naechste
 } // namespace
 
 TEST(Ostersonntag, KnownYears) {
-    EXPECT_EQ(GetOstersonntag(2007), QDate(2007, 4, 8));
-    EXPECT_EQ(GetOstersonntag(2008), QDate(2008, 3, 23));
-    EXPECT_EQ(GetOstersonntag(2011), QDate(2011, 4, 24));
-    EXPECT_EQ(GetOstersonntag(2038), QDate(2038, 4, 25));
-    EXPECT_EQ(GetOstersonntag(2285), QDate(2285, 3, 22));
-    EXPECT_EQ(GetOstersonntag(1818), QDate(1818, 3, 22)); // earliest possible
-    EXPECT_EQ(GetOstersonntag(1943), QDate(1943, 4, 25)); // latest possible
+    // 1818 has the earliest possible Easter, 1943 the latest.
+    for (const QDate& d : {QDate(2007, 4, 8), QDate(2008, 3, 23), QDate(2011, 4, 24), QDate(2038, 4, 25),
+                           QDate(2285, 3, 22), QDate(1818, 3, 22), QDate(1943, 4, 25)})
+        EXPECT_EQ(GetOstersonntag(d.year()), d);
 }
 
 TEST(Ostersonntag, AlwaysASundayBetween22MarchAnd25April) {
@@ -94,12 +71,12 @@ TEST(FeiertageDesJahres, Year2008InCalendarOrderOneEntryPerDay) {
 TEST(FeiertageDesJahres, MovableDaysKeepCalendarOrderAndBBTIsTheRightWednesday) {
     // Ascension Day before 1 May (Easter on 22 March 2285) comes first; in other years 1 May does.
     const auto y2285 = FeiertageDesJahres(2285);
-    ASSERT_EQ(y2285[6].first, QStringLiteral("HF"));
+    ASSERT_EQ(y2285[6].first, "HF");
     EXPECT_EQ(y2285[6].second, QDate(2285, 4, 30));
-    EXPECT_EQ(y2285[7].first, QStringLiteral("MF"));
+    EXPECT_EQ(y2285[7].first, "MF");
     const auto y2007 = FeiertageDesJahres(2007);
-    EXPECT_EQ(y2007[6].first, QStringLiteral("MF"));
-    EXPECT_EQ(y2007[7].first, QStringLiteral("HF"));
+    EXPECT_EQ(y2007[6].first, "MF");
+    EXPECT_EQ(y2007[7].first, "HF");
     EXPECT_EQ(y2007[7].second, QDate(2007, 5, 17));
 
     auto bbt = [](int y) {
@@ -122,18 +99,18 @@ TEST(FeiertageDesJahres, MovableDaysKeepCalendarOrderAndBBTIsTheRightWednesday) 
 }
 
 TEST(PruefeFTDatum, MatchesTheDateAndMovesOnlyForwardInNextMode) {
-    QDateTime d = at(2008, 1, 6, 23, 59);
-    EXPECT_EQ(PruefeFTDatum(d, QDate(2008, 1, 6), QStringLiteral("DK"), false), QStringLiteral("DK"));
-    EXPECT_EQ(d, at(2008, 1, 6, 23, 59));
-    EXPECT_EQ(PruefeFTDatum(d, QDate(2008, 1, 1), QStringLiteral("NJ"), true), QString());
-    EXPECT_EQ(PruefeFTDatum(d, QDate(2008, 3, 21), QStringLiteral("O"), false), QString());
-    EXPECT_EQ(d, at(2008, 1, 6, 23, 59));
-    EXPECT_EQ(PruefeFTDatum(d, QDate(2008, 3, 21), QStringLiteral("O"), true), QStringLiteral("O"));
-    EXPECT_EQ(d, at(2008, 3, 21));
+    QDateTime d = At(2008, 1, 6, 23, 59);
+    EXPECT_EQ(PruefeFTDatum(d, QDate(2008, 1, 6), "DK", false), "DK");
+    EXPECT_EQ(d, At(2008, 1, 6, 23, 59));
+    EXPECT_EQ(PruefeFTDatum(d, QDate(2008, 1, 1), "NJ", true), QString());
+    EXPECT_EQ(PruefeFTDatum(d, QDate(2008, 3, 21), "O", false), QString());
+    EXPECT_EQ(d, At(2008, 1, 6, 23, 59));
+    EXPECT_EQ(PruefeFTDatum(d, QDate(2008, 3, 21), "O", true), "O");
+    EXPECT_EQ(d, At(2008, 3, 21));
 }
 
 TEST(GetFT, CodesAndWhetherTheLockKeepsThem) {
-    Katalog k;
+    Katalog k(kSchleusen);
     struct Fall {
         QDateTime at;
         std::int32_t lock;
@@ -141,23 +118,23 @@ TEST(GetFT, CodesAndWhetherTheLockKeepsThem) {
         bool feiertag;
     };
     const Fall faelle[] = {
-        {at(2008, 5, 1), kSchleuseBB, "HF", true},     // 1 May is Ascension Day too
-        {at(2007, 5, 1), kSchleuseBB, "MF", true},     //
-        {at(2008, 3, 21), kSchleuseBB, "O", true},     // Good Friday
-        {at(2008, 3, 23), kSchleuseBB, "O", true},     // Easter Sunday
-        {at(2008, 3, 24), kSchleuseBB, "O", true},     // Easter Monday
-        {at(2008, 3, 22), kSchleuseBB, "OSam", false}, // special days are never "kept"
-        {at(2008, 5, 10), kSchleuseBB, "PfSam", false},
-        {at(2008, 5, 11), kSchleuseBB, "Pf", true},
-        {at(2008, 5, 12), kSchleuseBB, "Pf", true},
-        {at(2008, 12, 25), kSchleuseBB, "W", true},
-        {at(2008, 12, 26), kSchleuseBB, "W", true},
-        {at(2008, 1, 6, 23, 59), kSchleuseBB, "DK", false}, // not kept in BB; the time of day does not count
-        {at(2008, 1, 6, 0, 0), kSchleuseBY, "DK", true},
-        {at(2008, 5, 22), kSchleuseBY, "Fl", true},
-        {at(2008, 11, 19), kSchleuseBY, "BBT", false},
-        {at(2008, 1, 7, 12, 0), kSchleuseBB, "", false}, // an ordinary day
-        {at(2008, 12, 31, 18, 0), 999, "Silv", false},   // a lock the catalogue does not know
+        {At(2008, 5, 1), kSchleuseBB, "HF", true},     // 1 May is Ascension Day too
+        {At(2007, 5, 1), kSchleuseBB, "MF", true},     //
+        {At(2008, 3, 21), kSchleuseBB, "O", true},     // Good Friday
+        {At(2008, 3, 23), kSchleuseBB, "O", true},     // Easter Sunday
+        {At(2008, 3, 24), kSchleuseBB, "O", true},     // Easter Monday
+        {At(2008, 3, 22), kSchleuseBB, "OSam", false}, // special days are never "kept"
+        {At(2008, 5, 10), kSchleuseBB, "PfSam", false},
+        {At(2008, 5, 11), kSchleuseBB, "Pf", true},
+        {At(2008, 5, 12), kSchleuseBB, "Pf", true},
+        {At(2008, 12, 25), kSchleuseBB, "W", true},
+        {At(2008, 12, 26), kSchleuseBB, "W", true},
+        {At(2008, 1, 6, 23, 59), kSchleuseBB, "DK", false}, // not kept in BB; the time of day does not count
+        {At(2008, 1, 6, 0, 0), kSchleuseBY, "DK", true},
+        {At(2008, 5, 22), kSchleuseBY, "Fl", true},
+        {At(2008, 11, 19), kSchleuseBY, "BBT", false},
+        {At(2008, 1, 7, 12, 0), kSchleuseBB, "", false}, // an ordinary day
+        {At(2008, 12, 31, 18, 0), 999, "Silv", false},   // a lock the catalogue does not know
     };
     for (const Fall& f : faelle) {
         const Gefunden g = ft(f.at, f.lock);
@@ -168,7 +145,7 @@ TEST(GetFT, CodesAndWhetherTheLockKeepsThem) {
 }
 
 TEST(GetFT, EveryDayOfTheYearAgreesWithTheYearsList) {
-    Katalog k;
+    Katalog k(kSchleusen);
     const auto list = FeiertageDesJahres(2008);
     size_t next = 0;
     for (QDate d(2008, 1, 1); d.year() == 2008; d = d.addDays(1)) {
@@ -180,38 +157,37 @@ TEST(GetFT, EveryDayOfTheYearAgreesWithTheYearsList) {
 }
 
 TEST(GetFT, NextHolidayModeMovesTheDateWithinTheYear) {
-    Katalog k;
-    Gefunden g = ft(at(2008, 1, 2, 9, 30), kSchleuseBB, true);
-    EXPECT_EQ(g.code, QStringLiteral("DK"));
-    EXPECT_EQ(g.datum, at(2008, 1, 6));
-    EXPECT_FALSE(g.feiertag);
-
-    g = ft(at(2008, 12, 27, 10, 30), kSchleuseBB, true);
-    EXPECT_EQ(g.code, QStringLiteral("Silv"));
-    EXPECT_EQ(g.datum, at(2008, 12, 31));
-
-    // On a holiday the date stays as it is, time of day included.
-    g = ft(at(2008, 12, 25, 15, 0), kSchleuseBB, true);
-    EXPECT_EQ(g.code, QStringLiteral("W"));
-    EXPECT_TRUE(g.feiertag);
-    EXPECT_EQ(g.datum, at(2008, 12, 25, 15, 0));
-
-    g = ft(at(2008, 3, 22, 8, 0), kSchleuseBB, true);
-    EXPECT_EQ(g.code, QStringLiteral("OSam"));
-    g = ft(at(2008, 5, 2), kSchleuseBB, true);
-    EXPECT_EQ(g.code, QStringLiteral("PfSam"));
-    EXPECT_EQ(g.datum, at(2008, 5, 10));
+    Katalog k(kSchleusen);
+    const struct {
+        QDateTime von;
+        const char* code;
+        QDateTime datum;
+        bool feiertag;
+    } faelle[] = {
+        {At(2008, 1, 2, 9, 30), "DK", At(2008, 1, 6), false}, // not kept in BB
+        {At(2008, 12, 27, 10, 30), "Silv", At(2008, 12, 31), false},
+        // on a holiday the date stays as it is, time of day included
+        {At(2008, 12, 25, 15, 0), "W", At(2008, 12, 25, 15, 0), true},
+        {At(2008, 3, 22, 8, 0), "OSam", At(2008, 3, 22, 8, 0), false},
+        {At(2008, 5, 2), "PfSam", At(2008, 5, 10), false},
+    };
+    for (const auto& f : faelle) {
+        const Gefunden g = ft(f.von, kSchleuseBB, true);
+        EXPECT_EQ(g.code, QString::fromLatin1(f.code)) << f.code;
+        EXPECT_EQ(g.datum, f.datum) << f.code;
+        EXPECT_EQ(g.feiertag, f.feiertag) << f.code;
+    }
 }
 
 TEST(GetFT, SpecialDaysNeedNoCatalogueAndAFailedQueryGivesNothing) {
-    Katalog k({QStringLiteral("DELETE FROM Abfragen WHERE Name = 'V_IST_FEIERTAG';")});
-    EXPECT_EQ(ft(at(2008, 3, 22)).code, QStringLiteral("OSam"));
-    EXPECT_EQ(ft(at(2008, 5, 10)).code, QStringLiteral("PfSam"));
-    const Gefunden g = ft(at(2008, 3, 23));
+    Katalog k(kSchleusen, {"DELETE FROM Abfragen WHERE Name = 'V_IST_FEIERTAG';"});
+    EXPECT_EQ(ft(At(2008, 3, 22)).code, "OSam");
+    EXPECT_EQ(ft(At(2008, 5, 10)).code, "PfSam");
+    const Gefunden g = ft(At(2008, 3, 23));
     EXPECT_EQ(g.code, QString());
     EXPECT_FALSE(g.feiertag);
 
     modOLM3Binnen::conBinnenDatabase->Close();
-    EXPECT_EQ(ft(at(2008, 12, 25)).code, QString());
-    EXPECT_EQ(ft(at(2008, 5, 10)).code, QStringLiteral("PfSam"));
+    EXPECT_EQ(ft(At(2008, 12, 25)).code, QString());
+    EXPECT_EQ(ft(At(2008, 5, 10)).code, "PfSam");
 }

@@ -6,6 +6,7 @@
 #include "routing/frmRoutenOptimiererBericht.h"
 #include "support/fakehost.h"
 #include "support/fixtures.h"
+#include "support/windowdriver.h"
 #include "ui/messagebox.h"
 #include "ui/ucOLMButton.h"
 
@@ -17,7 +18,7 @@
 TEST(ReportWindow, ShowsTheTotalsOfTheOptimisedRouteAndClosesWithBack) {
     olm3test::TempDir dir;
     olm3test::FakeCfg cfg;
-    cfg.katalog = olm3test::MakeCatalogueFromFixtures(dir, QStringLiteral("1_K.sqlite"), {QStringLiteral("mini")});
+    cfg.katalog = olm3test::MakeCatalogueFromFixtures(dir, "1_K.sqlite", {"mini"});
     cfg.berichtWert = 6.5;
     QPixmap back(48, 48);
     back.fill(Qt::darkBlue);
@@ -27,36 +28,30 @@ TEST(ReportWindow, ShowsTheTotalsOfTheOptimisedRouteAndClosesWithBack) {
     olm.StartZeit(olm3::MakeDatum(QDate(2008, 6, 2), QTime(10, 0)));
     ASSERT_TRUE(olm.SetRouteOptimiert({101}, {110}, QDateTime()));
 
-    bool shown = false;
-    auto old = olm3ui::SetModalHandler([&](QDialog* dlg) {
-        shown = true;
+    olm3test::ModalScript fenster([](QDialog* dlg) {
         auto* report = qobject_cast<frmRoutenOptimiererBericht*>(dlg);
-        EXPECT_TRUE(report);
+        ASSERT_TRUE(report);
         QTableWidget* grid = report->grdReport();
         // The ten lines of the totals and the trip's days: the route of 1.85 h fits into one cruising day.
         EXPECT_EQ(grid->rowCount(), 11);
-        EXPECT_EQ(grid->item(10, 0)->text(), QStringLiteral("Reisetage:  "));
-        EXPECT_EQ(grid->item(10, 1)->text(), QStringLiteral("1"));
-        EXPECT_EQ(grid->item(0, 1)->text(), QStringLiteral("9.0"));
+        EXPECT_EQ(grid->item(10, 0)->text(), "Reisetage:  ");
+        EXPECT_EQ(grid->item(10, 1)->text(), "1");
+        EXPECT_EQ(grid->item(0, 1)->text(), "9.0");
         // T = 1.85 h rounds to 1.8 h (a half to even): 10:00 + 1:48.
-        EXPECT_EQ(grid->item(2, 1)->text(), QStringLiteral("02.06.2008  11:48"));
+        EXPECT_EQ(grid->item(2, 1)->text(), "02.06.2008  11:48");
         EXPECT_EQ(grid->columnSpan(0, 1), 2);
         // 1.5 h of travel at 6.5 l/h
-        EXPECT_EQ(grid->item(9, 1)->text(), QStringLiteral("9.8"));
-        dlg->show();
+        EXPECT_EQ(grid->item(9, 1)->text(), "9.8");
         report->grab().save(QStringLiteral(OLM3_TEST_OUTPUT "/frmRoutenOptimiererBericht.png"));
-        QTest::mouseClick(report->pbBack()->fpb(), Qt::LeftButton);
+        olm3test::Klick(report->pbBack());
         EXPECT_FALSE(dlg->isVisible());
-        return 1;
     });
     olm.RoutenOptimiererReport();
-    olm3ui::SetModalHandler(old);
-    EXPECT_TRUE(shown);
+    EXPECT_EQ(fenster.aufrufe, 1);
 
     // Print-only fills the report without showing it.
-    shown = false;
     olm.RoutenOptimiererReport(true);
-    EXPECT_FALSE(shown);
+    EXPECT_EQ(fenster.aufrufe, 1);
     ASSERT_TRUE(olm.state().frmBericht);
     EXPECT_FALSE(olm.state().frmBericht->isVisible());
 }

@@ -8,6 +8,7 @@
 #include "routing/frmSchleusenBZ.h"
 #include "support/fakehost.h"
 #include "support/fixtures.h"
+#include "support/windowdriver.h"
 #include "ui/messagebox.h"
 #include "ui/testpictures.h"
 #include "ui/ucOLMButton.h"
@@ -24,8 +25,7 @@ class LockHoursWindow : public ::testing::Test {
 protected:
     void SetUp() override {
         cfg.bilder.insert(609, olm3test::SymbolBild(olm3test::Symbol::Pfeil, QColor(0x1F, 0x4E, 0x79)));
-        cfg.katalog = olm3test::MakeCatalogueFromFixtures(dir, QStringLiteral("1_Schleusen.sqlite"),
-                                                          {QStringLiteral("lockscreen")});
+        cfg.katalog = olm3test::MakeCatalogueFromFixtures(dir, "1_Schleusen.sqlite", {"lockscreen"});
         ASSERT_TRUE(olm.Init(&cfg, nullptr, nullptr));
         ASSERT_TRUE(modOLM3Binnen::IsKatalogOffen());
     }
@@ -49,36 +49,36 @@ protected:
 TEST_F(LockHoursWindow, SeasonsSecondWindowsMidnightClosedDaysAndSpecialRules) {
     frmSchleusenBZ frm;
     ASSERT_TRUE(frm.Init(40, olm3::DatumNull()));
-    EXPECT_EQ(frm.windowTitle(), QStringLiteral("Betriebszeiten"));
+    EXPECT_EQ(frm.windowTitle(), "Betriebszeiten");
     QTableWidget* wt = frm.grdWT();
     ASSERT_EQ(wt->columnCount(), 4);
     ASSERT_EQ(wt->rowCount(), 9); // headings, two Monday rows, Tuesday to Sunday
-    EXPECT_EQ(text(wt, 0, 3), QStringLiteral("01.11 - 31.03"));
+    EXPECT_EQ(text(wt, 0, 3), "01.11 - 31.03");
 
     // Two windows on Monday in summer: two rows under one weekday, the single winter window once.
     EXPECT_EQ(wt->rowSpan(1, 0), 2);
     EXPECT_EQ(wt->rowSpan(1, 1), 2);
-    EXPECT_EQ(text(wt, 2, 2), QStringLiteral("13:00 - 20:00"));
+    EXPECT_EQ(text(wt, 2, 2), "13:00 - 20:00");
     EXPECT_EQ(wt->rowSpan(1, 2), 1);
     EXPECT_EQ(wt->rowSpan(1, 3), 2);
     EXPECT_EQ(wt->rowSpan(3, 0), 1);
     EXPECT_EQ(wt->item(2, 0)->data(frmSchleusenBZ::kZeilenRolle).toInt(), 1);
 
-    EXPECT_EQ(text(wt, 6, 2), QStringLiteral("06:00 - 20:00 (2)"));
-    EXPECT_EQ(wt->item(6, 2)->data(frmSchleusenBZ::kSonderregelRolle).toString(), QStringLiteral("2"));
+    EXPECT_EQ(text(wt, 6, 2), "06:00 - 20:00 (2)");
+    EXPECT_EQ(wt->item(6, 2)->data(frmSchleusenBZ::kSonderregelRolle).toString(), "2");
     EXPECT_FALSE(wt->item(5, 2)->data(frmSchleusenBZ::kSonderregelRolle).isValid());
-    EXPECT_EQ(text(wt, 8, 2), QStringLiteral("09:00 - 24:00"));
-    EXPECT_EQ(text(wt, 8, 3), QStringLiteral("kein Betrieb"));
+    EXPECT_EQ(text(wt, 8, 2), "09:00 - 24:00");
+    EXPECT_EQ(text(wt, 8, 3), "kein Betrieb");
     for (int r = 0; r < wt->rowCount(); ++r)
         EXPECT_FALSE(fett(wt, r, 0)) << r;
 
     // The special rule of the lock in red above the tables.
     EXPECT_FALSE(frm.lblSR()->isHidden());
-    EXPECT_TRUE(frm.lblSR()->text().startsWith(QStringLiteral("Sportboote werden nur")));
+    EXPECT_TRUE(frm.lblSR()->text().startsWith("Sportboote werden nur"));
     EXPECT_EQ(frm.lblSR()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
 
     // Without a date the holidays are not dated.
-    EXPECT_EQ(text(frm.grdFT(), 0, 0), QStringLiteral("Ostern (Karfreitag bis Ostermontag)"));
+    EXPECT_EQ(text(frm.grdFT(), 0, 0), "Ostern (Karfreitag bis Ostermontag)");
 
     // The special-rule cell carries its yellow bar on the left, the plain cell beside it none.
     frm.show();
@@ -91,28 +91,24 @@ TEST_F(LockHoursWindow, SeasonsSecondWindowsMidnightClosedDaysAndSpecialRules) {
 }
 
 TEST_F(LockHoursWindow, GoodFridayIsEmphasisedAndTheHolidaysDatedThroughTheBrowser) {
-    bool gezeigt = false;
-    auto alt = olm3ui::SetModalHandler([&](QDialog* dlg) {
-        gezeigt = true;
+    olm3test::ModalScript fenster([&](QDialog* dlg) {
         auto* frm = qobject_cast<frmSchleusenBZ*>(dlg);
-        EXPECT_TRUE(frm);
-        if (!frm) return 0;
+        ASSERT_TRUE(frm);
         QTableWidget* wt = frm->grdWT();
         for (int r = 1; r < wt->rowCount(); ++r)
-            EXPECT_EQ(fett(wt, r, 0), text(wt, r, 1) == QStringLiteral("Fr")) << r;
+            EXPECT_EQ(fett(wt, r, 0), text(wt, r, 1) == "Fr") << r;
         EXPECT_TRUE(fett(wt, 6, 2));
 
         QTableWidget* ft = frm->grdFT();
         EXPECT_EQ(ft->columnCount(), 3);
         // The rules as the catalogue holds them; their joining and expansion are tested without the window.
-        EXPECT_EQ(ft->rowCount(), 11);
-        if (ft->rowCount() != 11) return 0;
-        EXPECT_EQ(text(ft, 0, 0), QStringLiteral("Ostern (Karfreitag bis Ostermontag) (02.04.2010)"));
-        EXPECT_EQ(text(ft, 1, 2), QStringLiteral("wenn Werktag"));
-        EXPECT_EQ(text(ft, 2, 2), QStringLiteral("wenn Mo, Di"));
-        EXPECT_EQ(text(ft, 6, 0) + QLatin1Char('|') + text(ft, 6, 1), QStringLiteral("Neujahr|wie So"));
-        EXPECT_EQ(ft->item(0, 0)->data(frmSchleusenBZ::kZeilenRolle).toString(), QStringLiteral("O"));
-        EXPECT_EQ(ft->item(6, 0)->data(frmSchleusenBZ::kZeilenRolle).toString(), QStringLiteral("NJ"));
+        ASSERT_EQ(ft->rowCount(), 11);
+        EXPECT_EQ(text(ft, 0, 0), "Ostern (Karfreitag bis Ostermontag) (02.04.2010)");
+        EXPECT_EQ(text(ft, 1, 2), "wenn Werktag");
+        EXPECT_EQ(text(ft, 2, 2), "wenn Mo, Di");
+        EXPECT_EQ(text(ft, 6, 0) + QLatin1Char('|') + text(ft, 6, 1), "Neujahr|wie So");
+        EXPECT_EQ(ft->item(0, 0)->data(frmSchleusenBZ::kZeilenRolle).toString(), "O");
+        EXPECT_EQ(ft->item(6, 0)->data(frmSchleusenBZ::kZeilenRolle).toString(), "NJ");
         EXPECT_TRUE(fett(ft, 0, 0));
         EXPECT_TRUE(fett(ft, 0, 1));
         for (int r = 1; r < ft->rowCount(); ++r) {
@@ -129,17 +125,13 @@ TEST_F(LockHoursWindow, GoodFridayIsEmphasisedAndTheHolidaysDatedThroughTheBrows
         EXPECT_GE(frm->height(), 250);
         EXPECT_LE(frm->grdFT()->geometry().bottom(), frm->pbBack()->y());
         EXPECT_LE(frm->lblSR()->geometry().bottom(), frm->grdWT()->y());
-        dlg->show();
         frm->grab().save(QStringLiteral(OLM3_TEST_OUTPUT "/frmSchleusenBZ.png"));
-        QTest::mouseClick(frm->pbBack()->fpb(), Qt::LeftButton);
+        olm3test::Klick(frm->pbBack());
         EXPECT_FALSE(dlg->isVisible());
-        return 1;
     });
     olm3test::MessageRecorder meldungen;
-    EXPECT_TRUE(
-        olm3browser::OeffneSchleusenBZ(nullptr, 40, olm3::MakeDatum(QDate(2010, 4, 2), QTime(14, 10))));
-    olm3ui::SetModalHandler(alt);
-    EXPECT_TRUE(gezeigt);
+    EXPECT_TRUE(olm3browser::OeffneSchleusenBZ(nullptr, 40, olm3test::At(2010, 4, 2, 14, 10)));
+    EXPECT_EQ(fenster.aufrufe, 1);
     EXPECT_TRUE(meldungen.messages().empty());
 }
 
@@ -149,7 +141,7 @@ TEST_F(LockHoursWindow, ALockWithoutSpecialRuleOrHolidayRules) {
     EXPECT_TRUE(frm.lblSR()->isHidden());
     EXPECT_TRUE(frm.lblSR()->text().isEmpty());
     EXPECT_EQ(frm.grdWT()->columnCount(), 3);
-    EXPECT_EQ(text(frm.grdWT(), 0, 2), QStringLiteral("01.01 - 31.12"));
+    EXPECT_EQ(text(frm.grdWT(), 0, 2), "01.01 - 31.12");
     EXPECT_EQ(frm.grdFT()->rowCount(), 0);
     EXPECT_TRUE(frm.grdFT()->isHidden());
     // The window keeps its minimum size.
@@ -161,16 +153,15 @@ TEST_F(LockHoursWindow, ALockWithoutSpecialRuleOrHolidayRules) {
 }
 
 TEST_F(LockHoursWindow, NothingToShowIsSaidInsteadOfAnEmptyWindow) {
-    int gezeigt = 0;
-    auto alt = olm3ui::SetModalHandler([&](QDialog*) { return ++gezeigt, 0; });
+    olm3test::ModalScript fenster([](QDialog*) {});
     olm3test::MessageRecorder meldungen;
 
     // A lock without any operating hours.
     EXPECT_FALSE(olm3browser::OeffneSchleusenBZ(nullptr, 42, QDateTime()));
     ASSERT_EQ(meldungen.messages().size(), 1u);
     EXPECT_EQ(meldungen.messages()[0].text,
-              QStringLiteral("Für diese Schleuse sind im Katalog keine Betriebszeiten hinterlegt."));
-    EXPECT_EQ(meldungen.messages()[0].title, QStringLiteral("Betriebszeiten"));
+              "Für diese Schleuse sind im Katalog keine Betriebszeiten hinterlegt.");
+    EXPECT_EQ(meldungen.messages()[0].title, "Betriebszeiten");
 
     // Catalogues whose holiday rules cannot be read: the view is missing, or it lacks columns.
     olm3test::FakeCfg kaputt;
@@ -180,9 +171,9 @@ TEST_F(LockHoursWindow, NothingToShowIsSaidInsteadOfAnEmptyWindow) {
           "DROP VIEW V_SBZ_FT; CREATE VIEW V_SBZ_FT AS SELECT SchleusenID, FeiertageID, 1 AS "
           "FeiertageNr, 1 AS WochentageNr, UhrzeitVon FROM SBZ_Feiertage;"}) {
         meldungen.clear();
-        kaputt.katalog = olm3test::MakeCatalogue(
-            dir, QStringLiteral("kaputt%1.sqlite").arg(++n),
-            {olm3test::FixtureSql(QStringLiteral("lockscreen")), QString::fromLatin1(sql)});
+        kaputt.katalog =
+            olm3test::MakeCatalogue(dir, QStringLiteral("kaputt%1.sqlite").arg(++n),
+                                    {olm3test::FixtureSql("lockscreen"), QString::fromLatin1(sql)});
         ASSERT_TRUE(olm.Init(&kaputt, nullptr, nullptr));
         frmSchleusenBZ frm;
         EXPECT_FALSE(frm.Init(40, QDateTime())) << sql;
@@ -202,11 +193,9 @@ TEST_F(LockHoursWindow, NothingToShowIsSaidInsteadOfAnEmptyWindow) {
     ASSERT_TRUE(olm.Init(&ohne, nullptr, nullptr));
     EXPECT_FALSE(olm3browser::OeffneSchleusenBZ(nullptr, 40, QDateTime()));
     ASSERT_EQ(meldungen.messages().size(), 1u);
-    EXPECT_EQ(
-        meldungen.messages()[0].text,
-        QStringLiteral("Die Betriebszeiten dieser Schleuse können nicht aus dem Katalog gelesen werden."));
+    EXPECT_EQ(meldungen.messages()[0].text,
+              "Die Betriebszeiten dieser Schleuse können nicht aus dem Katalog gelesen werden.");
 
-    olm3ui::SetModalHandler(alt);
-    EXPECT_EQ(gezeigt, 0);
+    EXPECT_EQ(fenster.aufrufe, 0);
     modOLM3Binnen::objOLM3Cfg = &cfg;
 }

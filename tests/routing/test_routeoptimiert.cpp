@@ -22,9 +22,7 @@ using olm3::routing::RouteDetails;
 
 namespace {
 
-QDateTime at(int y, int m, int d, int h, int min) {
-    return olm3::MakeDatum(QDate(y, m, d), QTime(h, min));
-}
+using olm3test::At;
 
 class RecordingStatus : public olm3::routing::IRouteStatus {
 public:
@@ -40,16 +38,10 @@ public:
 class DetailedRoute : public ::testing::Test {
 protected:
     void SetUp() override {
-        const QString path =
-            olm3test::MakeCatalogueFromFixtures(dir, QStringLiteral("k.sqlite"), {QStringLiteral("mini")});
-        ASSERT_TRUE(ADO_Open_Connection(path, conBinnenDatabase, {}, {}, {}, true));
         cfg.marschV = 6;
         objOLM3Cfg = &cfg;
     }
-    void TearDown() override {
-        conBinnenDatabase.reset();
-        objOLM3Cfg = nullptr;
-    }
+    void TearDown() override { objOLM3Cfg = nullptr; }
     /// Computes the legs in order, as the component does.
     bool compute(const std::vector<std::pair<int, int>>& legs, const QDateTime& start) {
         for (size_t i = 0; i < legs.size(); ++i) {
@@ -67,7 +59,7 @@ protected:
     }
     const typRouteOptimiert& row(int i) const { return route.audtRouteOptimiert[size_t(i)]; }
 
-    olm3test::TempDir dir;
+    olm3test::ComponentCatalogue katalog{{"mini"}};
     olm3test::FakeCfg cfg;
     RouteDetails route;
     RecordingStatus status;
@@ -77,7 +69,7 @@ protected:
 } // namespace
 
 TEST_F(DetailedRoute, OneLegUpTheChainageListsTheTypedPointsBetweenItsEnds) {
-    const QDateTime start = at(2008, 6, 2, 10, 0); // a Monday in the season
+    const QDateTime start = At(2008, 6, 2, 10, 0); // a Monday in the season
     ASSERT_TRUE(compute({{101, 110}}, start));
     // Plain point 103, junction 105 and weir 107 are not special points.
     EXPECT_EQ(ids(), (std::vector<int>{101, 102, 104, 106, 108, 109, 110}));
@@ -86,22 +78,22 @@ TEST_F(DetailedRoute, OneLegUpTheChainageListsTheTypedPointsBetweenItsEnds) {
     EXPECT_EQ(row(0).lngNumGrob, 1);
     EXPECT_EQ(row(0).lngNumDetaills, 0);
     EXPECT_EQ(row(0).datZeitAn, start);
-    EXPECT_EQ(row(0).strTypBez, QStringLiteral("-Punkt gesetzt-"));
+    EXPECT_EQ(row(0).strTypBez, "-Punkt gesetzt-");
 
     // 102: 1 km at 6 km/h = 10 min, then 6 min to pass the bridge.
-    EXPECT_EQ(row(1).datZeitAn, at(2008, 6, 2, 10, 10));
-    EXPECT_EQ(row(1).datZeitAb, at(2008, 6, 2, 10, 16));
+    EXPECT_EQ(row(1).datZeitAn, At(2008, 6, 2, 10, 10));
+    EXPECT_EQ(row(1).datZeitAb, At(2008, 6, 2, 10, 16));
     EXPECT_EQ(row(1).lngNumDetaills, 1);
-    EXPECT_EQ(row(1).strTypBez, QStringLiteral("Brücke"));
+    EXPECT_EQ(row(1).strTypBez, "Brücke");
     EXPECT_EQ(row(1).lngDetailsRecordsetID, 1);
     EXPECT_EQ(row(1).strBgDez, FormatBg(52.5));
     EXPECT_DOUBLE_EQ(row(1).dblDokuKM, 11.0);
     EXPECT_FALSE(row(1).blnDokuKMOrig);
     EXPECT_EQ(row(1).lngPunkteIDNach, -1);
     // 104: 2 km more (20 min) after leaving the bridge at 10:16; open, no wait; 15 min in the lock.
-    EXPECT_EQ(row(2).datZeitAn, at(2008, 6, 2, 10, 36));
+    EXPECT_EQ(row(2).datZeitAn, At(2008, 6, 2, 10, 36));
     EXPECT_DOUBLE_EQ(row(2).dblWartezeit, 0);
-    EXPECT_EQ(row(2).datZeitAb, at(2008, 6, 2, 10, 51));
+    EXPECT_EQ(row(2).datZeitAb, At(2008, 6, 2, 10, 51));
     EXPECT_NEAR(row(2).dblDauer, 0.85, 1e-12);
     // 110: route point 2, one lock and one bridge passed, 9 km, 1.5 h travel + 0.35 h passage.
     const typRouteOptimiert& end = row(6);
@@ -111,8 +103,8 @@ TEST_F(DetailedRoute, OneLegUpTheChainageListsTheTypedPointsBetweenItsEnds) {
     EXPECT_EQ(end.lngAnzahlSchleusen, 1);
     EXPECT_EQ(end.lngAnzahlBruecken, 1);
     EXPECT_DOUBLE_EQ(end.dblStrecke, 9.0);
-    EXPECT_EQ(end.datZeitAn, at(2008, 6, 2, 11, 51));
-    EXPECT_EQ(end.datZeitAb, at(2008, 6, 2, 11, 51));
+    EXPECT_EQ(end.datZeitAn, At(2008, 6, 2, 11, 51));
+    EXPECT_EQ(end.datZeitAb, At(2008, 6, 2, 11, 51));
     EXPECT_NEAR(route.dblSummeFahrzeit, 1.5, 1e-12);
     EXPECT_NEAR(route.dblSummeDurchgangszeit, 0.35, 1e-12);
     EXPECT_DOUBLE_EQ(route.dblSummeWartezeit, 0);
@@ -120,51 +112,72 @@ TEST_F(DetailedRoute, OneLegUpTheChainageListsTheTypedPointsBetweenItsEnds) {
     EXPECT_FALSE(status.lastText2.isEmpty());
 }
 
-TEST_F(DetailedRoute, AgainstTheChainageTheRowsComeDescending) {
-    ASSERT_TRUE(compute({{110, 101}}, at(2008, 6, 2, 10, 0)));
-    EXPECT_EQ(ids(), (std::vector<int>{110, 109, 108, 106, 104, 102, 101}));
-    EXPECT_DOUBLE_EQ(row(6).dblStrecke, 9.0);
-    EXPECT_EQ(row(6).lngAnzahlSchleusen, 1);
-    EXPECT_EQ(row(6).lngAnzahlBruecken, 1);
-}
-
-TEST_F(DetailedRoute, TheEndOfOneLegIsNotRepeatedAtTheStartOfTheNext) {
-    ASSERT_TRUE(compute({{101, 104}, {104, 110}}, at(2008, 6, 2, 10, 0)));
-    EXPECT_EQ(ids(), (std::vector<int>{101, 102, 104, 106, 108, 109, 110}));
-    EXPECT_TRUE(row(2).blnPunktRouteGrob);
-    EXPECT_EQ(row(2).lngNumGrob, 2);
-    EXPECT_EQ(row(2).lngAnzahlSchleusen, 0) << "the lock is the route point itself";
-    EXPECT_EQ(row(2).lngAnzahlBruecken, 1);
-    EXPECT_EQ(row(6).lngNumGrob, 3);
-    EXPECT_EQ(row(6).lngAnzahlSchleusen, 0);
-    EXPECT_EQ(row(3).lngNumGrob, 2) << "detail rows carry the number of the route point before them";
-    EXPECT_EQ(row(6).datZeitAn, at(2008, 6, 2, 11, 51));
+TEST_F(DetailedRoute, LegsAgainstTheChainageAndLegsJoinedAtARoutePoint) {
+    struct Zeile {
+        int i, numGrob, schleusen, bruecken; ///< -1, 0 km, an invalid time: not checked
+        double km;
+        QDateTime an;
+    };
+    const struct {
+        const char* name;
+        std::vector<std::pair<int, int>> legs;
+        std::vector<int> ids;
+        std::vector<Zeile> zeilen;
+    } faelle[] = {
+        {"against the chainage the rows come descending",
+         {{110, 101}},
+         {110, 109, 108, 106, 104, 102, 101},
+         {{6, 2, 1, 1, 9.0, {}}}},
+        // the lock is the route point itself; detail rows carry the number of the route point before them
+        {"the end of one leg is not repeated at the start of the next",
+         {{101, 104}, {104, 110}},
+         {101, 102, 104, 106, 108, 109, 110},
+         {{2, 2, 0, 1, 0, {}}, {3, 2, -1, -1, 0, {}}, {6, 3, 0, -1, 0, At(2008, 6, 2, 11, 51)}}},
+        {"a route point at zero distance adds nothing",
+         {{101, 104}, {104, 104}, {104, 106}},
+         {101, 102, 104, 106},
+         {{3, 3, -1, -1, 0, {}}}},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        route = RouteDetails{};
+        ASSERT_TRUE(compute(f.legs, At(2008, 6, 2, 10, 0)));
+        EXPECT_EQ(ids(), f.ids);
+        for (const Zeile& z : f.zeilen) {
+            EXPECT_EQ(row(z.i).lngNumGrob, z.numGrob) << z.i;
+            const typRouteOptimiert& r = row(z.i);
+            EXPECT_EQ(z.schleusen < 0 ? -1 : r.lngAnzahlSchleusen, z.schleusen) << z.i;
+            EXPECT_EQ(z.bruecken < 0 ? -1 : r.lngAnzahlBruecken, z.bruecken) << z.i;
+            EXPECT_DOUBLE_EQ(z.km > 0 ? r.dblStrecke : 0, z.km) << z.i;
+            EXPECT_EQ(z.an.isValid() ? r.datZeitAn : z.an, z.an) << z.i;
+        }
+    }
 }
 
 TEST_F(DetailedRoute, AtAJunctionTheContinuationTakesThePlaceOfTheJunctionRow) {
-    ASSERT_TRUE(compute({{101, 105}, {105, 201}, {201, 204}}, at(2008, 6, 2, 10, 0)));
+    ASSERT_TRUE(compute({{101, 105}, {105, 201}, {201, 204}}, At(2008, 6, 2, 10, 0)));
     EXPECT_EQ(ids(), (std::vector<int>{101, 102, 104, 201, 202, 204}));
     const typRouteOptimiert& junction = row(3);
-    EXPECT_EQ(junction.strTypID, QStringLiteral("A"));
-    EXPECT_EQ(junction.strBinnen, QStringLiteral("Kanal-Test"));
+    EXPECT_EQ(junction.strTypID, "A");
+    EXPECT_EQ(junction.strBinnen, "Kanal-Test");
     // The route goes on along the Kanal-Test after it: it does not turn there again.
-    EXPECT_EQ(junction.strBezeichnung, QStringLiteral(" "));
+    EXPECT_EQ(junction.strBezeichnung, " ");
     EXPECT_EQ(junction.lngPunkteIDNach, -1);
     // It carries on the distance, time and number of the junction row it replaced.
     EXPECT_DOUBLE_EQ(junction.dblStrecke, 4.0);
     EXPECT_EQ(junction.lngNumGrob, 2);
     EXPECT_EQ(junction.lngAnzahlSchleusen, 1) << "lock 104 was passed on the way to the junction";
     EXPECT_EQ(junction.lngAnzahlBruecken, 1);
-    EXPECT_EQ(junction.datZeitAn, at(2008, 6, 2, 11, 1));
+    EXPECT_EQ(junction.datZeitAn, At(2008, 6, 2, 11, 1));
     EXPECT_DOUBLE_EQ(row(5).dblStrecke, 7.0);
     EXPECT_EQ(row(5).lngNumGrob, 3);
     // Kanal-Test allows 8 km/h, above the boat's 6: 3 km take 30 min; lock 202 on request, no passage time.
-    EXPECT_EQ(row(5).datZeitAn, at(2008, 6, 2, 11, 31));
-    EXPECT_EQ(row(4).strNB, QStringLiteral("NB"));
+    EXPECT_EQ(row(5).datZeitAn, At(2008, 6, 2, 11, 31));
+    EXPECT_EQ(row(4).strNB, "NB");
 }
 
 TEST_F(DetailedRoute, ARoutePointAtZeroDistanceAddsNothing) {
-    ASSERT_TRUE(compute({{101, 104}, {104, 104}, {104, 106}}, at(2008, 6, 2, 10, 0)));
+    ASSERT_TRUE(compute({{101, 104}, {104, 104}, {104, 106}}, At(2008, 6, 2, 10, 0)));
     EXPECT_EQ(ids(), (std::vector<int>{101, 102, 104, 106}));
     EXPECT_EQ(row(3).lngNumGrob, 3);
 }
@@ -172,19 +185,37 @@ TEST_F(DetailedRoute, ARoutePointAtZeroDistanceAddsNothing) {
 TEST_F(DetailedRoute, ALockReachedAtNightHoldsUpEverythingAfterIt) {
     // Leaving 101 at 19:45 the boat reaches the lock at 20:21, after closing: it waits until 06:00,
     // 219 min to midnight and 360 min after, 9.65 h.
-    ASSERT_TRUE(compute({{101, 110}}, at(2008, 6, 2, 19, 45)));
+    ASSERT_TRUE(compute({{101, 110}}, At(2008, 6, 2, 19, 45)));
     const typRouteOptimiert& lock = row(2);
-    EXPECT_EQ(lock.datZeitAn, at(2008, 6, 2, 20, 21));
+    EXPECT_EQ(lock.datZeitAn, At(2008, 6, 2, 20, 21));
     EXPECT_NEAR(lock.dblWartezeit, 9.65, 1e-9);
-    EXPECT_EQ(lock.datZeitAb, at(2008, 6, 3, 6, 15)); // wait, then 15 min in the lock
+    EXPECT_EQ(lock.datZeitAb, At(2008, 6, 3, 6, 15)); // wait, then 15 min in the lock
     // Harbour 106, 2 km on: 20 min after leaving the lock.
-    EXPECT_EQ(row(3).datZeitAn, at(2008, 6, 3, 6, 35));
+    EXPECT_EQ(row(3).datZeitAn, At(2008, 6, 3, 6, 35));
     EXPECT_NEAR(route.dblSummeWartezeit, 9.65, 1e-9);
+    // The lock's row says why and until when; no other row has a wait to explain.
+    EXPECT_EQ(lock.strName, "Schleuse Eins");
+    EXPECT_EQ(lock.intWartegrund, olm3::wgOeffnet);
+    EXPECT_EQ(lock.strWartegrund, "Schleuse öffnet am 03.06. um 06:00 Uhr");
+    for (int i = 0; i < route.lngAnzahlRouteOptimiert; ++i)
+        EXPECT_EQ(row(i).strWartegrund.isEmpty(), i != 2) << i;
+}
+
+TEST_F(DetailedRoute, EveryObjectRowCarriesItsName) {
+    // Up the Havel-Test to the weir, onto the canal at the junction and to its lock that works on request.
+    ASSERT_TRUE(compute({{101, 107}, {107, 110}, {110, 105}, {105, 201}, {201, 202}}, At(2008, 6, 2, 10, 0)));
+    QStringList namen;
+    for (int i = 0; i < route.lngAnzahlRouteOptimiert; ++i)
+        namen << row(i).strName;
+    EXPECT_EQ(namen, (QStringList{"", "Testbrücke", "Schleuse Eins", "Testhafen", "Testwehr",
+                                  "Testtankstelle", "Testliegestelle", "", "Testliegestelle",
+                                  "Testtankstelle", "Testhafen", "", "Schleuse Zwei"}))
+        << "plain points and junctions have no name; an inactive lock's old name is not taken";
 }
 
 TEST_F(DetailedRoute, ABreakBeforeTheLegAddsNothing) {
     brk = true;
-    ASSERT_TRUE(compute({{101, 110}}, at(2008, 6, 2, 10, 0)));
+    ASSERT_TRUE(compute({{101, 110}}, At(2008, 6, 2, 10, 0)));
     EXPECT_EQ(route.lngAnzahlRouteOptimiert, 0);
     EXPECT_EQ(status.calls, 0);
 }
@@ -195,17 +226,16 @@ namespace {
 /// into the text. The component's statement must give the same rows in the same order.
 QString urspruenglicheForm(std::int32_t v, std::int32_t n, bool blnMitTypen) {
     const QString V = QString::number(v), N = QString::number(n);
-    const QString binnenVonV = QStringLiteral(" BinnenID= (SELECT BinnenID From Punkte where PunkteID=") + V;
-    return QStringLiteral("SELECT * From V_ROUTE_DETAILLIERT WHERE( ") +
-           (blnMitTypen ? QStringLiteral("(TypenID <> '' and TypenID <>'A' and TypenID <>'W')  or") : QString()) +
-           QStringLiteral(" PunkteID=") + V + QStringLiteral(" or PunkteID=") + N +
-           QStringLiteral("  ) AND (Strecke<= (SELECT  max(Strecke)  FROM Punkte Where  (PunkteID =  ") + V +
-           QStringLiteral(" OR PunkteID = ") + N + QStringLiteral(") AND ") + binnenVonV +
-           QStringLiteral(" ))  AND Strecke>  (SELECT  min(Strecke)  FROM Punkte Where  (PunkteID =  ") + V +
-           QStringLiteral("  OR PunkteID = ") + N + QStringLiteral(") AND  ") + binnenVonV +
-           QStringLiteral(" ))  AND   BinnenID= (SELECT BinnenID From Punkte where PunkteID= ") + V +
-           QStringLiteral(" )  Or PunkteId=") + V + QStringLiteral(")  OR PunkteID = ") + N +
-           QStringLiteral(" Order By Strecke");
+    const QString binnenVonV = " BinnenID= (SELECT BinnenID From Punkte where PunkteID=" + V;
+    return "SELECT * From V_ROUTE_DETAILLIERT WHERE( " +
+           (blnMitTypen ? "(TypenID <> '' and TypenID <>'A' and TypenID <>'W')  or" : QString()) +
+           " PunkteID=" + V + " or PunkteID=" + N +
+           "  ) AND (Strecke<= (SELECT  max(Strecke)  FROM Punkte Where  (PunkteID =  " + V +
+           " OR PunkteID = " + N + ") AND " + binnenVonV +
+           " ))  AND Strecke>  (SELECT  min(Strecke)  FROM Punkte Where  (PunkteID =  " + V +
+           "  OR PunkteID = " + N + ") AND  " + binnenVonV +
+           " ))  AND   BinnenID= (SELECT BinnenID From Punkte where PunkteID= " + V + " )  Or PunkteId=" + V +
+           ")  OR PunkteID = " + N + " Order By Strecke";
 }
 
 /// Every row of a record set with the columns named in spalten (all when empty) in that order.
@@ -215,7 +245,7 @@ std::vector<std::string> zeilen(const ADODB::RecordsetPtr& rs, const QStringList
         QStringList r;
         for (int k = 0; k < (spalten.isEmpty() ? rs->FieldCount() : int(spalten.size())); ++k) {
             const ADODB::Field f = spalten.isEmpty() ? rs->Fields(k) : rs->Fields(spalten[k]);
-            r << f.Name + QLatin1Char('=') + (f.IsNull() ? QStringLiteral("<null>") : ADO_Field_Str(f));
+            r << f.Name + QLatin1Char('=') + (f.IsNull() ? "<null>" : ADO_Field_Str(f));
         }
         z.push_back(r.join(QLatin1Char(' ')).toStdString());
     }
@@ -232,7 +262,7 @@ void VergleicheMitUrspruenglicherForm(const QString& katalog, std::vector<Abschn
     ASSERT_TRUE(ADO_Open_Connection(katalog, conBinnenDatabase, {}, {}, {}, true));
     // Every junction both ways: the legs between the two points of a change of waterway.
     ADODB::RecordsetPtr rs;
-    ASSERT_TRUE(ADO_Open_RecordsetExt(conBinnenDatabase, rs, QStringLiteral("SELECT * FROM Abzweige"), true));
+    ASSERT_TRUE(ADO_Open_RecordsetExt(conBinnenDatabase, rs, "SELECT * FROM Abzweige", true));
     for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext())
         abschnitte.push_back({"junction", ADO_Field_Lng(rs->Fields(0)), ADO_Field_Lng(rs->Fields(1))});
     std::size_t zeilenGesamt = 0;
@@ -241,12 +271,14 @@ void VergleicheMitUrspruenglicherForm(const QString& katalog, std::vector<Abschn
             SCOPED_TRACE(std::string(a.fall) + " " + std::to_string(a.v) + " -> " + std::to_string(a.n) +
                          (mitTypen ? "" : " (ends only)"));
             ADODB::RecordsetPtr alt, neu;
-            ASSERT_TRUE(ADO_Open_RecordsetExt(conBinnenDatabase, alt, urspruenglicheForm(a.v, a.n, mitTypen), true));
-            ASSERT_TRUE(ADO_Open_RecordsetExt(conBinnenDatabase, neu, olm3::routing::SqlDetailsRouteOptimiert(mitTypen),
-                                              {a.v, a.n}, true));
+            ASSERT_TRUE(
+                ADO_Open_RecordsetExt(conBinnenDatabase, alt, urspruenglicheForm(a.v, a.n, mitTypen), true));
+            ASSERT_TRUE(ADO_Open_RecordsetExt(
+                conBinnenDatabase, neu, olm3::routing::SqlDetailsRouteOptimiert(mitTypen), {a.v, a.n}, true));
             // The original form selects every column of the view; the statement those the route needs.
             QStringList spalten;
-            for (int i = 0; i < neu->FieldCount(); ++i) spalten << neu->FieldName(i);
+            for (int i = 0; i < neu->FieldCount(); ++i)
+                spalten << neu->FieldName(i);
             const auto erwartet = zeilen(alt, spalten);
             EXPECT_EQ(zeilen(neu), erwartet);
             zeilenGesamt += erwartet.size();
@@ -262,10 +294,10 @@ TEST(LegStatement, GivesTheRowsOfTheOriginalFormOnTheSampleCatalogue) {
     const QString katalog = QStringLiteral(OLM3_SAMPLE_CATALOGUE);
     if (!QFileInfo::exists(katalog)) GTEST_SKIP() << "the sample catalogue is not built";
     VergleicheMitUrspruenglicherForm(katalog, {
-        {"forward", 1020, 1100},        {"backward", 1100, 1020},       {"one point", 1044, 1044},
+        {"forward", 1020, 1100}, {"backward", 1100, 1020}, {"one point", 1044, 1044},
         {"a lock to itself", 8118, 8118}, {"ends of the Spree", 1001, 1153}, {"ends backward", 1153, 1001},
         {"the Obere Havel", 8001, 8378}, {"across waterways", 1001, 6439}, {"across backward", 6439, 1020},
-        {"unknown end", 1020, 999999},  {"unknown start", 999999, 1020},
+        {"unknown end", 1020, 999999}, {"unknown start", 999999, 1020},
     });
 }
 
@@ -274,7 +306,7 @@ TEST(LegStatement, GivesTheRowsOfTheOriginalFormOnAGeneratedCatalogue) {
     // every seventh point at the chainage of the one before it, waterway 2 numbered against its chainage,
     // each waterway branching off the one before it, and a junction with two continuations.
     const olm3test::TempDir dir;
-    const QString katalog = olm3test::MakeCatalogue(dir, QStringLiteral("erzeugt.sqlite"), {QStringLiteral(R"(
+    const QString katalog = olm3test::MakeCatalogue(dir, "erzeugt.sqlite", {QStringLiteral(R"(
         INSERT INTO Binnen (BinnenID, Bezeichnung, ExterneID)
             WITH RECURSIVE w(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM w WHERE i < 4)
             SELECT i, 'Gewässer ' || i, 'G' || i FROM w;
@@ -300,18 +332,18 @@ TEST(LegStatement, GivesTheRowsOfTheOriginalFormOnAGeneratedCatalogue) {
         INSERT INTO Wehre (PunkteID, Bezeichnung) SELECT PunkteID, 'Wehr ' || PunkteID FROM Punkte WHERE TypenID = 'W';
     )")});
     const std::vector<Abschnitt> abschnitte = {
-        {"forward", 1005, 1035},      {"backward", 1035, 1005},     {"one point", 1010, 1010},
+        {"forward", 1005, 1035}, {"backward", 1035, 1005}, {"one point", 1010, 1010},
         {"to a tied chainage", 1006, 1007}, {"from a tied chainage", 1007, 1006},
         {"ends of a waterway", 1001, 1040}, {"ends backward", 1040, 1001},
         {"numbered against the chainage", 2005, 2035}, {"and backward", 2035, 2005},
-        {"across waterways", 1005, 2030}, {"across backward", 3030, 1005},
-        {"unknown end", 1005, 9999},  {"unknown start", 9999, 1005},
+        {"across waterways", 1005, 2030}, {"across backward", 3030, 1005}, {"unknown end", 1005, 9999},
+        {"unknown start", 9999, 1005},
     };
     VergleicheMitUrspruenglicherForm(katalog, abschnitte);
     // A catalogue built before the index of the objects by chainage existed gives the same rows.
     ADODB::ConnectionPtr schreibend;
     ASSERT_TRUE(ADO_Open_Connection(katalog, schreibend, {}, {}, {}, false));
-    schreibend->Execute(QStringLiteral("DROP INDEX Punkte_Binnen_Objekte"));
+    schreibend->Execute("DROP INDEX Punkte_Binnen_Objekte");
     schreibend.reset();
     VergleicheMitUrspruenglicherForm(katalog, abschnitte);
 }
@@ -319,14 +351,9 @@ TEST(LegStatement, GivesTheRowsOfTheOriginalFormOnAGeneratedCatalogue) {
 TEST_F(DetailedRoute, AFailingStepStopsTheLegAndKeepsWhatWasBuilt) {
     olm3test::MessageRecorder messages;
     // Make the lock point lose its lock row: the step onto it cannot find the passage time.
-    conBinnenDatabase.reset();
-    const QString path =
-        olm3test::MakeCatalogue(dir, QStringLiteral("ohne.sqlite"),
-                                {olm3test::FixtureSql(QStringLiteral("mini")),
-                                 QStringLiteral("DELETE FROM Schleusen WHERE PunkteID=104;")});
-    ASSERT_TRUE(ADO_Open_Connection(path, conBinnenDatabase, {}, {}, {}, true));
-    EXPECT_FALSE(compute({{101, 110}}, at(2008, 6, 2, 10, 0)));
+    katalog.Open({"mini"}, {"DELETE FROM Schleusen WHERE PunkteID=104;"});
+    EXPECT_FALSE(compute({{101, 110}}, At(2008, 6, 2, 10, 0)));
     EXPECT_EQ(ids(), (std::vector<int>{101, 102}));
     ASSERT_FALSE(messages.messages().empty());
-    EXPECT_EQ(messages.messages()[0].title, QStringLiteral("[clsOLM3Binnen.GetZweigParam]"));
+    EXPECT_EQ(messages.messages()[0].title, "[clsOLM3Binnen.GetZweigParam]");
 }

@@ -30,25 +30,19 @@ std::vector<WTZeile> woche() {
         WTZeile z;
         z.lngNr = i + 1;
         z.strWtID = QString::fromLatin1(kurz[i]);
-        z.strTag = z.strWtID + QStringLiteral("-Tag");
+        z.strTag = z.strWtID + "-Tag";
         tage.push_back(z);
     }
     return tage;
 }
 
 WTEintrag sommer(const char* tag, const char* von, const char* bis, const char* sr = "") {
-    return {QString::fromLatin1(tag), QStringLiteral("2000-04-01"), QStringLiteral("2000-10-31"),
-            QString::fromLatin1(von), QString::fromLatin1(bis),     true,
-            QString::fromLatin1(sr)};
+    return {QString::fromLatin1(tag), "2000-04-01", "2000-10-31",           QString::fromLatin1(von),
+            QString::fromLatin1(bis), true,         QString::fromLatin1(sr)};
 }
 WTEintrag winter(const char* tag, const char* von, const char* bis, bool betrieb = true) {
-    return {QString::fromLatin1(tag),
-            QStringLiteral("2000-11-01"),
-            QStringLiteral("2000-03-31"),
-            QString::fromLatin1(von),
-            QString::fromLatin1(bis),
-            betrieb,
-            QString()};
+    return {QString::fromLatin1(tag), "2000-11-01", "2000-03-31", QString::fromLatin1(von),
+            QString::fromLatin1(bis), betrieb,      QString()};
 }
 
 QStringList spalte(const WTTabelle& t, size_t c) {
@@ -72,11 +66,9 @@ FTRegel regel(const char* id, const char* text, const char* ref, const char* von
 QStringList zeilen(const std::vector<FTZeile>& t) {
     QStringList s;
     for (const FTZeile& z : t) {
-        QString zeile =
-            z.strFeiertag + QStringLiteral(" | ") + z.strRegel + QStringLiteral(" | ") + z.strBedingung;
-        if (z.blnFett) zeile += QStringLiteral(" [fett]");
-        if (z.art == FTZeilenart::Rest)
-            zeile += QStringLiteral(" [rest ") + z.strFeiertageID + QLatin1Char(']');
+        QString zeile = z.strFeiertag + " | " + z.strRegel + " | " + z.strBedingung;
+        if (z.blnFett) zeile += " [fett]";
+        if (z.art == FTZeilenart::Rest) zeile += " [rest " + z.strFeiertageID + QLatin1Char(']');
         s << zeile;
     }
     return s;
@@ -97,9 +89,9 @@ TEST(LockScreenDates, MovableHolidaysOfTheYearByTheirScreenCodes) {
     for (const Fall& f : faelle)
         EXPECT_EQ(FTDatum(QString::fromLatin1(f.code), 2010), f.datum) << f.code;
     // The Day of Prayer and Repentance is always the Wednesday from 16 to 22 November.
-    EXPECT_EQ(FTDatum(QStringLiteral("BBT"), 2007), QDate(2007, 11, 21));
-    EXPECT_EQ(FTDatum(QStringLiteral("BBT"), 2008), QDate(2008, 11, 19));
-    EXPECT_EQ(FTDatum(QStringLiteral("BBT"), 2011), QDate(2011, 11, 16));
+    EXPECT_EQ(FTDatum("BBT", 2007), QDate(2007, 11, 21));
+    EXPECT_EQ(FTDatum("BBT", 2008), QDate(2008, 11, 19));
+    EXPECT_EQ(FTDatum("BBT", 2011), QDate(2011, 11, 16));
     // Fixed holidays and unknown codes carry no computed date.
     for (const char* code : {"NJ", "W", "Silv", "REST", ""})
         EXPECT_FALSE(FTDatum(QString::fromLatin1(code), 2010).isValid());
@@ -109,16 +101,12 @@ TEST(LockScreenDates, MovableHolidaysOfTheYearByTheirScreenCodes) {
 }
 
 TEST(LockScreenTexts, WindowsSeasonsAndMidnight) {
-    EXPECT_EQ(BetriebszeitText(QStringLiteral("06:00"), QStringLiteral("00:00")),
-              QStringLiteral("06:00 - 24:00"));
-    EXPECT_EQ(BetriebszeitText(QStringLiteral("1899-12-30 06:30:00"), QStringLiteral("20:15:00")),
-              QStringLiteral("06:30 - 20:15"));
+    EXPECT_EQ(BetriebszeitText("06:00", "00:00"), "06:00 - 24:00");
+    EXPECT_EQ(BetriebszeitText("1899-12-30 06:30:00", "20:15:00"), "06:30 - 20:15");
     EXPECT_EQ(BetriebszeitText(QString(), QString()), QString());
     // A malformed time is shown as written rather than dropped.
-    EXPECT_EQ(BetriebszeitText(QStringLiteral("kaputt"), QStringLiteral("20:00")),
-              QStringLiteral("kaputt - 20:00"));
-    EXPECT_EQ(SaisonUeberschrift(QStringLiteral("2000-11-01"), QStringLiteral("2000-03-31")),
-              QStringLiteral("01.11 - 31.03"));
+    EXPECT_EQ(BetriebszeitText("kaputt", "20:00"), "kaputt - 20:00");
+    EXPECT_EQ(SaisonUeberschrift("2000-11-01", "2000-03-31"), "01.11 - 31.03");
 }
 
 TEST_F(LockScreenContent, ExtraWindowsOfADayGetRowsOfTheirOwnBelowTheWeekday) {
@@ -127,7 +115,7 @@ TEST_F(LockScreenContent, ExtraWindowsOfADayGetRowsOfTheirOwnBelowTheWeekday) {
                                 sommer("mo", "21:00", "00:00"), sommer("Fr", "06:00", "20:00", "2"),
                                 sommer("XX", "01:00", "02:00"), winter("Sa", "", "", false),
                                 winter("Mo", "08:00", "16:00"), winter("So", "", "", false)});
-    ASSERT_EQ(t.aSaisons, QStringList({QStringLiteral("01.04 - 31.10"), QStringLiteral("01.11 - 31.03")}));
+    ASSERT_EQ(t.aSaisons, QStringList({"01.04 - 31.10", "01.11 - 31.03"}));
     ASSERT_EQ(t.aZeilen.size(), 9u);
     EXPECT_EQ(spalte(t, 0), QStringList({"Mo=06:00 - 12:00", "Mo=13:00 - 20:00", "Mo=21:00 - 24:00",
                                          "Di=", "Mi=", "Do=", "Fr=06:00 - 20:00 (2)", "Sa=", "So="}));
@@ -137,19 +125,19 @@ TEST_F(LockScreenContent, ExtraWindowsOfADayGetRowsOfTheirOwnBelowTheWeekday) {
     EXPECT_FALSE(t.aZeilen[0].blnEingefuegt);
     EXPECT_TRUE(t.aZeilen[1].blnEingefuegt);
     EXPECT_EQ(t.aZeilen[2].lngNr, 1);
-    EXPECT_EQ(t.aZeilen[2].strTag, QStringLiteral("Mo-Tag"));
-    EXPECT_EQ(t.aZeilen[6].aZellen[0].strSRID, QStringLiteral("2"));
+    EXPECT_EQ(t.aZeilen[2].strTag, "Mo-Tag");
+    EXPECT_EQ(t.aZeilen[6].aZellen[0].strSRID, "2");
     EXPECT_TRUE(t.aZeilen[0].aZellen[0].strSRID.isEmpty());
 }
 
 TEST_F(LockScreenContent, ASeasonThatComesBackKeepsItsColumn) {
     // Two seasons starting on the same day, their rows interleaved by the opening time.
     WTEintrag kurz = sommer("Sa", "07:00", "19:00");
-    kurz.strSaisonBis = QStringLiteral("2000-09-30");
+    kurz.strSaisonBis = "2000-09-30";
     const WTTabelle t =
         BaueWTTabelle(woche(), {sommer("Mo", "06:00", "20:00"), kurz, sommer("Di", "08:00", "20:00")});
-    EXPECT_EQ(t.aSaisons, QStringList({QStringLiteral("01.04 - 31.10"), QStringLiteral("01.04 - 30.09")}));
-    EXPECT_EQ(t.aZeilen[1].aZellen[0].strText, QStringLiteral("08:00 - 20:00"));
+    EXPECT_EQ(t.aSaisons, QStringList({"01.04 - 31.10", "01.04 - 30.09"}));
+    EXPECT_EQ(t.aZeilen[1].aZellen[0].strText, "08:00 - 20:00");
     EXPECT_EQ(t.aZeilen.size(), 7u);
 }
 
@@ -178,10 +166,10 @@ TEST_F(LockScreenContent, HolidayRulesAreJoinedDatedAndTheRestRuleExpanded) {
               }));
     // Without a date nothing is dated or emphasised; Ascension Day 2010 marks its rest row.
     const QStringList ohne = zeilen(BaueFTTabelle(regeln, gehalten, olm3::DatumNull()));
-    EXPECT_EQ(ohne.at(0), QStringLiteral("Ostern | kein Betrieb | "));
-    EXPECT_EQ(ohne.at(7), QStringLiteral("Christi Himmelfahrt | wie So |  [rest HF]"));
+    EXPECT_EQ(ohne.at(0), "Ostern | kein Betrieb | ");
+    EXPECT_EQ(ohne.at(7), "Christi Himmelfahrt | wie So |  [rest HF]");
     EXPECT_EQ(zeilen(BaueFTTabelle(regeln, gehalten, olm3::MakeDatum(QDate(2010, 5, 13)))).at(7),
-              QStringLiteral("Christi Himmelfahrt (13.05.2010) | wie So |  [fett] [rest HF]"));
+              "Christi Himmelfahrt (13.05.2010) | wie So |  [fett] [rest HF]");
 }
 
 TEST_F(LockScreenContent, RestRulesRepeatPerHolidayAndNeedNoSeparatorAlone) {

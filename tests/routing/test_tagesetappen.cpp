@@ -8,6 +8,7 @@
 #include "support/fakehost.h"
 #include "support/fixtures.h"
 
+#include <QHash>
 #include <gtest/gtest.h>
 
 using namespace modOLM3Binnen;
@@ -44,7 +45,7 @@ struct Fall {
     int reisetage;
 };
 
-QDateTime at(int y, int m, int d, int h, int min) { return olm3::MakeDatum(QDate(y, m, d), QTime(h, min)); }
+using olm3test::At;
 
 Fahrtag fahrtag(int beginn, int ende, bool grenze = true, double stunden = 1.0) {
     return Fahrtag{QTime(beginn, 0), QTime(ende, 0), grenze, stunden};
@@ -61,38 +62,28 @@ QString kanal(const std::vector<Ort>& orte) {
         sql += QStringLiteral("INSERT INTO Punkte (PunkteID, BinnenID, Nummer, Strecke, LgDez, BgDez, TypenID, DokuKM, "
                               "DokuKMOrig) VALUES (%1, 1, %2, %3, %4, 52.5, '%5', %3, 1);\n")
                    .arg(id).arg(i + 1).arg(o.km).arg(13.0 + o.km / 100.0).arg(QString::fromLatin1(o.typ).left(1));
+        // The object of the point, named after its id; a lock with its hours.
+        static const QHash<QString, QString> objekt = {
+            {"H", "Haefen (HaefenID, PunkteID, Aktiv, Bezeichnung) VALUES (%1, %1, 1, 'Ort %1')"},
+            {"L", "Liegestellen (LiegestellenID, PunkteID, Aktiv, Bezeichnung, Sportboote) VALUES (%1, %1, 1, 'Ort %1', 1)"},
+            {"L0", "Liegestellen (LiegestellenID, PunkteID, Aktiv, Bezeichnung, Sportboote) VALUES (%1, %1, 1, 'Ort %1', 0)"},
+            {"T", "Tankstellen (TankstellenID, PunkteID, Aktiv, Bezeichnung) VALUES (%1, %1, 1, 'Ort %1')"},
+            {"B", "Bruecken (BrueckenID, PunkteID, Aktiv, Bezeichnung, Durchgangszeit) VALUES (%1, %1, 1, 'Ort %1', 0)"},
+            {"S", "Schleusen (SchleusenID, PunkteID, Aktiv, Bezeichnung, Durchgangszeit, BL) "
+                  "VALUES (%1, %1, 1, 'Ort %1', 0.25, 'BB')"},
+        };
         const QString typ = QString::fromLatin1(o.typ);
-        const QString name = QStringLiteral("'Ort %1'").arg(id);
-        if (typ == QLatin1String("H"))
-            sql += QStringLiteral("INSERT INTO Haefen (HaefenID, PunkteID, Aktiv, Bezeichnung) VALUES (%1, %1, 1, %2);\n")
-                       .arg(id).arg(name);
-        else if (typ == QLatin1String("L") || typ == QLatin1String("L0"))
-            sql += QStringLiteral("INSERT INTO Liegestellen (LiegestellenID, PunkteID, Aktiv, Bezeichnung, Sportboote) "
-                                  "VALUES (%1, %1, 1, %2, %3);\n").arg(id).arg(name).arg(typ == QLatin1String("L") ? 1 : 0);
-        else if (typ == QLatin1String("T"))
-            sql += QStringLiteral("INSERT INTO Tankstellen (TankstellenID, PunkteID, Aktiv, Bezeichnung) "
-                                  "VALUES (%1, %1, 1, %2);\n").arg(id).arg(name);
-        else if (typ == QLatin1String("B"))
-            sql += QStringLiteral("INSERT INTO Bruecken (BrueckenID, PunkteID, Aktiv, Bezeichnung, Durchgangszeit) "
-                                  "VALUES (%1, %1, 1, %2, 0);\n").arg(id).arg(name);
-        else if (typ == QLatin1String("S")) {
-            sql += QStringLiteral("INSERT INTO Schleusen (SchleusenID, PunkteID, Aktiv, Bezeichnung, Durchgangszeit, BL) "
-                                  "VALUES (%1, %1, 1, %2, 0.25, 'BB');\n").arg(id).arg(name);
-            const QString s = QString::fromLatin1(o.stunden);
-            if (s == QLatin1String("saison")) {
-                sql += QStringLiteral("INSERT INTO SBZ_Wochentage (SchleusenID, WtID, SaisonVon, SaisonBis, UhrzeitVon, "
-                                      "UhrzeitBis, Betrieb) SELECT %1, WTID, '2000-04-01', '2000-10-31', '08:00', "
-                                      "'18:00', 1 FROM Wochentage WHERE Nr <= 7;\n"
-                                      "INSERT INTO SBZ_Wochentage (SchleusenID, WtID, SaisonVon, SaisonBis, UhrzeitVon, "
-                                      "UhrzeitBis, Betrieb) SELECT %1, WTID, '2000-11-01', '2000-03-31', NULL, NULL, 0 "
-                                      "FROM Wochentage WHERE Nr <= 7;\n").arg(id);
-            } else {
-                const QStringList vonBis = s.split(QLatin1Char('-'));
-                sql += QStringLiteral("INSERT INTO SBZ_Wochentage (SchleusenID, WtID, SaisonVon, SaisonBis, UhrzeitVon, "
-                                      "UhrzeitBis, Betrieb) SELECT %1, WTID, '2000-01-01', '2000-12-31', '%2', '%3', 1 "
-                                      "FROM Wochentage WHERE Nr <= 7;\n").arg(id).arg(vonBis.value(0), vonBis.value(1));
-            }
-        }
+        if (objekt.contains(typ)) sql += QStringLiteral("INSERT INTO %1;\n").arg(objekt.value(typ).arg(id));
+        if (typ != QLatin1String("S")) continue;
+        const QString stunden = QStringLiteral("INSERT INTO SBZ_Wochentage (SchleusenID, WtID, SaisonVon, SaisonBis, "
+                                               "UhrzeitVon, UhrzeitBis, Betrieb) SELECT %1, WTID, %2 FROM Wochentage "
+                                               "WHERE Nr <= 7;\n");
+        const QStringList vonBis = QString::fromLatin1(o.stunden).split(QLatin1Char('-'));
+        if (vonBis.size() == 2)
+            sql += stunden.arg(id).arg(QStringLiteral("'2000-01-01', '2000-12-31', '%1', '%2', 1").arg(vonBis[0], vonBis[1]));
+        else // "saison"
+            sql += stunden.arg(id).arg(QStringLiteral("'2000-04-01', '2000-10-31', '08:00', '18:00', 1")) +
+                   stunden.arg(id).arg(QStringLiteral("'2000-11-01', '2000-03-31', NULL, NULL, 0"));
     }
     return sql;
 }
@@ -127,7 +118,7 @@ protected:
 } // namespace
 
 TEST_F(DayStages, EndAtTheLastBerthBeforeTheEveningOrBeforeALockThatWouldKeepTheBoat) {
-    const QDateTime montag = at(2026, 6, 8, 9, 0);
+    const QDateTime montag = At(2026, 6, 8, 9, 0);
     const std::vector<Fall> faelle = {
         {"fits in one day", {{0, ""}, {30, "H"}, {50, ""}}, montag, fahrtag(9, 18), {{"2026-06-08", "09:00", "14:00", 2}}, 1},
         {"ends at a harbour: the destination is beyond 18:00",
@@ -149,11 +140,11 @@ TEST_F(DayStages, EndAtTheLastBerthBeforeTheEveningOrBeforeALockThatWouldKeepThe
          {{0, ""}, {50, "B"}, {80, "T"}, {150, ""}}, montag, fahrtag(9, 18),
          {{"2026-06-08", "09:00", "17:00", 2, "kein Liegeplatz erreichbar"}, {"2026-06-09", "09:00", "16:00", 3}}, 2},
         {"a lock closed for the winter: the stage ends before it and the next one starts when it opens",
-         {{0, ""}, {50, "H"}, {80, "S", "saison"}, {100, ""}}, at(2026, 11, 2, 9, 0), fahrtag(9, 18),
+         {{0, ""}, {50, "H"}, {80, "S", "saison"}, {100, ""}}, At(2026, 11, 2, 9, 0), fahrtag(9, 18),
          {{"2026-11-02", "09:00", "14:00", 1, "Ort 1002 öffnet am 01.04.2027 um 08:00 Uhr"},
           {"2027-04-01", "09:00", "14:15", 3}}, 151},
         {"a start after the latest end sets off the next morning",
-         {{0, ""}, {50, ""}}, at(2026, 6, 8, 19, 0), fahrtag(9, 18), {{"2026-06-09", "09:00", "14:00", 1}}, 1},
+         {{0, ""}, {50, ""}}, At(2026, 6, 8, 19, 0), fahrtag(9, 18), {{"2026-06-09", "09:00", "14:00", 1}}, 1},
         {"the first lock opens at 11:00: leave an hour later so as to arrive as it opens",
          {{0, ""}, {10, "S", "11:00-18:00"}, {50, ""}}, montag, fahrtag(9, 18),
          {{"2026-06-08", "10:00", "15:15", 2}}, 1},
@@ -176,8 +167,8 @@ TEST_F(DayStages, EndAtTheLastBerthBeforeTheEveningOrBeforeALockThatWouldKeepThe
             SCOPED_TRACE(i + 1);
             EXPECT_EQ(e[i].lngTag, int(i) + 1);
             EXPECT_EQ(e[i].datAb.date().toString(Qt::ISODate).toStdString(), s.datum);
-            EXPECT_EQ(e[i].datAb.time().toString(QStringLiteral("HH:mm")).toStdString(), s.ab);
-            EXPECT_EQ(e[i].datAn.time().toString(QStringLiteral("HH:mm")).toStdString(), s.an);
+            EXPECT_EQ(e[i].datAb.time().toString("HH:mm").toStdString(), s.ab);
+            EXPECT_EQ(e[i].datAn.time().toString("HH:mm").toStdString(), s.an);
             EXPECT_EQ(rows[size_t(e[i].lngZeileBis)].lngPunkteID, 1000 + s.bis);
             EXPECT_EQ(olm3::routing::EtappenHinweis(e[i]).toStdString(), s.hinweis);
             // A stage starts where the one before ended, and only the last reaches the destination.
@@ -193,22 +184,22 @@ TEST_F(DayStages, EndAtTheLastBerthBeforeTheEveningOrBeforeALockThatWouldKeepThe
 TEST_F(DayStages, AStageCarriesItsPlacesDistanceHoursLocksAndWaits) {
     // The limit off: the second lock keeps the boat 1:45 at noon; the day still ends at the harbour.
     const Fall f{"", {{0, ""}, {20, "S", "06:00-20:00"}, {45, "S", "14:00-20:00"}, {70, "H"}, {150, ""}},
-                 at(2026, 6, 8, 9, 0), fahrtag(9, 18, false), {}, 0};
+                 At(2026, 6, 8, 9, 0), fahrtag(9, 18, false), {}, 0};
     const olm3::routing::RouteDetails r = route(f);
     const auto e = olm3::routing::BerechneTagesetappen(
         std::span<const typRouteOptimiert>(r.audtRouteOptimiert.data(), size_t(r.lngAnzahlRouteOptimiert)), f.start,
         f.tag);
     ASSERT_EQ(e.size(), 2u);
-    EXPECT_EQ(e[0].strVon, QStringLiteral("-Punkt gesetzt-"));
-    EXPECT_EQ(e[0].strNach, QStringLiteral("Ort 1003"));
+    EXPECT_EQ(e[0].strVon, "-Punkt gesetzt-");
+    EXPECT_EQ(e[0].strNach, "Ort 1003");
     EXPECT_DOUBLE_EQ(e[0].dblStrecke, 70.0);
     EXPECT_EQ(e[0].lngSchleusen, 2);
     // 09:00 + 2 h, 0:15 in the lock, 2:30 to the next, arrive 13:45, wait 0:15, 0:15 in it, 2:30 more.
     EXPECT_NEAR(e[0].dblWartezeit, 0.25, 1e-9);
     EXPECT_NEAR(e[0].dblFahrstunden, 7.5, 1e-9);
-    EXPECT_EQ(e[0].datAn, at(2026, 6, 8, 16, 45));
+    EXPECT_EQ(e[0].datAn, At(2026, 6, 8, 16, 45));
     EXPECT_FALSE(e[0].blnOhneLiegeplatz);
-    EXPECT_EQ(e[1].strVon, QStringLiteral("Ort 1003"));
+    EXPECT_EQ(e[1].strVon, "Ort 1003");
     EXPECT_DOUBLE_EQ(e[1].dblStrecke, 80.0);
     EXPECT_EQ(e[1].lngSchleusen, 0);
 }
@@ -244,7 +235,7 @@ TEST(CruisingDay, BadInputGetsAClearMessageAndKeepsTheOldValues) {
             EXPECT_DOUBLE_EQ(f.dblWarteGrenze, 1.0);
         } else {
             EXPECT_TRUE(m.isEmpty()) << m.toStdString();
-            EXPECT_EQ(f.tmBeginn, QTime::fromString(QString::fromLatin1(e.beginn), QStringLiteral("H:mm")));
+            EXPECT_EQ(f.tmBeginn, QTime::fromString(QString::fromLatin1(e.beginn), "H:mm"));
             EXPECT_EQ(f.blnWarteGrenze, e.grenze);
         }
     }
@@ -252,7 +243,7 @@ TEST(CruisingDay, BadInputGetsAClearMessageAndKeepsTheOldValues) {
     // The settings file: defaults while nothing is stored, what was written comes back, a bad value is
     // reported and the defaults stay.
     olm3test::TempDir dir;
-    const QString ini = dir.file(QStringLiteral("host.ini"));
+    const QString ini = dir.file("host.ini");
     EXPECT_EQ(olm3::routing::LeseFahrtag(ini).tmEnde, QTime(18, 0));
     ASSERT_TRUE(olm3::routing::SchreibeFahrtag(ini, fahrtag(8, 19, false, 2.5)));
     const Fahrtag gelesen = olm3::routing::LeseFahrtag(ini);
@@ -267,7 +258,7 @@ TEST(CruisingDay, BadInputGetsAClearMessageAndKeepsTheOldValues) {
     }
     QString meldung;
     EXPECT_EQ(olm3::routing::LeseFahrtag(ini, &meldung).tmBeginn, QTime(9, 0));
-    EXPECT_TRUE(meldung.contains(QStringLiteral("neun"))) << meldung.toStdString();
+    EXPECT_TRUE(meldung.contains("neun")) << meldung.toStdString();
     objOLM3Cfg = nullptr;
 }
 
@@ -286,7 +277,7 @@ TEST_F(DayStages, BerlinToMueritzOnTheBundledCatalogueTakesThreeDays) {
     olm3::PathOptimiser optimiser;
     const olm3::PathResult weg = optimiser.Optimise(conBinnenDatabase, {6002, 10090});
     ASSERT_TRUE(weg.ok());
-    const QDateTime start = at(2026, 6, 13, 9, 0);
+    const QDateTime start = At(2026, 6, 13, 9, 0);
     olm3::routing::RouteDetails r;
     bool erster = true, brk = false;
     for (size_t i = 0; i < weg.alngVon.size(); ++i)
@@ -303,11 +294,11 @@ TEST_F(DayStages, BerlinToMueritzOnTheBundledCatalogueTakesThreeDays) {
         int schleusen;
     };
     const Tag soll[] = {
-        {"Sportboothafen Spandau", "Hafen Zehdenick", start, at(2026, 6, 13, 16, 57), 56.2, 5},
-        {"Hafen Zehdenick", "Wartestelle Schleuse Mirow (Oberwasser)", at(2026, 6, 14, 9, 0), at(2026, 6, 14, 17, 50),
+        {"Sportboothafen Spandau", "Hafen Zehdenick", start, At(2026, 6, 13, 16, 57), 56.2, 5},
+        {"Hafen Zehdenick", "Wartestelle Schleuse Mirow (Oberwasser)", At(2026, 6, 14, 9, 0), At(2026, 6, 14, 17, 50),
          56.2, 9},
-        {"Wartestelle Schleuse Mirow (Oberwasser)", "Stadthafen Waren (Müritz)", at(2026, 6, 15, 9, 0),
-         at(2026, 6, 15, 12, 20), 29.5, 1},
+        {"Wartestelle Schleuse Mirow (Oberwasser)", "Stadthafen Waren (Müritz)", At(2026, 6, 15, 9, 0),
+         At(2026, 6, 15, 12, 20), 29.5, 1},
     };
     for (size_t i = 0; i < 3; ++i) {
         SCOPED_TRACE(i + 1);

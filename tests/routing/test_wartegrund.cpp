@@ -1,12 +1,11 @@
 // What a boater reads in the itinerary: why the boat waits at a lock (each kind of wait, with the lock
-// search behind it), the objects' names on every kind of row, and one numbering of the route points.
+// search behind it), and one numbering of the route points.
 //
 // The lock cases use the locks of the lock-wait tests (see locks.sql) and one lock with a special rule.
 
 #include "data/modOLM3Binnen.h"
 #include "olm3binnen/types.h"
 #include "routing/core/routenpunktnummern.h"
-#include "routing/core/routeoptimiert.h"
 #include "routing/core/schleusenbz.h"
 #include "routing/core/wartegrund.h"
 #include "support/fakehost.h"
@@ -15,33 +14,9 @@
 #include <gtest/gtest.h>
 
 using namespace modOLM3Binnen;
-using olm3::MakeDatum;
+using olm3test::At;
 
 namespace {
-
-QDateTime at(int y, int m, int d, int h, int min) {
-    return MakeDatum(QDate(y, m, d), QTime(h, min));
-}
-
-/// A catalogue open as the component's, with the host's texts.
-class MitKatalog : public ::testing::Test {
-protected:
-    void oeffne(const QStringList& fixtures, const QString& extra = QString()) {
-        QStringList sql;
-        for (const QString& f : fixtures)
-            sql << olm3test::FixtureSql(f);
-        if (!extra.isEmpty()) sql << extra;
-        const QString path = olm3test::MakeCatalogue(dir, QStringLiteral("k.sqlite"), sql);
-        ASSERT_TRUE(ADO_Open_Connection(path, conBinnenDatabase, {}, {}, {}, true));
-        objOLM3Cfg = &cfg;
-    }
-    void TearDown() override {
-        conBinnenDatabase.reset();
-        objOLM3Cfg = nullptr;
-    }
-    olm3test::TempDir dir;
-    olm3test::FakeCfg cfg;
-};
 
 // Lock 40 works 08:00-18:00 under a special rule the catalogue explains; 41 the same under a rule without
 // a text; 42 has hours in summer only, so that the winter has no rows at all.
@@ -57,9 +32,13 @@ SELECT s.id, w.WTID, s.von, s.bis, '08:00', '18:00', 1, s.sr FROM Wochentage w,
  WHERE w.Nr <= 7;
 )");
 
-class Wartegrund : public MitKatalog {
+/// The lock catalogue open as the component's, with the host's texts.
+class Wartegrund : public ::testing::Test {
 protected:
-    void SetUp() override { oeffne({QStringLiteral("locks")}, kSonderregeln); }
+    void SetUp() override { objOLM3Cfg = &cfg; }
+    void TearDown() override { objOLM3Cfg = nullptr; }
+    olm3test::ComponentCatalogue katalog{{"locks"}, {kSonderregeln}};
+    olm3test::FakeCfg cfg;
 };
 
 } // namespace
@@ -74,29 +53,33 @@ TEST_F(Wartegrund, EachKindOfWaitIsToldInOneShortText) {
         QString text;
     };
     const std::vector<Fall> faelle = {
-        {"inside the window: no wait, nothing to tell", 10, at(2008, 3, 12, 10, 0), true, olm3::wgKeiner, {}},
-        {"before opening the same day", 10, at(2008, 3, 12, 5, 30), true, olm3::wgOeffnet,
-         QStringLiteral("Schleuse öffnet um 06:00 Uhr")},
-        {"after closing: the next morning, with its date", 10, at(2008, 3, 12, 21, 0), true, olm3::wgOeffnet,
-         QStringLiteral("Schleuse öffnet am 13.03. um 06:00 Uhr")},
-        {"across midnight into a window begun the evening before", 12, at(2008, 3, 12, 7, 0), true,
-         olm3::wgOeffnet, QStringLiteral("Schleuse öffnet um 22:00 Uhr")},
-        {"winter closure: the season's last day", 14, at(2008, 1, 9, 10, 0), true, olm3::wgSaisonpause,
-         QStringLiteral("Saisonpause bis 31.03.")},
-        {"a closed season left at a holiday is an opening, not the season's end", 16, at(2008, 12, 17, 10, 0),
-         true, olm3::wgOeffnet, QStringLiteral("Schleuse öffnet am 24.12. um 10:00 Uhr")},
-        {"on request on a closed Sunday", 21, at(2008, 3, 15, 19, 0), true, olm3::wgNachBedarf,
-         QStringLiteral("Betrieb nach Bedarf (NB)")},
-        {"on request arriving on the closed day itself: no wait", 21, at(2008, 3, 16, 10, 0), true,
-         olm3::wgKeiner, {}},
-        {"a special rule with its text", 40, at(2008, 3, 12, 7, 0), true, olm3::wgSonderregel,
-         QStringLiteral("Sonderregelung (SR): Selbstbedienung am Pult")},
-        {"a special rule the catalogue does not explain", 41, at(2008, 3, 12, 7, 0), true, olm3::wgSonderregel,
-         QStringLiteral("Sonderregelung (SR) 8")},
-        {"a lock that never opens: the limit of a year", 15, at(2008, 6, 2, 12, 0), true, olm3::wgKeinBetrieb,
-         QStringLiteral("Keine Betriebszeit innerhalb eines Jahres gefunden")},
-        {"no hours for the day after the season", 42, at(2008, 10, 31, 19, 0), false, olm3::wgKeineDaten,
-         QStringLiteral("Keine Betriebszeiten im Katalog ab 01.11.")},
+        {"inside the window: no wait, nothing to tell", 10, At(2008, 3, 12, 10, 0), true, olm3::wgKeiner, {}},
+        {"before opening the same day", 10, At(2008, 3, 12, 5, 30), true, olm3::wgOeffnet,
+         "Schleuse öffnet um 06:00 Uhr"},
+        {"after closing: the next morning, with its date", 10, At(2008, 3, 12, 21, 0), true, olm3::wgOeffnet,
+         "Schleuse öffnet am 13.03. um 06:00 Uhr"},
+        {"across midnight into a window begun the evening before", 12, At(2008, 3, 12, 7, 0), true,
+         olm3::wgOeffnet, "Schleuse öffnet um 22:00 Uhr"},
+        {"winter closure: the season's last day", 14, At(2008, 1, 9, 10, 0), true, olm3::wgSaisonpause,
+         "Saisonpause bis 31.03."},
+        {"a closed season left at a holiday is an opening, not the season's end", 16, At(2008, 12, 17, 10, 0),
+         true, olm3::wgOeffnet, "Schleuse öffnet am 24.12. um 10:00 Uhr"},
+        {"on request on a closed Sunday", 21, At(2008, 3, 15, 19, 0), true, olm3::wgNachBedarf,
+         "Betrieb nach Bedarf (NB)"},
+        {"on request arriving on the closed day itself: no wait",
+         21,
+         At(2008, 3, 16, 10, 0),
+         true,
+         olm3::wgKeiner,
+         {}},
+        {"a special rule with its text", 40, At(2008, 3, 12, 7, 0), true, olm3::wgSonderregel,
+         "Sonderregelung (SR): Selbstbedienung am Pult"},
+        {"a special rule the catalogue does not explain", 41, At(2008, 3, 12, 7, 0), true,
+         olm3::wgSonderregel, "Sonderregelung (SR) 8"},
+        {"a lock that never opens: the limit of a year", 15, At(2008, 6, 2, 12, 0), true, olm3::wgKeinBetrieb,
+         "Keine Betriebszeit innerhalb eines Jahres gefunden"},
+        {"no hours for the day after the season", 42, At(2008, 10, 31, 19, 0), false, olm3::wgKeineDaten,
+         "Keine Betriebszeiten im Katalog ab 01.11."},
     };
     olm3test::MessageRecorder messages;
     for (const Fall& f : faelle) {
@@ -113,55 +96,7 @@ TEST_F(Wartegrund, EachKindOfWaitIsToldInOneShortText) {
 
 TEST_F(Wartegrund, TheTotalsWarnOnlyWhenALockHadNoOperatingTime) {
     EXPECT_EQ(olm3::routing::TextSummenUnsicher(0), QString());
-    EXPECT_TRUE(olm3::routing::TextSummenUnsicher(2).contains(QStringLiteral("2 Schleuse")));
-}
-
-namespace {
-class Itinerar : public MitKatalog {
-protected:
-    void SetUp() override {
-        oeffne({QStringLiteral("mini")});
-        cfg.marschV = 6;
-    }
-    bool compute(const std::vector<std::pair<int, int>>& legs, const QDateTime& start) {
-        bool brk = false;
-        for (size_t i = 0; i < legs.size(); ++i) {
-            bool erster = i == 0;
-            if (!olm3::routing::GetDetailsRouteOptimiert(route, start, legs[i].first, legs[i].second, erster, brk,
-                                                         nullptr))
-                return false;
-        }
-        return true;
-    }
-    QStringList namen() const {
-        QStringList n;
-        for (int i = 0; i < route.lngAnzahlRouteOptimiert; ++i)
-            n << route.audtRouteOptimiert[size_t(i)].strName;
-        return n;
-    }
-    olm3::routing::RouteDetails route;
-};
-} // namespace
-
-TEST_F(Itinerar, EveryObjectRowCarriesItsName) {
-    // Up the Havel-Test to the weir, onto the canal at the junction and to its lock that works on request.
-    ASSERT_TRUE(compute({{101, 107}, {107, 110}, {110, 105}, {105, 201}, {201, 202}}, at(2008, 6, 2, 10, 0)));
-    EXPECT_EQ(namen(), (QStringList{"", "Testbrücke", "Schleuse Eins", "Testhafen", "Testwehr", "Testtankstelle",
-                                    "Testliegestelle", "", "Testliegestelle", "Testtankstelle", "Testhafen", "",
-                                    "Schleuse Zwei"}))
-        << "plain points and junctions have no name; an inactive lock's old name is not taken";
-}
-
-TEST_F(Itinerar, ALockAtNightSaysWhenItOpens) {
-    ASSERT_TRUE(compute({{101, 110}}, at(2008, 6, 2, 19, 45)));
-    const typRouteOptimiert& lock = route.audtRouteOptimiert[2];
-    EXPECT_EQ(lock.strName, QStringLiteral("Schleuse Eins"));
-    EXPECT_EQ(lock.intWartegrund, olm3::wgOeffnet);
-    EXPECT_EQ(lock.strWartegrund, QStringLiteral("Schleuse öffnet am 03.06. um 06:00 Uhr"));
-    for (int i = 0; i < route.lngAnzahlRouteOptimiert; ++i)
-        if (i != 2) {
-            EXPECT_TRUE(route.audtRouteOptimiert[size_t(i)].strWartegrund.isEmpty()) << i;
-        }
+    EXPECT_TRUE(olm3::routing::TextSummenUnsicher(2).contains("2 Schleuse"));
 }
 
 namespace {
@@ -176,22 +111,26 @@ typRouteOptimiert punkt(std::int32_t id, std::int32_t grob, bool routenpunkt = t
 
 TEST(RoutenpunktNummern, PlannedPointsKeepTheirNumberAddedOnesTakeALetter) {
     // Planned 10, 20, 30; the optimiser turns at two junctions (11, 12) on the way to 20 and at 21 after it.
-    const std::vector<typRouteOptimiert> route = {
-        punkt(10, 1), punkt(5, 1, false), punkt(11, 2), punkt(12, 3), punkt(6, 3, false),
-        punkt(20, 4),  punkt(21, 5),      punkt(7, 5, false), punkt(30, 6)};
+    const std::vector<typRouteOptimiert> route = {punkt(10, 1), punkt(5, 1, false), punkt(11, 2),
+                                                  punkt(12, 3), punkt(6, 3, false), punkt(20, 4),
+                                                  punkt(21, 5), punkt(7, 5, false), punkt(30, 6)};
     struct Fall {
         const char* name;
         std::vector<std::int32_t> plan;
         std::vector<QString> nummern;
     };
     const std::vector<Fall> faelle = {
-        {"the plan's numbers, letters for the points in between", {10, 20, 30},
+        {"the plan's numbers, letters for the points in between",
+         {10, 20, 30},
          {"1", "1", "1a", "1b", "1b", "2", "2a", "2a", "3"}},
-        {"the empty route (one id 0) has no plan: the computation's numbers", {0},
+        {"the empty route (one id 0) has no plan: the computation's numbers",
+         {0},
          {"1", "1", "2", "3", "3", "4", "5", "5", "6"}},
-        {"a route that does not start at the plan: the computation's numbers", {20, 30},
+        {"a route that does not start at the plan: the computation's numbers",
+         {20, 30},
          {"1", "1", "2", "3", "3", "4", "5", "5", "6"}},
-        {"a planned point the route does not show leaves its number out", {10, 15, 20, 30},
+        {"a planned point the route does not show leaves its number out",
+         {10, 15, 20, 30},
          {"1", "1", "1a", "1b", "1b", "3", "3a", "3a", "4"}},
     };
     for (const Fall& f : faelle)

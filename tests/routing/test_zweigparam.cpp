@@ -7,96 +7,64 @@
 
 #include <gtest/gtest.h>
 
-using namespace modOLM3Binnen;
 using olm3::routing::GetZweigParam;
 
 namespace {
 class ZweigParam : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const QString path =
-            olm3test::MakeCatalogueFromFixtures(dir, QStringLiteral("k.sqlite"), {QStringLiteral("mini")});
-        ASSERT_TRUE(ADO_Open_Connection(path, conBinnenDatabase, {}, {}, {}, true));
-        objOLM3Cfg = &cfg;
-    }
-    void TearDown() override {
-        conBinnenDatabase.reset();
-        objOLM3Cfg = nullptr;
-    }
-    struct Step {
-        bool ok = false;
-        double strecke = -1, dauer = -1, fahrzeit = -1, durchgang = -1;
-    };
-    Step step(std::int32_t von, std::int32_t nach, std::int32_t binnen, const char* typ) {
-        Step s;
-        s.ok = GetZweigParam(von, nach, binnen, QString::fromLatin1(typ), s.strecke, s.dauer, s.fahrzeit,
-                             s.durchgang);
-        return s;
-    }
-    olm3test::TempDir dir;
+    void SetUp() override { modOLM3Binnen::objOLM3Cfg = &cfg; }
+    void TearDown() override { modOLM3Binnen::objOLM3Cfg = nullptr; }
+    olm3test::ComponentCatalogue katalog{{"mini"}};
     olm3test::FakeCfg cfg;
 };
 } // namespace
 
-TEST_F(ZweigParam, StepsOntoPlainPointsLocksAndBridges) {
+TEST_F(ZweigParam, DistanceTravelAndPassageOfEachKindOfStep) {
+    struct Fall {
+        const char* name;
+        std::int32_t von, nach, binnen;
+        const char* typ;
+        double speed;
+        double strecke, fahrzeit, dauer, durchgang;
+    };
+    const Fall faelle[] = {
+        {"plain point", 101, 103, 1, "", 6, 2.0, 2.0 / 6, 2.0 / 6, 0},
+        {"onto a lock", 103, 104, 1, "S", 6, 1.0, 1.0 / 6, 1.0 / 6, 0.25},
+        {"onto a bridge", 101, 102, 1, "B", 6, 1.0, 1.0 / 6, 1.0 / 6, 0.1},
+        {"against the chainage", 110, 104, 1, "S", 6, 6.0, 1.0, 1.0, 0.25},
+        // the Kanal-Test allows 8 km/h: the limit holds the boat back; the speed is read on every call
+        {"speed limit of the waterway", 201, 203, 2, "", 16, 2.0, 2.0 / 8, 2.0 / 16, 0},
+        {"slower than the limit", 201, 203, 2, "", 4, 2.0, 0.5, 0.5, 0},
+        {"an active lock without passage time", 201, 202, 2, "S", 6, 1.0, 1.0 / 6, 1.0 / 6, 0},
+        {"no speed: no travel time", 101, 103, 1, "", 0, 2.0, 0, 0, 0},
+        // the two points of a junction have no row: the duration is left as passed
+        {"across a junction", 105, 201, 2, "A", 6, 0, 0, -1, 0},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        cfg.marschV = f.speed;
+        double strecke = -1, dauer = -1, fahrzeit = -1, durchgang = -1;
+        EXPECT_TRUE(GetZweigParam(f.von, f.nach, f.binnen, QString::fromLatin1(f.typ), strecke, dauer,
+                                  fahrzeit, durchgang));
+        EXPECT_DOUBLE_EQ(strecke, f.strecke);
+        EXPECT_DOUBLE_EQ(fahrzeit, f.fahrzeit);
+        EXPECT_DOUBLE_EQ(dauer, f.dauer);
+        EXPECT_DOUBLE_EQ(durchgang, f.durchgang);
+    }
+}
+
+TEST_F(ZweigParam, ALockPointWithoutItsLockRowIsReportedAndNoQueryFailsQuietly) {
     cfg.marschV = 6;
-    const Step plain = step(101, 103, 1, "");
-    ASSERT_TRUE(plain.ok);
-    EXPECT_DOUBLE_EQ(plain.strecke, 2.0);
-    EXPECT_DOUBLE_EQ(plain.fahrzeit, 2.0 / 6);
-    EXPECT_DOUBLE_EQ(plain.dauer, 2.0 / 6);
-    EXPECT_DOUBLE_EQ(plain.durchgang, 0);
-
-    const Step lock = step(103, 104, 1, "S");
-    EXPECT_TRUE(lock.ok);
-    EXPECT_DOUBLE_EQ(lock.durchgang, 0.25);
-    const Step bridge = step(101, 102, 1, "B");
-    EXPECT_DOUBLE_EQ(bridge.durchgang, 0.1);
-    const Step backwards = step(110, 104, 1, "S");
-    EXPECT_DOUBLE_EQ(backwards.strecke, 6.0);
-}
-
-TEST_F(ZweigParam, TheSpeedLimitOfTheWaterwayHoldsTheBoatBack) {
-    cfg.marschV = 16; // the Kanal-Test allows 8 km/h
-    const Step s = step(201, 203, 2, "");
-    EXPECT_DOUBLE_EQ(s.fahrzeit, 2.0 / 8);
-    EXPECT_DOUBLE_EQ(s.dauer, 2.0 / 16);
-    cfg.marschV = 4; // the speed is read on every call
-    EXPECT_DOUBLE_EQ(step(201, 203, 2, "").fahrzeit, 0.5);
-}
-
-TEST_F(ZweigParam, MissingValuesGiveZeroAndStillSucceed) {
-    cfg.marschV = 6;
-    const Step nullPassage = step(201, 202, 2, "S"); // the active lock has no passage time
-    EXPECT_TRUE(nullPassage.ok);
-    EXPECT_DOUBLE_EQ(nullPassage.durchgang, 0);
-
-    cfg.marschV = 0; // no speed: no travel time
-    const Step noSpeed = step(101, 103, 1, "");
-    EXPECT_TRUE(noSpeed.ok);
-    EXPECT_DOUBLE_EQ(noSpeed.fahrzeit, 0);
-    EXPECT_DOUBLE_EQ(noSpeed.strecke, 2);
-
-    const Step otherWaterway = step(105, 201, 2, "A"); // the two points of a junction
-    EXPECT_TRUE(otherWaterway.ok);
-    EXPECT_DOUBLE_EQ(otherWaterway.strecke, 0);
-    EXPECT_DOUBLE_EQ(otherWaterway.fahrzeit, 0);
-    EXPECT_DOUBLE_EQ(otherWaterway.dauer, -1) << "without a row the duration is left as passed";
-}
-
-TEST_F(ZweigParam, ALockPointWithoutItsLockRowIsReported) {
+    double strecke, dauer, fahrzeit, durchgang;
     olm3test::MessageRecorder messages;
-    cfg.marschV = 6;
-    const Step s = step(101, 103, 1, "S"); // 103 has no row in Schleusen
-    EXPECT_FALSE(s.ok);
+    // 103 has no row in Schleusen
+    EXPECT_FALSE(GetZweigParam(101, 103, 1, "S", strecke, dauer, fahrzeit, durchgang));
     ASSERT_EQ(messages.messages().size(), 1u);
-    EXPECT_EQ(messages.messages()[0].title, QStringLiteral("[clsOLM3Binnen.GetZweigParam]"));
-    EXPECT_TRUE(messages.messages()[0].text.startsWith(QStringLiteral("3021  ")));
-}
+    EXPECT_EQ(messages.messages()[0].title, "[clsOLM3Binnen.GetZweigParam]");
+    EXPECT_TRUE(messages.messages()[0].text.startsWith("3021  "));
 
-TEST_F(ZweigParam, WithoutTheStoredQueryTheStepFails) {
-    olm3test::MessageRecorder messages;
-    conBinnenDatabase->Close();
-    EXPECT_FALSE(step(101, 103, 1, "").ok);
+    messages.clear();
+    modOLM3Binnen::conBinnenDatabase->Close();
+    EXPECT_FALSE(GetZweigParam(101, 103, 1, QString(), strecke, dauer, fahrzeit, durchgang));
     EXPECT_TRUE(messages.messages().empty());
 }

@@ -4,6 +4,9 @@
 #include <QByteArray>
 #include <QJsonDocument>
 #include <QStringList>
+#include <gtest/gtest.h>
+
+#include "support/fixtures.h"
 
 namespace olm3test {
 
@@ -18,5 +21,12 @@ struct CliRun {
 CliRun RunCli(const QStringList& args, const QStringList& env = {});
 /// The tool refused: an exit code above 0, nothing on stdout, exactly one line on stderr.
 void ExpectOneErrorLine(const CliRun& run);
+
+/// A test of the tool on the small test catalogue, built afresh in a temporary folder.
+class CliTest : public ::testing::Test {
+protected:
+    TempDir dir;
+    QString katalog = MakeCatalogueFromFixtures(dir, QStringLiteral("1_K.sqlite"), {QStringLiteral("mini")});
+};
 
 } // namespace olm3test

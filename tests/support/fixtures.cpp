@@ -46,6 +46,24 @@ QString MakeRoutesDatabase(const TempDir& dir, const QString& fileName) {
     return path;
 }
 
+QDateTime At(int y, int m, int d, int h, int min) { return olm3::MakeDatum(QDate(y, m, d), QTime(h, min)); }
+
+void OpenComponentCatalogue(const QString& path) {
+    modOLM3Binnen::conBinnenDatabase.reset();
+    if (!modOLM3Binnen::ADO_Open_Connection(path, modOLM3Binnen::conBinnenDatabase, {}, {}, {}, true))
+        ADD_FAILURE() << "catalogue not opened: " << path.toStdString();
+}
+
+QString ComponentCatalogue::Open(const QStringList& fixtures, const QStringList& sqlTexts) {
+    QStringList texts;
+    for (const QString& f : fixtures) texts << FixtureSql(f);
+    const QString path = MakeCatalogue(dir, QStringLiteral("k%1.sqlite").arg(++m_count), texts + sqlTexts);
+    OpenComponentCatalogue(path);
+    return path;
+}
+
+ComponentCatalogue::~ComponentCatalogue() { modOLM3Binnen::conBinnenDatabase.reset(); }
+
 MessageRecorder::MessageRecorder(std::vector<int> answers)
     : m_messages(std::make_shared<std::vector<ShownMessage>>()),
       m_answers(std::make_shared<std::vector<int>>(std::move(answers))) {

@@ -1,6 +1,7 @@
 #pragma once
 // Test support: small catalogues built from SQL text, temporary folders, and recorded message boxes.
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -30,6 +31,28 @@ QString MakeCatalogue(const TempDir& dir, const QString& fileName, const QString
 QString MakeCatalogueFromFixtures(const TempDir& dir, const QString& fileName, const QStringList& fixtures);
 /// A waypoints-and-routes database with its tables.
 QString MakeRoutesDatabase(const TempDir& dir, const QString& fileName = QStringLiteral("routes.sqlite"));
+
+/// A moment as the component keeps it (a wall-clock time).
+QDateTime At(int y, int m, int d, int h = 0, int min = 0);
+
+/// Opens the file as the component's catalogue (read-only); fails the running test when it cannot.
+void OpenComponentCatalogue(const QString& path);
+
+/// The component's catalogue, built from fixture files and further SQL texts, open while the object
+/// lives; a new Open replaces it.
+class ComponentCatalogue {
+public:
+    ComponentCatalogue() = default;
+    explicit ComponentCatalogue(const QStringList& fixtures, const QStringList& sqlTexts = {}) {
+        Open(fixtures, sqlTexts);
+    }
+    ~ComponentCatalogue();
+    QString Open(const QStringList& fixtures, const QStringList& sqlTexts = {});
+    TempDir dir;
+
+private:
+    int m_count = 0;
+};
 
 /// One message box as the component asked for it.
 struct ShownMessage {

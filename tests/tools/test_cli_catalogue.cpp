@@ -10,24 +10,14 @@
 
 using olm3test::ExpectOneErrorLine;
 using olm3test::RunCli;
-
-namespace {
-class Cli : public ::testing::Test {
-protected:
-    void SetUp() override {
-        katalog = olm3test::MakeCatalogueFromFixtures(dir, QStringLiteral("1_K.sqlite"), {QStringLiteral("mini")});
-    }
-    olm3test::TempDir dir;
-    QString katalog;
-};
-} // namespace
+using Cli = olm3test::CliTest;
 
 TEST_F(Cli, NearestAndPositionAnswerInJson) {
     auto r = RunCli({"nearest", "--catalogue", katalog, "13.031", "52.501", "--json"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QJsonObject o = r.json().object();
-    EXPECT_EQ(o.keys(), (QStringList{"dblAmtlKM", "dblBg", "dblEntfernung", "dblLg", "dblTiefe", "dblVMax", "found",
-                                     "lngBinnenID", "lngPunkteID", "strBinnenBez"}));
+    EXPECT_EQ(o.keys(), (QStringList{"dblAmtlKM", "dblBg", "dblEntfernung", "dblLg", "dblTiefe", "dblVMax",
+                                     "found", "lngBinnenID", "lngPunkteID", "strBinnenBez"}));
     EXPECT_EQ(o["lngPunkteID"].toInt(), 104);
     EXPECT_EQ(o["strBinnenBez"].toString(), QStringLiteral("Havel-Test"));
 
@@ -44,14 +34,21 @@ TEST_F(Cli, NearestAndPositionAnswerInJson) {
 }
 
 TEST_F(Cli, BadArgumentsAndCataloguesGiveOneClearLine) {
-    ExpectOneErrorLine(RunCli({"nearest", "--catalogue", katalog, "13.0"}));
-    ExpectOneErrorLine(RunCli({"nearest", "--catalogue", katalog, "ost", "52.5"}));
-    ExpectOneErrorLine(RunCli({"nearest", "13.0", "52.5"}));
-    ExpectOneErrorLine(RunCli({"nearest", "--catalogue", dir.file("fehlt.sqlite"), "13.0", "52.5"}));
     const QString routes = olm3test::MakeRoutesDatabase(dir);
-    ExpectOneErrorLine(RunCli({"position", "--catalogue", routes, "104"}));
-    ExpectOneErrorLine(RunCli({"position", "--catalogue", katalog, "hundert"}));
-    ExpectOneErrorLine(RunCli({"gibtsnicht"}));
+    for (const QStringList& args : QList<QStringList>{
+             {"nearest", "--catalogue", katalog, "13.0"},
+             {"nearest", "--catalogue", katalog, "ost", "52.5"},
+             {"nearest", "13.0", "52.5"},
+             {"nearest", "--catalogue", dir.file("fehlt.sqlite"), "13.0", "52.5"},
+             {"position", "--catalogue", routes, "104"},
+             {"position", "--catalogue", katalog, "hundert"},
+             {"gibtsnicht"},
+             {"expand", "--catalogue", katalog, "--start", "gestern", "--speed", "6", "101:110"},
+             {"expand", "--catalogue", katalog, "--start", "2008-06-02 10:00", "--speed", "0", "101:110"},
+             {"expand", "--catalogue", katalog, "--start", "2008-06-02 10:00", "--speed", "6", "101-110"}}) {
+        SCOPED_TRACE(args.join(' ').toStdString());
+        ExpectOneErrorLine(RunCli(args));
+    }
     const auto help = RunCli({"nearest", "--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.contains("--radius"));
@@ -77,8 +74,8 @@ TEST_F(Cli, BuildCatalogueFromDataAndRefuseToOverwrite) {
 }
 
 TEST_F(Cli, ExpandGivesTheDetailedRouteWithAllFields) {
-    auto r = RunCli({"expand", "--catalogue", katalog, "--start", "2008-06-02 19:45", "--speed", "6", "--json", "101:105",
-                     "105:201", "201:204"});
+    auto r = RunCli({"expand", "--catalogue", katalog, "--start", "2008-06-02 19:45", "--speed", "6",
+                     "--json", "101:105", "105:201", "201:204"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QJsonObject o = r.json().object();
     EXPECT_TRUE(o["result"].toBool());
@@ -86,7 +83,8 @@ TEST_F(Cli, ExpandGivesTheDetailedRouteWithAllFields) {
     ASSERT_EQ(rows.size(), 6);
     EXPECT_EQ(rows[0].toObject().size(), 31) << "the 28 fields of the route record, the name and the wait";
     EXPECT_EQ(rows[2].toObject()["strName"].toString(), QStringLiteral("Schleuse Eins"));
-    EXPECT_EQ(rows[2].toObject()["strWartegrund"].toString(), QStringLiteral("Schleuse öffnet am 03.06. um 06:00 Uhr"));
+    EXPECT_EQ(rows[2].toObject()["strWartegrund"].toString(),
+              QStringLiteral("Schleuse öffnet am 03.06. um 06:00 Uhr"));
     EXPECT_EQ(rows[2].toObject()["intWartegrund"].toInt(), 1);
     EXPECT_EQ(o["lngSchleusenOhneBetriebszeit"].toInt(), 0);
     EXPECT_EQ(o["lngAbbruchVon"].toInt(), 0);
@@ -101,38 +99,39 @@ TEST_F(Cli, ExpandGivesTheDetailedRouteWithAllFields) {
     ASSERT_EQ(r.exitCode, 0);
     EXPECT_TRUE(r.out.contains("Schleuse Eins")) << r.out.toStdString();
     EXPECT_TRUE(r.out.contains("Schleuse öffnet am 03.06. um 06:00 Uhr")) << r.out.toStdString();
-
-    ExpectOneErrorLine(RunCli({"expand", "--catalogue", katalog, "--start", "gestern", "--speed", "6", "101:110"}));
-    ExpectOneErrorLine(RunCli({"expand", "--catalogue", katalog, "--start", "2008-06-02 10:00", "--speed", "0", "101:110"}));
-    ExpectOneErrorLine(RunCli({"expand", "--catalogue", katalog, "--start", "2008-06-02 10:00", "--speed", "6", "101-110"}));
 }
 
 TEST_F(Cli, AnUnreliableOrUnfinishedRouteIsNoSuccess) {
     // Lock 104 never opens: the search ends at its limit of a year.
-    const QString zu = olm3test::MakeCatalogue(
-        dir, QStringLiteral("2_Zu.sqlite"),
-        {olm3test::FixtureSql(QStringLiteral("mini")),
-         QStringLiteral("UPDATE SBZ_Wochentage SET Betrieb = 0 WHERE SchleusenID = 1;"
-                        "DELETE FROM SBZ_Feiertage WHERE SchleusenID = 1;")});
-    auto r = RunCli({"expand", "--catalogue", zu, "--start", "2008-06-02 10:00", "--speed", "6", "--json", "101:110"});
+    const QString zu =
+        olm3test::MakeCatalogue(dir, QStringLiteral("2_Zu.sqlite"),
+                                {olm3test::FixtureSql(QStringLiteral("mini")),
+                                 QStringLiteral("UPDATE SBZ_Wochentage SET Betrieb = 0 WHERE SchleusenID = 1;"
+                                                "DELETE FROM SBZ_Feiertage WHERE SchleusenID = 1;")});
+    auto r = RunCli(
+        {"expand", "--catalogue", zu, "--start", "2008-06-02 10:00", "--speed", "6", "--json", "101:110"});
     EXPECT_EQ(r.exitCode, 4);
-    EXPECT_TRUE(QString::fromUtf8(r.err).contains(QStringLiteral("nicht verlässlich"))) << r.err.toStdString();
+    EXPECT_TRUE(QString::fromUtf8(r.err).contains(QStringLiteral("nicht verlässlich")))
+        << r.err.toStdString();
     const QJsonObject o = r.json().object();
     EXPECT_EQ(o["lngSchleusenOhneBetriebszeit"].toInt(), 1);
     EXPECT_EQ(o["rows"].toArray()[2].toObject()["strWartegrund"].toString(),
               QStringLiteral("Keine Betriebszeit innerhalb eines Jahres gefunden"));
     r = RunCli({"expand", "--catalogue", zu, "--start", "2008-06-02 10:00", "--speed", "6", "101:110"});
     EXPECT_EQ(r.exitCode, 4);
-    EXPECT_TRUE(QString::fromUtf8(r.out).contains(QStringLiteral("Keine Betriebszeit innerhalb eines Jahres")));
+    EXPECT_TRUE(
+        QString::fromUtf8(r.out).contains(QStringLiteral("Keine Betriebszeit innerhalb eines Jahres")));
 
     // The lock point has lost its lock: the second leg cannot be computed and the route ends before 110.
-    const QString kaputt = olm3test::MakeCatalogue(
-        dir, QStringLiteral("3_Kaputt.sqlite"),
-        {olm3test::FixtureSql(QStringLiteral("mini")), QStringLiteral("DELETE FROM Schleusen WHERE PunkteID = 104;")});
-    r = RunCli({"expand", "--catalogue", kaputt, "--start", "2008-06-02 10:00", "--speed", "6", "--json", "101:102",
-                "102:110"});
+    const QString kaputt =
+        olm3test::MakeCatalogue(dir, QStringLiteral("3_Kaputt.sqlite"),
+                                {olm3test::FixtureSql(QStringLiteral("mini")),
+                                 QStringLiteral("DELETE FROM Schleusen WHERE PunkteID = 104;")});
+    r = RunCli({"expand", "--catalogue", kaputt, "--start", "2008-06-02 10:00", "--speed", "6", "--json",
+                "101:102", "102:110"});
     EXPECT_EQ(r.exitCode, 3);
-    EXPECT_TRUE(QString::fromUtf8(r.err).contains(QStringLiteral("von Punkt 102 nach Punkt 110"))) << r.err.toStdString();
+    EXPECT_TRUE(QString::fromUtf8(r.err).contains(QStringLiteral("von Punkt 102 nach Punkt 110")))
+        << r.err.toStdString();
     EXPECT_EQ(r.json().object()["lngAbbruchVon"].toInt(), 102);
     EXPECT_EQ(r.json().object()["lngAbbruchNach"].toInt(), 110);
 }

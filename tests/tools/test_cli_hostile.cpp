@@ -11,7 +11,6 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 #include <sys/stat.h>
 
 using olm3test::CliRun;
@@ -22,17 +21,10 @@ namespace {
 
 class CliHostile : public ::testing::Test {
 protected:
-    void SetUp() override {
-        katalog = olm3test::MakeCatalogueFromFixtures(dir, QStringLiteral("1_K.sqlite"), {QStringLiteral("mini")});
-    }
+    void SetUp() override { katalog = olm3test::MakeCatalogueFromFixtures(dir, "1_K.sqlite", {"mini"}); }
     /// A copy of the catalogue with one statement run on it.
     QString damaged(const QString& name, const char* sql) {
-        const QString path = olm3test::MakeCatalogueFromFixtures(dir, name, {QStringLiteral("mini")});
-        sqlite3* db = nullptr;
-        EXPECT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
-        EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
-        sqlite3_close(db);
-        return path;
+        return olm3test::MakeCatalogue(dir, name, {olm3test::FixtureSql("mini"), QString::fromUtf8(sql)});
     }
     olm3test::TempDir dir;
     QString katalog;
@@ -43,11 +35,13 @@ void expectNoNull(const QJsonValue& v, const std::string& where) {
     if (v.isNull()) ADD_FAILURE() << "null in " << where;
     if (v.isObject()) {
         const QJsonObject o = v.toObject();
-        for (auto it = o.begin(); it != o.end(); ++it) expectNoNull(it.value(), where);
+        for (auto it = o.begin(); it != o.end(); ++it)
+            expectNoNull(it.value(), where);
     }
     if (v.isArray()) {
         const QJsonArray a = v.toArray();
-        for (const QJsonValue& e : a) expectNoNull(e, where);
+        for (const QJsonValue& e : a)
+            expectNoNull(e, where);
     }
 }
 
@@ -84,10 +78,10 @@ TEST_F(CliHostile, NumbersAndDatesOutsideTheirRangeAreRefused) {
 }
 
 TEST_F(CliHostile, WhatIsNoRegularFileIsRefusedAtOnceWithOneLine) {
-    const QString fifo = dir.file(QStringLiteral("2_Rohr.sqlite"));
+    const QString fifo = dir.file("2_Rohr.sqlite");
     ASSERT_EQ(mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("3_Ordner.sqlite")));
-    for (const QString& path : {fifo, dir.file(QStringLiteral("3_Ordner.sqlite"))}) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir("3_Ordner.sqlite"));
+    for (const QString& path : {fifo, dir.file("3_Ordner.sqlite")}) {
         QElapsedTimer t;
         t.start();
         const CliRun r = RunCli({"position", "--catalogue", path, "104"});
@@ -99,10 +93,10 @@ TEST_F(CliHostile, WhatIsNoRegularFileIsRefusedAtOnceWithOneLine) {
 
 TEST_F(CliHostile, CatalogueNamesWithSeparatorsOpenTheRightFile) {
     // A neighbour that a name cut at the ";" would open: it has the point at another place.
-    const QString nachbar = damaged(QStringLiteral("Revier.sqlite"), "UPDATE Punkte SET LgDez = 7 WHERE PunkteID = 104");
-    for (const QString& name : {QStringLiteral("Revier.sqlite;neu.sqlite"), QStringLiteral("\"Müritz\" Süd.sqlite"),
-                                QStringLiteral(" Revier.sqlite")}) {
-        const QString path = olm3test::MakeCatalogueFromFixtures(dir, name, {QStringLiteral("mini")});
+    const QString nachbar = damaged("Revier.sqlite", "UPDATE Punkte SET LgDez = 7 WHERE PunkteID = 104");
+    for (const char* n : {"Revier.sqlite;neu.sqlite", "\"Müritz\" Süd.sqlite", " Revier.sqlite"}) {
+        const QString name = QString::fromUtf8(n);
+        const QString path = olm3test::MakeCatalogueFromFixtures(dir, name, {"mini"});
         const CliRun r = RunCli({"position", "--catalogue", path, "104", "--json"});
         ASSERT_EQ(r.exitCode, 0) << name.toStdString() << r.err.toStdString();
         EXPECT_DOUBLE_EQ(r.json().object()["dblLg"].toDouble(), 13.03) << name.toStdString();
@@ -119,9 +113,11 @@ TEST_F(CliHostile, DamagedNumbersGiveNoResultWithExitZero) {
         {"nan.sqlite", "UPDATE Punkte SET LgDez = 'NaN' WHERE PunkteID = 104", {"position", "104", "--json"}},
         {"inf.sqlite", "UPDATE Punkte SET LgDez = 9e999 WHERE PunkteID = 104", {"position", "104", "--json"}},
         {"infnah.sqlite", "UPDATE Punkte SET LgDez = 9e999", {"nearest", "13.03", "52.5", "--json"}},
-        {"durchgang.sqlite", "UPDATE Schleusen SET Durchgangszeit = 1e308",
+        {"durchgang.sqlite",
+         "UPDATE Schleusen SET Durchgangszeit = 1e308",
          {"expand", "--start", "2008-06-02 10:00", "--speed", "6", "--json", "101:105"}},
-        {"bruecke.sqlite", "UPDATE Bruecken SET Durchgangszeit = '1e308'",
+        {"bruecke.sqlite",
+         "UPDATE Bruecken SET Durchgangszeit = '1e308'",
          {"expand", "--start", "2008-06-02 10:00", "--speed", "6", "--json", "101:105"}},
     };
     for (const auto& c : cases) {
@@ -135,8 +131,9 @@ TEST_F(CliHostile, DamagedNumbersGiveNoResultWithExitZero) {
 }
 
 TEST_F(CliHostile, AClosingTimeOf2400IsTheEndOfTheDay) {
-    const QString path = damaged(QStringLiteral("mitternacht.sqlite"),
-                                 "UPDATE SBZ_Wochentage SET UhrzeitBis = '24:00' WHERE SchleusenID = 1 AND Betrieb = 1");
+    const QString path =
+        damaged("mitternacht.sqlite",
+                "UPDATE SBZ_Wochentage SET UhrzeitBis = '24:00' WHERE SchleusenID = 1 AND Betrieb = 1");
     auto wait = [&](const char* at) {
         return RunCli({"lock-wait", "--catalogue", path, "--lock", "1", "--at", at, "--json"});
     };
@@ -153,10 +150,10 @@ TEST_F(CliHostile, CheckCatalogueNamesTableRowAndColumnOfEachFinding) {
     ASSERT_EQ(r.exitCode, 0) << r.out.toStdString();
     EXPECT_EQ(r.json().object(), (QJsonObject{{"result", true}, {"findings", QJsonArray()}}));
 
-    const QString path = damaged(QStringLiteral("befunde.sqlite"),
-                                 "UPDATE Punkte SET LgDez = 200 WHERE PunkteID = 104;"
-                                 "UPDATE SBZ_Wochentage SET UhrzeitVon = '24:00' WHERE rowid = 3;"
-                                 "DELETE FROM Abzweige WHERE PunkteID = 201;");
+    const QString path =
+        damaged("befunde.sqlite", "UPDATE Punkte SET LgDez = 200 WHERE PunkteID = 104;"
+                                  "UPDATE SBZ_Wochentage SET UhrzeitVon = '24:00' WHERE rowid = 3;"
+                                  "DELETE FROM Abzweige WHERE PunkteID = 201;");
     r = RunCli({"check-catalogue", path, "--json"});
     EXPECT_EQ(r.exitCode, 1);
     const QJsonArray findings = r.json().object()["findings"].toArray();
@@ -177,16 +174,17 @@ TEST_F(CliHostile, CheckCatalogueNamesTableRowAndColumnOfEachFinding) {
     const CliRun text = RunCli({"check-catalogue", path});
     EXPECT_TRUE(text.out.contains("Punkte, Zeile 104, Spalte LgDez: ")) << text.out.toStdString();
     ExpectOneErrorLine(RunCli({"check-catalogue"}));
-    ExpectOneErrorLine(RunCli({"check-catalogue", dir.file(QStringLiteral("fehlt.sqlite"))}));
+    ExpectOneErrorLine(RunCli({"check-catalogue", dir.file("fehlt.sqlite")}));
 }
 
 TEST_F(CliHostile, EveryCommandAnswersEveryDamagedCatalogueHonestly) {
     QProcess gen;
-    gen.start(QStringLiteral("bash"), {QStringLiteral(OLM3_SOURCE_DIR "/tests/tools/damaged-catalogues"), katalog,
-                                       dir.file(QStringLiteral("korpus"))});
+    gen.start("bash", {QStringLiteral(OLM3_SOURCE_DIR "/tests/tools/damaged-catalogues"), katalog,
+                       dir.file("korpus")});
     ASSERT_TRUE(gen.waitForFinished(120000));
     ASSERT_EQ(gen.exitCode(), 0) << gen.readAllStandardError().toStdString();
-    const QStringList files = QString::fromUtf8(gen.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList files =
+        QString::fromUtf8(gen.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_GE(files.size(), 30);
 
     const QList<QStringList> commands = {
@@ -201,7 +199,8 @@ TEST_F(CliHostile, EveryCommandAnswersEveryDamagedCatalogueHonestly) {
         SCOPED_TRACE(name);
         // Every damage is a finding; a long name is none.
         const CliRun check = RunCli({"check-catalogue", file});
-        EXPECT_EQ(check.exitCode, name == "riesentext.sqlite" ? 0 : 1) << check.out.toStdString() << check.err.toStdString();
+        EXPECT_EQ(check.exitCode, name == "riesentext.sqlite" ? 0 : 1)
+            << check.out.toStdString() << check.err.toStdString();
         EXPECT_FALSE(check.out.isEmpty());
         for (const QStringList& c : commands) {
             SCOPED_TRACE(c.front().toStdString());
@@ -215,7 +214,7 @@ TEST_F(CliHostile, EveryCommandAnswersEveryDamagedCatalogueHonestly) {
             const QJsonObject o = r.json().object();
             ASSERT_FALSE(o.isEmpty()) << r.out.toStdString();
             expectNoNull(o, name);
-            for (const QJsonValue& row : o.value(QStringLiteral("rows")).toArray())
+            for (const QJsonValue& row : o.value("rows").toArray())
                 for (const char* k : {"datZeitAn", "datZeitAb"})
                     EXPECT_FALSE(row.toObject().value(QLatin1String(k)).toString().isEmpty()) << k;
         }

@@ -10,62 +10,51 @@
 using olm3test::RunCli;
 
 namespace {
-
-class CliRoute : public ::testing::Test {
+class CliRoute : public olm3test::CliTest {
 protected:
-    void SetUp() override {
-        catalogue =
-            olm3test::MakeCatalogueFromFixtures(dir, QStringLiteral("mini.sqlite"), {QStringLiteral("mini")});
-        ASSERT_FALSE(catalogue.isEmpty());
-    }
     olm3test::CliRun run(const QString& command, const QStringList& args) const {
-        return RunCli(QStringList{command, QStringLiteral("--catalogue"), catalogue,
-                                  QStringLiteral("--start"), QStringLiteral("2008-06-02 10:00"),
-                                  QStringLiteral("--speed"), QStringLiteral("6"), QStringLiteral("--json")} +
+        return RunCli(QStringList{command, "--catalogue", katalog, "--start", "2008-06-02 10:00", "--speed",
+                                  "6", "--json"} +
                       args);
     }
-    olm3test::TempDir dir;
-    QString catalogue;
 };
-
 } // namespace
 
 TEST_F(CliRoute, TheShortestWayIsExpandedAsExpandDoesIt) {
-    const olm3test::CliRun r = run(QStringLiteral("route"), {QStringLiteral("101"), QStringLiteral("203")});
+    const olm3test::CliRun r = run("route", {"101", "203"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QJsonObject o = r.json().object();
-    EXPECT_EQ(o.value(QStringLiteral("result")), QJsonValue(true));
+    EXPECT_EQ(o.value("result"), QJsonValue(true));
     std::vector<int> ids;
-    for (const QJsonValue& row : o.value(QStringLiteral("rows")).toArray())
-        ids.push_back(row.toObject().value(QStringLiteral("lngPunkteID")).toInt());
+    for (const QJsonValue& row : o.value("rows").toArray())
+        ids.push_back(row.toObject().value("lngPunkteID").toInt());
     EXPECT_EQ(ids, (std::vector<int>{101, 102, 104, 201, 202, 203}));
-    EXPECT_DOUBLE_EQ(o.value(QStringLiteral("dblStrecke")).toDouble(), 6.0);
+    EXPECT_DOUBLE_EQ(o.value("dblStrecke").toDouble(), 6.0);
 
     // The same route through the expand command with the legs written out: the same answer.
-    const olm3test::CliRun e =
-        run(QStringLiteral("expand"),
-            {QStringLiteral("101:105"), QStringLiteral("105:201"), QStringLiteral("201:203")});
+    const olm3test::CliRun e = run("expand", {"101:105", "105:201", "201:203"});
     ASSERT_EQ(e.exitCode, 0) << e.err.toStdString();
     EXPECT_EQ(e.json(), r.json());
 }
 
 TEST_F(CliRoute, NoWayUnknownPointsAndBadArgumentsAreOneLineEach) {
-    // Alter Arm is joined to nothing: no route, exit code 1.
-    const olm3test::CliRun keinWeg =
-        run(QStringLiteral("route"), {QStringLiteral("101"), QStringLiteral("301")});
-    olm3test::ExpectOneErrorLine(keinWeg);
-    EXPECT_EQ(keinWeg.exitCode, 1);
-    EXPECT_TRUE(keinWeg.err.contains("301")) << keinWeg.err.toStdString();
-
-    const olm3test::CliRun unbekannt =
-        run(QStringLiteral("route"), {QStringLiteral("101"), QStringLiteral("999")});
-    olm3test::ExpectOneErrorLine(unbekannt);
-    EXPECT_EQ(unbekannt.exitCode, 2);
-    EXPECT_TRUE(unbekannt.err.contains("999")) << unbekannt.err.toStdString();
-
-    olm3test::ExpectOneErrorLine(run(QStringLiteral("route"), {QStringLiteral("101")}));
-    olm3test::ExpectOneErrorLine(
-        run(QStringLiteral("route"), {QStringLiteral("101"), QStringLiteral("Havel")}));
+    const struct {
+        QStringList args;
+        int exitCode;
+        const char* named; ///< what the line names ("" for nothing in particular)
+    } faelle[] = {
+        {{"101", "301"}, 1, "301"}, // Alter Arm is joined to nothing: no route
+        {{"101", "999"}, 2, "999"},
+        {{"101"}, 2, ""},
+        {{"101", "Havel"}, 2, ""},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.args.join(' ').toStdString());
+        const olm3test::CliRun r = run("route", f.args);
+        olm3test::ExpectOneErrorLine(r);
+        EXPECT_EQ(r.exitCode, f.exitCode);
+        EXPECT_TRUE(r.err.contains(f.named)) << r.err.toStdString();
+    }
 }
 
 // The tool speaks the language of the locale, or the one --lang names: help, messages, table headings.
@@ -74,26 +63,20 @@ TEST_F(CliRoute, SpeaksGermanOrEnglishByLocaleOrOption) {
         QStringList env, args;
         const char* erwartet;
     };
-    const QStringList hilfe{QStringLiteral("holidays"), QStringLiteral("--help")};
+    const QStringList hilfe{"holidays", "--help"};
     const Fall faelle[] = {
         {{}, hilfe, "Aufruf: olm3binnen holidays [Optionen] JAHR"},
-        {{QStringLiteral("LANG=de_DE.UTF-8")}, hilfe, "Aufruf:"},
-        {{QStringLiteral("LANG=C.UTF-8")}, hilfe, "Aufruf:"},
-        {{QStringLiteral("LANG=en_GB.UTF-8")}, hilfe, "Usage: olm3binnen holidays [options] YEAR"},
-        {{QStringLiteral("LANG=nl_NL.UTF-8")}, hilfe, "Usage:"},
-        {{QStringLiteral("LANG=de_DE.UTF-8"), QStringLiteral("LC_ALL=en_US.UTF-8")}, hilfe, "Usage:"},
-        {{QStringLiteral("LANG=en_GB.UTF-8")},
-         hilfe + QStringList{QStringLiteral("--lang"), QStringLiteral("de")},
-         "Aufruf:"},
-        {{}, QStringList{QStringLiteral("--lang=en")} + hilfe, "Usage:"},
-        {{QStringLiteral("LANG=en_GB.UTF-8")}, {}, "Usage: olm3binnen COMMAND [options]"},
-        {{QStringLiteral("LANG=en_GB.UTF-8")},
-         {QStringLiteral("holidays"), QStringLiteral("zwei")},
-         "YEAR is not a number: zwei"},
-        {{QStringLiteral("LANG=en_GB.UTF-8")},
-         {QStringLiteral("expand"), QStringLiteral("--catalogue"), catalogue, QStringLiteral("--start"),
-          QStringLiteral("2008-06-02 10:00"), QStringLiteral("--speed"), QStringLiteral("6"),
-          QStringLiteral("101:104")},
+        {{"LANG=de_DE.UTF-8"}, hilfe, "Aufruf:"},
+        {{"LANG=C.UTF-8"}, hilfe, "Aufruf:"},
+        {{"LANG=en_GB.UTF-8"}, hilfe, "Usage: olm3binnen holidays [options] YEAR"},
+        {{"LANG=nl_NL.UTF-8"}, hilfe, "Usage:"},
+        {{"LANG=de_DE.UTF-8", "LC_ALL=en_US.UTF-8"}, hilfe, "Usage:"},
+        {{"LANG=en_GB.UTF-8"}, hilfe + QStringList{"--lang", "de"}, "Aufruf:"},
+        {{}, QStringList{"--lang=en"} + hilfe, "Usage:"},
+        {{"LANG=en_GB.UTF-8"}, {}, "Usage: olm3binnen COMMAND [options]"},
+        {{"LANG=en_GB.UTF-8"}, {"holidays", "zwei"}, "YEAR is not a number: zwei"},
+        {{"LANG=en_GB.UTF-8"},
+         {"expand", "--catalogue", katalog, "--start", "2008-06-02 10:00", "--speed", "6", "101:104"},
          "Waiting time"},
     };
     for (const Fall& f : faelle) {
@@ -104,8 +87,7 @@ TEST_F(CliRoute, SpeaksGermanOrEnglishByLocaleOrOption) {
             << alles.toStdString();
     }
 
-    const olm3test::CliRun falsch = RunCli(
-        {QStringLiteral("--lang"), QStringLiteral("fr"), QStringLiteral("holidays"), QStringLiteral("2026")});
+    const olm3test::CliRun falsch = RunCli({"--lang", "fr", "holidays", "2026"});
     olm3test::ExpectOneErrorLine(falsch);
     EXPECT_TRUE(falsch.err.contains("fr")) << falsch.err.toStdString();
 }
@@ -113,33 +95,28 @@ TEST_F(CliRoute, SpeaksGermanOrEnglishByLocaleOrOption) {
 TEST_F(CliRoute, WithABoatTheRouteCarriesWarningsOrIsRefused) {
     auto warnings = [](const olm3test::CliRun& r) {
         std::vector<std::pair<int, QString>> v;
-        for (const QJsonValue& w : r.json().object().value(QStringLiteral("warnings")).toArray())
-            v.emplace_back(w.toObject().value(QStringLiteral("lngPunkteID")).toInt(),
-                           w.toObject().value(QStringLiteral("strMass")).toString());
+        for (const QJsonValue& w : r.json().object().value("warnings").toArray())
+            v.emplace_back(w.toObject().value("lngPunkteID").toInt(),
+                           w.toObject().value("strMass").toString());
         return v;
     };
     // Testbrücke is 3.8 m high, Schleuse Zwei 40 m long: a 45 m boat of 3.7 m may expand the legs, and the
     // warnings say where it does not fit; the route command refuses the way and names the first obstacle.
-    const QStringList boot{QStringLiteral("--boat"), QStringLiteral("45,,3.7,")};
-    const olm3test::CliRun e =
-        run(QStringLiteral("expand"), QStringList{QStringLiteral("101:105"), QStringLiteral("105:201"),
-                                                  QStringLiteral("201:203")} + boot);
+    const QStringList boot{"--boat", "45,,3.7,"};
+    const olm3test::CliRun e = run("expand", QStringList{"101:105", "105:201", "201:203"} + boot);
     ASSERT_EQ(e.exitCode, 0) << e.err.toStdString();
-    EXPECT_EQ(warnings(e), (std::vector<std::pair<int, QString>>{{102, QStringLiteral("Hoehe")},
-                                                                 {202, QStringLiteral("Laenge")}}));
-    const olm3test::CliRun r = run(QStringLiteral("route"), QStringList{QStringLiteral("101"), QStringLiteral("203")} + boot);
+    EXPECT_EQ(warnings(e), (std::vector<std::pair<int, QString>>{{102, "Hoehe"}, {202, "Laenge"}}));
+    const olm3test::CliRun r = run("route", QStringList{"101", "203"} + boot);
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_TRUE(QString::fromUtf8(r.err).contains(QStringLiteral("Testbrücke"))) << r.err.toStdString();
+    EXPECT_TRUE(QString::fromUtf8(r.err).contains("Testbrücke")) << r.err.toStdString();
     // A boat that fits: no warnings, but the key is there.
-    const olm3test::CliRun ok = run(QStringLiteral("route"), {QStringLiteral("101"), QStringLiteral("203"),
-                                                              QStringLiteral("--boat"), QStringLiteral("12,4,3,")});
+    const olm3test::CliRun ok = run("route", {"101", "203", "--boat", "12,4,3,"});
     ASSERT_EQ(ok.exitCode, 0) << ok.err.toStdString();
-    EXPECT_TRUE(ok.json().object().contains(QStringLiteral("warnings")));
+    EXPECT_TRUE(ok.json().object().contains("warnings"));
     EXPECT_TRUE(warnings(ok).empty());
     // Bad measures: one line, exit code 2.
     for (const char* bad : {"12,4,3", "12,4,drei,1", "12,-4,3,1", "12,4,3,900"}) {
-        const olm3test::CliRun b = run(QStringLiteral("route"), {QStringLiteral("101"), QStringLiteral("203"),
-                                                                 QStringLiteral("--boat"), QString::fromUtf8(bad)});
+        const olm3test::CliRun b = run("route", {"101", "203", "--boat", QString::fromUtf8(bad)});
         EXPECT_EQ(b.exitCode, 2) << bad;
         EXPECT_EQ(b.err.count('\n'), 1) << b.err.toStdString();
     }
@@ -148,34 +125,33 @@ TEST_F(CliRoute, WithABoatTheRouteCarriesWarningsOrIsRefused) {
 // --days: at 6 km/h from 10:00 the harbour at 5 km is reached at 11:11 and the berth at 8 km at 11:41, so
 // a day ending at 11:30 stops at the harbour; the rest follows the next morning.
 TEST_F(CliRoute, DaysSplitTheRouteAtTheLastHarbourBeforeTheEvening) {
-    const QStringList tage{QStringLiteral("--days"), QStringLiteral("--day-end"), QStringLiteral("11:30")};
-    const olm3test::CliRun r = run(QStringLiteral("route"), tage + QStringList{QStringLiteral("101"), QStringLiteral("110")});
+    const QStringList tage{"--days", "--day-end", "11:30"};
+    const olm3test::CliRun r = run("route", tage + QStringList{"101", "110"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QJsonObject o = r.json().object();
-    const QJsonArray days = o.value(QStringLiteral("days")).toArray();
+    const QJsonArray days = o.value("days").toArray();
     ASSERT_EQ(days.size(), 2);
-    EXPECT_EQ(days[0].toObject().value(QStringLiteral("strNach")).toString(), QStringLiteral("Testhafen"));
-    EXPECT_EQ(days[0].toObject().value(QStringLiteral("datAn")).toString(), QStringLiteral("2008-06-02T11:11:00"));
-    EXPECT_EQ(days[1].toObject().value(QStringLiteral("datAb")).toString(), QStringLiteral("2008-06-03T09:00:00"));
-    EXPECT_EQ(o.value(QStringLiteral("lngReisetage")).toInt(), 2);
+    EXPECT_EQ(days[0].toObject().value("strNach").toString(), "Testhafen");
+    EXPECT_EQ(days[0].toObject().value("datAn").toString(), "2008-06-02T11:11:00");
+    EXPECT_EQ(days[1].toObject().value("datAb").toString(), "2008-06-03T09:00:00");
+    EXPECT_EQ(o.value("lngReisetage").toInt(), 2);
     // The itinerary itself is the same with and without the stages.
-    const olm3test::CliRun ohne = run(QStringLiteral("route"), {QStringLiteral("101"), QStringLiteral("110")});
-    EXPECT_EQ(ohne.json().object().value(QStringLiteral("rows")), o.value(QStringLiteral("rows")));
-    EXPECT_FALSE(ohne.json().object().contains(QStringLiteral("days")));
+    const olm3test::CliRun ohne = run("route", {"101", "110"});
+    EXPECT_EQ(ohne.json().object().value("rows"), o.value("rows"));
+    EXPECT_FALSE(ohne.json().object().contains("days"));
 
     // The table: the stages under their heading and the trip's days.
     const olm3test::CliRun tabelle =
-        RunCli(QStringList{QStringLiteral("expand"), QStringLiteral("--catalogue"), catalogue, QStringLiteral("--start"),
-                           QStringLiteral("2008-06-02 10:00"), QStringLiteral("--speed"), QStringLiteral("6")} +
-               tage + QStringList{QStringLiteral("101:110")});
+        RunCli(QStringList{"expand", "--catalogue", katalog, "--start", "2008-06-02 10:00", "--speed", "6"} +
+               tage + QStringList{"101:110"});
     ASSERT_EQ(tabelle.exitCode, 0) << tabelle.err.toStdString();
     EXPECT_TRUE(tabelle.out.contains("Tagesetappen")) << tabelle.out.toStdString();
     EXPECT_TRUE(tabelle.out.contains("Reisetage: 2")) << tabelle.out.toStdString();
 
     // A cruising day that ends before it begins, or an unreadable limit: one clear line, exit code 2.
-    for (const QStringList& falsch : {QStringList{QStringLiteral("--days"), QStringLiteral("--day-end"), QStringLiteral("08:00")},
-                                      QStringList{QStringLiteral("--days"), QStringLiteral("--wait-limit"), QStringLiteral("lang")}}) {
-        const olm3test::CliRun f = run(QStringLiteral("expand"), falsch + QStringList{QStringLiteral("101:110")});
+    for (const QStringList& falsch :
+         {QStringList{"--days", "--day-end", "08:00"}, QStringList{"--days", "--wait-limit", "lang"}}) {
+        const olm3test::CliRun f = run("expand", falsch + QStringList{"101:110"});
         olm3test::ExpectOneErrorLine(f);
         EXPECT_EQ(f.exitCode, 2);
     }
