@@ -18,13 +18,10 @@
 #include <memory>
 
 using olm3test::Klick;
+using olm3test::Spalte;
 using olm3test::PlanungsUmgebung;
 
 namespace {
-
-QStringList spalte(const QTableWidget* g, int c) {
-    return olm3test::Spalte(g, c);
-}
 
 std::vector<std::int32_t> ids(const frmRoutenPlanung& frm) {
     std::vector<std::int32_t> r;
@@ -110,13 +107,13 @@ TEST(RoutePlanningWindow, MovesAndDeletesRowsReportingEveryChange) {
     EXPECT_EQ(g->currentRow(), 1) << "the moved point stays the current row";
     Klick(frm->fpMoveUnten());
     EXPECT_EQ(ids(*frm), (std::vector<std::int32_t>{104, 110, 101}));
-    EXPECT_EQ(spalte(g, 0), (QStringList{"1", "2", "3"}));
-    EXPECT_EQ(spalte(g, 1), (QStringList{"13.0", "19.0", "10.0"})) << "whole rows move";
+    EXPECT_EQ(Spalte(g, 0), (QStringList{"1", "2", "3"}));
+    EXPECT_EQ(Spalte(g, 1), (QStringList{"13.0", "19.0", "10.0"})) << "whole rows move";
     EXPECT_EQ(u.route(), (std::vector<std::int32_t>{104, 110, 101}));
 
     g->setCurrentCell(0, 0);
     Klick(frm->fpDelete());
-    EXPECT_EQ(spalte(g, 0), (QStringList{"1", "2"}));
+    EXPECT_EQ(Spalte(g, 0), (QStringList{"1", "2"}));
     Klick(frm->fpDelete());
     ASSERT_EQ(g->rowCount(), 1);
     EXPECT_EQ(u.route().size(), 1u);
