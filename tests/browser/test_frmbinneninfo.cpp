@@ -237,6 +237,7 @@ TEST_F(Browser, TypeBoxesFollowTheStoredFilterAndTheWeirRule) {
         for (int k = 0; k < 7; ++k)
             EXPECT_TRUE(frm->chkTyp(k)->isChecked()) << k;
         EXPECT_FALSE(frm->chkTyp(6)->isVisible());
+        EXPECT_EQ(frm->chkTyp(3)->text(), QStringLiteral("&Schleusen (1)"));
         EXPECT_EQ(sichtbar(g), (std::vector<std::int32_t>{102, 104, 105, 106, 107, 108, 109}));
         EXPECT_FALSE(g->item(zeileVon(g, 102), 0)->font().bold());
         EXPECT_TRUE(g->item(zeileVon(g, 104), 0)->font().bold());
