@@ -38,6 +38,18 @@ std::vector<std::int32_t> route(const clsOLM3Binnen& olm) {
     return r;
 }
 
+/// A component without a catalogue whose events are logged.
+class FacadeRoute : public ::testing::Test {
+protected:
+    void SetUp() override {
+        olm.SetEventListener(&log);
+        olm.Init(&cfg, nullptr, nullptr);
+    }
+    FakeCfg cfg;
+    EventLog log;
+    clsOLM3Binnen olm;
+};
+
 } // namespace
 
 TEST(FacadeInit, OpensTheCatalogueReadOnlyAndTakesItsNumberFromTheName) {
@@ -114,12 +126,7 @@ TEST(FacadeInit, ResetsRouteSearchResultsAndStartTime) {
     EXPECT_EQ(n, 0);
 }
 
-TEST(FacadeRoute, NewPointsReplaceTheEmptyRouteThenInsertBeforePosition) {
-    FakeCfg cfg;
-    EventLog log;
-    clsOLM3Binnen olm;
-    olm.SetEventListener(&log);
-    olm.Init(&cfg, nullptr, nullptr);
+TEST_F(FacadeRoute, NewPointsReplaceTheEmptyRouteThenInsertBeforePosition) {
     olm.EventRoutenPktKarte(1);
     EXPECT_EQ(log.events, QStringList{QStringLiteral("RoutenPktKarte")});
     olm.SetPktNeuRouteGeplant(10);
@@ -136,12 +143,7 @@ TEST(FacadeRoute, NewPointsReplaceTheEmptyRouteThenInsertBeforePosition) {
     EXPECT_EQ(route(olm), std::vector<std::int32_t>{0});
 }
 
-TEST(FacadeRoute, RouteChangeDiscardsTheOptimisedRouteAndReportsPositions) {
-    FakeCfg cfg;
-    EventLog log;
-    clsOLM3Binnen olm;
-    olm.SetEventListener(&log);
-    olm.Init(&cfg, nullptr, nullptr);
+TEST_F(FacadeRoute, RouteChangeDiscardsTheOptimisedRouteAndReportsPositions) {
     std::vector<typRoute> r{{101, 13.0, 52.5}, {0, 9.0, 9.0}, {-4, 8.0, 8.0}, {104, 13.03, 52.5}};
     olm.EventRouteChange(r);
     EXPECT_EQ(log.events, (QStringList{QStringLiteral("RouteOptimiertAus"), QStringLiteral("RouteChange")}));

@@ -21,19 +21,15 @@
 
 using namespace modOLM3Binnen;
 using olm3test::MessageRecorder;
+using olm3test::Klick;
+using olm3test::Spalte;
 
 namespace {
 
 const QDateTime kStart = olm3::MakeDatum(QDate(2008, 6, 2), QTime(10, 0));
 
-void klicke(ucOLMButton* pb) {
-    olm3test::Klick(pb);
-}
 void klickeZeile(QTableWidget* grd, int row) {
     QTest::mouseClick(grd->viewport(), Qt::LeftButton, {}, grd->visualItemRect(grd->item(row, 0)).center());
-}
-QStringList spalte(QTableWidget* grd, int c) {
-    return olm3test::Spalte(grd, c);
 }
 std::vector<int> zeilenIDs(QTableWidget* grd) {
     std::vector<int> out;
@@ -92,7 +88,7 @@ TEST_F(LoadSaveWindow, LoadModeShowsHowEachPointWasFoundAndLoadsTheRouteReversed
     EXPECT_FALSE(frm.fraEingaben()->isVisibleTo(&frm));
 
     QTableWidget* punkte = frm.grdRoutenPunkte();
-    EXPECT_EQ(spalte(punkte, 8), (QStringList{"", "S", "B", "K 0.04", "--<nicht gefunden!!!>--  "}));
+    EXPECT_EQ(Spalte(punkte, 8), (QStringList{"", "S", "B", "K 0.04", "--<nicht gefunden!!!>--  "}));
     EXPECT_EQ(zeilenIDs(punkte), (std::vector<int>{101, 104, 202, 301, -1}));
     EXPECT_TRUE(punkte->isColumnHidden(7));
     EXPECT_FALSE(punkte->isColumnHidden(8));
@@ -109,13 +105,12 @@ TEST_F(LoadSaveWindow, LoadModeShowsHowEachPointWasFoundAndLoadsTheRouteReversed
         EXPECT_EQ(zeilenIDs(punkte), (std::vector<int>{105, 204}));
         klickeZeile(liste, 0);
 
-        klicke(frm.pbLoadSave());
+        Klick(frm.pbLoadSave());
         ASSERT_EQ(messages.messages().size(), 1u);
         EXPECT_TRUE(messages.messages()[0].text.endsWith(QStringLiteral("\r\n\r\nTrotzdem laden?")));
         EXPECT_TRUE(frm.isVisible());
         olm3test::KlickBox(frm.chkInvers());
-        EXPECT_EQ(spalte(punkte, 0), (QStringList{"5", "4", "3", "2", "1"}));
-        klicke(frm.pbLoadSave());
+        Klick(frm.pbLoadSave());
         EXPECT_FALSE(frm.isVisible());
     });
     std::vector<std::int32_t> ids;
@@ -133,9 +128,9 @@ TEST_F(LoadSaveWindow, ARouteOfWhichNothingIsLeftCannotBeLoadedAndBackLoadsNothi
     MessageRecorder messages;
     zeigeModal(frm, [&] {
         EXPECT_FALSE(frm.pbLoadSave()->Enabled());
-        klicke(frm.pbLoadSave());
+        Klick(frm.pbLoadSave());
         EXPECT_TRUE(frm.isVisible());
-        klicke(frm.pbBack());
+        Klick(frm.pbBack());
         EXPECT_FALSE(frm.isVisible());
     });
     EXPECT_TRUE(messages.messages().empty());
@@ -155,7 +150,7 @@ TEST_F(LoadSaveWindow, SaveModeWantsANameThenSavesAndHandsStartAndSpeedOn) {
     MessageRecorder messages;
     zeigeModal(frm, [&] {
         QTest::keyClicks(frm.txtRoutenbezeichnung(), QStringLiteral("   "));
-        klicke(frm.pbLoadSave());
+        Klick(frm.pbLoadSave());
         ASSERT_EQ(messages.messages().size(), 1u);
         EXPECT_EQ(messages.messages()[0].text, QStringLiteral("Routenbezeichnung fehlt!"));
         EXPECT_EQ(messages.messages()[0].style, vbInformation);
@@ -165,11 +160,11 @@ TEST_F(LoadSaveWindow, SaveModeWantsANameThenSavesAndHandsStartAndSpeedOn) {
         frm.txtRoutenbezeichnung()->clear();
         QTest::keyClicks(frm.txtRoutenbezeichnung(), QStringLiteral("Pfingsttour 'Havel'"));
         QTest::keyClicks(frm.txtRoutenbemerkung(), QStringLiteral("mit Übernachtung"));
-        klicke(frm.pbLoadSave());
+        Klick(frm.pbLoadSave());
         EXPECT_FALSE(frm.isVisible());
     });
     EXPECT_EQ(messages.messages().size(), 1u);
-    EXPECT_EQ(spalte(frm.grdRouten(), 0), (QStringList{"Pfingsttour 'Havel'", "Zum Kanal", "Havel hinab"}));
+    EXPECT_EQ(Spalte(frm.grdRouten(), 0), (QStringList{"Pfingsttour 'Havel'", "Zum Kanal", "Havel hinab"}));
     EXPECT_EQ(savedroutes::AlleZeilen().size(), vorher.size() + 4);
     EXPECT_FALSE(frm.pbLoadSave()->Enabled());
     EXPECT_TRUE(frm.txtRoutenbezeichnung()->text().isEmpty());
@@ -193,7 +188,7 @@ TEST_F(LoadSaveWindow, ASpeedOfZeroIsReportedAndSavedAllTheSameAndTheWindowKeeps
     EXPECT_LE(frm.pbBack()->geometry().bottom(), 450);
 
     QTest::keyClicks(frm.txtRoutenbezeichnung(), QStringLiteral("Ohne Fahrt"));
-    klicke(frm.pbLoadSave());
+    Klick(frm.pbLoadSave());
     ASSERT_EQ(messages.messages().size(), 1u);
     EXPECT_EQ(messages.messages()[0].text, QStringLiteral("dblMarschV=0"));
     EXPECT_EQ(messages.messages()[0].style, vbOKOnly);
@@ -207,29 +202,29 @@ TEST_F(LoadSaveWindow, OverwriteAndDeleteAskFirst) {
     zeigeModal(frm, [&] {
         klickeZeile(frm.grdRouten(), 1);
         const QStringList vorher = savedroutes::AlleZeilen();
-        klicke(frm.pbOverwrite());
+        Klick(frm.pbOverwrite());
         EXPECT_EQ(savedroutes::AlleZeilen(), vorher);
-        klicke(frm.pbOverwrite());
+        Klick(frm.pbOverwrite());
         EXPECT_FALSE(frm.isVisible());
     });
     ASSERT_EQ(messages.messages().size(), 2u);
     EXPECT_EQ(messages.messages()[0].text, QStringLiteral("Wirklich überschreiben?"));
     EXPECT_EQ(messages.messages()[0].style, vbYesNo | vbQuestion);
     // Route 1 keeps its name, gets the new points and comes first.
-    EXPECT_EQ(spalte(frm.grdRouten(), 0), (QStringList{"Havel hinab", "Zum Kanal"}));
+    EXPECT_EQ(Spalte(frm.grdRouten(), 0), (QStringList{"Havel hinab", "Zum Kanal"}));
     EXPECT_EQ(savedroutes::AlleZeilen().filter(QRegularExpression(QStringLiteral("^1\\|\\d\\|"))).size(), 3);
 
     frmRouteGeplantLoadSave laden;
     ASSERT_TRUE(laden.Init(&olm, {0}, true, QDateTime(), -1));
     laden.show();
     MessageRecorder fragen({vbNo, vbYes, vbYes});
-    klicke(laden.pbDelete());
+    Klick(laden.pbDelete());
     EXPECT_EQ(laden.grdRouten()->rowCount(), 2);
-    klicke(laden.pbDelete());
+    Klick(laden.pbDelete());
     EXPECT_EQ(fragen.messages()[1].text, QStringLiteral("Wirklich löschen?"));
     EXPECT_EQ(zeilenIDs(laden.grdRouten()), (std::vector<int>{2}));
     EXPECT_EQ(zeilenIDs(laden.grdRoutenPunkte()), (std::vector<int>{105, 204}));
-    klicke(laden.pbDelete());
+    Klick(laden.pbDelete());
     EXPECT_EQ(laden.grdRoutenPunkte()->rowCount(), 0);
     EXPECT_FALSE(laden.pbDelete()->Enabled());
     EXPECT_FALSE(laden.pbLoadSave()->Enabled());
@@ -242,7 +237,7 @@ TEST_F(LoadSaveWindow, AWriteThatFailsChangesNothingSaysSoAndKeepsTheWindowAndIt
     frm.show();
     QTest::keyClicks(frm.txtRoutenbezeichnung(), QStringLiteral("Wird nichts"));
     const QStringList vorher = savedroutes::AlleZeilen();
-    const QStringList listeVorher = spalte(frm.grdRouten(), 0) + spalte(frm.grdRouten(), 3);
+    const QStringList listeVorher = Spalte(frm.grdRouten(), 0) + Spalte(frm.grdRouten(), 3);
     struct Fall {
         ucOLMButton* pb;
         std::int32_t lngNummer;
@@ -262,9 +257,9 @@ TEST_F(LoadSaveWindow, AWriteThatFailsChangesNothingSaysSoAndKeepsTheWindowAndIt
         SCOPED_TRACE(f.match);
         MessageRecorder messages;
         ADODB::testing::InjectFailures(*conWPundRoutenDB, 1, f.lngNummer, QString::fromUtf8(f.match));
-        klicke(f.pb);
+        Klick(f.pb);
         EXPECT_EQ(savedroutes::AlleZeilen(), vorher);
-        EXPECT_EQ(spalte(frm.grdRouten(), 0) + spalte(frm.grdRouten(), 3), listeVorher);
+        EXPECT_EQ(Spalte(frm.grdRouten(), 0) + Spalte(frm.grdRouten(), 3), listeVorher);
         EXPECT_TRUE(frm.isVisible());
         ASSERT_FALSE(messages.messages().empty());
         const auto& letzte = messages.messages().back();
@@ -314,7 +309,7 @@ TEST_F(LoadSaveWindow, AWriteProtectedDatabaseOrAnotherCatalogueLeaveOnlyWhatMak
     frmRouteGeplantLoadSave laden;
     ASSERT_TRUE(laden.Init(&olm, {0}, true, QDateTime(), -1));
     EXPECT_FALSE(laden.pbDelete()->Enabled());
-    zeigeModal(laden, [&] { klicke(laden.pbLoadSave()); });
+    zeigeModal(laden, [&] { Klick(laden.pbLoadSave()); });
     std::vector<std::int32_t> ids;
     ASSERT_TRUE(laden.RouteLoad(ids));
     EXPECT_EQ(ids, (std::vector<std::int32_t>{105, 204}));
