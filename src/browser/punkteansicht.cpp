@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QTableWidget>
 
 using namespace olm3browser;
@@ -187,30 +188,36 @@ bool frmBinneninfo::FillGridPunkte() {
         const QFont fett = schrift(g, kSchrift, true);
         // Each row is made whole before it goes into the grid, so that the grid hears of it once.
         const Qt::Alignment rechts = Qt::AlignRight | Qt::AlignVCenter;
-        for (int r = 0; r < n; ++r) {
-            const ob::PunktZeile& z = liste.azeilen[static_cast<size_t>(r)];
-            std::array<QTableWidgetItem*, ob::kPunkteSpalten> items{};
-            for (int c = 0; c < ob::kPunkteSpalten; ++c) {
-                items[static_cast<size_t>(c)] = zelle(z.astrSpalte[static_cast<size_t>(c)]);
-                if (z.blnAbzweig) items[static_cast<size_t>(c)]->setBackground(kGelb);
+        // The cells go in without the model announcing each of them (60,000 for 5,000 points, each a
+        // repaint request of a list that does not draw): the list is drawn whole once it draws again.
+        {
+            const QSignalBlocker stumm(g->model());
+            for (int r = 0; r < n; ++r) {
+                const ob::PunktZeile& z = liste.azeilen[static_cast<size_t>(r)];
+                std::array<QTableWidgetItem*, ob::kPunkteSpalten> items{};
+                for (int c = 0; c < ob::kPunkteSpalten; ++c) {
+                    items[static_cast<size_t>(c)] = zelle(z.astrSpalte[static_cast<size_t>(c)]);
+                    if (z.blnAbzweig) items[static_cast<size_t>(c)]->setBackground(kGelb);
+                }
+                items[ob::pcKM]->setData(kZeilenDaten, z.lngPunkteID);
+                items[ob::pcKM]->setTextAlignment(rechts);
+                if (z.blnKMFett) items[ob::pcKM]->setFont(fett);
+                items[ob::pcMarke]->setData(kZellDaten, z.astrSpalte[ob::pcMarke]);
+                items[ob::pcMarke]->setTextAlignment(Qt::AlignCenter);
+                items[ob::pcTyp]->setData(kZellDaten, z.astrSpalte[ob::pcTyp]);
+                items[ob::pcTyp]->setTextAlignment(Qt::AlignCenter);
+                if (z.blnPosition) {
+                    items[ob::pcBreite]->setData(kZellDaten, z.dblBg);
+                    items[ob::pcLaenge]->setData(kZellDaten, z.dblLg);
+                }
+                items[ob::pcVmax]->setTextAlignment(rechts);
+                items[ob::pcTiefe]->setTextAlignment(rechts);
+                for (int c = 0; c < ob::kPunkteSpalten; ++c)
+                    g->setItem(r, c, items[static_cast<size_t>(c)]);
+                g->setRowHidden(r, z.blnVersteckt);
             }
-            items[ob::pcKM]->setData(kZeilenDaten, z.lngPunkteID);
-            items[ob::pcKM]->setTextAlignment(rechts);
-            if (z.blnKMFett) items[ob::pcKM]->setFont(fett);
-            items[ob::pcMarke]->setData(kZellDaten, z.astrSpalte[ob::pcMarke]);
-            items[ob::pcMarke]->setTextAlignment(Qt::AlignCenter);
-            items[ob::pcTyp]->setData(kZellDaten, z.astrSpalte[ob::pcTyp]);
-            items[ob::pcTyp]->setTextAlignment(Qt::AlignCenter);
-            if (z.blnPosition) {
-                items[ob::pcBreite]->setData(kZellDaten, z.dblBg);
-                items[ob::pcLaenge]->setData(kZellDaten, z.dblLg);
-            }
-            items[ob::pcVmax]->setTextAlignment(rechts);
-            items[ob::pcTiefe]->setTextAlignment(rechts);
-            for (int c = 0; c < ob::kPunkteSpalten; ++c)
-                g->setItem(r, c, items[static_cast<size_t>(c)]);
-            g->setRowHidden(r, z.blnVersteckt);
         }
+        g->viewport()->update();
         for (int c : ob::kPunkteVersteckt)
             g->setColumnHidden(c, true);
         spaltenBreiten(g);

@@ -245,9 +245,17 @@ QString PunkteBedingung(const typBinnenPos& pos, const QString& strRoutenPunkte)
 bool LadePunkte(const typBinnenPos& pos, const QString& strRoutenPunkte,
                 std::vector<PunktDatensatz>& adatensaetze) {
     if (!IsKatalogOffen()) return false;
+    // Only the columns the list shows: the view's other columns cost a look-up of the object per row.
+    static constexpr std::initializer_list<const char*> spalten = {
+        "PunkteID", "DokuKM",        "DokuKMOrig",    "TypenID", "BinnenBez_Nach", "DetailsBezeichnung", "BgDez",
+        "LgDez",    "PunkteID_Nach", "BinnenID_Nach", "Vmax",    "BinnenBez",      "DetailsText",        "Tauchtiefe"};
+    QStringList namen;
+    for (const char* name : spalten)
+        namen << QLatin1String(name);
     ADODB::RecordsetPtr rs;
-    if (!ADO_Open_Recordset(conBinnenDatabase, rs, QStringLiteral("V_ROUTE_DETAILLIERT"), QStringLiteral("*"),
-                            PunkteBedingung(pos, strRoutenPunkte), QStringLiteral(" Nummer"), true))
+    if (!ADO_Open_Recordset(conBinnenDatabase, rs, QStringLiteral("V_ROUTE_DETAILLIERT"),
+                            namen.join(QStringLiteral(", ")), PunkteBedingung(pos, strRoutenPunkte),
+                            QStringLiteral(" Nummer"), true))
         return false;
     Schliessen schliessen(rs);
     std::vector<PunktDatensatz> gelesen;
@@ -268,9 +276,7 @@ bool LadePunkte(const typBinnenPos& pos, const QString& strRoutenPunkte,
             fDetailsText,
             fTauchtiefe
         };
-        const Felder f(rs, {"PunkteID", "DokuKM", "DokuKMOrig", "TypenID", "BinnenBez_Nach",
-                            "DetailsBezeichnung", "BgDez", "LgDez", "PunkteID_Nach", "BinnenID_Nach", "Vmax",
-                            "BinnenBez", "DetailsText", "Tauchtiefe"});
+        const Felder f(rs, spalten);
         gelesen.reserve(static_cast<size_t>(rs->RecordCount()));
         for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) {
             PunktDatensatz d;
