@@ -16,10 +16,17 @@ const QString kModul = QStringLiteral("modOLM3Binnen");
 /// The decimal point of a locale that writes numbers as std::to_chars does, with the digits 0 to 9 and a
 /// decimal point of one Latin-1 character; 0 for any other locale.
 char dezimalzeichen(const QLocale& loc) {
-    if (loc.zeroDigit() != QLatin1String("0")) return 0;
+    // Asking the locale costs more than writing the number; the answer is kept for the last locale asked.
+    thread_local QLocale letzte = QLocale::c();
+    thread_local char punktLetzte = '.';
+    if (loc == letzte) return punktLetzte;
     const QString punkt = loc.decimalPoint();
-    return punkt.size() == 1 && punkt[0].unicode() < 256 && !punkt[0].isDigit() ? static_cast<char>(punkt[0].unicode())
-                                                                                : 0;
+    punktLetzte = loc.zeroDigit() == QLatin1String("0") && punkt.size() == 1 && punkt[0].unicode() < 256 &&
+                          !punkt[0].isDigit()
+                      ? static_cast<char>(punkt[0].unicode())
+                      : 0;
+    letzte = loc;
+    return punktLetzte;
 }
 
 /// Writes a (not negative) with decimals after the point and at least intDigits before it (zero-padded),
