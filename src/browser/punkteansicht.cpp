@@ -229,7 +229,8 @@ bool frmBinneninfo::FillGridPunkte() {
                 }
                 for (int c = 0; c < ob::kPunkteSpalten; ++c)
                     g->setItem(r, c, items[static_cast<size_t>(c)]);
-                g->setRowHidden(r, z.blnVersteckt);
+                // The rows of a list filled anew are all shown.
+                if (z.blnVersteckt) g->setRowHidden(r, true);
             }
         }
         g->viewport()->update();
