@@ -46,6 +46,7 @@ int Main(int argc, char** argv, const Programm& programm) {
     }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    if (programm.nachher) programm.nachher();
     return 0;
 }
 

@@ -26,6 +26,8 @@ struct Programm {
     /// Runs once the options are read: generates and opens what the benchmarks need. kBereit to run them,
     /// or the exit code of the program.
     std::function<int()> vorbereiten;
+    /// Runs after the benchmarks, while the application still stands: closes what vorbereiten opened.
+    std::function<void()> nachher;
 };
 
 /// The whole program: call it from main.
