@@ -125,10 +125,7 @@ int main(int argc, char** argv) {
     Umgebung umgebung;
     olm3bench::Programm programm;
     programm.strName = "olm3_bench_gpx";
-    programm.aoptionen = {{"--catalogue=", [](const QString& w) {
-                               g_katalog = w;
-                               return true;
-                           }}};
+    programm.aoptionen = {olm3bench::KatalogOption(g_katalog)};
     programm.vorbereiten = [&umgebung] {
         if (!KatalogBereitstellen() || !umgebung.Oeffnen()) {
             std::fprintf(stderr, "olm3_bench_gpx: no catalogue of 5,000 points at %s\n", qPrintable(g_katalog));

@@ -158,10 +158,7 @@ BENCHMARK_CAPTURE(BM_Query, long_route_first_query, &g_lang, true)
 int main(int argc, char** argv) {
     olm3bench::Programm programm;
     programm.strName = "olm3_bench_pathoptimiser";
-    programm.aoptionen = {{"--catalogue=", [](const QString& w) {
-                               g_katalog = w;
-                               return true;
-                           }}};
+    programm.aoptionen = {olm3bench::KatalogOption(g_katalog)};
     programm.vorbereiten = [] {
         if (!Vorbereiten()) {
             std::fprintf(stderr, "olm3_bench_pathoptimiser: %s is not a usable catalogue\n",

@@ -50,6 +50,13 @@ int Main(int argc, char** argv, const Programm& programm) {
     return 0;
 }
 
+Option KatalogOption(QString& strKatalog) {
+    return {"--catalogue=", [&strKatalog](const QString& strWert) {
+                strKatalog = strWert;
+                return true;
+            }};
+}
+
 bool Erzeuge(const QString& strDatei, int intGewaesser, int intPunkte, int intJeder) {
     if (QFileInfo::exists(strDatei)) return true;
     std::printf("Generating %s ...\n", qPrintable(strDatei));

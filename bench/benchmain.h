@@ -16,6 +16,9 @@ struct Option {
     std::function<bool(const QString& strWert)> setzen;
 };
 
+/// The option "--catalogue=FILE": FILE replaces the catalogue in strKatalog.
+Option KatalogOption(QString& strKatalog);
+
 /// Returned by a preparation that is ready for the benchmarks.
 constexpr int kBereit = -1;
 
