@@ -176,9 +176,10 @@ QString FormatNumber(double v, const QString& fmt) {
         }
     }
     if (start < 0) return fmt;
-    const QString pattern = fmt.mid(start, end - start);
-    const int point = pattern.indexOf(QLatin1Char('.'));
-    const QString intPart = point < 0 ? pattern : pattern.left(point);
+    // Views, not copies: a list formats thousands of numbers.
+    const QStringView pattern = QStringView(fmt).mid(start, end - start);
+    const int point = static_cast<int>(pattern.indexOf(QLatin1Char('.')));
+    const QStringView intPart = point < 0 ? pattern : pattern.left(point);
     const int decimals = point < 0 ? 0 : static_cast<int>(pattern.size() - point - 1);
     const bool grouped = intPart.contains(QLatin1Char(','));
     const int intDigits = static_cast<int>(intPart.count(QLatin1Char('0')));
@@ -190,6 +191,7 @@ QString FormatNumber(double v, const QString& fmt) {
     } else {
         number = padded(rounded, intDigits, decimals);
     }
+    if (start == 0 && end == fmt.size()) return number;
     return fmt.left(start) + number + fmt.mid(end);
 }
 
