@@ -8,19 +8,16 @@
 // for the export, matching for the import); an import of a foreign file, matched by position only, is
 // timed for 500 points.
 
+#include "benchmain.h"
 #include "component/iniconfig.h"
 #include "data/modOLM3Binnen.h"
 #include "gpx/core/gpxroute.h"
 #include "olm3binnen/clsOLM3Binnen.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <cstring>
 #include <memory>
 
 namespace {
@@ -32,14 +29,7 @@ std::vector<std::int32_t> g_route;
 const QDateTime kStart = olm3::MakeDatum(QDate(2024, 6, 3), QTime(9, 0));
 
 bool KatalogBereitstellen() {
-    if (!QFileInfo::exists(g_katalog)) {
-        const int rc = QProcess::execute(QStringLiteral(OLM3_GENCATALOGUE),
-                                         {QStringLiteral("--out"), g_katalog, QStringLiteral("--waterways"),
-                                          QStringLiteral("10"), QStringLiteral("--points"), QStringLiteral("500"),
-                                          QStringLiteral("--every"), QStringLiteral("17")});
-        if (rc != 0) return false;
-    }
-    return true;
+    return olm3bench::Erzeuge(g_katalog, 10, 500, 17);
 }
 
 /// The catalogue opened through the facade, as a host does, for the life of the benchmark.
@@ -132,26 +122,18 @@ BENCHMARK(BM_GpxImportFremd)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    std::vector<char*> args;
-    for (int i = 0; i < argc; ++i) {
-        if (i > 0 && std::strncmp(argv[i], "--catalogue=", 12) == 0) g_katalog = QString::fromLocal8Bit(argv[i] + 12);
-        else args.push_back(argv[i]);
-    }
-    int n = static_cast<int>(args.size());
-    QTemporaryDir state;
-    qputenv("XDG_STATE_HOME", state.path().toUtf8());
-    int qtArgc = 1;
-    QCoreApplication app(qtArgc, argv);
-    benchmark::Initialize(&n, args.data());
-    if (benchmark::ReportUnrecognizedArguments(n, args.data())) return 2;
     Umgebung umgebung;
-    if (!KatalogBereitstellen() || !umgebung.Oeffnen()) {
-        std::fprintf(stderr, "olm3_bench_gpx: no catalogue of 5,000 points at %s\n", qPrintable(g_katalog));
-        return 1;
-    }
-    g_umgebung = &umgebung;
-    clsOLM3Binnen::SetStepPause(0);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    olm3bench::Programm programm;
+    programm.strName = "olm3_bench_gpx";
+    programm.aoptionen = {olm3bench::KatalogOption(g_katalog)};
+    programm.vorbereiten = [&umgebung] {
+        if (!KatalogBereitstellen() || !umgebung.Oeffnen()) {
+            std::fprintf(stderr, "olm3_bench_gpx: no catalogue of 5,000 points at %s\n", qPrintable(g_katalog));
+            return 1;
+        }
+        g_umgebung = &umgebung;
+        clsOLM3Binnen::SetStepPause(0);
+        return olm3bench::kBereit;
+    };
+    return olm3bench::Main(argc, argv, programm);
 }

@@ -8,6 +8,7 @@
 //   dragged by a few pixels and drawn again.
 // Goals: overview under 30 ms, panning redraw under 16 ms.
 
+#include "benchmain.h"
 #include "karte.h"
 #include "katalogdaten.h"
 
@@ -18,7 +19,6 @@
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
-#include <QTemporaryDir>
 #include <cstdio>
 
 namespace {
@@ -73,22 +73,19 @@ BENCHMARK(BM_KarteUebersicht)->Unit(benchmark::kMillisecond)->Repetitions(5)->Re
 BENCHMARK(BM_KarteVerschieben)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir state;
-    qputenv("XDG_STATE_HOME", state.path().toUtf8());
-    int qtArgc = 1;
-    QApplication app(qtArgc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 2;
-    ADODB::ConnectionPtr con;
-    QString fehler;
-    if (!modOLM3Binnen::ADO_Open_Connection(QStringLiteral(OLM3_SAMPLE_CATALOGUE), con, {}, {}, {}, true) ||
-        !olm3host::LadeKartenDaten(con, gDaten, fehler)) {
-        std::fprintf(stderr, "olm3_bench_karte: the sample catalogue %s could not be read\n",
-                     OLM3_SAMPLE_CATALOGUE);
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    olm3bench::Programm programm;
+    programm.strName = "olm3_bench_karte";
+    programm.blnFenster = true;
+    programm.vorbereiten = [] {
+        ADODB::ConnectionPtr con;
+        QString fehler;
+        if (!modOLM3Binnen::ADO_Open_Connection(QStringLiteral(OLM3_SAMPLE_CATALOGUE), con, {}, {}, {}, true) ||
+            !olm3host::LadeKartenDaten(con, gDaten, fehler)) {
+            std::fprintf(stderr, "olm3_bench_karte: the sample catalogue %s could not be read\n",
+                         OLM3_SAMPLE_CATALOGUE);
+            return 1;
+        }
+        return olm3bench::kBereit;
+    };
+    return olm3bench::Main(argc, argv, programm);
 }

@@ -10,16 +10,14 @@
 // With --verify=N it does not time anything but checks the search at N positions against a scan of
 // every point.
 
+#include "benchmain.h"
 #include "component/iniconfig.h"
 #include "data/databasebuilder.h"
 #include "data/modOLM3Binnen.h"
 #include "olm3binnen/ado.h"
 #include "olm3binnen/clsOLM3Binnen.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
-#include <QProcess>
-#include <QTemporaryDir>
 
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
@@ -30,7 +28,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <limits>
 #include <memory>
 #include <numbers>
@@ -222,16 +219,7 @@ BENCHMARK_CAPTURE(BM_Init, open_and_first_search, true)
 /// Generates the default catalogue when it is missing. The generated file is kept between runs, so its
 /// stored queries are replaced by those of this build: the benchmark always measures the current ones.
 bool KatalogBereitstellen() {
-    if (!QFileInfo::exists(g_katalog)) {
-        std::printf("Generating %s ...\n", qPrintable(g_katalog));
-        std::fflush(stdout);
-        const int rc =
-            QProcess::execute(QStringLiteral(OLM3_GENCATALOGUE),
-                              {QStringLiteral("--out"), g_katalog, QStringLiteral("--waterways"),
-                               QStringLiteral("100"), QStringLiteral("--points"), QStringLiteral("10000"),
-                               QStringLiteral("--every"), QStringLiteral("50")});
-        if (rc != 0 || !QFileInfo::exists(g_katalog)) return false;
-    }
+    if (!olm3bench::Erzeuge(g_katalog, 100, 10000, 50)) return false;
     QString fehler;
     if (!olm3::BuildDatabase(
             g_katalog,
@@ -330,46 +318,37 @@ bool Pruefen(int n) {
 } // namespace
 
 int main(int argc, char** argv) {
-    // Our own option first; everything else belongs to the benchmark library.
-    std::vector<char*> args;
     bool eigenerKatalog = false;
     int pruefen = 0;
-    for (int i = 0; i < argc; ++i) {
-        if (i > 0 && std::strncmp(argv[i], "--catalogue=", 12) == 0) {
-            g_katalog = QString::fromLocal8Bit(argv[i] + 12);
-            eigenerKatalog = true;
-        } else if (i > 0 && std::strncmp(argv[i], "--verify=", 9) == 0) {
-            pruefen = std::atoi(argv[i] + 9);
-            if (pruefen < 1) {
-                std::fprintf(stderr, "olm3_bench_nearest: --verify needs a number of positions, not '%s'\n",
-                             argv[i] + 9);
-                return 2;
-            }
-        } else {
-            args.push_back(argv[i]);
+    olm3bench::Programm programm;
+    programm.strName = "olm3_bench_nearest";
+    programm.aoptionen = {{"--catalogue=",
+                           [&eigenerKatalog](const QString& w) {
+                               g_katalog = w;
+                               eigenerKatalog = true;
+                               return true;
+                           }},
+                          {"--verify=", [&pruefen](const QString& w) {
+                               pruefen = w.toInt();
+                               if (pruefen >= 1) return true;
+                               std::fprintf(stderr,
+                                            "olm3_bench_nearest: --verify needs a number of positions, not '%s'\n",
+                                            qPrintable(w));
+                               return false;
+                           }}};
+    programm.vorbereiten = [&] {
+        modOLM3Binnen::SetStepPauseMs(0);
+        if (eigenerKatalog ? !QFileInfo::exists(g_katalog) : !KatalogBereitstellen()) {
+            std::fprintf(stderr, "olm3_bench_nearest: no catalogue at %s\n", qPrintable(g_katalog));
+            return 1;
         }
-    }
-    int n = static_cast<int>(args.size());
-    // The component's log goes to a private folder, not the user's.
-    QTemporaryDir state;
-    qputenv("XDG_STATE_HOME", state.path().toUtf8());
-    int qtArgc = 1;
-    QCoreApplication app(qtArgc, argv);
-    modOLM3Binnen::SetStepPauseMs(0);
-
-    benchmark::Initialize(&n, args.data());
-    if (benchmark::ReportUnrecognizedArguments(n, args.data())) return 2;
-    if (eigenerKatalog ? !QFileInfo::exists(g_katalog) : !KatalogBereitstellen()) {
-        std::fprintf(stderr, "olm3_bench_nearest: no catalogue at %s\n", qPrintable(g_katalog));
-        return 1;
-    }
-    if (!StichprobeZiehen()) {
-        std::fprintf(stderr, "olm3_bench_nearest: %s is not a usable catalogue\n", qPrintable(g_katalog));
-        return 1;
-    }
-    std::printf("Catalogue %s (%.1f MB)\n", qPrintable(g_katalog), double(QFileInfo(g_katalog).size()) / 1e6);
-    if (pruefen > 0) return Pruefen(pruefen) ? 0 : 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+        if (!StichprobeZiehen()) {
+            std::fprintf(stderr, "olm3_bench_nearest: %s is not a usable catalogue\n", qPrintable(g_katalog));
+            return 1;
+        }
+        std::printf("Catalogue %s (%.1f MB)\n", qPrintable(g_katalog), double(QFileInfo(g_katalog).size()) / 1e6);
+        if (pruefen > 0) return Pruefen(pruefen) ? 0 : 1;
+        return olm3bench::kBereit;
+    };
+    return olm3bench::Main(argc, argv, programm);
 }

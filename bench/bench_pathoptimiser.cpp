@@ -6,20 +6,18 @@
 // points, each branching off the one before), generated first when it is not there yet. Goal: the host
 // answers StartOptimierer well under a second, the first query with the graph built included.
 
+#include "benchmain.h"
 #include "data/modOLM3Binnen.h"
 #include "olm3binnen/ado.h"
 #include "olm3binnen/pathoptimiser.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <random>
 #include <vector>
 
@@ -158,29 +156,18 @@ BENCHMARK_CAPTURE(BM_Query, long_route_first_query, &g_lang, true)
 } // namespace
 
 int main(int argc, char** argv) {
-    std::vector<char*> args;
-    for (int i = 0; i < argc; ++i) {
-        if (i > 0 && std::strncmp(argv[i], "--catalogue=", 12) == 0)
-            g_katalog = QString::fromLocal8Bit(argv[i] + 12);
-        else
-            args.push_back(argv[i]);
-    }
-    int n = static_cast<int>(args.size());
-    QTemporaryDir state; // the component's log stays out of the user's folders
-    qputenv("XDG_STATE_HOME", state.path().toUtf8());
-    int qtArgc = 1;
-    QCoreApplication app(qtArgc, argv);
-
-    benchmark::Initialize(&n, args.data());
-    if (benchmark::ReportUnrecognizedArguments(n, args.data())) return 2;
-    if (!Vorbereiten()) {
-        std::fprintf(stderr, "olm3_bench_pathoptimiser: %s is not a usable catalogue\n",
-                     qPrintable(g_katalog));
-        return 1;
-    }
-    std::printf("Catalogue %s, long route %d -> %d\n", qPrintable(g_katalog), g_lang[0], g_lang[1]);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    g_con.reset();
-    return 0;
+    olm3bench::Programm programm;
+    programm.strName = "olm3_bench_pathoptimiser";
+    programm.aoptionen = {olm3bench::KatalogOption(g_katalog)};
+    programm.vorbereiten = [] {
+        if (!Vorbereiten()) {
+            std::fprintf(stderr, "olm3_bench_pathoptimiser: %s is not a usable catalogue\n",
+                         qPrintable(g_katalog));
+            return 1;
+        }
+        std::printf("Catalogue %s, long route %d -> %d\n", qPrintable(g_katalog), g_lang[0], g_lang[1]);
+        return olm3bench::kBereit;
+    };
+    programm.nachher = [] { g_con.reset(); };
+    return olm3bench::Main(argc, argv, programm);
 }

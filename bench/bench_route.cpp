@@ -17,6 +17,7 @@
 // time inside SQLite, on every size; the route across the network under 1 s; the worst lock under 1 ms;
 // the clearance check under 10 ms and the day stages under 50 ms.
 
+#include "benchmain.h"
 #include "component/iniconfig.h"
 #include "data/ado_internal.h"
 #include "data/modOLM3Binnen.h"
@@ -30,13 +31,9 @@
 #include <SQLiteCpp/Statement.h>
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <cstdio>
-#include <cstring>
 #include <map>
 
 namespace {
@@ -64,14 +61,7 @@ std::map<int, Strecke> g_strecken;
 bool KatalogBereitstellen(int intGewaesser) {
     const QString katalog = Katalog(intGewaesser);
     if (!QFileInfo::exists(katalog)) {
-        std::printf("Generating %s ...\n", qPrintable(katalog));
-        std::fflush(stdout);
-        const int rc = QProcess::execute(QStringLiteral(OLM3_GENCATALOGUE),
-                                         {QStringLiteral("--out"), katalog, QStringLiteral("--waterways"),
-                                          QString::number(intGewaesser), QStringLiteral("--points"),
-                                          QString::number(kPunkteJeGewaesser), QStringLiteral("--every"),
-                                          QStringLiteral("17")});
-        if (rc != 0) return false;
+        if (!olm3bench::Erzeuge(katalog, intGewaesser, kPunkteJeGewaesser, 17)) return false;
         SQLite::Database db(katalog.toStdString(), SQLite::OPEN_READWRITE);
         db.exec("DELETE FROM SBZ_Wochentage WHERE SchleusenID = (SELECT min(SchleusenID) FROM Schleusen);"
                 "INSERT INTO SBZ_Wochentage (SchleusenID, WtID, SaisonVon, SaisonBis, UhrzeitVon, UhrzeitBis, Betrieb)"
@@ -260,25 +250,17 @@ BENCHMARK(BM_WorstLock)->Arg(0)->ArgName("pause")->Unit(benchmark::kMillisecond)
 BENCHMARK(BM_WorstLock)->Arg(10)->ArgName("pause")->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
 
 int main(int argc, char** argv) {
-    std::vector<char*> args;
-    for (int i = 0; i < argc; ++i) {
-        if (i > 0 && std::strncmp(argv[i], "--catalogue=", 12) == 0) g_groesster = QString::fromLocal8Bit(argv[i] + 12);
-        else args.push_back(argv[i]);
-    }
-    int n = static_cast<int>(args.size());
-    QTemporaryDir state;
-    qputenv("XDG_STATE_HOME", state.path().toUtf8());
-    int qtArgc = 1;
-    QCoreApplication app(qtArgc, argv);
-    benchmark::Initialize(&n, args.data());
-    if (benchmark::ReportUnrecognizedArguments(n, args.data())) return 2;
-    for (const int gewaesser : {1, 10, 100}) {
-        if (!KatalogBereitstellen(gewaesser)) {
-            std::fprintf(stderr, "olm3_bench_route: no catalogue at %s\n", qPrintable(Katalog(gewaesser)));
-            return 1;
+    olm3bench::Programm programm;
+    programm.strName = "olm3_bench_route";
+    programm.aoptionen = {olm3bench::KatalogOption(g_groesster)};
+    programm.vorbereiten = [] {
+        for (const int gewaesser : {1, 10, 100}) {
+            if (!KatalogBereitstellen(gewaesser)) {
+                std::fprintf(stderr, "olm3_bench_route: no catalogue at %s\n", qPrintable(Katalog(gewaesser)));
+                return 1;
+            }
         }
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+        return olm3bench::kBereit;
+    };
+    return olm3bench::Main(argc, argv, programm);
 }

@@ -54,8 +54,10 @@ void spaltenBreiten(QTableWidget* g) {
             dehnen = c;
             continue;
         }
+        // A hidden column is not measured: the lists size their columns again whenever they show one.
+        if (g->isColumnHidden(c)) continue;
         g->resizeColumnToContents(c);
-        if (!g->isColumnHidden(c)) rest -= kopf->sectionSize(c);
+        rest -= kopf->sectionSize(c);
     }
     if (dehnen < 0) return;
     // The header spreads the room itself on its next layout; until then the column gets it here.

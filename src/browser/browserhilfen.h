@@ -45,7 +45,7 @@ private:
 QTableWidgetItem* zelle(const QString& s);
 /// The widget's font in another size and weight.
 QFont schrift(const QWidget* w, int punkte = kSchrift, bool fett = false);
-/// Sizes the columns to their contents; the stretching name column fills the rest of the list.
+/// Sizes the shown columns to their contents; the stretching name column fills the rest of the list.
 void spaltenBreiten(QTableWidget* g);
 /// The row's point id (row data of column 0), or 0.
 std::int32_t zeilenDaten(const QTableWidget* grd, int row);

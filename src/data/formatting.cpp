@@ -2,17 +2,63 @@
 #include "data/modOLM3Binnen.h"
 
 #include <QLocale>
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 
 namespace modOLM3Binnen {
 
 namespace {
 const QString kModul = QStringLiteral("modOLM3Binnen");
 
+/// The decimal point of a locale that writes numbers as std::to_chars does, with the digits 0 to 9 and a
+/// decimal point of one Latin-1 character; 0 for any other locale.
+char dezimalzeichen(const QLocale& loc) {
+    // Asking the locale costs more than writing the number; the answer is kept for the last locale asked.
+    thread_local QLocale letzte = QLocale::c();
+    thread_local char punktLetzte = '.';
+    if (loc == letzte) return punktLetzte;
+    const QString punkt = loc.decimalPoint();
+    punktLetzte = loc.zeroDigit() == QLatin1String("0") && punkt.size() == 1 && punkt[0].unicode() < 256 &&
+                          !punkt[0].isDigit()
+                      ? static_cast<char>(punkt[0].unicode())
+                      : 0;
+    letzte = loc;
+    return punktLetzte;
+}
+
+/// Writes a (not negative) with decimals after the point and at least intDigits before it (zero-padded),
+/// ungrouped, with the decimal point punkt, from p on; several times faster than the locale, which matters
+/// for lists of thousands of coordinates. The end of the text, or nullptr where the locale must write it:
+/// for punkt 0, and for a value exactly halfway between two results, which std::to_chars rounds to even
+/// and the locale away from zero.
+char* fest(char* p, char* ende, double a, int decimals, int intDigits, char punkt) {
+    if (punkt == 0 || !(a < 1e15) || decimals < 0 || decimals > 9) return nullptr;
+    const double halb = std::ldexp(a, decimals + 1);
+    if (halb == std::trunc(halb) && std::fmod(halb, 2.0) == 1.0) return nullptr;
+    char ziffern[32];
+    const auto [z, fehler] = std::to_chars(ziffern, ziffern + sizeof ziffern, a, std::chars_format::fixed, decimals);
+    if (fehler != std::errc()) return nullptr;
+    const long laenge = z - ziffern;
+    const long ganz = laenge - (decimals > 0 ? decimals + 1 : 0);
+    if (ende - p < std::max<long>(ganz, intDigits) + laenge - ganz) return nullptr;
+    for (long i = ganz; i < intDigits; ++i)
+        *p++ = '0';
+    for (const char* q = ziffern; q != z; ++q)
+        *p++ = *q == '.' ? punkt : *q;
+    return p;
+}
+
 /// v with intDigits digits before the separator (zero-padded) and decimals after it, in the locale loc.
 QString padded(double v, int intDigits, int decimals, const QLocale& loc = QLocale()) {
     const double a = std::fabs(v);
+    const bool minus = v < 0 && a > 0;
+    char puffer[48];
+    puffer[0] = '-';
+    if (char* e = fest(puffer + (minus ? 1 : 0), std::end(puffer), a, decimals, intDigits, dezimalzeichen(loc)))
+        return QString::fromLatin1(puffer, e - puffer);
     // A whole number is written as one: the same digits, without converting a double.
     QString s = decimals == 0 && a == std::trunc(a) && a < 9007199254740992.0
                     ? loc.toString(static_cast<qlonglong>(a))
@@ -25,11 +71,12 @@ QString padded(double v, int intDigits, int decimals, const QLocale& loc = QLoca
         s.prepend(QLatin1Char('0'));
         ++point;
     }
-    return (v < 0 && std::fabs(v) > 0 ? QStringLiteral("-") : QString()) + s;
+    return (minus ? QStringLiteral("-") : QString()) + s;
 }
 
-QString coordinate(double v, const QString& pos, const QString& neg, int degDigits) {
-    const QString prefix = v < 0 ? neg : pos;
+/// "N 52° 30.0000' ": the hemisphere (pos or neg, two Latin-1 characters), the degrees and the minutes.
+QString coordinate(double v, const char* pos, const char* neg, int degDigits) {
+    const char* prefix = v < 0 ? neg : pos;
     const double a = std::fabs(v);
     double d = std::trunc(a);
     double m = (a - d) * 60.0;
@@ -38,7 +85,21 @@ QString coordinate(double v, const QString& pos, const QString& neg, int degDigi
         m = 0;
     }
     const QLocale loc;
-    return prefix + padded(d, degDigits, 0, loc) + QStringLiteral("° ") + padded(m, 2, 4, loc) + QStringLiteral("' ");
+    // Written in one go where the locale writes numbers plainly; the locale's own way gives the same text.
+    char puffer[64];
+    const char punkt = dezimalzeichen(loc);
+    char* p = std::copy(prefix, prefix + std::strlen(prefix), puffer);
+    if ((p = fest(p, std::end(puffer) - 4, d, 0, degDigits, punkt))) {
+        *p++ = '\xB0';
+        *p++ = ' ';
+        if ((p = fest(p, std::end(puffer) - 2, m, 4, 2, punkt))) {
+            *p++ = '\'';
+            *p++ = ' ';
+            return QString::fromLatin1(puffer, p - puffer);
+        }
+    }
+    return QLatin1String(prefix) + padded(d, degDigits, 0, loc) + QStringLiteral("° ") + padded(m, 2, 4, loc) +
+           QStringLiteral("' ");
 }
 
 QString coordinateKurz(double v, QChar pos, QChar neg, int degDigits) {
@@ -53,8 +114,8 @@ QString coordinateKurz(double v, QChar pos, QChar neg, int degDigits) {
 }
 } // namespace
 
-QString FormatBg(double v) { return coordinate(v, QStringLiteral("N "), QStringLiteral("S "), 2); }
-QString FormatLg(double v) { return coordinate(v, QStringLiteral("E "), QStringLiteral("W "), 3); }
+QString FormatBg(double v) { return coordinate(v, "N ", "S ", 2); }
+QString FormatLg(double v) { return coordinate(v, "E ", "W ", 3); }
 QString FormatBgKurz(double v) { return coordinateKurz(v, QLatin1Char('N'), QLatin1Char('S'), 2); }
 QString FormatLgKurz(double v) { return coordinateKurz(v, QLatin1Char('E'), QLatin1Char('W'), 3); }
 
@@ -115,9 +176,10 @@ QString FormatNumber(double v, const QString& fmt) {
         }
     }
     if (start < 0) return fmt;
-    const QString pattern = fmt.mid(start, end - start);
-    const int point = pattern.indexOf(QLatin1Char('.'));
-    const QString intPart = point < 0 ? pattern : pattern.left(point);
+    // Views, not copies: a list formats thousands of numbers.
+    const QStringView pattern = QStringView(fmt).mid(start, end - start);
+    const int point = static_cast<int>(pattern.indexOf(QLatin1Char('.')));
+    const QStringView intPart = point < 0 ? pattern : pattern.left(point);
     const int decimals = point < 0 ? 0 : static_cast<int>(pattern.size() - point - 1);
     const bool grouped = intPart.contains(QLatin1Char(','));
     const int intDigits = static_cast<int>(intPart.count(QLatin1Char('0')));
@@ -129,6 +191,7 @@ QString FormatNumber(double v, const QString& fmt) {
     } else {
         number = padded(rounded, intDigits, decimals);
     }
+    if (start == 0 && end == fmt.size()) return number;
     return fmt.left(start) + number + fmt.mid(end);
 }
 

@@ -7,6 +7,9 @@
 #include <QLocale>
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <vector>
+
 using namespace modOLM3Binnen;
 
 namespace {
@@ -41,6 +44,38 @@ TEST_P(Formatting, CoordinatesCarryTheHemisphereAndATrailingBlank) {
     EXPECT_EQ(FormatLg(13.0916667), sep("E 013° 05.5000' "));
     EXPECT_EQ(FormatLg(-7.5), sep("W 007° 30.0000' "));
     EXPECT_EQ(FormatBg(0.0), sep("N 00° 00.0000' "));
+}
+
+// Coordinates are written without the locale's number formatting, for speed; the digits must be the
+// locale's all the same, including minutes exactly halfway between two results, which round up.
+TEST_P(Formatting, CoordinateMinutesAreTheLocalesDigits) {
+    const QLocale loc;
+    const auto erwartet = [&loc](double v) {
+        const double a = std::fabs(v), d = std::trunc(a), m = (a - d) * 60.0;
+        if (std::trunc(m * 100.0 + 0.5) >= 6000) return QString(); // carried into the degrees
+        QString grad = loc.toString(static_cast<qlonglong>(d)).rightJustified(3, QLatin1Char('0'));
+        QString minuten = loc.toString(m, 'f', 4);
+        if (minuten.indexOf(loc.decimalPoint()) < 2) minuten.prepend(QLatin1Char('0'));
+        return QString(v < 0 ? QStringLiteral("W ") : QStringLiteral("E ")) + grad + QStringLiteral("° ") + minuten +
+               QStringLiteral("' ");
+    };
+    std::vector<double> werte = {0.0, 1e-9, 0.5, 7.0 / 60.0, 179.999, -179.999, 13.0916667};
+    for (int i = 0; i < 20000; ++i)
+        werte.push_back(-180.0 + i * 0.0180001234567);
+    // Minutes of an odd number of 32nds lie halfway between two results of four decimals.
+    int halbe = 0;
+    for (int k = 1; k < 1920; k += 2) {
+        const double v = 52.0 + k / 32.0 / 60.0;
+        if ((v - 52.0) * 60.0 != k / 32.0) continue;
+        werte.push_back(v);
+        ++halbe;
+    }
+    ASSERT_GT(halbe, 10);
+    for (const double v : werte) {
+        const QString e = erwartet(v);
+        if (e.isEmpty()) continue;
+        EXPECT_EQ(FormatLg(v), e) << v;
+    }
 }
 
 TEST_P(Formatting, CompactCoordinatesAlwaysUseAPoint) {

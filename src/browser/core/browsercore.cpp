@@ -68,6 +68,25 @@ QString wert(const std::optional<double>& v) {
 }
 
 /// A range-checked measured value from a field text; a text without a number stays as it is.
+/// The measured values of a column, each distinct value written once: along a waterway the speed limit and
+/// the depth mostly stay the same from point to point.
+class Werte {
+public:
+    const QString& operator()(const std::optional<double>& v) {
+        if (!m_gelesen || v != m_letzter) {
+            m_letzter = v;
+            m_text = wert(v);
+            m_gelesen = true;
+        }
+        return m_text;
+    }
+
+private:
+    bool m_gelesen = false;
+    std::optional<double> m_letzter;
+    QString m_text;
+};
+
 QString wert(const QString& s) {
     return IsNumeric(s) ? FormatWert(CDbl(s), 0.0, 1000.0, QString()) : s;
 }
@@ -245,9 +264,17 @@ QString PunkteBedingung(const typBinnenPos& pos, const QString& strRoutenPunkte)
 bool LadePunkte(const typBinnenPos& pos, const QString& strRoutenPunkte,
                 std::vector<PunktDatensatz>& adatensaetze) {
     if (!IsKatalogOffen()) return false;
+    // Only the columns the list shows: the view's other columns cost a look-up of the object per row.
+    static constexpr std::initializer_list<const char*> spalten = {
+        "PunkteID", "DokuKM",        "DokuKMOrig",    "TypenID", "BinnenBez_Nach", "DetailsBezeichnung", "BgDez",
+        "LgDez",    "PunkteID_Nach", "BinnenID_Nach", "Vmax",    "BinnenBez",      "DetailsText",        "Tauchtiefe"};
+    QStringList namen;
+    for (const char* name : spalten)
+        namen << QLatin1String(name);
     ADODB::RecordsetPtr rs;
-    if (!ADO_Open_Recordset(conBinnenDatabase, rs, QStringLiteral("V_ROUTE_DETAILLIERT"), QStringLiteral("*"),
-                            PunkteBedingung(pos, strRoutenPunkte), QStringLiteral(" Nummer"), true))
+    if (!ADO_Open_Recordset(conBinnenDatabase, rs, QStringLiteral("V_ROUTE_DETAILLIERT"),
+                            namen.join(QStringLiteral(", ")), PunkteBedingung(pos, strRoutenPunkte),
+                            QStringLiteral(" Nummer"), true))
         return false;
     Schliessen schliessen(rs);
     std::vector<PunktDatensatz> gelesen;
@@ -268,9 +295,7 @@ bool LadePunkte(const typBinnenPos& pos, const QString& strRoutenPunkte,
             fDetailsText,
             fTauchtiefe
         };
-        const Felder f(rs, {"PunkteID", "DokuKM", "DokuKMOrig", "TypenID", "BinnenBez_Nach",
-                            "DetailsBezeichnung", "BgDez", "LgDez", "PunkteID_Nach", "BinnenID_Nach", "Vmax",
-                            "BinnenBez", "DetailsText", "Tauchtiefe"});
+        const Felder f(rs, spalten);
         gelesen.reserve(static_cast<size_t>(rs->RecordCount()));
         for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) {
             PunktDatensatz d;
@@ -354,6 +379,7 @@ PunkteListe BauePunkteListe(const std::vector<PunktDatensatz>& adatensaetze, typ
     const QSet<std::int32_t> routenPunkte = idMenge(strRoutenPunkte);
     const QString routenpunkt = text(1477), aktuellePosition = text(1478), und = text(1479);
     liste.azeilen.reserve(adatensaetze.size());
+    Werte vmax, tiefe;
     int laufNr = 0;
     for (const PunktDatensatz& d : adatensaetze) {
         PunktZeile z;
@@ -383,9 +409,9 @@ PunkteListe BauePunkteListe(const std::vector<PunktDatensatz>& adatensaetze, typ
         s[pcPunkteIDNach] = d.strPunkteIDNach;
         s[pcBinnenIDNach] = d.strBinnenIDNach;
         s[pcLaufNr] = QString::number(++laufNr);
-        s[pcVmax] = wert(d.dblVmax);
+        s[pcVmax] = vmax(d.dblVmax);
         s[pcDetailsText] = d.strDetailsText;
-        s[pcTiefe] = wert(d.dblTauchtiefe);
+        s[pcTiefe] = tiefe(d.dblTauchtiefe);
 
         if (aktuell) {
             z.blnAktuell = true;
