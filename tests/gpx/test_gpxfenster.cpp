@@ -40,13 +40,6 @@ std::unique_ptr<frmRoutenPlanung> fenster(PlanungsUmgebung& u, const std::vector
     return frm;
 }
 
-QString datei(const PlanungsUmgebung& u, const QString& name, const QByteArray& inhalt) {
-    QFile f(u.dir.file(name));
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(inhalt);
-    return f.fileName();
-}
-
 } // namespace
 
 TEST(GpxPlanungsfenster, ARouteGoesOutAndComesBackInOnceTheUserAgrees) {
@@ -92,16 +85,15 @@ TEST(GpxPlanungsfenster, ABadFileIsToldAndThePlanStaysAsItWas) {
     PlanungsUmgebung u;
     auto frm = fenster(u, {101, 104});
     u.host.events.clear();
-    const QString bombe = datei(u, "bombe.gpx",
+    const QString bombe = u.dir.write("bombe.gpx",
                                 "<?xml version=\"1.0\"?><!DOCTYPE gpx [<!ENTITY a \"aaaa\"><!ENTITY b \"&a;&a;&a;\">]>"
                                 "<gpx xmlns=\"http://www.topografix.com/GPX/1/1\"><wpt lat=\"1\" lon=\"1\"><name>&b;</name></wpt></gpx>");
-    const QString alt = datei(u, "alt.gpx",
-                              "<gpx xmlns=\"http://www.topografix.com/GPX/1/0\" version=\"1.0\"><rte><rtept lat=\"52.5\" lon=\"13\"/></rte></gpx>");
-    const QString weit = datei(u, "weit.gpx",
+    // Every kind of bad file has its fault in the reader's tests; the window tells one it cannot read and
+    // one whose points match nothing.
+    const QString weit = u.dir.write("weit.gpx",
                                "<gpx xmlns=\"http://www.topografix.com/GPX/1/1\" version=\"1.1\" creator=\"x\">"
                                "<rte><rtept lat=\"54\" lon=\"14.5\"/></rte></gpx>");
-    const QString leer = datei(u, "leer.gpx", "");
-    for (const QString& f : {bombe, alt, weit, leer, u.dir.file("fehlt.gpx"), u.dir.path()}) {
+    for (const QString& f : {bombe, weit}) {
         olm3test::MessageRecorder meldungen;
         EXPECT_FALSE(frm->GpxImportieren(f)) << f.toStdString();
         ASSERT_EQ(meldungen.messages().size(), 1u) << f.toStdString();
