@@ -115,9 +115,7 @@ TEST_F(LockHoursWindow, GoodFridayIsEmphasisedAndTheHolidaysDatedThroughTheBrows
         EXPECT_TRUE(ft->item(6, 1)->font().italic());
         EXPECT_FALSE(ft->item(2, 1)->font().italic());
 
-        // Everything fits: the window is at least its minimum and shows both tables above the button.
-        EXPECT_GE(frm->width(), 500);
-        EXPECT_GE(frm->height(), 250);
+        // Everything fits: both tables above the button.
         EXPECT_LE(frm->grdFT()->geometry().bottom(), frm->pbBack()->y());
         EXPECT_LE(frm->lblSR()->geometry().bottom(), frm->grdWT()->y());
         frm->grab().save(QStringLiteral(OLM3_TEST_OUTPUT "/frmSchleusenBZ.png"));
