@@ -34,7 +34,8 @@ protected:
 
 } // namespace
 
-// The offsets of summer and winter are the GPX times' own cases; here one summer route goes out and back.
+// The offsets of summer and winter and the waypoints are the GPX core's cases; here one route goes out
+// through the tool and back.
 TEST_F(CliGpx, TheTimedRouteGoesOutInUtcAndComesBackAsItsRoutePoints) {
     const QDateTime utc(QDate(2008, 6, 2), QTime(8, 0), Qt::UTC);
     const QString datei = dir.file("route.gpx");
@@ -53,14 +54,8 @@ TEST_F(CliGpx, TheTimedRouteGoesOutInUtcAndComesBackAsItsRoutePoints) {
     EXPECT_EQ(olm3::gpx::ZuLokal(d.route[2].datZeit, QTimeZone(QByteArrayLiteral("Europe/Berlin")))
                   .toString("yyyy-MM-ddTHH:mm:ss"),
               letzte.value("datZeitAn").toString());
-    // One waypoint per lock and bridge passed, with departure and wait.
-    QStringList namen;
-    for (const auto& w : d.wegpunkte) {
-        namen << w.strName;
-        EXPECT_GE(w.datZeitAb, w.datZeit);
-    }
-    EXPECT_EQ(namen, (QStringList{"Testbrücke", "Schleuse Eins", "Schleuse Zwei"}));
-    EXPECT_TRUE(d.wegpunkte[1].dblWartezeit.has_value());
+    // The waypoints of the objects passed are the timed route's own test; here that they are written.
+    EXPECT_EQ(d.wegpunkte.size(), 3u);
 
     const olm3test::CliRun imp = import(datei);
     ASSERT_EQ(imp.exitCode, 0) << imp.err.toStdString();
