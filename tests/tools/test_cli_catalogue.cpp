@@ -76,11 +76,13 @@ TEST_F(Cli, ExpandGivesTheDetailedRouteWithAllFields) {
     const QJsonArray rows = o["rows"].toArray();
     ASSERT_EQ(rows.size(), 6);
     EXPECT_EQ(rows[0].toObject().size(), 31) << "the 28 fields of the route record, the name and the wait";
-    // The night wait at lock 104 is the detailed route's (tested there); here, that the JSON carries it.
+    // The night wait at lock 104 is the detailed route's (tested there); here, that each key carries its field.
     const QJsonObject schleuse = rows[2].toObject();
-    EXPECT_EQ(schleuse["strName"].toString() + '|' + schleuse["strWartegrund"].toString() + '|' +
-                  schleuse["datZeitAn"].toString(),
-              QStringLiteral("Schleuse Eins|Schleuse öffnet am 03.06. um 06:00 Uhr|2008-06-02T20:21:00"));
+    EXPECT_EQ(QStringList({QString::number(schleuse["lngPunkteID"].toInt()), schleuse["strName"].toString(),
+                           schleuse["datZeitAn"].toString(), QString::number(schleuse["dblWartezeit"].toDouble()),
+                           QString::number(schleuse["intWartegrund"].toInt()), schleuse["strWartegrund"].toString()})
+                  .join('|'),
+              QStringLiteral("104|Schleuse Eins|2008-06-02T20:21:00|9.65|1|Schleuse öffnet am 03.06. um 06:00 Uhr"));
     EXPECT_EQ(o["lngSchleusenOhneBetriebszeit"].toInt(), 0);
     EXPECT_EQ(o["lngAbbruchVon"].toInt(), 0);
     EXPECT_DOUBLE_EQ(o["dblStrecke"].toDouble(), 7.0);

@@ -84,6 +84,20 @@ TEST_F(CliHostile, WhatIsNoRegularFileIsRefusedAtOnceWithOneLine) {
     EXPECT_TRUE(r.err.contains(fifo.toUtf8())) << r.err.toStdString();
 }
 
+// The database layer opens such names itself; the tool takes them through its settings and the component.
+TEST_F(CliHostile, CatalogueNamesWithSeparatorsOpenTheRightFile) {
+    // A neighbour that a name cut at the ";" would open: it has the point at another place.
+    const QString nachbar = damaged("Revier.sqlite", "UPDATE Punkte SET LgDez = 7 WHERE PunkteID = 104");
+    for (const char* n : {"Revier.sqlite;neu.sqlite", "\"Müritz\" Süd.sqlite", " Revier.sqlite"}) {
+        const QString name = QString::fromUtf8(n);
+        const QString path = olm3test::MakeCatalogueFromFixtures(dir, name, {"mini"});
+        const CliRun r = RunCli({"position", "--catalogue", path, "104", "--json"});
+        ASSERT_EQ(r.exitCode, 0) << name.toStdString() << r.err.toStdString();
+        EXPECT_DOUBLE_EQ(r.json().object()["dblLg"].toDouble(), 13.03) << name.toStdString();
+    }
+    (void)nachbar;
+}
+
 TEST_F(CliHostile, DamagedNumbersGiveNoResultWithExitZero) {
     const struct {
         const char* name;
