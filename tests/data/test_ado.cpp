@@ -70,11 +70,7 @@ TEST(Connection, OpenHonoursDataSourceAndModeAndFailsQuietly) {
     EXPECT_FALSE(ADO_Open_Connection(dir.file("missing.sqlite"), con, {}, {}, {}, true));
     EXPECT_EQ(con, nullptr);
 
-    QFile junk(dir.file("junk.sqlite"));
-    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
-    junk.write(QByteArray(4096, 'x'));
-    junk.close();
-    EXPECT_FALSE(ADO_Open_Connection(junk.fileName(), con, {}, {}, {}, true));
+    EXPECT_FALSE(ADO_Open_Connection(dir.write("junk.sqlite", QByteArray(4096, 'x')), con, {}, {}, {}, true));
     EXPECT_EQ(con, nullptr);
     EXPECT_TRUE(messages.messages().empty());
 

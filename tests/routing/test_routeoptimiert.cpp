@@ -176,12 +176,6 @@ TEST_F(DetailedRoute, AtAJunctionTheContinuationTakesThePlaceOfTheJunctionRow) {
     EXPECT_EQ(row(4).strNB, "NB");
 }
 
-TEST_F(DetailedRoute, ARoutePointAtZeroDistanceAddsNothing) {
-    ASSERT_TRUE(compute({{101, 104}, {104, 104}, {104, 106}}, At(2008, 6, 2, 10, 0)));
-    EXPECT_EQ(ids(), (std::vector<int>{101, 102, 104, 106}));
-    EXPECT_EQ(row(3).lngNumGrob, 3);
-}
-
 TEST_F(DetailedRoute, ALockReachedAtNightHoldsUpEverythingAfterIt) {
     // Leaving 101 at 19:45 the boat reaches the lock at 20:21, after closing: it waits until 06:00,
     // 219 min to midnight and 360 min after, 9.65 h.

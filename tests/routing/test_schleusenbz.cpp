@@ -116,6 +116,14 @@ TEST_F(LockHours, ClosedSeasonsAreCrossedWhole) {
     });
 }
 
+TEST_F(LockHours, AClosingTimeWrittenAs2400IsMidnight) {
+    katalog.Open({"locks"}, {"UPDATE SBZ_Wochentage SET UhrzeitBis = '24:00' WHERE SchleusenID = 11;"});
+    expectWaits({
+        {"open until midnight: 23:30 inside 06:00-24:00", 11, At(2008, 3, 12, 23, 30), 0.0},
+        {"05:00 waits for 06:00", 11, At(2008, 3, 12, 5, 0), 1.0},
+    });
+}
+
 TEST_F(LockHours, OnRequestLocksDoNotWaitOnClosedDays) {
     // Saturday 15 Mar 2008 19:00: after closing, 5 h to midnight; Sunday is closed but on request.
     Antwort a = frage(21, At(2008, 3, 15, 19, 0));

@@ -251,11 +251,7 @@ TEST(CruisingDay, BadInputGetsAClearMessageAndKeepsTheOldValues) {
     EXPECT_EQ(gelesen.tmEnde, QTime(19, 0));
     EXPECT_FALSE(gelesen.blnWarteGrenze);
     EXPECT_DOUBLE_EQ(gelesen.dblWarteGrenze, 2.5);
-    {
-        QFile f(ini);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("[Fahrtag]\nBeginn=neun\n");
-    }
+    dir.write("host.ini", "[Fahrtag]\nBeginn=neun\n");
     QString meldung;
     EXPECT_EQ(olm3::routing::LeseFahrtag(ini, &meldung).tmBeginn, QTime(9, 0));
     EXPECT_TRUE(meldung.contains("neun")) << meldung.toStdString();

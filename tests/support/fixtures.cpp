@@ -10,6 +10,12 @@ namespace olm3test {
 
 TempDir::TempDir() : m_dir(std::make_unique<QTemporaryDir>()) {}
 
+QString TempDir::write(const QString& name, const QByteArray& content) const {
+    QFile f(file(name));
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(content) == content.size()) << f.fileName().toStdString();
+    return f.fileName();
+}
+
 QString FixtureSql(const QString& name) {
     QString file = QStringLiteral(OLM3_FIXTURE_DIR "/") + name;
     if (!file.endsWith(QLatin1String(".sql"))) file += QStringLiteral(".sql");

@@ -16,6 +16,9 @@ public:
     TempDir();
     QString path() const { return m_dir->path(); }
     QString file(const QString& name) const { return m_dir->filePath(name); }
+    /// Writes a file of this content into the folder (failing the running test when it cannot) and
+    /// returns its path.
+    QString write(const QString& name, const QByteArray& content) const;
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;

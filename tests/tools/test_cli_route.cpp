@@ -66,10 +66,8 @@ TEST_F(CliRoute, SpeaksGermanOrEnglishByLocaleOrOption) {
     const QStringList hilfe{"holidays", "--help"};
     const Fall faelle[] = {
         {{}, hilfe, "Aufruf: olm3binnen holidays [Optionen] JAHR"},
-        {{"LANG=de_DE.UTF-8"}, hilfe, "Aufruf:"},
-        {{"LANG=C.UTF-8"}, hilfe, "Aufruf:"},
+        // which locale is which language is the text table's; here that the tool reads the environment
         {{"LANG=en_GB.UTF-8"}, hilfe, "Usage: olm3binnen holidays [options] YEAR"},
-        {{"LANG=nl_NL.UTF-8"}, hilfe, "Usage:"},
         {{"LANG=de_DE.UTF-8", "LC_ALL=en_US.UTF-8"}, hilfe, "Usage:"},
         {{"LANG=en_GB.UTF-8"}, hilfe + QStringList{"--lang", "de"}, "Aufruf:"},
         {{}, QStringList{"--lang=en"} + hilfe, "Usage:"},
@@ -129,10 +127,10 @@ TEST_F(CliRoute, DaysSplitTheRouteAtTheLastHarbourBeforeTheEvening) {
     const olm3test::CliRun r = run("route", tage + QStringList{"101", "110"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QJsonObject o = r.json().object();
+    // Where a day ends is the stages' own computation, with all its cases; here one split and its keys.
     const QJsonArray days = o.value("days").toArray();
     ASSERT_EQ(days.size(), 2);
     EXPECT_EQ(days[0].toObject().value("strNach").toString(), "Testhafen");
-    EXPECT_EQ(days[0].toObject().value("datAn").toString(), "2008-06-02T11:11:00");
     EXPECT_EQ(days[1].toObject().value("datAb").toString(), "2008-06-03T09:00:00");
     EXPECT_EQ(o.value("lngReisetage").toInt(), 2);
     // The itinerary itself is the same with and without the stages.
