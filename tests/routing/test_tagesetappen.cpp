@@ -218,10 +218,12 @@ TEST(CruisingDay, BadInputGetsAClearMessageAndKeepsTheOldValues) {
         {"08:30", "19:00", true, "1,5", ""},
         {"8:30", "19:00", false, "quatsch", ""},
         {"25:00", "19:00", true, "1", "Beginn des Fahrtags ist keine Uhrzeit"},
+        {"9 Uhr", "18:00", true, "1", "Beginn des Fahrtags ist keine Uhrzeit"},
         {"08:00", "abends", true, "1", "Ende des Fahrtags ist keine Uhrzeit"},
         {"18:00", "09:00", true, "1", "muss nach seinem Beginn (18:00) liegen"},
         {"09:00", "18:00", true, "-1", "Wartegrenze ist keine Stundenzahl"},
         {"09:00", "18:00", true, "", "Wartegrenze ist keine Stundenzahl"},
+        {"09:00", "18:00", true, "x", "Wartegrenze ist keine Stundenzahl"},
     };
     for (const Eingabe& e : faelle) {
         SCOPED_TRACE(e.beginn + std::string(" ") + e.ende + " " + e.stunden);
