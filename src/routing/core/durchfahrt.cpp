@@ -105,17 +105,39 @@ bool Sperrt(const Hindernis& h, const BootProfil& p) {
     return false;
 }
 
-bool LeseBauwerke(const ADODB::ConnectionPtr& con, const QString& strBedingung, std::vector<Hindernis>& liste) {
+QString ZuKlein(const QString& strSpalte, double dblBoot, double dblSicherheit) {
+    if (dblBoot <= 0) return QStringLiteral("0");
+    // Text in a number column compares above every number in SQLite, so it never counts as too small;
+    // the reader takes such a value as unknown as well.
+    return QStringLiteral("(%1 > 0 AND %1 < %2 AND %1 < %3)")
+        .arg(strSpalte)
+        .arg(kUnbegrenzt, 0, 'g', 17)
+        .arg(dblBoot + dblSicherheit + kToleranz, 0, 'g', 17);
+}
+
+bool LeseBauwerke(const ADODB::ConnectionPtr& con, const QString& strBedingung, std::vector<Hindernis>& liste,
+                  const BootProfil* nurFuer) {
     const QString und = Und(strBedingung);
+    QString bruecke, schleuse;
+    if (nurFuer) {
+        // Only what stops this boat is joined to its point: the detail tables are small, the points not.
+        const double m = nurFuer->dblSicherheit;
+        bruecke = QStringLiteral(" AND (%1 OR %2)")
+                      .arg(ZuKlein(QStringLiteral("x.DurchfHoehe"), nurFuer->dblHoehe, m),
+                           ZuKlein(QStringLiteral("x.DurchBreite"), nurFuer->dblBreite, m));
+        schleuse = QStringLiteral(" AND (%1 OR %2)")
+                       .arg(ZuKlein(QStringLiteral("x.Laenge"), nurFuer->dblLaenge, m),
+                            ZuKlein(QStringLiteral("x.Breite"), nurFuer->dblBreite, m));
+    }
     const QString sql =
         QStringLiteral("SELECT p.PunkteID, p.BinnenID, p.Strecke, 'B', x.Bezeichnung, -1, x.DurchBreite, "
                        "x.DurchfHoehe FROM Bruecken x JOIN Punkte p ON p.PunkteID = x.PunkteID "
                        "WHERE x.Aktiv <> 0") +
-        und +
+        bruecke + und +
         QStringLiteral(" UNION ALL SELECT p.PunkteID, p.BinnenID, p.Strecke, 'S', x.Bezeichnung, x.Laenge, "
                        "x.Breite, -1 FROM Schleusen x JOIN Punkte p ON p.PunkteID = x.PunkteID "
                        "WHERE x.Aktiv <> 0") +
-        und + QStringLiteral(" ORDER BY 2, 3, 1");
+        schleuse + und + QStringLiteral(" ORDER BY 2, 3, 1");
     ADODB::RecordsetPtr rs;
     if (!Lesen(con, sql, rs)) return false;
     for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) {
