@@ -158,21 +158,33 @@ bool LeseBauwerke(const ADODB::ConnectionPtr& con, const QString& strBedingung, 
 }
 
 bool LeseFahrrinnen(const ADODB::ConnectionPtr& con, const QString& strBedingung,
-                    std::unordered_map<std::int32_t, Hindernis>& fahrrinnen) {
+                    std::unordered_map<std::int32_t, Hindernis>& fahrrinnen, const BootProfil* nurFuer) {
     const QString bruecken = QStringLiteral("Bruecken x JOIN Punkte q ON q.PunkteID = x.PunkteID WHERE q.BinnenID = "
                                             "b.BinnenID AND x.Aktiv <> 0");
     const QString schleusen = QStringLiteral("Schleusen x JOIN Punkte q ON q.PunkteID = x.PunkteID WHERE "
                                              "q.BinnenID = b.BinnenID AND x.Aktiv <> 0");
-    const QString sql = QStringLiteral("SELECT b.BinnenID, b.Bezeichnung, b.MinBreite, b.MinHoehe, b.MinTiefe, ") +
-                        Erklaert(bruecken, QStringLiteral("x.DurchBreite"), QStringLiteral("MinBreite")) +
-                        QStringLiteral(" OR ") +
-                        Erklaert(schleusen, QStringLiteral("x.Breite"), QStringLiteral("MinBreite")) +
-                        QStringLiteral(", ") +
-                        Erklaert(bruecken, QStringLiteral("x.DurchfHoehe"), QStringLiteral("MinHoehe")) +
-                        QStringLiteral(", ") +
-                        Erklaert(QStringLiteral("Punkte q WHERE q.BinnenID = b.BinnenID"),
-                                 QStringLiteral("q.Tauchtiefe"), QStringLiteral("MinTiefe")) +
-                        QStringLiteral(" FROM Binnen b WHERE b.Aktiv <> 0") + Und(strBedingung);
+    // For one boat, whose minimum explains the fairway matters only where that minimum is too small for
+    // it: elsewhere the fairway cannot stop it either way, and the look through the objects is left out.
+    const auto nurWo = [nurFuer](const QString& strMinimum, double dblBoot, const QString& strErklaert) {
+        if (!nurFuer) return strErklaert;
+        return QStringLiteral("CASE WHEN %1 THEN (%2) ELSE 1 END")
+            .arg(ZuKlein(QStringLiteral("b.") + strMinimum, dblBoot, nurFuer->dblSicherheit), strErklaert);
+    };
+    const double breite = nurFuer ? nurFuer->dblBreite : 0, hoehe = nurFuer ? nurFuer->dblHoehe : 0,
+                 tiefgang = nurFuer ? nurFuer->dblTiefgang : 0;
+    const QString sql =
+        QStringLiteral("SELECT b.BinnenID, b.Bezeichnung, b.MinBreite, b.MinHoehe, b.MinTiefe, ") +
+        nurWo(QStringLiteral("MinBreite"), breite,
+              Erklaert(bruecken, QStringLiteral("x.DurchBreite"), QStringLiteral("MinBreite")) + QStringLiteral(" OR ") +
+                  Erklaert(schleusen, QStringLiteral("x.Breite"), QStringLiteral("MinBreite"))) +
+        QStringLiteral(", ") +
+        nurWo(QStringLiteral("MinHoehe"), hoehe,
+              Erklaert(bruecken, QStringLiteral("x.DurchfHoehe"), QStringLiteral("MinHoehe"))) +
+        QStringLiteral(", ") +
+        nurWo(QStringLiteral("MinTiefe"), tiefgang,
+              Erklaert(QStringLiteral("Punkte q WHERE q.BinnenID = b.BinnenID"), QStringLiteral("q.Tauchtiefe"),
+                       QStringLiteral("MinTiefe"))) +
+        QStringLiteral(" FROM Binnen b WHERE b.Aktiv <> 0") + Und(strBedingung);
     ADODB::RecordsetPtr rs;
     if (!Lesen(con, sql, rs)) return false;
     for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) {

@@ -57,9 +57,10 @@ bool LeseBauwerke(const ADODB::ConnectionPtr& con, const QString& strBedingung, 
 /// limited value below it ("0" when the measure is not set). A superset of what Passt refuses.
 QString ZuKlein(const QString& strSpalte, double dblBoot, double dblSicherheit);
 /// The fairway limits of the active waterways whose id satisfies strBedingung on "b" (empty: all): a
-/// dimension explained by one of the waterway's objects is left out (below 0). Keyed by waterway id.
+/// dimension explained by one of the waterway's objects is left out (below 0). Keyed by waterway id. With
+/// nurFuer, a dimension whose minimum takes this boat is left out as well: it cannot stop the boat.
 bool LeseFahrrinnen(const ADODB::ConnectionPtr& con, const QString& strBedingung,
-                    std::unordered_map<std::int32_t, Hindernis>& fahrrinnen);
+                    std::unordered_map<std::int32_t, Hindernis>& fahrrinnen, const BootProfil* nurFuer = nullptr);
 
 /// Checks every bridge, lock, point and waterway the detailed route passes against the profile. The
 /// findings come in route order, each place and measure once; a run of points without a draught limit

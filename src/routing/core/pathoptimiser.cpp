@@ -182,7 +182,7 @@ public:
         if (!m_hindernisseFuer || !(*m_hindernisseFuer == masse)) {
             std::vector<Hindernis> bauwerke;
             std::unordered_map<std::int32_t, Hindernis> fahrrinnen;
-            if (!LeseBauwerke(con, QString(), bauwerke, &masse) || !LeseFahrrinnen(con, QString(), fahrrinnen)) {
+            if (!LeseBauwerke(con, QString(), bauwerke, &masse) || !LeseFahrrinnen(con, QString(), fahrrinnen, &masse)) {
                 strDetail = LetzterFehler(con);
                 return false;
             }
