@@ -129,15 +129,17 @@ bool LeseBauwerke(const ADODB::ConnectionPtr& con, const QString& strBedingung, 
                        .arg(ZuKlein(QStringLiteral("x.Laenge"), nurFuer->dblLaenge, m),
                             ZuKlein(QStringLiteral("x.Breite"), nurFuer->dblBreite, m));
     }
+    // For one boat the few objects that stop it lead, and only their points are looked up: left to
+    // itself, SQLite walks every point in the order asked for and looks for an object at each.
+    const QString verbunden = nurFuer ? QStringLiteral(" CROSS JOIN ") : QStringLiteral(" JOIN ");
     const QString sql =
         QStringLiteral("SELECT p.PunkteID, p.BinnenID, p.Strecke, 'B', x.Bezeichnung, -1, x.DurchBreite, "
-                       "x.DurchfHoehe FROM Bruecken x JOIN Punkte p ON p.PunkteID = x.PunkteID "
-                       "WHERE x.Aktiv <> 0") +
-        bruecke + und +
+                       "x.DurchfHoehe FROM Bruecken x") +
+        verbunden + QStringLiteral("Punkte p ON p.PunkteID = x.PunkteID WHERE x.Aktiv <> 0") + bruecke + und +
         QStringLiteral(" UNION ALL SELECT p.PunkteID, p.BinnenID, p.Strecke, 'S', x.Bezeichnung, x.Laenge, "
-                       "x.Breite, -1 FROM Schleusen x JOIN Punkte p ON p.PunkteID = x.PunkteID "
-                       "WHERE x.Aktiv <> 0") +
-        schleuse + und + QStringLiteral(" ORDER BY 2, 3, 1");
+                       "x.Breite, -1 FROM Schleusen x") +
+        verbunden + QStringLiteral("Punkte p ON p.PunkteID = x.PunkteID WHERE x.Aktiv <> 0") + schleuse + und +
+        QStringLiteral(" ORDER BY 2, 3, 1");
     ADODB::RecordsetPtr rs;
     if (!Lesen(con, sql, rs)) return false;
     for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) {
