@@ -148,6 +148,11 @@ BENCHMARK_CAPTURE(BM_QueryBoat, long_route_boat_first_query, &g_lang, 1.5, true)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(3)
     ->ReportAggregatesOnly(true);
+// The deep boat's first query also reads the runs of shallow points of the waterways it does not fit.
+BENCHMARK_CAPTURE(BM_QueryBoat, long_route_deep_boat_first_query, &g_lang, 2.2, true)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
 BENCHMARK_CAPTURE(BM_Query, long_route_first_query, &g_lang, true)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(kWiederholungen)

@@ -16,7 +16,10 @@
 #include "hostfenster.h"
 #include "hosttexts.h"
 #include "katalogdaten.h"
+#include "planning/frmBootProfil.h"
 #include "planning/frmRoutenPlanung.h"
+#include "routing/core/bootprofil.h"
+#include "routing/core/durchfahrt.h"
 #include "routing/frmRoutenOptimiererBericht.h"
 #include "ui/messagebox.h"
 #include "ui/ucOLMButton.h"
@@ -54,6 +57,12 @@ const std::vector<Ziel> kZiele = {
     {'H', {"Urbanhafen"}}, {'S', {"Unterschleuse"}},         {'S', {"Charlottenburg"}},
     {'H', {"Wannsee"}},    {'H', {"Tiefer See", "Potsdam"}}, {'S', {"Vorstadtschleuse", "Brandenburg"}},
 };
+/// The boat's route across Berlin: from the fuel station at Treptow up the Spree to the lock at
+/// Charlottenburg. The Landwehr canal is the shorter way, under the Admiralbrücke (3.30 m); the Spree
+/// through the centre is the way round.
+const std::vector<Ziel> kBootZiele = {{'T', {"Treptow"}}, {'S', {"Charlottenburg"}}};
+/// The boat: a cabin cruiser that passes every bridge of that way but the lowest one.
+const char* const kBootWerte[] = {"Aurelia", "9,5", "3,2", "3,2", "0,9"};
 constexpr size_t kMindestPunkte = 5;
 /// The tour's profile folder carries this file, so that only a folder the tour made is ever cleared.
 const QString kProfilMarke = QStringLiteral(".olm3binnen-rundgang");
@@ -75,9 +84,9 @@ int gewaesserAnzahl(const std::vector<KartenObjekt>& punkte) {
     return static_cast<int>(g.size());
 }
 
-std::vector<KartenObjekt> nachNamen(const KartenDaten& daten) {
+std::vector<KartenObjekt> nachNamen(const KartenDaten& daten, const std::vector<Ziel>& ziele = kZiele) {
     std::vector<KartenObjekt> punkte;
-    for (const auto& ziel : kZiele) {
+    for (const auto& ziel : ziele) {
         const auto it =
             std::find_if(daten.objekte.begin(), daten.objekte.end(), [&ziel](const KartenObjekt& o) {
                 if (o.typ != QLatin1Char(ziel.typ)) return false;
@@ -225,7 +234,9 @@ public:
             for (const auto& r : plan->Route())
                 if (r.lngPunkteID > 0) ++zeilen;
             const QString name = QStringLiteral("planung-%1-punkte.png").arg(zeilen);
-            if (static_cast<size_t>(zeilen) < m_ziele) {
+            if (m_boot != Boot::Aus) {
+                bootPlanung(plan, zeilen);
+            } else if (static_cast<size_t>(zeilen) < m_ziele) {
                 foto(plan, name);
                 plan->fpKarte()->fpb()->click();
             } else if (m_optimierungen++ == 0) {
@@ -255,6 +266,12 @@ public:
             } else {
                 katalog->cmdCancel()->click();
             }
+        } else if (auto* boot = qobject_cast<frmBootProfil*>(dlg)) {
+            // The skipper's boat, typed in as a person does it; the check runs when it is taken.
+            for (int i = 0; i < static_cast<int>(std::size(kBootWerte)); ++i)
+                boot->txtWert(i)->setText(QString::fromUtf8(kBootWerte[i]));
+            foto(boot, QStringLiteral("boot-profil.png"));
+            boot->fpUebernehmen()->click();
         } else if (auto* vorschau = qobject_cast<frmDruckvorschau*>(dlg)) {
             druckvorschau(vorschau);
         } else if (auto* suche = qobject_cast<frmUXAUmkreisSuche*>(dlg)) {
@@ -285,6 +302,10 @@ public:
     /// with its first leg opened; then from the chart menu: a route point's waterway with the route marks,
     /// the waterway list, the search view and a radius search, then "ZUR KARTE" with the nearest lock found.
     void browser(frmBinneninfo* info) {
+        if (m_boot == Boot::Warnung || m_boot == Boot::Umweg) {
+            bootAnsicht(info);
+            return;
+        }
         if (m_vorschau) {
             routenAnsicht(info);
             return;
@@ -345,13 +366,60 @@ public:
         }
     }
 
+    static void alleGruppenOeffnen(RoutenAnsicht* ansicht) {
+        QTableWidget* route = ansicht->grdRoute();
+        for (int row = route->rowCount() - 2; row >= 0; --row)
+            if (ansicht->IstRoutenpunktZeile(row)) emit route->cellClicked(row, 0);
+    }
+
+    /// The boat's route planning: emptied, its two points picked on the chart and optimised before the
+    /// boat is known; then the boat typed in; then optimised again, now round what the boat does not fit.
+    /// Each phase presses optimise once, so a failure does not send the tour round in circles.
+    void bootPlanung(frmRoutenPlanung* plan, int zeilen) {
+        const bool optimieren = m_boot == Boot::Planen ? static_cast<size_t>(zeilen) >= m_ziele : m_boot == Boot::Umweg;
+        if (m_boot == Boot::Planen && !m_bootGeleert) {
+            m_bootGeleert = true;
+            plan->fpDeleteAll()->fpb()->click();
+            plan->fpKarte()->fpb()->click();
+        } else if (m_boot == Boot::Profil) {
+            plan->fpBoot()->fpb()->click();
+            plan->fpBack()->fpb()->click();
+        } else if (!optimieren) {
+            plan->fpKarte()->fpb()->click();
+        } else if (!m_bootOptimiert) {
+            m_bootOptimiert = true;
+            plan->fpStartDateTime()->setDateTime(sommerSamstag());
+            if (m_boot == Boot::Planen) foto(plan, QStringLiteral("boot-planung.png"));
+            plan->fpOptimieren()->fpb()->click();
+        } else {
+            plan->fpBack()->fpb()->click();
+        }
+    }
+
+    /// The boat's route in the route view, every group open and the first row the check marked in sight.
+    void bootAnsicht(frmBinneninfo* info) {
+        if (info->View() == frmBinneninfo::vwRoute && info->fraRoute()) {
+            RoutenAnsicht* ansicht = info->fraRoute();
+            alleGruppenOeffnen(ansicht);
+            QTableWidget* route = ansicht->grdRoute();
+            const olm3browser::RoutenDruckInhalt inhalt = ansicht->DruckInhalt();
+            for (int row = 0; row < route->rowCount(); ++row) {
+                if (inhalt.durchfahrt(row) == olm3browser::DruckDurchfahrt::Keine) continue;
+                route->scrollToItem(route->item(row, 1), QAbstractItemView::PositionAtCenter);
+                break;
+            }
+            foto(info, m_boot == Boot::Warnung ? QStringLiteral("boot-warnung.png")
+                                               : QStringLiteral("boot-umweg.png"));
+        }
+        info->fpBack()->fpb()->click();
+    }
+
     /// The route view with every group open, then its print through the preview.
     void routenAnsicht(frmBinneninfo* info) {
         if (info->View() == frmBinneninfo::vwRoute && info->fraRoute()) {
             RoutenAnsicht* ansicht = info->fraRoute();
             QTableWidget* route = ansicht->grdRoute();
-            for (int row = route->rowCount() - 2; row >= 0; --row)
-                if (ansicht->IstRoutenpunktZeile(row)) emit route->cellClicked(row, 0);
+            alleGruppenOeffnen(ansicht);
             route->setCurrentCell(0, 1);
             foto(info, QStringLiteral("route-ansicht.png"));
             info->fpDrucken()->fpb()->click();
@@ -423,6 +491,12 @@ public:
 
     size_t m_ziele = 0;
     int m_optimierungen = 0;
+    /// Where the boat's step is: planning its route, typing in the boat, the route view with the warning,
+    /// planning the way round, the route view without the warning.
+    enum class Boot { Aus, Planen, Profil, Warnung, Umweg };
+    Boot m_boot = Boot::Aus;
+    bool m_bootGeleert = false;
+    bool m_bootOptimiert = false;
     int m_browser = 0;
     /// The browser is opened for the route view and its print preview.
     bool m_vorschau = false;
@@ -458,6 +532,74 @@ bool bereiteProfil(const QString& profil) {
     if (!QDir().mkpath(profil)) return false;
     QFile marke(dir.filePath(kProfilMarke));
     return marke.open(QIODevice::WriteOnly);
+}
+
+/// The route view of the optimised route, as the browser opens it from the chart.
+void zeigeRoute(HostFenster& w) {
+    bool pos = false;
+    double lg = 0.0, bg = 0.0;
+    w.Komponente().Binneninfo(pos, lg, bg, false, true);
+}
+
+int nichtPassend(const std::vector<olm3::Durchfahrtsbefund>& befunde) {
+    return olm3::Zaehle(befunde).intPasstNicht;
+}
+
+/// The boat: its route is planned and optimised before the skipper types the boat in; the check then
+/// marks the one bridge it does not fit, and optimised again the route goes round it. 0 when every part
+/// worked; the steps of a catalogue without the boat's landmarks are left out.
+int bootSchritt(HostFenster& w, Fahrt& fahrt) {
+    const std::vector<KartenObjekt> punkte = nachNamen(w.karte()->Daten(), kBootZiele);
+    if (punkte.size() != kBootZiele.size()) return 0;
+    std::vector<QPointF> lagen;
+    for (const auto& p : punkte)
+        lagen.push_back(p.lage);
+    w.karte()->ZeigeBereich(Umfang(lagen));
+    fahrt.m_ziele = punkte.size();
+    fahrt.m_boot = Fahrt::Boot::Planen;
+    fahrt.m_bootOptimiert = false;
+    w.RoutenPlanung();
+    for (const auto& p : punkte) {
+        if (!w.karte()->PunktWahl()) return fehler(HostText(txt::PunktWaehlen));
+        klicke(w.karte(), w.karte()->ZuBildschirm(p.lage));
+    }
+    std::vector<typRouteOptimiert> route;
+    RouteOptimiertSummen kurz;
+    if (!w.Komponente().GetRouteOptimiert(route, kurz)) return fehler(HostText(txt::TourNichtOptimiert));
+
+    fahrt.m_boot = Fahrt::Boot::Profil;
+    w.RoutenPlanung();
+    const olm3::BootProfil boot = w.Komponente().GetBootProfil();
+    const auto zahl = [](double v) { return modOLM3Binnen::FormatNumber(v, QStringLiteral("0.00")); };
+    fahrt.schritt(HostText(txt::TourBoot).arg(boot.strName, zahl(boot.dblHoehe), zahl(boot.dblSicherheit)));
+    const std::vector<olm3::Durchfahrtsbefund> befunde = w.Komponente().GetDurchfahrt();
+    const auto bruecke = std::find_if(befunde.begin(), befunde.end(), [](const olm3::Durchfahrtsbefund& b) {
+        return b.art == olm3::Befundart::PasstNicht;
+    });
+    if (nichtPassend(befunde) != 1 || bruecke->strTypID != QLatin1String("B"))
+        return fehler(HostText(txt::TourBootKeinUmweg));
+    fahrt.schritt(HostText(txt::TourBootWarnung)
+                      .arg(modOLM3Binnen::FormatNumber(kurz.dblStrecke, QStringLiteral("0.0")),
+                           olm3::BefundText(*bruecke, [](std::int32_t id) { return HostText(id); })));
+    w.karte()->ZeigeBereich(w.karte()->RoutenBereich());
+    fahrt.foto(&w, QStringLiteral("karte-boot-warnung.png"));
+    fahrt.m_boot = Fahrt::Boot::Warnung;
+    zeigeRoute(w);
+
+    // Optimised again: the search keeps to what the boat fits.
+    fahrt.m_boot = Fahrt::Boot::Umweg;
+    fahrt.m_bootOptimiert = false;
+    w.RoutenPlanung();
+    RouteOptimiertSummen umweg;
+    if (!w.Komponente().GetRouteOptimiert(route, umweg) || nichtPassend(w.Komponente().GetDurchfahrt()) != 0 ||
+        umweg.dblStrecke <= kurz.dblStrecke)
+        return fehler(HostText(txt::TourBootKeinUmweg));
+    fahrt.schritt(HostText(txt::TourBootUmweg).arg(modOLM3Binnen::FormatNumber(umweg.dblStrecke, QStringLiteral("0.0"))));
+    w.karte()->ZeigeBereich(w.karte()->RoutenBereich());
+    fahrt.foto(&w, QStringLiteral("karte-boot-umweg.png"));
+    zeigeRoute(w);
+    fahrt.m_boot = Fahrt::Boot::Aus;
+    return 0;
 }
 
 } // namespace
@@ -580,12 +722,11 @@ int Rundgang(const QString& strAusgabe, QStringList* astrDateien) {
 
     // The route view with every group open, and the pages of its print in the preview.
     fahrt.m_vorschau = true;
-    {
-        bool pos = false;
-        double lg = 0.0, bg = 0.0;
-        w.Komponente().Binneninfo(pos, lg, bg, false, true);
-    }
+    zeigeRoute(w);
     fahrt.m_vorschau = false;
+
+    // The skipper's boat is too high for a bridge of the Landwehr canal: the warning, then the way round.
+    if (const int rc = bootSchritt(w, fahrt)) return rc;
 
     // The catalogue selection: the other bundled catalogue, which the chart then shows.
     const QString katalog = w.karte()->Daten().strKatalogName;

@@ -12,6 +12,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace cli {
@@ -36,7 +37,8 @@ QJsonArray WarningsJson(const std::vector<olm3::Durchfahrtsbefund>& befunde) {
             {QStringLiteral("dblGrenze"), b.dblGrenze},
             {QStringLiteral("dblBoot"), b.dblBoot},
             {QStringLiteral("dblSicherheit"), b.dblSicherheit},
-            {QStringLiteral("dblFehlt"), b.Fehlt()},
+            // To the millimetre: a difference of catalogue values carries no more than that.
+            {QStringLiteral("dblFehlt"), std::round(b.Fehlt() * 1000.0) / 1000.0},
             {QStringLiteral("strText"), olm3::BefundText(b, kText)},
         });
     return a;

@@ -10,6 +10,7 @@
 #include "data/formatting.h"
 #include "olm3binnen/windowowner.h"
 #include "planning/frmRoutenPlanung.h"
+#include "routing/core/durchfahrt.h"
 #include "routing/frmRoutenOptimiererBericht.h"
 #include "ui/panelbutton.h"
 #include "ui/messagebox.h"
@@ -146,13 +147,7 @@ QString RoutenAnsicht::RoutenPunkteListe() const {
 
 // ---- printing ------------------------------------------------------------------------------------------
 
-void RoutenAnsicht::Drucken() {
-    const QString strPdf = strDruckPdf;
-
-    // The print holds every row of the route, not only the groups opened on screen.
-    for (int row = 0; row < m_grdRoute->rowCount(); ++row)
-        if (art(row) == Zeilenart::Routenpunkt) FillGridRouteMDetails(row);
-
+olm3browser::RoutenDruckInhalt RoutenAnsicht::DruckInhalt() const {
     olm3browser::RoutenDruckInhalt inhalt;
     inhalt.route = m_grdRoute;
     inhalt.etappen = m_etappen->grdEtappen();
@@ -163,6 +158,34 @@ void RoutenAnsicht::Drucken() {
         return art(row) == Zeilenart::Routenpunkt ? olm3browser::DruckZeilenArt::Routenpunkt
                                                   : olm3browser::DruckZeilenArt::Normal;
     };
+    // The rows the clearance check marked on screen, and its summary line.
+    inhalt.durchfahrt = [this](int row) {
+        const QTableWidgetItem* item = m_grdRoute->item(row, colGliederung);
+        const int mark = item ? item->data(kDurchfahrt).toInt() : 0;
+        return mark == 2   ? olm3browser::DruckDurchfahrt::PasstNicht
+               : mark == 1 ? olm3browser::DruckDurchfahrt::Unbekannt
+                           : olm3browser::DruckDurchfahrt::Keine;
+    };
+    if (m_owner) {
+        inhalt.strDurchfahrt = olm3::SummenText(m_befunde, m_owner->GetBootProfil(), [](std::int32_t id) {
+            return GetText(QStringLiteral("Durchfahrt"), id);
+        });
+        const olm3::Durchfahrtssumme summe = olm3::Zaehle(m_befunde);
+        inhalt.artDurchfahrt = summe.intPasstNicht > 0  ? olm3browser::DruckDurchfahrt::PasstNicht
+                               : summe.intUnbekannt > 0 ? olm3browser::DruckDurchfahrt::Unbekannt
+                                                        : olm3browser::DruckDurchfahrt::Keine;
+    }
+    return inhalt;
+}
+
+void RoutenAnsicht::Drucken() {
+    const QString strPdf = strDruckPdf;
+
+    // The print holds every row of the route, not only the groups opened on screen.
+    for (int row = 0; row < m_grdRoute->rowCount(); ++row)
+        if (art(row) == Zeilenart::Routenpunkt) FillGridRouteMDetails(row);
+
+    olm3browser::RoutenDruckInhalt inhalt = DruckInhalt();
     if (m_owner) {
         double dblLg = 0.0, dblBg = 0.0;
         bool blnValid = false;

@@ -3,6 +3,7 @@
 // its legend and totals, the statistics button and the route print.
 
 #include "browser/core/browsercore.h"
+#include "browser/routendruck.h"
 #include "olm3binnen/bootprofil.h"
 #include "olm3binnen/types.h"
 
@@ -49,6 +50,9 @@ public:
     /// user chooses a printer or a PDF file (the fpDrucken button of the browser). When the component
     /// prints to a PDF file (SetPrintToPdf), it goes there without a preview.
     void Drucken();
+    /// What the print takes from the view: the route grid with how each row stands out (a route point, a
+    /// lock, a finding of the boat's clearance check), the day stages and the check's summary line.
+    olm3browser::RoutenDruckInhalt DruckInhalt() const;
     /// The text of the name column: the object's name (on a junction the waterway the route turns into)
     /// and, on a line beneath, why the boat waits there.
     static QString BezeichnungText(const typRouteOptimiert& r);

@@ -83,9 +83,11 @@ public:
     }
 
     void text(double x, double yy, double w, double h, Qt::Alignment ausrichtung, const QString& s,
-              const QFont& f) {
+              const QFont& f, const QColor& farbe = Qt::black) {
         m_painter.setFont(f);
+        m_painter.setPen(farbe);
         m_painter.drawText(rechteck(x, yy, w, h), static_cast<int>(ausrichtung | Qt::AlignTop), s);
+        m_painter.setPen(Qt::black);
     }
     void linie(double x1, double yy, double x2, const QColor& farbe = Qt::black) {
         m_painter.save();
@@ -257,7 +259,7 @@ QFont schriftVon(const QTableWidgetItem* it, const QFont& basis) {
     return f;
 }
 
-void druckeZeile(Blatt& blatt, const Zeile& zeile) {
+void druckeZeile(Blatt& blatt, const Zeile& zeile, const QColor& farbe = Qt::black) {
     for (const Zelle& z : zeile.zellen) {
         const double zh = z.hoehe / static_cast<double>(std::max<qsizetype>(1, z.zeilen.size()));
         double textBreite = 0;
@@ -282,7 +284,7 @@ void druckeZeile(Blatt& blatt, const Zeile& zeile) {
         // Cells of fewer lines stand in the middle of the row.
         double yy = blatt.y + (zeile.hoehe - z.hoehe) / 2;
         for (const QString& s : z.zeilen) {
-            blatt.text(textX, yy, z.breite - (textX - z.x), zh, ausrichtung, s, z.font);
+            blatt.text(textX, yy, z.breite - (textX - z.x), zh, ausrichtung, s, z.font, farbe);
             yy += zh;
         }
     }
@@ -369,7 +371,8 @@ public:
     }
 
     /// Prints a grid row; a new page with the header when it does not fit on this one.
-    void zeile(int row, const QColor& band = QColor(), bool blnLinieOben = false) {
+    void zeile(int row, const QColor& band = QColor(), bool blnLinieOben = false,
+               const QColor& farbe = Qt::black) {
         const Zeile z = setze(row);
         if (m_blatt.y + z.hoehe > kUnten) {
             m_blatt.neueSeite();
@@ -377,7 +380,7 @@ public:
         }
         if (band.isValid()) m_blatt.band(m_blatt.y, z.hoehe, band);
         if (blnLinieOben) m_blatt.linie(kLinks, m_blatt.y, m_rechts, Qt::gray);
-        druckeZeile(m_blatt, z);
+        druckeZeile(m_blatt, z, farbe);
         m_blatt.y += z.hoehe;
     }
 
@@ -539,29 +542,54 @@ void druckeRoutenTabelle(Blatt& blatt, const RoutenDruckInhalt& inhalt) {
     // Waterway (8) and name with the reason of a wait (9) wrap.
     for (int c = 1; c <= static_cast<int>(std::size(kRoutenSpaltenMm)); ++c)
         spalten.push_back({c, kRoutenSpaltenMm[c - 1], c == 8 || c == 9});
+    const std::vector<RoutenDruckZeile> zeilen = RoutenDruckZeilen(inhalt);
     std::vector<int> rows;
-    if (inhalt.alleRoutenZeilen) {
-        for (int r = 0; r < route->rowCount(); ++r)
-            rows.push_back(r);
-    } else {
-        rows = sichtbareZeilen(route);
+    for (const RoutenDruckZeile& z : zeilen)
+        rows.push_back(z.row);
+    // What the boat does not fit is said above the table, in the colour of its rows.
+    if (!inhalt.strDurchfahrt.isEmpty()) {
+        const QFont f = Blatt::schrift(true);
+        const double h = blatt.zeilenHoehe(f) * static_cast<double>(absaetze(inhalt.strDurchfahrt).size());
+        blatt.text(kLinks, blatt.y, kRechts - kLinks, h, Qt::AlignLeft, inhalt.strDurchfahrt, f,
+                   DurchfahrtFarbe(inhalt.artDurchfahrt));
+        blatt.y += h + kPolster;
     }
     Tabelle tabelle(blatt, route, spalten, kRechts, rows);
     tabelle.gleicherSchnitt(10, 11);
     tabelle.kopf();
-    for (const int r : rows) {
+    for (const RoutenDruckZeile& z : zeilen) {
         // Locks stand out on a grey band; a route point opens its group with a light band and a rule.
-        const DruckZeilenArt art = inhalt.routenZeile ? inhalt.routenZeile(r) : DruckZeilenArt::Normal;
-        const bool punkt = art == DruckZeilenArt::Routenpunkt;
-        tabelle.zeile(r,
-                      art == DruckZeilenArt::Schleuse ? kBandSchleuse
-                      : punkt                         ? kBandRoutenpunkt
-                                                      : QColor(),
-                      punkt && r != rows.front());
+        const bool punkt = z.art == DruckZeilenArt::Routenpunkt;
+        tabelle.zeile(z.row,
+                      z.art == DruckZeilenArt::Schleuse ? kBandSchleuse
+                      : punkt                           ? kBandRoutenpunkt
+                                                        : QColor(),
+                      punkt && z.row != rows.front(), DurchfahrtFarbe(z.durchfahrt));
     }
 }
 
 } // namespace
+
+QColor DurchfahrtFarbe(DruckDurchfahrt art) {
+    switch (art) {
+    case DruckDurchfahrt::PasstNicht: return QColor(190, 0, 0);
+    case DruckDurchfahrt::Unbekannt: return QColor(150, 90, 0);
+    case DruckDurchfahrt::Keine: break;
+    }
+    return QColor(Qt::black);
+}
+
+std::vector<RoutenDruckZeile> RoutenDruckZeilen(const RoutenDruckInhalt& inhalt) {
+    std::vector<RoutenDruckZeile> zeilen;
+    const QTableWidget* route = inhalt.route;
+    if (!route) return zeilen;
+    for (int r = 0; r < route->rowCount(); ++r) {
+        if (!inhalt.alleRoutenZeilen && route->isRowHidden(r)) continue;
+        zeilen.push_back({r, inhalt.routenZeile ? inhalt.routenZeile(r) : DruckZeilenArt::Normal,
+                          inhalt.durchfahrt ? inhalt.durchfahrt(r) : DruckDurchfahrt::Keine});
+    }
+    return zeilen;
+}
 
 void RichteDruckerEin(QPrinter& printer, const QString& strPdfDatei) {
     if (!strPdfDatei.isEmpty()) {

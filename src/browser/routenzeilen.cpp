@@ -30,8 +30,6 @@ constexpr int kGewaesserBreite = 260;
 const QColor kFarbeRoutenpunkt(226, 236, 248);
 const QColor kFarbeStrecke(244, 244, 236);
 const QColor kFarbeZeit(20, 60, 160);
-const QColor kFarbePasstNicht(190, 0, 0);
-const QColor kFarbeUnbekannt(150, 90, 0);
 const QColor kFarbeWarnung(160, 0, 0);
 
 QString kmText(double v) {
@@ -373,7 +371,8 @@ void RoutenAnsicht::markiereDurchfahrt(int row, const typRouteOptimiert& r) {
     }
     if (texte.isEmpty()) return;
     // Red where the boat does not fit, brown where the catalogue does not know the limit.
-    const QColor farbe = passtNicht ? kFarbePasstNicht : kFarbeUnbekannt;
+    const QColor farbe = olm3browser::DurchfahrtFarbe(passtNicht ? olm3browser::DruckDurchfahrt::PasstNicht
+                                                                 : olm3browser::DruckDurchfahrt::Unbekannt);
     for (int c = colGliederung; c < kSpalten; ++c) {
         if (QTableWidgetItem* item = m_grdRoute->item(row, c)) {
             item->setForeground(farbe);

@@ -63,7 +63,8 @@ bool frmBootProfil::Uebernehmen() {
         MsgBox(text(meldung)
                    .replace(QStringLiteral("%1"), label)
                    .replace(QStringLiteral("%2"), t->text().trimmed())
-                   .replace(QStringLiteral("%3"), QString::number(olm3::BootHoechstwert(feld))),
+                   .replace(QStringLiteral("%3"), QString::number(olm3::BootHoechstwert(feld))) +
+                   QLatin1Char(' ') + text(10054),
                vbExclamation, text(9870));
         t->setText(olm3::BootWertText(alt, feld));
         t->setFocus();

@@ -14,6 +14,7 @@
 // Kurz's MinTiefe 1.0 m is explained by nothing on it (its points carry no draught limit): it is the
 // fairway's own. Lang's MinBreite 5 m is the lock's.
 
+#include "browser/routenansicht.h"
 #include "olm3binnen/clsOLM3Binnen.h"
 #include "olm3binnen/pathoptimiser.h"
 #include "routing/core/bootprofil.h"
@@ -22,7 +23,11 @@
 #include "support/fixtures.h"
 
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTableWidget>
 #include <gtest/gtest.h>
+#include <map>
 
 using namespace olm3;
 
@@ -232,4 +237,193 @@ TEST_F(BootImNetz, TheProfileSurvivesTheSettingsFileAndBadInputKeepsTheOldValue)
     EXPECT_EQ(gelesen.dblLaenge, 0.0);
     EXPECT_EQ(gelesen.dblHoehe, 3.2);
     EXPECT_EQ(gelesen.dblSicherheit, 0.2);
+}
+
+// The print takes the view's marks: the row of the bridge the boat does not fit is red, the rows of limits
+// the catalogue does not know are brown, and the summary line stands above the route table.
+TEST_F(BootImNetz, ThePrintMarksTheFindingsRowsAsTheViewDoes) {
+    pruefe({}, Boot(0, 0, 3.5, 0.4));
+    std::vector<typRouteOptimiert> route;
+    RouteOptimiertSummen summen;
+    ASSERT_TRUE(olm.GetRouteOptimiert(route, summen));
+    RoutenAnsicht view(&olm);
+    view.resize(1400, 600);
+    view.FillGridRoute(route);
+    QTableWidget* grid = view.grdRoute();
+    for (int row = grid->rowCount() - 1; row >= 0; --row)
+        if (view.IstRoutenpunktZeile(row)) view.FillGridRouteMDetails(row);
+
+    const olm3browser::RoutenDruckInhalt inhalt = view.DruckInhalt();
+    std::map<olm3browser::DruckDurchfahrt, std::vector<QString>> marken;
+    for (const olm3browser::RoutenDruckZeile& z : olm3browser::RoutenDruckZeilen(inhalt)) {
+        if (z.durchfahrt == olm3browser::DruckDurchfahrt::Keine) continue;
+        marken[z.durchfahrt].push_back(grid->item(z.row, 9)->text());
+        EXPECT_EQ(grid->item(z.row, 9)->foreground().color(), olm3browser::DurchfahrtFarbe(z.durchfahrt));
+    }
+    // Kurz's fairway (1.0 m) takes the boat's 0.4 + 0.2; Start and Ziel know no depth.
+    EXPECT_EQ(marken[olm3browser::DruckDurchfahrt::PasstNicht], std::vector<QString>{QStringLiteral("Niedrige Brücke")});
+    EXPECT_TRUE(marken[olm3browser::DruckDurchfahrt::Unbekannt].empty());
+    EXPECT_EQ(inhalt.artDurchfahrt, olm3browser::DruckDurchfahrt::PasstNicht);
+    ASSERT_FALSE(inhalt.strDurchfahrt.isEmpty());
+    EXPECT_NE(olm3browser::DurchfahrtFarbe(olm3browser::DruckDurchfahrt::PasstNicht),
+              olm3browser::DurchfahrtFarbe(olm3browser::DruckDurchfahrt::Unbekannt));
+
+    // On paper: the summary line before the table.
+    const QString pdf = dir.file(QStringLiteral("route.pdf"));
+    clsOLM3Binnen::SetPrintToPdf(pdf);
+    olm3test::MessageRecorder meldungen;
+    view.Drucken();
+    clsOLM3Binnen::SetPrintToPdf(QString());
+    ASSERT_TRUE(QFile::exists(pdf));
+    // Kept for a look at the pages.
+    QFile::remove(QStringLiteral(OLM3_TEST_OUTPUT "/route_print_boot.pdf"));
+    QFile::copy(pdf, QStringLiteral(OLM3_TEST_OUTPUT "/route_print_boot.pdf"));
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
+    QProcess p;
+    p.start(pdftotext, {pdf, QStringLiteral("-")});
+    p.waitForFinished(60000);
+    const QString text = QString::fromUtf8(p.readAllStandardOutput()).simplified();
+    EXPECT_TRUE(text.contains(inhalt.strDurchfahrt.simplified())) << text.toStdString();
+
+    // A boat that meets only unknown limits (the fairways of Start and Ziel): no red row, the summary brown.
+    EXPECT_TRUE(olm.SetBootProfil(Boot(0, 0, 0, 0.5)));
+    view.FillGridRoute(route);
+    int rot = 0;
+    for (const olm3browser::RoutenDruckZeile& z : olm3browser::RoutenDruckZeilen(view.DruckInhalt()))
+        rot += z.durchfahrt == olm3browser::DruckDurchfahrt::PasstNicht;
+    EXPECT_EQ(rot, 0);
+    EXPECT_EQ(view.DruckInhalt().artDurchfahrt, olm3browser::DruckDurchfahrt::Unbekannt);
+}
+
+namespace {
+
+/// A ladder of waterways, each joined to the next at two places, so that every run of shallows, bridge
+/// and lock has a way round or none; drawn from a fixed seed. Draught limits come in runs; a waterway's
+/// MinTiefe is the least of its points' (unknown on every third waterway).
+QString Leiter(bool mitMinTiefe) {
+    std::uint32_t zustand = 20261207;
+    auto zufall = [&zustand](std::uint32_t n) {
+        zustand = zustand * 1664525u + 1013904223u;
+        return (zustand >> 8) % n;
+    };
+    const double tiefen[] = {0, 1.2, 1.5, 1.7, 1.9, 2.5, 1000, -1};
+    const double hoehen[] = {0, 3.0, 3.39, 3.4, 3.41, 4.5, 1000, -1};
+    constexpr int kWege = 6, kPunkte = 30;
+    QStringList binnen, punkte, abzweige, bruecken, schleusen;
+    int brueckenId = 0, schleusenId = 0;
+    for (int w = 1; w <= kWege; ++w) {
+        double minTiefe = 0;
+        double tiefe = 1000;
+        for (int i = 1; i <= kPunkte; ++i) {
+            if (zufall(4) == 0) tiefe = tiefen[zufall(8)];
+            const int id = w * 100 + i;
+            const bool abzweig = i == 5 || i == 25;
+            punkte << QStringLiteral("(%1, %2, %3, %4, 13, 52, %5, %6)")
+                          .arg(id).arg(w).arg(i).arg(i * 0.5)
+                          .arg(abzweig ? QStringLiteral("'A'") : QStringLiteral("NULL"))
+                          .arg(tiefe < 0 ? QStringLiteral("NULL") : QString::number(tiefe));
+            if (tiefe > 0 && tiefe < 1000 && (minTiefe == 0 || tiefe < minTiefe)) minTiefe = tiefe;
+            if (abzweig && w < kWege)
+                abzweige << QStringLiteral("(%1, %2), (%2, %1)").arg(id).arg(id + 100);
+            if (abzweig || i == 1 || i == kPunkte) continue;
+            if (zufall(6) == 0) {
+                const double h = hoehen[zufall(8)];
+                bruecken << QStringLiteral("(%1, %2, 1, 'B%2', %3, %4, 0)")
+                                .arg(++brueckenId).arg(id)
+                                .arg(h < 0 ? QStringLiteral("NULL") : QString::number(h * 3))
+                                .arg(h < 0 ? QStringLiteral("NULL") : QString::number(h));
+            } else if (zufall(12) == 0) {
+                schleusen << QStringLiteral("(%1, %2, 1, 'S%2', 1, %3, %4, 0.25)")
+                                 .arg(++schleusenId).arg(id)
+                                 .arg(QString::number(8 + zufall(10)))
+                                 .arg(QString::number(3 + zufall(4) * 0.5));
+            }
+        }
+        binnen << QStringLiteral("(%1, 'W%1', 12, 1000, 1000, %2)")
+                      .arg(w)
+                      .arg(mitMinTiefe && w % 3 != 0 ? QString::number(minTiefe) : QStringLiteral("NULL"));
+    }
+    QString sql = QStringLiteral("INSERT INTO Binnen (BinnenID, Bezeichnung, Vmax, MinBreite, MinHoehe, MinTiefe) "
+                                 "VALUES %1;\n"
+                                 "INSERT INTO Punkte (PunkteID, BinnenID, Nummer, Strecke, LgDez, BgDez, TypenID, "
+                                 "Tauchtiefe) VALUES %2;\n"
+                                 "INSERT INTO Abzweige (PunkteID, PunkteID_Nach) VALUES %3;\n")
+                      .arg(binnen.join(QStringLiteral(", ")), punkte.join(QStringLiteral(", ")),
+                           abzweige.join(QStringLiteral(", ")));
+    if (!bruecken.isEmpty())
+        sql += QStringLiteral("INSERT INTO Bruecken (BrueckenID, PunkteID, Aktiv, Bezeichnung, DurchBreite, "
+                              "DurchfHoehe, Durchgangszeit) VALUES %1;\n")
+                   .arg(bruecken.join(QStringLiteral(", ")));
+    if (!schleusen.isEmpty())
+        sql += QStringLiteral("INSERT INTO Schleusen (SchleusenID, PunkteID, Aktiv, Bezeichnung, AnzahlKammern, "
+                              "Laenge, Breite, Durchgangszeit) VALUES %1;\n")
+                   .arg(schleusen.join(QStringLiteral(", ")));
+    return sql;
+}
+
+} // namespace
+
+// What the search reads for a boat is only what stops that boat. On a generated ladder, for boats whose
+// measures lie on and beside the limits, every route is the same whether the search reads the waterways
+// whose minimum vouches for them or not, and whether its object served other boats before; a route found
+// passes the clearance check without a "does not fit", and a blocked way names a place that does not fit.
+TEST(BootImGenerierten, TheAvoidingSearchGivesTheSameRoutesWhateverItReadsFirst) {
+    olm3test::TempDir dir;
+    olm3test::FakeCfg cfg;
+    cfg.katalog = olm3test::MakeCatalogue(dir, QStringLiteral("mit.sqlite"), {Leiter(true)});
+    cfg.iniDatei = dir.file(QStringLiteral("host.ini"));
+    clsOLM3Binnen olm;
+    ASSERT_TRUE(olm.Init(&cfg, nullptr, nullptr));
+    clsOLM3Binnen::SetStepPause(0);
+    const ADODB::ConnectionPtr mit = olm.conBinnenDatabase();
+    ADODB::ConnectionPtr ohne;
+    ASSERT_TRUE(modOLM3Binnen::ADO_Open_Connection(
+        olm3test::MakeCatalogue(dir, QStringLiteral("ohne.sqlite"), {Leiter(false)}), ohne, {}, {}, {}, true));
+    const BootProfil boote[] = {
+        Boot(0, 0, 0, 1.5),   Boot(0, 0, 0, 1.5, 0), Boot(0, 0, 0, 1.7, 0), Boot(0, 0, 0, 1.3),
+        Boot(0, 0, 3.2, 0),   Boot(0, 0, 3.19, 0),   Boot(0, 0, 3.4, 0, 0), Boot(12, 4, 3.0, 1.0),
+        Boot(15, 4.2, 0, 0),  Boot(9, 3, 2.5, 2.4),  Boot(0, 0, 0, 2.4),    Boot(0, 9.5, 0, 0),
+    };
+    const std::vector<std::int32_t> orte{101, 115, 203, 320, 512, 630};
+    auto text = [](const PathResult& r) {
+        QString t = QString::number(static_cast<int>(r.failure)) + QLatin1Char(':');
+        for (std::size_t i = 0; i < r.alngVon.size(); ++i)
+            t += QStringLiteral("%1-%2 ").arg(r.alngVon[i]).arg(r.alngNach[i]);
+        if (r.failure == PathFailure::Blocked)
+            t += QStringLiteral("%1/%2/%3").arg(r.befund.lngPunkteID).arg(static_cast<int>(r.befund.mass)).arg(r.befund.dblGrenze);
+        return t;
+    };
+    PathOptimiser wieder; // serves every boat in turn
+    int umwege = 0, gesperrt = 0;
+    for (const BootProfil& boot : boote) {
+        for (const std::int32_t von : orte) {
+            for (const std::int32_t nach : orte) {
+                if (von == nach) continue;
+                PathOptions o;
+                o.profil = boot;
+                PathOptimiser frisch, leer;
+                const PathResult r = frisch.Optimise(mit, {von, nach}, o);
+                const QString was = QStringLiteral("boat %1/%2/%3/%4+%5 from %6 to %7")
+                                        .arg(boot.dblLaenge).arg(boot.dblBreite).arg(boot.dblHoehe)
+                                        .arg(boot.dblTiefgang).arg(boot.dblSicherheit).arg(von).arg(nach);
+                EXPECT_EQ(text(r), text(wieder.Optimise(mit, {von, nach}, o))) << was.toStdString();
+                EXPECT_EQ(text(r), text(leer.Optimise(ohne, {von, nach}, o))) << was.toStdString();
+                if (r.failure == PathFailure::Blocked) {
+                    ++gesperrt;
+                    EXPECT_EQ(r.befund.art, Befundart::PasstNicht) << was.toStdString();
+                    continue;
+                }
+                ASSERT_TRUE(r.ok()) << was.toStdString();
+                if (text(r) != text(frisch.Optimise(mit, {von, nach}))) ++umwege;
+                // The route, checked as a route: nothing on it stops the boat.
+                ASSERT_TRUE(olm.SetRouteOptimiert(r.alngVon, r.alngNach, QDateTime()));
+                ASSERT_TRUE(olm.SetBootProfil(boot));
+                EXPECT_EQ(Zaehle(olm.GetDurchfahrt()).intPasstNicht, 0) << was.toStdString();
+            }
+        }
+    }
+    // The table means something: boats go round and boats are stopped.
+    EXPECT_GT(umwege, 10);
+    EXPECT_GT(gesperrt, 10);
 }

@@ -105,17 +105,41 @@ bool Sperrt(const Hindernis& h, const BootProfil& p) {
     return false;
 }
 
-bool LeseBauwerke(const ADODB::ConnectionPtr& con, const QString& strBedingung, std::vector<Hindernis>& liste) {
+QString ZuKlein(const QString& strSpalte, double dblBoot, double dblSicherheit) {
+    if (dblBoot <= 0) return QStringLiteral("0");
+    // Text in a number column compares above every number in SQLite, so it never counts as too small;
+    // the reader takes such a value as unknown as well.
+    return QStringLiteral("(%1 > 0 AND %1 < %2 AND %1 < %3)")
+        .arg(strSpalte)
+        .arg(kUnbegrenzt, 0, 'g', 17)
+        .arg(dblBoot + dblSicherheit + kToleranz, 0, 'g', 17);
+}
+
+bool LeseBauwerke(const ADODB::ConnectionPtr& con, const QString& strBedingung, std::vector<Hindernis>& liste,
+                  const BootProfil* nurFuer) {
     const QString und = Und(strBedingung);
+    QString bruecke, schleuse;
+    if (nurFuer) {
+        // Only what stops this boat is joined to its point: the detail tables are small, the points not.
+        const double m = nurFuer->dblSicherheit;
+        bruecke = QStringLiteral(" AND (%1 OR %2)")
+                      .arg(ZuKlein(QStringLiteral("x.DurchfHoehe"), nurFuer->dblHoehe, m),
+                           ZuKlein(QStringLiteral("x.DurchBreite"), nurFuer->dblBreite, m));
+        schleuse = QStringLiteral(" AND (%1 OR %2)")
+                       .arg(ZuKlein(QStringLiteral("x.Laenge"), nurFuer->dblLaenge, m),
+                            ZuKlein(QStringLiteral("x.Breite"), nurFuer->dblBreite, m));
+    }
+    // For one boat the few objects that stop it lead, and only their points are looked up: left to
+    // itself, SQLite walks every point in the order asked for and looks for an object at each.
+    const QString verbunden = nurFuer ? QStringLiteral(" CROSS JOIN ") : QStringLiteral(" JOIN ");
     const QString sql =
         QStringLiteral("SELECT p.PunkteID, p.BinnenID, p.Strecke, 'B', x.Bezeichnung, -1, x.DurchBreite, "
-                       "x.DurchfHoehe FROM Bruecken x JOIN Punkte p ON p.PunkteID = x.PunkteID "
-                       "WHERE x.Aktiv <> 0") +
-        und +
+                       "x.DurchfHoehe FROM Bruecken x") +
+        verbunden + QStringLiteral("Punkte p ON p.PunkteID = x.PunkteID WHERE x.Aktiv <> 0") + bruecke + und +
         QStringLiteral(" UNION ALL SELECT p.PunkteID, p.BinnenID, p.Strecke, 'S', x.Bezeichnung, x.Laenge, "
-                       "x.Breite, -1 FROM Schleusen x JOIN Punkte p ON p.PunkteID = x.PunkteID "
-                       "WHERE x.Aktiv <> 0") +
-        und + QStringLiteral(" ORDER BY 2, 3, 1");
+                       "x.Breite, -1 FROM Schleusen x") +
+        verbunden + QStringLiteral("Punkte p ON p.PunkteID = x.PunkteID WHERE x.Aktiv <> 0") + schleuse + und +
+        QStringLiteral(" ORDER BY 2, 3, 1");
     ADODB::RecordsetPtr rs;
     if (!Lesen(con, sql, rs)) return false;
     for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) {
@@ -136,21 +160,33 @@ bool LeseBauwerke(const ADODB::ConnectionPtr& con, const QString& strBedingung, 
 }
 
 bool LeseFahrrinnen(const ADODB::ConnectionPtr& con, const QString& strBedingung,
-                    std::unordered_map<std::int32_t, Hindernis>& fahrrinnen) {
+                    std::unordered_map<std::int32_t, Hindernis>& fahrrinnen, const BootProfil* nurFuer) {
     const QString bruecken = QStringLiteral("Bruecken x JOIN Punkte q ON q.PunkteID = x.PunkteID WHERE q.BinnenID = "
                                             "b.BinnenID AND x.Aktiv <> 0");
     const QString schleusen = QStringLiteral("Schleusen x JOIN Punkte q ON q.PunkteID = x.PunkteID WHERE "
                                              "q.BinnenID = b.BinnenID AND x.Aktiv <> 0");
-    const QString sql = QStringLiteral("SELECT b.BinnenID, b.Bezeichnung, b.MinBreite, b.MinHoehe, b.MinTiefe, ") +
-                        Erklaert(bruecken, QStringLiteral("x.DurchBreite"), QStringLiteral("MinBreite")) +
-                        QStringLiteral(" OR ") +
-                        Erklaert(schleusen, QStringLiteral("x.Breite"), QStringLiteral("MinBreite")) +
-                        QStringLiteral(", ") +
-                        Erklaert(bruecken, QStringLiteral("x.DurchfHoehe"), QStringLiteral("MinHoehe")) +
-                        QStringLiteral(", ") +
-                        Erklaert(QStringLiteral("Punkte q WHERE q.BinnenID = b.BinnenID"),
-                                 QStringLiteral("q.Tauchtiefe"), QStringLiteral("MinTiefe")) +
-                        QStringLiteral(" FROM Binnen b WHERE b.Aktiv <> 0") + Und(strBedingung);
+    // For one boat, whose minimum explains the fairway matters only where that minimum is too small for
+    // it: elsewhere the fairway cannot stop it either way, and the look through the objects is left out.
+    const auto nurWo = [nurFuer](const QString& strMinimum, double dblBoot, const QString& strErklaert) {
+        if (!nurFuer) return strErklaert;
+        return QStringLiteral("CASE WHEN %1 THEN (%2) ELSE 1 END")
+            .arg(ZuKlein(QStringLiteral("b.") + strMinimum, dblBoot, nurFuer->dblSicherheit), strErklaert);
+    };
+    const double breite = nurFuer ? nurFuer->dblBreite : 0, hoehe = nurFuer ? nurFuer->dblHoehe : 0,
+                 tiefgang = nurFuer ? nurFuer->dblTiefgang : 0;
+    const QString sql =
+        QStringLiteral("SELECT b.BinnenID, b.Bezeichnung, b.MinBreite, b.MinHoehe, b.MinTiefe, ") +
+        nurWo(QStringLiteral("MinBreite"), breite,
+              Erklaert(bruecken, QStringLiteral("x.DurchBreite"), QStringLiteral("MinBreite")) + QStringLiteral(" OR ") +
+                  Erklaert(schleusen, QStringLiteral("x.Breite"), QStringLiteral("MinBreite"))) +
+        QStringLiteral(", ") +
+        nurWo(QStringLiteral("MinHoehe"), hoehe,
+              Erklaert(bruecken, QStringLiteral("x.DurchfHoehe"), QStringLiteral("MinHoehe"))) +
+        QStringLiteral(", ") +
+        nurWo(QStringLiteral("MinTiefe"), tiefgang,
+              Erklaert(QStringLiteral("Punkte q WHERE q.BinnenID = b.BinnenID"), QStringLiteral("q.Tauchtiefe"),
+                       QStringLiteral("MinTiefe"))) +
+        QStringLiteral(" FROM Binnen b WHERE b.Aktiv <> 0") + Und(strBedingung);
     ADODB::RecordsetPtr rs;
     if (!Lesen(con, sql, rs)) return false;
     for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) {

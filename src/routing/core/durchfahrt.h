@@ -49,12 +49,18 @@ std::vector<Durchfahrtsbefund> Bewerte(const Hindernis& h, const BootProfil& p);
 bool Sperrt(const Hindernis& h, const BootProfil& p);
 
 /// Bridges and locks (active detail rows) whose point satisfies strBedingung, a condition on the point
-/// "p" (empty: all), ordered by waterway and chainage.
-bool LeseBauwerke(const ADODB::ConnectionPtr& con, const QString& strBedingung, std::vector<Hindernis>& liste);
+/// "p" (empty: all), ordered by waterway and chainage. With nurFuer, only those whose limits may stop this
+/// boat leave the database (a superset of what Sperrt finds: Sperrt decides).
+bool LeseBauwerke(const ADODB::ConnectionPtr& con, const QString& strBedingung, std::vector<Hindernis>& liste,
+                  const BootProfil* nurFuer = nullptr);
+/// The condition that a limit column may be too small for a measure of the boat with its margin: a known,
+/// limited value below it ("0" when the measure is not set). A superset of what Passt refuses.
+QString ZuKlein(const QString& strSpalte, double dblBoot, double dblSicherheit);
 /// The fairway limits of the active waterways whose id satisfies strBedingung on "b" (empty: all): a
-/// dimension explained by one of the waterway's objects is left out (below 0). Keyed by waterway id.
+/// dimension explained by one of the waterway's objects is left out (below 0). Keyed by waterway id. With
+/// nurFuer, a dimension whose minimum takes this boat is left out as well: it cannot stop the boat.
 bool LeseFahrrinnen(const ADODB::ConnectionPtr& con, const QString& strBedingung,
-                    std::unordered_map<std::int32_t, Hindernis>& fahrrinnen);
+                    std::unordered_map<std::int32_t, Hindernis>& fahrrinnen, const BootProfil* nurFuer = nullptr);
 
 /// Checks every bridge, lock, point and waterway the detailed route passes against the profile. The
 /// findings come in route order, each place and measure once; a run of points without a draught limit

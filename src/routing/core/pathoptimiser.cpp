@@ -11,6 +11,7 @@
 #include <queue>
 #include <tuple>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 
 // Our own Dijkstra rather than the Boost Graph Library: the planned points join the graph only for the
@@ -165,54 +166,92 @@ public:
         return true;
     }
 
-    /// Reads the bridges, locks, runs of points of one draught limit and fairway limits, once, for the
-    /// first query with a boat.
-    bool LeseHindernisse(const ADODB::ConnectionPtr& con, QString& strDetail) {
-        if (m_hindernisseGelesen) return true;
-        std::vector<Hindernis> bauwerke, tiefen;
-        std::unordered_map<std::int32_t, Hindernis> fahrrinnen;
-        if (!LeseBauwerke(con, QString(), bauwerke) || !LeseFahrrinnen(con, QString(), fahrrinnen)) {
-            strDetail = LetzterFehler(con);
-            return false;
+    /// Reads what may stop this boat: the bridges and locks it does not fit, the fairway limits, and the
+    /// runs of points of one draught limit too small for it on the waterways given (the graph's and the
+    /// planned points'). Read again only when the boat's measures change; the runs of a waterway are read
+    /// once. Only what stops the boat leaves the database, so that a catalogue of 10^6 points yields a
+    /// handful of records.
+    bool LeseHindernisse(const ADODB::ConnectionPtr& con, const BootProfil& p,
+                         const std::vector<std::int32_t>& alngBinnenID, QString& strDetail) {
+        BootProfil masse;
+        masse.dblLaenge = p.dblLaenge;
+        masse.dblBreite = p.dblBreite;
+        masse.dblHoehe = p.dblHoehe;
+        masse.dblTiefgang = p.dblTiefgang;
+        masse.dblSicherheit = p.dblSicherheit;
+        if (!m_hindernisseFuer || !(*m_hindernisseFuer == masse)) {
+            std::vector<Hindernis> bauwerke;
+            std::unordered_map<std::int32_t, Hindernis> fahrrinnen;
+            if (!LeseBauwerke(con, QString(), bauwerke, &masse) || !LeseFahrrinnen(con, QString(), fahrrinnen, &masse)) {
+                strDetail = LetzterFehler(con);
+                return false;
+            }
+            m_bauwerke = std::move(bauwerke);
+            m_fahrrinnen = std::move(fahrrinnen);
+            m_tiefen.clear();
+            m_tiefenGelesen.clear();
+            m_hindernisseFuer = masse;
         }
+        if (masse.dblTiefgang <= 0) return true;
+
+        // A waterway whose shallowest place (its known minimum) takes the boat has no point that stops it.
+        QString liste;
+        auto nimm = [&](std::int32_t binnen) {
+            if (!m_tiefenGelesen.insert(binnen).second) return;
+            if (const auto f = m_fahrrinnen.find(binnen); f != m_fahrrinnen.end()) {
+                const double minimum = f->second.adblMinimum[static_cast<std::size_t>(Mass::Tiefgang)];
+                if (minimum > 0 && minimum < 1000 && Passt(minimum, masse.dblTiefgang, masse.dblSicherheit)) return;
+            }
+            if (!liste.isEmpty()) liste += QLatin1Char(',');
+            liste += QString::number(binnen);
+        };
+        for (const auto& [binnen, knoten] : m_strecken)
+            nimm(binnen);
+        for (const std::int32_t binnen : alngBinnenID)
+            nimm(binnen);
+        if (liste.isEmpty()) return true;
+
         // Points of one draught limit in a row become one run: only the first and last point of each run
-        // leave the database.
+        // that the boat does not fit leave the database.
         ADODB::RecordsetPtr rs;
         if (!modOLM3Binnen::ADO_Open_RecordsetExt(
                 con, rs,
                 QStringLiteral(
-                    "SELECT BinnenID, Strecke, T, vor, nach, PunkteID FROM (SELECT PunkteID, BinnenID, Strecke, Nummer, "
+                    "SELECT BinnenID, Strecke, T, vor, PunkteID FROM (SELECT PunkteID, BinnenID, Strecke, Nummer, "
                     "coalesce(Tauchtiefe, 0) AS T, lag(coalesce(Tauchtiefe, 0)) OVER w AS vor, "
-                    "lead(coalesce(Tauchtiefe, 0)) OVER w AS nach FROM Punkte "
+                    "lead(coalesce(Tauchtiefe, 0)) OVER w AS nach FROM Punkte WHERE BinnenID IN (%1) "
                     "WINDOW w AS (PARTITION BY BinnenID ORDER BY Strecke, Nummer)) "
-                    "WHERE (vor IS NULL OR vor <> T OR nach IS NULL OR nach <> T) AND T > 0 AND T < 1000 "
-                    "ORDER BY BinnenID, Strecke, Nummer"),
+                    "WHERE (vor IS NULL OR vor <> T OR nach IS NULL OR nach <> T) AND %2 "
+                    "ORDER BY BinnenID, Strecke, Nummer")
+                    .arg(liste, ZuKlein(QStringLiteral("T"), masse.dblTiefgang, masse.dblSicherheit)),
                 true)) {
             strDetail = LetzterFehler(con);
+            m_tiefen.clear();
+            m_tiefenGelesen.clear();
             return false;
         }
+        std::vector<Hindernis> tiefen;
         for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) {
             const auto binnen = Id(rs->Fields(0));
             const auto strecke = Zahl(rs->Fields(1));
             const auto t = Zahl(rs->Fields(2));
             if (!binnen || !strecke || !t) continue;
-            const auto vor = Zahl(rs->Fields(3)), nach = Zahl(rs->Fields(4));
+            const auto vor = Zahl(rs->Fields(3));
             if (!vor || *vor != *t || tiefen.empty() || tiefen.back().lngBinnenID != *binnen) {
                 Hindernis h;
-                h.lngPunkteID = Id(rs->Fields(5)).value_or(0);
+                h.lngPunkteID = Id(rs->Fields(4)).value_or(0);
                 h.lngBinnenID = *binnen;
                 h.dblVon = *strecke;
                 h.adblGrenze[static_cast<std::size_t>(Mass::Tiefgang)] = *t;
                 tiefen.push_back(h);
             }
             tiefen.back().dblBis = *strecke;
-            (void)nach;
         }
         modOLM3Binnen::ADO_Close_Recordset(rs, true);
-        m_bauwerke = std::move(bauwerke);
-        m_tiefen = std::move(tiefen);
-        m_fahrrinnen = std::move(fahrrinnen);
-        m_hindernisseGelesen = true;
+        // The runs of each waterway stay in chainage order; the waterways are ordered for the search.
+        m_tiefen.insert(m_tiefen.end(), tiefen.begin(), tiefen.end());
+        std::stable_sort(m_tiefen.begin(), m_tiefen.end(),
+                         [](const Hindernis& a, const Hindernis& b) { return a.lngBinnenID < b.lngBinnenID; });
         return true;
     }
 
@@ -324,10 +363,12 @@ private:
     std::vector<Kante> m_kanten;
     std::unordered_map<std::int32_t, std::uint32_t> m_index;                              // PunkteID -> node
     std::unordered_map<std::int32_t, std::pair<std::uint32_t, std::uint32_t>> m_strecken; // BinnenID -> nodes
-    // What limits a boat, read with the first query that has one: bridges and locks, and runs of points of
-    // one draught limit, each sorted by waterway and chainage; the fairways by waterway.
-    bool m_hindernisseGelesen = false;
+    // What limits the boat whose measures m_hindernisseFuer holds: the bridges and locks it does not fit,
+    // and the runs of points too shallow for it on the waterways of m_tiefenGelesen, each sorted by
+    // waterway and chainage; the fairways of every waterway by waterway.
+    std::optional<BootProfil> m_hindernisseFuer;
     std::vector<Hindernis> m_bauwerke, m_tiefen;
+    std::unordered_set<std::int32_t> m_tiefenGelesen;
     std::unordered_map<std::int32_t, Hindernis> m_fahrrinnen;
 };
 
@@ -374,10 +415,6 @@ PathResult PathOptimiser::Optimise(const ADODB::ConnectionPtr& con,
     PathResult result;
     if (!Load(con, &result)) return result;
     const BootProfil* profil = options.profil.IstGesetzt() ? &options.profil : nullptr;
-    if (profil) {
-        QString detail;
-        if (!m_graph->LeseHindernisse(con, detail)) return Fehler(PathFailure::CatalogueError, 0, 0, detail);
-    }
 
     // Every planned point in one statement: its waterway and chainage.
     QString liste;
@@ -398,6 +435,14 @@ PathResult PathOptimiser::Optimise(const ADODB::ConnectionPtr& con,
     modOLM3Binnen::ADO_Close_Recordset(rs, true);
     for (const std::int32_t id : alngPunkteID)
         if (!orte.count(id)) return Fehler(PathFailure::UnknownPoint, id);
+    if (profil) {
+        std::vector<std::int32_t> binnen;
+        for (const auto& [id, o] : orte)
+            binnen.push_back(o.lngBinnenID);
+        QString detail;
+        if (!m_graph->LeseHindernisse(con, *profil, binnen, detail))
+            return Fehler(PathFailure::CatalogueError, 0, 0, detail);
+    }
 
     auto leg = [&](const Ort& v, const Ort& n) {
         result.alngVon.push_back(v.lngPunkteID);
