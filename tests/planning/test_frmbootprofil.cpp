@@ -12,6 +12,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QToolButton>
@@ -26,7 +27,10 @@ protected:
         cfg.iniDatei = dir.file(QStringLiteral("host.ini"));
         ASSERT_TRUE(olm.Init(&cfg, nullptr, nullptr));
     }
-    void TearDown() override { olm3ui::SetModalHandler({}); }
+    void TearDown() override {
+        olm3ui::SetModalHandler({});
+        QLocale::setDefault(QLocale::c());
+    }
 
     /// Opens the dialog from route planning's button, types the values and presses the button given.
     void bearbeiten(const std::vector<std::pair<olm3::BootFeld, QString>>& werte, bool uebernehmen = true) {
@@ -53,6 +57,8 @@ protected:
 } // namespace
 
 TEST_F(BootProfilFenster, GoodValuesAreKeptAndStoredBadOnesAreRefusedWithTheOldValueShownAgain) {
+    // The fields write numbers as the system's locale does; the values typed read either way.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     olm3test::MessageRecorder meldungen;
     bearbeiten({{olm3::BootFeld::Name, QStringLiteral("Möwe")},
                 {olm3::BootFeld::Hoehe, QStringLiteral("3,4")},

@@ -2,6 +2,7 @@
 
 #include "data/modOLM3Binnen.h"
 
+#include <QLocale>
 #include <QSettings>
 #include <QStringList>
 #include <cmath>
@@ -62,7 +63,8 @@ QString BootWertText(const BootProfil& p, BootFeld f) {
     if (f == BootFeld::Name) return p.strName;
     const double v = WertVon(p, f);
     if (v <= 0 && f != BootFeld::Sicherheit) return QString();
-    return QString::number(std::round(v * 100) / 100, 'g', 10).replace(QLatin1Char('.'), QLatin1Char(','));
+    // Written with the decimal point of the numbers around it; either point reads back.
+    return QString::number(std::round(v * 100) / 100, 'g', 10).replace(QLatin1Char('.'), QLocale().decimalPoint());
 }
 
 std::int32_t SetzeBootWert(BootProfil& p, BootFeld f, const QString& strWert) {
