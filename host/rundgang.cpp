@@ -31,6 +31,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPrintPreviewWidget>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -62,7 +63,7 @@ const std::vector<Ziel> kZiele = {
 /// through the centre is the way round.
 const std::vector<Ziel> kBootZiele = {{'T', {"Treptow"}}, {'S', {"Charlottenburg"}}};
 /// The boat: a cabin cruiser that passes every bridge of that way but the lowest one.
-const char* const kBootWerte[] = {"Aurelia", "9,5", "3,2", "3,2", "0,9"};
+const char* const kBootWerte[] = {"Aurelia", "9.5", "3.2", "3.2", "0.9"};
 constexpr size_t kMindestPunkte = 5;
 /// The tour's profile folder carries this file, so that only a folder the tour made is ever cleared.
 const QString kProfilMarke = QStringLiteral(".olm3binnen-rundgang");
@@ -267,9 +268,11 @@ public:
                 katalog->cmdCancel()->click();
             }
         } else if (auto* boot = qobject_cast<frmBootProfil*>(dlg)) {
-            // The skipper's boat, typed in as a person does it; the check runs when it is taken.
+            // The skipper's boat, typed in as a person does it, with the decimal point of the numbers
+            // around it; the check runs when it is taken.
             for (int i = 0; i < static_cast<int>(std::size(kBootWerte)); ++i)
-                boot->txtWert(i)->setText(QString::fromUtf8(kBootWerte[i]));
+                boot->txtWert(i)->setText(
+                    QString::fromUtf8(kBootWerte[i]).replace(QLatin1Char('.'), QLocale().decimalPoint()));
             foto(boot, QStringLiteral("boot-profil.png"));
             boot->fpUebernehmen()->click();
         } else if (auto* vorschau = qobject_cast<frmDruckvorschau*>(dlg)) {
