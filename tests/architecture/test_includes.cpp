@@ -4,7 +4,8 @@
 //
 // A file may include files of its own layer and of the layers before it, never one after it, and
 // nothing of the reference host: the tool takes the path search from the core, not from the host. The
-// windows reach the facade only through the owner interface among the public headers.
+// windows reach the facade only through the owner interface among the public headers. And the size of
+// the component's files, so that a reader finds one topic in each.
 
 #include "support/fixtures.h"
 
@@ -133,4 +134,19 @@ TEST(Includes, AnIncludeAgainstTheDirectionIsFound) {
                   QStringLiteral("src/routing/core/lauf.h (core) includes src/routing/fenster.h (windows)"),
                   QStringLiteral("tools/cmd_route.cpp includes pathoptimiser.h, outside the component"),
               }));
+}
+
+TEST(Sources, EveryFileOfTheComponentStaysUnder600Lines) {
+    // A file that grows past this mixes topics; it is split by topic, as the route view and the print are.
+    const QDir basis(QStringLiteral(OLM3_SOURCE_DIR));
+    QStringList zuLang;
+    QDirIterator it(basis.filePath(QStringLiteral("src")), {QStringLiteral("*.h"), QStringLiteral("*.cpp")},
+                    QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile f(it.next());
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly | QIODevice::Text)) << f.fileName().toStdString();
+        const auto zeilen = f.readAll().count('\n');
+        if (zeilen >= 600) zuLang << basis.relativeFilePath(f.fileName()) + QStringLiteral(": %1").arg(zeilen);
+    }
+    EXPECT_TRUE(zuLang.isEmpty()) << zuLang.join(QLatin1Char('\n')).toStdString();
 }
