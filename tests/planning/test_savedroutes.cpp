@@ -3,6 +3,7 @@
 #include "data/ado_internal.h"
 #include "data/formatting.h"
 #include "data/modOLM3Binnen.h"
+#include "data/texttable.h"
 #include "planning/core/rematch.h"
 #include "planning/savedroutes.h"
 
@@ -260,6 +261,17 @@ TEST_F(SavedRoutes, TheQuestionBeforeLoadingCountsEachReasonAndTakesTheAnswer) {
                        "\r\n1--wegen Strecke\r\n1--gar keine Übereinstimmung\r\n\r\nTrotzdem laden?"));
     EXPECT_EQ(messages.messages()[0].style, vbExclamation | vbYesNo);
     EXPECT_EQ(messages.messages()[0].title, cfg.appTitel);
+
+    // In English the whole question is English.
+    olm3::TextTable::SetSprache(olm3::Sprache::En);
+    MessageRecorder englisch({vbNo});
+    EXPECT_FALSE(PruefeZuordnung(Zaehler{0, 1, 1, 0}, false));
+    olm3::TextTable::SetSprache(olm3::Sprache::De);
+    ASSERT_EQ(englisch.messages().size(), 1u);
+    EXPECT_EQ(englisch.messages()[0].text,
+              QStringLiteral("-- After the data update the following points cannot be matched unambiguously:"
+                             "\r\n1--because of the waterway\r\n1--because of the coordinates\r\n\r\n"
+                             "Loading is not possible!"));
 }
 
 TEST_F(SavedRoutes, TheCataloguesCodesCountAsExactInAnyCaseOthersAreShownAndAMissingQueryIsAnError) {

@@ -4,12 +4,19 @@
 #include "data/katalogbegriffe.h"
 #include "data/modOLM3Binnen.h"
 #include "data/nearestpoint.h"
+#include "data/texttable.h"
 
 using namespace modOLM3Binnen;
 
 namespace olm3::planning {
 
 namespace {
+
+/// A message of the re-matching in the language of the texts.
+QString Text(std::int32_t lngTextID, const char* strDeutsch) {
+    return olm3::TextTable::Builtin().Text(QStringLiteral("frmRouteGeplantLoadSave"), lngTextID,
+                                           QString::fromUtf8(strDeutsch));
+}
 
 /// A stored number formatted, or the empty text when the database holds none.
 QString formatOderLeer(const QVariant& v, QString (*format)(double)) {
@@ -153,10 +160,10 @@ QString ZuordnungsBericht(const Zaehler& zaehler) {
     auto zeile = [&s](std::int32_t n, const QString& strGrund) {
         if (n != 0) s += QStringLiteral("\r\n") + QString::number(n) + strGrund;
     };
-    zeile(zaehler.lngStrecke, QStringLiteral("--wegen Strecke"));
-    zeile(zaehler.lngBinnen, QStringLiteral("--wegen Binnen"));
-    zeile(zaehler.lngKoordinaten, QStringLiteral("--wegen Koordinaten"));
-    zeile(zaehler.lngKeine, QStringLiteral("--gar keine Übereinstimmung"));
+    zeile(zaehler.lngStrecke, Text(10172, "--wegen Strecke"));
+    zeile(zaehler.lngBinnen, Text(10173, "--wegen Binnen"));
+    zeile(zaehler.lngKoordinaten, Text(10174, "--wegen Koordinaten"));
+    zeile(zaehler.lngKeine, Text(10175, "--gar keine Übereinstimmung"));
     return s;
 }
 
@@ -164,13 +171,13 @@ bool PruefeZuordnung(const Zaehler& zaehler, bool blnPunkteGefunden) {
     const QString bericht = ZuordnungsBericht(zaehler);
     if (bericht.isEmpty()) return true;
     const QString text =
-        QStringLiteral("-- Nach dem Daten-Update können folgende Punkte nicht eindeutig zugeordnet werden:") +
+        Text(10171, "-- Nach dem Daten-Update können folgende Punkte nicht eindeutig zugeordnet werden:") +
         bericht + QStringLiteral("\r\n\r\n");
     if (!blnPunkteGefunden) {
-        MsgBox(text + QStringLiteral("Laden nicht möglich!"), vbExclamation | vbOKOnly, MeldungsTitel());
+        MsgBox(text + Text(10176, "Laden nicht möglich!"), vbExclamation | vbOKOnly, MeldungsTitel());
         return false;
     }
-    return MsgBox(text + QStringLiteral("Trotzdem laden?"), vbExclamation | vbYesNo, MeldungsTitel()) ==
+    return MsgBox(text + Text(10177, "Trotzdem laden?"), vbExclamation | vbYesNo, MeldungsTitel()) ==
            vbYes;
 }
 

@@ -3,6 +3,7 @@
 #include "data/formatting.h"
 #include "data/katalogbegriffe.h"
 #include "data/modOLM3Binnen.h"
+#include "data/texttable.h"
 #include "routing/core/schleusenbz.h"
 #include "routing/core/wartegrund.h"
 #include "routing/core/zweigparam.h"
@@ -61,6 +62,11 @@ private:
 };
 
 double numberOr(const ADODB::Field& f, double dflt) { return ADO_Field_NumOrDefault(f, dflt).toDouble(); }
+
+/// The type of a route point that is no object of the catalogue.
+QString TextPunktGesetzt() {
+    return olm3::TextTable::Builtin().Text(QStringLiteral("clsOLM3Binnen"), 10170, QStringLiteral("-Punkt gesetzt-"));
+}
 
 } // namespace
 
@@ -208,7 +214,7 @@ bool GetDetailsRouteOptimiert(RouteDetails& route, const QDateTime& datStartZeit
                 row.datZeitAb = addSeconds(row.datZeitAn, wartezeit + stepDurchgang);
                 row.lngDetailsRecordsetID = detailsID;
                 row.lngPunkteID = id;
-                row.strTypBez = typ.isEmpty() ? QStringLiteral("-Punkt gesetzt-")
+                row.strTypBez = typ.isEmpty() ? TextPunktGesetzt()
                                               : KatalogBegriff(KatalogWort::Typ, typ, ADO_Field_Str(field("TypenBez")));
                 if (typ == QLatin1String("A")) row.strBezeichnung = ADO_Field_Str(field("BinnenBez_Nach"));
                 else if (typ == QLatin1String("B")) ++anzahlBruecken;
