@@ -113,6 +113,10 @@ void Print(const QJsonObject& o, const QStringList& order, bool json) {
     }
 }
 
+QString IsoZeit(const QDateTime& dat) {
+    return dat.isValid() ? dat.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) : QString();
+}
+
 QString JahreText() { return Text(9700, {QString::number(olm3::kJahrMin), QString::number(olm3::kJahrMax)}); }
 
 bool ParseZeit(const QString& s, QDateTime& dat, int lngTextNichtLesbar) {

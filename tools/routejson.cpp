@@ -18,8 +18,6 @@
 namespace cli {
 
 namespace {
-QString iso(const QDateTime& d) { return d.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")); }
-
 const olm3::TextQuelle kText = [](std::int32_t id) { return Text(id); };
 
 QJsonArray WarningsJson(const std::vector<olm3::Durchfahrtsbefund>& befunde) {
@@ -104,8 +102,8 @@ QJsonObject RouteJson(bool result, const std::vector<typRouteOptimiert>& rows, c
             {QStringLiteral("dblLgDez"), r.dblLgDez},
             {QStringLiteral("lngDetailsRecordsetID"), r.lngDetailsRecordsetID},
             {QStringLiteral("dblStrecke"), r.dblStrecke},
-            {QStringLiteral("datZeitAn"), iso(r.datZeitAn)},
-            {QStringLiteral("datZeitAb"), iso(r.datZeitAb)},
+            {QStringLiteral("datZeitAn"), IsoZeit(r.datZeitAn)},
+            {QStringLiteral("datZeitAb"), IsoZeit(r.datZeitAb)},
             {QStringLiteral("strNB"), r.strNB},
             {QStringLiteral("strSR"), r.strSR},
             {QStringLiteral("dblDokuKM"), r.dblDokuKM},
