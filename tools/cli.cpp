@@ -5,7 +5,6 @@
 #include "olm3binnen/ado.h"
 #include "olm3binnen/types.h"
 #include "olm3binnen/clsOLM3Binnen.h"
-#include "olm3binnen/types.h"
 
 #include <QFileInfo>
 #include <QJsonDocument>
