@@ -60,6 +60,19 @@ const QCommandLineOption& boatOption() {
     return o;
 }
 
+QStringList AddRouteOptions(QCommandLineParser& p) {
+    p.addOption(catalogueOption());
+    p.addOption(jsonOption());
+    p.addOption(startOption());
+    p.addOption(speedOption());
+    p.addOption(gpxOption());
+    p.addOption(boatOption());
+    AddDaysOptions(p);
+    return QStringList{QStringLiteral("catalogue"), QStringLiteral("start"), QStringLiteral("speed"),
+                       QStringLiteral("gpx"), QStringLiteral("boat")} +
+           DaysValueOptions();
+}
+
 bool ReadBoat(const QCommandLineParser& p, olm3::BootProfil& profil, int* exitCode) {
     if (!p.isSet(boatOption())) return true;
     const QString wert = p.value(boatOption());
