@@ -151,7 +151,6 @@ BENCHMARK_CAPTURE(BM_Query, long_route_first_query, &g_lang, true)
 
 int main(int argc, char** argv) {
     olm3bench::Programm programm;
-    programm.strName = "olm3_bench_pathoptimiser";
     programm.aoptionen = {olm3bench::KatalogOption(g_katalog)};
     programm.vorbereiten = [] {
         if (!Vorbereiten()) {
