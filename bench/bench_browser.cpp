@@ -104,7 +104,6 @@ BENCHMARK(BM_Punkteliste)
 
 int main(int argc, char** argv) {
     olm3bench::Programm programm;
-    programm.strName = "olm3_bench_browser";
     programm.blnFenster = true;
     programm.vorbereiten = [] {
         if (!olm3bench::Erzeuge(kGewaesserKatalog, 500, 20, 5) || !olm3bench::Erzeuge(kPunkteKatalog, 2, 5000, 1)) {

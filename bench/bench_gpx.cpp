@@ -124,7 +124,6 @@ BENCHMARK(BM_GpxImportFremd)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
     Umgebung umgebung;
     olm3bench::Programm programm;
-    programm.strName = "olm3_bench_gpx";
     programm.aoptionen = {olm3bench::KatalogOption(g_katalog)};
     programm.vorbereiten = [&umgebung] {
         if (!KatalogBereitstellen() || !umgebung.Oeffnen()) {

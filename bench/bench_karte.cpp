@@ -74,7 +74,6 @@ BENCHMARK(BM_KarteVerschieben)->Unit(benchmark::kMillisecond)->Repetitions(5)->R
 
 int main(int argc, char** argv) {
     olm3bench::Programm programm;
-    programm.strName = "olm3_bench_karte";
     programm.blnFenster = true;
     programm.vorbereiten = [] {
         ADODB::ConnectionPtr con;

@@ -321,7 +321,6 @@ int main(int argc, char** argv) {
     bool eigenerKatalog = false;
     int pruefen = 0;
     olm3bench::Programm programm;
-    programm.strName = "olm3_bench_nearest";
     programm.aoptionen = {{"--catalogue=",
                            [&eigenerKatalog](const QString& w) {
                                g_katalog = w;

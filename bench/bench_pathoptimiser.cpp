@@ -11,9 +11,6 @@
 #include "olm3binnen/ado.h"
 #include "olm3binnen/pathoptimiser.h"
 
-#include <QFileInfo>
-#include <QProcess>
-
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
@@ -42,15 +39,7 @@ std::int32_t Zahl(const QString& sql) {
 }
 
 bool Vorbereiten() {
-    if (!QFileInfo::exists(g_katalog)) {
-        std::printf("Generating %s ...\n", qPrintable(g_katalog));
-        std::fflush(stdout);
-        const QStringList args{QStringLiteral("--out"),       g_katalog,
-                               QStringLiteral("--waterways"), QStringLiteral("100"),
-                               QStringLiteral("--points"),    QStringLiteral("10000"),
-                               QStringLiteral("--every"),     QStringLiteral("50")};
-        if (QProcess::execute(QStringLiteral(OLM3_GENCATALOGUE), args) != 0) return false;
-    }
+    if (!olm3bench::Erzeuge(g_katalog, 100, 10000, 50)) return false;
     if (!modOLM3Binnen::ADO_Open_Connection(g_katalog, g_con, {}, {}, {}, true)) return false;
     const std::int32_t erster = Zahl(QStringLiteral("SELECT min(PunkteID) FROM Punkte"));
     const std::int32_t letzter = Zahl(QStringLiteral("SELECT max(PunkteID) FROM Punkte"));
@@ -162,7 +151,6 @@ BENCHMARK_CAPTURE(BM_Query, long_route_first_query, &g_lang, true)
 
 int main(int argc, char** argv) {
     olm3bench::Programm programm;
-    programm.strName = "olm3_bench_pathoptimiser";
     programm.aoptionen = {olm3bench::KatalogOption(g_katalog)};
     programm.vorbereiten = [] {
         if (!Vorbereiten()) {

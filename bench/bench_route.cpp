@@ -251,7 +251,6 @@ BENCHMARK(BM_WorstLock)->Arg(10)->ArgName("pause")->Unit(benchmark::kMillisecond
 
 int main(int argc, char** argv) {
     olm3bench::Programm programm;
-    programm.strName = "olm3_bench_route";
     programm.aoptionen = {olm3bench::KatalogOption(g_groesster)};
     programm.vorbereiten = [] {
         for (const int gewaesser : {1, 10, 100}) {

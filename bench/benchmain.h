@@ -23,7 +23,6 @@ Option KatalogOption(QString& strKatalog);
 constexpr int kBereit = -1;
 
 struct Programm {
-    const char* strName = "olm3_bench"; ///< for messages
     bool blnFenster = false;            ///< windows are made: a QApplication, offscreen unless told otherwise
     std::vector<Option> aoptionen;
     /// Runs once the options are read: generates and opens what the benchmarks need. kBereit to run them,

@@ -283,6 +283,10 @@ void HostFenster::aktualisiereAktionen() {
     actGpxImport->setEnabled(katalog);
 }
 
+QPointF HostFenster::kartenMitte() const {
+    return m_karte->ZuLage(QPointF(m_karte->width() / 2.0, m_karte->height() / 2.0));
+}
+
 QString HostFenster::punktName(std::int32_t lngPunkteID) const {
     const KartenDaten& d = m_karte->Daten();
     for (const auto& o : d.objekte)
@@ -296,7 +300,7 @@ QString HostFenster::punktName(std::int32_t lngPunkteID) const {
 
 void HostFenster::Binneninfo() {
     bool pos = true;
-    QPointF mitte = m_karte->ZuLage(QPointF(m_karte->width() / 2.0, m_karte->height() / 2.0));
+    const QPointF mitte = kartenMitte();
     double lg = mitte.x(), bg = mitte.y();
     m_olm->Binneninfo(pos, lg, bg, true, m_routeOptimiert);
     // The browser hands a position back when the user asked for it on the chart: the chart centres on it
@@ -308,7 +312,7 @@ void HostFenster::Binneninfo() {
 }
 
 void HostFenster::RoutenPlanung() {
-    const QPointF mitte = m_karte->ZuLage(QPointF(m_karte->width() / 2.0, m_karte->height() / 2.0));
+    const QPointF mitte = kartenMitte();
     double lg = mitte.x(), bg = mitte.y();
     bool gueltig = true;
     m_olm->RoutenPlanung(lg, bg, gueltig);
@@ -383,7 +387,7 @@ bool HostFenster::GpxImportieren(const QString& strDatei) {
         m_olm->MarschV(imp->dblMarschV > 0 ? imp->dblMarschV : m_cfg.GetMarschgeschwindigkeit());
     }
     // Route planning shows the new plan and reports it, so that the chart draws it.
-    const QPointF mitte = m_karte->ZuLage(QPointF(m_karte->width() / 2.0, m_karte->height() / 2.0));
+    const QPointF mitte = kartenMitte();
     double lg = mitte.x(), bg = mitte.y();
     bool gueltig = true;
     m_olm->RoutenPlanung(lg, bg, gueltig, true);

@@ -89,6 +89,8 @@ private:
     /// The status bar tells where the pointer is and which waterway, at which kilometre, is nearest.
     void zeigeCursor(double dblLg, double dblBg);
     void melde(const QString& strText);
+    /// The position at the chart's centre, where the component's windows open their search.
+    QPointF kartenMitte() const;
     /// The name of a point for the user: its object's name, or its waterway.
     QString punktName(std::int32_t lngPunkteID) const;
 

@@ -33,6 +33,14 @@ QPointF punktBei(const std::vector<QPointF>& linie, const std::vector<double>& l
     return linie[i - 1] + (linie[i] - linie[i - 1]) * t;
 }
 
+/// The arc length of a polyline at each of its points.
+std::vector<double> bogenlaengen(const std::vector<QPointF>& linie) {
+    std::vector<double> laenge{0.0};
+    for (size_t i = 1; i < linie.size(); ++i)
+        laenge.push_back(laenge.back() + QLineF(linie[i - 1], linie[i]).length());
+    return laenge;
+}
+
 } // namespace
 
 /// Puts a text at the first free place among the candidates; false when none is free.
@@ -128,9 +136,7 @@ bool Karte::setzeTextEntlang(QPainter& p, const QString& text, const std::vector
             auto gefunden = parallelen.find(versatz);
             if (gefunden == parallelen.end()) {
                 std::vector<QPointF> b = parallele(versatz);
-                std::vector<double> l{0.0};
-                for (size_t i = 1; i < b.size(); ++i)
-                    l.push_back(l.back() + QLineF(b[i - 1], b[i]).length());
+                std::vector<double> l = bogenlaengen(b);
                 gefunden = parallelen.emplace(versatz, std::pair{std::move(b), std::move(l)}).first;
             }
             const std::vector<QPointF>& basis = gefunden->second.first;
@@ -412,9 +418,7 @@ void Karte::zeichneBeschriftung(QPainter& p, KartenBelegung& belegt) {
                       [](const auto& a, const auto& b) { return a.size() > b.size(); });
             for (const auto& linie : stuecke) {
                 if (linie.size() < 2) continue;
-                std::vector<double> laenge{0.0};
-                for (size_t i = 1; i < linie.size(); ++i)
-                    laenge.push_back(laenge.back() + QLineF(linie[i - 1], linie[i]).length());
+                const std::vector<double> laenge = bogenlaengen(linie);
                 // Only the segments near this stretch can cross its name.
                 QRectF bereich = QPolygonF(QList<QPointF>(linie.begin(), linie.end())).boundingRect();
                 bereich.adjust(-40, -40, 40, 40);

@@ -5,7 +5,6 @@
 #include "olm3binnen/ado.h"
 #include "olm3binnen/types.h"
 #include "olm3binnen/clsOLM3Binnen.h"
-#include "olm3binnen/types.h"
 
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -111,6 +110,10 @@ void Print(const QJsonObject& o, const QStringList& order, bool json) {
             text = v.toString();
         std::printf("%s: %s\n", qPrintable(key), qPrintable(text));
     }
+}
+
+QString IsoZeit(const QDateTime& dat) {
+    return dat.isValid() ? dat.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) : QString();
 }
 
 QString JahreText() { return Text(9700, {QString::number(olm3::kJahrMin), QString::number(olm3::kJahrMax)}); }

@@ -48,6 +48,8 @@ QString JahreText();
 /// False after one line on stderr: the text lngTextNichtLesbar (with s) when it reads as none, the
 /// year range when its year is outside.
 bool ParseZeit(const QString& s, QDateTime& dat, int lngTextNichtLesbar);
+/// A moment as the tool's JSON writes it, "YYYY-MM-DDThh:mm:ss"; empty when there is none.
+QString IsoZeit(const QDateTime& dat);
 
 /// The options of every command that works on a catalogue: --catalogue FILE and --json.
 const QCommandLineOption& catalogueOption();

@@ -40,19 +40,10 @@ bool ReadStartAndSpeed(const QCommandLineParser& p, QDateTime& start, double& sp
 
 int RunExpand(const QStringList& args) {
     QCommandLineParser p;
-    p.addOption(catalogueOption());
-    p.addOption(jsonOption());
-    p.addOption(startOption());
-    p.addOption(speedOption());
-    p.addOption(gpxOption());
-    p.addOption(boatOption());
-    AddDaysOptions(p);
+    const QStringList werte = AddRouteOptions(p);
     p.addPositionalArgument(Text(10006), Text(9084), Text(10007));
     int code = 0;
-    if (!Parse(p, args, Text(9070), &code,
-               QStringList{QStringLiteral("catalogue"), QStringLiteral("start"), QStringLiteral("speed"),
-                           QStringLiteral("gpx"), QStringLiteral("boat")} + DaysValueOptions()))
-        return code;
+    if (!Parse(p, args, Text(9070), &code, werte)) return code;
     QDateTime start;
     double speed = 0;
     if (!ReadStartAndSpeed(p, start, speed, &code)) return code;

@@ -92,8 +92,7 @@ int RunGpxImport(const QStringList& args) {
             {QStringLiteral("punkte"), punkte},
             {QStringLiteral("alngPunkteID"), ids},
             {QStringLiteral("lngZusammengefasst"), imp.lngZusammengefasst},
-            {QStringLiteral("datStartZeit"),
-             imp.datStart.isValid() ? imp.datStart.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) : QString()},
+            {QStringLiteral("datStartZeit"), IsoZeit(imp.datStart)},
             {QStringLiteral("dblMarschV"), imp.dblMarschV},
             {QStringLiteral("dblFangbereich"), fang}};
         std::fputs(QJsonDocument(o).toJson(QJsonDocument::Indented).constData(), stdout);

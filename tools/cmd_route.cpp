@@ -39,20 +39,11 @@ int Failure(const olm3::PathResult& r) {
 
 int RunRoute(const QStringList& args) {
     QCommandLineParser p;
-    p.addOption(catalogueOption());
-    p.addOption(jsonOption());
-    p.addOption(startOption());
-    p.addOption(speedOption());
-    p.addOption(gpxOption());
-    p.addOption(boatOption());
-    AddDaysOptions(p);
+    const QStringList werte = AddRouteOptions(p);
     p.addPositionalArgument(QStringLiteral("PUNKTEID"), Text(9091),
                             QStringLiteral("PUNKTEID PUNKTEID [...]"));
     int code = 0;
-    if (!Parse(p, args, Text(9090), &code,
-               QStringList{QStringLiteral("catalogue"), QStringLiteral("start"), QStringLiteral("speed"),
-                           QStringLiteral("gpx"), QStringLiteral("boat")} + DaysValueOptions()))
-        return code;
+    if (!Parse(p, args, Text(9090), &code, werte)) return code;
     QDateTime start;
     double speed = 0;
     if (!ReadStartAndSpeed(p, start, speed, &code)) return code;

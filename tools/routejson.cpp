@@ -18,8 +18,6 @@
 namespace cli {
 
 namespace {
-QString iso(const QDateTime& d) { return d.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")); }
-
 const olm3::TextQuelle kText = [](std::int32_t id) { return Text(id); };
 
 QJsonArray WarningsJson(const std::vector<olm3::Durchfahrtsbefund>& befunde) {
@@ -60,6 +58,19 @@ QString Marke(const typRouteOptimiert& r, const std::vector<olm3::Durchfahrtsbef
 const QCommandLineOption& boatOption() {
     static const QCommandLineOption o(QStringLiteral("boat"), Text(9903), QStringLiteral("L,B,H,T"));
     return o;
+}
+
+QStringList AddRouteOptions(QCommandLineParser& p) {
+    p.addOption(catalogueOption());
+    p.addOption(jsonOption());
+    p.addOption(startOption());
+    p.addOption(speedOption());
+    p.addOption(gpxOption());
+    p.addOption(boatOption());
+    AddDaysOptions(p);
+    return QStringList{QStringLiteral("catalogue"), QStringLiteral("start"), QStringLiteral("speed"),
+                       QStringLiteral("gpx"), QStringLiteral("boat")} +
+           DaysValueOptions();
 }
 
 bool ReadBoat(const QCommandLineParser& p, olm3::BootProfil& profil, int* exitCode) {
@@ -104,8 +115,8 @@ QJsonObject RouteJson(bool result, const std::vector<typRouteOptimiert>& rows, c
             {QStringLiteral("dblLgDez"), r.dblLgDez},
             {QStringLiteral("lngDetailsRecordsetID"), r.lngDetailsRecordsetID},
             {QStringLiteral("dblStrecke"), r.dblStrecke},
-            {QStringLiteral("datZeitAn"), iso(r.datZeitAn)},
-            {QStringLiteral("datZeitAb"), iso(r.datZeitAb)},
+            {QStringLiteral("datZeitAn"), IsoZeit(r.datZeitAn)},
+            {QStringLiteral("datZeitAb"), IsoZeit(r.datZeitAb)},
             {QStringLiteral("strNB"), r.strNB},
             {QStringLiteral("strSR"), r.strSR},
             {QStringLiteral("dblDokuKM"), r.dblDokuKM},

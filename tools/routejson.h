@@ -25,6 +25,10 @@ void PrintRouteTable(const std::vector<typRouteOptimiert>& rows, const RouteOpti
                      const std::vector<olm3::Durchfahrtsbefund>* warnings = nullptr,
                      const std::vector<std::int32_t>& alngGeplant = {});
 
+/// Adds the options the route commands share (--catalogue, --json, --start, --speed, --gpx, --boat and
+/// those of the cruising day) and returns the names of those that take a value, for Parse.
+QStringList AddRouteOptions(QCommandLineParser& p);
+
 /// --boat LENGTH,BEAM,AIRDRAUGHT,DRAUGHT of the route commands.
 const QCommandLineOption& boatOption();
 /// Reads --boat into the profile (measures left empty are not checked); false after a message.

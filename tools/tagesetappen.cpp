@@ -32,7 +32,6 @@ const QCommandLineOption& waitLimitOption() {
     return o;
 }
 
-QString iso(const QDateTime& d) { return d.isValid() ? d.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) : QString(); }
 QString tx(std::int32_t id) { return modOLM3Binnen::GetText(QStringLiteral("Tagesetappen"), id); }
 } // namespace
 
@@ -73,8 +72,8 @@ QJsonArray DaysJson(const std::vector<Tagesetappe>& etappen) {
             {QStringLiteral("lngZeileBis"), e.lngZeileBis},
             {QStringLiteral("strVon"), e.strVon},
             {QStringLiteral("strNach"), e.strNach},
-            {QStringLiteral("datAb"), iso(e.datAb)},
-            {QStringLiteral("datAn"), iso(e.datAn)},
+            {QStringLiteral("datAb"), IsoZeit(e.datAb)},
+            {QStringLiteral("datAn"), IsoZeit(e.datAn)},
             {QStringLiteral("dblStrecke"), e.dblStrecke},
             {QStringLiteral("dblFahrstunden"), e.dblFahrstunden},
             {QStringLiteral("dblWartezeit"), e.dblWartezeit},
@@ -82,7 +81,7 @@ QJsonArray DaysJson(const std::vector<Tagesetappe>& etappen) {
             {QStringLiteral("blnOhneLiegeplatz"), e.blnOhneLiegeplatz},
             {QStringLiteral("blnZiel"), e.blnZiel},
             {QStringLiteral("strSchleuse"), e.strSchleuse},
-            {QStringLiteral("datSchleuseOffen"), iso(e.datSchleuseOffen)},
+            {QStringLiteral("datSchleuseOffen"), IsoZeit(e.datSchleuseOffen)},
             {QStringLiteral("strHinweis"), olm3::routing::EtappenHinweis(e)},
         });
     return a;

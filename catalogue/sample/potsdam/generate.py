@@ -89,7 +89,7 @@ for name, lon, lat, rang in [
         ("Ferch", 12.9300, 52.3230, 3), ("Ketzin", 12.8460, 52.4760, 3), ("Paretz", 12.8670, 52.4710, 3),
         ("Schönwalde", 13.1200, 52.6200, 3), ("Falkensee", 13.0900, 52.5600, 2)]:
     cat.place(name, lon, lat, rang)
-cat.outlines(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "berlin", "wasserflaechen.txt"))
+cat.outlines(os.path.join(BERLIN, "wasserflaechen.txt"))
 
 cat.feiertage_bl = [(c, "BB") for c in ("NJ", "O", "MF", "HF", "Pf", "TDE", "RT", "W")]
 # The hours, telephone numbers and kilometres of both locks come from the ordinance transcribed beside the
