@@ -148,7 +148,8 @@ QJsonObject RouteJson(bool result, const std::vector<typRouteOptimiert>& rows, c
 }
 
 void PrintRouteTable(const std::vector<typRouteOptimiert>& rows, const RouteOptimiertSummen& summen,
-                     const std::vector<olm3::Durchfahrtsbefund>* warnings, const std::vector<std::int32_t>& alngGeplant) {
+                     const std::vector<olm3::Durchfahrtsbefund>* warnings, const std::vector<std::int32_t>& alngGeplant,
+                     const olm3::BootProfil* boot) {
     using modOLM3Binnen::FormatDatum;
     using modOLM3Binnen::FormatNumber;
     const QString zeit = QStringLiteral("dd.mm.yy hh:nn");
@@ -190,9 +191,12 @@ void PrintRouteTable(const std::vector<typRouteOptimiert>& rows, const RouteOpti
     const QString unsicher = olm3::routing::TextSummenUnsicher(summen.lngSchleusenOhneBetriebszeit);
     if (!unsicher.isEmpty()) std::printf("%s\n", qPrintable(unsicher));
     if (!warnings) return;
-    olm3::BootProfil boot;
-    boot.dblLaenge = 1; // the summary names no boat in the tool
-    std::printf("%s\n", qPrintable(olm3::SummenText(*warnings, boot, kText)));
+    if (boot) {
+        // The boat of --boat has no name: the summary calls it the boat; a boat of empty measures was
+        // checked against nothing and gets no summary.
+        const QString summe = olm3::SummenText(*warnings, *boot, kText);
+        if (!summe.isEmpty()) std::printf("%s\n", qPrintable(summe));
+    }
     for (const olm3::Durchfahrtsbefund& b : *warnings)
         std::printf("  %s %s\n", b.art == olm3::Befundart::PasstNicht ? "!" : "?",
                     qPrintable(olm3::BefundText(b, kText)));
@@ -250,7 +254,7 @@ int ExpandAndPrint(clsOLM3Binnen& olm, const std::vector<std::int32_t>& von, con
         }
         std::fputs(QJsonDocument(o).toJson(QJsonDocument::Indented).constData(), stdout);
     } else {
-        PrintRouteTable(rows, summen, warnings, alngGeplant);
+        PrintRouteTable(rows, summen, warnings, alngGeplant, boot);
         if (tage) PrintDaysTable(etappen);
     }
     return RouteExitCode(result, rows, summen);

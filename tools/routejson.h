@@ -20,10 +20,10 @@ QJsonObject RouteJson(bool result, const std::vector<typRouteOptimiert>& rows, c
                       const std::vector<olm3::Durchfahrtsbefund>* warnings = nullptr);
 /// Prints the route as a table with a line of totals; route points are numbered as in the plan when one
 /// is given; with a boat, rows it does not fit are marked "!", rows with an unknown limit "?", and the
-/// findings follow the totals.
+/// findings of that boat follow the totals.
 void PrintRouteTable(const std::vector<typRouteOptimiert>& rows, const RouteOptimiertSummen& summen,
                      const std::vector<olm3::Durchfahrtsbefund>* warnings = nullptr,
-                     const std::vector<std::int32_t>& alngGeplant = {});
+                     const std::vector<std::int32_t>& alngGeplant = {}, const olm3::BootProfil* boot = nullptr);
 
 /// Adds the options the route commands share (--catalogue, --json, --start, --speed, --gpx, --boat and
 /// those of the cruising day) and returns the names of those that take a value, for Parse.

@@ -112,6 +112,16 @@ TEST_F(CliRoute, WithABoatTheRouteCarriesWarningsOrIsRefused) {
     ASSERT_EQ(ok.exitCode, 0) << ok.err.toStdString();
     EXPECT_TRUE(ok.json().object().contains("warnings"));
     EXPECT_TRUE(warnings(ok).empty());
+    // In the table the summary follows the totals; a boat of empty measures is checked against nothing
+    // and is told nothing.
+    for (const auto& [masse, summe] : {std::pair{"12,4,3,", "Boot: passt überall auf der Route."},
+                                       std::pair{",,,", ""}}) {
+        const olm3test::CliRun t = RunCli({"route", "--catalogue", katalog, "--start", "2008-06-02 10:00", "--speed",
+                                           "6", "101", "203", "--boat", QString::fromUtf8(masse)});
+        ASSERT_EQ(t.exitCode, 0) << t.err.toStdString();
+        const QString text = QString::fromUtf8(t.out);
+        EXPECT_TRUE(*summe ? text.contains(QString::fromUtf8(summe)) : !text.contains("Boot")) << t.out.toStdString();
+    }
     // Bad measures: one line, exit code 2.
     for (const char* bad : {"12,4,3", "12,4,drei,1", "12,-4,3,1", "12,4,3,900"}) {
         const olm3test::CliRun b = run("route", {"101", "203", "--boat", QString::fromUtf8(bad)});
