@@ -58,8 +58,8 @@ bool frmBootProfil::Uebernehmen() {
         QLineEdit* t = m_txtWert[static_cast<std::size_t>(i)];
         const std::int32_t meldung = olm3::SetzeBootWert(neu, feld, t->text());
         if (meldung == 0) continue;
-        QString label = text(9871 + i);
-        label = label.left(label.indexOf(QStringLiteral(" (")) < 0 ? label.size() : label.indexOf(QStringLiteral(" (")));
+        // The field's name without its unit.
+        const QString label = text(9871 + i).section(QStringLiteral(" ("), 0, 0);
         MsgBox(text(meldung)
                    .replace(QStringLiteral("%1"), label)
                    .replace(QStringLiteral("%2"), t->text().trimmed())

@@ -4,6 +4,7 @@
 #include "data/katalogbegriffe.h"
 #include "data/modOLM3Binnen.h"
 #include "olm3binnen/windowowner.h"
+#include "planning/core/routestore.h"
 #include "planning/frmBootProfil.h"
 #include "planning/frmFahrtag.h"
 #include "planning/frmRouteGeplantLoadSave.h"
@@ -152,7 +153,7 @@ void frmRoutenPlanung::Init(const std::vector<std::int32_t>& alngPunkteID, IOLM3
     if (!IsKatalogOffen()) {
         // Without a catalogue no point can be shown; the route is not reported, so the planned route the
         // facade keeps is not lost.
-        MsgBox(text(kTextKeinKatalog), vbExclamation, objOLM3Cfg ? objOLM3Cfg->GetAppTitel() : QString());
+        MsgBox(text(kTextKeinKatalog), vbExclamation, olm3::planning::MeldungsTitel());
     } else if (!leer) {
         std::vector<std::int32_t> fehlend;
         m_grdRoute->setUpdatesEnabled(false);
@@ -426,7 +427,7 @@ void frmRoutenPlanung::meldeFehlendePunkte(const std::vector<std::int32_t>& alng
     for (const std::int32_t id : alngFehlend)
         ids << QString::number(id);
     MsgBox(text(kTextPunkteFehlen).arg(ids.join(QStringLiteral(", "))), vbExclamation,
-           objOLM3Cfg ? objOLM3Cfg->GetAppTitel() : QString());
+           olm3::planning::MeldungsTitel());
 }
 
 // ---- buttons ---------------------------------------------------------------------------------------
@@ -494,7 +495,7 @@ void frmRoutenPlanung::fpDeleteAll_Click() {
     const bool blnOptimiert = m_objFacade && m_objFacade->GetRouteOptimiert(optimiert, datStart);
     if (m_grdRoute->rowCount() > 0 || blnOptimiert) {
         if (MsgBox(text(blnOptimiert ? kTextAllesLoeschenOptimiert : kTextAllesLoeschen), vbYesNo | vbQuestion,
-                   objOLM3Cfg ? objOLM3Cfg->GetAppTitel() : QString()) != vbYes)
+                   olm3::planning::MeldungsTitel()) != vbYes)
             return;
     }
     m_grdRoute->setRowCount(0);
@@ -539,7 +540,7 @@ void frmRoutenPlanung::merkeGesichert(const std::vector<std::int32_t>& alngPunkt
 void frmRoutenPlanung::fpLoad_Click() {
     // Loading replaces the plan: changes not yet saved are only given up when the user says so.
     if (UngesicherteAenderungen() && MsgBox(text(kTextLadenVerwirft), vbYesNo | vbQuestion,
-                                            objOLM3Cfg ? objOLM3Cfg->GetAppTitel() : QString()) != vbYes)
+                                            olm3::planning::MeldungsTitel()) != vbYes)
         return;
     frmRouteGeplantLoadSave frm(this);
     std::vector<std::int32_t> ids = m_alngPunkteID;

@@ -6,6 +6,7 @@
 #include "data/modOLM3Binnen.h"
 #include "gpx/core/gpxroute.h"
 #include "olm3binnen/windowowner.h"
+#include "planning/core/routestore.h"
 #include "planning/gpxdialog.h"
 #include "ui/ucOLMButton.h"
 
@@ -36,7 +37,7 @@ bool frmRoutenPlanung::GpxExportieren(const QString& strPfad) {
 bool frmRoutenPlanung::GpxImportieren(const QString& strPfad) {
     if (!IsKatalogOffen()) {
         // Without a catalogue no point can be matched; the plan stays as it is.
-        MsgBox(GetText(kModul, 9121), vbExclamation, objOLM3Cfg ? objOLM3Cfg->GetAppTitel() : QString());
+        MsgBox(GetText(kModul, 9121), vbExclamation, olm3::planning::MeldungsTitel());
         return false;
     }
     const std::optional<olm3::gpx::Import> imp = olm3ui::GpxImportieren(this, GetText(kModul, 9641), strPfad);

@@ -1,6 +1,7 @@
 #include "planning/gpxdialog.h"
 
 #include "data/modOLM3Binnen.h"
+#include "planning/core/routestore.h"
 #include "ui/windowhelpers.h"
 
 #include <QDir>
@@ -9,14 +10,11 @@
 
 using namespace modOLM3Binnen;
 namespace gpx = olm3::gpx;
+using olm3::planning::MeldungsTitel;
 
 namespace olm3ui {
 
 namespace {
-
-QString titel() {
-    return objOLM3Cfg ? objOLM3Cfg->GetAppTitel() : QString();
-}
 
 QString ordner() {
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -26,7 +24,7 @@ QString ordner() {
 
 bool GpxExportieren(QWidget* parent, const gpx::Datei& d, const QString& strTitel, QString strPfad) {
     if (d.route.empty()) {
-        MsgBox(GetText(gpx::kModul, 9626), vbExclamation, titel());
+        MsgBox(GetText(gpx::kModul, 9626), vbExclamation, MeldungsTitel());
         return false;
     }
     if (strPfad.isEmpty()) {
@@ -36,7 +34,8 @@ bool GpxExportieren(QWidget* parent, const gpx::Datei& d, const QString& strTite
     }
     QString grund;
     if (!gpx::SchreibeGpxDatei(d, strPfad, grund)) {
-        MsgBox(gpx::SchreibFehlerText(QDir::toNativeSeparators(strPfad), grund), vbExclamation, titel());
+        MsgBox(gpx::SchreibFehlerText(QDir::toNativeSeparators(strPfad), grund), vbExclamation,
+               MeldungsTitel());
         return false;
     }
     return true;
@@ -51,7 +50,8 @@ std::optional<gpx::Import> GpxImportieren(QWidget* parent, const QString& strTit
     const gpx::LeseErgebnis erg = gpx::LeseGpxDatei(strPfad);
     if (!erg) {
         SetNormalPointer();
-        MsgBox(gpx::FehlerText(erg, strPfad) + QLatin1Char(' ') + GetText(gpx::kModul, 9622), vbExclamation, titel());
+        MsgBox(gpx::FehlerText(erg, strPfad) + QLatin1Char(' ') + GetText(gpx::kModul, 9622), vbExclamation,
+               MeldungsTitel());
         return std::nullopt;
     }
     // Matching thousands of points takes a moment; the windows keep drawing meanwhile.
@@ -62,10 +62,11 @@ std::optional<gpx::Import> GpxImportieren(QWidget* parent, const QString& strTit
                                                   });
     SetNormalPointer();
     if (imp->LeerGeblieben()) {
-        MsgBox(gpx::ImportBericht(*imp, strPfad), vbExclamation, titel());
+        MsgBox(gpx::ImportBericht(*imp, strPfad), vbExclamation, MeldungsTitel());
         return std::nullopt;
     }
-    if (MsgBox(gpx::ImportBericht(*imp, strPfad), vbQuestion | vbYesNo, titel()) != vbYes) return std::nullopt;
+    if (MsgBox(gpx::ImportBericht(*imp, strPfad), vbQuestion | vbYesNo, MeldungsTitel()) != vbYes)
+        return std::nullopt;
     return imp;
 }
 

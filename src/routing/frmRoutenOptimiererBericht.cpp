@@ -80,6 +80,10 @@ void frmRoutenOptimiererBericht::FuelleBericht(double dblStrecke, double dblSumm
     }
     m_grdReport->resizeColumnsToContents();
     for (int c = 0; c < 4; ++c) m_grdReport->setColumnWidth(c, m_grdReport->columnWidth(c) + 12);
+    passeGroesseAn();
+}
+
+void frmRoutenOptimiererBericht::passeGroesseAn() {
     // Big enough to show every line without scrolling.
     int width = 24, height = 24 + m_pbBack->height() + 10;
     for (int c = 0; c < 4; ++c) width += m_grdReport->columnWidth(c);
@@ -103,11 +107,7 @@ void frmRoutenOptimiererBericht::Durchfahrt(const QString& strSumme) {
     m_grdReport->setColumnWidth(3, std::max(m_grdReport->columnWidth(3),
                                             QFontMetrics(m_grdReport->font()).horizontalAdvance(strSumme) -
                                                 m_grdReport->columnWidth(1) - m_grdReport->columnWidth(2) + 16));
-    int width = 24, height = 24 + m_pbBack->height() + 10;
-    for (int c = 0; c < 4; ++c) width += m_grdReport->columnWidth(c);
-    for (int r = 0; r < m_grdReport->rowCount(); ++r) height += m_grdReport->rowHeight(r);
-    resize(std::max(width, 360), std::max(height, 260));
-    CenterForm(this);
+    passeGroesseAn();
 }
 
 void frmRoutenOptimiererBericht::resizeEvent(QResizeEvent* event) {

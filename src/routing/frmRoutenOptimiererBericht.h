@@ -31,6 +31,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    /// The window as large as its lines, centred.
+    void passeGroesseAn();
+
     QTableWidget* m_grdReport = nullptr;
     ucOLMButton* m_pbBack = nullptr;
     double m_dblVerbrauch = 0.0;

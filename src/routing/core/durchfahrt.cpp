@@ -12,7 +12,7 @@ namespace olm3 {
 
 namespace {
 constexpr double kToleranz = 0.0005; // half a millimetre: catalogue values have centimetres at most
-constexpr double kUnbegrenzt = 1000.0;
+constexpr auto kTiefe = static_cast<std::size_t>(Mass::Tiefgang);
 
 /// A limit column: Null, text or a negative value is unknown (0).
 double Grenze(const ADODB::Field& f) {
@@ -262,10 +262,9 @@ bool PruefeDurchfahrt(const ADODB::ConnectionPtr& con, const std::vector<typRout
         bool tiefeDerPunkte = false, tiefeReicht = false;
         if (const auto f = fahrrinnen.find(l.binnen); f != fahrrinnen.end()) {
             melde(f->second);
-            const auto t = static_cast<std::size_t>(Mass::Tiefgang);
-            tiefeDerPunkte = f->second.adblGrenze[t] < 0;
+            tiefeDerPunkte = f->second.adblGrenze[kTiefe] < 0;
             // Where even the waterway's shallowest point takes the boat, no point needs to be looked at.
-            const double minimum = f->second.adblMinimum[t];
+            const double minimum = f->second.adblMinimum[kTiefe];
             tiefeReicht = minimum > 0 && Passt(minimum, p.dblTiefgang, p.dblSicherheit);
         }
         const double von = std::min(l.anfang, l.ende), bis = std::max(l.anfang, l.ende);
@@ -288,11 +287,11 @@ bool PruefeDurchfahrt(const ADODB::ConnectionPtr& con, const std::vector<typRout
                 const double t = Grenze(rs->Fields(2));
                 Hindernis& h = t > 0 ? flach : ohne;
                 const bool erster = h.lngPunkteID == 0 || (l.ende < l.anfang && t == 0);
-                if (t > 0 ? (h.lngPunkteID == 0 || t < h.adblGrenze[3]) : erster) {
+                if (t > 0 ? (h.lngPunkteID == 0 || t < h.adblGrenze[kTiefe]) : erster) {
                     h.lngPunkteID = Ganzzahl(rs->Fields(0));
                     h.lngBinnenID = l.binnen;
                     h.dblVon = h.dblBis = Zahl(rs->Fields(1), 0.0);
-                    h.adblGrenze[3] = t;
+                    h.adblGrenze[kTiefe] = t;
                 }
             }
             modOLM3Binnen::ADO_Close_Recordset(rs, true);

@@ -22,6 +22,8 @@
 namespace olm3 {
 
 constexpr int kMasse = 4;
+/// A catalogue limit of this or more is unlimited.
+constexpr double kUnbegrenzt = 1000.0;
 
 /// A place that limits what passes: a bridge, a lock, a run of points with one draught limit, or the
 /// fairway of a whole waterway.

@@ -200,7 +200,8 @@ public:
             if (!m_tiefenGelesen.insert(binnen).second) return;
             if (const auto f = m_fahrrinnen.find(binnen); f != m_fahrrinnen.end()) {
                 const double minimum = f->second.adblMinimum[static_cast<std::size_t>(Mass::Tiefgang)];
-                if (minimum > 0 && minimum < 1000 && Passt(minimum, masse.dblTiefgang, masse.dblSicherheit)) return;
+                if (minimum > 0 && minimum < kUnbegrenzt && Passt(minimum, masse.dblTiefgang, masse.dblSicherheit))
+                    return;
             }
             if (!liste.isEmpty()) liste += QLatin1Char(',');
             liste += QString::number(binnen);

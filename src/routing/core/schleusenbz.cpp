@@ -118,7 +118,10 @@ public:
         for (std::int32_t lngSchritt = 1;; ++lngSchritt) {
             const std::optional<bool> ergebnis = schritt();
             if (ergebnis) {
-                if (!*ergebnis) m_warten.intGrund = wgKeineDaten;
+                if (!*ergebnis) {
+                    m_warten.intGrund = wgKeineDaten;
+                    m_warten.datOhneDaten = m_datTag;
+                }
                 return *ergebnis;
             }
             if (lngSchritt >= kMaxSchritte) {
@@ -138,8 +141,8 @@ public:
         return ergebnis && *ergebnis && m_dblWartezeit == 0;
     }
 
-    /// The day the last step examined.
-    QDate Tag() const { return m_datTag; }
+    /// Why the boat waits, as far as the search has found out.
+    const SchleusenWarten& Warten() const { return m_warten; }
 
 private:
     /// Examines the day of m_datZeit from m_datZeit on. A result ends the search; without one the search
@@ -235,10 +238,6 @@ private:
         return true;
     }
 
-public:
-    SchleusenWarten m_warten;
-
-private:
     void warteBis(const QDateTime& dat) {
         m_dblWartezeit += WartezeitStunden(m_datZeit, dat);
         m_datZeit = dat;
@@ -256,6 +255,7 @@ private:
     bool m_blnFTZeile = false;         ///< the day's rows are holiday rows
     bool m_blnGeschlossen = false;
     QString m_strSaisonBis;
+    SchleusenWarten m_warten;
 };
 
 } // namespace
@@ -284,10 +284,7 @@ bool GetSchleusenBZ(std::int32_t lngDetailsID, QDateTime datZeit, double& dblWar
         }
         SchleusenSuche suche(lngDetailsID, datZeit, rs, dblWartezeit, strNB, strSR);
         blnErgebnis = suche.Suche();
-        if (pWarten) {
-            *pWarten = suche.m_warten;
-            if (pWarten->intGrund == wgKeineDaten) pWarten->datOhneDaten = suche.Tag();
-        }
+        if (pWarten) *pWarten = suche.Warten();
     } catch (const std::exception& e) {
         ShowRuntimeError(QStringLiteral("[clsOLM3Binnen.GetSchleusenBZ]"), e);
         blnErgebnis = false;
