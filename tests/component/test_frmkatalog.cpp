@@ -23,12 +23,6 @@ QByteArray lies(const QString& datei) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-void schreibe(const QString& datei, const QByteArray& inhalt) {
-    QFile f(datei);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(inhalt);
-}
-
 const QByteArray kIni = "; Einstellungen des Kartenplotters\r\n"
                         "[Karte]\r\n"
                         "Zoom=3\r\n"
@@ -47,15 +41,14 @@ protected:
         ordner = dir.file(QStringLiteral("kataloge/"));
         ASSERT_TRUE(QDir().mkpath(ordner));
         for (const char* name : {"1_Berlin.sqlite", "3_Mecklenburg.sqlite", "alt.mdb", "liesmich.txt"})
-            schreibe(ordner + QString::fromLatin1(name), QByteArray());
+            dir.write(QStringLiteral("kataloge/") + QLatin1String(name), QByteArray());
         ASSERT_TRUE(QDir().mkpath(ordner + QStringLiteral("ordner.sqlite")));
         // The second catalogue is a real one, so that the host can open it after the choice.
         olm3test::MakeCatalogueFromFixtures(dir, QStringLiteral("kataloge/2_Potsdam.sqlite"),
                                             {QStringLiteral("lockscreen")});
         cfg.katalogVerzeichnis = ordner;
         cfg.katalog = ordner + QStringLiteral("1_Berlin.sqlite");
-        cfg.iniDatei = dir.file(QStringLiteral("plotter.ini"));
-        schreibe(cfg.iniDatei, kIni);
+        cfg.iniDatei = dir.write(QStringLiteral("plotter.ini"), kIni);
         ASSERT_TRUE(olm.Init(&cfg, nullptr, nullptr));
     }
     void TearDown() override {
