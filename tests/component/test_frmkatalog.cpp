@@ -6,7 +6,7 @@
 #include "olm3binnen/clsOLM3Binnen.h"
 #include "support/fakehost.h"
 #include "support/fixtures.h"
-#include "ui/messagebox.h"
+#include "support/windowdriver.h"
 
 #include <QDir>
 #include <QFile>
@@ -51,24 +51,19 @@ protected:
         cfg.iniDatei = dir.write(QStringLiteral("plotter.ini"), kIni);
         ASSERT_TRUE(olm.Init(&cfg, nullptr, nullptr));
     }
-    void TearDown() override {
-        olm3ui::SetModalHandler(nullptr);
-        EXPECT_TRUE(cfg.missingTexts.isEmpty());
-    }
+    void TearDown() override { EXPECT_TRUE(cfg.missingTexts.isEmpty()); }
 
     /// Runs the choice with a driver that acts on the window as a user would.
     bool waehle(const std::function<void(frmKatalog*)>& driver, bool& blnChange) {
-        gezeigt = false;
-        olm3ui::SetModalHandler([&](QDialog* dlg) {
-            gezeigt = true;
+        olm3test::ModalScript skript([&](QDialog* dlg) {
             auto* frm = qobject_cast<frmKatalog*>(dlg);
             EXPECT_TRUE(frm);
-            dlg->show();
             if (frm) driver(frm);
-            return dlg->result();
         });
         blnChange = true;
-        return olm.BinnenkatalogWahl(blnChange);
+        const bool gewaehlt = olm.BinnenkatalogWahl(blnChange);
+        gezeigt = skript.aufrufe > 0;
+        return gewaehlt;
     }
     static QStringList liste(const frmKatalog* frm) {
         QStringList s;
