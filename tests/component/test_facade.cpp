@@ -5,7 +5,6 @@
 #include "support/fakehost.h"
 #include "support/fixtures.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 
 using olm3test::FakeCfg;
@@ -82,17 +81,12 @@ TEST(FacadeInit, ABadCatalogueLeavesTheComponentWorkingWithoutIt) {
     ASSERT_TRUE(olm.Init(&cfg, nullptr, nullptr));
     ASSERT_EQ(modOLM3Binnen::intKatalogNr, 3);
 
-    QFile empty(dir.file(QStringLiteral("7_Leer.sqlite")));
-    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
-    empty.close();
-    QFile corrupt(dir.file(QStringLiteral("8_Kaputt.sqlite")));
-    ASSERT_TRUE(corrupt.open(QIODevice::WriteOnly));
-    corrupt.write("SQLite format 3");
-    corrupt.write(QByteArray(5000, '\x7f'));
-    corrupt.close();
+    const QString empty = dir.write(QStringLiteral("7_Leer.sqlite"), QByteArray());
+    const QString corrupt =
+        dir.write(QStringLiteral("8_Kaputt.sqlite"), QByteArray("SQLite format 3") + QByteArray(5000, '\x7f'));
     const QString foreign = olm3test::MakeRoutesDatabase(dir, QStringLiteral("9_Fremd.sqlite"));
 
-    for (const QString& bad : {dir.file(QStringLiteral("6_Fehlt.sqlite")), empty.fileName(), corrupt.fileName(), foreign}) {
+    for (const QString& bad : {dir.file(QStringLiteral("6_Fehlt.sqlite")), empty, corrupt, foreign}) {
         cfg.katalog = bad;
         EXPECT_TRUE(olm.Init(&cfg, nullptr, nullptr)) << bad.toStdString();
         EXPECT_FALSE(olm.conBinnenDatabase()) << bad.toStdString();

@@ -6,7 +6,7 @@
 #include "olm3binnen/clsOLM3Binnen.h"
 #include "support/fakehost.h"
 #include "support/fixtures.h"
-#include "ui/messagebox.h"
+#include "support/windowdriver.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,12 +21,6 @@ namespace {
 QByteArray lies(const QString& datei) {
     QFile f(datei);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void schreibe(const QString& datei, const QByteArray& inhalt) {
-    QFile f(datei);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(inhalt);
 }
 
 const QByteArray kIni = "; Einstellungen des Kartenplotters\r\n"
@@ -47,35 +41,29 @@ protected:
         ordner = dir.file(QStringLiteral("kataloge/"));
         ASSERT_TRUE(QDir().mkpath(ordner));
         for (const char* name : {"1_Berlin.sqlite", "3_Mecklenburg.sqlite", "alt.mdb", "liesmich.txt"})
-            schreibe(ordner + QString::fromLatin1(name), QByteArray());
+            dir.write(QStringLiteral("kataloge/") + QLatin1String(name), QByteArray());
         ASSERT_TRUE(QDir().mkpath(ordner + QStringLiteral("ordner.sqlite")));
         // The second catalogue is a real one, so that the host can open it after the choice.
         olm3test::MakeCatalogueFromFixtures(dir, QStringLiteral("kataloge/2_Potsdam.sqlite"),
                                             {QStringLiteral("lockscreen")});
         cfg.katalogVerzeichnis = ordner;
         cfg.katalog = ordner + QStringLiteral("1_Berlin.sqlite");
-        cfg.iniDatei = dir.file(QStringLiteral("plotter.ini"));
-        schreibe(cfg.iniDatei, kIni);
+        cfg.iniDatei = dir.write(QStringLiteral("plotter.ini"), kIni);
         ASSERT_TRUE(olm.Init(&cfg, nullptr, nullptr));
     }
-    void TearDown() override {
-        olm3ui::SetModalHandler(nullptr);
-        EXPECT_TRUE(cfg.missingTexts.isEmpty());
-    }
+    void TearDown() override { EXPECT_TRUE(cfg.missingTexts.isEmpty()); }
 
     /// Runs the choice with a driver that acts on the window as a user would.
     bool waehle(const std::function<void(frmKatalog*)>& driver, bool& blnChange) {
-        gezeigt = false;
-        olm3ui::SetModalHandler([&](QDialog* dlg) {
-            gezeigt = true;
+        olm3test::ModalScript skript([&](QDialog* dlg) {
             auto* frm = qobject_cast<frmKatalog*>(dlg);
             EXPECT_TRUE(frm);
-            dlg->show();
             if (frm) driver(frm);
-            return dlg->result();
         });
         blnChange = true;
-        return olm.BinnenkatalogWahl(blnChange);
+        const bool gewaehlt = olm.BinnenkatalogWahl(blnChange);
+        gezeigt = skript.aufrufe > 0;
+        return gewaehlt;
     }
     static QStringList liste(const frmKatalog* frm) {
         QStringList s;

@@ -8,7 +8,6 @@
 #include "support/fakeservices.h"
 #include "support/fixtures.h"
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -111,10 +110,7 @@ TEST_F(PictureViewer, APictureLargerBothWaysGetsBothBarsAndTheCornerFilled) {
 }
 
 TEST_F(PictureViewer, AMissingOrBrokenFileLeavesTheWindowEmpty) {
-    QFile kaputt(dir.file(QStringLiteral("kaputt.png")));
-    ASSERT_TRUE(kaputt.open(QIODevice::WriteOnly));
-    kaputt.write("kein Bild");
-    kaputt.close();
+    dir.write(QStringLiteral("kaputt.png"), "kein Bild");
     for (const QString& datei : {QStringLiteral("fehlt.png"), QStringLiteral("kaputt.png"), QString()}) {
         frmBild frm;
         EXPECT_TRUE(frm.Init(QStringLiteral("Wehr"), datei, dir.path()));

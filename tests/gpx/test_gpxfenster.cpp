@@ -20,24 +20,13 @@
 #include <QAction>
 #endif
 
+using olm3test::FensterRoute;
+using olm3test::PlanungsFenster;
 using olm3test::PlanungsUmgebung;
 
 namespace {
 
 const QDateTime kStart = olm3::MakeDatum(QDate(2008, 6, 2), QTime(10, 0));
-
-std::vector<std::int32_t> ids(const frmRoutenPlanung& frm) {
-    std::vector<std::int32_t> r;
-    for (const typRoute& p : frm.Route()) r.push_back(p.lngPunkteID);
-    return r;
-}
-
-std::unique_ptr<frmRoutenPlanung> fenster(PlanungsUmgebung& u, const std::vector<std::int32_t>& route) {
-    auto frm = std::make_unique<frmRoutenPlanung>();
-    frm->Init(route, &u.olm, false);
-    frm->show();
-    return frm;
-}
 
 } // namespace
 
@@ -47,14 +36,14 @@ TEST(GpxPlanungsfenster, ARouteGoesOutAndComesBackInOnceTheUserAgrees) {
     const std::vector<std::int32_t> route{101, 102, 105, 201, 203};
     const QString gpx = u.dir.file("route.gpx");
     {
-        auto frm = fenster(u, route);
+        auto frm = PlanungsFenster(u, route, false);
         ASSERT_TRUE(frm->GpxExportieren(gpx));
     }
     olm3test::ExpectGpxSchemaValid(gpx);
 
     // Another plan and another start in a new session; the import asks, and "no" keeps it all.
     u.StartGesetzt(kStart.addDays(3), 5.0);
-    auto frm = fenster(u, {104});
+    auto frm = PlanungsFenster(u, {104}, false);
     u.host.events.clear();
     {
         olm3test::MessageRecorder nein({modOLM3Binnen::vbNo});
@@ -63,14 +52,14 @@ TEST(GpxPlanungsfenster, ARouteGoesOutAndComesBackInOnceTheUserAgrees) {
         EXPECT_EQ(nein.messages()[0].style, modOLM3Binnen::vbQuestion | modOLM3Binnen::vbYesNo);
         EXPECT_TRUE(nein.messages()[0].text.contains("5 von 5 Punkten"));
     }
-    EXPECT_EQ(ids(*frm), std::vector<std::int32_t>{104});
+    EXPECT_EQ(FensterRoute(*frm), std::vector<std::int32_t>{104});
     EXPECT_TRUE(u.host.events.isEmpty());
     EXPECT_EQ(u.olm.StartZeit(), kStart.addDays(3));
 
     // "Yes" replaces the plan, reports it to the host, and brings start and speed along.
     olm3test::MessageRecorder ja({modOLM3Binnen::vbYes});
     EXPECT_TRUE(frm->GpxImportieren(gpx));
-    EXPECT_EQ(ids(*frm), route);
+    EXPECT_EQ(FensterRoute(*frm), route);
     EXPECT_EQ(u.route(), route);
     EXPECT_TRUE(u.host.events.contains("RouteChange"));
     EXPECT_EQ(frm->StartMoment(), kStart);
@@ -80,7 +69,7 @@ TEST(GpxPlanungsfenster, ARouteGoesOutAndComesBackInOnceTheUserAgrees) {
 
 TEST(GpxPlanungsfenster, ABadFileIsToldAndThePlanStaysAsItWas) {
     PlanungsUmgebung u;
-    auto frm = fenster(u, {101, 104});
+    auto frm = PlanungsFenster(u, {101, 104}, false);
     u.host.events.clear();
     const QString bombe = u.dir.write("bombe.gpx",
                                 "<?xml version=\"1.0\"?><!DOCTYPE gpx [<!ENTITY a \"aaaa\"><!ENTITY b \"&a;&a;&a;\">]>"
@@ -98,7 +87,7 @@ TEST(GpxPlanungsfenster, ABadFileIsToldAndThePlanStaysAsItWas) {
         EXPECT_TRUE(meldungen.messages()[0].text.contains("unverändert"))
             << meldungen.messages()[0].text.toStdString();
     }
-    EXPECT_EQ(ids(*frm), (std::vector<std::int32_t>{101, 104}));
+    EXPECT_EQ(FensterRoute(*frm), (std::vector<std::int32_t>{101, 104}));
     EXPECT_TRUE(u.host.events.isEmpty());
 
     // Without a catalogue nothing can be matched: told, and nothing changes.
@@ -106,7 +95,7 @@ TEST(GpxPlanungsfenster, ABadFileIsToldAndThePlanStaysAsItWas) {
     olm3test::MessageRecorder ohne;
     EXPECT_FALSE(frm->GpxImportieren(weit));
     EXPECT_EQ(ohne.messages().size(), 1u);
-    EXPECT_EQ(ids(*frm), (std::vector<std::int32_t>{101, 104}));
+    EXPECT_EQ(FensterRoute(*frm), (std::vector<std::int32_t>{101, 104}));
 }
 
 TEST(GpxPlanungsfenster, WithAnOptimisedRouteTheTimedRouteIsExported) {
@@ -114,7 +103,7 @@ TEST(GpxPlanungsfenster, WithAnOptimisedRouteTheTimedRouteIsExported) {
     u.StartGesetzt(kStart, 6.0);
     u.olm.SetRouteGeplant({101, 203});
     ASSERT_TRUE(u.olm.SetRouteOptimiert({101, 105, 201}, {105, 201, 203}, kStart));
-    auto frm = fenster(u, {101, 203});
+    auto frm = PlanungsFenster(u, {101, 203}, false);
     const QString gpx = u.dir.file("zeitplan.gpx");
     ASSERT_TRUE(frm->GpxExportieren(gpx));
     olm3test::ExpectGpxSchemaValid(gpx);
@@ -135,7 +124,7 @@ TEST(GpxPlanungsfenster, WithAnOptimisedRouteTheTimedRouteIsExported) {
 TEST(GpxPlanungsfenster, Screenshot) {
     PlanungsUmgebung u;
     u.StartGesetzt(kStart, 8.5);
-    auto frm = fenster(u, {101, 102, 104, 105, 201, 202, 204});
+    auto frm = PlanungsFenster(u, {101, 102, 104, 105, 201, 202, 204}, false);
     frm->resize(1280 - 148, 600);
     QTest::qWait(20);
     // The GPX buttons sit below SPEICHERN and stay clear of OPTIMIEREN, also at the smallest size.

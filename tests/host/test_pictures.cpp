@@ -4,7 +4,6 @@
 #include "support/fixtures.h"
 
 #include <QCryptographicHash>
-#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QSet>
@@ -77,9 +76,5 @@ TEST(HostPictures, TheLoaderReadsPicturesAndGivesNothingForMissingOrBrokenFiles)
     EXPECT_TRUE(lader.LoadPicture(dir.file("fehlt.png")).isNull());
     EXPECT_TRUE(lader.LoadPicture(QString()).isNull());
     EXPECT_TRUE(lader.LoadPicture(dir.path()).isNull());
-    QFile text(dir.file("kein-bild.jpg"));
-    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
-    text.write("Dies ist kein Bild.");
-    text.close();
-    EXPECT_TRUE(lader.LoadPicture(text.fileName()).isNull());
+    EXPECT_TRUE(lader.LoadPicture(dir.write("kein-bild.jpg", "Dies ist kein Bild.")).isNull());
 }

@@ -16,16 +16,25 @@
 
 using namespace olm3host;
 
-TEST(Rundgang, TheProgramPlansOptimisesPrintsAndPhotographsEveryWindow) {
-    olm3test::TempDir dir;
-    const QString ausgabe = dir.file(QStringLiteral("tour"));
-    QProcess host;
+namespace {
+
+/// Starts the program's tour with these further arguments; what it says comes on one channel.
+void StarteTour(QProcess& host, const QStringList& argumente) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     // A display in the test's environment must not turn the tour into the interactive program.
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
     host.setProcessEnvironment(env);
     host.setProcessChannelMode(QProcess::MergedChannels);
-    host.start(QStringLiteral(OLM3_HOST_APP), {QStringLiteral("--tour"), QStringLiteral("--out"), ausgabe});
+    host.start(QStringLiteral(OLM3_HOST_APP), QStringList{QStringLiteral("--tour")} + argumente);
+}
+
+} // namespace
+
+TEST(Rundgang, TheProgramPlansOptimisesPrintsAndPhotographsEveryWindow) {
+    olm3test::TempDir dir;
+    const QString ausgabe = dir.file(QStringLiteral("tour"));
+    QProcess host;
+    StarteTour(host, {QStringLiteral("--out"), ausgabe});
     ASSERT_TRUE(host.waitForFinished(600000));
     const QString ausgabeText = QString::fromUtf8(host.readAll());
     ASSERT_EQ(host.exitStatus(), QProcess::NormalExit) << ausgabeText.toStdString();
@@ -97,12 +106,7 @@ TEST(Rundgang, InEnglishNoGermanWordOfTheTextTableIsPrinted) {
     olm3test::TempDir dir;
     const QString ausgabe = dir.file(QStringLiteral("tour"));
     QProcess host;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    host.setProcessEnvironment(env);
-    host.setProcessChannelMode(QProcess::MergedChannels);
-    host.start(QStringLiteral(OLM3_HOST_APP), {QStringLiteral("--tour"), QStringLiteral("--lang"), QStringLiteral("en"),
-                                               QStringLiteral("--out"), ausgabe});
+    StarteTour(host, {QStringLiteral("--lang"), QStringLiteral("en"), QStringLiteral("--out"), ausgabe});
     ASSERT_TRUE(host.waitForFinished(600000));
     QString gesagt = QString::fromUtf8(host.readAll());
     ASSERT_EQ(host.exitCode(), 0) << gesagt.toStdString();

@@ -3,6 +3,7 @@
 // component's events the way a chart plotter does, and a driver for the modal windows.
 
 #include "olm3binnen/clsOLM3Binnen.h"
+#include "planning/frmRoutenPlanung.h"
 #include "support/fakehost.h"
 #include "support/fakeservices.h"
 #include "support/fixtures.h"
@@ -11,6 +12,7 @@
 #include <QStringList>
 #include <functional>
 #include <gtest/gtest.h>
+#include <memory>
 #include <vector>
 
 namespace olm3test {
@@ -97,5 +99,22 @@ struct PlanungsUmgebung {
         return r;
     }
 };
+
+/// The point ids of the route the planning window holds, in its order.
+inline std::vector<std::int32_t> FensterRoute(const frmRoutenPlanung& frm) {
+    std::vector<std::int32_t> r;
+    for (const typRoute& p : frm.Route())
+        r.push_back(p.lngPunkteID);
+    return r;
+}
+
+/// A planning window on the facade of the environment, filled with the route and shown.
+inline std::unique_ptr<frmRoutenPlanung> PlanungsFenster(PlanungsUmgebung& u, const std::vector<std::int32_t>& route,
+                                                         bool neuZeichnen = true) {
+    auto frm = std::make_unique<frmRoutenPlanung>();
+    frm->Init(route, &u.olm, neuZeichnen);
+    frm->show();
+    return frm;
+}
 
 } // namespace olm3test

@@ -7,7 +7,7 @@
 #include "routing/core/bootprofil.h"
 #include "support/fakehost.h"
 #include "support/fixtures.h"
-#include "ui/messagebox.h"
+#include "support/windowdriver.h"
 #include "ui/ucOLMButton.h"
 
 #include <QLabel>
@@ -27,25 +27,22 @@ protected:
         cfg.iniDatei = dir.file(QStringLiteral("host.ini"));
         ASSERT_TRUE(olm.Init(&cfg, nullptr, nullptr));
     }
-    void TearDown() override {
-        olm3ui::SetModalHandler({});
-        QLocale::setDefault(QLocale::c());
-    }
+    void TearDown() override { QLocale::setDefault(QLocale::c()); }
 
     /// Opens the dialog from route planning's button, types the values and presses the button given.
     void bearbeiten(const std::vector<std::pair<olm3::BootFeld, QString>>& werte, bool uebernehmen = true) {
-        olm3ui::SetModalHandler([&](QDialog* dlg) {
+        olm3test::ModalScript skript([&](QDialog* dlg) {
             auto* frm = qobject_cast<frmBootProfil*>(dlg);
-            if (!frm) return 0;
+            ASSERT_TRUE(frm);
             for (const auto& [feld, wert] : werte)
                 frm->txtWert(static_cast<int>(feld))->setText(wert);
             (uebernehmen ? frm->fpUebernehmen() : frm->fpAbbrechen())->click();
             angezeigt = frm->txtWert(static_cast<int>(werte.front().first))->text();
-            return frm->result();
         });
         frmRoutenPlanung planung;
         planung.Init({0}, &olm, false);
         planung.fpBoot()->fpb()->click();
+        EXPECT_EQ(skript.aufrufe, 1);
     }
 
     olm3test::TempDir dir;

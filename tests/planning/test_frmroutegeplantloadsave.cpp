@@ -12,7 +12,6 @@
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>
-#include <QFile>
 #include <QFrame>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -275,11 +274,9 @@ TEST_F(LoadSaveWindow, AWriteThatFailsChangesNothingSaysSoAndKeepsTheWindowAndIt
 // ---- bad input --------------------------------------------------------------------------------------
 
 TEST_F(LoadSaveWindow, ARoutesDatabaseWithoutTablesOrConnectionIsNamedAndTheWindowNotShown) {
-    QFile leer(dir.file(QStringLiteral("leer.sqlite")));
-    ASSERT_TRUE(leer.open(QIODevice::WriteOnly));
-    leer.close();
+    const QString leer = dir.write(QStringLiteral("leer.sqlite"), QByteArray());
     ADODB::ConnectionPtr con;
-    ASSERT_TRUE(ADO_Open_Connection(leer.fileName(), con, {}, {}, {}, false));
+    ASSERT_TRUE(ADO_Open_Connection(leer, con, {}, {}, {}, false));
     for (const ADODB::ConnectionPtr& c : {con, ADODB::ConnectionPtr()}) {
         olm.conWPundRoutenDB(c);
         MessageRecorder messages;

@@ -19,31 +19,13 @@
 
 using olm3test::Klick;
 using olm3test::Spalte;
+using olm3test::FensterRoute;
+using olm3test::PlanungsFenster;
 using olm3test::PlanungsUmgebung;
-
-namespace {
-
-std::vector<std::int32_t> ids(const frmRoutenPlanung& frm) {
-    std::vector<std::int32_t> r;
-    for (const typRoute& p : frm.Route())
-        r.push_back(p.lngPunkteID);
-    return r;
-}
-
-/// A planning window on the facade of the environment, filled with the route.
-std::unique_ptr<frmRoutenPlanung> fenster(PlanungsUmgebung& u, const std::vector<std::int32_t>& route,
-                                          bool neuZeichnen = true) {
-    auto frm = std::make_unique<frmRoutenPlanung>();
-    frm->Init(route, &u.olm, neuZeichnen);
-    frm->show();
-    return frm;
-}
-
-} // namespace
 
 TEST(RoutePlanningWindow, ShowsEachPointWithItsCatalogueData) {
     PlanungsUmgebung u;
-    auto frm = fenster(u, {101, 102, 104, 105, 204}, false);
+    auto frm = PlanungsFenster(u, {101, 102, 104, 105, 204}, false);
     QTableWidget* g = frm->grdRoute();
     EXPECT_TRUE(u.host.events.isEmpty()) << "filled without redrawing: nothing is reported";
     // Number, km (dashes without any), waterway, name (a junction names the waterway it leads to), waterway id.
@@ -71,7 +53,7 @@ TEST(RoutePlanningWindow, ShowsEachPointWithItsCatalogueData) {
 TEST(RoutePlanningWindow, EmptyRouteShowsNothingReportsNothingAndCannotBeOptimised) {
     PlanungsUmgebung u;
     olm3test::ModalScript modal([](QDialog*) {});
-    auto frm = fenster(u, {0}, true);
+    auto frm = PlanungsFenster(u, {0}, true);
     EXPECT_EQ(frm->grdRoute()->rowCount(), 0);
     EXPECT_TRUE(u.host.events.isEmpty());
     EXPECT_FALSE(frm->fpOptimieren()->Enabled());
@@ -87,7 +69,7 @@ TEST(RoutePlanningWindow, EmptyRouteShowsNothingReportsNothingAndCannotBeOptimis
 TEST(RoutePlanningWindow, MovesAndDeletesRowsReportingEveryChange) {
     PlanungsUmgebung u;
     olm3test::ModalScript modal([](QDialog*) {});
-    auto frm = fenster(u, {101, 104, 110});
+    auto frm = PlanungsFenster(u, {101, 104, 110});
     QTableWidget* g = frm->grdRoute();
     ASSERT_EQ(u.host.events, (QStringList{"RouteOptimiertAus", "RouteChange"}));
     EXPECT_EQ(u.host.letzteLg, (std::vector<double>{13.0, 13.03, 13.09}));
@@ -98,15 +80,15 @@ TEST(RoutePlanningWindow, MovesAndDeletesRowsReportingEveryChange) {
     Klick(frm->fpMoveOben());
     g->setCurrentCell(2, 0);
     Klick(frm->fpMoveUnten());
-    EXPECT_EQ(ids(*frm), (std::vector<std::int32_t>{101, 104, 110}));
+    EXPECT_EQ(FensterRoute(*frm), (std::vector<std::int32_t>{101, 104, 110}));
     EXPECT_EQ(u.host.events.count(QStringLiteral("RouteChange")), 2);
 
     g->setCurrentCell(0, 0);
     Klick(frm->fpMoveUnten());
-    EXPECT_EQ(ids(*frm), (std::vector<std::int32_t>{104, 101, 110}));
+    EXPECT_EQ(FensterRoute(*frm), (std::vector<std::int32_t>{104, 101, 110}));
     EXPECT_EQ(g->currentRow(), 1) << "the moved point stays the current row";
     Klick(frm->fpMoveUnten());
-    EXPECT_EQ(ids(*frm), (std::vector<std::int32_t>{104, 110, 101}));
+    EXPECT_EQ(FensterRoute(*frm), (std::vector<std::int32_t>{104, 110, 101}));
     EXPECT_EQ(Spalte(g, 0), (QStringList{"1", "2", "3"}));
     EXPECT_EQ(Spalte(g, 1), (QStringList{"13.0", "19.0", "10.0"})) << "whole rows move";
     EXPECT_EQ(u.route(), (std::vector<std::int32_t>{104, 110, 101}));
@@ -133,7 +115,7 @@ TEST(RoutePlanningWindow, DeleteAllEmptiesTheRouteAndResetsTheFields) {
     PlanungsUmgebung u;
     u.StartGesetzt(olm3::MakeDatum(QDate(2008, 6, 2), QTime(10, 0)), 9.5);
     u.cfg.marschV = 7.0;
-    auto frm = fenster(u, {101, 110});
+    auto frm = PlanungsFenster(u, {101, 110});
     EXPECT_DOUBLE_EQ(frm->fpMarschGeschw()->value(), 9.5);
     u.host.events.clear();
 
@@ -149,7 +131,7 @@ TEST(RoutePlanningWindow, DeleteAllEmptiesTheRouteAndResetsTheFields) {
 TEST(RoutePlanningWindow, StartTimeShowsTheWeekdayOfTheTextTableAndSpeedItsLimits) {
     PlanungsUmgebung u;
     u.StartGesetzt(olm3::MakeDatum(QDate(2008, 6, 1), QTime(10, 5, 30)), 250.0);
-    auto frm = fenster(u, {101, 110}, false);
+    auto frm = PlanungsFenster(u, {101, 110}, false);
     olm3ui::WochentagDateTimeEdit* start = frm->fpStartDateTime();
     EXPECT_EQ(start->text(), QStringLiteral("So 01.06.2008 10:05"));
     EXPECT_EQ(frm->StartMoment(), olm3::MakeDatum(QDate(2008, 6, 1), QTime(10, 5)))
@@ -179,7 +161,7 @@ TEST(RoutePlanningWindow, StartTimeShowsTheWeekdayOfTheTextTableAndSpeedItsLimit
 
 TEST(RoutePlanningWindow, KeepsItsMinimumSizeAndReadsTheHostsToolTipSwitchOnEveryInit) {
     PlanungsUmgebung u;
-    auto frm = fenster(u, {101, 110}, false);
+    auto frm = PlanungsFenster(u, {101, 110}, false);
     frm->resize(300, 200);
     EXPECT_GE(frm->width(), 650);
     EXPECT_GE(frm->height(), 450);
@@ -193,7 +175,7 @@ TEST(RoutePlanningWindow, KeepsItsMinimumSizeAndReadsTheHostsToolTipSwitchOnEver
 TEST(RoutePlanningWindow, BackAndTheCloseBoxTellTheHostAndOnlyHide) {
     PlanungsUmgebung u;
     u.olm.IsStartZeitSet(true);
-    auto frm = fenster(u, {101, 110}, false);
+    auto frm = PlanungsFenster(u, {101, 110}, false);
     Klick(frm->fpBack());
     EXPECT_FALSE(frm->isVisible());
     EXPECT_FALSE(u.olm.IsStartZeitSet());
@@ -209,7 +191,7 @@ TEST(RoutePlanningWindow, BackAndTheCloseBoxTellTheHostAndOnlyHide) {
 
 TEST(RoutePlanningWindow, APointFromTheBrowserGoesInAfterTheCurrentRowAndNoPointLeavesTheRouteAlone) {
     PlanungsUmgebung u;
-    auto frm = fenster(u, {110}, false);
+    auto frm = PlanungsFenster(u, {110}, false);
     ASSERT_FALSE(frm->fpOptimieren()->Enabled());
     bool gesperrt = false;
     olm3test::ModalScript browser([&](QDialog*) {
@@ -219,7 +201,7 @@ TEST(RoutePlanningWindow, APointFromTheBrowserGoesInAfterTheCurrentRowAndNoPoint
     // Opened without a chart position the browser starts on its waterway list and hands back no point.
     Klick(frm->fpBinnenInfo());
     EXPECT_TRUE(gesperrt);
-    EXPECT_EQ(ids(*frm), (std::vector<std::int32_t>{110}));
+    EXPECT_EQ(FensterRoute(*frm), (std::vector<std::int32_t>{110}));
     EXPECT_TRUE(u.host.events.isEmpty());
     EXPECT_TRUE(frm->isEnabled());
     EXPECT_FALSE(QGuiApplication::overrideCursor());
@@ -241,7 +223,7 @@ TEST(RoutePlanningWindow, ChartPickHandsOverStartSpeedAndTheRowToInsertAfter) {
     PlanungsUmgebung u;
     u.host.pktKarte = 106;
     u.olm.SetRouteGeplant({101, 110});
-    auto frm = fenster(u, u.route(), false);
+    auto frm = PlanungsFenster(u, u.route(), false);
     frm->fpStartDateTime()->SetDatumZeit(QDate(2008, 6, 2), QTime(8, 30));
     frm->fpMarschGeschw()->setValue(11.5);
     frm->grdRoute()->setCurrentCell(0, 0);
@@ -259,7 +241,7 @@ TEST(RoutePlanningWindow, SavesLoadsBackReversedAndAsksBeforeAnUnsavedPlanIsThro
     ASSERT_TRUE(
         modOLM3Binnen::ADO_Open_Connection(olm3test::MakeRoutesDatabase(u.dir), routen, {}, {}, {}, false));
     u.olm.conWPundRoutenDB(routen);
-    auto frm = fenster(u, {101, 104, 110});
+    auto frm = PlanungsFenster(u, {101, 104, 110});
     frm->fpStartDateTime()->SetDatumZeit(QDate(2008, 6, 2), QTime(10, 0));
     frm->fpMarschGeschw()->setValue(8.5);
     // The saved-routes window saves the plan the first time; then it loads the route reversed or is left.
@@ -308,7 +290,7 @@ TEST(RoutePlanningWindow, SavesLoadsBackReversedAndAsksBeforeAnUnsavedPlanIsThro
     Klick(frm->fpLoad());
     EXPECT_EQ(fenster, 2);
     EXPECT_TRUE(meldungen.messages().empty());
-    EXPECT_EQ(ids(*frm), (std::vector<std::int32_t>{101, 104, 110}));
+    EXPECT_EQ(FensterRoute(*frm), (std::vector<std::int32_t>{101, 104, 110}));
     EXPECT_TRUE(u.host.events.isEmpty());
 
     // Changed again, the question is back; answered Yes, the saved route comes in reversed, with its start
@@ -321,7 +303,7 @@ TEST(RoutePlanningWindow, SavesLoadsBackReversedAndAsksBeforeAnUnsavedPlanIsThro
     Klick(frm->fpLoad());
     EXPECT_EQ(meldungen.messages().size(), 1u);
     EXPECT_EQ(fenster, 3);
-    EXPECT_EQ(ids(*frm), (std::vector<std::int32_t>{110, 104, 101}));
+    EXPECT_EQ(FensterRoute(*frm), (std::vector<std::int32_t>{110, 104, 101}));
     EXPECT_EQ(u.route(), (std::vector<std::int32_t>{110, 104, 101}));
     EXPECT_EQ(frm->fpStartDateTime()->text(), QStringLiteral("Mo 02.06.2008 10:00"));
     EXPECT_DOUBLE_EQ(frm->fpMarschGeschw()->value(), 8.5);
@@ -331,8 +313,8 @@ TEST(RoutePlanningWindow, SavesLoadsBackReversedAndAsksBeforeAnUnsavedPlanIsThro
 
 TEST(RoutePlanningBadInput, PointsTheCatalogueLacksAreNamedAndLeftOut) {
     PlanungsUmgebung u;
-    auto frm = fenster(u, {101, 999, 110, 998}, true);
-    EXPECT_EQ(ids(*frm), (std::vector<std::int32_t>{101, 110}));
+    auto frm = PlanungsFenster(u, {101, 999, 110, 998}, true);
+    EXPECT_EQ(FensterRoute(*frm), (std::vector<std::int32_t>{101, 110}));
     ASSERT_EQ(u.messages.messages().size(), 1u);
     EXPECT_TRUE(u.messages.messages()[0].text.endsWith(QStringLiteral(": 999, 998")));
     EXPECT_EQ(u.messages.messages()[0].style & 0x70, modOLM3Binnen::vbExclamation);
@@ -344,7 +326,7 @@ TEST(RoutePlanningBadInput, WithoutACatalogueThePlannedRouteIsKept) {
     u.cfg.katalog.clear();
     u.olm.Init(&u.cfg, nullptr, nullptr);
     u.olm.SetRouteGeplant({101, 110});
-    auto frm = fenster(u, u.route(), true);
+    auto frm = PlanungsFenster(u, u.route(), true);
     EXPECT_EQ(frm->grdRoute()->rowCount(), 0);
     ASSERT_EQ(u.messages.messages().size(), 1u);
     EXPECT_EQ(u.messages.messages()[0].text, modOLM3Binnen::GetText(frmRoutenPlanung::kModul, 9121));
@@ -359,7 +341,7 @@ TEST(RoutePlanningBadInput, SpeedZeroAndMissingVesselParametersDoNotStopOptimisi
     PlanungsUmgebung u;
     u.cfg.marschV = 0.0;
     u.cfg.schiffsparameter = false;
-    auto frm = fenster(u, {101, 110}, false);
+    auto frm = PlanungsFenster(u, {101, 110}, false);
     // The field cannot hold 0: it shows its minimum, and that is what the optimiser gets.
     EXPECT_DOUBLE_EQ(frm->fpMarschGeschw()->value(), 0.1);
     Klick(frm->fpOptimieren());
@@ -375,7 +357,7 @@ TEST(RoutePlanningBadInput, SpeedZeroAndMissingVesselParametersDoNotStopOptimisi
 TEST(RoutePlanningWindow, TheCruisingDayDialogChecksAndKeepsItsValues) {
     PlanungsUmgebung u;
     u.cfg.iniDatei = u.dir.file(QStringLiteral("host.ini"));
-    auto frm = fenster(u, {101, 110}, false);
+    auto frm = PlanungsFenster(u, {101, 110}, false);
     {
         olm3test::ModalScript modal([&](QDialog* dlg) {
             auto* tag = qobject_cast<frmFahrtag*>(dlg);
@@ -412,7 +394,7 @@ TEST(RoutePlanningWindow, TheCruisingDayDialogChecksAndKeepsItsValues) {
 
 TEST(RoutePlanningWindow, LongNamesAreElidedInTheMiddleAndTheNameColumnStaysInView) {
     PlanungsUmgebung u;
-    auto frm = fenster(u, {101, 104, 110});
+    auto frm = PlanungsFenster(u, {101, 104, 110});
     const QString lang = QStringLiteral("Untere Havel-Wasserstraße (Spandau - Potsdam - Brandenburg - Plaue) ") +
                          QStringLiteral("und noch viel weiter bis an das Ende der Welt");
     QTableWidget* g = frm->grdRoute();

@@ -229,10 +229,7 @@ TEST_F(BootImNetz, TheProfileSurvivesTheSettingsFileAndBadInputKeepsTheOldValue)
     EXPECT_EQ(SetzeBootWert(q, BootFeld::Name, QString(61, QLatin1Char('x'))), 9887);
 
     // A hand-edited file with a bad value: that value keeps its default, the others are read.
-    QFile f(cfg.iniDatei);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write("[Boot]\nLaenge=zwölf\nDurchfahrtshoehe=3.2\nSicherheitsabstand=-1\n");
-    f.close();
+    dir.write(QStringLiteral("host.ini"), "[Boot]\nLaenge=zwölf\nDurchfahrtshoehe=3.2\nSicherheitsabstand=-1\n");
     const BootProfil gelesen = LeseBootProfil(cfg.iniDatei);
     EXPECT_EQ(gelesen.dblLaenge, 0.0);
     EXPECT_EQ(gelesen.dblHoehe, 3.2);

@@ -17,15 +17,12 @@ using olm3test::RunCli;
 
 namespace {
 
-class CliHostile : public ::testing::Test {
+class CliHostile : public olm3test::CliTest {
 protected:
-    void SetUp() override { katalog = olm3test::MakeCatalogueFromFixtures(dir, "1_K.sqlite", {"mini"}); }
     /// A copy of the catalogue with one statement run on it.
     QString damaged(const QString& name, const char* sql) {
         return olm3test::MakeCatalogue(dir, name, {olm3test::FixtureSql("mini"), QString::fromUtf8(sql)});
     }
-    olm3test::TempDir dir;
-    QString katalog;
 };
 
 /// Every number of a JSON answer is a number: a non-finite value would have been written as null.
