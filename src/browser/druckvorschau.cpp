@@ -1,5 +1,6 @@
 #include "browser/druckvorschau.h"
 
+#include "browser/browserhilfen.h"
 #include "data/modOLM3Binnen.h"
 #include "ui/messagebox.h"
 #include "ui/windowhelpers.h"
@@ -19,10 +20,7 @@
 
 using namespace modOLM3Binnen;
 
-namespace {
-const QString kModul = QStringLiteral("frmBinneninfo");
-QString text(std::int32_t id) { return GetText(kModul, id); }
-} // namespace
+using olm3browser::text;
 
 frmDruckvorschau::frmDruckvorschau(Einrichtung einrichtung, Seiten seiten, QWidget* parent)
     : QDialog(parent), m_einrichtung(std::move(einrichtung)), m_seiten(std::move(seiten)),

@@ -3,6 +3,7 @@
 // routenauswahl beside it.
 #include "browser/routenansicht.h"
 #include "browser/routenansicht_internal.h"
+#include "browser/browserhilfen.h"
 #include "browser/tagesetappenansicht.h"
 
 #include "browser/druckvorschau.h"
@@ -205,19 +206,17 @@ void RoutenAnsicht::Drucken() {
     QString strFehler;
     if (!strPdf.isEmpty()) {
         // The host directs the print into a file: no preview, nobody to choose.
-        SetHourglass();
+        const auto zeiger = olm3browser::sanduhr();
         QPrinter printer(QPrinter::HighResolution);
         olm3browser::RichteDruckerEin(printer, strPdf);
         ok = seiten(printer, strFehler);
         gedruckt = true;
-        SetNormalPointer();
     } else {
         frmDruckvorschau vorschau(olm3browser::RichteDruckerEin, seiten, window());
         if (olm3ui::ExecModal(&vorschau) == QDialog::Accepted) {
-            SetHourglass();
+            const auto zeiger = olm3browser::sanduhr();
             ok = vorschau.Drucke(strFehler);
             gedruckt = true;
-            SetNormalPointer();
         }
     }
     if (m_owner) m_owner->RoutenPlanungAus();

@@ -60,11 +60,8 @@ std::vector<olm3::Durchfahrtsbefund> clsOLM3Binnen::GetDurchfahrt() const { retu
 void clsOLM3Binnen::PruefeDurchfahrt() {
     d->befunde.clear();
     if (!d->blnRouteOptimiert) return;
-    const auto& route = d->route;
-    const std::vector<typRouteOptimiert> rows(
-        route.audtRouteOptimiert.begin(),
-        route.audtRouteOptimiert.begin() + std::min<std::ptrdiff_t>(route.lngAnzahlRouteOptimiert,
-                                                                    std::ssize(route.audtRouteOptimiert)));
+    const auto zeilen = d->RoutenZeilen();
+    const std::vector<typRouteOptimiert> rows(zeilen.begin(), zeilen.end());
     // A catalogue that cannot be read leaves the route without findings; the record-set layer has said why.
     olm3::PruefeDurchfahrt(modOLM3Binnen::conBinnenDatabase, rows, d->profil, d->befunde);
 }
@@ -307,9 +304,8 @@ bool clsOLM3Binnen::GetRouteOptimiert(std::vector<typRouteOptimiert>& audtRoute,
     summen.datStartZeit = d->StartZeit;
     audtRoute.clear();
     if (!d->blnRouteOptimiert) return false;
-    const auto& rows = d->route.audtRouteOptimiert;
-    const auto n = std::min(static_cast<size_t>(std::max<std::int32_t>(d->route.lngAnzahlRouteOptimiert, 0)), rows.size());
-    audtRoute.assign(rows.begin(), rows.begin() + static_cast<std::ptrdiff_t>(n));
+    const auto zeilen = d->RoutenZeilen();
+    audtRoute.assign(zeilen.begin(), zeilen.end());
     summen.dblSummeDurchgangszeit = d->route.dblSummeDurchgangszeit;
     summen.dblSummeWartezeit = d->route.dblSummeWartezeit;
     summen.dblSummeFahrzeit = d->route.dblSummeFahrzeit;

@@ -6,6 +6,8 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <algorithm>
+#include <span>
 
 struct clsOLM3BinnenState {
     clsOLM3BinnenEvents* listener = nullptr;
@@ -17,6 +19,12 @@ struct clsOLM3BinnenState {
     bool blnRouteOptimiert = false;
     /// The detailed optimised route with its row count and totals.
     olm3::routing::RouteDetails route;
+    /// The rows the route holds: the first row count of its array, never more than it has.
+    std::span<const typRouteOptimiert> RoutenZeilen() const {
+        const auto n = std::min(static_cast<size_t>(std::max<std::int32_t>(route.lngAnzahlRouteOptimiert, 0)),
+                                route.audtRouteOptimiert.size());
+        return {route.audtRouteOptimiert.data(), n};
+    }
     QString strTypFilter = QStringLiteral("A");
     QDateTime StartZeit = olm3::DatumNull();
     double MarschV = 0.0;

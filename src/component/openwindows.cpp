@@ -12,6 +12,7 @@
 #include "routing/frmRoutenOptimiererBericht.h"
 #include "ui/messagebox.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -40,20 +41,19 @@ void clsOLM3Binnen::RoutenOptimiererReport(bool blnPrintOnly) {
     auto* frm = new frmRoutenOptimiererBericht();
     const auto& route = d->route;
     const typRouteOptimiert* last = route.LastRow();
+    const auto zeilen = d->blnRouteOptimiert ? d->RoutenZeilen() : std::span<const typRouteOptimiert>();
     // The trip's days: those of its day stages under the cruising day of the settings.
     const std::int32_t tage =
-        d->blnRouteOptimiert
-            ? olm3::routing::Reisetage(olm3::routing::BerechneTagesetappen(
-                  std::span(route.audtRouteOptimiert.data(), static_cast<size_t>(route.lngAnzahlRouteOptimiert)),
-                  d->StartZeit, olm3::routing::FahrtagDerEinstellungen()))
-            : 0;
+        d->blnRouteOptimiert ? olm3::routing::Reisetage(olm3::routing::BerechneTagesetappen(
+                                   zeilen, d->StartZeit, olm3::routing::FahrtagDerEinstellungen()))
+                             : 0;
+    const auto ohneBetrieb = std::count_if(zeilen.begin(), zeilen.end(), [](const typRouteOptimiert& r) {
+        return r.intWartegrund == olm3::wgKeinBetrieb;
+    });
     frm->VerbrauchProStunde(d->profil.dblVerbrauch);
-    std::vector<typRouteOptimiert> rows;
-    RouteOptimiertSummen summen;
-    GetRouteOptimiert(rows, summen);
     frm->FuelleBericht(last ? last->dblStrecke : 0.0, route.dblSummeDurchgangszeit, route.dblSummeWartezeit,
                        route.dblSummeFahrzeit, d->StartZeit, tage,
-                       olm3::routing::TextSummenUnsicher(summen.lngSchleusenOhneBetriebszeit));
+                       olm3::routing::TextSummenUnsicher(static_cast<std::int32_t>(ohneBetrieb)));
     if (d->blnRouteOptimiert)
         frm->Durchfahrt(olm3::SummenText(d->befunde, d->profil, [](std::int32_t id) {
             return modOLM3Binnen::GetText(QStringLiteral("Durchfahrt"), id);

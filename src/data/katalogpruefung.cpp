@@ -336,13 +336,17 @@ public:
                 befund(schleusen, locks.getColumn(0).getInt64(), QStringLiteral("SchleusenID"), text(9739));
         static const char* const wochentage[] = {"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"};
         for (std::int64_t lock : mitZeiten) {
+            // The lock's rows stand together in the map: only they are searched for its weekdays.
+            const auto anfang = je.lower_bound({lock, QString()});
+            const auto ende =
+                std::find_if(anfang, je.end(), [lock](const auto& kv) { return kv.first.first != lock; });
             for (const char* wt : wochentage) {
-                const auto it = std::find_if(je.begin(), je.end(), [&](const auto& kv) {
-                    return kv.first.first == lock && kv.first.second.compare(QLatin1String(wt), Qt::CaseInsensitive) == 0;
+                const auto it = std::find_if(anfang, ende, [wt](const auto& kv) {
+                    return kv.first.second.compare(QLatin1String(wt), Qt::CaseInsensitive) == 0;
                 });
                 std::array<int, 366> anzahl{};
                 std::int64_t zeile = 0;
-                if (it != je.end()) {
+                if (it != ende) {
                     zeile = it->second.zeile;
                     for (const auto& [von, bis] : it->second.saisons)
                         for (int d = von;; d = (d + 1) % 366) {

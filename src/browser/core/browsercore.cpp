@@ -67,7 +67,6 @@ QString wert(const std::optional<double>& v) {
     return v ? FormatWert(*v, 0.0, 1000.0, QString()) : QString();
 }
 
-/// A range-checked measured value from a field text; a text without a number stays as it is.
 /// The measured values of a column, each distinct value written once: along a waterway the speed limit and
 /// the depth mostly stay the same from point to point.
 class Werte {
@@ -87,6 +86,7 @@ private:
     QString m_text;
 };
 
+/// A range-checked measured value from a field text; a text without a number stays as it is.
 QString wert(const QString& s) {
     return IsNumeric(s) ? FormatWert(CDbl(s), 0.0, 1000.0, QString()) : s;
 }

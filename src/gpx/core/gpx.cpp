@@ -82,26 +82,28 @@ public:
 
     LeseErgebnis lies() {
         if (!wurzel()) return erg;
-        while (weiter()) {
-            if (r.tokenType() == QXmlStreamReader::EndElement) break; // </gpx>
-            if (!r.isStartElement()) continue;
+        const bool ok = kinder([&] {
             if (istGpx(u"wpt")) {
                 Punkt p;
-                if (!punkt(p)) return erg;
+                if (!punkt(p)) return false;
                 erg.datei.wegpunkte.push_back(std::move(p));
-            } else if (istGpx(u"rte")) {
-                if (!route(!routeGelesen)) return erg;
-                routeGelesen = true;
-            } else if (istGpx(u"trk")) {
-                if (!trackLesen(!trackGelesen)) return erg;
-                trackGelesen = true;
-            } else if (istGpx(u"metadata")) {
-                if (!metadaten()) return erg;
-            } else {
-                r.skipCurrentElement();
+                return true;
             }
-        }
-        if (!pruefeEnde()) return erg;
+            if (istGpx(u"rte")) {
+                if (!route(!routeGelesen)) return false;
+                routeGelesen = true;
+                return true;
+            }
+            if (istGpx(u"trk")) {
+                if (!trackLesen(!trackGelesen)) return false;
+                trackGelesen = true;
+                return true;
+            }
+            if (istGpx(u"metadata")) return metadaten();
+            r.skipCurrentElement();
+            return true;
+        });
+        if (!ok) return erg;
         const Datei& d = erg.datei;
         if (d.route.empty() && d.track.empty() && d.wegpunkte.empty()) erg.fehler = Fehler::KeinePunkte;
         return erg;
@@ -156,6 +158,17 @@ private:
         return pruefeEnde() && fehler(Fehler::KeinXml);
     }
 
+    /// Walks the children of the current element up to its end, handing each start element to jedes
+    /// (which consumes it and answers false on an error); an element it does not know it skips.
+    template <class F>
+    bool kinder(F&& jedes) {
+        while (weiter()) {
+            if (r.isEndElement()) return true;
+            if (r.isStartElement() && !jedes()) return false;
+        }
+        return pruefeEnde();
+    }
+
     /// Reads the text of the current element; its end is consumed.
     bool text(QString& s) {
         s = r.readElementText(QXmlStreamReader::SkipChildElements).trimmed();
@@ -195,74 +208,63 @@ private:
         if (++anzahlPunkte > kMaxPunkte) return fehler(Fehler::ZuVielePunkte, QString::number(kMaxPunkte));
         if (!koordinate(QStringLiteral("lat"), 90.0, false, p.dblBg)) return false;
         if (!koordinate(QStringLiteral("lon"), 180.0, true, p.dblLg)) return false;
-        while (weiter()) {
-            if (r.isEndElement()) return true;
-            if (!r.isStartElement()) continue;
-            bool ok = true;
-            if (istGpx(u"name")) ok = text(p.strName);
-            else if (istGpx(u"desc")) ok = text(p.strBeschreibung);
-            else if (istGpx(u"type")) ok = text(p.strTyp);
-            else if (istGpx(u"time")) ok = zeit(p.datZeit);
-            else if (istGpx(u"extensions")) ok = erweiterungen(p);
-            else r.skipCurrentElement();
-            if (!ok) return false;
-        }
-        return pruefeEnde();
+        return kinder([&] {
+            if (istGpx(u"name")) return text(p.strName);
+            if (istGpx(u"desc")) return text(p.strBeschreibung);
+            if (istGpx(u"type")) return text(p.strTyp);
+            if (istGpx(u"time")) return zeit(p.datZeit);
+            if (istGpx(u"extensions")) return erweiterungen(p);
+            r.skipCurrentElement();
+            return true;
+        });
     }
 
     bool erweiterungen(Punkt& p) {
-        while (weiter()) {
-            if (r.isEndElement()) return true;
-            if (!r.isStartElement()) continue;
-            bool ok = true;
-            QString s;
+        return kinder([&] {
             if (istOlm(u"PunkteID")) {
-                ok = text(s);
+                QString s;
+                const bool ok = text(s);
                 p.lngPunkteID = std::max(0, s.toInt());
-            } else if (istOlm(u"ExterneID")) ok = text(p.strExterneID);
-            else if (istOlm(u"Strecke")) ok = zahl(p.dblStrecke);
-            else if (istOlm(u"TypID")) ok = text(p.strTypID);
-            else if (istOlm(u"ZeitAb")) ok = zeit(p.datZeitAb);
-            else if (istOlm(u"Wartezeit")) ok = zahl(p.dblWartezeit);
-            else if (istOlm(u"Durchgangszeit")) ok = zahl(p.dblDurchgangszeit);
-            else r.skipCurrentElement();
-            if (!ok) return false;
-        }
-        return pruefeEnde();
+                return ok;
+            }
+            if (istOlm(u"ExterneID")) return text(p.strExterneID);
+            if (istOlm(u"Strecke")) return zahl(p.dblStrecke);
+            if (istOlm(u"TypID")) return text(p.strTypID);
+            if (istOlm(u"ZeitAb")) return zeit(p.datZeitAb);
+            if (istOlm(u"Wartezeit")) return zahl(p.dblWartezeit);
+            if (istOlm(u"Durchgangszeit")) return zahl(p.dblDurchgangszeit);
+            r.skipCurrentElement();
+            return true;
+        });
     }
 
     bool routenErweiterungen() {
-        while (weiter()) {
-            if (r.isEndElement()) return true;
-            if (!r.isStartElement()) continue;
-            bool ok = true;
-            if (istOlm(u"Startzeit")) ok = zeit(erg.datei.datStart);
-            else if (istOlm(u"Marschgeschw")) ok = zahl(erg.datei.dblMarschV);
-            else r.skipCurrentElement();
-            if (!ok) return false;
-        }
-        return pruefeEnde();
+        return kinder([&] {
+            if (istOlm(u"Startzeit")) return zeit(erg.datei.datStart);
+            if (istOlm(u"Marschgeschw")) return zahl(erg.datei.dblMarschV);
+            r.skipCurrentElement();
+            return true;
+        });
     }
 
     /// A <rte>; only the first one is kept, but every one is checked.
     bool route(bool behalten) {
         std::vector<Punkt> punkte;
         QString name, beschreibung;
-        while (weiter()) {
-            if (r.isEndElement()) break;
-            if (!r.isStartElement()) continue;
-            bool ok = true;
+        const bool ok = kinder([&] {
             if (istGpx(u"rtept")) {
                 Punkt p;
-                ok = punkt(p);
+                if (!punkt(p)) return false;
                 punkte.push_back(std::move(p));
-            } else if (istGpx(u"name")) ok = text(name);
-            else if (istGpx(u"desc")) ok = text(beschreibung);
-            else if (istGpx(u"extensions") && behalten) ok = routenErweiterungen();
-            else r.skipCurrentElement();
-            if (!ok) return false;
-        }
-        if (!pruefeEnde()) return false;
+                return true;
+            }
+            if (istGpx(u"name")) return text(name);
+            if (istGpx(u"desc")) return text(beschreibung);
+            if (istGpx(u"extensions") && behalten) return routenErweiterungen();
+            r.skipCurrentElement();
+            return true;
+        });
+        if (!ok) return false;
         if (behalten) {
             erg.datei.route = std::move(punkte);
             erg.datei.strName = name;
@@ -273,41 +275,33 @@ private:
 
     bool trackLesen(bool behalten) {
         std::vector<Punkt> punkte;
-        while (weiter()) {
-            if (r.isEndElement()) break;
-            if (!r.isStartElement()) continue;
+        const bool ok = kinder([&] {
             if (!istGpx(u"trkseg")) {
                 r.skipCurrentElement();
-                continue;
+                return true;
             }
-            while (weiter()) {
-                if (r.isEndElement()) break;
-                if (!r.isStartElement()) continue;
+            return kinder([&] {
                 if (!istGpx(u"trkpt")) {
                     r.skipCurrentElement();
-                    continue;
+                    return true;
                 }
                 Punkt p;
                 if (!punkt(p)) return false;
                 punkte.push_back(std::move(p));
-            }
-            if (!pruefeEnde()) return false;
-        }
-        if (!pruefeEnde()) return false;
+                return true;
+            });
+        });
+        if (!ok) return false;
         if (behalten) erg.datei.track = std::move(punkte);
         return true;
     }
 
     bool metadaten() {
-        while (weiter()) {
-            if (r.isEndElement()) return true;
-            if (!r.isStartElement()) continue;
-            bool ok = true;
-            if (istGpx(u"time")) ok = zeit(erg.datei.datErstellt);
-            else r.skipCurrentElement();
-            if (!ok) return false;
-        }
-        return pruefeEnde();
+        return kinder([&] {
+            if (istGpx(u"time")) return zeit(erg.datei.datErstellt);
+            r.skipCurrentElement();
+            return true;
+        });
     }
 
     QXmlStreamReader r;
