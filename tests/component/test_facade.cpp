@@ -1,35 +1,13 @@
 // The facade as a host sees it: Init and the catalogue, the planned route, stored values and events.
 
 #include "data/modOLM3Binnen.h"
-#include "olm3binnen/clsOLM3Binnen.h"
-#include "support/fakehost.h"
-#include "support/fixtures.h"
-
-#include <gtest/gtest.h>
+#include "planning/planninghost.h"
 
 using olm3test::FakeCfg;
 using olm3test::MessageRecorder;
 using olm3test::TempDir;
 
 namespace {
-
-/// Records the events in the order they come.
-class EventLog : public clsOLM3BinnenEvents {
-public:
-    QStringList events;
-    std::vector<double> lastLg, lastBg;
-    void RouteChange(std::vector<double>& lg, std::vector<double>& bg) override {
-        events << QStringLiteral("RouteChange");
-        lastLg = lg;
-        lastBg = bg;
-    }
-    void StartOptimierer(std::vector<std::int32_t>&, QDateTime&) override { events << QStringLiteral("StartOptimierer"); }
-    void RoutenPktKarte() override { events << QStringLiteral("RoutenPktKarte"); }
-    void RoutenPlanungClose() override { events << QStringLiteral("RoutenPlanungClose"); }
-    void RouteOptimiertAus() override { events << QStringLiteral("RouteOptimiertAus"); }
-    void BreakOptimierer() override { events << QStringLiteral("BreakOptimierer"); }
-    void Schiffsparameter() override { events << QStringLiteral("Schiffsparameter"); }
-};
 
 std::vector<std::int32_t> route(const clsOLM3Binnen& olm) {
     std::vector<std::int32_t> r;
@@ -40,13 +18,10 @@ std::vector<std::int32_t> route(const clsOLM3Binnen& olm) {
 /// A component without a catalogue whose events are logged.
 class FacadeRoute : public ::testing::Test {
 protected:
-    void SetUp() override {
-        olm.SetEventListener(&log);
-        olm.Init(&cfg, nullptr, nullptr);
-    }
+    void SetUp() override { olm.Init(&cfg, nullptr, nullptr); }
     FakeCfg cfg;
-    EventLog log;
     clsOLM3Binnen olm;
+    olm3test::ScriptedHost log{olm};
 };
 
 } // namespace
@@ -100,10 +75,7 @@ TEST(FacadeInit, ABadCatalogueLeavesTheComponentWorkingWithoutIt) {
     EXPECT_TRUE(messages.messages().empty());
 }
 
-TEST(FacadeInit, ResetsRouteSearchResultsAndStartTime) {
-    FakeCfg cfg;
-    clsOLM3Binnen olm;
-    olm.Init(&cfg, nullptr, nullptr);
+TEST_F(FacadeRoute, InitResetsRouteSearchResultsAndStartTime) {
     EXPECT_EQ(route(olm), std::vector<std::int32_t>{0});
     olm.SetRouteGeplant({5, 6});
     olm.StartZeit(olm3::MakeDatum(QDate(2008, 6, 1), QTime(8, 0)));
@@ -141,8 +113,8 @@ TEST_F(FacadeRoute, RouteChangeDiscardsTheOptimisedRouteAndReportsPositions) {
     std::vector<typRoute> r{{101, 13.0, 52.5}, {0, 9.0, 9.0}, {-4, 8.0, 8.0}, {104, 13.03, 52.5}};
     olm.EventRouteChange(r);
     EXPECT_EQ(log.events, (QStringList{QStringLiteral("RouteOptimiertAus"), QStringLiteral("RouteChange")}));
-    EXPECT_EQ(log.lastLg, (std::vector<double>{13.0, 0.0, 0.0, 13.03}));
-    EXPECT_EQ(log.lastBg, (std::vector<double>{52.5, 0.0, 0.0, 52.5}));
+    EXPECT_EQ(log.letzteLg, (std::vector<double>{13.0, 0.0, 0.0, 13.03}));
+    EXPECT_EQ(log.letzteBg, (std::vector<double>{52.5, 0.0, 0.0, 52.5}));
     EXPECT_EQ(route(olm), (std::vector<std::int32_t>{101, 0, -4, 104}));
 
     log.events.clear();
@@ -155,8 +127,7 @@ TEST_F(FacadeRoute, RouteChangeDiscardsTheOptimisedRouteAndReportsPositions) {
     EXPECT_TRUE(rows.empty());
 }
 
-TEST(FacadeSearchResults, StoredAndHandedBack) {
-    clsOLM3Binnen olm;
+TEST_F(FacadeRoute, SearchResultsAreStoredAndHandedBack) {
     std::int32_t n = -1;
     std::vector<std::int32_t> ids;
     std::vector<double> km;
