@@ -72,7 +72,7 @@ TEST_F(StatusWindow, ShowsWithoutBarsWhenThereIsNothingToCount) {
     EXPECT_EQ(frm()->ProgressBar->maximum(), 5);
 }
 
-TEST_F(StatusWindow, BarsFollowTheirValuesAndTheWindowItsBars) {
+TEST_F(StatusWindow, BarsFollowTheirValuesTheWindowItsBarsAndAnEmptySecondTextKeepsTheLine) {
     olm.ShowStatus(true, QStringLiteral("a"), 3, 10);
     const int ohneZweiten = frm()->height();
     olm.ShowStatus(true, QStringLiteral("a"), 3, 10, 2, 4, QStringLiteral("Schleuse 2 von 4"));
@@ -84,8 +84,11 @@ TEST_F(StatusWindow, BarsFollowTheirValuesAndTheWindowItsBars) {
     EXPECT_GT(mitZweiten, ohneZweiten);
     EXPECT_GT(frm()->ucBreak->y(), frm()->ProgressBarKlein->geometry().bottom());
 
-    // A value above the maximum hides that bar; without a new maximum the bar's own counts.
+    // A value above the maximum hides that bar; without a new maximum the bar's own counts; an empty
+    // second text keeps the line before.
     olm.ShowStatus(true, QStringLiteral("a"), 11, 10, 2, 4);
+    EXPECT_EQ(frm()->lblStatus2->text(), QStringLiteral("Schleuse 2 von 4"));
+    EXPECT_FALSE(frm()->lblStatus2->isHidden());
     EXPECT_TRUE(frm()->ProgressBar->isHidden());
     EXPECT_FALSE(frm()->ProgressBarKlein->isHidden());
     EXPECT_GT(frm()->ucBreak->y(), frm()->ProgressBarKlein->geometry().bottom());
@@ -99,14 +102,6 @@ TEST_F(StatusWindow, BarsFollowTheirValuesAndTheWindowItsBars) {
     olm.ShowStatus(true, QStringLiteral("a"), -3, 10);
     EXPECT_FALSE(frm()->ProgressBar->isHidden());
     EXPECT_EQ(frm()->ProgressBar->value(), 0);
-}
-
-TEST_F(StatusWindow, EmptySecondTextKeepsThePreviousLine) {
-    olm.ShowStatus(true, QStringLiteral("a"), 0, 0, 1, 3, QStringLiteral("Abschnitt 1"));
-    olm.ShowStatus(true, QStringLiteral("b"), 0, 0, 2, 3);
-    EXPECT_EQ(frm()->lblStatus->text(), QStringLiteral("b"));
-    EXPECT_EQ(frm()->lblStatus2->text(), QStringLiteral("Abschnitt 1"));
-    EXPECT_FALSE(frm()->lblStatus2->isHidden());
 }
 
 TEST_F(StatusWindow, BreakButtonStopsAndTheNextCallUnloads) {

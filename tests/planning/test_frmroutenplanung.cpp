@@ -60,10 +60,13 @@ TEST(RoutePlanningWindow, EmptyRouteShowsNothingReportsNothingAndCannotBeOptimis
     EXPECT_EQ(modal.aufrufe, 0);
 }
 
-TEST(RoutePlanningWindow, MovesAndDeletesRowsReportingEveryChange) {
+TEST(RoutePlanningWindow, MovesAndDeletesRowsReportingEveryChangeAndDeleteAllResetsTheFields) {
     PlanungsUmgebung u;
+    u.StartGesetzt(olm3::MakeDatum(QDate(2008, 6, 2), QTime(10, 0)), 9.5);
+    u.cfg.marschV = 7.0;
     olm3test::ModalScript modal([](QDialog*) {});
     auto frm = PlanungsFenster(u, {101, 104, 110});
+    EXPECT_DOUBLE_EQ(frm->fpMarschGeschw()->value(), 9.5);
     QTableWidget* g = frm->grdRoute();
     ASSERT_EQ(u.host.events, (QStringList{"RouteOptimiertAus", "RouteChange"}));
     EXPECT_EQ(u.host.letzteLg, (std::vector<double>{13.0, 13.03, 13.09}));
@@ -104,18 +107,10 @@ TEST(RoutePlanningWindow, MovesAndDeletesRowsReportingEveryChange) {
     EXPECT_TRUE(u.host.events.isEmpty());
     EXPECT_EQ(modal.aufrufe, 0);
     EXPECT_TRUE(frm->isVisible());
-}
 
-TEST(RoutePlanningWindow, DeleteAllEmptiesTheRouteAndResetsTheFields) {
-    PlanungsUmgebung u;
-    u.StartGesetzt(olm3::MakeDatum(QDate(2008, 6, 2), QTime(10, 0)), 9.5);
-    u.cfg.marschV = 7.0;
-    auto frm = PlanungsFenster(u, {101, 110});
-    EXPECT_DOUBLE_EQ(frm->fpMarschGeschw()->value(), 9.5);
-    u.host.events.clear();
-
+    // Delete all, answered Yes, gives the fields back to today and the host's speed.
     Klick(frm->fpDeleteAll());
-    EXPECT_EQ(frm->grdRoute()->rowCount(), 0);
+    EXPECT_EQ(g->rowCount(), 0);
     EXPECT_EQ(u.route(), std::vector<std::int32_t>{0});
     EXPECT_FALSE(u.olm.IsStartZeitSet());
     EXPECT_EQ(u.host.events, (QStringList{"RouteOptimiertAus", "RouteChange", "RouteOptimiertAus"}));
@@ -123,7 +118,7 @@ TEST(RoutePlanningWindow, DeleteAllEmptiesTheRouteAndResetsTheFields) {
     EXPECT_EQ(frm->fpStartDateTime()->date(), QDate::currentDate());
 }
 
-TEST(RoutePlanningWindow, StartTimeShowsTheWeekdayOfTheTextTableAndSpeedItsLimits) {
+TEST(RoutePlanningWindow, StartTimeShowsTheWeekdayOfTheTextTableSpeedItsLimitsAndToolTipsTheHostsSwitch) {
     PlanungsUmgebung u;
     u.StartGesetzt(olm3::MakeDatum(QDate(2008, 6, 1), QTime(10, 5, 30)), 250.0);
     auto frm = PlanungsFenster(u, {101, 110}, false);
@@ -148,21 +143,20 @@ TEST(RoutePlanningWindow, StartTimeShowsTheWeekdayOfTheTextTableAndSpeedItsLimit
     for (int i = 0; i < 7; ++i)
         tage << olm3ui::WochentagKurz(frmRoutenPlanung::kModul, QDate(2008, 6, 2).addDays(i));
     EXPECT_EQ(tage, (QStringList{"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"}));
-}
 
-TEST(RoutePlanningWindow, ReadsTheHostsToolTipSwitchOnEveryInit) {
-    PlanungsUmgebung u;
-    auto frm = PlanungsFenster(u, {101, 110}, false);
+    // Every Init reads the host's tool-tip switch again.
     EXPECT_EQ(frm->fpBack()->toolTip(), QStringLiteral("Zurück"));
     u.cfg.toolTips = false;
     frm->Init({101, 110}, nullptr, false);
     EXPECT_TRUE(frm->fpBack()->toolTip().isEmpty());
 }
 
-TEST(RoutePlanningWindow, BackAndTheCloseBoxTellTheHostAndOnlyHide) {
+TEST(RoutePlanningWindow, BackAndTheCloseBoxTellTheHostAndOnlyHideTheChartPickHandsOverStartSpeedAndRow) {
     PlanungsUmgebung u;
+    u.host.pktKarte = 106;
+    u.olm.SetRouteGeplant({101, 110});
     u.olm.IsStartZeitSet(true);
-    auto frm = PlanungsFenster(u, {101, 110}, false);
+    auto frm = PlanungsFenster(u, u.route(), false);
     Klick(frm->fpBack());
     EXPECT_FALSE(frm->isVisible());
     EXPECT_FALSE(u.olm.IsStartZeitSet());
@@ -174,6 +168,17 @@ TEST(RoutePlanningWindow, BackAndTheCloseBoxTellTheHostAndOnlyHide) {
     EXPECT_FALSE(frm->isVisible());
     EXPECT_FALSE(u.olm.IsStartZeitSet());
     EXPECT_EQ(u.host.events.count(QStringLiteral("RoutenPlanungClose")), 2);
+
+    frm->show();
+    frm->fpStartDateTime()->SetDatumZeit(QDate(2008, 6, 2), QTime(8, 30));
+    frm->fpMarschGeschw()->setValue(11.5);
+    frm->grdRoute()->setCurrentCell(0, 0);
+    Klick(frm->fpKarte());
+    EXPECT_FALSE(frm->isVisible());
+    EXPECT_TRUE(u.olm.IsStartZeitSet());
+    EXPECT_EQ(u.olm.StartZeit(), olm3::MakeDatum(QDate(2008, 6, 2), QTime(8, 30)));
+    EXPECT_DOUBLE_EQ(u.olm.MarschV(), 11.5);
+    EXPECT_EQ(u.route(), (std::vector<std::int32_t>{101, 106, 110}));
 }
 
 TEST(RoutePlanningWindow, APointFromTheBrowserGoesInAfterTheCurrentRowAndNoPointLeavesTheRouteAlone) {
@@ -204,22 +209,6 @@ TEST(RoutePlanningWindow, APointFromTheBrowserGoesInAfterTheCurrentRowAndNoPoint
     EXPECT_EQ(frm->grdRoute()->currentRow(), 1);
     EXPECT_EQ(u.route().size(), 2u) << "the new route is reported";
     EXPECT_TRUE(frm->fpOptimieren()->Enabled());
-}
-
-TEST(RoutePlanningWindow, ChartPickHandsOverStartSpeedAndTheRowToInsertAfter) {
-    PlanungsUmgebung u;
-    u.host.pktKarte = 106;
-    u.olm.SetRouteGeplant({101, 110});
-    auto frm = PlanungsFenster(u, u.route(), false);
-    frm->fpStartDateTime()->SetDatumZeit(QDate(2008, 6, 2), QTime(8, 30));
-    frm->fpMarschGeschw()->setValue(11.5);
-    frm->grdRoute()->setCurrentCell(0, 0);
-    Klick(frm->fpKarte());
-    EXPECT_FALSE(frm->isVisible());
-    EXPECT_TRUE(u.olm.IsStartZeitSet());
-    EXPECT_EQ(u.olm.StartZeit(), olm3::MakeDatum(QDate(2008, 6, 2), QTime(8, 30)));
-    EXPECT_DOUBLE_EQ(u.olm.MarschV(), 11.5);
-    EXPECT_EQ(u.route(), (std::vector<std::int32_t>{101, 106, 110}));
 }
 
 TEST(RoutePlanningWindow, SavesLoadsBackReversedAndAsksBeforeAnUnsavedPlanIsThrownAway) {

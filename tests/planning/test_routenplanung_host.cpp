@@ -1,5 +1,5 @@
-// Route planning through the facade, as a host drives it: planning, the chart pick, the optimiser run
-// inside the StartOptimierer event, and reopening planning when no route was found.
+// Route planning through the facade, as a host drives it: planning, the optimiser run inside the
+// StartOptimierer event, and reopening planning when no route was found.
 
 #include "component/clsOLM3BinnenState.h"
 #include "planning/frmRoutenPlanung.h"
@@ -15,49 +15,28 @@ using olm3test::Klick;
 using olm3test::ModalScript;
 using olm3test::PlanungsUmgebung;
 
-TEST(PlanningMainRoad, FromPlanningThroughTheChartPickToTheHostsOptimiser) {
+TEST(PlanningMainRoad, FromPlanningToTheHostsOptimiser) {
     PlanungsUmgebung u;
-    u.olm.SetRouteGeplant({101});
-    u.host.pktKarte = 110;
+    u.olm.SetRouteGeplant({101, 110});
     double lg = 13.2, bg = 52.4;
     bool valid = true;
-
-    // First opening: the planned point comes in through Init; the user fetches the next one from the chart.
-    {
-        ModalScript modal([&](QDialog* dlg) {
-            auto* frm = qobject_cast<frmRoutenPlanung*>(dlg);
-            ASSERT_TRUE(frm);
-            EXPECT_EQ(FensterRoute(*frm), std::vector<std::int32_t>{101});
-            Klick(frm->fpKarte());
-        });
-        u.olm.RoutenPlanung(lg, bg, valid);
-        EXPECT_EQ(modal.aufrufe, 1) << "the chart pick does not open planning again";
-    }
-    EXPECT_EQ(u.host.events, QStringList{"RoutenPktKarte"});
-    EXPECT_EQ(u.route(), (std::vector<std::int32_t>{101, 110}));
-    EXPECT_TRUE(u.olm.state().frmRoutenPlanung.isNull()) << "unloaded when it closed";
-
-    // The host opens planning again; the user sets the start and optimises.
-    u.host.events.clear();
     QPointer<frmRoutenPlanung> gezeigt;
-    {
-        ModalScript modal([&](QDialog* dlg) {
-            auto* frm = qobject_cast<frmRoutenPlanung*>(dlg);
-            ASSERT_TRUE(frm);
-            gezeigt = frm;
-            EXPECT_EQ(FensterRoute(*frm), (std::vector<std::int32_t>{101, 110}));
-            frm->fpStartDateTime()->SetDatumZeit(QDate(2008, 6, 2), QTime(10, 0));
-            u.host.beimOptimieren = [&] {
-                // The facade has let go of the window before the host runs its optimiser.
-                EXPECT_TRUE(u.olm.state().frmRoutenPlanung.isNull());
-                EXPECT_TRUE(gezeigt);
-                EXPECT_FALSE(gezeigt->isVisible());
-            };
-            Klick(frm->fpOptimieren());
-        });
-        u.olm.RoutenPlanung(lg, bg, valid);
-        EXPECT_EQ(modal.aufrufe, 1) << "a route was found: planning does not open again";
-    }
+    ModalScript modal([&](QDialog* dlg) {
+        auto* frm = qobject_cast<frmRoutenPlanung*>(dlg);
+        ASSERT_TRUE(frm);
+        gezeigt = frm;
+        EXPECT_EQ(FensterRoute(*frm), (std::vector<std::int32_t>{101, 110}));
+        frm->fpStartDateTime()->SetDatumZeit(QDate(2008, 6, 2), QTime(10, 0));
+        u.host.beimOptimieren = [&] {
+            // The facade has let go of the window before the host runs its optimiser.
+            EXPECT_TRUE(u.olm.state().frmRoutenPlanung.isNull());
+            EXPECT_TRUE(gezeigt);
+            EXPECT_FALSE(gezeigt->isVisible());
+        };
+        Klick(frm->fpOptimieren());
+    });
+    u.olm.RoutenPlanung(lg, bg, valid);
+    EXPECT_EQ(modal.aufrufe, 1) << "a route was found: planning does not open again";
     EXPECT_TRUE(gezeigt.isNull());
     EXPECT_EQ(u.host.optimiererPunkte, (std::vector<std::int32_t>{101, 110}));
     EXPECT_EQ(u.host.optimiererStart, olm3::MakeDatum(QDate(2008, 6, 2), QTime(10, 0)));
