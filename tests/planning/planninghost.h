@@ -32,6 +32,8 @@ public:
     std::function<void()> beimOptimieren;
     /// Runs inside RouteOptimiertAn, after the leg is recorded.
     std::function<void()> beimLeg;
+    /// Runs inside BreakOptimierer.
+    std::function<void()> beimAbbruch;
 
     QStringList events;
     std::vector<std::int32_t> optimiererPunkte;
@@ -64,7 +66,10 @@ public:
     }
     void RoutenPlanungClose() override { events << QStringLiteral("RoutenPlanungClose"); }
     void RouteOptimiertAus() override { events << QStringLiteral("RouteOptimiertAus"); }
-    void BreakOptimierer() override { events << QStringLiteral("BreakOptimierer"); }
+    void BreakOptimierer() override {
+        events << QStringLiteral("BreakOptimierer");
+        if (beimAbbruch) beimAbbruch();
+    }
     void RouteOptimiertAn(std::vector<std::int32_t>& v, std::vector<std::int32_t>& n) override {
         events << QStringLiteral("RouteOptimiertAn");
         von.push_back(v);

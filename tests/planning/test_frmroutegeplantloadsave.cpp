@@ -162,8 +162,6 @@ TEST_F(LoadSaveWindow, SaveModeWantsANameThenSavesAndHandsStartAndSpeedOn) {
     EXPECT_EQ(messages.messages().size(), 1u);
     EXPECT_EQ(Spalte(frm.grdRouten(), 0), (QStringList{"Pfingsttour 'Havel'", "Zum Kanal", "Havel hinab"}));
     EXPECT_EQ(savedroutes::AlleZeilen().size(), vorher.size() + 4);
-    EXPECT_FALSE(frm.pbLoadSave()->Enabled());
-    EXPECT_TRUE(frm.txtRoutenbezeichnung()->text().isEmpty());
     EXPECT_TRUE(olm.IsStartZeitSet());
     EXPECT_EQ(olm.StartZeit(), kStart);
     EXPECT_DOUBLE_EQ(olm.MarschV(), 7.5);
