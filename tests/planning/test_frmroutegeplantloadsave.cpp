@@ -215,8 +215,6 @@ TEST_F(LoadSaveWindow, OverwriteAndDeleteAskFirst) {
     EXPECT_EQ(zeilenIDs(laden.grdRoutenPunkte()), (std::vector<int>{105, 204}));
     Klick(laden.pbDelete());
     EXPECT_EQ(laden.grdRoutenPunkte()->rowCount(), 0);
-    EXPECT_FALSE(laden.pbDelete()->Enabled());
-    EXPECT_FALSE(laden.pbLoadSave()->Enabled());
     EXPECT_EQ(savedroutes::AlleZeilen().size(), 2); // the other catalogue's route and point
 }
 

@@ -325,33 +325,26 @@ TEST(RoutePlanningBadInput, SpeedZeroAndMissingVesselParametersDoNotStopOptimisi
 TEST(RoutePlanningWindow, TheCruisingDayDialogChecksAndKeepsItsValues) {
     PlanungsUmgebung u;
     auto frm = PlanungsFenster(u, {101, 110}, false);
-    {
-        olm3test::ModalScript modal([&](QDialog* dlg) {
-            auto* tag = qobject_cast<frmFahrtag*>(dlg);
-            ASSERT_TRUE(tag);
-            EXPECT_EQ(tag->txtBeginn()->text(), QStringLiteral("09:00"));
-        });
-        Klick(frm->fpFahrtag());
-        EXPECT_EQ(modal.aufrufe, 1);
-    }
-
-    frmFahrtag tag;
-    tag.show();
-    // an end before the beginning: said, the dialog stays, nothing stored
-    tag.txtBeginn()->setText(QStringLiteral("19:00"));
-    QTest::mouseClick(tag.pbOK(), Qt::LeftButton);
-    ASSERT_EQ(u.messages.messages().size(), 1u);
-    EXPECT_TRUE(tag.isVisible());
-    EXPECT_EQ(tag.Fahrtag().tmBeginn, QTime(9, 0));
-    EXPECT_FALSE(QFile::exists(u.cfg.iniDatei));
-
-    u.messages.clear();
-    tag.txtBeginn()->setText(QStringLiteral("8:30"));
-    tag.txtEnde()->setText(QStringLiteral("19:15"));
-    tag.chkWarteGrenze()->setChecked(false);
-    QTest::mouseClick(tag.pbOK(), Qt::LeftButton);
-    EXPECT_TRUE(u.messages.messages().empty());
-    EXPECT_FALSE(tag.isVisible());
+    olm3test::ModalScript modal([&](QDialog* dlg) {
+        auto* tag = qobject_cast<frmFahrtag*>(dlg);
+        ASSERT_TRUE(tag);
+        // an end before the beginning: said, the dialog stays, nothing stored
+        tag->txtBeginn()->setText(QStringLiteral("19:00"));
+        QTest::mouseClick(tag->pbOK(), Qt::LeftButton);
+        ASSERT_EQ(u.messages.messages().size(), 1u);
+        EXPECT_TRUE(tag->isVisible());
+        EXPECT_EQ(tag->Fahrtag().tmBeginn, QTime(9, 0));
+        EXPECT_FALSE(QFile::exists(u.cfg.iniDatei));
+        u.messages.clear();
+        tag->txtBeginn()->setText(QStringLiteral("8:30"));
+        tag->txtEnde()->setText(QStringLiteral("19:15"));
+        tag->chkWarteGrenze()->setChecked(false);
+        QTest::mouseClick(tag->pbOK(), Qt::LeftButton);
+        EXPECT_TRUE(u.messages.messages().empty());
+        EXPECT_FALSE(tag->isVisible());
+    });
+    Klick(frm->fpFahrtag());
+    EXPECT_EQ(modal.aufrufe, 1);
     frmFahrtag wieder;
     EXPECT_EQ(wieder.txtBeginn()->text(), QStringLiteral("08:30"));
     EXPECT_EQ(wieder.txtEnde()->text(), QStringLiteral("19:15"));
