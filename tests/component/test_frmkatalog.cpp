@@ -69,12 +69,6 @@ protected:
         EXPECT_EQ(skript.aufrufe, 1);
         return {gewaehlt, blnChange};
     }
-    static QStringList liste(const frmKatalog* frm) {
-        QStringList s;
-        for (int r = 0; r < frm->grid()->rowCount(); ++r)
-            s << frm->grid()->item(r, 0)->text();
-        return s;
-    }
     static void waehleZeile(frmKatalog* frm, int row) {
         frm->grid()->setCurrentCell(row, 0);
         QTest::mouseClick(frm->cmdOk(), Qt::LeftButton);
@@ -91,7 +85,7 @@ protected:
 TEST_F(CatalogueChoice, ListsTheCataloguesWithTheCurrentOneChosenAndKeepsIt) {
     // The catalogue already configured: nothing written, nothing changed.
     EXPECT_EQ(waehle([&](frmKatalog* frm) {
-                  EXPECT_EQ(liste(frm),
+                  EXPECT_EQ(olm3test::Spalte(frm->grid(), 0),
                             QStringList({"1_Berlin.sqlite", "2_Potsdam.sqlite", "3_Mecklenburg.sqlite"}));
                   EXPECT_EQ(frm->grid()->currentRow(), 0);
                   QTest::mouseClick(frm->cmdOk(), Qt::LeftButton);

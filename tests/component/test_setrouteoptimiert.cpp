@@ -29,9 +29,8 @@ protected:
 
 QStringList zellen(const QTableWidget* grid) {
     QStringList out;
-    for (int r = 0; r < grid->rowCount(); ++r)
-        for (int c = 0; c < grid->columnCount(); ++c)
-            out << (grid->item(r, c) ? grid->item(r, c)->text() : QString());
+    for (int c = 0; c < grid->columnCount(); ++c)
+        out += olm3test::Spalte(grid, c);
     return out;
 }
 
