@@ -108,7 +108,6 @@ TEST_F(Facade, RouteChangeDiscardsTheOptimisedRouteAndReportsPositions) {
     EXPECT_EQ(log.letzteLg, (std::vector<double>{13.0, 0.0, 0.0, 13.03}));
     EXPECT_EQ(log.letzteBg, (std::vector<double>{52.5, 0.0, 0.0, 52.5}));
     EXPECT_EQ(route(olm), (std::vector<std::int32_t>{101, 0, -4, 104}));
-
     log.events.clear();
     olm.EventDeleteAll();
     EXPECT_EQ(log.events, QStringList{QStringLiteral("RouteOptimiertAus")});

@@ -50,7 +50,6 @@ TEST_F(StatusWindow, ShowsWithoutBarsWhenThereIsNothingToCount) {
     EXPECT_TRUE(frm()->ProgressBarKlein->isHidden());
     EXPECT_GT(frm()->ucBreak->y(), frm()->lblStatus->geometry().bottom());
     EXPECT_LE(frm()->ucBreak->geometry().bottom(), frm()->height());
-
     // Further calls update the same window.
     QPointer<frmStatus> first = frm();
     olm.ShowStatus(true, QStringLiteral("weiter"), 1, 5);
@@ -95,7 +94,6 @@ TEST_F(StatusWindow, BreakButtonStopsAndTheNextCallUnloads) {
     EXPECT_TRUE(olm.state().blnBreakOptimierer);
     EXPECT_EQ(host.events, QStringList{"BreakOptimierer"});
     EXPECT_TRUE(window->isHidden());
-
     // The computation's next report does not bring the window back: it is unloaded and the flag cleared.
     olm.ShowStatus(true, QStringLiteral("a"), 2, 10);
     EXPECT_FALSE(olm.state().frmStatus);
@@ -103,7 +101,6 @@ TEST_F(StatusWindow, BreakButtonStopsAndTheNextCallUnloads) {
     EXPECT_FALSE(olm.state().blnBreakOptimierer);
     unloadPending();
     EXPECT_FALSE(window);
-
     olm.ShowStatus(true, QStringLiteral("neu"), 0, 0);
     ASSERT_TRUE(frm());
     EXPECT_TRUE(frm()->isVisible());

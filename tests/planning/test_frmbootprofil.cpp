@@ -50,13 +50,11 @@ TEST_F(BootProfilFenster, GoodValuesAreKeptAndStoredBadOnesAreRefusedWithTheOldV
     EXPECT_TRUE(meldungen.empty());
     EXPECT_EQ(u.olm.GetBootProfil().dblHoehe, 3.4);
     EXPECT_EQ(olm3::LeseBootProfil(u.cfg.iniDatei), u.olm.GetBootProfil()) << "stored in the settings file";
-
     bearbeiten({{olm3::BootFeld::Hoehe, QStringLiteral("drei")}});
     ASSERT_EQ(meldungen.size(), 1u);
     EXPECT_TRUE(meldungen[0].text.contains(QStringLiteral("„drei“ ist keine Zahl"))) << meldungen[0].text.toStdString();
     EXPECT_EQ(angezeigt, QStringLiteral("3,4")) << "the field shows the old value again";
     EXPECT_EQ(u.olm.GetBootProfil().dblHoehe, 3.4);
-
     // Cancel keeps everything as it was.
     bearbeiten({{olm3::BootFeld::Hoehe, QStringLiteral("2")}}, false);
     EXPECT_EQ(u.olm.GetBootProfil().dblHoehe, 3.4);
