@@ -52,7 +52,8 @@ TEST_F(BootProfilFenster, GoodValuesAreKeptAndStoredBadOnesAreRefusedWithTheOldV
     EXPECT_EQ(olm3::LeseBootProfil(u.cfg.iniDatei), u.olm.GetBootProfil()) << "stored in the settings file";
     bearbeiten({{olm3::BootFeld::Hoehe, QStringLiteral("drei")}});
     ASSERT_EQ(meldungen.size(), 1u);
-    EXPECT_TRUE(meldungen[0].text.contains(QStringLiteral("„drei“ ist keine Zahl"))) << meldungen[0].text.toStdString();
+    EXPECT_TRUE(meldungen[0].text.contains(QStringLiteral("„drei“ ist keine Zahl")))
+        << meldungen[0].text.toStdString();
     EXPECT_EQ(angezeigt, QStringLiteral("3,4")) << "the field shows the old value again";
     EXPECT_EQ(u.olm.GetBootProfil().dblHoehe, 3.4);
     // Cancel keeps everything as it was.
@@ -79,13 +80,15 @@ TEST_F(BootProfilFenster, TheRouteViewMarksWhatTheBoatDoesNotFitAndSumsItUp) {
                     .contains(QStringLiteral("Möwe – passt nicht: 1, Grenze unbekannt: 0")));
     QTableWidget* grid = view.grdRoute();
     emit grid->cellClicked(0, 0); // the first group, with the bridge
-    QStringList rot; // the point and tool tip of every row marked
+    // the point and tool tip of every row marked
+    QStringList rot;
     for (int r = 0; r < grid->rowCount(); ++r)
         if (grid->item(r, 8)->foreground().color() == QColor(190, 0, 0))
             rot << QString::number(grid->item(r, 0)->data(Qt::UserRole + 1).toInt()) + QLatin1Char(' ') +
                        grid->item(r, 8)->toolTip();
     ASSERT_EQ(rot.size(), 1);
     EXPECT_TRUE(rot[0].startsWith(QStringLiteral("102 "))) << rot[0].toStdString();
-    EXPECT_TRUE(rot[0].contains(QStringLiteral("Testbrücke: Durchfahrtshöhe 3.80 m"))) << rot[0].toStdString();
+    EXPECT_TRUE(rot[0].contains(QStringLiteral("Testbrücke: Durchfahrtshöhe 3.80 m")))
+        << rot[0].toStdString();
     grid->parentWidget()->grab().save(QStringLiteral(OLM3_TEST_OUTPUT "/frmBinneninfo_route_boot.png"));
 }

@@ -99,7 +99,7 @@ TEST_F(SavedRoutes, SavesOverwritesAndDeletesWholeRoutes) {
     EXPECT_LE(std::abs(routen[0].Uhrzeit.secsTo(olm3::MakeDatum(QDate::currentDate(), QTime::currentTime()))),
               5);
     EXPECT_EQ(zeilen(punkte(id)), (QStringList{"1|HAV|13|52.5|0", "2|HAV|13.03|52.5|3", "3|KAN|13.04|52.51|1",
-                                              "4|ALT|14|53|0", "5|NEU|15|54|0"}));
+                                               "4|ALT|14|53|0", "5|NEU|15|54|0"}));
     EXPECT_EQ(punkte(id, true).front().Nr, 5);
     // Saved a while ago, so that the overwrite below is plainly newer.
     conWPundRoutenDB->Execute(
