@@ -1,35 +1,9 @@
 // The facade as a host sees it: Init and the catalogue, the planned route, stored values and events.
 
 #include "data/modOLM3Binnen.h"
-#include "olm3binnen/clsOLM3Binnen.h"
-#include "support/fakehost.h"
-#include "support/fixtures.h"
-
-#include <gtest/gtest.h>
-
-using olm3test::FakeCfg;
-using olm3test::MessageRecorder;
-using olm3test::TempDir;
+#include "planning/planninghost.h"
 
 namespace {
-
-/// Records the events in the order they come.
-class EventLog : public clsOLM3BinnenEvents {
-public:
-    QStringList events;
-    std::vector<double> lastLg, lastBg;
-    void RouteChange(std::vector<double>& lg, std::vector<double>& bg) override {
-        events << QStringLiteral("RouteChange");
-        lastLg = lg;
-        lastBg = bg;
-    }
-    void StartOptimierer(std::vector<std::int32_t>&, QDateTime&) override { events << QStringLiteral("StartOptimierer"); }
-    void RoutenPktKarte() override { events << QStringLiteral("RoutenPktKarte"); }
-    void RoutenPlanungClose() override { events << QStringLiteral("RoutenPlanungClose"); }
-    void RouteOptimiertAus() override { events << QStringLiteral("RouteOptimiertAus"); }
-    void BreakOptimierer() override { events << QStringLiteral("BreakOptimierer"); }
-    void Schiffsparameter() override { events << QStringLiteral("Schiffsparameter"); }
-};
 
 std::vector<std::int32_t> route(const clsOLM3Binnen& olm) {
     std::vector<std::int32_t> r;
@@ -37,29 +11,26 @@ std::vector<std::int32_t> route(const clsOLM3Binnen& olm) {
     return r;
 }
 
-/// A component without a catalogue whose events are logged.
-class FacadeRoute : public ::testing::Test {
+/// A component without a catalogue whose events are logged; the folder for one and the messages.
+class Facade : public ::testing::Test {
 protected:
-    void SetUp() override {
-        olm.SetEventListener(&log);
-        olm.Init(&cfg, nullptr, nullptr);
+    void SetUp() override { olm.Init(&cfg, nullptr, nullptr); }
+    QString katalog(const QString& name) {
+        return olm3test::MakeCatalogueFromFixtures(dir, name, {QStringLiteral("mini")});
     }
-    FakeCfg cfg;
-    EventLog log;
+    olm3test::TempDir dir;
+    olm3test::MessageRecorder messages;
+    olm3test::FakeCfg cfg;
     clsOLM3Binnen olm;
+    olm3test::ScriptedHost log{olm};
 };
 
 } // namespace
 
-TEST(FacadeInit, OpensTheCatalogueReadOnlyAndTakesItsNumberFromTheName) {
-    TempDir dir;
-    MessageRecorder messages;
-    FakeCfg cfg;
-    clsOLM3Binnen olm;
+TEST_F(Facade, InitOpensTheCatalogueReadOnlyAndTakesItsNumberFromTheName) {
     for (const auto& [name, nr] :
          {std::pair{"12_Berlin.sqlite", 12}, {"Ohne Nummer.sqlite", 0}, {"x_y_z.sqlite", 0}}) {
-        cfg.katalog =
-            olm3test::MakeCatalogueFromFixtures(dir, QString::fromLatin1(name), {QStringLiteral("mini")});
+        cfg.katalog = katalog(QString::fromLatin1(name));
         ASSERT_TRUE(olm.Init(&cfg, nullptr, nullptr));
         ASSERT_TRUE(olm.conBinnenDatabase());
         EXPECT_EQ(olm.conBinnenDatabase()->Mode, ADODB::adModeRead);
@@ -72,12 +43,8 @@ TEST(FacadeInit, OpensTheCatalogueReadOnlyAndTakesItsNumberFromTheName) {
     EXPECT_TRUE(messages.messages().empty());
 }
 
-TEST(FacadeInit, ABadCatalogueLeavesTheComponentWorkingWithoutIt) {
-    TempDir dir;
-    MessageRecorder messages;
-    FakeCfg cfg;
-    clsOLM3Binnen olm;
-    cfg.katalog = olm3test::MakeCatalogueFromFixtures(dir, QStringLiteral("3_Gut.sqlite"), {QStringLiteral("mini")});
+TEST_F(Facade, ABadCatalogueLeavesTheComponentWorkingWithoutIt) {
+    cfg.katalog = katalog(QStringLiteral("3_Gut.sqlite"));
     ASSERT_TRUE(olm.Init(&cfg, nullptr, nullptr));
     ASSERT_EQ(modOLM3Binnen::intKatalogNr, 3);
 
@@ -100,11 +67,7 @@ TEST(FacadeInit, ABadCatalogueLeavesTheComponentWorkingWithoutIt) {
     EXPECT_TRUE(messages.messages().empty());
 }
 
-TEST(FacadeInit, ResetsRouteSearchResultsAndStartTime) {
-    FakeCfg cfg;
-    clsOLM3Binnen olm;
-    olm.Init(&cfg, nullptr, nullptr);
-    EXPECT_EQ(route(olm), std::vector<std::int32_t>{0});
+TEST_F(Facade, InitResetsRouteSearchResultsAndStartTime) {
     olm.SetRouteGeplant({5, 6});
     olm.StartZeit(olm3::MakeDatum(QDate(2008, 6, 1), QTime(8, 0)));
     olm.IsStartZeitSet(true);
@@ -120,7 +83,7 @@ TEST(FacadeInit, ResetsRouteSearchResultsAndStartTime) {
     EXPECT_EQ(n, 0);
 }
 
-TEST_F(FacadeRoute, NewPointsReplaceTheEmptyRouteThenInsertBeforePosition) {
+TEST_F(Facade, NewPointsReplaceTheEmptyRouteThenInsertBeforePosition) {
     olm.EventRoutenPktKarte(1);
     EXPECT_EQ(log.events, QStringList{QStringLiteral("RoutenPktKarte")});
     olm.SetPktNeuRouteGeplant(10);
@@ -137,14 +100,13 @@ TEST_F(FacadeRoute, NewPointsReplaceTheEmptyRouteThenInsertBeforePosition) {
     EXPECT_EQ(route(olm), std::vector<std::int32_t>{0});
 }
 
-TEST_F(FacadeRoute, RouteChangeDiscardsTheOptimisedRouteAndReportsPositions) {
+TEST_F(Facade, RouteChangeDiscardsTheOptimisedRouteAndReportsPositions) {
     std::vector<typRoute> r{{101, 13.0, 52.5}, {0, 9.0, 9.0}, {-4, 8.0, 8.0}, {104, 13.03, 52.5}};
     olm.EventRouteChange(r);
     EXPECT_EQ(log.events, (QStringList{QStringLiteral("RouteOptimiertAus"), QStringLiteral("RouteChange")}));
-    EXPECT_EQ(log.lastLg, (std::vector<double>{13.0, 0.0, 0.0, 13.03}));
-    EXPECT_EQ(log.lastBg, (std::vector<double>{52.5, 0.0, 0.0, 52.5}));
+    EXPECT_EQ(log.letzteLg, (std::vector<double>{13.0, 0.0, 0.0, 13.03}));
+    EXPECT_EQ(log.letzteBg, (std::vector<double>{52.5, 0.0, 0.0, 52.5}));
     EXPECT_EQ(route(olm), (std::vector<std::int32_t>{101, 0, -4, 104}));
-
     log.events.clear();
     olm.EventDeleteAll();
     EXPECT_EQ(log.events, QStringList{QStringLiteral("RouteOptimiertAus")});
@@ -155,8 +117,7 @@ TEST_F(FacadeRoute, RouteChangeDiscardsTheOptimisedRouteAndReportsPositions) {
     EXPECT_TRUE(rows.empty());
 }
 
-TEST(FacadeSearchResults, StoredAndHandedBack) {
-    clsOLM3Binnen olm;
+TEST_F(Facade, SearchResultsAreStoredAndHandedBack) {
     std::int32_t n = -1;
     std::vector<std::int32_t> ids;
     std::vector<double> km;
@@ -170,18 +131,13 @@ TEST(FacadeSearchResults, StoredAndHandedBack) {
     EXPECT_EQ(ids[0], 11);
 }
 
-TEST(FacadeLifetime, DestroyingTheObjectClosesTheCatalogue) {
-    TempDir dir;
-    FakeCfg cfg;
-    cfg.katalog = olm3test::MakeCatalogueFromFixtures(dir, QStringLiteral("1_K.sqlite"), {QStringLiteral("mini")});
-    ADODB::ConnectionPtr con;
-    {
-        clsOLM3Binnen* olm = OLM3Binnen_Create();
-        ASSERT_TRUE(olm->Init(&cfg, nullptr, nullptr));
-        con = olm->conBinnenDatabase();
-        ASSERT_TRUE(con && con->IsOpen());
-        OLM3Binnen_Destroy(olm);
-    }
+TEST_F(Facade, DestroyingTheObjectClosesTheCatalogue) {
+    cfg.katalog = katalog(QStringLiteral("1_K.sqlite"));
+    clsOLM3Binnen* andere = OLM3Binnen_Create();
+    ASSERT_TRUE(andere->Init(&cfg, nullptr, nullptr));
+    const ADODB::ConnectionPtr con = andere->conBinnenDatabase();
+    ASSERT_TRUE(con && con->IsOpen());
+    OLM3Binnen_Destroy(andere);
     EXPECT_FALSE(con->IsOpen());
     EXPECT_FALSE(modOLM3Binnen::conBinnenDatabase);
 }

@@ -35,6 +35,9 @@ const QByteArray kIni = "; Einstellungen des Kartenplotters\r\n"
                         "[Andere]\r\n"
                         "BinnenMDB=bleibt.sqlite\r\n";
 
+/// What a choice hands back: chosen, and whether the catalogue changed.
+const std::pair<bool, bool> kGewechselt{true, true}, kBehalten{true, false};
+
 class CatalogueChoice : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -53,23 +56,18 @@ protected:
     }
     void TearDown() override { EXPECT_TRUE(cfg.missingTexts.isEmpty()); }
 
-    /// Runs the choice with a driver that acts on the window as a user would.
-    bool waehle(const std::function<void(frmKatalog*)>& driver, bool& blnChange) {
+    /// Runs the choice with a driver that acts on the window as a user would; hands back what the choice
+    /// returns and whether it reports a change.
+    std::pair<bool, bool> waehle(const std::function<void(frmKatalog*)>& driver) {
         olm3test::ModalScript skript([&](QDialog* dlg) {
             auto* frm = qobject_cast<frmKatalog*>(dlg);
             EXPECT_TRUE(frm);
             if (frm) driver(frm);
         });
-        blnChange = true;
+        bool blnChange = true;
         const bool gewaehlt = olm.BinnenkatalogWahl(blnChange);
-        gezeigt = skript.aufrufe > 0;
-        return gewaehlt;
-    }
-    static QStringList liste(const frmKatalog* frm) {
-        QStringList s;
-        for (int r = 0; r < frm->grid()->rowCount(); ++r)
-            s << frm->grid()->item(r, 0)->text();
-        return s;
+        EXPECT_EQ(skript.aufrufe, 1);
+        return {gewaehlt, blnChange};
     }
     static void waehleZeile(frmKatalog* frm, int row) {
         frm->grid()->setCurrentCell(row, 0);
@@ -80,35 +78,26 @@ protected:
     QString ordner;
     olm3test::FakeCfg cfg;
     clsOLM3Binnen olm;
-    bool gezeigt = false;
 };
 
 } // namespace
 
 TEST_F(CatalogueChoice, ListsTheCataloguesWithTheCurrentOneChosenAndKeepsIt) {
-    bool blnChange = true;
-    EXPECT_TRUE(waehle(
-        [&](frmKatalog* frm) {
-            EXPECT_EQ(liste(frm),
-                      QStringList({"1_Berlin.sqlite", "2_Potsdam.sqlite", "3_Mecklenburg.sqlite"}));
-            EXPECT_EQ(frm->grid()->currentRow(), 0);
-            QTest::mouseClick(frm->cmdOk(), Qt::LeftButton);
-            EXPECT_FALSE(frm->isVisible());
-            EXPECT_EQ(frm->strKatalog(), QStringLiteral("1_Berlin.sqlite"));
-            EXPECT_EQ(frm->lngKatalogIndex(), 0);
-        },
-        blnChange));
-    EXPECT_TRUE(gezeigt);
     // The catalogue already configured: nothing written, nothing changed.
-    EXPECT_FALSE(blnChange);
+    EXPECT_EQ(waehle([&](frmKatalog* frm) {
+                  EXPECT_EQ(olm3test::Spalte(frm->grid(), 0),
+                            QStringList({"1_Berlin.sqlite", "2_Potsdam.sqlite", "3_Mecklenburg.sqlite"}));
+                  EXPECT_EQ(frm->grid()->currentRow(), 0);
+                  QTest::mouseClick(frm->cmdOk(), Qt::LeftButton);
+                  EXPECT_FALSE(frm->isVisible());
+              }),
+              kBehalten);
     EXPECT_EQ(lies(cfg.iniDatei), kIni);
     EXPECT_EQ(cfg.katalog, ordner + QStringLiteral("1_Berlin.sqlite"));
 }
 
 TEST_F(CatalogueChoice, AnotherCatalogueIsWrittenToTheOneKeyAndOpenedByTheNextInit) {
-    bool blnChange = false;
-    EXPECT_TRUE(waehle([&](frmKatalog* frm) { waehleZeile(frm, 1); }, blnChange));
-    EXPECT_TRUE(blnChange);
+    EXPECT_EQ(waehle([&](frmKatalog* frm) { waehleZeile(frm, 1); }), kGewechselt);
     QByteArray erwartet = kIni;
     erwartet.replace("BinnenMDB=1_Berlin.sqlite", "BinnenMDB=2_Potsdam.sqlite");
     EXPECT_EQ(lies(cfg.iniDatei), erwartet);
@@ -116,63 +105,33 @@ TEST_F(CatalogueChoice, AnotherCatalogueIsWrittenToTheOneKeyAndOpenedByTheNextIn
 
     // A double click chooses as well, and a catalogue outside the folder preselects nothing.
     cfg.katalog = dir.file(QStringLiteral("anderswo.sqlite"));
-    EXPECT_TRUE(waehle(
-        [&](frmKatalog* frm) {
-            EXPECT_EQ(frm->grid()->currentRow(), -1);
-            QTest::mouseClick(frm->cmdOk(), Qt::LeftButton);
-            EXPECT_TRUE(frm->isVisible());
-            const QRect zelle = frm->grid()->visualItemRect(frm->grid()->item(2, 0));
-            QTest::mouseClick(frm->grid()->viewport(), Qt::LeftButton, {}, zelle.center());
-            QTest::mouseDClick(frm->grid()->viewport(), Qt::LeftButton, {}, zelle.center());
-            EXPECT_FALSE(frm->isVisible());
-        },
-        blnChange));
-    EXPECT_TRUE(blnChange);
+    EXPECT_EQ(waehle([&](frmKatalog* frm) {
+                  EXPECT_EQ(frm->grid()->currentRow(), -1);
+                  QTest::mouseClick(frm->cmdOk(), Qt::LeftButton);
+                  EXPECT_TRUE(frm->isVisible());
+                  const QRect zelle = frm->grid()->visualItemRect(frm->grid()->item(2, 0));
+                  QTest::mouseClick(frm->grid()->viewport(), Qt::LeftButton, {}, zelle.center());
+                  QTest::mouseDClick(frm->grid()->viewport(), Qt::LeftButton, {}, zelle.center());
+                  EXPECT_FALSE(frm->isVisible());
+              }),
+              kGewechselt);
     EXPECT_EQ(cfg.katalog, ordner + QStringLiteral("3_Mecklenburg.sqlite"));
     EXPECT_TRUE(
         lies(cfg.iniDatei).contains("\r\nBinnenMDB=3_Mecklenburg.sqlite\r\nMarschgeschwindigkeit=8\r\n"));
 }
 
-TEST_F(CatalogueChoice, CancelCloseAndAnEmptyFolderChangeNothing) {
-    bool blnChange = true;
-    EXPECT_TRUE(waehle(
-        [&](frmKatalog* frm) {
-            frm->grid()->setCurrentCell(2, 0);
-            QTest::mouseClick(frm->cmdCancel(), Qt::LeftButton);
-            EXPECT_TRUE(frm->strKatalog().isEmpty());
-            EXPECT_EQ(frm->lngKatalogIndex(), -1);
-        },
-        blnChange));
-    EXPECT_FALSE(blnChange);
-    EXPECT_TRUE(waehle(
-        [&](frmKatalog* frm) {
-            frm->grid()->setCurrentCell(2, 0);
-            frm->close();
-            EXPECT_FALSE(frm->isVisible());
-        },
-        blnChange));
-    EXPECT_FALSE(blnChange);
+TEST_F(CatalogueChoice, CancelAndAWindowHiddenOtherwiseChangeNothing) {
     // A window hidden without Ok or Zurück (a driver, a crashed event loop) still holds the current path.
-    EXPECT_TRUE(waehle(
-        [&](frmKatalog* frm) {
-            frm->grid()->setCurrentCell(2, 0);
-            frm->hide();
-        },
-        blnChange));
-    EXPECT_FALSE(blnChange);
-    EXPECT_EQ(lies(cfg.iniDatei), kIni);
-
-    cfg.katalogVerzeichnis = dir.file(QStringLiteral("leer/"));
-    ASSERT_TRUE(QDir().mkpath(cfg.katalogVerzeichnis));
-    EXPECT_TRUE(waehle(
-        [&](frmKatalog* frm) {
-            EXPECT_EQ(frm->grid()->rowCount(), 0);
-            QTest::mouseClick(frm->cmdOk(), Qt::LeftButton);
-            EXPECT_TRUE(frm->isVisible());
-            frm->close();
-        },
-        blnChange));
-    EXPECT_FALSE(blnChange);
+    for (bool blnZurueck : {true, false}) {
+        EXPECT_EQ(waehle([&](frmKatalog* frm) {
+                      frm->grid()->setCurrentCell(2, 0);
+                      if (blnZurueck)
+                          QTest::mouseClick(frm->cmdCancel(), Qt::LeftButton);
+                      else
+                          frm->hide();
+                  }),
+                  kBehalten);
+    }
     EXPECT_EQ(lies(cfg.iniDatei), kIni);
     EXPECT_EQ(cfg.katalog, ordner + QStringLiteral("1_Berlin.sqlite"));
 }
@@ -192,9 +151,7 @@ TEST_F(CatalogueChoice, ASettingsFileThatCannotBeWrittenIsReportedAndNothingChan
         SCOPED_TRACE(datei.toStdString());
         olm3test::MessageRecorder meldungen;
         cfg.iniDatei = datei;
-        bool blnChange = true;
-        EXPECT_FALSE(waehle([&](frmKatalog* frm) { waehleZeile(frm, 1); }, blnChange));
-        EXPECT_FALSE(blnChange);
+        EXPECT_EQ(waehle([&](frmKatalog* frm) { waehleZeile(frm, 1); }), (std::pair{false, false}));
         ASSERT_EQ(meldungen.messages().size(), 1u);
         EXPECT_TRUE(meldungen.messages()[0].text.startsWith(anfang))
             << meldungen.messages()[0].text.toStdString();
@@ -207,29 +164,27 @@ TEST_F(CatalogueChoice, ASettingsFileThatCannotBeWrittenIsReportedAndNothingChan
     // A settings file that is merely missing is created, as the platform's writer does.
     olm3test::MessageRecorder meldungen;
     cfg.iniDatei = dir.file(QStringLiteral("neu.ini"));
-    bool blnChange = false;
-    EXPECT_TRUE(waehle([&](frmKatalog* frm) { waehleZeile(frm, 1); }, blnChange));
-    EXPECT_TRUE(blnChange);
+    EXPECT_EQ(waehle([&](frmKatalog* frm) { waehleZeile(frm, 1); }), kGewechselt);
     EXPECT_TRUE(meldungen.messages().empty());
     EXPECT_EQ(lies(cfg.iniDatei), QByteArray("[Binnen]\r\nBinnenMDB=2_Potsdam.sqlite\r\n"));
 }
 
-TEST_F(CatalogueChoice, AFolderThatCannotBeListedIsLogged) {
+TEST_F(CatalogueChoice, AnEmptyFolderListsNothingAndOneThatCannotBeListedIsLogged) {
     QFile::remove(modOLM3Binnen::LogFilePath());
-    cfg.katalogVerzeichnis = dir.file(QStringLiteral("gibtsnicht/"));
-    bool blnChange = true;
-    EXPECT_TRUE(waehle(
-        [&](frmKatalog* frm) {
-            EXPECT_EQ(frm->grid()->rowCount(), 0);
-            QTest::mouseClick(frm->cmdCancel(), Qt::LeftButton);
-        },
-        blnChange));
-    EXPECT_FALSE(blnChange);
+    ASSERT_TRUE(QDir().mkpath(dir.file(QStringLiteral("leer/"))));
+    for (const char* name : {"leer/", "gibtsnicht/"}) {
+        cfg.katalogVerzeichnis = dir.file(QLatin1String(name));
+        EXPECT_EQ(waehle([&](frmKatalog* frm) {
+                      EXPECT_EQ(frm->grid()->rowCount(), 0) << name;
+                      QTest::mouseClick(frm->cmdCancel(), Qt::LeftButton);
+                  }),
+                  kBehalten);
+    }
+    EXPECT_EQ(lies(cfg.iniDatei), kIni);
     const QStringList zeilen = QString::fromUtf8(lies(modOLM3Binnen::LogFilePath()))
                                    .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     ASSERT_EQ(zeilen.size(), 1);
     const QStringList felder = zeilen[0].split(QLatin1Char('\t'));
     ASSERT_EQ(felder.size(), 4);
-    EXPECT_EQ(felder[1], QStringLiteral("frmKatalog.FillGrid"));
-    EXPECT_EQ(felder[2], QStringLiteral("76"));
+    EXPECT_EQ(felder.mid(1, 2), (QStringList{"frmKatalog.FillGrid", "76"}));
 }

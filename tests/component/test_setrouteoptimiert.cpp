@@ -3,67 +3,48 @@
 
 #include "component/clsOLM3BinnenState.h"
 #include "component/frmStatus.h"
+#include "planning/planninghost.h"
 #include "routing/frmRoutenOptimiererBericht.h"
-#include "olm3binnen/clsOLM3Binnen.h"
-#include "support/fakehost.h"
-#include "support/fixtures.h"
 #include "ui/ucOLMButton.h"
 
-#include <QTest>
 #include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
 namespace {
 
-class Host : public clsOLM3BinnenEvents {
-public:
-    QStringList events;
-    std::vector<std::vector<std::int32_t>> von, nach;
-    int rowsAtFirstLeg = -1;
-    clsOLM3Binnen* olm = nullptr;
-    void RouteOptimiertAus() override { events << QStringLiteral("Aus"); }
-    void BreakOptimierer() override { events << QStringLiteral("Break"); }
-    void RouteOptimiertAn(std::vector<std::int32_t>& v, std::vector<std::int32_t>& n) override {
-        events << QStringLiteral("An");
-        von.push_back(v);
-        nach.push_back(n);
-        std::vector<typRouteOptimiert> rows;
-        RouteOptimiertSummen s;
-        if (rowsAtFirstLeg < 0 && olm->GetRouteOptimiert(rows, s)) rowsAtFirstLeg = static_cast<int>(rows.size());
-    }
-};
-
+/// The mini catalogue open, a start time set, the events logged.
 class Optimise : public ::testing::Test {
 protected:
-    void SetUp() override {
-        cfg.katalog = olm3test::MakeCatalogueFromFixtures(dir, QStringLiteral("1_K.sqlite"), {QStringLiteral("mini")});
-        ASSERT_TRUE(olm.Init(&cfg, nullptr, nullptr));
-        host.olm = &olm;
-        olm.SetEventListener(&host);
-        olm.StartZeit(olm3::MakeDatum(QDate(2008, 6, 2), QTime(10, 0)));
+    void SetUp() override { u.olm.StartZeit(olm3::MakeDatum(QDate(2008, 6, 2), QTime(10, 0))); }
+    /// Whether the facade hands out an optimised route, and the number of rows it hands back.
+    std::pair<bool, size_t> optimiert() const {
+        std::vector<typRouteOptimiert> rows;
+        RouteOptimiertSummen summen;
+        const bool ok = u.olm.GetRouteOptimiert(rows, summen);
+        return {ok, rows.size()};
     }
-    olm3test::TempDir dir;
-    olm3test::FakeCfg cfg;
-    clsOLM3Binnen olm;
-    Host host;
+    olm3test::PlanungsUmgebung u;
 };
+
+QStringList zellen(const QTableWidget* grid) {
+    QStringList out;
+    for (int c = 0; c < grid->columnCount(); ++c)
+        out += olm3test::Spalte(grid, c);
+    return out;
+}
 
 } // namespace
 
 TEST_F(Optimise, EachLegIsReportedWithTheLegsSoFar) {
-    ASSERT_TRUE(olm.SetRouteOptimiert({101, 104}, {104, 110}, QDateTime()));
-    EXPECT_EQ(host.events, (QStringList{QStringLiteral("Aus"), QStringLiteral("An"), QStringLiteral("An")}));
-    EXPECT_EQ(host.von[0], (std::vector<std::int32_t>{101, 0}));
-    EXPECT_EQ(host.nach[0], (std::vector<std::int32_t>{104, 0}));
-    EXPECT_EQ(host.von[1], (std::vector<std::int32_t>{101, 104}));
-    EXPECT_EQ(host.rowsAtFirstLeg, 3);
-    std::vector<typRouteOptimiert> rows;
-    RouteOptimiertSummen summen;
-    EXPECT_TRUE(olm.GetRouteOptimiert(rows, summen));
-    // The status window is gone when the computation is done.
-    EXPECT_FALSE(olm.state().frmStatus);
+    std::vector<std::pair<bool, size_t>> beiJedemLeg;
+    u.host.beimLeg = [&] { beiJedemLeg.push_back(optimiert()); };
+    ASSERT_TRUE(u.olm.SetRouteOptimiert({101, 104}, {104, 110}, QDateTime()));
+    EXPECT_EQ(u.host.events, (QStringList{"RouteOptimiertAus", "RouteOptimiertAn", "RouteOptimiertAn"}));
+    EXPECT_EQ(u.host.von, (std::vector<std::vector<std::int32_t>>{{101, 0}, {101, 104}}));
+    EXPECT_EQ(u.host.nach[0], (std::vector<std::int32_t>{104, 0}));
+    EXPECT_EQ(beiJedemLeg.front(), (std::pair<bool, size_t>{true, 3}));
+    EXPECT_FALSE(u.olm.state().frmStatus) << "the status window is gone when the computation is done";
 }
 
 TEST_F(Optimise, TheBreakButtonStopsTheComputationAndDiscardsTheRoute) {
@@ -73,42 +54,33 @@ TEST_F(Optimise, TheBreakButtonStopsTheComputationAndDiscardsTheRoute) {
     QTimer clicker;
     clicker.setInterval(0);
     QObject::connect(&clicker, &QTimer::timeout, [&] {
-        auto* frm = qobject_cast<frmStatus*>(olm.state().frmStatus.data());
+        auto* frm = qobject_cast<frmStatus*>(u.olm.state().frmStatus.data());
         if (clicked || !frm || !frm->isVisible()) return;
         clicked = true;
         QTest::mouseClick(frm->ucBreak->fpb(), Qt::LeftButton);
     });
     clicker.start();
-    const bool result = olm.SetRouteOptimiert({101, 104, 201}, {104, 110, 204}, QDateTime());
+    const bool result = u.olm.SetRouteOptimiert({101, 104, 201}, {104, 110, 204}, QDateTime());
     clicker.stop();
     ASSERT_TRUE(clicked);
     EXPECT_FALSE(result);
-    EXPECT_TRUE(host.events.contains(QStringLiteral("Break")));
-    EXPECT_EQ(host.events.last(), QStringLiteral("Aus"));
-    EXPECT_LT(host.events.count(QStringLiteral("An")), 3);
-    std::vector<typRouteOptimiert> rows;
-    RouteOptimiertSummen summen;
-    EXPECT_FALSE(olm.GetRouteOptimiert(rows, summen));
-    EXPECT_TRUE(rows.empty());
+    EXPECT_TRUE(u.host.events.contains(QStringLiteral("BreakOptimierer")));
+    EXPECT_EQ(u.host.events.last(), QStringLiteral("RouteOptimiertAus"));
+    EXPECT_LT(u.host.von.size(), 3u);
+    EXPECT_EQ(optimiert(), (std::pair<bool, size_t>{false, 0}));
     // The break asked for this computation only: the next one runs to its end.
-    EXPECT_FALSE(olm.state().blnBreakOptimierer);
-    ASSERT_TRUE(olm.SetRouteOptimiert({101}, {110}, QDateTime()));
+    EXPECT_FALSE(u.olm.state().blnBreakOptimierer);
+    ASSERT_TRUE(u.olm.SetRouteOptimiert({101}, {110}, QDateTime()));
 }
 
 TEST_F(Optimise, TheReportAfterADeletedRouteIsAnEmptyOne) {
-    ASSERT_TRUE(olm.SetRouteOptimiert({101, 104}, {104, 110}, QDateTime()));
-    olm.DeleteRouteOptimiert();
-    EXPECT_EQ(olm.state().route.lngAnzahlRouteOptimiert, 0);
-    olm.RoutenOptimiererReport(true);
-    auto* frm = qobject_cast<frmRoutenOptimiererBericht*>(olm.state().frmBericht.data());
+    ASSERT_TRUE(u.olm.SetRouteOptimiert({101, 104}, {104, 110}, QDateTime()));
+    u.olm.DeleteRouteOptimiert();
+    EXPECT_EQ(optimiert(), (std::pair<bool, size_t>{false, 0}));
+    u.olm.RoutenOptimiererReport(true);
+    auto* frm = qobject_cast<frmRoutenOptimiererBericht*>(u.olm.state().frmBericht.data());
     ASSERT_TRUE(frm);
     frmRoutenOptimiererBericht leer;
-    leer.FuelleBericht(0, 0, 0, 0, olm.StartZeit());
-    ASSERT_EQ(frm->grdReport()->rowCount(), leer.grdReport()->rowCount());
-    for (int r = 0; r < leer.grdReport()->rowCount(); ++r)
-        for (int c = 0; c < leer.grdReport()->columnCount(); ++c) {
-            const auto* a = frm->grdReport()->item(r, c);
-            const auto* b = leer.grdReport()->item(r, c);
-            EXPECT_EQ(a ? a->text() : QString(), b ? b->text() : QString()) << r << "," << c;
-        }
+    leer.FuelleBericht(0, 0, 0, 0, u.olm.StartZeit());
+    EXPECT_EQ(zellen(frm->grdReport()), zellen(leer.grdReport()));
 }

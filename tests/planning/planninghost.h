@@ -30,12 +30,17 @@ public:
     bool optimiererFindetRoute = true;
     /// Runs inside StartOptimierer before the optimiser.
     std::function<void()> beimOptimieren;
+    /// Runs inside RouteOptimiertAn, after the leg is recorded.
+    std::function<void()> beimLeg;
+    /// Runs inside BreakOptimierer.
+    std::function<void()> beimAbbruch;
 
     QStringList events;
     std::vector<std::int32_t> optimiererPunkte;
     QDateTime optimiererStart;
     std::vector<double> letzteLg, letzteBg;
-    int legs = 0;
+    /// The from and to lists of every RouteOptimiertAn, in order.
+    std::vector<std::vector<std::int32_t>> von, nach;
 
     void RouteChange(std::vector<double>& lg, std::vector<double>& bg) override {
         events << QStringLiteral("RouteChange");
@@ -61,10 +66,15 @@ public:
     }
     void RoutenPlanungClose() override { events << QStringLiteral("RoutenPlanungClose"); }
     void RouteOptimiertAus() override { events << QStringLiteral("RouteOptimiertAus"); }
-    void BreakOptimierer() override { events << QStringLiteral("BreakOptimierer"); }
-    void RouteOptimiertAn(std::vector<std::int32_t>&, std::vector<std::int32_t>&) override {
+    void BreakOptimierer() override {
+        events << QStringLiteral("BreakOptimierer");
+        if (beimAbbruch) beimAbbruch();
+    }
+    void RouteOptimiertAn(std::vector<std::int32_t>& v, std::vector<std::int32_t>& n) override {
         events << QStringLiteral("RouteOptimiertAn");
-        ++legs;
+        von.push_back(v);
+        nach.push_back(n);
+        if (beimLeg) beimLeg();
     }
     void Schiffsparameter() override { events << QStringLiteral("Schiffsparameter"); }
 
@@ -72,7 +82,7 @@ private:
     clsOLM3Binnen& m_olm;
 };
 
-/// A host with the mini catalogue open.
+/// A host with the mini catalogue open and a settings file of its own (not yet written).
 struct PlanungsUmgebung {
     TempDir dir;
     FakeCfg cfg;
@@ -85,6 +95,7 @@ struct PlanungsUmgebung {
     PlanungsUmgebung() {
         cfg.katalog =
             MakeCatalogueFromFixtures(dir, QStringLiteral("1_Test.sqlite"), {QStringLiteral("mini")});
+        cfg.iniDatei = dir.file(QStringLiteral("host.ini"));
         EXPECT_TRUE(olm.Init(&cfg, &kws, &tgf));
     }
     /// The user has set a start time and speed before (kept by the facade).

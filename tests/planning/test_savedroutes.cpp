@@ -23,6 +23,15 @@ std::vector<std::int32_t> ids(const std::vector<GespeicherteRoute>& routen) {
         out.push_back(r.ID);
     return out;
 }
+/// Stored points as "Nr|waterway|longitude|latitude|km".
+QStringList zeilen(const std::vector<GespeicherterPunkt>& punkte) {
+    QStringList out;
+    for (const auto& p : punkte)
+        out << QStringList{QString::number(p.Nr), p.BinnenExterneID, p.LgDez.toString(), p.BgDez.toString(),
+                           p.km.toString()}
+                   .join(QLatin1Char('|'));
+    return out;
+}
 QStringList spalte(const Zuordnung& z, int c) {
     QStringList out;
     for (const auto& zeile : z.zeilen)
@@ -83,18 +92,14 @@ TEST_F(SavedRoutes, ListsTheOpenCataloguesRoutesNewestFirstWithGermanWeekdays) {
 
 TEST_F(SavedRoutes, SavesOverwritesAndDeletesWholeRoutes) {
     const std::int32_t id = speichere(savedroutes::kRoute);
-    EXPECT_EQ(liste(), (std::vector<std::int32_t>{id, 2, 1}));
     std::vector<GespeicherteRoute> routen;
     ASSERT_TRUE(ListeRouten(1, routen));
+    EXPECT_EQ(ids(routen), (std::vector<std::int32_t>{id, 2, 1}));
     EXPECT_EQ(routen[0].Startzeit, kStart);
     EXPECT_LE(std::abs(routen[0].Uhrzeit.secsTo(olm3::MakeDatum(QDate::currentDate(), QTime::currentTime()))),
               5);
-    auto p = punkte(id);
-    ASSERT_EQ(p.size(), 5u);
-    EXPECT_EQ(p[2].Nr, 3);
-    EXPECT_EQ(p[2].BinnenExterneID, QStringLiteral("KAN"));
-    EXPECT_DOUBLE_EQ(p[2].km.toDouble(), 1.0);
-    EXPECT_DOUBLE_EQ(p[2].BgDez.toDouble(), 52.51);
+    EXPECT_EQ(zeilen(punkte(id)), (QStringList{"1|HAV|13|52.5|0", "2|HAV|13.03|52.5|3", "3|KAN|13.04|52.51|1",
+                                               "4|ALT|14|53|0", "5|NEU|15|54|0"}));
     EXPECT_EQ(punkte(id, true).front().Nr, 5);
     // Saved a while ago, so that the overwrite below is plainly newer.
     conWPundRoutenDB->Execute(
@@ -104,10 +109,7 @@ TEST_F(SavedRoutes, SavesOverwritesAndDeletesWholeRoutes) {
     // Overwriting keeps ID and catalogue number and makes the route the newest.
     ASSERT_TRUE(UeberschreibeRoute(1, kopf, {104, 203}));
     EXPECT_EQ(liste(), (std::vector<std::int32_t>{1, id, 2}));
-    p = punkte(1);
-    ASSERT_EQ(p.size(), 2u);
-    EXPECT_DOUBLE_EQ(p[1].km.toDouble(), 2.0);
-    EXPECT_EQ(liste(2), (std::vector<std::int32_t>{3}));
+    EXPECT_EQ(zeilen(punkte(1)), (QStringList{"1|HAV|13.03|52.5|3", "2|KAN|13.04|52.52|2"}));
 
     // This database refuses to drop a header that still has points.
     conWPundRoutenDB->Execute(
