@@ -147,7 +147,6 @@ TEST_F(PathOptimiserTest, LegsOfTheShortestWayThroughThePlannedPoints) {
         {"a waterway without junctions", true, {42, 41}, {{{42, 41}}, 5.0}},
         // A change of waterway is a leg of zero length from the junction to its counterpart.
         {"onto the canal", false, {101, 203}, {{{101, 105}, {105, 201}, {201, 203}}, 6.0}},
-        {"back from the canal", false, {204, 110}, {{{204, 201}, {201, 105}, {105, 110}}, 8.0}},
         // Planned points are visited in their order and each ends its leg.
         {"there and back",
          false,
@@ -180,12 +179,10 @@ TEST_F(PathOptimiserTest, LegsOfTheShortestWayThroughThePlannedPoints) {
 
 TEST_F(PathOptimiserTest, PointsNoWaterwayJoinsAreAFailureNamingThem) {
     EXPECT_EQ(weg(mini, {101, 301}), keiner(PathFailure::NoPath));
-    EXPECT_EQ(last.lngPunkteIDVon, 101);
-    EXPECT_EQ(last.lngPunkteID, 301);
+    EXPECT_EQ(std::pair(last.lngPunkteIDVon, last.lngPunkteID), std::pair(101, 301));
     // Two networks, each with junctions, that do not meet; the failing pair is the second of the route.
     EXPECT_EQ(weg(netz, {11, 14, 62}), keiner(PathFailure::NoPath));
-    EXPECT_EQ(last.lngPunkteIDVon, 14);
-    EXPECT_EQ(last.lngPunkteID, 62);
+    EXPECT_EQ(std::pair(last.lngPunkteIDVon, last.lngPunkteID), std::pair(14, 62));
     EXPECT_EQ(weg(netz, {41, 11}), keiner(PathFailure::NoPath));
     EXPECT_EQ(weg(netz, {51, 62}), (Weg{{{51, 52}, {52, 61}, {61, 62}}, 9.0}));
 }
@@ -232,10 +229,5 @@ TEST_F(Expanded, TheComponentExpandsTheLegsAcrossAJunction) {
         {101, 203});
     // The junction row of the Kanal-Test takes the place of the Havel-Test's junction point.
     EXPECT_EQ(ids(), (std::vector<std::int32_t>{101, 102, 104, 201, 202, 203}));
-    EXPECT_EQ(rows[3].strTypID, QStringLiteral("A"));
-    EXPECT_EQ(rows[3].lngBinnenID, 2);
-    EXPECT_DOUBLE_EQ(rows[3].dblStrecke, 4.0);
-    EXPECT_DOUBLE_EQ(rows.back().dblStrecke, 6.0);
     EXPECT_DOUBLE_EQ(summen.dblStrecke, result.dblStrecke);
-    EXPECT_TRUE(rows.back().blnPunktRouteGrob);
 }
