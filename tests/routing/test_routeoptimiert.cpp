@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 using namespace modOLM3Binnen;
+using namespace std::string_literals;
 using olm3::routing::GetDetailsRouteOptimiert;
 using olm3::routing::RouteDetails;
 
@@ -61,18 +62,19 @@ protected:
     /// Each row as the itinerary reads it: the point, "R" and its number on a route point, else the
     /// number of the route point before it and its own, arrival-departure, locks and bridges passed since
     /// the last route point, and the distance from the start.
-    QStringList zeilen() const {
-        QStringList z;
+    std::vector<std::string> zeilen() const {
+        std::vector<std::string> z;
         for (int i = 0; i < route.lngAnzahlRouteOptimiert; ++i) {
             const typRouteOptimiert& r = row(i);
-            z << QStringLiteral("%1 %2%3 %4-%5 S%6 B%7 %8km")
+            z.push_back(QStringLiteral("%1 %2%3 %4-%5 S%6 B%7 %8km")
                      .arg(r.lngPunkteID)
                      .arg(r.blnPunktRouteGrob ? QStringLiteral("R") : QString::number(r.lngNumGrob) + QLatin1Char('.'))
                      .arg(r.blnPunktRouteGrob ? r.lngNumGrob : r.lngNumDetaills)
                      .arg(r.datZeitAn.toString(QStringLiteral("HH:mm")), r.datZeitAb.toString(QStringLiteral("HH:mm")))
                      .arg(r.lngAnzahlSchleusen)
                      .arg(r.lngAnzahlBruecken)
-                     .arg(r.dblStrecke);
+                     .arg(r.dblStrecke)
+                     .toStdString());
         }
         return z;
     }
@@ -90,14 +92,14 @@ protected:
 // 103, junction 105 and weir 107 are not special points.
 TEST_F(DetailedRoute, OneLegUpTheChainageListsTheTypedPointsBetweenItsEnds) {
     ASSERT_TRUE(compute({{101, 110}}, At(2008, 6, 2, 10, 0)));
-    EXPECT_EQ(zeilen(), (QStringList{"101 R1 10:00-10:00 S0 B0 0km", "102 1.1 10:10-10:16 S0 B0 1km",
+    EXPECT_EQ(zeilen(), (std::vector<std::string>{"101 R1 10:00-10:00 S0 B0 0km", "102 1.1 10:10-10:16 S0 B0 1km",
                                      "104 1.2 10:36-10:51 S0 B0 3km", "106 1.3 11:11-11:11 S0 B0 5km",
                                      "108 1.4 11:31-11:31 S0 B0 7km", "109 1.5 11:41-11:41 S0 B0 8km",
                                      "110 R2 11:51-11:51 S1 B1 9km"}));
     const typRouteOptimiert& bruecke = row(1);
-    EXPECT_EQ(std::tuple(row(0).strTypBez, bruecke.strTypBez, bruecke.lngDetailsRecordsetID, bruecke.strBgDez,
-                         bruecke.dblDokuKM, bruecke.blnDokuKMOrig, bruecke.lngPunkteIDNach),
-              std::tuple(QString("-Punkt gesetzt-"), QString("Brücke"), 1, FormatBg(52.5), 11.0, false, -1));
+    EXPECT_EQ(std::tuple(row(0).strTypBez.toStdString(), bruecke.strTypBez.toStdString(), bruecke.lngDetailsRecordsetID,
+                         bruecke.strBgDez, bruecke.dblDokuKM, bruecke.blnDokuKMOrig, bruecke.lngPunkteIDNach),
+              std::tuple("-Punkt gesetzt-"s, "Brücke"s, 1, FormatBg(52.5), 11.0, false, -1));
     EXPECT_NEAR(row(2).dblDauer, 0.85, 1e-12);
     EXPECT_NEAR(route.dblSummeFahrzeit, 1.5, 1e-12);
     EXPECT_NEAR(route.dblSummeDurchgangszeit, 0.35, 1e-12);
@@ -109,7 +111,7 @@ TEST_F(DetailedRoute, LegsAgainstTheChainageAndLegsJoinedAtARoutePoint) {
     const struct {
         const char* name;
         std::vector<std::pair<int, int>> legs;
-        QStringList zeilen;
+        std::vector<std::string> zeilen;
     } faelle[] = {
         {"against the chainage the rows come descending",
          {{110, 101}},
@@ -138,13 +140,14 @@ TEST_F(DetailedRoute, LegsAgainstTheChainageAndLegsJoinedAtARoutePoint) {
 // Kanal-Test allows 8 km/h, above the boat's 6; its lock 202 works on request and takes no passage time.
 TEST_F(DetailedRoute, AtAJunctionTheContinuationTakesThePlaceOfTheJunctionRow) {
     ASSERT_TRUE(compute({{101, 105}, {105, 201}, {201, 204}}, At(2008, 6, 2, 10, 0)));
-    EXPECT_EQ(zeilen(), (QStringList{"101 R1 10:00-10:00 S0 B0 0km", "102 1.1 10:10-10:16 S0 B0 1km",
+    EXPECT_EQ(zeilen(), (std::vector<std::string>{"101 R1 10:00-10:00 S0 B0 0km", "102 1.1 10:10-10:16 S0 B0 1km",
                                      "104 1.2 10:36-10:51 S0 B0 3km", "201 R2 11:01-11:01 S1 B1 4km",
                                      "202 2.1 11:11-11:11 S0 B0 5km", "204 R3 11:31-11:31 S1 B0 7km"}));
     // The route goes on along the Kanal-Test after the junction: it does not turn there again.
     const typRouteOptimiert& junction = row(3);
-    EXPECT_EQ(std::tuple(junction.strTypID, junction.strBinnen, junction.strBezeichnung, junction.lngPunkteIDNach),
-              std::tuple(QString("A"), QString("Kanal-Test"), QString(" "), -1));
+    EXPECT_EQ(std::tuple(junction.strTypID.toStdString(), junction.strBinnen.toStdString(),
+                         junction.strBezeichnung.toStdString(), junction.lngPunkteIDNach),
+              std::tuple("A"s, "Kanal-Test"s, " "s, -1));
     EXPECT_EQ(row(4).strNB, "NB");
 }
 

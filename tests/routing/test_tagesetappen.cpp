@@ -99,10 +99,10 @@ QString etappe(const Tagesetappe& e) {
         .arg(e.blnOhneLiegeplatz ? QStringLiteral(", ohne Liegeplatz") : QString());
 }
 
-QStringList etappen(const std::vector<Tagesetappe>& e) {
-    QStringList s;
+std::vector<std::string> etappen(const std::vector<Tagesetappe>& e) {
+    std::vector<std::string> s;
     for (const Tagesetappe& t : e)
-        s << etappe(t);
+        s.push_back(etappe(t).toStdString());
     return s;
 }
 
@@ -208,7 +208,7 @@ TEST_F(DayStages, AStageCarriesItsPlacesDistanceHoursLocksAndWaits) {
     const auto e = olm3::routing::BerechneTagesetappen(
         std::span<const typRouteOptimiert>(r.audtRouteOptimiert.data(), size_t(r.lngAnzahlRouteOptimiert)), f.start,
         f.tag);
-    EXPECT_EQ(etappen(e), (QStringList{"08.06. 09:00 -Punkt gesetzt- -> 08.06. 16:45 Ort 1003, 70.0 km, 2 S, 0.25 h Warten",
+    EXPECT_EQ(etappen(e), (std::vector<std::string>{"08.06. 09:00 -Punkt gesetzt- -> 08.06. 16:45 Ort 1003, 70.0 km, 2 S, 0.25 h Warten",
                                        "09.06. 09:00 Ort 1003 -> 09.06. 17:00 -Punkt gesetzt-, 80.0 km, 0 S, 0 h Warten"}));
     EXPECT_NEAR(e.at(0).dblFahrstunden, 7.5, 1e-9);
 }
@@ -289,7 +289,7 @@ TEST_F(DayStages, BerlinToMueritzOnTheBundledCatalogueTakesThreeDays) {
     const std::span<const typRouteOptimiert> rows(r.audtRouteOptimiert.data(), size_t(r.lngAnzahlRouteOptimiert));
     const auto e = olm3::routing::BerechneTagesetappen(rows, start, Fahrtag{});
     EXPECT_EQ(etappen(e),
-              (QStringList{"13.06. 09:00 Sportboothafen Spandau -> 13.06. 16:57 Hafen Zehdenick, 56.2 km, 5 S, 0 h Warten",
+              (std::vector<std::string>{"13.06. 09:00 Sportboothafen Spandau -> 13.06. 16:57 Hafen Zehdenick, 56.2 km, 5 S, 0 h Warten",
                            "14.06. 09:00 Hafen Zehdenick -> 14.06. 17:50 Wartestelle Schleuse Mirow (Oberwasser), "
                            "56.2 km, 9 S, 0 h Warten",
                            "15.06. 09:00 Wartestelle Schleuse Mirow (Oberwasser) -> 15.06. 12:20 "
