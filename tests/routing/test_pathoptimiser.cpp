@@ -102,34 +102,6 @@ protected:
     PathResult last;
 };
 
-/// The component expanding the optimiser's legs on a catalogue, as the host does it on StartOptimierer.
-class Expanded : public ::testing::Test {
-protected:
-    void expand(const QString& catalogue, const std::vector<std::int32_t>& punkte) {
-        cfg.katalog = catalogue;
-        ASSERT_TRUE(olm.Init(&cfg, nullptr, nullptr));
-        olm.StartZeit(olm3::MakeDatum(QDate(2008, 6, 2), QTime(10, 0)));
-        result = optimiser.Optimise(olm.conBinnenDatabase(), punkte);
-        ASSERT_TRUE(result.ok());
-        ASSERT_TRUE(olm.SetRouteOptimiert(result.alngVon, result.alngNach, QDateTime()));
-        ASSERT_TRUE(olm.GetRouteOptimiert(rows, summen));
-    }
-    std::vector<std::int32_t> ids() const {
-        std::vector<std::int32_t> v;
-        for (const typRouteOptimiert& r : rows)
-            v.push_back(r.lngPunkteID);
-        return v;
-    }
-
-    olm3test::TempDir dir;
-    olm3test::FakeCfg cfg;
-    clsOLM3Binnen olm;
-    PathOptimiser optimiser;
-    PathResult result;
-    std::vector<typRouteOptimiert> rows;
-    RouteOptimiertSummen summen;
-};
-
 } // namespace
 
 TEST_F(PathOptimiserTest, LegsOfTheShortestWayThroughThePlannedPoints) {
@@ -223,11 +195,24 @@ TEST_F(PathOptimiserTest, TheGraphFollowsTheCatalogue) {
     EXPECT_EQ(weg(mini, {11, 16}), keiner(PathFailure::UnknownPoint));
 }
 
-TEST_F(Expanded, TheComponentExpandsTheLegsAcrossAJunction) {
-    expand(
-        olm3test::MakeCatalogueFromFixtures(dir, QStringLiteral("1_mini.sqlite"), {QStringLiteral("mini")}),
-        {101, 203});
-    // The junction row of the Kanal-Test takes the place of the Havel-Test's junction point.
-    EXPECT_EQ(ids(), (std::vector<std::int32_t>{101, 102, 104, 201, 202, 203}));
+// The component expands the optimiser's legs as the host does on StartOptimierer: the junction row of the
+// Kanal-Test takes the place of the Havel-Test's junction point.
+TEST(Expanded, TheComponentExpandsTheLegsAcrossAJunction) {
+    olm3test::TempDir dir;
+    olm3test::FakeCfg cfg;
+    cfg.katalog = olm3test::MakeCatalogueFromFixtures(dir, QStringLiteral("1_mini.sqlite"), {QStringLiteral("mini")});
+    clsOLM3Binnen olm;
+    ASSERT_TRUE(olm.Init(&cfg, nullptr, nullptr));
+    olm.StartZeit(olm3::MakeDatum(QDate(2008, 6, 2), QTime(10, 0)));
+    const PathResult result = PathOptimiser().Optimise(olm.conBinnenDatabase(), {101, 203});
+    ASSERT_TRUE(result.ok());
+    ASSERT_TRUE(olm.SetRouteOptimiert(result.alngVon, result.alngNach, QDateTime()));
+    std::vector<typRouteOptimiert> rows;
+    RouteOptimiertSummen summen;
+    ASSERT_TRUE(olm.GetRouteOptimiert(rows, summen));
+    std::vector<std::int32_t> ids;
+    for (const typRouteOptimiert& r : rows)
+        ids.push_back(r.lngPunkteID);
+    EXPECT_EQ(ids, (std::vector<std::int32_t>{101, 102, 104, 201, 202, 203}));
     EXPECT_DOUBLE_EQ(summen.dblStrecke, result.dblStrecke);
 }
