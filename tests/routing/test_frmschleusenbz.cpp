@@ -43,7 +43,7 @@ protected:
 
 } // namespace
 
-TEST_F(LockHoursWindow, SeasonsSecondWindowsMidnightClosedDaysAndSpecialRules) {
+TEST_F(LockHoursWindow, SeasonsSecondWindowsSpecialRulesAndALockWithoutThem) {
     frmSchleusenBZ frm;
     ASSERT_TRUE(frm.Init(40, olm3::DatumNull()));
     QTableWidget* wt = frm.grdWT();
@@ -68,6 +68,17 @@ TEST_F(LockHoursWindow, SeasonsSecondWindowsMidnightClosedDaysAndSpecialRules) {
     EXPECT_EQ(bild.pixelColor(fr.left() + 3, fr.center().y()), QColor(255, 255, 0));
     EXPECT_NE(bild.pixelColor(di.left() + 3, di.center().y()), QColor(255, 255, 0));
     EXPECT_NE(bild.pixelColor(fr.left() + fr.width() * 35 / 100, fr.top() + 2), QColor(255, 255, 0));
+
+    // The same window on a lock without special rule or holiday rules.
+    ASSERT_TRUE(frm.Init(41, olm3::MakeDatum(QDate(2010, 4, 2))));
+    EXPECT_TRUE(frm.lblSR()->isHidden());
+    EXPECT_EQ(text(wt, 0, 2), "01.01 - 31.12");
+    EXPECT_TRUE(frm.grdFT()->isHidden());
+    // The window keeps its minimum size.
+    frm.resize(200, 100);
+    EXPECT_GE(frm.width(), 500);
+    EXPECT_GE(frm.height(), 250);
+    EXPECT_LE(wt->geometry().bottom(), frm.pbBack()->y());
 }
 
 TEST_F(LockHoursWindow, GoodFridayIsEmphasisedAndTheHolidaysDatedThroughTheBrowser) {
@@ -99,20 +110,6 @@ TEST_F(LockHoursWindow, GoodFridayIsEmphasisedAndTheHolidaysDatedThroughTheBrows
     EXPECT_TRUE(olm3browser::OeffneSchleusenBZ(nullptr, 40, olm3test::At(2010, 4, 2, 14, 10)));
     EXPECT_EQ(fenster.aufrufe, 1);
     EXPECT_TRUE(meldungen.messages().empty());
-}
-
-TEST_F(LockHoursWindow, ALockWithoutSpecialRuleOrHolidayRules) {
-    frmSchleusenBZ frm;
-    ASSERT_TRUE(frm.Init(41, olm3::MakeDatum(QDate(2010, 4, 2))));
-    EXPECT_TRUE(frm.lblSR()->isHidden());
-    EXPECT_EQ(text(frm.grdWT(), 0, 2), "01.01 - 31.12");
-    EXPECT_TRUE(frm.grdFT()->isHidden());
-    // The window keeps its minimum size.
-    frm.show();
-    frm.resize(200, 100);
-    EXPECT_GE(frm.width(), 500);
-    EXPECT_GE(frm.height(), 250);
-    EXPECT_LE(frm.grdWT()->geometry().bottom(), frm.pbBack()->y());
 }
 
 TEST_F(LockHoursWindow, NothingToShowIsSaidInsteadOfAnEmptyWindow) {

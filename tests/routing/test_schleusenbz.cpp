@@ -161,7 +161,6 @@ TEST(LockHoursWithoutCatalogue, QueriesThatCannotRunGiveFalse) {
     QString nb, sr;
     EXPECT_FALSE(GetSchleusenBZ(10, At(2008, 3, 12, 10, 0), w, nb, sr));
     EXPECT_EQ(w, 0.0);
-
     olm3test::ComponentCatalogue ohneFT({"locks"}, {"DELETE FROM Abfragen WHERE Name = 'V_GET_BZ_FT';"});
     // An ordinary day needs only the weekday rows; a holiday needs the missing query.
     EXPECT_TRUE(GetSchleusenBZ(10, At(2008, 3, 12, 5, 30), w, nb, sr));
