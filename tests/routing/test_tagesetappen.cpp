@@ -18,8 +18,7 @@ using olm3::routing::Tagesetappe;
 namespace {
 
 /// A point of the canal: its kilometre, type ("" plain, "H", "L", "S", "B", "T"; "L0" a berth not for
-/// pleasure craft) and lock hours for a
-/// lock ("06:00-18:00" daily, "saison" for 08:00-18:00 from April to October and closed in winter).
+/// pleasure craft) and a lock's hours ("06:00-18:00" daily; "saison" 08:00-18:00 April to October, else closed).
 struct Ort {
     double km;
     const char* typ;
