@@ -140,20 +140,29 @@ TEST(OfficialLockHours, PotsdamCatalogueCarriesTheSameHours) {
 // the Obere Havel line, which carries other waterways' kilometrages, restarts twice.
 TEST(OfficialLockHours, LocksStandAtTheirOfficialKilometre) {
     oeffne(OLM3_SAMPLE_CATALOGUE);
-    const QStringList km = {
-        "Schleuse Plötzensee=7.5",           "Schleuse Charlottenburg=6.1",       "Schleuse Mühlendamm=17.8",
-        "Oberschleuse (Landwehrkanal)=10.6", "Unterschleuse (Landwehrkanal)=1.7", "Schleuse Kleinmachnow=8.3",
-        "Schleuse Spandau=0.58",             "Schiffshebewerk Niederfinow=77.89", "Schleuse Liebenwalde=45.3",
-        "Schleuse Bischofswerder=4.5",       "Schleuse Strasen=2.7",              "Schleuse Wesenberg=81.7",
-        "Schleuse Mirow=22.2",               "Schleuse Kersdorf=89.7",            "Schleuse Wusterwitz=376.6",
-        "Vorstadtschleuse Brandenburg=55.6",
-    };
+    const QStringList km = {"Schleuse Plötzensee=7.5",
+                            "Schleuse Charlottenburg=6.1",
+                            "Schleuse Mühlendamm=17.8",
+                            "Oberschleuse (Landwehrkanal)=10.6",
+                            "Unterschleuse (Landwehrkanal)=1.7",
+                            "Schleuse Kleinmachnow=8.3",
+                            "Schleuse Spandau=0.58",
+                            "Schiffshebewerk Niederfinow=77.89",
+                            "Schleuse Liebenwalde=45.3",
+                            "Schleuse Bischofswerder=4.5",
+                            "Schleuse Strasen=2.7",
+                            "Schleuse Wesenberg=81.7",
+                            "Schleuse Mirow=22.2",
+                            "Schleuse Kersdorf=89.7",
+                            "Schleuse Wusterwitz=376.6",
+                            "Vorstadtschleuse Brandenburg=55.6"};
     QStringList ist;
     for (const QString& s : km) {
         const QString name = s.section(QLatin1Char('='), 0, 0);
         ist << name + QLatin1Char('=') +
-                   wert(QStringLiteral("SELECT p.DokuKM FROM Schleusen s JOIN Punkte p ON p.PunkteID = s.PunkteID "
-                                       "WHERE s.Aktiv AND s.Bezeichnung = '%1'")
+                   wert(QStringLiteral(
+                            "SELECT p.DokuKM FROM Schleusen s JOIN Punkte p ON p.PunkteID = s.PunkteID "
+                            "WHERE s.Aktiv AND s.Bezeichnung = '%1'")
                             .arg(name));
     }
     EXPECT_EQ(ist.join(QLatin1Char('\n')).toStdString(), km.join(QLatin1Char('\n')).toStdString());

@@ -29,12 +29,14 @@ protected:
 TEST_F(Bericht, TenLinesWithLabelsValuesAndUnits) {
     std::vector<std::string> zeilen;
     for (const auto& z : BerichtZeilen(12.34, 0.2, 0.5, 2.5, start, 4.0))
-        zeilen.push_back(z.blnTrenner ? "---" : QStringList(z.zellen.begin(), z.zellen.end()).join('|').toStdString());
-    EXPECT_EQ(zeilen, (std::vector<std::string>{"Strecke:  |12,3|12,3| km", "Startzeit:  |01.06.2008  08:00|01.06.2008  08:00|",
-                                   "Ankunftszeit (vorauss.):  |01.06.2008  11:12|01.06.2008  11:12|", "---",
-                                   "Dauer:  |  03 h  12 min|3,2| h", "Wartezeit: |  30 min|0,5| h",
-                                   "Durchgangszeit: |  12 min|0,2| h", "Fahrzeit: |  02 h  30 min|2,5| h", "---",
-                                   "Verbrauch gesamt:  |10,0|10,0| l"}));
+        zeilen.push_back(
+            z.blnTrenner ? "---" : QStringList(z.zellen.begin(), z.zellen.end()).join('|').toStdString());
+    EXPECT_EQ(zeilen, (std::vector<std::string>{
+                          "Strecke:  |12,3|12,3| km", "Startzeit:  |01.06.2008  08:00|01.06.2008  08:00|",
+                          "Ankunftszeit (vorauss.):  |01.06.2008  11:12|01.06.2008  11:12|", "---",
+                          "Dauer:  |  03 h  12 min|3,2| h", "Wartezeit: |  30 min|0,5| h",
+                          "Durchgangszeit: |  12 min|0,2| h", "Fahrzeit: |  02 h  30 min|2,5| h", "---",
+                          "Verbrauch gesamt:  |10,0|10,0| l"}));
 }
 
 TEST_F(Bericht, AHalfTenthRoundsToEvenForTheArrivalButNotForTheDecimalColumn) {

@@ -200,7 +200,8 @@ TEST_F(PathOptimiserTest, TheGraphFollowsTheCatalogue) {
 TEST(Expanded, TheComponentExpandsTheLegsAcrossAJunction) {
     olm3test::TempDir dir;
     olm3test::FakeCfg cfg;
-    cfg.katalog = olm3test::MakeCatalogueFromFixtures(dir, QStringLiteral("1_mini.sqlite"), {QStringLiteral("mini")});
+    cfg.katalog =
+        olm3test::MakeCatalogueFromFixtures(dir, QStringLiteral("1_mini.sqlite"), {QStringLiteral("mini")});
     clsOLM3Binnen olm;
     ASSERT_TRUE(olm.Init(&cfg, nullptr, nullptr));
     olm.StartZeit(olm3::MakeDatum(QDate(2008, 6, 2), QTime(10, 0)));

@@ -67,14 +67,16 @@ protected:
         for (int i = 0; i < route.lngAnzahlRouteOptimiert; ++i) {
             const typRouteOptimiert& r = row(i);
             z.push_back(QStringLiteral("%1 %2%3 %4-%5 S%6 B%7 %8km")
-                     .arg(r.lngPunkteID)
-                     .arg(r.blnPunktRouteGrob ? QStringLiteral("R") : QString::number(r.lngNumGrob) + QLatin1Char('.'))
-                     .arg(r.blnPunktRouteGrob ? r.lngNumGrob : r.lngNumDetaills)
-                     .arg(r.datZeitAn.toString(QStringLiteral("HH:mm")), r.datZeitAb.toString(QStringLiteral("HH:mm")))
-                     .arg(r.lngAnzahlSchleusen)
-                     .arg(r.lngAnzahlBruecken)
-                     .arg(r.dblStrecke)
-                     .toStdString());
+                            .arg(r.lngPunkteID)
+                            .arg(r.blnPunktRouteGrob ? QStringLiteral("R")
+                                                     : QString::number(r.lngNumGrob) + QLatin1Char('.'))
+                            .arg(r.blnPunktRouteGrob ? r.lngNumGrob : r.lngNumDetaills)
+                            .arg(r.datZeitAn.toString(QStringLiteral("HH:mm")),
+                                 r.datZeitAb.toString(QStringLiteral("HH:mm")))
+                            .arg(r.lngAnzahlSchleusen)
+                            .arg(r.lngAnzahlBruecken)
+                            .arg(r.dblStrecke)
+                            .toStdString());
         }
         return z;
     }
@@ -92,13 +94,15 @@ protected:
 // 103, junction 105 and weir 107 are not special points.
 TEST_F(DetailedRoute, OneLegUpTheChainageListsTheTypedPointsBetweenItsEnds) {
     ASSERT_TRUE(compute({{101, 110}}, At(2008, 6, 2, 10, 0)));
-    EXPECT_EQ(zeilen(), (std::vector<std::string>{"101 R1 10:00-10:00 S0 B0 0km", "102 1.1 10:10-10:16 S0 B0 1km",
-                                     "104 1.2 10:36-10:51 S0 B0 3km", "106 1.3 11:11-11:11 S0 B0 5km",
-                                     "108 1.4 11:31-11:31 S0 B0 7km", "109 1.5 11:41-11:41 S0 B0 8km",
-                                     "110 R2 11:51-11:51 S1 B1 9km"}));
+    EXPECT_EQ(zeilen(),
+              (std::vector<std::string>{"101 R1 10:00-10:00 S0 B0 0km", "102 1.1 10:10-10:16 S0 B0 1km",
+                                        "104 1.2 10:36-10:51 S0 B0 3km", "106 1.3 11:11-11:11 S0 B0 5km",
+                                        "108 1.4 11:31-11:31 S0 B0 7km", "109 1.5 11:41-11:41 S0 B0 8km",
+                                        "110 R2 11:51-11:51 S1 B1 9km"}));
     const typRouteOptimiert& bruecke = row(1);
-    EXPECT_EQ(std::tuple(row(0).strTypBez.toStdString(), bruecke.strTypBez.toStdString(), bruecke.lngDetailsRecordsetID,
-                         bruecke.strBgDez, bruecke.dblDokuKM, bruecke.blnDokuKMOrig, bruecke.lngPunkteIDNach),
+    EXPECT_EQ(std::tuple(row(0).strTypBez.toStdString(), bruecke.strTypBez.toStdString(),
+                         bruecke.lngDetailsRecordsetID, bruecke.strBgDez, bruecke.dblDokuKM,
+                         bruecke.blnDokuKMOrig, bruecke.lngPunkteIDNach),
               std::tuple("-Punkt gesetzt-"s, "Brücke"s, 1, FormatBg(52.5), 11.0, false, -1));
     EXPECT_NEAR(row(2).dblDauer, 0.85, 1e-12);
     EXPECT_NEAR(route.dblSummeFahrzeit, 1.5, 1e-12);
@@ -140,9 +144,10 @@ TEST_F(DetailedRoute, LegsAgainstTheChainageAndLegsJoinedAtARoutePoint) {
 // Kanal-Test allows 8 km/h, above the boat's 6; its lock 202 works on request and takes no passage time.
 TEST_F(DetailedRoute, AtAJunctionTheContinuationTakesThePlaceOfTheJunctionRow) {
     ASSERT_TRUE(compute({{101, 105}, {105, 201}, {201, 204}}, At(2008, 6, 2, 10, 0)));
-    EXPECT_EQ(zeilen(), (std::vector<std::string>{"101 R1 10:00-10:00 S0 B0 0km", "102 1.1 10:10-10:16 S0 B0 1km",
-                                     "104 1.2 10:36-10:51 S0 B0 3km", "201 R2 11:01-11:01 S1 B1 4km",
-                                     "202 2.1 11:11-11:11 S0 B0 5km", "204 R3 11:31-11:31 S1 B0 7km"}));
+    EXPECT_EQ(zeilen(),
+              (std::vector<std::string>{"101 R1 10:00-10:00 S0 B0 0km", "102 1.1 10:10-10:16 S0 B0 1km",
+                                        "104 1.2 10:36-10:51 S0 B0 3km", "201 R2 11:01-11:01 S1 B1 4km",
+                                        "202 2.1 11:11-11:11 S0 B0 5km", "204 R3 11:31-11:31 S1 B0 7km"}));
     // The route goes on along the Kanal-Test after the junction: it does not turn there again.
     const typRouteOptimiert& junction = row(3);
     EXPECT_EQ(std::tuple(junction.strTypID.toStdString(), junction.strBinnen.toStdString(),

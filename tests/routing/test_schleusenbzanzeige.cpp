@@ -117,11 +117,11 @@ TEST_F(LockScreenContent, ExtraWindowsOfADayGetRowsOfTheirOwnBelowTheWeekday) {
                                 winter("Mo", "08:00", "16:00"), winter("So", "", "", false)});
     ASSERT_EQ(t.aSaisons, QStringList({"01.04 - 31.10", "01.11 - 31.03"}));
     ASSERT_EQ(t.aZeilen.size(), 9u);
-    EXPECT_EQ(spalte(t, 0), QStringList({"Mo=06:00 - 12:00", "Mo+=13:00 - 20:00", "Mo+=21:00 - 24:00", "Di=", "Mi=",
-                                         "Do=", "Fr=06:00 - 20:00 (2) [2]", "Sa=", "So="}));
+    EXPECT_EQ(spalte(t, 0), QStringList({"Mo=06:00 - 12:00", "Mo+=13:00 - 20:00", "Mo+=21:00 - 24:00",
+                                         "Di=", "Mi=", "Do=", "Fr=06:00 - 20:00 (2) [2]", "Sa=", "So="}));
     // In winter Monday has one window: the inserted rows repeat it, so that it merges into one cell.
-    EXPECT_EQ(spalte(t, 1), QStringList({"Mo=08:00 - 16:00", "Mo+=08:00 - 16:00", "Mo+=08:00 - 16:00", "Di=", "Mi=",
-                                         "Do=", "Fr=", "Sa=kein Betrieb", "So=kein Betrieb"}));
+    EXPECT_EQ(spalte(t, 1), QStringList({"Mo=08:00 - 16:00", "Mo+=08:00 - 16:00", "Mo+=08:00 - 16:00",
+                                         "Di=", "Mi=", "Do=", "Fr=", "Sa=kein Betrieb", "So=kein Betrieb"}));
     EXPECT_EQ(std::pair(t.aZeilen[2].lngNr, t.aZeilen[2].strTag), std::pair(1, QString("Mo-Tag")));
 }
 

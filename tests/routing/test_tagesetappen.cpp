@@ -18,7 +18,7 @@ using olm3::routing::Tagesetappe;
 namespace {
 
 /// A point of the canal: its kilometre, type ("" plain, "H", "L", "S", "B", "T"; "L0" a berth not for
-/// pleasure craft) and a lock's hours ("06:00-18:00" daily; "saison" 08:00-18:00 April to October, else closed).
+/// pleasure craft) and a lock's hours ("06:00-18:00" daily; "saison" 08:00-18:00 April-October, else shut).
 struct Ort {
     double km;
     const char* typ;
@@ -207,8 +207,10 @@ TEST_F(DayStages, AStageCarriesItsPlacesDistanceHoursLocksAndWaits) {
     const auto e = olm3::routing::BerechneTagesetappen(
         std::span<const typRouteOptimiert>(r.audtRouteOptimiert.data(), size_t(r.lngAnzahlRouteOptimiert)), f.start,
         f.tag);
-    EXPECT_EQ(etappen(e), (std::vector<std::string>{"08.06. 09:00 -Punkt gesetzt- -> 08.06. 16:45 Ort 1003, 70.0 km, 2 S, 0.25 h Warten",
-                                       "09.06. 09:00 Ort 1003 -> 09.06. 17:00 -Punkt gesetzt-, 80.0 km, 0 S, 0 h Warten"}));
+    EXPECT_EQ(etappen(e),
+              (std::vector<std::string>{
+                  "08.06. 09:00 -Punkt gesetzt- -> 08.06. 16:45 Ort 1003, 70.0 km, 2 S, 0.25 h Warten",
+                  "09.06. 09:00 Ort 1003 -> 09.06. 17:00 -Punkt gesetzt-, 80.0 km, 0 S, 0 h Warten"}));
     EXPECT_NEAR(e.at(0).dblFahrstunden, 7.5, 1e-9);
 }
 
@@ -287,11 +289,13 @@ TEST_F(DayStages, BerlinToMueritzOnTheBundledCatalogueTakesThreeDays) {
                                                             nullptr));
     const std::span<const typRouteOptimiert> rows(r.audtRouteOptimiert.data(), size_t(r.lngAnzahlRouteOptimiert));
     const auto e = olm3::routing::BerechneTagesetappen(rows, start, Fahrtag{});
-    EXPECT_EQ(etappen(e),
-              (std::vector<std::string>{"13.06. 09:00 Sportboothafen Spandau -> 13.06. 16:57 Hafen Zehdenick, 56.2 km, 5 S, 0 h Warten",
-                           "14.06. 09:00 Hafen Zehdenick -> 14.06. 17:50 Wartestelle Schleuse Mirow (Oberwasser), "
-                           "56.2 km, 9 S, 0 h Warten",
-                           "15.06. 09:00 Wartestelle Schleuse Mirow (Oberwasser) -> 15.06. 12:20 "
-                           "Stadthafen Waren (Müritz), 29.5 km, 1 S, 0 h Warten"}));
+    EXPECT_EQ(
+        etappen(e),
+        (std::vector<std::string>{
+            "13.06. 09:00 Sportboothafen Spandau -> 13.06. 16:57 Hafen Zehdenick, 56.2 km, 5 S, 0 h Warten",
+            "14.06. 09:00 Hafen Zehdenick -> 14.06. 17:50 Wartestelle Schleuse Mirow (Oberwasser), "
+            "56.2 km, 9 S, 0 h Warten",
+            "15.06. 09:00 Wartestelle Schleuse Mirow (Oberwasser) -> 15.06. 12:20 "
+            "Stadthafen Waren (Müritz), 29.5 km, 1 S, 0 h Warten"}));
     EXPECT_EQ(olm3::routing::Reisetage(e), 3);
 }

@@ -67,7 +67,7 @@ TEST_F(Wartegrund, EachKindOfWaitIsToldInOneShortText) {
         {"on request on a closed Sunday", 21, At(2008, 3, 15, 19, 0), true, olm3::wgNachBedarf,
          "Betrieb nach Bedarf (NB)"},
         {"on request arriving on the closed day itself: no wait", 21, At(2008, 3, 16, 10, 0), true,
-         olm3::wgKeiner, {}},
+         olm3::wgKeiner, QString()},
         {"a special rule with its text", 40, At(2008, 3, 12, 7, 0), true, olm3::wgSonderregel,
          "Sonderregelung (SR): Selbstbedienung am Pult"},
         {"a special rule the catalogue does not explain", 41, At(2008, 3, 12, 7, 0), true,
