@@ -140,31 +140,32 @@ TEST(OfficialLockHours, PotsdamCatalogueCarriesTheSameHours) {
 // the Obere Havel line, which carries other waterways' kilometrages, restarts twice.
 TEST(OfficialLockHours, LocksStandAtTheirOfficialKilometre) {
     oeffne(OLM3_SAMPLE_CATALOGUE);
-    const std::vector<std::pair<const char*, double>> km = {
-        {"Schleuse Plötzensee", 7.50},
-        {"Schleuse Charlottenburg", 6.10},
-        {"Schleuse Mühlendamm", 17.80},
-        {"Oberschleuse (Landwehrkanal)", 10.60},
-        {"Unterschleuse (Landwehrkanal)", 1.70},
-        {"Schleuse Kleinmachnow", 8.30},
-        {"Schleuse Spandau", 0.58},
-        {"Schiffshebewerk Niederfinow", 77.89},
-        {"Schleuse Liebenwalde", 45.30},
-        {"Schleuse Bischofswerder", 4.50},
-        {"Schleuse Strasen", 2.70},
-        {"Schleuse Wesenberg", 81.70},
-        {"Schleuse Mirow", 22.20},
-        {"Schleuse Kersdorf", 89.70},
-        {"Schleuse Wusterwitz", 376.60},
-        {"Vorstadtschleuse Brandenburg", 55.60},
-    };
-    for (const auto& [name, erwartet] : km)
-        EXPECT_EQ(
-            wert(QStringLiteral("SELECT p.DokuKM FROM Schleusen s JOIN Punkte p ON p.PunkteID = s.PunkteID "
-                                "WHERE s.Aktiv AND s.Bezeichnung = '%1'")
-                     .arg(QString::fromUtf8(name))),
-            QString::number(erwartet))
-            << name;
+    const QStringList km = {"Schleuse Plötzensee=7.5",
+                            "Schleuse Charlottenburg=6.1",
+                            "Schleuse Mühlendamm=17.8",
+                            "Oberschleuse (Landwehrkanal)=10.6",
+                            "Unterschleuse (Landwehrkanal)=1.7",
+                            "Schleuse Kleinmachnow=8.3",
+                            "Schleuse Spandau=0.58",
+                            "Schiffshebewerk Niederfinow=77.89",
+                            "Schleuse Liebenwalde=45.3",
+                            "Schleuse Bischofswerder=4.5",
+                            "Schleuse Strasen=2.7",
+                            "Schleuse Wesenberg=81.7",
+                            "Schleuse Mirow=22.2",
+                            "Schleuse Kersdorf=89.7",
+                            "Schleuse Wusterwitz=376.6",
+                            "Vorstadtschleuse Brandenburg=55.6"};
+    QStringList ist;
+    for (const QString& s : km) {
+        const QString name = s.section(QLatin1Char('='), 0, 0);
+        ist << name + QLatin1Char('=') +
+                   wert(QStringLiteral(
+                            "SELECT p.DokuKM FROM Schleusen s JOIN Punkte p ON p.PunkteID = s.PunkteID "
+                            "WHERE s.Aktiv AND s.Bezeichnung = '%1'")
+                            .arg(name));
+    }
+    EXPECT_EQ(ist.join(QLatin1Char('\n')).toStdString(), km.join(QLatin1Char('\n')).toStdString());
 
     // Points whose kilometre runs against the direction the waterway's first and last point give.
     const QString gegen = QStringLiteral(R"(
@@ -198,17 +199,11 @@ WITH RECURSIVE tage(d) AS (SELECT '2000-01-01' UNION ALL SELECT date(d, '+1 day'
                AND CASE WHEN x.von <= x.bis THEN strftime('%m-%d', tage.d) BETWEEN x.von AND x.bis
                         ELSE strftime('%m-%d', tage.d) >= x.von OR strftime('%m-%d', tage.d) <= x.bis END) AS n
       FROM Schleusen s, wt, tage WHERE s.Aktiv)
-SELECT Bezeichnung, w, d, n FROM anzahl WHERE n <> 1 LIMIT 5)");
+SELECT coalesce(group_concat(Bezeichnung || ' ' || w || ' ' || d || ': ' || n || ' seasons', '; '), '')
+  FROM (SELECT * FROM anzahl WHERE n <> 1 LIMIT 5))");
     for (const char* pfad : {OLM3_SAMPLE_CATALOGUE, OLM3_POTSDAM_CATALOGUE}) {
         oeffne(pfad);
-        ADODB::RecordsetPtr rs;
-        ASSERT_TRUE(modOLM3Binnen::ADO_Open_RecordsetExt(modOLM3Binnen::conBinnenDatabase, rs, sql, true));
-        for (; !rs->Eof(); rs->MoveNext())
-            ADD_FAILURE() << pfad << ": " << modOLM3Binnen::ADO_Field_Str(rs->Fields(0)).toStdString() << " "
-                          << modOLM3Binnen::ADO_Field_Str(rs->Fields(1)).toStdString() << " "
-                          << modOLM3Binnen::ADO_Field_Str(rs->Fields(2)).toStdString() << ": "
-                          << modOLM3Binnen::ADO_Field_Str(rs->Fields(3)).toStdString() << " seasons";
-        modOLM3Binnen::ADO_Close_Recordset(rs, true);
+        EXPECT_EQ(wert(sql).toStdString(), "") << pfad;
     }
     modOLM3Binnen::conBinnenDatabase.reset();
 }

@@ -100,11 +100,6 @@ TEST(Durchfahrt, EachMeasureAgainstItsLimitWithTheMargin) {
         EXPECT_EQ(ist, f.erwartet) << f.was;
         EXPECT_EQ(Sperrt(f.h, f.boot), !f.erwartet.empty() && f.erwartet[0].second == passtNicht) << f.was;
     }
-    // By how much: boat 3.4 + 0.2 against 3.3.
-    const auto b = Bewerte(Bruecke(3.3, 10), Boot(0, 0, 3.4, 0));
-    ASSERT_EQ(b.size(), 1u);
-    EXPECT_NEAR(b[0].Fehlt(), 0.3, 1e-9);
-    EXPECT_EQ(b[0].dblGrenze, 3.3);
 }
 
 class BootImNetz : public ::testing::Test {
@@ -151,16 +146,13 @@ TEST_F(BootImNetz, TheSearchGoesRoundWhatTheBoatDoesNotFit) {
 
     // Neither way: the search names what stops the boat first on the shortest way.
     const PathResult r = suche(Boot(25, 3, 3.5, 0.5));
-    EXPECT_EQ(r.failure, PathFailure::Blocked);
-    EXPECT_EQ(r.lngPunkteIDVon, 101);
-    EXPECT_EQ(r.lngPunkteID, 403);
-    EXPECT_EQ(r.befund.lngPunkteID, 202);
-    EXPECT_EQ(r.befund.mass, Mass::Hoehe);
-    EXPECT_EQ(r.befund.strBezeichnung, QStringLiteral("Niedrige Brücke"));
+    EXPECT_EQ(std::tuple(r.failure, r.lngPunkteIDVon, r.lngPunkteID, r.befund.lngPunkteID, r.befund.mass,
+                         r.befund.strBezeichnung),
+              std::tuple(PathFailure::Blocked, 101, 403, 202, Mass::Hoehe, QString("Niedrige Brücke")));
     const PathResult tief = suche(Boot(0, 0, 0, 1.6));
-    EXPECT_EQ(tief.failure, PathFailure::Blocked);
-    EXPECT_EQ(tief.befund.strTypID, QStringLiteral("G")) << "Kurz's fairway comes first on the shortest way";
-    EXPECT_EQ(tief.befund.strBezeichnung, QStringLiteral("Kurz"));
+    EXPECT_EQ(std::tuple(tief.failure, tief.befund.strTypID, tief.befund.strBezeichnung),
+              std::tuple(PathFailure::Blocked, QString("G"), QString("Kurz")))
+        << "Kurz's fairway comes first on the shortest way";
 }
 
 TEST_F(BootImNetz, TheCheckReportsWhatTheRoutePassesInRouteOrder) {
@@ -179,6 +171,7 @@ TEST_F(BootImNetz, TheCheckReportsWhatTheRoutePassesInRouteOrder) {
                                                    {2, 0, Mass::Tiefgang, nicht},
                                                    {2, 202, Mass::Hoehe, nicht},
                                                    {4, 0, Mass::Tiefgang, unbekannt}}));
+    // By how much: the fairway's own limit, and the boat's 3.5 + 0.2 against the bridge's 3.0.
     EXPECT_EQ(befunde[1].dblGrenze, 1.0);
     EXPECT_NEAR(befunde[2].Fehlt(), 0.7, 1e-9);
     // The long way: the lock's chamber and the shallow point beside it; Lang's minima are theirs.
@@ -204,7 +197,6 @@ TEST_F(BootImNetz, TheProfileSurvivesTheSettingsFileAndBadInputKeepsTheOldValue)
     EXPECT_EQ(neu.GetBootProfil(), p);
     // Other sections of the file are kept; a file without the section gives the defaults.
     EXPECT_EQ(LeseBootProfil(dir.file(QStringLiteral("fehlt.ini"))), BootProfil{});
-    EXPECT_EQ(BootProfil{}.dblSicherheit, 0.2);
 
     struct Eingabe {
         BootFeld feld;
@@ -212,9 +204,9 @@ TEST_F(BootImNetz, TheProfileSurvivesTheSettingsFileAndBadInputKeepsTheOldValue)
         std::int32_t meldung;
     };
     const Eingabe eingaben[] = {
-        {BootFeld::Hoehe, "drei", 9882}, {BootFeld::Hoehe, "0", 9883},      {BootFeld::Laenge, "-4", 9883},
-        {BootFeld::Laenge, "1e9", 9884}, {BootFeld::Tiefgang, "nan", 9882}, {BootFeld::Sicherheit, "-0.1", 9885},
-        {BootFeld::Breite, "4,2", 0},    {BootFeld::Tiefgang, " ", 0},      {BootFeld::Sicherheit, "0", 0},
+        {BootFeld::Hoehe, "drei", 9882},      {BootFeld::Hoehe, "0", 9883},   {BootFeld::Laenge, "1e9", 9884},
+        {BootFeld::Tiefgang, "nan", 9882},    {BootFeld::Breite, "4,2", 0},   {BootFeld::Tiefgang, " ", 0},
+        {BootFeld::Sicherheit, "-0.1", 9885}, {BootFeld::Sicherheit, "0", 0},
     };
     for (const Eingabe& e : eingaben) {
         BootProfil q = p;
@@ -228,12 +220,12 @@ TEST_F(BootImNetz, TheProfileSurvivesTheSettingsFileAndBadInputKeepsTheOldValue)
     EXPECT_EQ(q.dblTiefgang, 0.0) << "empty: not checked";
     EXPECT_EQ(SetzeBootWert(q, BootFeld::Name, QString(61, QLatin1Char('x'))), 9887);
 
-    // A hand-edited file with a bad value: that value keeps its default, the others are read.
+    // A hand-edited file with bad values: those keep their defaults (a margin of 0.2 m), the others are read.
     dir.write(QStringLiteral("host.ini"), "[Boot]\nLaenge=zwölf\nDurchfahrtshoehe=3.2\nSicherheitsabstand=-1\n");
-    const BootProfil gelesen = LeseBootProfil(cfg.iniDatei);
-    EXPECT_EQ(gelesen.dblLaenge, 0.0);
-    EXPECT_EQ(gelesen.dblHoehe, 3.2);
-    EXPECT_EQ(gelesen.dblSicherheit, 0.2);
+    BootProfil erwartet;
+    erwartet.dblHoehe = 3.2;
+    EXPECT_EQ(LeseBootProfil(cfg.iniDatei), erwartet);
+    EXPECT_EQ(erwartet.dblSicherheit, 0.2);
 }
 
 // The print takes the view's marks: the row of the bridge the boat does not fit is red, the rows of limits
@@ -262,10 +254,8 @@ TEST_F(BootImNetz, ThePrintMarksTheFindingsRowsAsTheViewDoes) {
     EXPECT_TRUE(marken[olm3browser::DruckDurchfahrt::Unbekannt].empty());
     EXPECT_EQ(inhalt.artDurchfahrt, olm3browser::DruckDurchfahrt::PasstNicht);
     ASSERT_FALSE(inhalt.strDurchfahrt.isEmpty());
-    EXPECT_NE(olm3browser::DurchfahrtFarbe(olm3browser::DruckDurchfahrt::PasstNicht),
-              olm3browser::DurchfahrtFarbe(olm3browser::DruckDurchfahrt::Unbekannt));
 
-    // On paper: the summary line before the table.
+    // On paper: the summary line.
     const QString pdf = dir.file(QStringLiteral("route.pdf"));
     clsOLM3Binnen::SetPrintToPdf(pdf);
     olm3test::MessageRecorder meldungen;

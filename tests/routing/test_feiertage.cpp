@@ -54,31 +54,23 @@ TEST(Ostersonntag, AlwaysASundayBetween22MarchAnd25April) {
 
 TEST(FeiertageDesJahres, Year2008InCalendarOrderOneEntryPerDay) {
     // 2008: Easter 23 March, so Ascension Day (E + 39) falls on 1 May and takes that day.
-    const std::vector<std::pair<const char*, QDate>> expected = {
-        {"NJ", {2008, 1, 1}},     {"DK", {2008, 1, 6}},   {"O", {2008, 3, 21}},    {"OSam", {2008, 3, 22}},
-        {"O", {2008, 3, 23}},     {"O", {2008, 3, 24}},   {"HF", {2008, 5, 1}},    {"PfSam", {2008, 5, 10}},
-        {"Pf", {2008, 5, 11}},    {"Pf", {2008, 5, 12}},  {"Fl", {2008, 5, 22}},   {"MHF", {2008, 8, 15}},
-        {"TDE", {2008, 10, 3}},   {"RT", {2008, 10, 31}}, {"AllH", {2008, 11, 1}}, {"BBT", {2008, 11, 19}},
-        {"HllA", {2008, 12, 24}}, {"W", {2008, 12, 25}},  {"W", {2008, 12, 26}},   {"Silv", {2008, 12, 31}}};
-    const auto got = FeiertageDesJahres(2008);
-    ASSERT_EQ(got.size(), expected.size());
-    for (size_t i = 0; i < got.size(); ++i) {
-        EXPECT_EQ(got[i].first, QString::fromLatin1(expected[i].first)) << i;
-        EXPECT_EQ(got[i].second, expected[i].second) << i;
-    }
+    std::vector<std::string> got;
+    for (const auto& [code, d] : FeiertageDesJahres(2008))
+        got.push_back((code + d.toString(QStringLiteral(" dd.MM."))).toStdString());
+    EXPECT_EQ(got, (std::vector<std::string>{"NJ 01.01.",   "DK 06.01.", "O 21.03.",    "OSam 22.03.",
+                                             "O 23.03.",    "O 24.03.",  "HF 01.05.",   "PfSam 10.05.",
+                                             "Pf 11.05.",   "Pf 12.05.", "Fl 22.05.",   "MHF 15.08.",
+                                             "TDE 03.10.",  "RT 31.10.", "AllH 01.11.", "BBT 19.11.",
+                                             "HllA 24.12.", "W 25.12.",  "W 26.12.",    "Silv 31.12."}));
 }
 
 TEST(FeiertageDesJahres, MovableDaysKeepCalendarOrderAndBBTIsTheRightWednesday) {
-    // Ascension Day before 1 May (Easter on 22 March 2285) comes first; in other years 1 May does.
+    // Ascension Day before 1 May (Easter on 22 March 2285) comes first; in other years 1 May does, which
+    // the calendar order of every year below holds.
     const auto y2285 = FeiertageDesJahres(2285);
     ASSERT_EQ(y2285[6].first, "HF");
     EXPECT_EQ(y2285[6].second, QDate(2285, 4, 30));
     EXPECT_EQ(y2285[7].first, "MF");
-    const auto y2007 = FeiertageDesJahres(2007);
-    EXPECT_EQ(y2007[6].first, "MF");
-    EXPECT_EQ(y2007[7].first, "HF");
-    EXPECT_EQ(y2007[7].second, QDate(2007, 5, 17));
-
     auto bbt = [](int y) {
         for (const auto& [code, d] : FeiertageDesJahres(y))
             if (code == QLatin1String("BBT")) return d;
@@ -119,13 +111,8 @@ TEST(GetFT, CodesAndWhetherTheLockKeepsThem) {
         {At(2008, 5, 1), kSchleuseBB, "HF", true},     // 1 May is Ascension Day too
         {At(2007, 5, 1), kSchleuseBB, "MF", true},     //
         {At(2008, 3, 21), kSchleuseBB, "O", true},     // Good Friday
-        {At(2008, 3, 23), kSchleuseBB, "O", true},     // Easter Sunday
-        {At(2008, 3, 24), kSchleuseBB, "O", true},     // Easter Monday
         {At(2008, 3, 22), kSchleuseBB, "OSam", false}, // special days are never "kept"
-        {At(2008, 5, 10), kSchleuseBB, "PfSam", false},
-        {At(2008, 5, 11), kSchleuseBB, "Pf", true},
         {At(2008, 5, 12), kSchleuseBB, "Pf", true},
-        {At(2008, 12, 25), kSchleuseBB, "W", true},
         {At(2008, 12, 26), kSchleuseBB, "W", true},
         {At(2008, 1, 6, 23, 59), kSchleuseBB, "DK", false}, // not kept in BB; the time of day does not count
         {At(2008, 1, 6, 0, 0), kSchleuseBY, "DK", true},
@@ -180,11 +167,9 @@ TEST(GetFT, NextHolidayModeMovesTheDateWithinTheYear) {
 TEST(GetFT, SpecialDaysNeedNoCatalogueAndAFailedQueryGivesNothing) {
     Katalog k(kSchleusen, {"DELETE FROM Abfragen WHERE Name = 'V_IST_FEIERTAG';"});
     EXPECT_EQ(ft(At(2008, 3, 22)).code, "OSam");
-    EXPECT_EQ(ft(At(2008, 5, 10)).code, "PfSam");
     const Gefunden g = ft(At(2008, 3, 23));
     EXPECT_EQ(g.code, QString());
     EXPECT_FALSE(g.feiertag);
-
     modOLM3Binnen::conBinnenDatabase->Close();
     EXPECT_EQ(ft(At(2008, 12, 25)).code, QString());
     EXPECT_EQ(ft(At(2008, 5, 10)).code, "PfSam");

