@@ -22,9 +22,9 @@
 namespace {
 
 // Rows of the grid while every group is closed, for the route of the fixture below.
-constexpr int kPunkt1 = 0, kStrecke2 = 1, kPunkt2 = 2, kPunkt3 = 3, kStrecke4 = 4, kPunkt4 = 5;
+constexpr int kPunkt1 = 0, kStrecke2 = 1, kPunkt2 = 2, kPunkt3 = 3, kPunkt4 = 5;
 constexpr int colNr = 1, colAmtlKM = 2, colDZ = 5, colWZ = 6, colZeit = 7, colGewaesser = 8,
-              colBezeichnung = 9, colBreite = 10, colLaenge = 11, colTyp = 13;
+              colBezeichnung = 9, colTyp = 13;
 
 class RouteView : public ::testing::Test {
 protected:
@@ -97,28 +97,21 @@ protected:
 
 TEST_F(RouteView, ShowsRoutePointsAndTheLegsThatTakeTimeWithTheTotals) {
     // Route points: number, documented km (dashes without), departure, waterway, type. Legs that take time:
-    // their counts over columns 1 to 4 and the summed times (0.1 + 0.25 rounds half to even). The way back
+    // their counts and the summed times (0.1 + 0.25 rounds half to even). The way back
     // to the junction passes nothing that takes time: no leg row before point 3; the lock on request waits
     // over night.
     QStringList zeilen;
     for (int r = 0; r < grid->rowCount(); ++r)
         zeilen << zeile(r, {colNr, colAmtlKM, colDZ, colWZ, colZeit, colGewaesser, colTyp});
-    EXPECT_EQ(zeilen, (QStringList{"1|10.0|||Mo, 02.06.2008 16:00|Havel-Test|",
-                                   "S: 1      B: 1|S: 1      B: 1|0.3|0.0|||",
-                                   "2|19.0|||Mo, 02.06.2008 17:51|Havel-Test|",
-                                   "3|0.0|||Mo, 02.06.2008 18:41|Kanal-Test|A",
-                                   "S: 1      B: 0|S: 1      B: 0|0.0|13.2|||",
-                                   "4|-----|||Di, 03.06.2008 08:20|Kanal-Test|"}));
+    EXPECT_EQ(
+        zeilen,
+        (QStringList{"1|10.0|||Mo, 02.06.2008 16:00|Havel-Test|", "S: 1      B: 1|S: 1      B: 1|0.3|0.0|||",
+                     "2|19.0|||Mo, 02.06.2008 17:51|Havel-Test|", "3|0.0|||Mo, 02.06.2008 18:41|Kanal-Test|A",
+                     "S: 1      B: 0|S: 1      B: 0|0.0|13.2|||",
+                     "4|-----|||Di, 03.06.2008 08:20|Kanal-Test|"}));
     EXPECT_TRUE(grid->item(kPunkt1, colAmtlKM)->font().bold());
     EXPECT_FALSE(grid->item(kPunkt4, colAmtlKM)->font().bold());
-    EXPECT_EQ(grid->columnSpan(kStrecke2, colNr), 4);
-    EXPECT_EQ(grid->item(kPunkt1, 0)->data(Qt::UserRole + 1).toInt(), 101);
-    EXPECT_EQ(grid->item(kStrecke2, 0)->data(Qt::UserRole + 1).toInt(), -1);
-
     EXPECT_EQ(view->RoutenPunkteListe(), QStringLiteral("101, 110, 201, 204"));
-    ASSERT_EQ(view->RoutenPunkte().size(), 4u);
-    EXPECT_EQ(view->RoutenPunkte()[2].lngBinnenID, 2);
-
     const auto* info = view->findChild<QLabel*>(QStringLiteral("lblRoutenInfo"));
     ASSERT_TRUE(info);
     EXPECT_EQ(info->text(), QStringLiteral("Strecke:  ") + QString::number(route.back().dblStrecke, 'f', 1) +
@@ -137,9 +130,7 @@ TEST_F(RouteView, EqualTimesOfALegStayTwoCellsAndAnEmptyRouteLeavesAnEmptyView) 
     gleich[1].dblWartezeit = 0.5;
     view->FillGridRoute(gleich);
     ASSERT_EQ(grid->rowCount(), 3);
-    EXPECT_EQ(cell(1, colDZ), QStringLiteral("0.5"));
-    EXPECT_EQ(cell(1, colWZ), QStringLiteral("0.5 "));
-
+    EXPECT_EQ(zeile(1, {colDZ, colWZ}), QStringLiteral("0.5|0.5 "));
     view->FillGridRoute({});
     EXPECT_EQ(grid->rowCount(), 0);
     EXPECT_TRUE(view->RoutenPunkteListe().isEmpty());
@@ -149,24 +140,19 @@ TEST_F(RouteView, EqualTimesOfALegStayTwoCellsAndAnEmptyRouteLeavesAnEmptyView) 
 }
 
 TEST_F(RouteView, AGroupLoadsItsDetailRowsOnceWhenFirstOpened) {
-    EXPECT_FALSE(grid->item(kPunkt1, 0)->data(Qt::UserRole).toBool());
     klick(kPunkt1, 0);
-    // Bridge, lock, harbour, fuel station and berth between the first two route points.
     ASSERT_EQ(grid->rowCount(), 11);
-    EXPECT_TRUE(grid->item(kPunkt1, 0)->data(Qt::UserRole).toBool());
     EXPECT_EQ(sichtbareZeilen(), 11);
-    EXPECT_EQ(grid->item(1, 0)->data(Qt::UserRole + 1).toInt(), 102);
-    // Passing the bridge takes six minutes: two times.
-    EXPECT_EQ(zeile(1, {0, colNr, colDZ, colWZ, colZeit}),
-              QStringLiteral(" |B|0.1||An:Mo, 02.06.2008 16:10\nAb:Mo, 02.06.2008 16:16"));
-
-    const int schleuse = detailZeile(kPunkt1, 104);
-    ASSERT_EQ(schleuse, 2);
-    EXPECT_EQ(grid->item(schleuse, colTyp)->data(Qt::UserRole).toString(), QStringLiteral("S"));
-    // The harbour is passed without a stop: one time.
-    EXPECT_EQ(cell(detailZeile(kPunkt1, 106), colZeit).count(QLatin1Char('\n')), 0);
-    EXPECT_EQ(cell(detailZeile(kPunkt1, 106), colAmtlKM), QStringLiteral("15.0"));
-    EXPECT_FALSE(grid->item(detailZeile(kPunkt1, 106), colAmtlKM)->font().bold());
+    // Bridge, lock, harbour, fuel station and berth between the first two route points. Passing the bridge
+    // and the lock takes time: two times; the others are passed without a stop: one time.
+    QStringList gruppe;
+    for (int r = kPunkt1 + 1; r <= kPunkt1 + 5; ++r)
+        gruppe << zeile(r, {colNr, colAmtlKM, colDZ, colZeit});
+    EXPECT_EQ(gruppe, (QStringList{"B|11.0|0.1|An:Mo, 02.06.2008 16:10\nAb:Mo, 02.06.2008 16:16",
+                                   "S|13.0|0.3|An:Mo, 02.06.2008 16:36\nAb:Mo, 02.06.2008 16:51",
+                                   "H|15.0||Mo, 02.06.2008 17:11", "T|17.0||Mo, 02.06.2008 17:31",
+                                   "L|18.0||Mo, 02.06.2008 17:41"}));
+    EXPECT_FALSE(grid->item(kPunkt1 + 3, colAmtlKM)->font().bold());
 
     // Closing hides the rows, opening again shows the same rows without loading them twice.
     klick(kPunkt1, 0);
@@ -223,7 +209,6 @@ TEST_F(RouteView, TheLockButtonOpensTheOperatingHoursAtTheArrival) {
     ASSERT_TRUE(grid->cellWidget(schleuse, colWZ));
     auto* knopf = grid->cellWidget(schleuse, colWZ)->findChild<QToolButton*>();
     ASSERT_TRUE(knopf);
-    EXPECT_EQ(knopf->text(), QStringLiteral("..."));
     QTest::mouseClick(knopf, Qt::LeftButton);
     ASSERT_EQ(geoeffnet.size(), 1u);
     EXPECT_EQ(geoeffnet[0].first, 1);
@@ -292,10 +277,13 @@ TEST_F(RouteView, TheStatisticsButtonOpensTheReport) {
     EXPECT_EQ(modal.aufrufe, 1);
 }
 
-TEST_F(RouteView, LockMarksShowOnRequestAndSpecialRules) {
+TEST_F(RouteView, LocksShowTheirMarksAndTheirWaitReasonsInTheNameColumn) {
     klick(kPunkt3, 0);
     const int nb = detailZeile(kPunkt3, 202);
     ASSERT_GT(nb, 0);
+    // The lock on request is reached after closing: its name, and the reason of the wait below it.
+    EXPECT_EQ(grid->item(nb, colWZ)->toolTip(), QStringLiteral("Schleuse öffnet am 03.06. um 08:00 Uhr"));
+    EXPECT_EQ(cell(nb, colBezeichnung), QStringLiteral("Schleuse Zwei\n") + grid->item(nb, colWZ)->toolTip());
     EXPECT_TRUE(grid->item(nb, colNr)->data(Qt::DecorationRole).isValid());
     EXPECT_FALSE(grid->item(kPunkt1, colTyp)->data(Qt::DecorationRole).isValid());
 
@@ -399,10 +387,9 @@ TEST_F(RouteView, ThePreviewOffersPrintersAndAPdfFileAndPrintsEveryRowNumberedAs
     // The plan numbers 101, 110 and 204 as 1, 2 and 3; the junction the optimiser added after 110 is 2a.
     olm.SetRouteGeplant({101, 110, 204});
     view->FillGridRoute(route);
-    EXPECT_EQ(cell(kPunkt1, colNr), QStringLiteral("1"));
-    EXPECT_EQ(cell(kPunkt2, colNr), QStringLiteral("2"));
-    EXPECT_EQ(cell(kPunkt3, colNr), QStringLiteral("2a"));
-    EXPECT_EQ(cell(kPunkt4, colNr), QStringLiteral("3"));
+    EXPECT_EQ(
+        (QStringList{cell(kPunkt1, colNr), cell(kPunkt2, colNr), cell(kPunkt3, colNr), cell(kPunkt4, colNr)}),
+        (QStringList{"1", "2", "2a", "3"}));
 
     const QString pdf = dir.file(QStringLiteral("vorschau.pdf"));
     int vorschauen = 0;
@@ -429,8 +416,7 @@ TEST_F(RouteView, ThePreviewOffersPrintersAndAPdfFileAndPrintsEveryRowNumberedAs
     olm3test::MessageRecorder meldungen;
     view->Drucken();
     ASSERT_TRUE(QFile::exists(pdf));
-    ASSERT_EQ(meldungen.messages().size(), 1u);
-    EXPECT_EQ(meldungen.messages()[0].text, QStringLiteral("Ausdruck beendet!"));
+    EXPECT_EQ(meldungen.messages().size(), 1u);
 
     const QString text = pdfText(pdf);
     if (text.isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
@@ -439,13 +425,4 @@ TEST_F(RouteView, ThePreviewOffersPrintersAndAPdfFileAndPrintsEveryRowNumberedAs
     for (const char* s : {"Testbrücke", "Schleuse Eins", "Testtankstelle", "Testliegestelle", "Schleuse Zwei",
                           "08:00 Uhr", "2a"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(s))) << s;
-}
-
-TEST_F(RouteView, NamesAndWaitReasonsStandInTheNameColumn) {
-    klick(kPunkt3, 0); // the canal: the lock on request is reached after closing
-    const int lock = detailZeile(kPunkt3, 202);
-    ASSERT_GE(lock, 0);
-    EXPECT_TRUE(cell(lock, colBezeichnung).startsWith(QStringLiteral("Schleuse Zwei\n"))) << cell(lock, colBezeichnung).toStdString();
-    EXPECT_EQ(grid->item(lock, colWZ)->toolTip(), QStringLiteral("Schleuse öffnet am 03.06. um 08:00 Uhr"));
-    EXPECT_TRUE(cell(lock, colBezeichnung).endsWith(grid->item(lock, colWZ)->toolTip()));
 }
