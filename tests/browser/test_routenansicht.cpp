@@ -184,11 +184,28 @@ TEST_F(RouteView, AGroupLoadsItsDetailRowsOnceWhenFirstOpened) {
     EXPECT_EQ(grid->rowCount(), 12);
     EXPECT_EQ(grid->item(punkt3 + 1, 0)->data(Qt::UserRole + 1).toInt(), 202);
     EXPECT_TRUE(grid->isRowHidden(punkt3 + 1)) << "loaded for a closed group";
-    // Reached after closing time, the lock on request lets the boat through the next morning.
-    EXPECT_EQ(cell(punkt3 + 1, colWZ), QStringLiteral("13.2"));
-    EXPECT_EQ(cell(punkt3 + 1, colZeit), QStringLiteral("An:Mo, 02.06.2008 18:51\nAb:Di, 03.06.2008 08:00"));
     view->FillGridRouteMDetails(punkt3);
     EXPECT_EQ(grid->rowCount(), 12);
+
+    // Reached after closing time, the lock on request lets the boat through the next morning, and its
+    // name says why below it; it bears the on-request mark, a route point none.
+    const QString grund = QStringLiteral("Schleuse öffnet am 03.06. um 08:00 Uhr");
+    EXPECT_EQ(zeile(punkt3 + 1, {colWZ, colZeit, colBezeichnung}),
+              "13.2|An:Mo, 02.06.2008 18:51\nAb:Di, 03.06.2008 08:00|Schleuse Zwei\n" + grund);
+    EXPECT_EQ(grid->item(punkt3 + 1, colWZ)->toolTip(), grund);
+    EXPECT_TRUE(grid->item(punkt3 + 1, colNr)->data(Qt::DecorationRole).isValid());
+    EXPECT_FALSE(grid->item(kPunkt1, colTyp)->data(Qt::DecorationRole).isValid());
+
+    // A special rule and on request at once: both marks side by side.
+    std::vector<typRouteOptimiert> zwei = route;
+    for (auto& r : zwei)
+        if (r.lngPunkteID == 202) r.strSR = QStringLiteral("SR1");
+    view->FillGridRoute(zwei);
+    klick(kPunkt3, 0);
+    const QPixmap beide =
+        grid->item(detailZeile(kPunkt3, 202), colNr)->data(Qt::DecorationRole).value<QPixmap>();
+    const QPixmap eines = view->findChild<QLabel*>(QStringLiteral("picNB"))->pixmap();
+    EXPECT_GT(beide.width(), eines.width());
 }
 
 TEST_F(RouteView, TheLockButtonOpensTheOperatingHoursAtTheArrival) {
@@ -277,28 +294,6 @@ TEST_F(RouteView, TheStatisticsButtonOpensTheReport) {
     EXPECT_EQ(modal.aufrufe, 1);
 }
 
-TEST_F(RouteView, LocksShowTheirMarksAndTheirWaitReasonsInTheNameColumn) {
-    klick(kPunkt3, 0);
-    const int nb = detailZeile(kPunkt3, 202);
-    ASSERT_GT(nb, 0);
-    // The lock on request is reached after closing: its name, and the reason of the wait below it.
-    EXPECT_EQ(grid->item(nb, colWZ)->toolTip(), QStringLiteral("Schleuse öffnet am 03.06. um 08:00 Uhr"));
-    EXPECT_EQ(cell(nb, colBezeichnung), QStringLiteral("Schleuse Zwei\n") + grid->item(nb, colWZ)->toolTip());
-    EXPECT_TRUE(grid->item(nb, colNr)->data(Qt::DecorationRole).isValid());
-    EXPECT_FALSE(grid->item(kPunkt1, colTyp)->data(Qt::DecorationRole).isValid());
-
-    // A special rule and on request at once: both marks side by side.
-    std::vector<typRouteOptimiert> zwei = route;
-    for (auto& r : zwei)
-        if (r.lngPunkteID == 202) r.strSR = QStringLiteral("SR1");
-    view->FillGridRoute(zwei);
-    klick(kPunkt3, 0);
-    const QPixmap beide =
-        grid->item(detailZeile(kPunkt3, 202), colNr)->data(Qt::DecorationRole).value<QPixmap>();
-    const QPixmap eines = view->findChild<QLabel*>(QStringLiteral("picNB"))->pixmap();
-    EXPECT_GT(beide.width(), eines.width());
-}
-
 // ---- printing ---------------------------------------------------------------------------------------------
 
 namespace {
@@ -313,32 +308,6 @@ QString pdfText(const QString& pdf) {
 }
 
 } // namespace
-
-TEST_F(RouteView, PrintsPlanStatisticsAndRouteToPdfAndSaysSo) {
-    olm.SetRouteGeplant({101, 110, 204});
-    const QString pdf = dir.file(QStringLiteral("route.pdf"));
-    clsOLM3Binnen::SetPrintToPdf(pdf);
-    klick(kPunkt3, 0);
-    klick(kPunkt1, 0);
-    olm3test::MessageRecorder meldungen;
-    view->Drucken();
-    ASSERT_TRUE(QFile::exists(pdf));
-    ASSERT_EQ(meldungen.messages().size(), 1u);
-    EXPECT_EQ(meldungen.messages()[0].text, QStringLiteral("Ausdruck beendet!"));
-    EXPECT_EQ(meldungen.messages()[0].title, QStringLiteral("Drucken"));
-    // The planning window was only lent for the print.
-    EXPECT_FALSE(olm.state().frmRoutenPlanung);
-
-    const QString text = pdfText(pdf);
-    if (text.isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
-    // The plan's points, the statistics, the day stages on a page of their own (the route leaves at 16:00
-    // and stops for the night at the berth) and the route table with its open group, on three pages.
-    for (const char* s :
-         {"Route", "Statistik", "Seite 1", "Seite 2", "Seite 3", "Tagesetappen", "An 17:41 Testliegestelle",
-          "Reisetage: 2", "Kanal-Test", "Strecke:", "S: 1", "Ab:Mo, 02.06.2008"})
-        EXPECT_TRUE(text.contains(QString::fromUtf8(s))) << s;
-    EXPECT_FALSE(text.contains(QStringLiteral("Seite 4")));
-}
 
 TEST_F(RouteView, ALongRouteGoesOnNewPagesWithTheHeaderAndPageNumbers) {
     std::vector<std::int32_t> von, nach;
@@ -380,10 +349,9 @@ TEST_F(RouteView, WithoutAWritableTargetNothingIsReportedAsPrinted) {
     ASSERT_EQ(meldungen.messages().size(), 1u);
     EXPECT_EQ(meldungen.messages()[0].title, QStringLiteral("frmBinneninfo.Drucken"));
     EXPECT_TRUE(meldungen.messages()[0].text.contains(QStringLiteral("fehlt/route.pdf")));
-    EXPECT_FALSE(olm.state().frmRoutenPlanung);
 }
 
-TEST_F(RouteView, ThePreviewOffersPrintersAndAPdfFileAndPrintsEveryRowNumberedAsThePlan) {
+TEST_F(RouteView, ThePreviewOffersPrintersAndAPdfFileAndPrintsPlanStatisticsDayStagesAndEveryRouteRow) {
     // The plan numbers 101, 110 and 204 as 1, 2 and 3; the junction the optimiser added after 110 is 2a.
     olm.SetRouteGeplant({101, 110, 204});
     view->FillGridRoute(route);
@@ -411,18 +379,26 @@ TEST_F(RouteView, ThePreviewOffersPrintersAndAPdfFileAndPrintsEveryRowNumberedAs
         view->Drucken();
         EXPECT_TRUE(meldungen.messages().empty()) << "cancelled: nothing printed, nothing said";
         EXPECT_FALSE(QFile::exists(pdf));
-        EXPECT_FALSE(olm.state().frmRoutenPlanung);
     }
     olm3test::MessageRecorder meldungen;
     view->Drucken();
     ASSERT_TRUE(QFile::exists(pdf));
-    EXPECT_EQ(meldungen.messages().size(), 1u);
+    ASSERT_EQ(meldungen.messages().size(), 1u);
+    EXPECT_EQ(meldungen.messages()[0].text, QStringLiteral("Ausdruck beendet!"));
+    EXPECT_EQ(meldungen.messages()[0].title, QStringLiteral("Drucken"));
+    // The planning window was only lent for the print.
+    EXPECT_FALSE(olm.state().frmRoutenPlanung);
 
     const QString text = pdfText(pdf);
     if (text.isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
-    // Every group, though none was opened on screen, with the objects' names and the wait at the lock on
-    // request, and the route points numbered as on the plan's page.
-    for (const char* s : {"Testbrücke", "Schleuse Eins", "Testtankstelle", "Testliegestelle", "Schleuse Zwei",
-                          "08:00 Uhr", "2a"})
+    // The plan's points, the statistics, the day stages on a page of their own (the route leaves at 16:00
+    // and stops for the night at the berth) and every group of the route table, though none was opened on
+    // screen, with the objects' names, the wait at the lock on request and the route points numbered as on
+    // the plan's page: three pages.
+    for (const char* s :
+         {"Route", "Statistik", "Tagesetappen", "An 17:41 Testliegestelle", "Reisetage: 2",
+          "Strecke:", "S: 1", "Ab:Mo, 02.06.2008", "Testbrücke", "Schleuse Eins", "Testtankstelle",
+          "Schleuse Zwei", "08:00 Uhr", "2a", "Seite 1", "Seite 2", "Seite 3"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(s))) << s;
+    EXPECT_FALSE(text.contains(QStringLiteral("Seite 4")));
 }
