@@ -63,10 +63,6 @@ std::int32_t aktuellerPunkt(const QTableWidget* g) {
     return g->currentRow() < 0 ? -1 : zeilenPunkt(g, g->currentRow());
 }
 
-QString zellText(const QTableWidget* g, int row, int col) {
-    return g->item(row, col)->text();
-}
-
 /// The view a user sees: its button pressed and locked, the others free, only its frame shown.
 void erwarteAnsicht(frmBinneninfo* frm, int v) {
     EXPECT_EQ(frm->View(), v);
@@ -144,7 +140,7 @@ protected:
     int dialoge = 0;
 };
 
-// ---- views, waterway list, hand-back ---------------------------------------------------------------------
+// ---- the waterway list ---------------------------------------------------------------------------------
 
 TEST_F(Browser, WithoutAStartPositionTheWaterwayListLeadsToAWaterwaysPointsOrHandsBackItsFirstPoint) {
     browser = [](frmBinneninfo* frm) {
@@ -154,10 +150,10 @@ TEST_F(Browser, WithoutAStartPositionTheWaterwayListLeadsToAWaterwaysPointsOrHan
         ASSERT_EQ(g->rowCount(), 7);
         EXPECT_EQ(g->currentRow(), 0);
         QTest::keyClicks(frm->txtBinnenName(), QStringLiteral("telt"));
-        EXPECT_EQ(zellText(g, g->currentRow(), 0), QStringLiteral("Teltowkanal"));
+        EXPECT_EQ(g->item(g->currentRow(), 0)->text(), QStringLiteral("Teltowkanal"));
         // no match: the selection stays
         QTest::keyClicks(frm->txtBinnenName(), QStringLiteral("x"));
-        EXPECT_EQ(zellText(g, g->currentRow(), 0), QStringLiteral("Teltowkanal"));
+        EXPECT_EQ(g->item(g->currentRow(), 0)->text(), QStringLiteral("Teltowkanal"));
 
         doppelklick(g, g->currentRow());
         EXPECT_EQ(frm->View(), frmBinneninfo::vwPunkte);
@@ -217,7 +213,7 @@ TEST_F(Browser, AJunctionLeadsToTheBranchingWaterwayAndBackAndTheTypeBoxesFilter
         // the stored filter "A": the junction and the current position
         EXPECT_EQ(sichtbar(g), (std::vector<std::int32_t>{104, 105}));
         const int abzweig = zeileVon(g, 105);
-        EXPECT_EQ(zellText(g, abzweig, 3), QStringLiteral("Kanal-Test"));
+        EXPECT_EQ(g->item(abzweig, 3)->text(), QStringLiteral("Kanal-Test"));
         for (int c = 0; c < g->columnCount(); ++c)
             EXPECT_EQ(g->item(abzweig, c)->background().color(), QColor(255, 255, 0)) << c;
         EXPECT_FALSE(frm->pbVorheriger()->Enabled());
@@ -296,8 +292,8 @@ TEST_F(Browser, RoutePointsAreMarkedTheListRunsTheWayTheRouteGoesAndGonePointsDo
         EXPECT_EQ(aktuellerPunkt(g), 106);
         // the route goes on to 101, which lies before 106: the list runs against the chainage, marked
         EXPECT_EQ(sichtbar(g), (std::vector<std::int32_t>{110, 106, 105, 101}));
-        EXPECT_EQ(zellText(g, zeileVon(g, 101), 1), QStringLiteral("3"));
-        EXPECT_EQ(zellText(g, zeileVon(g, 110), 3), QStringLiteral("Routenpunkt"));
+        EXPECT_EQ(g->item(zeileVon(g, 101), 1)->text(), QStringLiteral("3"));
+        EXPECT_EQ(g->item(zeileVon(g, 110), 3)->text(), QStringLiteral("Routenpunkt"));
         Klick(frm->fpRefBack());
     };
     // the chosen route point goes back to the host
@@ -381,7 +377,7 @@ TEST_F(Browser, RadiusSearchShowsItsProgressAndTheResultsByDistanceAndBreakKeeps
         ASSERT_EQ(g->rowCount(), 3);
         EXPECT_TRUE(g->isColumnHidden(6));
         QTest::keyClicks(frm->txtName(), QStringLiteral("schleuse z"));
-        EXPECT_EQ(zellText(g, g->currentRow(), 0), QStringLiteral("Schleuse Zwei"));
+        EXPECT_EQ(g->item(g->currentRow(), 0)->text(), QStringLiteral("Schleuse Zwei"));
         frm->txtName()->clear();
 
         Klick(frm->pbUmkreisSuche());
@@ -389,7 +385,7 @@ TEST_F(Browser, RadiusSearchShowsItsProgressAndTheResultsByDistanceAndBreakKeeps
         EXPECT_TRUE(frm->fpBack()->isEnabled());
         // broken after two: the lock 401 found later is not there
         EXPECT_EQ(sichtbar(g, true), (std::vector<std::int32_t>{104, 202}));
-        EXPECT_EQ(zellText(g, 1, 6), QStringLiteral("7.3"));
+        EXPECT_EQ(g->item(1, 6)->text(), QStringLiteral("7.3"));
         EXPECT_EQ(aktuellerPunkt(g), 104);
         EXPECT_TRUE(frm->cmbUmkreis()->isVisible());
         EXPECT_EQ(frm->cmbUmkreis()->currentText(), QStringLiteral("5 km"));
@@ -421,42 +417,21 @@ TEST_F(Browser, RadiusSearchShowsItsProgressAndTheResultsByDistanceAndBreakKeeps
     EXPECT_DOUBLE_EQ(r.lg, 13.03);
 }
 
-TEST_F(Browser, NoResultsAllObjectsAndCancel) {
+TEST_F(Browser, ARadiusSearchWithoutResultsShowsAnEmptyListOfItsKind) {
     dialogStart(1, 5);
-    browser = [&](frmBinneninfo* frm) {
+    browser = [](frmBinneninfo* frm) {
         Klick(frm->fpSuche());
-        QTableWidget* g = frm->grdErgebniss();
         Klick(frm->pbUmkreisSuche());
         // nothing within 5 km: an empty list of the kind searched, with its distance column
         EXPECT_TRUE(frm->optSuche(1)->isChecked());
-        EXPECT_EQ(g->rowCount(), 0);
-        EXPECT_FALSE(g->isColumnHidden(6));
+        EXPECT_EQ(frm->grdErgebniss()->rowCount(), 0);
+        EXPECT_FALSE(frm->grdErgebniss()->isColumnHidden(6));
         EXPECT_FALSE(frm->fpRefBack()->Enabled());
-
-        // all objects: no host search, every harbour, no radius list
-        dialogStart(1, -1);
-        Klick(frm->pbUmkreisSuche());
-        EXPECT_EQ(kws.suchen, 1);
-        EXPECT_EQ(olm.lngUmkreis, -1);
-        EXPECT_EQ(sichtbar(g, true), (std::vector<std::int32_t>{403, 106}));
-        EXPECT_FALSE(frm->cmbUmkreis()->isVisible());
-
-        // the next dialog offers all objects again; cancelled, nothing changes
-        dialog = [](frmUXAUmkreisSuche* u) {
-            EXPECT_TRUE(u->chkAlle()->isChecked());
-            EXPECT_TRUE(u->optSuche(1)->isChecked());
-            QTest::keyClick(u, Qt::Key_Escape);
-        };
-        Klick(frm->pbUmkreisSuche());
-        EXPECT_EQ(olm.lngUmkreis, -1);
-        EXPECT_EQ(g->rowCount(), 2);
-        Klick(frm->fpBack());
     };
     oeffne();
-    EXPECT_EQ(dialoge, 3);
 }
 
-TEST_F(Browser, StoredResultsComeBackWhenTheHostOffersThem) {
+TEST_F(Browser, StoredResultsComeBackWhenTheHostOffersThemAndASearchForAllObjectsReplacesThem) {
     kws.punkteID = {106, 403};
     kws.strecke = {0.5, 15.0};
     dialogStart(1, 20);
@@ -470,7 +445,7 @@ TEST_F(Browser, StoredResultsComeBackWhenTheHostOffersThem) {
 
     olm.blnUmkreisSuche = true;
     dialog = [](frmUXAUmkreisSuche* u) { Klick(u->pbCancel()); };
-    browser = [](frmBinneninfo* frm) {
+    browser = [this](frmBinneninfo* frm) {
         Klick(frm->fpSuche());
         QTableWidget* g = frm->grdErgebniss();
         EXPECT_TRUE(frm->optSuche(1)->isChecked());
@@ -481,9 +456,25 @@ TEST_F(Browser, StoredResultsComeBackWhenTheHostOffersThem) {
         KlickBox(frm->optSuche(2));
         EXPECT_TRUE(frm->optSuche(1)->isChecked());
         EXPECT_EQ(sichtbar(g, true), (std::vector<std::int32_t>{106, 403}));
+
+        // all objects: no host search, every harbour, no radius list
+        dialogStart(1, -1);
+        Klick(frm->pbUmkreisSuche());
+        EXPECT_EQ(olm.lngUmkreis, -1);
+        EXPECT_EQ(sichtbar(g, true), (std::vector<std::int32_t>{403, 106}));
+        EXPECT_FALSE(frm->cmbUmkreis()->isVisible());
+        // the next dialog offers all objects again; cancelled, nothing changes
+        dialog = [](frmUXAUmkreisSuche* u) {
+            EXPECT_TRUE(u->chkAlle()->isChecked());
+            EXPECT_TRUE(u->optSuche(1)->isChecked());
+            QTest::keyClick(u, Qt::Key_Escape);
+        };
+        Klick(frm->pbUmkreisSuche());
+        EXPECT_EQ(olm.lngUmkreis, -1);
+        EXPECT_EQ(g->rowCount(), 2);
     };
     oeffne();
-    EXPECT_EQ(dialoge, 2);
+    EXPECT_EQ(dialoge, 4);
     EXPECT_EQ(kws.suchen, 1);
 }
 
