@@ -108,7 +108,6 @@ TEST(Verlauf, GoesBackOrReloadsTheLastPositionWhenTheEarlierOneFails) {
     v.Anhaengen(b);
     EXPECT_FALSE(v.ZurueckMoeglich(false));
     ASSERT_TRUE(v.ZurueckMoeglich(true));
-
     std::vector<std::int32_t> geladen;
     EXPECT_FALSE(v.Zurueck([&](const typBinnenPos& p) {
         geladen.push_back(p.lngBinnenID);
@@ -116,7 +115,6 @@ TEST(Verlauf, GoesBackOrReloadsTheLastPositionWhenTheEarlierOneFails) {
     }));
     EXPECT_EQ(geladen, (std::vector<std::int32_t>{1, 2}));
     EXPECT_EQ(v.Anzahl(), 2);
-
     geladen.clear();
     EXPECT_TRUE(v.Zurueck([&](const typBinnenPos& p) {
         geladen.push_back(p.lngBinnenID);
@@ -175,7 +173,6 @@ TEST_F(PunkteListeTest, LabelsRoutePointsAndTheCurrentPositionAndHidesUnselected
     pos.lngPunkteID = 110;
     const PunkteListe l =
         BauePunkteListe(daten, pos, QStringLiteral("101, 110"), QStringLiteral("'A', 'S'"), {});
-
     // no kilometre: dashes; Vmax 1000 is unlimited, a depth of 0 unknown
     EXPECT_EQ(zeilen(l.azeilen, {pcKM, pcName, pcLaufNr, pcVmax, pcTiefe}),
               (QStringList{"-----|Routenpunkt|1||", "2.0|Brücke|2||", "3.0||3||", "4.0|Schleuse|4||",
@@ -200,7 +197,6 @@ TEST_F(PunkteListeTest, WithoutASelectedTypeOnlyTheCurrentPositionStays) {
     const PunkteListe l = BauePunkteListe(daten, pos, QString(), QString(), {});
     EXPECT_EQ(sichtbar(l), (std::vector<std::int32_t>{104}));
     EXPECT_EQ(l.intAuswahl, 3);
-
     // a waterway chosen from the list has no current point: the first visible row is selected
     typBinnenPos nurGewaesser;
     const PunkteListe g = BauePunkteListe(daten, nurGewaesser, QString(), QStringLiteral("'H'"), {});
@@ -316,11 +312,9 @@ TEST_F(BrowserKatalog, PointsOfAWaterwayInChainageOrder) {
     EXPECT_EQ(ids, (std::vector<std::int32_t>{102, 103, 104, 105, 106, 107, 108, 109}));
     EXPECT_EQ((QStringList{d[3].strBinnenBezNach, d[3].strPunkteIDNach, d[3].strBinnenIDNach}),
               (QStringList{"Kanal-Test", "201", "2"}));
-
     // the route points join them
     ASSERT_TRUE(LadePunkte(pos, QStringLiteral("101, 110"), d));
     EXPECT_EQ(d.size(), 10U);
-
     typBinnenPos graben;
     graben.lngBinnenID = 5;
     graben.lngPunkteID = 103;
@@ -340,14 +334,12 @@ TEST_F(BrowserKatalog, SearchListByNameOrByDistance) {
     EXPECT_TRUE(z[0].blnKMFett);
     EXPECT_EQ(z[0].astrSpalte[scBreite], FormatBg(52.5));
     EXPECT_FALSE(z[0].dblEntfernung.has_value());
-
     // with radius results: nearest first, one decimal; ids the catalogue lacks do not show
     const std::vector<std::int32_t> ids{202, 401, 104, 4711};
     const std::vector<double> km{7.26, 12.0, 0.54, 0.1};
     ASSERT_TRUE(LadeSuchliste(QStringLiteral("S"), ErgebnisFilter(4, ids), ids, km, z));
     EXPECT_EQ(zeilen(z, {scName, scEntfernung}),
               (QStringList{"Schleuse Eins|0.5", "Schleuse Zwei|7.3", "Schleuse Kleinmachnow|12.0"}));
-
     ASSERT_TRUE(LadeSuchliste(QStringLiteral("H"), QStringLiteral("1=2"), {}, {}, z));
     EXPECT_TRUE(z.empty());
     ASSERT_TRUE(LadeSuchliste(QStringLiteral("T"), QString(), {}, {}, z));

@@ -319,7 +319,6 @@ TEST_F(Browser, PlanningModeHidesTheRouteAndHandsBackThePointId) {
     std::int32_t id = 0;
     olm.BinneninfoRoutenPlanung(id);
     EXPECT_EQ(id, 105);
-
     browser = [](frmBinneninfo* frm) { QTest::keyClick(frm, Qt::Key_Escape); };
     olm.BinneninfoRoutenPlanung(id);
     EXPECT_EQ(id, -1);

@@ -87,7 +87,6 @@ TEST_F(PictureViewer, AWidePictureScrollsByItsHiddenWidthInAWindowNarrowerThanTh
     EXPECT_EQ(frm.picBild()->x(), 0);
     // The picture stays clear of the bar.
     EXPECT_LE(frm.picBild()->geometry().bottom(), frm.HScroll()->y());
-
     frm.HScroll()->setValue(frm.HScroll()->maximum());
     EXPECT_EQ(frm.picBild()->x(), -(breite - frm.width()));
     EXPECT_EQ(frm.picBild()->geometry().right(), frm.width() - 1);
@@ -121,7 +120,6 @@ TEST_F(PictureViewer, AMissingOrBrokenFileLeavesTheWindowEmpty) {
     }
     // An empty name is no file to ask the host for.
     EXPECT_EQ(lader.pfade.size(), 2);
-
     // A host whose loader fails is no reason to fail either.
     modOLM3Binnen::objOLM3TGF = nullptr;
     frmBild ohne;

@@ -115,7 +115,6 @@ TEST_F(DetailViews, ALockShowsItsFieldsWithUnitsItsPanelAndItsOperatingHours) {
                      frm.lblLaenge(), frm.lblHubHoeheMax()}),
               (QStringList{"Kammerschleuse", "2", zahl(0.5) + " h", zahl(12.5) + " m", zahl(115.5) + " m",
                            zahl(4.25) + " m"}));
-
     ucOLMBinInfo* p = frm.ucInfo();
     EXPECT_EQ(
         (QStringList{p->Text_Bezeichnung(), p->Text_Telefon1(), p->Text_Telefon2(), p->Text_UKWKanal()}),
@@ -126,7 +125,6 @@ TEST_F(DetailViews, ALockShowsItsFieldsWithUnitsItsPanelAndItsOperatingHours) {
               (std::vector<bool>{true, true, false, false}));
     // The picture button shows the middle of the picture it opens.
     EXPECT_EQ(p->pbBild1()->Picture().size(), QSize(200, 200));
-
     frm.show();
     EXPECT_LE(frm.lblDurchgangszeit()->geometry().bottom(), frm.pbBack()->y());
     EXPECT_FALSE(frm.pbBZ()->geometry().intersects(frm.pbBack()->geometry()));
@@ -155,7 +153,6 @@ TEST_F(DetailViews, NullsAndBlanksShowNothingAndNoUnitsAndALockWithoutHoursSaysS
                                  p->Visible_InfoText(), b.ucInfo()->Visible_InfoText(), p->Visible_Bild1(),
                                  p->Visible_Bild2()}),
               std::vector<bool>(7, false));
-
     frm.show();
     olm3test::MessageRecorder meldungen;
     klick(frm.pbBZ());
@@ -172,7 +169,6 @@ TEST_F(DetailViews, OnlyActiveRowsAreShown) {
     frmSchleusen neu;
     ASSERT_TRUE(neu.Init(503));
     EXPECT_EQ(neu.ucInfo()->Text_Bezeichnung(), QStringLiteral("Schleuse Neu"));
-
     frmHaefen h;
     frmTankstellen t;
     frmLiegestellen l;
@@ -180,7 +176,6 @@ TEST_F(DetailViews, OnlyActiveRowsAreShown) {
     frmBruecken b;
     EXPECT_EQ((std::vector<bool>{h.Init(604), t.Init(701), l.Init(901), w.Init(951), b.Init(12345)}),
               std::vector<bool>(5, false));
-
     // The browser tells the user instead of opening nothing.
     olm3test::MessageRecorder meldungen;
     EXPECT_FALSE(olm3browser::OeffneDetails(nullptr, &olm, QStringLiteral("S"), 502));
@@ -322,7 +317,6 @@ TEST_F(DetailViews, BridgeBerthAndWeir) {
     EXPECT_EQ(texte({b.lblKategorie(), b.lblDurchBreite(), b.lblDurchfHoehe(), b.lblDurchgangszeit()}),
               (QStringList{"Hubbrücke", "20 m", zahl(4.25) + " m", zahl(0.1) + " h"}));
     EXPECT_EQ(b.ucInfo()->Text_UKWKanal(), QStringLiteral("Kanal 18"));
-
     frmLiegestellen l;
     ASSERT_TRUE(l.Init(900));
     EXPECT_EQ(l.ucInfo()->Text_InfoText(), QStringLiteral("Liegedauer höchstens 24 Stunden."));
@@ -382,7 +376,6 @@ TEST_F(DetailViews, TheBrowsersDetailActionOpensTheViewOfEachType) {
                                       "frmLiegestellen", "frmWehre"}));
     EXPECT_EQ(namen, (QStringList{"Hubbrücke Prüfstadt", "Schleuse Prüfstadt", "Stadthafen Prüfstadt",
                                   "Hafentankstelle Prüfstadt", "Liegestelle Am Park", "Wehr Prüfstadt"}));
-
     olm3test::MessageRecorder meldungen;
     EXPECT_FALSE(olm3browser::OeffneDetails(nullptr, &olm, QStringLiteral("A"), 990));
     EXPECT_FALSE(olm3browser::OeffneDetails(nullptr, &olm, QString(), 991));

@@ -53,14 +53,12 @@ TEST_F(InfoPanel, BlankEntriesHideThemselvesAndTheTitleGoesWithTheLastOne) {
     EXPECT_EQ(gezeigt(), QStringLiteral("x-xxxxx"));
     panel.Text_Telefon2(QString());
     EXPECT_EQ(gezeigt(), QStringLiteral("---xxxx"));
-
     // A value shows its entry again, trimmed, and brings the title back.
     panel.Text_Telefon2(QStringLiteral("  0331 444 "));
     EXPECT_EQ(panel.Text_Telefon2(), QStringLiteral("0331 444"));
     EXPECT_EQ(gezeigt(), QStringLiteral("x-xxxxx"));
     // Telephone 2 moves up to the title's row when telephone 1 is gone.
     EXPECT_EQ(g(panel.lblTelefon2()).top(), g(panel.lblTitelTelefon()).top());
-
     panel.Visible_Telefon2(false);
     panel.Text_UKWKanal(QStringLiteral(" "));
     panel.Visible_InfoText(false);
@@ -124,7 +122,6 @@ TEST_F(InfoPanel, EverythingHiddenNeedsTheSmallestHeightAndALongInfoTextMore) {
     panel.Visible_Button(false);
     EXPECT_EQ(panel.MaxHeight(), 2 * ucOLMBinInfo::kRand);
     EXPECT_LT(panel.MaxHeight(), voll);
-
     panel.Visible_InfoText(true);
     const int kurz = panel.MaxHeight();
     EXPECT_GT(kurz, 2 * ucOLMBinInfo::kRand);
@@ -153,7 +150,6 @@ TEST_F(InfoPanel, FormatControlsGivesButtonsTheHostsColoursAndTextsAReadableOne)
     EXPECT_EQ(panel.lblTelefon1()->palette().color(QPalette::WindowText), cfg.GetFarbe1());
     EXPECT_EQ(panel.lblTelefon1()->font().pointSize(), 10);
     EXPECT_EQ(panel.txtInfoText()->font().pointSize(), 10);
-
     ucOLMBinInfo dunkel;
     dunkel.Backcolor(QColor(20, 30, 40));
     dunkel.FormatControls();

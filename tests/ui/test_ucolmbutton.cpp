@@ -67,11 +67,9 @@ TEST(ucOLMButton, FormatButtonWithoutSizeKeepsTheStandardSize) {
     EXPECT_TRUE(b.IsDefault());
     EXPECT_EQ(b.size(), QSize(120, 40));
     EXPECT_EQ(b.Picture().cacheKey(), bild.cacheKey());
-
     // A standard-size button does not give in to a resize.
     b.resize(300, 90);
     EXPECT_EQ(b.size(), QSize(120, 40));
-
     // One edge given ends the standard size and keeps the other edge.
     b.Format_Button(200, -1, false, QPixmap(), false, QString());
     EXPECT_FALSE(b.IsDefault());
@@ -81,7 +79,6 @@ TEST(ucOLMButton, FormatButtonWithoutSizeKeepsTheStandardSize) {
     EXPECT_EQ(b.size(), QSize(200, 64));
     EXPECT_EQ(b.fpb()->geometry(), QRect(0, 0, 200, 64));
     EXPECT_TRUE(b.Picture().isNull());
-
     b.IsDefault(true);
     EXPECT_EQ(b.size(), QSize(120, 40));
 }
@@ -95,13 +92,11 @@ TEST(ucOLMButton, TheMouseAndTheSpaceKeyWithoutShiftClickWhileEnabled) {
     QTest::keyClick(s.button.fpb(), Qt::Key_Space);
     QTest::mouseClick(s.button.fpb(), Qt::LeftButton);
     EXPECT_EQ(s.clicks.count(), 2);
-
     s.button.Enabled(false);
     QTest::mouseClick(s.button.fpb(), Qt::LeftButton);
     QTest::keyClick(s.button.fpb(), Qt::Key_Space);
     EXPECT_EQ(s.clicks.count(), 2);
     s.button.Enabled(true);
-
     // The space key presses a two-state button like the mouse does.
     s.button.TwoState(true);
     QTest::keyClick(s.button.fpb(), Qt::Key_Space);
@@ -128,7 +123,6 @@ TEST(ucOLMButton, PressedStateCanBeLockedAlone) {
     s.button.TwoState(true);
     modOLM3Binnen::SetButtonEnabled(&s.button, 1, false);
     EXPECT_TRUE(s.button.fpb()->isEnabled());
-
     // The view button is pressed once and then stays pressed: clicks on it no longer release it.
     QTest::mouseClick(s.button.fpb(), Qt::LeftButton);
     EXPECT_TRUE(s.button.Value());
@@ -136,11 +130,9 @@ TEST(ucOLMButton, PressedStateCanBeLockedAlone) {
     QTest::mouseClick(s.button.fpb(), Qt::LeftButton);
     EXPECT_TRUE(s.button.Value());
     EXPECT_EQ(s.clicks.count(), 1);
-
     // Released by the window, it takes clicks again.
     s.button.Value(false);
     EXPECT_TRUE(s.button.fpb()->isEnabled());
-
     modOLM3Binnen::SetButtonEnabled(&s.button, modOLM3Binnen::kButtonGanz, false);
     EXPECT_FALSE(s.button.Enabled());
     modOLM3Binnen::SetButtonEnabled(&s.button, 7, true); // no such state
@@ -158,12 +150,10 @@ TEST(ucOLMButton, PictureStandsAboveTheCaptionWhenThereIsRoom) {
     // The picture takes the room the caption leaves; it grows beyond its own 48 pixels when it can.
     EXPECT_GE(b.fpb()->iconSize().height(), 100 - fm.height() - 20);
     EXPECT_LE(b.fpb()->iconSize().height() + fm.height(), 100);
-
     // Too low for a picture above the caption: it moves beside it.
     b.resize(150, 35);
     EXPECT_EQ(b.fpb()->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
     EXPECT_LE(b.fpb()->iconSize().height(), 35);
-
     b.Text(QString());
     EXPECT_EQ(b.fpb()->toolButtonStyle(), Qt::ToolButtonIconOnly);
     b.LoadPicture(QPixmap());
