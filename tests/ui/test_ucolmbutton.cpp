@@ -142,7 +142,7 @@ TEST(ucOLMButton, PressedStateCanBeLockedAlone) {
 TEST(ucOLMButton, PictureStandsAboveTheCaptionWhenThereIsRoom) {
     ucOLMButton b;
     b.show();
-    b.LoadPicture(SymbolBild(Symbol::Karte, Qt::darkBlue));
+    b.LoadPicture(SymbolBild(Symbol::Pfeil, Qt::darkBlue));
     b.Text(QStringLiteral("KARTE"));
     b.resize(150, 100);
     EXPECT_EQ(b.fpb()->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
@@ -172,7 +172,7 @@ protected:
 
 TEST_F(PanelButtons, FullAndHalfWidthButtonsLookAlike) {
     ucOLMButton voll, halb;
-    voll.Format_Button(148, 35, true, SymbolBild(Symbol::Karte, Qt::darkBlue), true, QStringLiteral("KARTE"));
+    voll.Format_Button(148, 35, true, SymbolBild(Symbol::Pfeil, Qt::darkBlue), true, QStringLiteral("KARTE"));
     halb.Format_Button(74, 35, true, SymbolBild(Symbol::Pfeil, Qt::darkGreen), true, QStringLiteral("AB"));
     modOLM3Binnen::FormatPanelButton(&voll, 1, 1, 2);
     modOLM3Binnen::FormatPanelButton(&halb, 2, 1, 2);
@@ -184,7 +184,7 @@ TEST_F(PanelButtons, FullAndHalfWidthButtonsLookAlike) {
 
 TEST_F(PanelButtons, LongCaptionGetsSmallerTypeInsteadOfBeingCut) {
     ucOLMButton b;
-    b.Format_Button(148, 35, true, SymbolBild(Symbol::Kreuz, Qt::darkRed), true,
+    b.Format_Button(148, 35, true, SymbolBild(Symbol::Stop, Qt::darkRed), true,
                     QStringLiteral("ALLES LÖSCHEN"));
     modOLM3Binnen::FormatPanelButton(&b, 1, 1, 2);
     const QFontMetrics fm(b.Font());
