@@ -69,6 +69,15 @@ protected:
     }
 
     QString bilder() const { return cfg.datenVerzeichnis + QStringLiteral("UXABilder"); }
+    /// What the user is told on doing something that opens no window: the one message shown.
+    olm3test::ShownMessage meldung(const std::function<void()>& tun) {
+        geoeffnet.clear();
+        olm3test::MessageRecorder meldungen;
+        tun();
+        EXPECT_TRUE(geoeffnet.isEmpty());
+        EXPECT_EQ(meldungen.messages().size(), 1u);
+        return meldungen.messages().empty() ? olm3test::ShownMessage{} : meldungen.messages()[0];
+    }
     static void klick(ucOLMButton* pb) { olm3test::Klick(pb); }
 
     olm3test::TempDir dir;
@@ -154,11 +163,7 @@ TEST_F(DetailViews, NullsAndBlanksShowNothingAndNoUnitsAndALockWithoutHoursSaysS
                                  p->Visible_Bild2()}),
               std::vector<bool>(7, false));
     frm.show();
-    olm3test::MessageRecorder meldungen;
-    klick(frm.pbBZ());
-    EXPECT_TRUE(geoeffnet.isEmpty());
-    ASSERT_EQ(meldungen.messages().size(), 1u);
-    EXPECT_EQ(meldungen.messages()[0].text,
+    EXPECT_EQ(meldung([&] { klick(frm.pbBZ()); }).text,
               QStringLiteral("Für diese Schleuse sind im Katalog keine Betriebszeiten hinterlegt."));
 }
 
@@ -177,13 +182,10 @@ TEST_F(DetailViews, OnlyActiveRowsAreShown) {
     EXPECT_EQ((std::vector<bool>{h.Init(604), t.Init(701), l.Init(901), w.Init(951), b.Init(12345)}),
               std::vector<bool>(5, false));
     // The browser tells the user instead of opening nothing.
-    olm3test::MessageRecorder meldungen;
-    EXPECT_FALSE(olm3browser::OeffneDetails(nullptr, &olm, QStringLiteral("S"), 502));
-    EXPECT_TRUE(geoeffnet.isEmpty());
-    ASSERT_EQ(meldungen.messages().size(), 1u);
-    EXPECT_EQ(meldungen.messages()[0].text,
-              QStringLiteral("Zu dieser Schleuse enthält der Katalog keine gültigen Angaben."));
-    EXPECT_EQ(meldungen.messages()[0].title, QStringLiteral("Schleusen"));
+    const auto m =
+        meldung([&] { EXPECT_FALSE(olm3browser::OeffneDetails(nullptr, &olm, QStringLiteral("S"), 502)); });
+    EXPECT_EQ(m.text, QStringLiteral("Zu dieser Schleuse enthält der Katalog keine gültigen Angaben."));
+    EXPECT_EQ(m.title, QStringLiteral("Schleusen"));
 }
 
 TEST_F(DetailViews, TheHarbourStrikesThroughAbsentFacilitiesAndOpensItsPlanPicturesAndItsOwnFuelStation) {
@@ -242,12 +244,7 @@ TEST_F(DetailViews, TheHarbourStrikesThroughAbsentFacilitiesAndOpensItsPlanPictu
     frmHaefen alt;
     ASSERT_TRUE(alt.Init(603));
     alt.show();
-    geoeffnet.clear();
-    olm3test::MessageRecorder meldungen;
-    klick(alt.pbTankstelle());
-    EXPECT_TRUE(geoeffnet.isEmpty());
-    ASSERT_EQ(meldungen.messages().size(), 1u);
-    EXPECT_EQ(meldungen.messages()[0].text,
+    EXPECT_EQ(meldung([&] { klick(alt.pbTankstelle()); }).text,
               QStringLiteral("Zu dieser Tankstelle enthält der Katalog keine gültigen Angaben."));
 
     // The other way round: WC present without a line, shower absent with one.
@@ -354,14 +351,11 @@ TEST_F(DetailViews, AnUnreadableRowIsReportedUnderTheViewsName) {
                                           {olm3test::FixtureSql(QStringLiteral("details")),
                                            QStringLiteral("ALTER TABLE Bruecken DROP COLUMN Kategorie;")});
     ASSERT_TRUE(olm.Init(&cfg, nullptr, &lader));
-    olm3test::MessageRecorder meldungen;
-    EXPECT_FALSE(olm3browser::OeffneDetails(nullptr, &olm, QStringLiteral("B"), 800));
-    EXPECT_TRUE(geoeffnet.isEmpty());
-    ASSERT_EQ(meldungen.messages().size(), 1u);
-    EXPECT_EQ(meldungen.messages()[0].title, QStringLiteral("frmBruecken.ShowDaten"));
-    EXPECT_EQ(meldungen.messages()[0].style & 0x70, modOLM3Binnen::vbCritical);
-    EXPECT_TRUE(meldungen.messages()[0].text.startsWith(QStringLiteral("3265  ")))
-        << meldungen.messages()[0].text.toStdString();
+    const auto m =
+        meldung([&] { EXPECT_FALSE(olm3browser::OeffneDetails(nullptr, &olm, QStringLiteral("B"), 800)); });
+    EXPECT_EQ(m.title, QStringLiteral("frmBruecken.ShowDaten"));
+    EXPECT_EQ(m.style & 0x70, modOLM3Binnen::vbCritical);
+    EXPECT_TRUE(m.text.startsWith(QStringLiteral("3265  "))) << m.text.toStdString();
 }
 
 TEST_F(DetailViews, TheBrowsersDetailActionOpensTheViewOfEachType) {
