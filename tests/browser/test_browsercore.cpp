@@ -21,6 +21,19 @@ TypBoxen boxen(std::initializer_list<int> an) {
     return b;
 }
 
+/// The rows of a list in the columns given, joined by '|'.
+template <class Zeile>
+QStringList zeilen(const std::vector<Zeile>& azeilen, std::initializer_list<int> spalten) {
+    QStringList out;
+    for (const Zeile& z : azeilen) {
+        QStringList t;
+        for (int c : spalten)
+            t << z.astrSpalte[static_cast<size_t>(c)];
+        out << t.join(QLatin1Char('|'));
+    }
+    return out;
+}
+
 TEST(TypFilter, JoinsTheTagsOfTheCheckedBoxesAndKeepsTheWeirBoxWithTheSixVisibleOnes) {
     struct Fall {
         TypBoxen vorher;
@@ -36,14 +49,14 @@ TEST(TypFilter, JoinsTheTagsOfTheCheckedBoxesAndKeepsTheWeirBoxWithTheSixVisible
         // one visible box unchecked: the weirs go as well
         {boxen({0, 1, 2, 4, 5, 6}), QStringLiteral("'A', 'T', 'H', 'L', 'B'"), false},
         {boxen({6}), QString(), false},
-        {boxen({5}), QStringLiteral("'B'"), false},
     };
     for (const Fall& f : faelle) {
         TypBoxen b = f.vorher;
         EXPECT_EQ(TypFilter(b), f.filter);
-        EXPECT_EQ(b[kWehrBox], f.wehr) << f.filter.toStdString();
-        for (int k = 0; k < kWehrBox; ++k)
-            EXPECT_EQ(b[static_cast<size_t>(k)], f.vorher[static_cast<size_t>(k)]);
+        // only the weir box changes
+        TypBoxen erwartet = f.vorher;
+        erwartet[kWehrBox] = f.wehr;
+        EXPECT_EQ(b, erwartet) << f.filter.toStdString();
     }
 }
 
@@ -60,7 +73,6 @@ TEST(TypFilter, PlainPointsStayVisibleOnlyWhileSomeTypeIsSelected) {
     EXPECT_FALSE(TypSichtbar(QStringLiteral("B"), QStringLiteral("'S'")));
     EXPECT_TRUE(TypSichtbar(QString(), QStringLiteral("'S'")));
     EXPECT_FALSE(TypSichtbar(QString(), QString()));
-    EXPECT_FALSE(TypSichtbar(QStringLiteral("X"), QStringLiteral("'A', 'S'")));
 }
 
 TEST(Suche, ResultFilterTimeAndRings) {
@@ -80,10 +92,8 @@ TEST(Suche, ResultFilterTimeAndRings) {
 TEST(Abzweig, LeadsOnlyToAContinuationTheCatalogueKnows) {
     const auto ziel = AbzweigZiel(QStringLiteral("2"), QStringLiteral("201"), QStringLiteral("Kanal-Test"));
     ASSERT_TRUE(ziel);
-    EXPECT_EQ(ziel->lngBinnenID, 2);
-    EXPECT_EQ(ziel->lngPunkteID, 201);
-    EXPECT_EQ(ziel->strBinnenBez, QStringLiteral("Kanal-Test"));
-    EXPECT_EQ(ziel->lngRoutenIndex, -1);
+    EXPECT_EQ(std::tuple(ziel->lngBinnenID, ziel->lngPunkteID, ziel->strBinnenBez),
+              std::tuple(2, 201, QStringLiteral("Kanal-Test")));
     for (const auto& [binnen, punkt] : {std::pair{"", "201"}, {"2", ""}, {"Kanal", "201"}, {"2", "201a"}})
         EXPECT_FALSE(AbzweigZiel(QString::fromLatin1(binnen), QString::fromLatin1(punkt), QString()))
             << binnen << " " << punkt;
@@ -98,7 +108,6 @@ TEST(Verlauf, GoesBackOrReloadsTheLastPositionWhenTheEarlierOneFails) {
     v.Anhaengen(b);
     EXPECT_FALSE(v.ZurueckMoeglich(false));
     ASSERT_TRUE(v.ZurueckMoeglich(true));
-
     std::vector<std::int32_t> geladen;
     EXPECT_FALSE(v.Zurueck([&](const typBinnenPos& p) {
         geladen.push_back(p.lngBinnenID);
@@ -106,7 +115,6 @@ TEST(Verlauf, GoesBackOrReloadsTheLastPositionWhenTheEarlierOneFails) {
     }));
     EXPECT_EQ(geladen, (std::vector<std::int32_t>{1, 2}));
     EXPECT_EQ(v.Anzahl(), 2);
-
     geladen.clear();
     EXPECT_TRUE(v.Zurueck([&](const typBinnenPos& p) {
         geladen.push_back(p.lngBinnenID);
@@ -136,12 +144,6 @@ protected:
     void SetUp() override { objOLM3Cfg = &cfg; }
     void TearDown() override { objOLM3Cfg = nullptr; }
 
-    static QStringList spalte(const PunkteListe& l, int c) {
-        QStringList s;
-        for (const PunktZeile& z : l.azeilen)
-            s << z.astrSpalte[static_cast<size_t>(c)];
-        return s;
-    }
     static std::vector<std::int32_t> sichtbar(const PunkteListe& l) {
         std::vector<std::int32_t> ids;
         for (const PunktZeile& z : l.azeilen)
@@ -171,25 +173,20 @@ TEST_F(PunkteListeTest, LabelsRoutePointsAndTheCurrentPositionAndHidesUnselected
     pos.lngPunkteID = 110;
     const PunkteListe l =
         BauePunkteListe(daten, pos, QStringLiteral("101, 110"), QStringLiteral("'A', 'S'"), {});
-
-    EXPECT_EQ(spalte(l, pcName),
-              (QStringList{QStringLiteral("Routenpunkt"), QStringLiteral("Brücke"), QString(),
-                           QStringLiteral("Schleuse"), QStringLiteral("Kanal-Test"), QString(),
-                           QStringLiteral("Routenpunkt und aktuelle Position")}));
+    // no kilometre: dashes; Vmax 1000 is unlimited, a depth of 0 unknown
+    EXPECT_EQ(zeilen(l.azeilen, {pcKM, pcName, pcLaufNr, pcVmax, pcTiefe}),
+              (QStringList{"-----|Routenpunkt|1||", "2.0|Brücke|2||", "3.0||3||", "4.0|Schleuse|4||",
+                           "5.0|Kanal-Test|5||", "6.0||6||",
+                           "10.0|Routenpunkt und aktuelle Position|7|unbegrenzt|unbekannt"}));
+    EXPECT_TRUE(l.azeilen[1].blnKMFett);
+    EXPECT_TRUE(l.azeilen[4].blnAbzweig);
+    EXPECT_FALSE(l.azeilen[3].blnAbzweig);
     EXPECT_EQ(l.intAktuell, 6);
     EXPECT_EQ(l.intAuswahl, 6);
     EXPECT_TRUE(l.blnPunktGefunden);
     EXPECT_FALSE(l.blnUmgekehrt);
     // plain points stay, "X" and the types not selected go
     EXPECT_EQ(sichtbar(l), (std::vector<std::int32_t>{101, 104, 105, 110}));
-    EXPECT_TRUE(l.azeilen[4].blnAbzweig);
-    EXPECT_FALSE(l.azeilen[3].blnAbzweig);
-    EXPECT_EQ(l.azeilen[0].astrSpalte[pcKM], QStringLiteral("-----"));
-    EXPECT_TRUE(l.azeilen[1].blnKMFett);
-    EXPECT_EQ(l.azeilen[1].astrSpalte[pcKM], QStringLiteral("2.0"));
-    EXPECT_EQ(l.azeilen[6].astrSpalte[pcVmax], QStringLiteral("unbegrenzt"));
-    EXPECT_EQ(l.azeilen[6].astrSpalte[pcTiefe], QStringLiteral("unbekannt"));
-    EXPECT_EQ(l.azeilen[6].astrSpalte[pcLaufNr], QStringLiteral("7"));
     EXPECT_DOUBLE_EQ(pos.dblLg, 13.1);
     EXPECT_EQ(pos.strBinnenBez, QStringLiteral("Havel-Test"));
 }
@@ -200,7 +197,6 @@ TEST_F(PunkteListeTest, WithoutASelectedTypeOnlyTheCurrentPositionStays) {
     const PunkteListe l = BauePunkteListe(daten, pos, QString(), QString(), {});
     EXPECT_EQ(sichtbar(l), (std::vector<std::int32_t>{104}));
     EXPECT_EQ(l.intAuswahl, 3);
-
     // a waterway chosen from the list has no current point: the first visible row is selected
     typBinnenPos nurGewaesser;
     const PunkteListe g = BauePunkteListe(daten, nurGewaesser, QString(), QStringLiteral("'H'"), {});
@@ -225,8 +221,7 @@ TEST_F(PunkteListeTest, RouteMarksShowTheRoutePointsAndTheListRunsTheWayTheRoute
         ids.push_back(z.lngPunkteID);
     EXPECT_EQ(ids, (std::vector<std::int32_t>{110, 106, 105, 104, 103, 102, 101}));
     EXPECT_EQ(l.intAktuell, 1);
-    EXPECT_EQ(spalte(l, pcMarke), (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4"),
-                                               QString(), QString(), QString(), QStringLiteral("3")}));
+    EXPECT_EQ(zeilen(l.azeilen, {pcMarke}), (QStringList{"1", "2", "4", "", "", "", "3"}));
     // marked rows are shown although no type is selected
     EXPECT_EQ(sichtbar(l), (std::vector<std::int32_t>{110, 106, 105, 101}));
 
@@ -266,29 +261,22 @@ protected:
 };
 
 TEST_F(BrowserKatalog, WaterwayListHoldsTheActiveWaterwaysByNameWithRangeCheckedValues) {
-    std::vector<GewaesserZeile> zeilen;
-    ASSERT_TRUE(LadeGewaesser(zeilen));
-    QStringList namen;
-    for (const auto& z : zeilen)
-        namen << z.astrSpalte[0];
-    EXPECT_EQ(namen, (QStringList{QStringLiteral("Dahme-Wasserstraße"), QStringLiteral("Havel-Test"),
-                                  QStringLiteral("Kanal-Test"), QStringLiteral("Landwehrkanal"),
-                                  QStringLiteral("Spree-Oder-Wasserstraße"), QStringLiteral("Stiller Graben"),
-                                  QStringLiteral("Teltowkanal")}));
-    const auto zeile = [&](const char* name) {
-        return zeilen[static_cast<size_t>(namen.indexOf(QString::fromUtf8(name)))];
-    };
-    EXPECT_EQ(zeile("Teltowkanal").lngBinnenID, 4);
-    EXPECT_EQ(zeile("Teltowkanal").astrSpalte[1], QStringLiteral("37.8"));
-    EXPECT_EQ(zeile("Teltowkanal").astrSpalte[3], QStringLiteral("unbegrenzt"));        // depth 1250
-    EXPECT_EQ(zeile("Stiller Graben").astrSpalte[3], QStringLiteral("unbekannt"));      // depth -1
-    EXPECT_EQ(zeile("Kanal-Test").astrSpalte[4], QStringLiteral("unbekannt"));          // width 0
-    EXPECT_EQ(zeile("Dahme-Wasserstraße").astrSpalte[5], QStringLiteral("unbegrenzt")); // height 1000
-    EXPECT_EQ(zeile("Havel-Test").astrSpalte[2], QStringLiteral("12"));
-    EXPECT_EQ(zeile("Havel-Test").astrSpalte[6], FormatLg(13.0));
-    EXPECT_EQ(zeile("Teltowkanal").astrSpalte[12], QStringLiteral("1"));
+    std::vector<GewaesserZeile> g;
+    ASSERT_TRUE(LadeGewaesser(g));
+    // Teltowkanal depth 1250 and Dahme height 1000: unlimited; Stiller Graben depth -1 and Kanal-Test
+    // width 0: unknown
+    EXPECT_EQ(
+        zeilen(g, {0, 1, 2, 3, 4, 5, 12}),
+        (QStringList{"Dahme-Wasserstraße|26.0|12|1.8|30|unbegrenzt|1",
+                     "Havel-Test|9.0|12|2.5|20|unbegrenzt|1", "Kanal-Test|3.0|8|2|unbekannt|4.5|1",
+                     "Landwehrkanal|10.7|6|2|17|3.7|2", "Spree-Oder-Wasserstraße|182.6|12|2|40|4.5|0",
+                     "Stiller Graben|2.5|6|unbekannt|6|2.1|0", "Teltowkanal|37.8|10|unbegrenzt|20|4.2|1"}));
+    EXPECT_EQ(g[6].lngBinnenID, 4);
+    EXPECT_EQ(g[1].astrSpalte[6], FormatLg(13.0));
+    const QStringList namen = zeilen(g, {0});
     EXPECT_EQ(SucheAnfang(namen, QStringLiteral("kan")), 2);
     EXPECT_EQ(SucheAnfang(namen, QStringLiteral("Oder")), -1);
+    EXPECT_EQ(SucheAnfang(namen, QString()), 0);
 }
 
 TEST_F(BrowserKatalog, AWaterwayWithoutPointsHasNoFirstPointAndLeavesEverythingAsItWas) {
@@ -322,14 +310,11 @@ TEST_F(BrowserKatalog, PointsOfAWaterwayInChainageOrder) {
         ids.push_back(r.lngPunkteID);
     // the typed points and the current point; plain points are left out
     EXPECT_EQ(ids, (std::vector<std::int32_t>{102, 103, 104, 105, 106, 107, 108, 109}));
-    EXPECT_EQ(d[3].strBinnenBezNach, QStringLiteral("Kanal-Test"));
-    EXPECT_EQ(d[3].strPunkteIDNach, QStringLiteral("201"));
-    EXPECT_EQ(d[3].strBinnenIDNach, QStringLiteral("2"));
-
+    EXPECT_EQ((QStringList{d[3].strBinnenBezNach, d[3].strPunkteIDNach, d[3].strBinnenIDNach}),
+              (QStringList{"Kanal-Test", "201", "2"}));
     // the route points join them
     ASSERT_TRUE(LadePunkte(pos, QStringLiteral("101, 110"), d));
     EXPECT_EQ(d.size(), 10U);
-
     typBinnenPos graben;
     graben.lngBinnenID = 5;
     graben.lngPunkteID = 103;
@@ -342,34 +327,23 @@ TEST_F(BrowserKatalog, PointsOfAWaterwayInChainageOrder) {
 TEST_F(BrowserKatalog, SearchListByNameOrByDistance) {
     std::vector<SuchZeile> z;
     ASSERT_TRUE(LadeSuchliste(QStringLiteral("S"), QString(), {}, {}, z));
-    QStringList namen;
-    for (const auto& r : z)
-        namen << r.astrSpalte[scName];
     // by name, the retired chamber left out
-    EXPECT_EQ(namen, (QStringList{QStringLiteral("Schleuse Eins"), QStringLiteral("Schleuse Kleinmachnow"),
-                                  QStringLiteral("Schleuse Zwei")}));
-    EXPECT_EQ(z[0].astrSpalte[scGewaesser], QStringLiteral("Havel-Test"));
-    EXPECT_EQ(z[0].astrSpalte[scKM], QStringLiteral("13.0"));
+    EXPECT_EQ(zeilen(z, {scName, scGewaesser, scKM, scTyp}),
+              (QStringList{"Schleuse Eins|Havel-Test|13.0|S", "Schleuse Kleinmachnow|Teltowkanal|2.0|S",
+                           "Schleuse Zwei|Kanal-Test|1.0|S"}));
     EXPECT_TRUE(z[0].blnKMFett);
-    EXPECT_EQ(z[0].astrSpalte[scTyp], QStringLiteral("S"));
     EXPECT_EQ(z[0].astrSpalte[scBreite], FormatBg(52.5));
     EXPECT_FALSE(z[0].dblEntfernung.has_value());
-
     // with radius results: nearest first, one decimal; ids the catalogue lacks do not show
     const std::vector<std::int32_t> ids{202, 401, 104, 4711};
     const std::vector<double> km{7.26, 12.0, 0.54, 0.1};
     ASSERT_TRUE(LadeSuchliste(QStringLiteral("S"), ErgebnisFilter(4, ids), ids, km, z));
-    ASSERT_EQ(z.size(), 3U);
-    EXPECT_EQ(z[0].lngPunkteID, 104);
-    EXPECT_EQ(z[0].astrSpalte[scEntfernung], QStringLiteral("0.5"));
-    EXPECT_EQ(z[1].astrSpalte[scEntfernung], QStringLiteral("7.3"));
-    EXPECT_EQ(z[2].astrSpalte[scName], QStringLiteral("Schleuse Kleinmachnow"));
-
+    EXPECT_EQ(zeilen(z, {scName, scEntfernung}),
+              (QStringList{"Schleuse Eins|0.5", "Schleuse Zwei|7.3", "Schleuse Kleinmachnow|12.0"}));
     ASSERT_TRUE(LadeSuchliste(QStringLiteral("H"), QStringLiteral("1=2"), {}, {}, z));
     EXPECT_TRUE(z.empty());
     ASSERT_TRUE(LadeSuchliste(QStringLiteral("T"), QString(), {}, {}, z));
-    EXPECT_EQ(z.size(), 2U);
-    EXPECT_EQ(z[0].astrSpalte[scKM], QStringLiteral("12.5"));
+    EXPECT_EQ(zeilen(z, {scKM}), (QStringList{"12.5", "17.0"}));
     EXPECT_FALSE(z[0].blnKMFett);
 }
 

