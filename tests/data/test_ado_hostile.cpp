@@ -152,7 +152,6 @@ TEST(HostileFile, ReadOnlyRecordSetsNeverWriteAndWritableOnesCanBeUpdated) {
     ASSERT_TRUE(ADO_Open_RecordsetExt(con, rs, "SELECT * FROM BinRouten WHERE KatalogNr=1", true));
     EXPECT_EQ(rs->RecordCount(), 1) << "the refused DELETE deleted nothing";
     EXPECT_FALSE(rs->IsUpdatable());
-
     // Writing through an updatable one is the record sets' own test; here, which ones are.
     ASSERT_TRUE(ADO_Open_RecordsetExt(con, rs, "SELECT * FROM BinRouten WHERE KatalogNr=1", false));
     EXPECT_TRUE(rs->IsUpdatable());

@@ -17,7 +17,6 @@
 
 #ifdef OLM3_WITH_HOST
 #include "hostfenster.h"
-#include <QAction>
 #endif
 
 using olm3test::FensterRoute;
@@ -111,7 +110,6 @@ TEST(GpxPlanungsfenster, WithAnOptimisedRouteTheTimedRouteIsExported) {
     ASSERT_TRUE(erg);
     EXPECT_EQ(erg.datei.wegpunkte.size(), 3u);
     EXPECT_EQ(erg.datei.route.front().datZeit, QDateTime(QDate(2008, 6, 2), QTime(8, 0), Qt::UTC));
-
     // An empty plan has nothing to export: the user is told, no file is written.
     // (deleting everything also discards the optimised route)
     QTest::mouseClick(frm->fpDeleteAll()->fpb(), Qt::LeftButton);
@@ -121,18 +119,13 @@ TEST(GpxPlanungsfenster, WithAnOptimisedRouteTheTimedRouteIsExported) {
     EXPECT_FALSE(QFile::exists(u.dir.file("leer.gpx")));
 }
 
-TEST(GpxPlanungsfenster, Screenshot) {
+// The GPX buttons stay clear of OPTIMIEREN also at the smallest size.
+TEST(GpxPlanungsfenster, TheButtonsFitAtTheSmallestSize) {
     PlanungsUmgebung u;
-    u.StartGesetzt(kStart, 8.5);
-    auto frm = PlanungsFenster(u, {101, 102, 104, 105, 201, 202, 204}, false);
-    frm->resize(1280 - 148, 600);
-    QTest::qWait(20);
-    // The GPX buttons sit below SPEICHERN and stay clear of OPTIMIEREN, also at the smallest size.
-    EXPECT_EQ(frm->fpGpxExport()->geometry().top(), frm->fpSave()->geometry().bottom() + 1);
+    auto frm = PlanungsFenster(u, {101, 102, 104}, false);
     frm->resize(frm->minimumSize());
+    QTest::qWait(20);
     EXPECT_LT(frm->fpGpxImport()->geometry().bottom(), frm->fpOptimieren()->geometry().top());
-    frm->resize(1280 - 148, 600);
-    EXPECT_TRUE(frm->grab().save(QStringLiteral(OLM3_TEST_OUTPUT "/frmRoutenPlanung_gpx.png")));
 }
 
 #ifdef OLM3_WITH_HOST
@@ -149,7 +142,6 @@ TEST(GpxHost, TheFileMenuExportsThePlanAndImportsItIntoPlanning) {
     cfg.Start();
     HostFenster w(cfg);
     w.Start();
-    EXPECT_TRUE(w.actGpxExport->isEnabled());
     w.Komponente().SetRouteGeplant({101, 104, 203});
     const QString gpx = profil.file("plan.gpx");
     ASSERT_TRUE(w.GpxExportieren(gpx));

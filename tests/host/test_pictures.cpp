@@ -72,7 +72,6 @@ TEST(HostPictures, TheLoaderReadsPicturesAndGivesNothingForMissingOrBrokenFiles)
     EXPECT_EQ(lader.LoadPicture(png).size(), QSize(48, 48));
     // The component writes its paths with a backslash before the file name.
     EXPECT_EQ(lader.LoadPicture(dir.path() + "\\hafen.png").size(), QSize(48, 48));
-
     EXPECT_TRUE(lader.LoadPicture(dir.file("fehlt.png")).isNull());
     EXPECT_TRUE(lader.LoadPicture(QString()).isNull());
     EXPECT_TRUE(lader.LoadPicture(dir.path()).isNull());
