@@ -14,8 +14,6 @@ TEST(TextTable, ServesTextsByModuleAndIdAndTheDefaultOtherwise) {
     const TextTable& t = TextTable::Builtin();
     EXPECT_GT(t.Count(), 150);
     EXPECT_EQ(t.Text("frmStatus", 402), "&Abbrechen");
-    EXPECT_EQ(t.Text("modOLM3Binnen", 113), "unbegrenzt");
-    EXPECT_EQ(t.Text("clsOLM3Binnen", 1600), "Fehler bei der Initialisierung der Binnen-Programmkomponente.");
     EXPECT_EQ(t.Text("modOLM3Binnen", 99999), "x?x");
     EXPECT_EQ(t.Text("frmStatus", 99999, "--"), "--");
 }

@@ -7,7 +7,6 @@
 
 #include "browser/frmBinneninfo.h"
 #include "component/frmKatalog.h"
-#include "data/databasebuilder.h"
 #include "data/modOLM3Binnen.h"
 #include "ui/messagebox.h"
 #include "ui/ucOLMButton.h"
@@ -98,28 +97,18 @@ TEST_F(HostFensterTest, StartCreatesTheRoutesDatabaseOpensTheCatalogueAndShowsIt
         EXPECT_TRUE(QRect(QPoint(), w.statusBar()->size()).contains(l->geometry())) << l->geometry().right();
     }
     EXPECT_TRUE(hinweisGefunden);
+
+    // A route the user saves survives the next start.
+    w.RoutenDatenbank()->Execute("INSERT INTO BinRouten (Bezeichnung, KatalogNr) VALUES ('Sommertour', 1)");
+    HostFenster wieder(*cfg);
+    wieder.Start();
+    EXPECT_EQ(gespeicherteRouten(), 1);
 }
 
-TEST_F(HostFensterTest, SavedRoutesSurviveTheStartAndAnUnusableRoutesDatabaseIsToldOnce) {
-    {
-        // A route the user saved earlier.
-        QDir().mkpath(pfade().strDatenVerzeichnis);
-        QString fehler;
-        ASSERT_TRUE(olm3::CreateRoutesDatabase(pfade().RoutenDatenbank(), fehler));
-        ADODB::ConnectionPtr con;
-        ASSERT_TRUE(modOLM3Binnen::ADO_Open_Connection(pfade().RoutenDatenbank(), con, {}, {}, {}, false));
-        con->Execute("INSERT INTO BinRouten (Bezeichnung, KatalogNr) VALUES ('Sommertour', 1)");
-        con->Close();
-    }
+// A file in the routes database's place that is no database is neither used nor changed.
+TEST_F(HostFensterTest, AnUnusableRoutesDatabaseIsToldOnce) {
     auto cfg = config();
-    {
-        HostFenster w(*cfg);
-        w.Start();
-    }
-    EXPECT_EQ(gespeicherteRouten(), 1);
-
-    // A file in its place that is no database is neither used nor changed.
-    QFile::remove(pfade().RoutenDatenbank());
+    QDir().mkpath(pfade().strDatenVerzeichnis);
     {
         QFile f(pfade().RoutenDatenbank());
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
