@@ -15,17 +15,11 @@ using olm3test::TempDir;
 namespace {
 
 ADODB::ConnectionPtr openCatalogue(const TempDir& dir) {
-    const QString path = olm3test::MakeCatalogueFromFixtures(dir, "cat.sqlite", {"mini"});
-    ADODB::ConnectionPtr con;
-    EXPECT_TRUE(ADO_Open_Connection(path, con, QString(), QString(), QString(), true));
-    return con;
+    return olm3test::OpenDatabase(olm3test::MakeCatalogueFromFixtures(dir, "cat.sqlite", {"mini"}));
 }
 
 ADODB::ConnectionPtr openRoutes(const TempDir& dir) {
-    ADODB::ConnectionPtr con;
-    EXPECT_TRUE(
-        ADO_Open_Connection(olm3test::MakeRoutesDatabase(dir), con, QString(), QString(), QString(), false));
-    return con;
+    return olm3test::OpenDatabase(olm3test::MakeRoutesDatabase(dir), false);
 }
 
 /// The test catalogue open, with every message box recorded.

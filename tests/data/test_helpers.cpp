@@ -79,7 +79,8 @@ TEST(Log, OneLineOfFourTabSeparatedFields) {
     ASSERT_TRUE(text.endsWith("\r\n"));
     QStringList fields = text.chopped(2).split(QLatin1Char('\t'));
     ASSERT_EQ(fields.size(), 4);
-    EXPECT_TRUE(QDateTime::fromString(fields.takeFirst(), "dd.MM.yy HH:mm:ss").isValid()) << text.toStdString();
+    EXPECT_TRUE(QDateTime::fromString(fields.takeFirst(), "dd.MM.yy HH:mm:ss").isValid())
+        << text.toStdString();
     EXPECT_EQ(fields, (QStringList{"frmKatalog.FillGrid", "5", "Ungültiger Prozeduraufruf"}));
 }
 

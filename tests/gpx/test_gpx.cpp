@@ -79,7 +79,8 @@ QStringList alles(const Datei& d) {
             z << QStringList{QString::number(p.dblBg, 'g', 17), QString::number(p.dblLg, 'g', 17), p.strName,
                              p.strBeschreibung, p.strTyp, p.datZeit.toString(Qt::ISODate),
                              QString::number(p.lngPunkteID), p.strExterneID, zahl(p.dblStrecke), p.strTypID,
-                             p.datZeitAb.toString(Qt::ISODate), zahl(p.dblWartezeit), zahl(p.dblDurchgangszeit)}
+                             p.datZeitAb.toString(Qt::ISODate), zahl(p.dblWartezeit),
+                             zahl(p.dblDurchgangszeit)}
                      .join(QLatin1Char('|'));
     }
     return z;

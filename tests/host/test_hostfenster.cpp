@@ -210,7 +210,8 @@ TEST_F(HostFensterTest, OptimisingSetsTheRouteOrTellsWhyThereIsNone) {
     ASSERT_TRUE(w.Komponente().GetRouteOptimiert(rows, summen));
     EXPECT_EQ(rows.front().lngPunkteID, 101);
     EXPECT_EQ(rows.back().lngPunkteID, 202);
-    EXPECT_TRUE(w.actBericht->isEnabled() && w.actBerichtDrucken->isEnabled() && w.actRouteDrucken->isEnabled());
+    EXPECT_TRUE(w.actBericht->isEnabled() && w.actBerichtDrucken->isEnabled() &&
+                w.actRouteDrucken->isEnabled());
     // The chart draws the route from its first point to its last.
     const auto& linie = w.karte()->OptimierteRoute();
     ASSERT_FALSE(linie.empty());

@@ -33,8 +33,7 @@ double flach(double lg1, double bg1, double lg2, double bg2) {
 class UmkreissucheTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        const QString katalog = olm3test::MakeCatalogueFromFixtures(dir, "1_T.sqlite", {"mini"});
-        ASSERT_TRUE(modOLM3Binnen::ADO_Open_Connection(katalog, con, {}, {}, {}, true));
+        con = olm3test::OpenDatabase(olm3test::MakeCatalogueFromFixtures(dir, "1_T.sqlite", {"mini"}));
     }
     struct Ergebnis {
         bool ok = false;

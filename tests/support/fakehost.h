@@ -42,7 +42,8 @@ public:
     QColor GetFarbe3() override { return QColor(217, 230, 242); }
     QPixmap GetBild(std::int32_t id) override { return bilder.value(id); }
     QString GetText(const QString&, const QString& modul, std::int32_t id, const QString& def) override {
-        if (!olm3::TextTable::Builtin().Has(modul, id)) missingTexts.insert(modul + '#' + QString::number(id));
+        if (!olm3::TextTable::Builtin().Has(modul, id))
+            missingTexts.insert(modul + QLatin1Char('#') + QString::number(id));
         return olm3::TextTable::Builtin().Text(modul, id, def);
     }
     QString GetBenutzer() override { return {}; }

@@ -48,8 +48,8 @@ TEST_F(Cli, BadArgumentsAndCataloguesGiveOneClearLine) {
         ExpectOneErrorLine(RunCli(args));
     }
     // Each command's help names its own options.
-    for (const auto& [command, option] :
-         {std::pair{"nearest", "--radius"}, {"lock-wait", "--at"}, {"expand", "9999"}, {"holidays", "JAHR"}}) {
+    for (const auto& [command, option] : {std::pair{"nearest", "--radius"}, {"lock-wait", "--at"},
+                                          {"expand", "9999"}, {"holidays", "JAHR"}}) {
         const auto help = RunCli({command, "--help"});
         EXPECT_EQ(help.exitCode, 0) << command;
         EXPECT_TRUE(help.out.contains(option)) << command << ": " << help.out.toStdString();
@@ -95,26 +95,20 @@ TEST_F(Cli, ExpandGivesTheDetailedRouteWithAllFields) {
 
 TEST_F(Cli, AnUnreliableOrUnfinishedRouteIsNoSuccess) {
     // Lock 104 never opens: the search ends at its limit of a year.
-    const QString zu =
-        olm3test::MakeCatalogue(dir, QStringLiteral("2_Zu.sqlite"),
-                                {olm3test::FixtureSql(QStringLiteral("mini")),
-                                 QStringLiteral("UPDATE SBZ_Wochentage SET Betrieb = 0 WHERE SchleusenID = 1;"
-                                                "DELETE FROM SBZ_Feiertage WHERE SchleusenID = 1;")});
+    const QString zu = olm3test::MakeCatalogueFromFixtures(
+        dir, "2_Zu.sqlite", {"mini"},
+        {"UPDATE SBZ_Wochentage SET Betrieb = 0 WHERE SchleusenID = 1;"
+         "DELETE FROM SBZ_Feiertage WHERE SchleusenID = 1;"});
     auto r = RunCli(
         {"expand", "--catalogue", zu, "--start", "2008-06-02 10:00", "--speed", "6", "--json", "101:110"});
     EXPECT_EQ(r.exitCode, 4);
     EXPECT_TRUE(QString::fromUtf8(r.err).contains(QStringLiteral("nicht verlässlich")))
         << r.err.toStdString();
-    const QJsonObject o = r.json().object();
-    EXPECT_EQ(o["lngSchleusenOhneBetriebszeit"].toInt(), 1);
-    EXPECT_EQ(o["rows"].toArray()[2].toObject()["strWartegrund"].toString(),
-              QStringLiteral("Keine Betriebszeit innerhalb eines Jahres gefunden"));
+    EXPECT_EQ(r.json().object()["lngSchleusenOhneBetriebszeit"].toInt(), 1);
 
     // The lock point has lost its lock: the second leg cannot be computed and the route ends before 110.
-    const QString kaputt =
-        olm3test::MakeCatalogue(dir, QStringLiteral("3_Kaputt.sqlite"),
-                                {olm3test::FixtureSql(QStringLiteral("mini")),
-                                 QStringLiteral("DELETE FROM Schleusen WHERE PunkteID = 104;")});
+    const QString kaputt = olm3test::MakeCatalogueFromFixtures(
+        dir, "3_Kaputt.sqlite", {"mini"}, {"DELETE FROM Schleusen WHERE PunkteID = 104"});
     r = RunCli({"expand", "--catalogue", kaputt, "--start", "2008-06-02 10:00", "--speed", "6", "--json",
                 "101:102", "102:110"});
     EXPECT_EQ(r.exitCode, 3);

@@ -89,8 +89,8 @@ TEST_F(CliGpx, BadFilesAndArgumentsAreOneLineEach) {
 
 TEST_F(CliGpx, TheRouteCommandWritesTheRouteItFoundAndNoFileWithoutOne) {
     auto route = [this](const QString& datei, const QString& ziel) {
-        return RunCli({"route", "--catalogue", katalog, "--start", "2008-06-02 10:00", "--speed", "6", "--gpx",
-                       datei, "101", ziel});
+        return RunCli({"route", "--catalogue", katalog, "--start", "2008-06-02 10:00", "--speed", "6",
+                       "--gpx", datei, "101", ziel});
     };
     const QString gefunden = dir.file("route.gpx"), keine = dir.file("keine.gpx");
     const olm3test::CliRun r = route(gefunden, "203");

@@ -17,13 +17,8 @@ using olm3test::RunCli;
 
 namespace {
 
-class CliHostile : public olm3test::CliTest {
-protected:
-    /// A copy of the catalogue with one statement run on it.
-    QString damaged(const QString& name, const char* sql) {
-        return olm3test::MakeCatalogue(dir, name, {olm3test::FixtureSql("mini"), QString::fromUtf8(sql)});
-    }
-};
+using CliHostile = olm3test::CliTest;
+using olm3test::MakeCatalogueFromFixtures;
 
 /// Every number of a JSON answer is a number: a non-finite value would have been written as null.
 void expectNoNull(const QJsonValue& v, const std::string& where) {
@@ -76,7 +71,8 @@ TEST_F(CliHostile, WhatIsNoRegularFileIsRefusedAtOnceWithOneLine) {
 // The database layer opens such names itself; the tool takes them through its settings and the component.
 TEST_F(CliHostile, CatalogueNamesWithSeparatorsOpenTheRightFile) {
     // A neighbour that a name cut at the ";" would open: it has the point at another place.
-    const QString nachbar = damaged("Revier.sqlite", "UPDATE Punkte SET LgDez = 7 WHERE PunkteID = 104");
+    const QString nachbar = MakeCatalogueFromFixtures(dir, "Revier.sqlite", {"mini"},
+                                                       {"UPDATE Punkte SET LgDez = 7 WHERE PunkteID = 104"});
     for (const char* n : {"Revier.sqlite;neu.sqlite", "\"Müritz\" Süd.sqlite", " Revier.sqlite"}) {
         const QString name = QString::fromUtf8(n);
         const QString path = olm3test::MakeCatalogueFromFixtures(dir, name, {"mini"});
@@ -105,7 +101,7 @@ TEST_F(CliHostile, DamagedNumbersGiveNoResultWithExitZero) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const QString path = damaged(QString::fromLatin1(c.name), c.sql);
+        const QString path = MakeCatalogueFromFixtures(dir, c.name, {"mini"}, {c.sql});
         const CliRun r = RunCli(QStringList{c.args.front(), "--catalogue", path} + c.args.mid(1));
         ASSERT_GE(r.exitCode, 0) << "no crash";
         if (r.exitCode == 0) expectNoNull(r.json().object(), c.name);
@@ -119,9 +115,10 @@ TEST_F(CliHostile, CheckCatalogueNamesTableRowAndColumnOfEachFinding) {
     EXPECT_EQ(r.json().object(), (QJsonObject{{"result", true}, {"findings", QJsonArray()}}));
 
     const QString path =
-        damaged("befunde.sqlite", "UPDATE Punkte SET LgDez = 200 WHERE PunkteID = 104;"
-                                  "UPDATE SBZ_Wochentage SET UhrzeitVon = '24:00' WHERE rowid = 3;"
-                                  "DELETE FROM Abzweige WHERE PunkteID = 201;");
+        MakeCatalogueFromFixtures(dir, "befunde.sqlite", {"mini"},
+                                  {"UPDATE Punkte SET LgDez = 200 WHERE PunkteID = 104;"
+                                   "UPDATE SBZ_Wochentage SET UhrzeitVon = '24:00' WHERE rowid = 3;"
+                                   "DELETE FROM Abzweige WHERE PunkteID = 201"});
     r = RunCli({"check-catalogue", path, "--json"});
     EXPECT_EQ(r.exitCode, 1);
     QStringList findings;
