@@ -5,7 +5,6 @@
 #include "data/modOLM3Binnen.h"
 #include "support/fixtures.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace modOLM3Binnen;

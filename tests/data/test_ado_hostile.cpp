@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 #include <sys/stat.h>

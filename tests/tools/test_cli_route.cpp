@@ -150,11 +150,8 @@ TEST_F(CliRoute, DaysSplitTheRouteAtTheLastHarbourBeforeTheEvening) {
     EXPECT_TRUE(tabelle.out.contains("Tagesetappen")) << tabelle.out.toStdString();
     EXPECT_TRUE(tabelle.out.contains("Reisetage: 2")) << tabelle.out.toStdString();
 
-    // A cruising day that ends before it begins, or an unreadable limit: one clear line, exit code 2.
-    for (const QStringList& falsch :
-         {QStringList{"--days", "--day-end", "08:00"}, QStringList{"--days", "--wait-limit", "lang"}}) {
-        const olm3test::CliRun f = run("expand", falsch + QStringList{"101:110"});
-        olm3test::ExpectOneErrorLine(f);
-        EXPECT_EQ(f.exitCode, 2);
-    }
+    // A cruising day that ends before it begins: one line, exit code 2 (the day's check has the rest).
+    const olm3test::CliRun falsch = run("expand", {"--days", "--day-end", "08:00", "101:110"});
+    olm3test::ExpectOneErrorLine(falsch);
+    EXPECT_EQ(falsch.exitCode, 2);
 }
