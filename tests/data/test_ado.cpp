@@ -136,7 +136,7 @@ TEST(Recordset, ClosingWhatWasNeverOpenedSucceeds) {
     EXPECT_FALSE(rs);
 }
 
-TEST(UpdatableRecordset, AddsARowAndReadsBackItsIdThenUpdatesIt) {
+TEST(UpdatableRecordset, AddsARowReadsBackItsIdUpdatesItAndARollbackLeavesNothingBehind) {
     TempDir dir;
     auto con = openRoutes(dir);
     ADODB::RecordsetPtr rs;
@@ -161,20 +161,15 @@ TEST(UpdatableRecordset, AddsARowAndReadsBackItsIdThenUpdatesIt) {
     EXPECT_EQ(ADO_Field_Str(rs->Fields("bemerkung")), "mit Übernachtung");
     EXPECT_EQ(ADO_Field_Str(rs->Fields("Bezeichnung")), "Rund um Berlin");
     EXPECT_THROW(rs->AddNew(), olm3::RuntimeError); // a read-only snapshot cannot add
-}
 
-TEST(UpdatableRecordset, TransactionRollbackLeavesNothingBehind) {
-    TempDir dir;
-    auto con = openRoutes(dir);
     con->BeginTrans();
-    ADODB::RecordsetPtr rs;
     ASSERT_TRUE(ADO_Open_Recordset(con, rs, "BinRouten", "*", "1=2", {}, false));
     rs->AddNew();
     rs->SetValue("Bezeichnung", "x");
     rs->Update();
     con->RollbackTrans();
     ASSERT_TRUE(ADO_Open_Recordset(con, rs, "BinRouten", "*", {}, {}, true));
-    EXPECT_EQ(rs->RecordCount(), 0);
+    EXPECT_EQ(rs->RecordCount(), 1);
 }
 
 TEST_F(StoredQuery, RunsByNameWithPositionalParameters) {

@@ -41,7 +41,6 @@ TEST(Rundgang, TheProgramPlansOptimisesPrintsAndPhotographsEveryWindow) {
     ASSERT_EQ(host.exitCode(), 0) << ausgabeText.toStdString();
     // The boat: one bridge stops it on the short way, the search goes round it.
     EXPECT_TRUE(ausgabeText.contains(QStringLiteral("Admiralbrücke"))) << ausgabeText.toStdString();
-    // The last line names the output folder.
     EXPECT_TRUE(ausgabeText.trimmed().endsWith(ausgabe)) << ausgabeText.toStdString();
 
     for (const char* name : {"karte.png", "karte-berlin.png", "karte-punktwahl.png", "planung-0-punkte.png",

@@ -1,4 +1,5 @@
-// The command-line tool on a catalogue: nearest point, position, building a catalogue, expanding legs.
+// The command-line tool on a catalogue: nearest point, position, building a catalogue, expanding legs, and
+// every command's answer to bad arguments and its help.
 
 #include "support/clirunner.h"
 #include "support/fixtures.h"
@@ -31,7 +32,7 @@ TEST_F(Cli, NearestAndPositionAnswerInJson) {
     EXPECT_EQ(r.out, QByteArray("found: false\n"));
 }
 
-TEST_F(Cli, BadArgumentsAndCataloguesGiveOneClearLine) {
+TEST_F(Cli, BadArgumentsAndCataloguesGiveOneClearLineAndHelpNamesTheOptions) {
     const QString routes = olm3test::MakeRoutesDatabase(dir);
     for (const QStringList& args : QList<QStringList>{
              {"nearest", "--catalogue", katalog, "13.0"},
@@ -43,7 +44,13 @@ TEST_F(Cli, BadArgumentsAndCataloguesGiveOneClearLine) {
              {"gibtsnicht"},
              {"expand", "--catalogue", katalog, "--start", "gestern", "--speed", "6", "101:110"},
              {"expand", "--catalogue", katalog, "--start", "2008-06-02 10:00", "--speed", "0", "101:110"},
-             {"expand", "--catalogue", katalog, "--start", "2008-06-02 10:00", "--speed", "6", "101-110"}}) {
+             {"expand", "--catalogue", katalog, "--start", "2008-06-02 10:00", "--speed", "6", "101-110"},
+             {"holidays"},
+             {"holidays", "zweitausend"},
+             {"lock-wait", "--catalogue", katalog, "--lock", "zehn", "--at", "2008-03-12 21:00"},
+             {"lock-wait", "--catalogue", katalog, "--lock", "10", "--at", "2008-02-30 21:00"},
+             {"lock-wait", "--catalogue", katalog, "--at", "2008-03-12 21:00"},
+             {"lock-wait", "--catalogue", katalog, "--lock", "10"}}) {
         SCOPED_TRACE(args.join(' ').toStdString());
         ExpectOneErrorLine(RunCli(args));
     }

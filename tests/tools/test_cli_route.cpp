@@ -116,7 +116,6 @@ TEST_F(CliRoute, WithABoatTheRouteCarriesWarningsOrIsRefused) {
         const QString text = QString::fromUtf8(t.out);
         EXPECT_TRUE(*summe ? text.contains(QString::fromUtf8(summe)) : !text.contains("Boot")) << t.out.toStdString();
     }
-    // Bad measures: one line, exit code 2.
     for (const char* bad : {"12,4,3", "12,4,3,900"}) {
         const olm3test::CliRun b = run("route", {"101", "203", "--boat", QString::fromUtf8(bad)});
         EXPECT_EQ(b.exitCode, 2) << bad;
@@ -142,7 +141,6 @@ TEST_F(CliRoute, DaysSplitTheRouteAtTheLastHarbourBeforeTheEvening) {
     EXPECT_EQ(ohne.json().object().value("rows"), o.value("rows"));
     EXPECT_FALSE(ohne.json().object().contains("days"));
 
-    // The table: the stages under their heading and the trip's days.
     const olm3test::CliRun tabelle =
         RunCli(QStringList{"expand", "--catalogue", katalog, "--start", "2008-06-02 10:00", "--speed", "6"} +
                tage + QStringList{"101:110"});
