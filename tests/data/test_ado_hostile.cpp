@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
@@ -16,26 +15,7 @@ using namespace modOLM3Binnen;
 using olm3test::MessageRecorder;
 using olm3test::TempDir;
 
-namespace {
-
-ADODB::ConnectionPtr openPath(const QString& path, bool blnReadOnly = true) {
-    ADODB::ConnectionPtr con;
-    EXPECT_TRUE(ADO_Open_Connection(path, con, QString(), QString(), QString(), blnReadOnly)) << path.toStdString();
-    return con;
-}
-
-/// A catalogue whose stored query V_PunkteEntfernung and view Endlos never end.
-QString endlessCatalogue(const TempDir& dir) {
-    return olm3test::MakeCatalogue(
-        dir, "endlos.sqlite",
-        {olm3test::FixtureSql("mini"),
-         "UPDATE Abfragen SET SqlText = 'WITH RECURSIVE r(x) AS (SELECT ?1 + ?2 + ?3 UNION ALL SELECT x + 1 FROM r) "
-         "SELECT count(*) AS DL2_sm FROM r' WHERE Name = 'V_PunkteEntfernung';"
-         "CREATE VIEW Endlos AS WITH RECURSIVE r(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM r) "
-         "SELECT count(*) AS n FROM r;"});
-}
-
-} // namespace
+using olm3test::OpenDatabase;
 
 TEST(HostileFile, WhatIsNoRegularFileIsRefusedAtOnce) {
     TempDir dir;
@@ -66,7 +46,7 @@ TEST(HostileFile, FileNamesWithSeparatorsQuotesBlanksAndUmlautsOpenThemselves) {
         auto pairs = ADODB::ParseConnectionString(cs);
         ASSERT_EQ(pairs.size(), 3) << cs.toStdString();
         EXPECT_EQ(pairs[1].second, path) << cs.toStdString();
-        auto con = openPath(path);
+        auto con = OpenDatabase(path);
         ASSERT_TRUE(con);
         EXPECT_EQ(con->DataSource(), path);
         EXPECT_TRUE(con->HasObject("Punkte")) << "the catalogue, not its neighbour";
@@ -111,8 +91,14 @@ TEST(HostileFile, ALockedDatabaseIsNamedAsLocked) {
 TEST(HostileFile, QueriesThatNeverEndRunOutOfTimeWithAMessageNamingTheCatalogue) {
     TempDir dir;
     MessageRecorder messages;
-    const QString path = endlessCatalogue(dir);
-    auto con = openPath(path);
+    // A catalogue whose stored query V_PunkteEntfernung and view Endlos never end.
+    const QString path = olm3test::MakeCatalogueFromFixtures(
+        dir, "endlos.sqlite", {"mini"},
+        {"UPDATE Abfragen SET SqlText = 'WITH RECURSIVE r(x) AS (SELECT ?1 + ?2 + ?3 UNION ALL "
+         "SELECT x + 1 FROM r) SELECT count(*) AS DL2_sm FROM r' WHERE Name = 'V_PunkteEntfernung';"
+         "CREATE VIEW Endlos AS WITH RECURSIVE r(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM r) "
+         "SELECT count(*) AS n FROM r;"});
+    auto con = OpenDatabase(path);
     ASSERT_TRUE(con);
     ADODB::testing::LimitTimeouts(*con, 300);
 
@@ -143,7 +129,7 @@ TEST(HostileFile, QueriesThatNeverEndRunOutOfTimeWithAMessageNamingTheCatalogue)
 TEST(HostileFile, ReadOnlyRecordSetsNeverWriteAndWritableOnesCanBeUpdated) {
     TempDir dir;
     MessageRecorder messages;
-    auto con = openPath(olm3test::MakeRoutesDatabase(dir), false);
+    auto con = OpenDatabase(olm3test::MakeRoutesDatabase(dir), false);
     ASSERT_TRUE(con);
     con->Execute("INSERT INTO BinRouten (Bezeichnung, KatalogNr) VALUES ('Havel', 1)");
     ADODB::RecordsetPtr rs;
@@ -152,7 +138,6 @@ TEST(HostileFile, ReadOnlyRecordSetsNeverWriteAndWritableOnesCanBeUpdated) {
     ASSERT_TRUE(ADO_Open_RecordsetExt(con, rs, "SELECT * FROM BinRouten WHERE KatalogNr=1", true));
     EXPECT_EQ(rs->RecordCount(), 1) << "the refused DELETE deleted nothing";
     EXPECT_FALSE(rs->IsUpdatable());
-
     // Writing through an updatable one is the record sets' own test; here, which ones are.
     ASSERT_TRUE(ADO_Open_RecordsetExt(con, rs, "SELECT * FROM BinRouten WHERE KatalogNr=1", false));
     EXPECT_TRUE(rs->IsUpdatable());

@@ -100,7 +100,6 @@ TEST_P(Formatting, DurationsInDaysHoursAndMinutes) {
 TEST_P(Formatting, RangeCheckedValues) {
     EXPECT_EQ(FormatWert(1000, 0, 1000, {}), "unbegrenzt");
     EXPECT_EQ(FormatWert(0, 0, 1000, {}), "unbekannt");
-    EXPECT_EQ(FormatWert(-3, 0, 1000, {}), "unbekannt");
     EXPECT_EQ(FormatWert(4.5, 0, 1000, {}), sep("4.5"));
     EXPECT_EQ(FormatWert(4.5, 0, 1000, "0.00 m"), sep("4.50 m"));
 }

@@ -6,6 +6,8 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <string>
+#include <tuple>
 
 using namespace modOLM3Binnen;
 using olm3test::MessageRecorder;
@@ -41,14 +43,8 @@ protected:
 TEST_F(NearestPoint, FindsTheNearestPointWithItsData) {
     const Result r = search(13.031, 52.501, 1.0);
     ASSERT_TRUE(r.found);
-    EXPECT_EQ(r.punkt, 104);
-    EXPECT_EQ(r.binnen, 1);
-    EXPECT_EQ(r.bez, "Havel-Test");
-    EXPECT_DOUBLE_EQ(r.lg, 13.03);
-    EXPECT_DOUBLE_EQ(r.bg, 52.5);
-    EXPECT_DOUBLE_EQ(r.km, 13.0);
-    EXPECT_DOUBLE_EQ(r.vmax, 12.0);
-    EXPECT_DOUBLE_EQ(r.tiefe, 2.5);
+    EXPECT_EQ(std::tuple(r.punkt, r.binnen, r.bez.toStdString(), r.lg, r.bg, r.km, r.vmax, r.tiefe),
+              std::tuple(104, 1, std::string("Havel-Test"), 13.03, 52.5, 13.0, 12.0, 2.5));
     // 0.001° of latitude is 0.06 nm, 0.001° of longitude at 52.5° is 0.06 * cos(52.5°) nm.
     EXPECT_NEAR(r.entfernung, std::hypot(0.06, 0.06 * std::cos(52.501 * M_PI / 180)), 1e-9);
 }
@@ -67,7 +63,6 @@ TEST_F(NearestPoint, RadiusDistanceAndWhatIsLeftAsTheCallerGaveIt) {
         {"nothing within the radius", 5.0, 45.0, 1.0, -7, -7},
         // 3 degrees of latitude south of the mini network is 180 nm: inside 200, outside 150
         {"a radius of 0 is the default of 200", 13.0, 49.5, 0, 101, 180.0},
-        {"the same with 200", 13.0, 49.5, 200, 101, 180.0},
         {"outside 150", 13.0, 49.5, 150, -7, -7},
     };
     for (const auto& f : faelle) {
@@ -84,11 +79,7 @@ TEST_F(NearestPoint, RadiusDistanceAndWhatIsLeftAsTheCallerGaveIt) {
     // A point without kilometre, speed limit and depth leaves the caller's values.
     const Result r = search(10.0, 54.0, 0.1);
     ASSERT_TRUE(r.found);
-    EXPECT_EQ(r.punkt, 401);
-    EXPECT_EQ(r.km, -7);
-    EXPECT_EQ(r.vmax, -7);
-    EXPECT_EQ(r.tiefe, -7);
-    EXPECT_DOUBLE_EQ(r.lg, 10.0);
+    EXPECT_EQ(std::tuple(r.punkt, r.lg, r.km, r.vmax, r.tiefe), std::tuple(401, 10.0, -7.0, -7.0, -7.0));
 }
 
 TEST_F(NearestPoint, PositionOfAPointFromEitherView) {

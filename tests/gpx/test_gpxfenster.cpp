@@ -17,7 +17,6 @@
 
 #ifdef OLM3_WITH_HOST
 #include "hostfenster.h"
-#include <QAction>
 #endif
 
 using olm3test::FensterRoute;
@@ -30,7 +29,9 @@ const QDateTime kStart = olm3::MakeDatum(QDate(2008, 6, 2), QTime(10, 0));
 
 } // namespace
 
-TEST(GpxPlanungsfenster, ARouteGoesOutAndComesBackInOnceTheUserAgrees) {
+// A route goes out and comes back in once the user agrees; a bad file, a "no" or a missing catalogue is
+// told and leaves the plan as it was.
+TEST(GpxPlanungsfenster, ARouteGoesOutAndComesBackInOnlyFromAGoodFileOnceTheUserAgrees) {
     PlanungsUmgebung u;
     u.StartGesetzt(kStart, 7.5);
     const std::vector<std::int32_t> route{101, 102, 105, 201, 203};
@@ -41,10 +42,28 @@ TEST(GpxPlanungsfenster, ARouteGoesOutAndComesBackInOnceTheUserAgrees) {
     }
     olm3test::ExpectGpxSchemaValid(gpx);
 
-    // Another plan and another start in a new session; the import asks, and "no" keeps it all.
+    // Another plan and another start in a new session.
     u.StartGesetzt(kStart.addDays(3), 5.0);
     auto frm = PlanungsFenster(u, {104}, false);
     u.host.events.clear();
+    // Every kind of bad file has its fault in the reader's tests; the window tells one it cannot read and
+    // one whose points match nothing.
+    const QString bombe = u.dir.write(
+        "bombe.gpx", "<?xml version=\"1.0\"?><!DOCTYPE gpx [<!ENTITY a \"aaaa\"><!ENTITY b \"&a;&a;&a;\">]>"
+                     "<gpx xmlns=\"http://www.topografix.com/GPX/1/1\"><wpt lat=\"1\" lon=\"1\">"
+                     "<name>&b;</name></wpt></gpx>");
+    const QString weit = u.dir.write(
+        "weit.gpx", "<gpx xmlns=\"http://www.topografix.com/GPX/1/1\" version=\"1.1\" creator=\"x\">"
+                    "<rte><rtept lat=\"54\" lon=\"14.5\"/></rte></gpx>");
+    for (const QString& f : {bombe, weit}) {
+        olm3test::MessageRecorder meldungen;
+        EXPECT_FALSE(frm->GpxImportieren(f)) << f.toStdString();
+        ASSERT_EQ(meldungen.messages().size(), 1u) << f.toStdString();
+        EXPECT_EQ(meldungen.messages()[0].style, modOLM3Binnen::vbExclamation);
+        EXPECT_TRUE(meldungen.messages()[0].text.contains("unverändert"))
+            << meldungen.messages()[0].text.toStdString();
+    }
+    // The import asks, and "no" keeps it all.
     {
         olm3test::MessageRecorder nein({modOLM3Binnen::vbNo});
         EXPECT_FALSE(frm->GpxImportieren(gpx));
@@ -57,45 +76,22 @@ TEST(GpxPlanungsfenster, ARouteGoesOutAndComesBackInOnceTheUserAgrees) {
     EXPECT_EQ(u.olm.StartZeit(), kStart.addDays(3));
 
     // "Yes" replaces the plan, reports it to the host, and brings start and speed along.
-    olm3test::MessageRecorder ja({modOLM3Binnen::vbYes});
-    EXPECT_TRUE(frm->GpxImportieren(gpx));
+    {
+        olm3test::MessageRecorder ja({modOLM3Binnen::vbYes});
+        EXPECT_TRUE(frm->GpxImportieren(gpx));
+    }
     EXPECT_EQ(FensterRoute(*frm), route);
     EXPECT_EQ(u.route(), route);
     EXPECT_TRUE(u.host.events.contains("RouteChange"));
     EXPECT_EQ(frm->StartMoment(), kStart);
     EXPECT_DOUBLE_EQ(frm->fpMarschGeschw()->value(), 7.5);
-    EXPECT_TRUE(frm->fpOptimieren()->Enabled());
-}
-
-TEST(GpxPlanungsfenster, ABadFileIsToldAndThePlanStaysAsItWas) {
-    PlanungsUmgebung u;
-    auto frm = PlanungsFenster(u, {101, 104}, false);
-    u.host.events.clear();
-    const QString bombe = u.dir.write("bombe.gpx",
-                                "<?xml version=\"1.0\"?><!DOCTYPE gpx [<!ENTITY a \"aaaa\"><!ENTITY b \"&a;&a;&a;\">]>"
-                                "<gpx xmlns=\"http://www.topografix.com/GPX/1/1\"><wpt lat=\"1\" lon=\"1\"><name>&b;</name></wpt></gpx>");
-    // Every kind of bad file has its fault in the reader's tests; the window tells one it cannot read and
-    // one whose points match nothing.
-    const QString weit = u.dir.write("weit.gpx",
-                               "<gpx xmlns=\"http://www.topografix.com/GPX/1/1\" version=\"1.1\" creator=\"x\">"
-                               "<rte><rtept lat=\"54\" lon=\"14.5\"/></rte></gpx>");
-    for (const QString& f : {bombe, weit}) {
-        olm3test::MessageRecorder meldungen;
-        EXPECT_FALSE(frm->GpxImportieren(f)) << f.toStdString();
-        ASSERT_EQ(meldungen.messages().size(), 1u) << f.toStdString();
-        EXPECT_EQ(meldungen.messages()[0].style, modOLM3Binnen::vbExclamation);
-        EXPECT_TRUE(meldungen.messages()[0].text.contains("unverändert"))
-            << meldungen.messages()[0].text.toStdString();
-    }
-    EXPECT_EQ(FensterRoute(*frm), (std::vector<std::int32_t>{101, 104}));
-    EXPECT_TRUE(u.host.events.isEmpty());
 
     // Without a catalogue nothing can be matched: told, and nothing changes.
     modOLM3Binnen::conBinnenDatabase.reset();
     olm3test::MessageRecorder ohne;
-    EXPECT_FALSE(frm->GpxImportieren(weit));
+    EXPECT_FALSE(frm->GpxImportieren(gpx));
     EXPECT_EQ(ohne.messages().size(), 1u);
-    EXPECT_EQ(FensterRoute(*frm), (std::vector<std::int32_t>{101, 104}));
+    EXPECT_EQ(FensterRoute(*frm), route);
 }
 
 TEST(GpxPlanungsfenster, WithAnOptimisedRouteTheTimedRouteIsExported) {
@@ -111,7 +107,6 @@ TEST(GpxPlanungsfenster, WithAnOptimisedRouteTheTimedRouteIsExported) {
     ASSERT_TRUE(erg);
     EXPECT_EQ(erg.datei.wegpunkte.size(), 3u);
     EXPECT_EQ(erg.datei.route.front().datZeit, QDateTime(QDate(2008, 6, 2), QTime(8, 0), Qt::UTC));
-
     // An empty plan has nothing to export: the user is told, no file is written.
     // (deleting everything also discards the optimised route)
     QTest::mouseClick(frm->fpDeleteAll()->fpb(), Qt::LeftButton);
@@ -121,18 +116,13 @@ TEST(GpxPlanungsfenster, WithAnOptimisedRouteTheTimedRouteIsExported) {
     EXPECT_FALSE(QFile::exists(u.dir.file("leer.gpx")));
 }
 
-TEST(GpxPlanungsfenster, Screenshot) {
+// The GPX buttons stay clear of OPTIMIEREN also at the smallest size.
+TEST(GpxPlanungsfenster, TheButtonsFitAtTheSmallestSize) {
     PlanungsUmgebung u;
-    u.StartGesetzt(kStart, 8.5);
-    auto frm = PlanungsFenster(u, {101, 102, 104, 105, 201, 202, 204}, false);
-    frm->resize(1280 - 148, 600);
-    QTest::qWait(20);
-    // The GPX buttons sit below SPEICHERN and stay clear of OPTIMIEREN, also at the smallest size.
-    EXPECT_EQ(frm->fpGpxExport()->geometry().top(), frm->fpSave()->geometry().bottom() + 1);
+    auto frm = PlanungsFenster(u, {101, 102, 104}, false);
     frm->resize(frm->minimumSize());
+    QTest::qWait(20);
     EXPECT_LT(frm->fpGpxImport()->geometry().bottom(), frm->fpOptimieren()->geometry().top());
-    frm->resize(1280 - 148, 600);
-    EXPECT_TRUE(frm->grab().save(QStringLiteral(OLM3_TEST_OUTPUT "/frmRoutenPlanung_gpx.png")));
 }
 
 #ifdef OLM3_WITH_HOST
@@ -149,7 +139,6 @@ TEST(GpxHost, TheFileMenuExportsThePlanAndImportsItIntoPlanning) {
     cfg.Start();
     HostFenster w(cfg);
     w.Start();
-    EXPECT_TRUE(w.actGpxExport->isEnabled());
     w.Komponente().SetRouteGeplant({101, 104, 203});
     const QString gpx = profil.file("plan.gpx");
     ASSERT_TRUE(w.GpxExportieren(gpx));

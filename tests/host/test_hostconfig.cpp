@@ -79,7 +79,6 @@ TEST_F(HostConfigTest, TheUsersSettingsAreKeptAndTheSpeedIsWrittenBack) {
     EXPECT_FALSE(cfg.GetToolTipsAn());
     // Keys the user removed take their defaults.
     EXPECT_EQ(cfg.GetKatalogVerzeichnis(), pfade().KatalogVerzeichnis());
-
     olm3test::MessageRecorder meldungen;
     cfg.SetMarschgeschwindigkeit(9.5);
     EXPECT_TRUE(meldungen.messages().empty());
@@ -104,7 +103,6 @@ TEST_F(HostConfigTest, ABrokenSettingsFileIsToldLeftAloneAndDefaultsApply) {
         EXPECT_DOUBLE_EQ(cfg.GetMarschgeschwindigkeit(), 8.0);
         // The default catalogue folder still gets the bundled catalogues, so the program is usable.
         EXPECT_FALSE(KatalogDateien(cfg.GetKatalogVerzeichnis()).isEmpty());
-
         olm3test::MessageRecorder meldungen;
         cfg.SetMarschgeschwindigkeit(10);
         cfg.SetSchiffsparameter(10, 4);
@@ -142,7 +140,6 @@ TEST_F(HostConfigTest, UnwritableSettingsAreToldOnceAndTheProgramRunsOnDefaults)
               HostText(txt::IniSchreiben).arg(QDir::toNativeSeparators(pfade().strIniDatei)));
     EXPECT_TRUE(cfg.IsBinnenKatalog());
     EXPECT_DOUBLE_EQ(cfg.GetMarschgeschwindigkeit(), 8.0);
-
     olm3test::MessageRecorder meldungen;
     cfg.SetMarschgeschwindigkeit(7);
     ASSERT_EQ(meldungen.messages().size(), 1u);

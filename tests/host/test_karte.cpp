@@ -20,8 +20,7 @@ namespace {
 class KarteTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        const QString katalog = olm3test::MakeCatalogueFromFixtures(dir, "1_T.sqlite", {"mini"});
-        ASSERT_TRUE(modOLM3Binnen::ADO_Open_Connection(katalog, con, {}, {}, {}, true));
+        con = olm3test::OpenDatabase(olm3test::MakeCatalogueFromFixtures(dir, "1_T.sqlite", {"mini"}));
         QString fehler;
         ASSERT_TRUE(LadeKartenDaten(con, daten, fehler)) << fehler.toStdString();
     }
@@ -48,10 +47,8 @@ TEST_F(KarteTest, ReadsWaterwaysInChainageOrderObjectsNamesAndTheCatalogueNotice
     ASSERT_EQ(daten.gewaesser.size(), 3u);
     const auto& havel = daten.gewaesser[0];
     EXPECT_EQ(havel.strName, "Havel-Test");
-    ASSERT_EQ(havel.punkte.size(), 10u);
-    EXPECT_EQ(havel.punkte.front(), 101);
-    EXPECT_EQ(havel.punkte.back(), 110);
-    EXPECT_DOUBLE_EQ(havel.lage[3].x(), 13.03);
+    EXPECT_EQ(havel.punkte, (std::vector<std::int32_t>{101, 102, 103, 104, 105, 106, 107, 108, 109, 110}));
+    EXPECT_DOUBLE_EQ(havel.lage.at(3).x(), 13.03);
     // Every typed point is an object, named from its active record; the plain '' point is none.
     QStringList objekte;
     for (const KartenObjekt& o : daten.objekte)
@@ -91,10 +88,8 @@ TEST_F(KarteTest, PlacesAndWaterAreasAreOptionalAndRowsTheChartCannotUseAreLeftO
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
         olm3test::TempDir d;
-        const QString katalog = olm3test::MakeCatalogue(
-            d, "1_T.sqlite", {olm3test::FixtureSql("mini"), QString::fromUtf8(f.sql)});
-        ADODB::ConnectionPtr c;
-        ASSERT_TRUE(modOLM3Binnen::ADO_Open_Connection(katalog, c, {}, {}, {}, true));
+        const auto c =
+            olm3test::OpenDatabase(olm3test::MakeCatalogueFromFixtures(d, "1_T.sqlite", {"mini"}, {f.sql}));
         KartenDaten k;
         QString fehler;
         ASSERT_TRUE(LadeKartenDaten(c, k, fehler)) << fehler.toStdString();
@@ -121,9 +116,7 @@ TEST_F(KarteTest, PlacesAndWaterAreasAreOptionalAndRowsTheChartCannotUseAreLeftO
 
 TEST_F(KarteTest, AFileThatIsNoCatalogueGivesNoChartAndNoMessageBox) {
     olm3test::MessageRecorder meldungen;
-    const QString andere = olm3test::MakeRoutesDatabase(dir);
-    ADODB::ConnectionPtr fremd;
-    ASSERT_TRUE(modOLM3Binnen::ADO_Open_Connection(andere, fremd, {}, {}, {}, true));
+    const auto fremd = olm3test::OpenDatabase(olm3test::MakeRoutesDatabase(dir));
     KartenDaten d;
     QString fehler;
     EXPECT_FALSE(LadeKartenDaten(fremd, d, fehler));
@@ -250,9 +243,7 @@ QColor farbeBei(const QImage& bild, const QPointF& px) {
 } // namespace
 
 TEST(KarteDesBeispielkatalogs, FillsTheLakesNamesThePlacesAndNoTwoLabelsOverlap) {
-    ADODB::ConnectionPtr con;
-    ASSERT_TRUE(
-        modOLM3Binnen::ADO_Open_Connection(QStringLiteral(OLM3_SAMPLE_CATALOGUE), con, {}, {}, {}, true));
+    const auto con = olm3test::OpenDatabase(QStringLiteral(OLM3_SAMPLE_CATALOGUE));
     KartenDaten daten;
     QString fehler;
     ASSERT_TRUE(LadeKartenDaten(con, daten, fehler)) << fehler.toStdString();

@@ -31,7 +31,6 @@ TEST(HostPictures, EveryPictureTheComponentAsksForIsThereDrawnAndDistinct) {
     for (const std::int32_t id : verlangt) {
         const QPixmap pm = Bild(id);
         ASSERT_FALSE(pm.isNull()) << id;
-        EXPECT_EQ(pm.size(), QSize(48, 48)) << id;
         EXPECT_TRUE(std::find(BildIDs().begin(), BildIDs().end(), id) != BildIDs().end()) << id;
         // Something is drawn, and no two ids look alike.
         const QImage img = pm.toImage();
@@ -72,7 +71,6 @@ TEST(HostPictures, TheLoaderReadsPicturesAndGivesNothingForMissingOrBrokenFiles)
     EXPECT_EQ(lader.LoadPicture(png).size(), QSize(48, 48));
     // The component writes its paths with a backslash before the file name.
     EXPECT_EQ(lader.LoadPicture(dir.path() + "\\hafen.png").size(), QSize(48, 48));
-
     EXPECT_TRUE(lader.LoadPicture(dir.file("fehlt.png")).isNull());
     EXPECT_TRUE(lader.LoadPicture(QString()).isNull());
     EXPECT_TRUE(lader.LoadPicture(dir.path()).isNull());

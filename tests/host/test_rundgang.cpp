@@ -41,7 +41,6 @@ TEST(Rundgang, TheProgramPlansOptimisesPrintsAndPhotographsEveryWindow) {
     ASSERT_EQ(host.exitCode(), 0) << ausgabeText.toStdString();
     // The boat: one bridge stops it on the short way, the search goes round it.
     EXPECT_TRUE(ausgabeText.contains(QStringLiteral("Admiralbrücke"))) << ausgabeText.toStdString();
-    // The last line names the output folder.
     EXPECT_TRUE(ausgabeText.trimmed().endsWith(ausgabe)) << ausgabeText.toStdString();
 
     for (const char* name : {"karte.png", "karte-berlin.png", "karte-punktwahl.png", "planung-0-punkte.png",
@@ -73,10 +72,7 @@ TEST(Rundgang, TheProgramPlansOptimisesPrintsAndPhotographsEveryWindow) {
 
 TEST(Rundgang, WithoutItsLandmarksTheTourTakesLocksAndHarboursOnTwoWaterwaysTowardsAJunction) {
     olm3test::TempDir dir;
-    const QString katalog =
-        olm3test::MakeCatalogueFromFixtures(dir, QStringLiteral("1_T.sqlite"), {QStringLiteral("mini")});
-    ADODB::ConnectionPtr con;
-    ASSERT_TRUE(modOLM3Binnen::ADO_Open_Connection(katalog, con, {}, {}, {}, true));
+    const auto con = olm3test::OpenDatabase(olm3test::MakeCatalogueFromFixtures(dir, "1_T.sqlite", {"mini"}));
     KartenDaten daten;
     QString fehler;
     ASSERT_TRUE(LadeKartenDaten(con, daten, fehler));
@@ -127,11 +123,9 @@ TEST(Rundgang, InEnglishNoGermanWordOfTheTextTableIsPrinted) {
 
     // The notes of the bundled catalogue, as the tour installed it in its profile.
     QString katalog;
-    ADODB::ConnectionPtr con;
+    const auto con =
+        olm3test::OpenDatabase(ausgabe + "/profil/data/OLM3Binnen/Kataloge/1_Berlin-Brandenburg.sqlite");
     ADODB::RecordsetPtr rs;
-    ASSERT_TRUE(modOLM3Binnen::ADO_Open_Connection(
-        ausgabe + QStringLiteral("/profil/data/OLM3Binnen/Kataloge/1_Berlin-Brandenburg.sqlite"), con, {}, {}, {},
-        true));
     ASSERT_TRUE(modOLM3Binnen::ADO_Open_RecordsetExt(con, rs, QStringLiteral("SELECT Wert FROM Katalog"), true));
     for (; !rs->Eof(); rs->MoveNext()) katalog += rs->Fields(0).Value.toString() + QLatin1Char(' ');
     ASSERT_FALSE(katalog.isEmpty());

@@ -3,9 +3,9 @@
 // component's events the way a chart plotter does, and a driver for the modal windows.
 
 #include "olm3binnen/clsOLM3Binnen.h"
+#include "olm3binnen/hostservices.h"
 #include "planning/frmRoutenPlanung.h"
 #include "support/fakehost.h"
-#include "support/fakeservices.h"
 #include "support/fixtures.h"
 #include "support/windowdriver.h"
 
@@ -80,6 +80,25 @@ public:
 
 private:
     clsOLM3Binnen& m_olm;
+};
+
+/// Stand-ins for the host's radius search (it finds nothing) and picture loader (it has no pictures).
+class FakeKWS : public IOLM3KWS {
+public:
+    void KWSUmkreisSuche(std::int32_t&, QString&, double&, bool& blnErgebnis, IOLM3KWSEvents*) override {
+        blnErgebnis = false;
+    }
+    void KWSUmkreisSucheErgebnis(std::vector<std::int32_t>& alngPunkteID, std::vector<double>& adblStrecke,
+                                 std::int32_t& lngAnzahl) override {
+        alngPunkteID.assign(1, 0);
+        adblStrecke.assign(1, 0.0);
+        lngAnzahl = 0;
+    }
+};
+
+class FakeTGF : public IOLM3TGF {
+public:
+    QPixmap LoadPicture(const QString&) override { return {}; }
 };
 
 /// A host with the mini catalogue open and a settings file of its own (not yet written).

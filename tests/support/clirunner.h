@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QJsonDocument>
+#include <QProcess>
 #include <QStringList>
 #include <gtest/gtest.h>
 
@@ -18,9 +19,34 @@ struct CliRun {
 
 /// Runs the tool with these arguments (at most a minute), in German: the locale variables are unset
 /// unless env ("NAME=value" entries) sets them.
-CliRun RunCli(const QStringList& args, const QStringList& env = {});
+inline CliRun RunCli(const QStringList& args, const QStringList& env = {}) {
+    QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"})
+        e.remove(QString::fromLatin1(name));
+    for (const QString& entry : env)
+        e.insert(entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1));
+    QProcess p;
+    p.setProcessEnvironment(e);
+    p.start(QStringLiteral(OLM3_CLI), args);
+    CliRun r;
+    if (!p.waitForFinished(60000)) {
+        ADD_FAILURE() << "the tool did not finish";
+        p.kill();
+        p.waitForFinished();
+        return r;
+    }
+    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = p.readAllStandardOutput();
+    r.err = p.readAllStandardError();
+    return r;
+}
+
 /// The tool refused: an exit code above 0, nothing on stdout, exactly one line on stderr.
-void ExpectOneErrorLine(const CliRun& run);
+inline void ExpectOneErrorLine(const CliRun& run) {
+    EXPECT_GT(run.exitCode, 0) << "a refusal is an exit code above 0, not a crash";
+    EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
+    EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
+}
 
 /// A test of the tool on the small test catalogue, built afresh in a temporary folder.
 class CliTest : public ::testing::Test {

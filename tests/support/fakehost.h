@@ -1,7 +1,8 @@
 #pragma once
 // A scripted host configuration for tests: texts from the built-in table, values the test sets, and a
-// record of every text id asked for.
+// record of the text ids asked for that the table lacks.
 
+#include "data/texttable.h"
 #include "olm3binnen/hostservices.h"
 
 #include <QColor>
@@ -18,9 +19,7 @@ public:
     bool toolTips = true, schiffsparameter = true;
     double marschV = 6.0, berichtWert = 0.0;
     QHash<std::int32_t, QPixmap> bilder;
-    /// Every (module, id) asked for, as "module#id".
-    QSet<QString> askedTexts;
-    /// Texts asked for that the table lacks.
+    /// Texts asked for that the table lacks, as "module#id".
     QSet<QString> missingTexts;
 
     QString GetIniDatei() override { return iniDatei; }
@@ -42,7 +41,11 @@ public:
     QColor GetFarbe2() override { return QColor(255, 255, 255); }
     QColor GetFarbe3() override { return QColor(217, 230, 242); }
     QPixmap GetBild(std::int32_t id) override { return bilder.value(id); }
-    QString GetText(const QString& projekt, const QString& modul, std::int32_t id, const QString& def) override;
+    QString GetText(const QString&, const QString& modul, std::int32_t id, const QString& def) override {
+        if (!olm3::TextTable::Builtin().Has(modul, id))
+            missingTexts.insert(modul + QLatin1Char('#') + QString::number(id));
+        return olm3::TextTable::Builtin().Text(modul, id, def);
+    }
     QString GetBenutzer() override { return {}; }
     QString GetPasswort() override { return {}; }
 };

@@ -39,10 +39,11 @@ QString MakeCatalogue(const TempDir& dir, const QString& fileName, const QString
     return path;
 }
 
-QString MakeCatalogueFromFixtures(const TempDir& dir, const QString& fileName, const QStringList& fixtures) {
+QString MakeCatalogueFromFixtures(const TempDir& dir, const QString& fileName, const QStringList& fixtures,
+                                  const QStringList& sqlTexts) {
     QStringList texts;
     for (const QString& f : fixtures) texts << FixtureSql(f);
-    return MakeCatalogue(dir, fileName, texts);
+    return MakeCatalogue(dir, fileName, texts + sqlTexts);
 }
 
 QString MakeRoutesDatabase(const TempDir& dir, const QString& fileName) {
@@ -54,16 +55,21 @@ QString MakeRoutesDatabase(const TempDir& dir, const QString& fileName) {
 
 QDateTime At(int y, int m, int d, int h, int min) { return olm3::MakeDatum(QDate(y, m, d), QTime(h, min)); }
 
+ADODB::ConnectionPtr OpenDatabase(const QString& path, bool readOnly) {
+    ADODB::ConnectionPtr con;
+    if (!modOLM3Binnen::ADO_Open_Connection(path, con, {}, {}, {}, readOnly))
+        ADD_FAILURE() << "database not opened: " << path.toStdString();
+    return con;
+}
+
 void OpenComponentCatalogue(const QString& path) {
     modOLM3Binnen::conBinnenDatabase.reset();
-    if (!modOLM3Binnen::ADO_Open_Connection(path, modOLM3Binnen::conBinnenDatabase, {}, {}, {}, true))
-        ADD_FAILURE() << "catalogue not opened: " << path.toStdString();
+    modOLM3Binnen::conBinnenDatabase = OpenDatabase(path);
 }
 
 QString ComponentCatalogue::Open(const QStringList& fixtures, const QStringList& sqlTexts) {
-    QStringList texts;
-    for (const QString& f : fixtures) texts << FixtureSql(f);
-    const QString path = MakeCatalogue(dir, QStringLiteral("k%1.sqlite").arg(++m_count), texts + sqlTexts);
+    const QString path =
+        MakeCatalogueFromFixtures(dir, QStringLiteral("k%1.sqlite").arg(++m_count), fixtures, sqlTexts);
     OpenComponentCatalogue(path);
     return path;
 }

@@ -1,6 +1,8 @@
 #pragma once
 // Test support: small catalogues built from SQL text, temporary folders, and recorded message boxes.
 
+#include "olm3binnen/ado.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -30,14 +32,18 @@ QString FixtureSql(const QString& name);
 /// Builds a catalogue file from the component's schema and stored queries and the given SQL texts.
 /// Fails the running test (and returns an empty path) when the SQL does not run.
 QString MakeCatalogue(const TempDir& dir, const QString& fileName, const QStringList& sqlTexts);
-/// The same from fixture files (names in tests/fixtures, ".sql" may be left out).
-QString MakeCatalogueFromFixtures(const TempDir& dir, const QString& fileName, const QStringList& fixtures);
+/// The same from fixture files (names in tests/fixtures, ".sql" may be left out) and further SQL texts.
+QString MakeCatalogueFromFixtures(const TempDir& dir, const QString& fileName, const QStringList& fixtures,
+                                  const QStringList& sqlTexts = {});
 /// A waypoints-and-routes database with its tables.
 QString MakeRoutesDatabase(const TempDir& dir, const QString& fileName = QStringLiteral("routes.sqlite"));
 
 /// A moment as the component keeps it (a wall-clock time).
 QDateTime At(int y, int m, int d, int h = 0, int min = 0);
 
+/// Opens a database file through the database layer, read-only unless told otherwise; fails the running
+/// test (and returns null) when it cannot.
+ADODB::ConnectionPtr OpenDatabase(const QString& path, bool readOnly = true);
 /// Opens the file as the component's catalogue (read-only); fails the running test when it cannot.
 void OpenComponentCatalogue(const QString& path);
 
