@@ -77,7 +77,8 @@ TEST_F(CliGpx, BadFilesAndArgumentsAreOneLineEach) {
     olm3test::ExpectOneErrorLine(fehlt);
     EXPECT_EQ(fehlt.exitCode, 2);
 
-    olm3test::ExpectOneErrorLine(import(kaputt, {"--radius", "-1"}));
+    for (const char* radius : {"-1", "abc"})
+        olm3test::ExpectOneErrorLine(import(kaputt, {"--radius", radius}));
     olm3test::ExpectOneErrorLine(RunCli({"gpx-import", "--catalogue", katalog}));
 
     // Nothing within the radius: the matching is printed, the exit code says no route came of it.
