@@ -15,10 +15,7 @@
 namespace cli {
 
 QString Text(int id, const QStringList& args) {
-    QString s = olm3::TextTable::Builtin().Text(QStringLiteral("olm3binnen"), id);
-    for (int i = 0; i < args.size(); ++i)
-        s.replace(QLatin1Char('%') + QString::number(i + 1), args[i]);
-    return s;
+    return olm3::FuelleText(olm3::TextTable::Builtin().Text(QStringLiteral("olm3binnen"), id), args);
 }
 
 bool ChooseLanguage(QStringList& args, int* exitCode) {

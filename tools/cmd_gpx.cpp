@@ -58,8 +58,10 @@ int RunGpxImport(const QStringList& args) {
     if (!Parse(p, args, Text(9661), &code, {QStringLiteral("catalogue"), QStringLiteral("radius")})) return code;
     if (p.positionalArguments().size() != 1) return Fail(Text(9663));
     double fang = gpx::kFangbereichImport;
-    if (p.isSet(radius) && (!Number(p.value(radius), QStringLiteral("--radius"), fang) || fang <= 0))
-        return Fail(Text(9665, {p.value(radius)}));
+    if (p.isSet(radius)) {
+        if (!Number(p.value(radius), QStringLiteral("--radius"), fang)) return 2;
+        if (fang <= 0) return Fail(Text(9665, {p.value(radius)}));
+    }
 
     olm3::IniConfig cfg;
     clsOLM3Binnen olm;

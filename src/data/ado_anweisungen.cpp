@@ -58,9 +58,9 @@ void bindAll(SQLite::Statement& st, const QVariantList& params, const char* strA
     st.clearBindings();
     if (st.getBindParameterCount() != params.size())
         throw RuntimeError(ErrNo::ParameterError, QStringLiteral("The %1 '%2' takes %3 parameters, %4 given.")
-                                                      .arg(QLatin1String(strArt), strName)
-                                                      .arg(st.getBindParameterCount())
-                                                      .arg(params.size()));
+                                                      .arg(QLatin1String(strArt), strName,
+                                                           QString::number(st.getBindParameterCount()),
+                                                           QString::number(params.size())));
     for (int i = 0; i < params.size(); ++i) bindValue(st, i + 1, params[i]);
 }
 

@@ -142,4 +142,22 @@ bool TextTable::Has(const QString& strModul, std::int32_t lngTextID) const {
     return m_de.texte.contains(key(strModul, lngTextID));
 }
 
+QString FuelleText(const QString& strVorlage, const QStringList& werte) {
+    QString out;
+    out.reserve(strVorlage.size());
+    for (qsizetype i = 0; i < strVorlage.size(); ++i) {
+        const QChar c = strVorlage[i];
+        if (c == QLatin1Char('%') && i + 1 < strVorlage.size()) {
+            const int n = strVorlage[i + 1].digitValue();
+            if (n >= 1 && n <= werte.size()) {
+                out += werte[n - 1];
+                ++i;
+                continue;
+            }
+        }
+        out += c;
+    }
+    return out;
+}
+
 } // namespace olm3

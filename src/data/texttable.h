@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <optional>
 
@@ -22,6 +23,11 @@ Sprache SpracheAusUmgebung();
 std::optional<Sprache> SpracheAusKuerzel(const QString& strKuerzel);
 /// "de" or "en".
 QString SprachKuerzel(Sprache sprache);
+
+/// A text with its values filled in one pass: "%1" takes the first value, "%2" the second, up to "%9"; a
+/// placeholder without a value stays as it is, and a value is never searched for placeholders itself, so a
+/// name or path that contains "%2" comes out unchanged.
+QString FuelleText(const QString& strVorlage, const QStringList& werte);
 
 class TextTable {
 public:

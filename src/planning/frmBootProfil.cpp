@@ -1,6 +1,7 @@
 #include "planning/frmBootProfil.h"
 
 #include "data/modOLM3Binnen.h"
+#include "data/texttable.h"
 #include "olm3binnen/windowowner.h"
 #include "routing/core/bootprofil.h"
 #include "ui/messagebox.h"
@@ -60,10 +61,8 @@ bool frmBootProfil::Uebernehmen() {
         if (meldung == 0) continue;
         // The field's name without its unit.
         const QString label = text(9871 + i).section(QStringLiteral(" ("), 0, 0);
-        MsgBox(text(meldung)
-                   .replace(QStringLiteral("%1"), label)
-                   .replace(QStringLiteral("%2"), t->text().trimmed())
-                   .replace(QStringLiteral("%3"), QString::number(olm3::BootHoechstwert(feld))) +
+        MsgBox(olm3::FuelleText(text(meldung), {label, t->text().trimmed(),
+                                                 QString::number(olm3::BootHoechstwert(feld))}) +
                    QLatin1Char(' ') + text(10054),
                vbExclamation, text(9870));
         t->setText(olm3::BootWertText(alt, feld));

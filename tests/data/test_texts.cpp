@@ -142,3 +142,24 @@ TEST(TextTable, TheCataloguesVocabularyInEitherLanguage) {
     }
     TextTable::SetSprache(olm3::Sprache::De);
 }
+
+// Values go in by their placeholder's number in one pass: a boat named "50%2" or a file "Tour%3.gpx" comes
+// out as typed, and a text that skips a number still gets the right value in each place.
+TEST(TextTable, FillsItsPlaceholdersInOnePass) {
+    struct Fall {
+        const char* vorlage;
+        QStringList werte;
+        const char* erwartet;
+    };
+    const Fall faelle[] = {
+        {"%1 – passt nicht: %2, Grenze unbekannt: %3", {"Boot %2 %1", "1", "0"},
+         "Boot %2 %1 – passt nicht: 1, Grenze unbekannt: 0"},
+        {"%1: Der Name ist zu lang (höchstens %3 Zeichen).", {"Name", "x%3", "60"},
+         "Name: Der Name ist zu lang (höchstens 60 Zeichen)."},
+        {"(%2) nach (%1), %1", {"a", "b"}, "(b) nach (a), a"},
+        {"100% %0 %4 %", {"a"}, "100% %0 %4 %"},
+    };
+    for (const Fall& f : faelle)
+        EXPECT_EQ(olm3::FuelleText(QString::fromUtf8(f.vorlage), f.werte), QString::fromUtf8(f.erwartet))
+            << f.vorlage;
+}

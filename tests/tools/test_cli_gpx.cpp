@@ -72,7 +72,8 @@ TEST_F(CliGpx, BadFilesAndArgumentsAreOneLineEach) {
     olm3test::ExpectOneErrorLine(abgeschnitten);
     EXPECT_EQ(abgeschnitten.exitCode, 2);
     EXPECT_TRUE(abgeschnitten.err.contains("kaputt.gpx")) << abgeschnitten.err.toStdString();
-    olm3test::ExpectOneErrorLine(import(kaputt, {"--radius", "-1"}));
+    for (const char* radius : {"-1", "abc"})
+        olm3test::ExpectOneErrorLine(import(kaputt, {"--radius", radius}));
     olm3test::ExpectOneErrorLine(RunCli({"gpx-import", "--catalogue", katalog}));
     // Nothing within the radius: the matching is printed, the exit code says no route came of it.
     const QString weit = dir.write("weit.gpx", "<gpx xmlns=\"http://www.topografix.com/GPX/1/1\" version=\"1.1\" creator=\"x\">"

@@ -3,6 +3,7 @@
 #include "data/formatting.h"
 #include "data/modOLM3Binnen.h"
 #include "data/nearestpoint.h"
+#include "data/texttable.h"
 #include "planning/core/rematch.h"
 
 #include <QFileInfo>
@@ -376,9 +377,8 @@ QString ImportBericht(const Import& imp, const QString& strPfad) {
     const QString fang = QLocale().toString(imp.dblFangbereich, 'g', QLocale::FloatingPointShortest);
     if (imp.LeerGeblieben()) return text(9638).arg(QFileInfo(strPfad).fileName(), fang);
     const std::int32_t quelleText = imp.quelle == Quelle::Route ? 9631 : imp.quelle == Quelle::Track ? 9632 : 9633;
-    QString s = text(9630).arg(QFileInfo(strPfad).fileName(), text(quelleText))
-                    .arg(imp.AnzahlZugeordnet())
-                    .arg(imp.punkte.size());
+    QString s = FuelleText(text(9630), {QFileInfo(strPfad).fileName(), text(quelleText),
+                                        QString::number(imp.AnzahlZugeordnet()), QString::number(imp.punkte.size())});
     QStringList fehlend;
     for (const ImportPunkt& p : imp.punkte) {
         if (p.lngPunkteID > 0) continue;

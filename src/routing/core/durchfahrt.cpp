@@ -2,6 +2,7 @@
 
 #include "data/formatting.h"
 #include "data/modOLM3Binnen.h"
+#include "data/texttable.h"
 
 #include <algorithm>
 #include <cmath>
@@ -332,7 +333,7 @@ QString SummenText(const std::vector<Durchfahrtsbefund>& befunde, const BootProf
     const Durchfahrtssumme s = Zaehle(befunde);
     const QString boot = p.strName.isEmpty() ? text(9888) : p.strName;
     if (s.intPasstNicht == 0 && s.intUnbekannt == 0) return text(9899).arg(boot);
-    return text(9898).arg(boot).arg(s.intPasstNicht).arg(s.intUnbekannt);
+    return FuelleText(text(9898), {boot, QString::number(s.intPasstNicht), QString::number(s.intUnbekannt)});
 }
 
 } // namespace olm3

@@ -2,6 +2,7 @@
 
 #include "data/formatting.h"
 #include "data/modOLM3Binnen.h"
+#include "data/texttable.h"
 #include "routing/core/schleusenbz.h"
 
 #include <QHash>
@@ -154,8 +155,8 @@ QString PruefeFahrtag(const QString& strBeginn, const QString& strEnde, bool bln
     const QTime ende = leseUhrzeit(strEnde);
     if (!ende.isValid()) return text(9953).replace(QStringLiteral("%1"), strEnde);
     if (ende <= beginn)
-        return text(9954).replace(QStringLiteral("%1"), beginn.toString(QStringLiteral("HH:mm")))
-            .replace(QStringLiteral("%2"), ende.toString(QStringLiteral("HH:mm")));
+        return FuelleText(text(9954),
+                          {beginn.toString(QStringLiteral("HH:mm")), ende.toString(QStringLiteral("HH:mm"))});
     // The limit is kept while it is switched off, but only a limit in use must be readable.
     double grenze = fahrtag.dblWarteGrenze;
     if (!leseStunden(strWarteGrenze, grenze)) {
@@ -344,10 +345,8 @@ QString EtappenHinweis(const Tagesetappe& e) {
     QStringList teile;
     if (e.blnOhneLiegeplatz) teile << text(9950);
     if (e.lngSchleuseZeile >= 0)
-        teile << text(9951)
-                     .replace(QStringLiteral("%1"), e.strSchleuse)
-                     .replace(QStringLiteral("%2"), FormatDatum(e.datSchleuseOffen, QStringLiteral("dd.mm.yyyy")))
-                     .replace(QStringLiteral("%3"), FormatDatum(e.datSchleuseOffen, QStringLiteral("hh:nn")));
+        teile << FuelleText(text(9951), {e.strSchleuse, FormatDatum(e.datSchleuseOffen, QStringLiteral("dd.mm.yyyy")),
+                                         FormatDatum(e.datSchleuseOffen, QStringLiteral("hh:nn"))});
     return teile.join(QStringLiteral("; "));
 }
 
