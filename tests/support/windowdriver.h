@@ -2,6 +2,7 @@
 // Driving the component's windows as a user does: picture buttons and boxes clicked, grid columns read,
 // and every modal window handed to a script while the driver lives.
 
+#include "support/fixtures.h"
 #include "ui/messagebox.h"
 #include "ui/ucOLMButton.h"
 
@@ -12,12 +13,6 @@
 #include <QTest>
 #include <QToolButton>
 #include <functional>
-#include <ostream>
-
-/// Readable texts in failure messages.
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace olm3test {
 
