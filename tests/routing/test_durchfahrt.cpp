@@ -206,7 +206,7 @@ TEST_F(BootImNetz, TheProfileSurvivesTheSettingsFileAndBadInputKeepsTheOldValue)
     const Eingabe eingaben[] = {
         {BootFeld::Hoehe, "drei", 9882},      {BootFeld::Hoehe, "0", 9883},   {BootFeld::Laenge, "1e9", 9884},
         {BootFeld::Tiefgang, "nan", 9882},    {BootFeld::Breite, "4,2", 0},   {BootFeld::Tiefgang, " ", 0},
-        {BootFeld::Sicherheit, "-0.1", 9885}, {BootFeld::Sicherheit, "0", 0},
+        {BootFeld::Sicherheit, "-0.1", 9885}, {BootFeld::Sicherheit, "0", 0},  {BootFeld::Laenge, "-4", 9883},
     };
     for (const Eingabe& e : eingaben) {
         BootProfil q = p;

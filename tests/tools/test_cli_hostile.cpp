@@ -41,12 +41,19 @@ TEST_F(CliHostile, NumbersAndDatesOutsideTheirRangeAreRefused) {
     const QStringList expand{"expand", "--catalogue", katalog, "101:105"};
     const QList<QStringList> refused = {
         expand + QStringList{"--start", "2008-06-02 10:00", "--speed", "nan"},
+        expand + QStringList{"--start", "2008-06-02 10:00", "--speed", "inf"},
+        expand + QStringList{"--start", "2008-06-02 10:00", "--speed", "-6"},
         expand + QStringList{"--start", "-2024-06-02 10:00", "--speed", "6"},
         expand + QStringList{"--start", "0099-06-02 10:00", "--speed", "6"},
+        expand + QStringList{"--start", "2008-13-02 10:00", "--speed", "6"},
+        {"lock-wait", "--catalogue", katalog, "--lock", "1", "--at", "0099-06-02 10:00"},
+        {"lock-wait", "--catalogue", katalog, "--lock", "1", "--at", "-2024-06-02 10:00"},
         {"nearest", "--catalogue", katalog, "nan", "52.5"},
+        {"nearest", "--catalogue", katalog, "13.0", "inf"},
         {"nearest", "--catalogue", katalog, "181", "52.5"},
         {"nearest", "--catalogue", katalog, "13.0", "-91"},
         {"nearest", "--catalogue", katalog, "--radius", "-1", "13.0", "52.5"},
+        {"nearest", "--catalogue", katalog, "--radius", "1e999", "13.0", "52.5"},
         {"holidays", "99"},
     };
     for (const QStringList& args : refused) {
