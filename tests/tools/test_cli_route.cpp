@@ -107,7 +107,8 @@ TEST_F(CliRoute, WithABoatTheRouteCarriesWarningsOrIsRefused) {
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(QString::fromUtf8(r.err).contains("Testbrücke")) << r.err.toStdString();
     // A boat that fits: no warnings, but the key is there.
-    const QJsonValue keine = run("route", {"101", "203", "--boat", "12,4,3,"}).json().object().value("warnings");
+    const QJsonValue keine =
+        run("route", {"101", "203", "--boat", "12,4,3,"}).json().object().value("warnings");
     EXPECT_TRUE(keine.isArray() && keine.toArray().isEmpty());
     // In the table the summary follows the totals; a boat of empty measures is checked against nothing
     // and is told nothing.
