@@ -69,8 +69,9 @@ TEST_F(StatusWindow, BarsFollowTheirValuesTheWindowItsBarsAndAnEmptySecondTextKe
     EXPECT_GT(frm()->ucBreak->y(), frm()->ProgressBarKlein->geometry().bottom());
 
     // A value above the maximum hides that bar; without a new maximum the bar's own counts; an empty
-    // second text keeps the line before.
-    olm.ShowStatus(true, QStringLiteral("a"), 11, 10, 2, 4);
+    // second text keeps the line before, while the first line follows.
+    olm.ShowStatus(true, QStringLiteral("b"), 11, 10, 2, 4);
+    EXPECT_EQ(frm()->lblStatus->text(), QStringLiteral("b"));
     EXPECT_EQ(frm()->lblStatus2->text(), QStringLiteral("Schleuse 2 von 4"));
     EXPECT_FALSE(frm()->lblStatus2->isHidden());
     EXPECT_TRUE(frm()->ProgressBar->isHidden());

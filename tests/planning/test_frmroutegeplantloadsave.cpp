@@ -176,6 +176,7 @@ TEST_F(LoadSaveWindow, ASpeedOfZeroIsReportedAndSavedAllTheSameAndTheWindowKeeps
     frm.resize(300, 200);
     QCoreApplication::processEvents();
     EXPECT_EQ(frm.size(), QSize(580, 450));
+    EXPECT_LE(frm.pbBack()->geometry().bottom(), 450);
     QTest::keyClicks(frm.txtRoutenbezeichnung(), QStringLiteral("Ohne Fahrt"));
     Klick(frm.pbLoadSave());
     ASSERT_EQ(messages.messages().size(), 1u);

@@ -254,6 +254,8 @@ TEST_F(BootImNetz, ThePrintMarksTheFindingsRowsAsTheViewDoes) {
     EXPECT_TRUE(marken[olm3browser::DruckDurchfahrt::Unbekannt].empty());
     EXPECT_EQ(inhalt.artDurchfahrt, olm3browser::DruckDurchfahrt::PasstNicht);
     ASSERT_FALSE(inhalt.strDurchfahrt.isEmpty());
+    EXPECT_NE(olm3browser::DurchfahrtFarbe(olm3browser::DruckDurchfahrt::PasstNicht),
+              olm3browser::DurchfahrtFarbe(olm3browser::DruckDurchfahrt::Unbekannt));
 
     // On paper: the summary line.
     const QString pdf = dir.file(QStringLiteral("route.pdf"));

@@ -47,7 +47,8 @@ TEST_F(LockHoursWindow, SeasonsSecondWindowsSpecialRulesAndALockWithoutThem) {
     frmSchleusenBZ frm;
     ASSERT_TRUE(frm.Init(40, olm3::DatumNull()));
     QTableWidget* wt = frm.grdWT();
-    ASSERT_EQ(wt->rowCount(), 9); // headings, two Monday rows, Tuesday to Sunday
+    ASSERT_EQ(wt->columnCount(), 4); // weekday, day, two seasons
+    ASSERT_EQ(wt->rowCount(), 9);    // headings, two Monday rows, Tuesday to Sunday
     EXPECT_EQ(text(wt, 0, 3), "01.11 - 31.03");
     // Two windows on Monday in summer: two rows under one weekday, the single winter window once. The
     // cells' texts are the screen content's, tested without the window.
@@ -72,6 +73,7 @@ TEST_F(LockHoursWindow, SeasonsSecondWindowsSpecialRulesAndALockWithoutThem) {
     // The same window on a lock without special rule or holiday rules.
     ASSERT_TRUE(frm.Init(41, olm3::MakeDatum(QDate(2010, 4, 2))));
     EXPECT_TRUE(frm.lblSR()->isHidden());
+    EXPECT_EQ(wt->columnCount(), 3);
     EXPECT_EQ(text(wt, 0, 2), "01.01 - 31.12");
     EXPECT_TRUE(frm.grdFT()->isHidden());
     // The window keeps its minimum size.

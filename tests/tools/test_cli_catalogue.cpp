@@ -47,6 +47,7 @@ TEST_F(Cli, BadArgumentsAndCataloguesGiveOneClearLineAndHelpNamesTheOptions) {
              {"expand", "--catalogue", katalog, "--start", "2008-06-02 10:00", "--speed", "6", "101-110"},
              {"holidays"},
              {"holidays", "zweitausend"},
+             {"holidays", "2008", "2009"},
              {"lock-wait", "--catalogue", katalog, "--lock", "zehn", "--at", "2008-03-12 21:00"},
              {"lock-wait", "--catalogue", katalog, "--lock", "10", "--at", "2008-02-30 21:00"},
              {"lock-wait", "--catalogue", katalog, "--at", "2008-03-12 21:00"},

@@ -106,6 +106,10 @@ TEST_F(CliRoute, WithABoatTheRouteCarriesWarningsOrIsRefused) {
     const olm3test::CliRun r = run("route", QStringList{"101", "203"} + boot);
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(QString::fromUtf8(r.err).contains("Testbrücke")) << r.err.toStdString();
+    // A boat that fits: no warnings, but the key is there.
+    const QJsonValue keine =
+        run("route", {"101", "203", "--boat", "12,4,3,"}).json().object().value("warnings");
+    EXPECT_TRUE(keine.isArray() && keine.toArray().isEmpty());
     // In the table the summary follows the totals; a boat of empty measures is checked against nothing
     // and is told nothing.
     for (const auto& [masse, summe] : {std::pair{"12,4,3,", "Boot: passt überall auf der Route."},
@@ -148,8 +152,12 @@ TEST_F(CliRoute, DaysSplitTheRouteAtTheLastHarbourBeforeTheEvening) {
     EXPECT_TRUE(tabelle.out.contains("Tagesetappen")) << tabelle.out.toStdString();
     EXPECT_TRUE(tabelle.out.contains("Reisetage: 2")) << tabelle.out.toStdString();
 
-    // A cruising day that ends before it begins: one line, exit code 2 (the day's check has the rest).
-    const olm3test::CliRun falsch = run("expand", {"--days", "--day-end", "08:00", "101:110"});
-    olm3test::ExpectOneErrorLine(falsch);
-    EXPECT_EQ(falsch.exitCode, 2);
+    // A cruising day that ends before it begins, or an unreadable limit (which the tool reads to switch the
+    // limit on or off): one clear line, exit code 2.
+    for (const QStringList& falsch :
+         {QStringList{"--days", "--day-end", "08:00"}, QStringList{"--days", "--wait-limit", "lang"}}) {
+        const olm3test::CliRun f = run("expand", falsch + QStringList{"101:110"});
+        olm3test::ExpectOneErrorLine(f);
+        EXPECT_EQ(f.exitCode, 2);
+    }
 }

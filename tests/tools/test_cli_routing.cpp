@@ -34,6 +34,8 @@ TEST(CliLockWait, JsonAnswer) {
     ASSERT_EQ(l.exitCode, 0) << l.err.toStdString();
     EXPECT_EQ(l.json().object(),
               (QJsonObject{{"result", true}, {"dblWartezeit", 9.0}, {"strNB", ""}, {"strSR", ""}}));
+    // A lock on request says so in its own key.
+    EXPECT_EQ(wait("21", "2008-03-16 10:00").json().object().value("strNB").toString(), QStringLiteral("NB"));
     l = wait("99", "2008-03-12 21:00");
     EXPECT_EQ(l.exitCode, 1);
     EXPECT_EQ(l.json().object().value("result"), QJsonValue(false));
