@@ -453,6 +453,7 @@ TEST_F(Browser, RadiusSearchShowsItsProgressAndTheResultsByDistanceAndBreakKeeps
         frm->txtName()->clear();
 
         Klick(frm->pbUmkreisSuche());
+        EXPECT_FALSE(frm->SucheLaeuft());
         EXPECT_FALSE(frm->picSuche()->isVisible());
         EXPECT_TRUE(frm->fpBack()->isEnabled());
         // broken after two: the lock 401 found later is not there
