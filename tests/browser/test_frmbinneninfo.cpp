@@ -216,6 +216,7 @@ TEST_F(Browser, WithoutAStartPositionTheWaterwayListLeadsToAWaterwaysPointsOrHan
     browser = [](frmBinneninfo* frm) {
         EXPECT_EQ(frm->View(), frmBinneninfo::vwBinnen);
         EXPECT_FALSE(frm->pbUmkreisSuche()->Enabled());
+        EXPECT_FALSE(frm->fpRoute()->isVisible());
         QTableWidget* g = frm->grdBinnen();
         ASSERT_EQ(g->rowCount(), 7);
         EXPECT_EQ(g->currentRow(), 0);
@@ -228,6 +229,7 @@ TEST_F(Browser, WithoutAStartPositionTheWaterwayListLeadsToAWaterwaysPointsOrHan
         doppelklick(g, g->currentRow());
         EXPECT_EQ(frm->View(), frmBinneninfo::vwPunkte);
         EXPECT_EQ(frm->lblBinnenBez()->text(), QStringLiteral("Teltowkanal"));
+        EXPECT_FALSE(frm->pbVorheriger()->Enabled());
         QTableWidget* p = frm->grdPunkte();
         // the stored filter of a first opening: junctions only; the Teltowkanal has none
         EXPECT_TRUE(sichtbar(p).empty());
@@ -364,6 +366,7 @@ TEST_F(Browser, RoutePointsAreMarkedTheListRunsTheWayTheRouteGoesAndGonePointsDo
         EXPECT_EQ(sichtbar(g), (std::vector<std::int32_t>{110, 106, 105, 101}));
         EXPECT_EQ(g->item(zeileVon(g, 101), 1)->text(), QStringLiteral("3"));
         EXPECT_EQ(g->item(zeileVon(g, 110), 3)->text(), QStringLiteral("Routenpunkt"));
+        EXPECT_FALSE(frm->pbVorheriger()->Enabled());
         Klick(frm->fpRefBack());
     };
     // the chosen route point goes back to the host
@@ -450,6 +453,7 @@ TEST_F(Browser, RadiusSearchShowsItsProgressAndTheResultsByDistanceAndBreakKeeps
         frm->txtName()->clear();
 
         Klick(frm->pbUmkreisSuche());
+        EXPECT_FALSE(frm->SucheLaeuft());
         EXPECT_FALSE(frm->picSuche()->isVisible());
         EXPECT_TRUE(frm->fpBack()->isEnabled());
         // broken after two: the lock 401 found later is not there
@@ -462,6 +466,7 @@ TEST_F(Browser, RadiusSearchShowsItsProgressAndTheResultsByDistanceAndBreakKeeps
         // "Alle": every lock again
         emit frm->cmbUmkreis()->activated(1);
         EXPECT_EQ(g->rowCount(), 3);
+        EXPECT_TRUE(g->isColumnHidden(6));
         Klick(frm->fpRefBack());
     };
     const Rueckgabe r = oeffne();

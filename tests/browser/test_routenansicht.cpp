@@ -97,7 +97,7 @@ protected:
 
 TEST_F(RouteView, ShowsRoutePointsAndTheLegsThatTakeTimeWithTheTotals) {
     // Route points: number, documented km (dashes without), departure, waterway, type. Legs that take time:
-    // their counts and the summed times (0.1 + 0.25 rounds half to even). The way back
+    // their counts over columns 1 to 4 and the summed times (0.1 + 0.25 rounds half to even). The way back
     // to the junction passes nothing that takes time: no leg row before point 3; the lock on request waits
     // over night.
     QStringList zeilen;
@@ -111,6 +111,7 @@ TEST_F(RouteView, ShowsRoutePointsAndTheLegsThatTakeTimeWithTheTotals) {
                      "4|-----|||Di, 03.06.2008 08:20|Kanal-Test|"}));
     EXPECT_TRUE(grid->item(kPunkt1, colAmtlKM)->font().bold());
     EXPECT_FALSE(grid->item(kPunkt4, colAmtlKM)->font().bold());
+    EXPECT_EQ(grid->columnSpan(kStrecke2, colNr), 4);
     EXPECT_EQ(view->RoutenPunkteListe(), QStringLiteral("101, 110, 201, 204"));
     const auto* info = view->findChild<QLabel*>(QStringLiteral("lblRoutenInfo"));
     ASSERT_TRUE(info);
@@ -379,6 +380,7 @@ TEST_F(RouteView, ThePreviewOffersPrintersAndAPdfFileAndPrintsPlanStatisticsDayS
         view->Drucken();
         EXPECT_TRUE(meldungen.messages().empty()) << "cancelled: nothing printed, nothing said";
         EXPECT_FALSE(QFile::exists(pdf));
+        EXPECT_FALSE(olm.state().frmRoutenPlanung);
     }
     olm3test::MessageRecorder meldungen;
     view->Drucken();

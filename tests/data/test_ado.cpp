@@ -68,6 +68,7 @@ TEST(Connection, OpenHonoursDataSourceAndModeAndFailsQuietly) {
     con = openCatalogue(dir);
     ASSERT_TRUE(con);
     EXPECT_EQ(con->Mode, ADODB::adModeRead);
+    EXPECT_EQ(con->CommandTimeout, 10);
     EXPECT_THROW(con->Execute("DELETE * FROM Punkte"), olm3::RuntimeError);
     auto rw = openRoutes(dir);
     EXPECT_EQ(rw->Mode, ADODB::adModeReadWrite);

@@ -73,6 +73,7 @@ TEST(TextTable, TheLanguageOfALocaleOrAShortName) {
         {"C.UTF-8", olm3::Sprache::De},
         {"POSIX", olm3::Sprache::De},
         {"de_DE.UTF-8", olm3::Sprache::De},
+        {"de_AT", olm3::Sprache::De},
         {"en_GB.UTF-8", olm3::Sprache::En},
         {"fr", olm3::Sprache::En},
     };

@@ -139,6 +139,7 @@ TEST(GpxHost, TheFileMenuExportsThePlanAndImportsItIntoPlanning) {
     cfg.Start();
     HostFenster w(cfg);
     w.Start();
+    EXPECT_TRUE(w.actGpxExport->isEnabled());
     w.Komponente().SetRouteGeplant({101, 104, 203});
     const QString gpx = profil.file("plan.gpx");
     ASSERT_TRUE(w.GpxExportieren(gpx));

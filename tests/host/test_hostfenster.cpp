@@ -82,6 +82,7 @@ TEST_F(HostFensterTest, StartCreatesTheRoutesDatabaseOpensTheCatalogueAndShowsIt
     EXPECT_EQ(w.karte()->Daten().gewaesser.size(), 3u);
     EXPECT_TRUE(statuszeile(w).contains("Testkatalog"));
     EXPECT_TRUE(w.actBinneninfo->isEnabled() && w.actRoutenPlanung->isEnabled());
+    EXPECT_FALSE(w.actBerichtDrucken->isEnabled());
 
     // A narrow window shortens the notice to the room it has and keeps all of it in the tool tip.
     w.resize(560, 400);

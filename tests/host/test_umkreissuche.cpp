@@ -68,7 +68,8 @@ TEST_F(UmkreissucheTest, FindsTheObjectsOfAKindWithinTheRadiusNearestFirst) {
         {101, "S", 10.0, {104, 202}},
         // A radius between the two keeps the nearer one only; the radius itself is inside.
         {101, "s", 2.5, {104}},
-        // From the far end, no fuel station within the radius.
+        // From the far end, the harbour; no fuel station within the radius.
+        {110, "H", 5.0, {106}},
         {110, "T", 0.5, {0}},
     };
     for (const auto& f : faelle) {

@@ -55,6 +55,8 @@ TEST(ucOLMButton, ValueChangesOnlyATwoStateButton) {
     // no longer two-state: released
     b.TwoState(false);
     EXPECT_FALSE(b.Value());
+    b.Value(true);
+    EXPECT_FALSE(b.Value());
 }
 
 TEST(ucOLMButton, FormatButtonWithoutSizeKeepsTheStandardSize) {
@@ -81,6 +83,7 @@ TEST(ucOLMButton, FormatButtonWithoutSizeKeepsTheStandardSize) {
     EXPECT_TRUE(b.Picture().isNull());
     b.IsDefault(true);
     EXPECT_EQ(b.size(), QSize(120, 40));
+    EXPECT_EQ(b.fpb()->geometry(), QRect(0, 0, 120, 40));
 }
 
 TEST(ucOLMButton, TheMouseAndTheSpaceKeyWithoutShiftClickWhileEnabled) {
