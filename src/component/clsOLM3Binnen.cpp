@@ -60,10 +60,8 @@ std::vector<olm3::Durchfahrtsbefund> clsOLM3Binnen::GetDurchfahrt() const { retu
 void clsOLM3Binnen::PruefeDurchfahrt() {
     d->befunde.clear();
     if (!d->blnRouteOptimiert) return;
-    const auto zeilen = d->RoutenZeilen();
-    const std::vector<typRouteOptimiert> rows(zeilen.begin(), zeilen.end());
     // A catalogue that cannot be read leaves the route without findings; the record-set layer has said why.
-    olm3::PruefeDurchfahrt(modOLM3Binnen::conBinnenDatabase, rows, d->profil, d->befunde);
+    olm3::PruefeDurchfahrt(modOLM3Binnen::conBinnenDatabase, d->RoutenZeilen(), d->profil, d->befunde);
 }
 
 bool clsOLM3Binnen::Init(IOLM3Cfg* cfg, IOLM3KWS* kws, IOLM3TGF* tgf) {

@@ -209,7 +209,7 @@ bool LeseFahrrinnen(const ADODB::ConnectionPtr& con, const QString& strBedingung
     return true;
 }
 
-bool PruefeDurchfahrt(const ADODB::ConnectionPtr& con, const std::vector<typRouteOptimiert>& audtRoute,
+bool PruefeDurchfahrt(const ADODB::ConnectionPtr& con, std::span<const typRouteOptimiert> audtRoute,
                       const BootProfil& p, std::vector<Durchfahrtsbefund>& befunde) {
     befunde.clear();
     if (!p.IstGesetzt() || audtRoute.empty()) return true;

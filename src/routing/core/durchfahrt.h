@@ -17,6 +17,7 @@
 #include <functional>
 #include <cstdint>
 #include <unordered_map>
+#include <span>
 #include <vector>
 
 namespace olm3 {
@@ -68,7 +69,7 @@ bool LeseFahrrinnen(const ADODB::ConnectionPtr& con, const QString& strBedingung
 /// findings come in route order, each place and measure once; a run of points without a draught limit
 /// on one waterway gives one finding (its first point). Nothing to check (no measure set, no rows) is no
 /// finding. False when the catalogue cannot be read.
-bool PruefeDurchfahrt(const ADODB::ConnectionPtr& con, const std::vector<typRouteOptimiert>& audtRoute,
+bool PruefeDurchfahrt(const ADODB::ConnectionPtr& con, std::span<const typRouteOptimiert> audtRoute,
                       const BootProfil& p, std::vector<Durchfahrtsbefund>& befunde);
 
 /// How many findings are of each kind.
