@@ -17,9 +17,7 @@ Ids route(const clsOLM3Binnen& olm) {
 class Facade : public ::testing::Test {
 protected:
     void SetUp() override { olm.Init(&cfg, nullptr, nullptr); }
-    QString katalog(const QString& name) {
-        return olm3test::MakeCatalogueFromFixtures(dir, name, {QStringLiteral("mini")});
-    }
+    QString katalog(const QString& name) { return olm3test::MakeCatalogueFromFixtures(dir, name, {"mini"}); }
     olm3test::TempDir dir;
     olm3test::MessageRecorder messages;
     olm3test::FakeCfg cfg;

@@ -52,7 +52,7 @@ protected:
 } // namespace
 
 TEST_F(StatusWindow, ShowsWithoutBarsWhenThereIsNothingToCount) {
-    olm.ShowStatus(true, QStringLiteral("Routen-Information wird ermittelt.."), 0, 0);
+    olm.ShowStatus(true, "Routen-Information wird ermittelt..", 0, 0);
     ASSERT_TRUE(frm());
     EXPECT_TRUE(frm()->isVisible());
     EXPECT_TRUE(olm.state().blnStatusShown);

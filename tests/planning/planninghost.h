@@ -128,9 +128,8 @@ struct PlanungsUmgebung {
     ScriptedHost host{olm};
 
     PlanungsUmgebung() {
-        cfg.katalog =
-            MakeCatalogueFromFixtures(dir, QStringLiteral("1_Test.sqlite"), {QStringLiteral("mini")});
-        cfg.iniDatei = dir.file(QStringLiteral("host.ini"));
+        cfg.katalog = MakeCatalogueFromFixtures(dir, "1_Test.sqlite", {"mini"});
+        cfg.iniDatei = dir.file("host.ini");
         EXPECT_TRUE(olm.Init(&cfg, &kws, &tgf));
     }
     /// The user has set a start time and speed before (kept by the facade).

@@ -18,11 +18,14 @@
 #include <functional>
 
 using namespace modOLM3Binnen;
+namespace ErrNo = olm3::ErrNo;
 using olm3test::Klick;
 using olm3test::MessageRecorder;
 using olm3test::Spalte;
 using savedroutes::AlleZeilen;
 using savedroutes::Texte;
+
+using Ids = std::vector<std::int32_t>;
 
 namespace {
 
@@ -62,7 +65,7 @@ protected:
         objOLM3Cfg = nullptr;
     }
     /// Saves a route on the catalogue open now and then opens the catalogue after its data update.
-    std::int32_t speichereUndAktualisiere(const std::vector<std::int32_t>& route) {
+    std::int32_t speichereUndAktualisiere(const Ids& route) {
         std::int32_t id = 0;
         EXPECT_TRUE(
             olm3::planning::SpeichereRoute({"Quer durchs Netz", "alle Fälle", kStart, 7.5}, route, 1, id));
@@ -108,9 +111,9 @@ TEST_F(LoadSaveWindow, LoadModeShowsHowEachPointWasFoundAndLoadsTheRouteReversed
         Klick(frm.pbLoadSave());
         EXPECT_FALSE(frm.isVisible());
     });
-    std::vector<std::int32_t> ids;
+    Ids ids;
     ASSERT_TRUE(frm.RouteLoad(ids));
-    EXPECT_EQ(ids, (std::vector<std::int32_t>{301, 202, 104, 101}));
+    EXPECT_EQ(ids, (Ids{301, 202, 104, 101}));
     EXPECT_EQ(olm.StartZeit(), kStart);
     EXPECT_DOUBLE_EQ(olm.MarschV(), 7.5);
     EXPECT_TRUE(olm.IsStartZeitSet());
@@ -129,9 +132,9 @@ TEST_F(LoadSaveWindow, ARouteOfWhichNothingIsLeftCannotBeLoadedAndBackLoadsNothi
         EXPECT_FALSE(frm.isVisible());
     });
     EXPECT_TRUE(messages.messages().empty());
-    std::vector<std::int32_t> ids{7};
+    Ids ids{7};
     EXPECT_FALSE(frm.RouteLoad(ids));
-    EXPECT_EQ(ids, std::vector<std::int32_t>{7});
+    EXPECT_EQ(ids, Ids{7});
 }
 
 TEST_F(LoadSaveWindow, SaveModeWantsANameThenSavesAndHandsStartAndSpeedOn) {
@@ -227,12 +230,11 @@ TEST_F(LoadSaveWindow, AWriteThatFailsChangesNothingSaysSoAndKeepsTheWindowAndIt
         int folgeText;
     };
     const Fall faelle[] = {
-        {frm.pbLoadSave(), olm3::ErrNo::CommandError, "BinRoutenPunkte", "SpeichernPunkte", 9103},
-        {frm.pbLoadSave(), olm3::ErrNo::CommandError, "INSERT INTO \"BinRouten\"", "Speichern", 9103},
-        {frm.pbOverwrite(), olm3::ErrNo::CommandError, "INSERT INTO \"BinRoutenPunkte\"", "SpeichernPunkte",
-         9103},
-        {frm.pbOverwrite(), olm3::ErrNo::CommandError, "BinRoutenPunkte", "pbOverwrite_Click", 9103},
-        {frm.pbDelete(), olm3::ErrNo::ReadOnly, "FROM BinRouten WHERE", "pbDelete_Click", 9104},
+        {frm.pbLoadSave(), ErrNo::CommandError, "BinRoutenPunkte", "SpeichernPunkte", 9103},
+        {frm.pbLoadSave(), ErrNo::CommandError, "INSERT INTO \"BinRouten\"", "Speichern", 9103},
+        {frm.pbOverwrite(), ErrNo::CommandError, "INSERT INTO \"BinRoutenPunkte\"", "SpeichernPunkte", 9103},
+        {frm.pbOverwrite(), ErrNo::CommandError, "BinRoutenPunkte", "pbOverwrite_Click", 9103},
+        {frm.pbDelete(), ErrNo::ReadOnly, "FROM BinRouten WHERE", "pbDelete_Click", 9104},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.match);
@@ -247,8 +249,8 @@ TEST_F(LoadSaveWindow, AWriteThatFailsChangesNothingSaysSoAndKeepsTheWindowAndIt
         EXPECT_EQ(letzte.title, "frmRouteGeplantLaodSave." + QString::fromUtf8(f.titel));
         EXPECT_EQ(letzte.style, vbCritical);
         EXPECT_TRUE(letzte.text.startsWith(QString::number(f.lngNummer) + "  "));
-        EXPECT_TRUE(letzte.text.endsWith(
-            olm3::TextTable::Builtin().Text(QStringLiteral("frmRouteGeplantLoadSave"), f.folgeText)));
+        EXPECT_TRUE(
+            letzte.text.endsWith(olm3::TextTable::Builtin().Text("frmRouteGeplantLoadSave", f.folgeText)));
     }
     EXPECT_TRUE(frm.pbLoadSave()->Enabled());
 }
@@ -288,9 +290,9 @@ TEST_F(LoadSaveWindow, AWriteProtectedDatabaseOrAnotherCatalogueLeaveOnlyWhatMak
     ASSERT_TRUE(laden.Init(&olm, {0}, true, QDateTime(), -1));
     EXPECT_FALSE(laden.pbDelete()->Enabled());
     zeigeModal(laden, [&] { Klick(laden.pbLoadSave()); });
-    std::vector<std::int32_t> ids;
+    Ids ids;
     ASSERT_TRUE(laden.RouteLoad(ids));
-    EXPECT_EQ(ids, (std::vector<std::int32_t>{105, 204}));
+    EXPECT_EQ(ids, (Ids{105, 204}));
     // A catalogue without saved routes: only saving is possible.
     cfg.katalog = olm3test::MakeCatalogueFromFixtures(dir, "5_Andere.sqlite", {"mini"});
     ASSERT_TRUE(olm.Init(&cfg, nullptr, nullptr));

@@ -26,8 +26,13 @@ using olm3test::PlanungsUmgebung;
 using olm3test::Zeilen;
 using savedroutes::Texte;
 
-TEST(RoutePlanningWindow, ShowsEachPointWithItsCatalogueData) {
+/// A host with the mini catalogue open.
+struct RoutePlanningWindow : ::testing::Test {
     PlanungsUmgebung u;
+};
+using RoutePlanningBadInput = RoutePlanningWindow;
+
+TEST_F(RoutePlanningWindow, ShowsEachPointWithItsCatalogueData) {
     auto frm = PlanungsFenster(u, {101, 102, 104, 105, 204}, false);
     QTableWidget* g = frm->grdRoute();
     EXPECT_TRUE(u.host.events.isEmpty()) << "filled without redrawing: nothing is reported";
@@ -45,8 +50,7 @@ TEST(RoutePlanningWindow, ShowsEachPointWithItsCatalogueData) {
         << u.cfg.missingTexts.values().join(QLatin1Char(' ')).toStdString();
 }
 
-TEST(RoutePlanningWindow, EmptyRouteShowsNothingReportsNothingAndCannotBeOptimised) {
-    PlanungsUmgebung u;
+TEST_F(RoutePlanningWindow, EmptyRouteShowsNothingReportsNothingAndCannotBeOptimised) {
     auto frm = PlanungsFenster(u, {0}, true);
     EXPECT_EQ(frm->grdRoute()->rowCount(), 0);
     EXPECT_FALSE(frm->fpOptimieren()->Enabled());
@@ -58,8 +62,7 @@ TEST(RoutePlanningWindow, EmptyRouteShowsNothingReportsNothingAndCannotBeOptimis
     EXPECT_TRUE(u.host.events.isEmpty());
 }
 
-TEST(RoutePlanningWindow, MovesAndDeletesRowsReportingEveryChangeAndDeleteAllResetsTheFields) {
-    PlanungsUmgebung u;
+TEST_F(RoutePlanningWindow, MovesAndDeletesRowsReportingEveryChangeAndDeleteAllResetsTheFields) {
     u.StartGesetzt(olm3::MakeDatum(QDate(2008, 6, 2), QTime(10, 0)), 9.5);
     u.cfg.marschV = 7.0;
     olm3test::ModalScript modal([](QDialog*) {});
@@ -107,8 +110,7 @@ TEST(RoutePlanningWindow, MovesAndDeletesRowsReportingEveryChangeAndDeleteAllRes
     EXPECT_EQ(frm->fpStartDateTime()->date(), QDate::currentDate());
 }
 
-TEST(RoutePlanningWindow, StartTimeShowsTheWeekdayOfTheTextTableSpeedItsLimitsAndToolTipsTheHostsSwitch) {
-    PlanungsUmgebung u;
+TEST_F(RoutePlanningWindow, StartTimeShowsTheWeekdayOfTheTextTableSpeedItsLimitsAndToolTipsTheHostsSwitch) {
     u.StartGesetzt(olm3::MakeDatum(QDate(2008, 6, 1), QTime(10, 5, 30)), 250.0);
     auto frm = PlanungsFenster(u, {101, 110}, false);
     olm3ui::WochentagDateTimeEdit* start = frm->fpStartDateTime();
@@ -137,8 +139,7 @@ TEST(RoutePlanningWindow, StartTimeShowsTheWeekdayOfTheTextTableSpeedItsLimitsAn
     EXPECT_TRUE(frm->fpBack()->toolTip().isEmpty());
 }
 
-TEST(RoutePlanningWindow, BackAndTheCloseBoxTellTheHostAndOnlyHideTheChartPickHandsOverStartSpeedAndRow) {
-    PlanungsUmgebung u;
+TEST_F(RoutePlanningWindow, BackAndTheCloseBoxTellTheHostAndOnlyHideTheChartPickHandsOverStartSpeedAndRow) {
     u.host.pktKarte = 106;
     u.olm.SetRouteGeplant({101, 110});
     u.olm.IsStartZeitSet(true);
@@ -163,8 +164,7 @@ TEST(RoutePlanningWindow, BackAndTheCloseBoxTellTheHostAndOnlyHideTheChartPickHa
     EXPECT_EQ(u.route(), (Ids{101, 106, 110}));
 }
 
-TEST(RoutePlanningWindow, APointFromTheBrowserGoesInAfterTheCurrentRowAndNoPointLeavesTheRouteAlone) {
-    PlanungsUmgebung u;
+TEST_F(RoutePlanningWindow, APointFromTheBrowserGoesInAfterTheCurrentRowAndNoPointLeavesTheRouteAlone) {
     auto frm = PlanungsFenster(u, {110}, false);
     ASSERT_FALSE(frm->fpOptimieren()->Enabled());
     bool gesperrt = false;
@@ -191,8 +191,7 @@ TEST(RoutePlanningWindow, APointFromTheBrowserGoesInAfterTheCurrentRowAndNoPoint
     EXPECT_TRUE(frm->fpOptimieren()->Enabled());
 }
 
-TEST(RoutePlanningWindow, SavesLoadsBackReversedAndAsksBeforeAnUnsavedPlanIsThrownAway) {
-    PlanungsUmgebung u;
+TEST_F(RoutePlanningWindow, SavesLoadsBackReversedAndAsksBeforeAnUnsavedPlanIsThrownAway) {
     ADODB::ConnectionPtr routen;
     ASSERT_TRUE(ADO_Open_Connection(olm3test::MakeRoutesDatabase(u.dir), routen, {}, {}, {}, false));
     u.olm.conWPundRoutenDB(routen);
@@ -257,8 +256,7 @@ TEST(RoutePlanningWindow, SavesLoadsBackReversedAndAsksBeforeAnUnsavedPlanIsThro
     u.olm.conWPundRoutenDB(nullptr);
 }
 
-TEST(RoutePlanningBadInput, PointsTheCatalogueLacksAreNamedAndLeftOut) {
-    PlanungsUmgebung u;
+TEST_F(RoutePlanningBadInput, PointsTheCatalogueLacksAreNamedAndLeftOut) {
     auto frm = PlanungsFenster(u, {101, 999, 110, 998}, true);
     EXPECT_EQ(FensterRoute(*frm), (Ids{101, 110}));
     ASSERT_EQ(Texte(u.messages), QStringList{GetText(frmRoutenPlanung::kModul, 9120).arg("999, 998")});
@@ -266,8 +264,7 @@ TEST(RoutePlanningBadInput, PointsTheCatalogueLacksAreNamedAndLeftOut) {
     EXPECT_EQ(u.route(), (Ids{101, 110}));
 }
 
-TEST(RoutePlanningBadInput, WithoutACatalogueThePlannedRouteIsKept) {
-    PlanungsUmgebung u;
+TEST_F(RoutePlanningBadInput, WithoutACatalogueThePlannedRouteIsKept) {
     u.cfg.katalog.clear();
     u.olm.Init(&u.cfg, nullptr, nullptr);
     u.olm.SetRouteGeplant({101, 110});
@@ -281,8 +278,7 @@ TEST(RoutePlanningBadInput, WithoutACatalogueThePlannedRouteIsKept) {
     EXPECT_EQ(u.route(), (Ids{101, 110}));
 }
 
-TEST(RoutePlanningBadInput, SpeedZeroAndMissingVesselParametersDoNotStopOptimising) {
-    PlanungsUmgebung u;
+TEST_F(RoutePlanningBadInput, SpeedZeroAndMissingVesselParametersDoNotStopOptimising) {
     u.cfg.marschV = 0.0;
     u.cfg.schiffsparameter = false;
     auto frm = PlanungsFenster(u, {101, 110}, false);
@@ -297,8 +293,7 @@ TEST(RoutePlanningBadInput, SpeedZeroAndMissingVesselParametersDoNotStopOptimisi
 
 // The cruising day of the day stages: the planning window's button opens its dialog; bad input is said
 // and changes nothing, good input is kept in the settings file and shown the next time.
-TEST(RoutePlanningWindow, TheCruisingDayDialogChecksAndKeepsItsValues) {
-    PlanungsUmgebung u;
+TEST_F(RoutePlanningWindow, TheCruisingDayDialogChecksAndKeepsItsValues) {
     auto frm = PlanungsFenster(u, {101, 110}, false);
     olm3test::ModalScript modal([&](QDialog* dlg) {
         auto* tag = qobject_cast<frmFahrtag*>(dlg);
@@ -327,8 +322,7 @@ TEST(RoutePlanningWindow, TheCruisingDayDialogChecksAndKeepsItsValues) {
     EXPECT_FALSE(wieder.txtWarteGrenze()->isEnabled());
 }
 
-TEST(RoutePlanningWindow, LongNamesGiveWaySoThatTheNameColumnStaysInView) {
-    PlanungsUmgebung u;
+TEST_F(RoutePlanningWindow, LongNamesGiveWaySoThatTheNameColumnStaysInView) {
     auto frm = PlanungsFenster(u, {101, 104, 110});
     const QString lang("Untere Havel-Wasserstraße (Spandau - Potsdam - Brandenburg - Plaue) "
                        "und noch viel weiter bis an das Ende der Welt");

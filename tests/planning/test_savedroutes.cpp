@@ -11,6 +11,7 @@
 
 using namespace modOLM3Binnen;
 using namespace olm3::planning;
+namespace ErrNo = olm3::ErrNo;
 using olm3test::MessageRecorder;
 using savedroutes::AlleZeilen;
 using savedroutes::Texte;
@@ -130,17 +131,14 @@ TEST_F(SavedRoutes, ASaveOrOverwriteThatFailsAnywhereChangesNothing) {
         Schritt beimSpeichern;
         Schritt beimUeberschreiben; ///< overwriting deletes the old points first
     };
+    constexpr Schritt P = Schritt::Punkte, R = Schritt::Route; // the points, the header
     const Stoerung stoerungen[] = {
-        {"any statement on the points", false, olm3::ErrNo::CommandError, "BinRoutenPunkte", Schritt::Punkte,
-         Schritt::Route},
-        {"first point refused", false, olm3::ErrNo::IntegrityViolation, "INSERT INTO \"BinRoutenPunkte\"",
-         Schritt::Punkte, Schritt::Punkte},
-        {"third point unreadable", true, olm3::ErrNo::CommandError, "PunkteID=202", Schritt::Punkte,
-         Schritt::Punkte},
-        {"connection lost and reopened", false, olm3::ErrNo::GenericFailure, "From BinRoutenPunkte Where 1=2",
-         Schritt::Punkte, Schritt::Punkte},
-        {"commit refused", false, olm3::ErrNo::GenericFailure, "COMMIT", Schritt::Punkte, Schritt::Punkte},
-        {"header refused", false, olm3::ErrNo::ReadOnly, "\"BinRouten\"", Schritt::Route, Schritt::Route},
+        {"any statement on the points", false, ErrNo::CommandError, "BinRoutenPunkte", P, R},
+        {"first point refused", false, ErrNo::IntegrityViolation, "INSERT INTO \"BinRoutenPunkte\"", P, P},
+        {"third point unreadable", true, ErrNo::CommandError, "PunkteID=202", P, P},
+        {"connection lost, reopened", false, ErrNo::GenericFailure, "From BinRoutenPunkte Where 1=2", P, P},
+        {"commit refused", false, ErrNo::GenericFailure, "COMMIT", P, P},
+        {"header refused", false, ErrNo::ReadOnly, "\"BinRouten\"", R, R},
     };
     const QStringList vorher = AlleZeilen();
     ASSERT_EQ(vorher.size(), 8);
@@ -178,13 +176,13 @@ TEST_F(SavedRoutes, RefusedDeletesAndReadOnlyDatabasesChangeNothingAndMessagesWa
         imTransaktion.push_back(conWPundRoutenDB->InTransaction());
         return int(vbOK);
     });
-    ADODB::testing::InjectFailures(*conWPundRoutenDB, 1, olm3::ErrNo::CommandError,
+    ADODB::testing::InjectFailures(*conWPundRoutenDB, 1, ErrNo::CommandError,
                                    "From BinRoutenPunkte Where 1=2");
     std::int32_t id = 0;
     EXPECT_FALSE(SpeichereRoute(kopf, {101, 110}, 1, id));
     EXPECT_EQ(imTransaktion, std::vector<bool>{false});
     SetMsgBoxHandler(nullptr);
-    ADODB::testing::InjectFailures(*conWPundRoutenDB, 1, olm3::ErrNo::CommandError, "FROM BinRouten WHERE");
+    ADODB::testing::InjectFailures(*conWPundRoutenDB, 1, ErrNo::CommandError, "FROM BinRouten WHERE");
     EXPECT_FALSE(LoescheRoute(1));
     EXPECT_EQ(AlleZeilen(), vorher);
     EXPECT_EQ(PruefeRoutenDB(), RoutenDB::Bereit);
@@ -192,7 +190,7 @@ TEST_F(SavedRoutes, RefusedDeletesAndReadOnlyDatabasesChangeNothingAndMessagesWa
     EXPECT_EQ(PruefeRoutenDB(), RoutenDB::Schreibgeschuetzt);
     const Ergebnis erg = SpeichereRoute(kopf, {101, 110}, 1, id);
     ASSERT_TRUE(erg.fehler);
-    EXPECT_EQ(erg.fehler->Number(), olm3::ErrNo::ReadOnly);
+    EXPECT_EQ(erg.fehler->Number(), ErrNo::ReadOnly);
     EXPECT_EQ(AlleZeilen(), vorher);
     ASSERT_TRUE(ADO_Open_Connection(savedroutes::KatalogNeu(dir), conWPundRoutenDB, {}, {}, {}, false));
     EXPECT_EQ(PruefeRoutenDB(), RoutenDB::Fehlt);
