@@ -80,15 +80,14 @@ protected:
 
     olm3test::TempDir dir;
     olm3test::FakeCfg cfg;
-    RoutenKopf kopf{QStringLiteral("Neue Route"), QStringLiteral("mit Bemerkung"), kStart, 7.5};
+    RoutenKopf kopf{"Neue Route", "mit Bemerkung", kStart, 7.5};
 };
 
 TEST_F(SavedRoutes, ListsTheOpenCataloguesRoutesNewestFirstWithGermanWeekdays) {
     std::vector<GespeicherteRoute> routen;
     ASSERT_TRUE(ListeRouten(1, routen));
     ASSERT_EQ(ids(routen), (std::vector<std::int32_t>{2, 1}));
-    const auto zellen = ListenZellen(routen[0], QStringLiteral("frmRouteGeplantLoadSave"));
-    EXPECT_EQ(zellen,
+    EXPECT_EQ(ListenZellen(routen[0], "frmRouteGeplantLoadSave"),
               (std::array<QString, 5>{"Zum Kanal", "Mo 02.06.2008 10:00", "6", "So 01.06.2008 18:00", ""}));
     EXPECT_EQ(liste(2), (std::vector<std::int32_t>{3}));
 }
