@@ -11,8 +11,6 @@
 #include <QTimer>
 #include <QToolButton>
 
-using olm3test::Ids;
-
 namespace {
 
 /// The mini catalogue open, a start time set, the events logged.
@@ -43,8 +41,8 @@ TEST_F(Optimise, EachLegIsReportedWithTheLegsSoFar) {
     u.host.beimLeg = [&] { beiJedemLeg.push_back(optimiert()); };
     ASSERT_TRUE(u.olm.SetRouteOptimiert({101, 104}, {104, 110}, QDateTime()));
     EXPECT_EQ(u.host.events, (QStringList{"RouteOptimiertAus", "RouteOptimiertAn", "RouteOptimiertAn"}));
-    EXPECT_EQ(u.host.von, (std::vector<Ids>{{101, 0}, {101, 104}}));
-    EXPECT_EQ(u.host.nach[0], (Ids{104, 0}));
+    EXPECT_EQ(u.host.von, (std::vector<olm3test::Ids>{{101, 0}, {101, 104}}));
+    EXPECT_EQ(u.host.nach[0], (olm3test::Ids{104, 0}));
     EXPECT_EQ(beiJedemLeg.front(), (std::pair<bool, size_t>{true, 3}));
     EXPECT_FALSE(u.olm.state().frmStatus) << "the status window is gone when the computation is done";
 }
