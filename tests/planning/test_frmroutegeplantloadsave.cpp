@@ -24,7 +24,6 @@ using olm3test::MessageRecorder;
 using olm3test::Spalte;
 using savedroutes::AlleZeilen;
 using savedroutes::Texte;
-
 using Ids = std::vector<std::int32_t>;
 
 namespace {
