@@ -3,10 +3,12 @@
 #include "data/modOLM3Binnen.h"
 #include "planning/planninghost.h"
 
+using olm3test::Ids;
+
 namespace {
 
-std::vector<std::int32_t> route(const clsOLM3Binnen& olm) {
-    std::vector<std::int32_t> r;
+Ids route(const clsOLM3Binnen& olm) {
+    Ids r;
     olm.GetRouteGeplant(r);
     return r;
 }
@@ -15,9 +17,7 @@ std::vector<std::int32_t> route(const clsOLM3Binnen& olm) {
 class Facade : public ::testing::Test {
 protected:
     void SetUp() override { olm.Init(&cfg, nullptr, nullptr); }
-    QString katalog(const QString& name) {
-        return olm3test::MakeCatalogueFromFixtures(dir, name, {QStringLiteral("mini")});
-    }
+    QString katalog(const QString& name) { return olm3test::MakeCatalogueFromFixtures(dir, name, {"mini"}); }
     olm3test::TempDir dir;
     olm3test::MessageRecorder messages;
     olm3test::FakeCfg cfg;
@@ -30,7 +30,7 @@ protected:
 TEST_F(Facade, InitOpensTheCatalogueReadOnlyAndTakesItsNumberFromTheName) {
     for (const auto& [name, nr] :
          {std::pair{"12_Berlin.sqlite", 12}, {"Ohne Nummer.sqlite", 0}, {"x_y_z.sqlite", 0}}) {
-        cfg.katalog = katalog(QString::fromLatin1(name));
+        cfg.katalog = katalog(name);
         ASSERT_TRUE(olm.Init(&cfg, nullptr, nullptr));
         ASSERT_TRUE(olm.conBinnenDatabase());
         EXPECT_EQ(olm.conBinnenDatabase()->Mode, ADODB::adModeRead);
@@ -44,16 +44,14 @@ TEST_F(Facade, InitOpensTheCatalogueReadOnlyAndTakesItsNumberFromTheName) {
 }
 
 TEST_F(Facade, ABadCatalogueLeavesTheComponentWorkingWithoutIt) {
-    cfg.katalog = katalog(QStringLiteral("3_Gut.sqlite"));
+    cfg.katalog = katalog("3_Gut.sqlite");
     ASSERT_TRUE(olm.Init(&cfg, nullptr, nullptr));
     ASSERT_EQ(modOLM3Binnen::intKatalogNr, 3);
-
-    const QString empty = dir.write(QStringLiteral("7_Leer.sqlite"), QByteArray());
+    const QString empty = dir.write("7_Leer.sqlite", QByteArray());
     const QString corrupt =
-        dir.write(QStringLiteral("8_Kaputt.sqlite"), QByteArray("SQLite format 3") + QByteArray(5000, '\x7f'));
-    const QString foreign = olm3test::MakeRoutesDatabase(dir, QStringLiteral("9_Fremd.sqlite"));
-
-    for (const QString& bad : {dir.file(QStringLiteral("6_Fehlt.sqlite")), empty, corrupt, foreign}) {
+        dir.write("8_Kaputt.sqlite", QByteArray("SQLite format 3") + QByteArray(5000, '\x7f'));
+    const QString foreign = olm3test::MakeRoutesDatabase(dir, "9_Fremd.sqlite");
+    for (const QString& bad : {dir.file("6_Fehlt.sqlite"), empty, corrupt, foreign}) {
         cfg.katalog = bad;
         EXPECT_TRUE(olm.Init(&cfg, nullptr, nullptr)) << bad.toStdString();
         EXPECT_FALSE(olm.conBinnenDatabase()) << bad.toStdString();
@@ -73,7 +71,7 @@ TEST_F(Facade, InitResetsRouteSearchResultsAndStartTime) {
     olm.IsStartZeitSet(true);
     olm.SetSuchergebnisse(2, {7, 8}, {1.5, 2.5});
     olm.Init(&cfg, nullptr, nullptr);
-    EXPECT_EQ(route(olm), std::vector<std::int32_t>{0});
+    EXPECT_EQ(route(olm), Ids{0});
     EXPECT_FALSE(olm.IsStartZeitSet());
     EXPECT_EQ(olm.StartZeit(), olm3::DatumNull());
     std::int32_t n = -1;
@@ -85,32 +83,30 @@ TEST_F(Facade, InitResetsRouteSearchResultsAndStartTime) {
 
 TEST_F(Facade, NewPointsReplaceTheEmptyRouteThenInsertBeforePosition) {
     olm.EventRoutenPktKarte(1);
-    EXPECT_EQ(log.events, QStringList{QStringLiteral("RoutenPktKarte")});
-    olm.SetPktNeuRouteGeplant(10);
-    EXPECT_EQ(route(olm), (std::vector<std::int32_t>{10}));
-    olm.SetPktNeuRouteGeplant(20); // position 1 = old length: appended
-    EXPECT_EQ(route(olm), (std::vector<std::int32_t>{10, 20}));
-    olm.EventRoutenPktKarte(2);
-    olm.SetPktNeuRouteGeplant(30);
-    EXPECT_EQ(route(olm), (std::vector<std::int32_t>{10, 20, 30}));
-    olm.EventRoutenPktKarte(1);
-    olm.SetPktNeuRouteGeplant(15);
-    EXPECT_EQ(route(olm), (std::vector<std::int32_t>{10, 15, 20, 30}));
+    EXPECT_EQ(log.events, QStringList{"RoutenPktKarte"});
+    // The position the chart is asked for (0: none; position 1 = old length appends), the point, the route.
+    const std::tuple<int, std::int32_t, Ids> schritte[] = {
+        {0, 10, {10}}, {0, 20, {10, 20}}, {2, 30, {10, 20, 30}}, {1, 15, {10, 15, 20, 30}}};
+    for (const auto& [position, punkt, erwartet] : schritte) {
+        if (position > 0) olm.EventRoutenPktKarte(position);
+        olm.SetPktNeuRouteGeplant(punkt);
+        EXPECT_EQ(route(olm), erwartet) << punkt;
+    }
     olm.DeleteRouteGeplant();
-    EXPECT_EQ(route(olm), std::vector<std::int32_t>{0});
+    EXPECT_EQ(route(olm), Ids{0});
 }
 
 TEST_F(Facade, RouteChangeDiscardsTheOptimisedRouteAndReportsPositions) {
     std::vector<typRoute> r{{101, 13.0, 52.5}, {0, 9.0, 9.0}, {-4, 8.0, 8.0}, {104, 13.03, 52.5}};
     olm.EventRouteChange(r);
-    EXPECT_EQ(log.events, (QStringList{QStringLiteral("RouteOptimiertAus"), QStringLiteral("RouteChange")}));
+    EXPECT_EQ(log.events, (QStringList{"RouteOptimiertAus", "RouteChange"}));
     EXPECT_EQ(log.letzteLg, (std::vector<double>{13.0, 0.0, 0.0, 13.03}));
     EXPECT_EQ(log.letzteBg, (std::vector<double>{52.5, 0.0, 0.0, 52.5}));
-    EXPECT_EQ(route(olm), (std::vector<std::int32_t>{101, 0, -4, 104}));
+    EXPECT_EQ(route(olm), (Ids{101, 0, -4, 104}));
     log.events.clear();
     olm.EventDeleteAll();
-    EXPECT_EQ(log.events, QStringList{QStringLiteral("RouteOptimiertAus")});
-    EXPECT_EQ(route(olm), std::vector<std::int32_t>{0});
+    EXPECT_EQ(log.events, QStringList{"RouteOptimiertAus"});
+    EXPECT_EQ(route(olm), Ids{0});
     std::vector<typRouteOptimiert> rows;
     RouteOptimiertSummen summen;
     EXPECT_FALSE(olm.GetRouteOptimiert(rows, summen));
@@ -132,7 +128,7 @@ TEST_F(Facade, SearchResultsAreStoredAndHandedBack) {
 }
 
 TEST_F(Facade, DestroyingTheObjectClosesTheCatalogue) {
-    cfg.katalog = katalog(QStringLiteral("1_K.sqlite"));
+    cfg.katalog = katalog("1_K.sqlite");
     clsOLM3Binnen* andere = OLM3Binnen_Create();
     ASSERT_TRUE(andere->Init(&cfg, nullptr, nullptr));
     const ADODB::ConnectionPtr con = andere->conBinnenDatabase();

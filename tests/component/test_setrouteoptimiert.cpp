@@ -41,8 +41,8 @@ TEST_F(Optimise, EachLegIsReportedWithTheLegsSoFar) {
     u.host.beimLeg = [&] { beiJedemLeg.push_back(optimiert()); };
     ASSERT_TRUE(u.olm.SetRouteOptimiert({101, 104}, {104, 110}, QDateTime()));
     EXPECT_EQ(u.host.events, (QStringList{"RouteOptimiertAus", "RouteOptimiertAn", "RouteOptimiertAn"}));
-    EXPECT_EQ(u.host.von, (std::vector<std::vector<std::int32_t>>{{101, 0}, {101, 104}}));
-    EXPECT_EQ(u.host.nach[0], (std::vector<std::int32_t>{104, 0}));
+    EXPECT_EQ(u.host.von, (std::vector<olm3test::Ids>{{101, 0}, {101, 104}}));
+    EXPECT_EQ(u.host.nach[0], (olm3test::Ids{104, 0}));
     EXPECT_EQ(beiJedemLeg.front(), (std::pair<bool, size_t>{true, 3}));
     EXPECT_FALSE(u.olm.state().frmStatus) << "the status window is gone when the computation is done";
 }
@@ -64,8 +64,8 @@ TEST_F(Optimise, TheBreakButtonStopsTheComputationAndDiscardsTheRoute) {
     clicker.stop();
     ASSERT_TRUE(clicked);
     EXPECT_FALSE(result);
-    EXPECT_TRUE(u.host.events.contains(QStringLiteral("BreakOptimierer")));
-    EXPECT_EQ(u.host.events.last(), QStringLiteral("RouteOptimiertAus"));
+    EXPECT_TRUE(u.host.events.contains("BreakOptimierer"));
+    EXPECT_EQ(u.host.events.last(), "RouteOptimiertAus");
     EXPECT_LT(u.host.von.size(), 3u);
     EXPECT_EQ(optimiert(), (std::pair<bool, size_t>{false, 0}));
     // The break asked for this computation only: the next one runs to its end.

@@ -10,12 +10,28 @@
 #include "support/windowdriver.h"
 
 #include <QStringList>
+#include <QTableWidget>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
 
 namespace olm3test {
+
+/// Point ids, as routes and their rows hold them.
+using Ids = std::vector<std::int32_t>;
+
+/// The rows of a grid as "cell|cell|..." over the columns given; an empty text for a cell without an item.
+inline QStringList Zeilen(const QTableWidget* g, std::initializer_list<int> spalten) {
+    QStringList out;
+    for (int r = 0; r < g->rowCount(); ++r) {
+        QStringList zellen;
+        for (int c : spalten)
+            zellen << (g->item(r, c) ? g->item(r, c)->text() : QString());
+        out << zellen.join(QLatin1Char('|'));
+    }
+    return out;
+}
 
 /// Answers the component's events like a host: a point picked on the chart goes into the planned route,
 /// the optimiser links the planned points leg by leg (unless told to find no route).
@@ -36,24 +52,24 @@ public:
     std::function<void()> beimAbbruch;
 
     QStringList events;
-    std::vector<std::int32_t> optimiererPunkte;
+    Ids optimiererPunkte;
     QDateTime optimiererStart;
     std::vector<double> letzteLg, letzteBg;
     /// The from and to lists of every RouteOptimiertAn, in order.
-    std::vector<std::vector<std::int32_t>> von, nach;
+    std::vector<Ids> von, nach;
 
     void RouteChange(std::vector<double>& lg, std::vector<double>& bg) override {
-        events << QStringLiteral("RouteChange");
+        events << "RouteChange";
         letzteLg = lg;
         letzteBg = bg;
     }
     void StartOptimierer(std::vector<std::int32_t>& ids, QDateTime& start) override {
-        events << QStringLiteral("StartOptimierer");
+        events << "StartOptimierer";
         optimiererPunkte = ids;
         optimiererStart = start;
         if (beimOptimieren) beimOptimieren();
         if (!optimiererFindetRoute) return;
-        std::vector<std::int32_t> von, nach;
+        Ids von, nach;
         for (size_t i = 0; i + 1 < ids.size(); ++i) {
             von.push_back(ids[i]);
             nach.push_back(ids[i + 1]);
@@ -61,22 +77,22 @@ public:
         m_olm.SetRouteOptimiert(von, nach, start);
     }
     void RoutenPktKarte() override {
-        events << QStringLiteral("RoutenPktKarte");
+        events << "RoutenPktKarte";
         if (pktKarte > 0) m_olm.SetPktNeuRouteGeplant(pktKarte);
     }
-    void RoutenPlanungClose() override { events << QStringLiteral("RoutenPlanungClose"); }
-    void RouteOptimiertAus() override { events << QStringLiteral("RouteOptimiertAus"); }
+    void RoutenPlanungClose() override { events << "RoutenPlanungClose"; }
+    void RouteOptimiertAus() override { events << "RouteOptimiertAus"; }
     void BreakOptimierer() override {
-        events << QStringLiteral("BreakOptimierer");
+        events << "BreakOptimierer";
         if (beimAbbruch) beimAbbruch();
     }
     void RouteOptimiertAn(std::vector<std::int32_t>& v, std::vector<std::int32_t>& n) override {
-        events << QStringLiteral("RouteOptimiertAn");
+        events << "RouteOptimiertAn";
         von.push_back(v);
         nach.push_back(n);
         if (beimLeg) beimLeg();
     }
-    void Schiffsparameter() override { events << QStringLiteral("Schiffsparameter"); }
+    void Schiffsparameter() override { events << "Schiffsparameter"; }
 
 private:
     clsOLM3Binnen& m_olm;
@@ -112,9 +128,8 @@ struct PlanungsUmgebung {
     ScriptedHost host{olm};
 
     PlanungsUmgebung() {
-        cfg.katalog =
-            MakeCatalogueFromFixtures(dir, QStringLiteral("1_Test.sqlite"), {QStringLiteral("mini")});
-        cfg.iniDatei = dir.file(QStringLiteral("host.ini"));
+        cfg.katalog = MakeCatalogueFromFixtures(dir, "1_Test.sqlite", {"mini"});
+        cfg.iniDatei = dir.file("host.ini");
         EXPECT_TRUE(olm.Init(&cfg, &kws, &tgf));
     }
     /// The user has set a start time and speed before (kept by the facade).
@@ -123,23 +138,23 @@ struct PlanungsUmgebung {
         olm.StartZeit(start);
         olm.MarschV(marschV);
     }
-    std::vector<std::int32_t> route() const {
-        std::vector<std::int32_t> r;
+    Ids route() const {
+        Ids r;
         olm.GetRouteGeplant(r);
         return r;
     }
 };
 
 /// The point ids of the route the planning window holds, in its order.
-inline std::vector<std::int32_t> FensterRoute(const frmRoutenPlanung& frm) {
-    std::vector<std::int32_t> r;
+inline Ids FensterRoute(const frmRoutenPlanung& frm) {
+    Ids r;
     for (const typRoute& p : frm.Route())
         r.push_back(p.lngPunkteID);
     return r;
 }
 
 /// A planning window on the facade of the environment, filled with the route and shown.
-inline std::unique_ptr<frmRoutenPlanung> PlanungsFenster(PlanungsUmgebung& u, const std::vector<std::int32_t>& route,
+inline std::unique_ptr<frmRoutenPlanung> PlanungsFenster(PlanungsUmgebung& u, const Ids& route,
                                                          bool neuZeichnen = true) {
     auto frm = std::make_unique<frmRoutenPlanung>();
     frm->Init(route, &u.olm, neuZeichnen);

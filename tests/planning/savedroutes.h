@@ -35,13 +35,11 @@ inline const std::vector<std::int32_t> kRoute{101, 104, 202, 301, 401};
 
 /// The catalogue a route was saved on; the number 1 is in the file name.
 inline QString KatalogAlt(const olm3test::TempDir& dir) {
-    return olm3test::MakeCatalogue(dir, QStringLiteral("1_Alt.sqlite"),
-                                   {olm3test::FixtureSql(QStringLiteral("mini")), kNeuerArm});
+    return olm3test::MakeCatalogue(dir, "1_Alt.sqlite", {olm3test::FixtureSql("mini"), kNeuerArm});
 }
 /// The same catalogue number after the data update.
 inline QString KatalogNeu(const olm3test::TempDir& dir) {
-    return olm3test::MakeCatalogue(dir, QStringLiteral("1_Neu.sqlite"),
-                                   {olm3test::FixtureSql(QStringLiteral("mini")), kUpdate});
+    return olm3test::MakeCatalogue(dir, "1_Neu.sqlite", {olm3test::FixtureSql("mini"), kUpdate});
 }
 
 /// Every row of both tables of the routes database, as text, in key order.
@@ -59,6 +57,14 @@ inline QStringList AlleZeilen() {
             out << zeile.join(QLatin1Char('|'));
         }
     }
+    return out;
+}
+
+/// The texts of the message boxes shown, in order.
+inline QStringList Texte(const olm3test::MessageRecorder& m) {
+    QStringList out;
+    for (const olm3test::ShownMessage& msg : m.messages())
+        out << msg.text;
     return out;
 }
 

@@ -18,9 +18,13 @@
 #include <functional>
 
 using namespace modOLM3Binnen;
-using olm3test::MessageRecorder;
+namespace ErrNo = olm3::ErrNo;
 using olm3test::Klick;
+using olm3test::MessageRecorder;
 using olm3test::Spalte;
+using savedroutes::AlleZeilen;
+using savedroutes::Texte;
+using Ids = std::vector<std::int32_t>;
 
 namespace {
 
@@ -60,7 +64,7 @@ protected:
         objOLM3Cfg = nullptr;
     }
     /// Saves a route on the catalogue open now and then opens the catalogue after its data update.
-    std::int32_t speichereUndAktualisiere(const std::vector<std::int32_t>& route) {
+    std::int32_t speichereUndAktualisiere(const Ids& route) {
         std::int32_t id = 0;
         EXPECT_TRUE(
             olm3::planning::SpeichereRoute({"Quer durchs Netz", "alle Fälle", kStart, 7.5}, route, 1, id));
@@ -83,7 +87,6 @@ TEST_F(LoadSaveWindow, LoadModeShowsHowEachPointWasFoundAndLoadsTheRouteReversed
     EXPECT_EQ(zeilenIDs(liste), (std::vector<int>{id, 2, 1}));
     EXPECT_FALSE(frm.pbOverwrite()->isVisibleTo(&frm));
     EXPECT_FALSE(frm.fraEingaben()->isVisibleTo(&frm));
-
     QTableWidget* punkte = frm.grdRoutenPunkte();
     EXPECT_EQ(Spalte(punkte, 8), (QStringList{"", "S", "B", "K 0.04", "--<nicht gefunden!!!>--  "}));
     EXPECT_EQ(zeilenIDs(punkte), (std::vector<int>{101, 104, 202, 301, -1}));
@@ -93,25 +96,23 @@ TEST_F(LoadSaveWindow, LoadModeShowsHowEachPointWasFoundAndLoadsTheRouteReversed
     for (int c = 1; c <= 7; ++c)
         EXPECT_EQ(punkte->item(4, c)->foreground().color(), QColor(255, 0, 0)) << c;
     EXPECT_TRUE(punkte->item(0, 1)->font().bold());
-
     MessageRecorder messages({vbNo, vbYes});
     zeigeModal(frm, [&] {
         // Another route shows its own points, and back again.
         klickeZeile(liste, 1);
         EXPECT_EQ(zeilenIDs(punkte), (std::vector<int>{105, 204}));
         klickeZeile(liste, 0);
-
         Klick(frm.pbLoadSave());
         ASSERT_EQ(messages.messages().size(), 1u);
-        EXPECT_TRUE(messages.messages()[0].text.endsWith(QStringLiteral("\r\n\r\nTrotzdem laden?")));
+        EXPECT_TRUE(messages.messages()[0].text.endsWith("\r\n\r\nTrotzdem laden?"));
         EXPECT_TRUE(frm.isVisible());
         olm3test::KlickBox(frm.chkInvers());
         Klick(frm.pbLoadSave());
         EXPECT_FALSE(frm.isVisible());
     });
-    std::vector<std::int32_t> ids;
+    Ids ids;
     ASSERT_TRUE(frm.RouteLoad(ids));
-    EXPECT_EQ(ids, (std::vector<std::int32_t>{301, 202, 104, 101}));
+    EXPECT_EQ(ids, (Ids{301, 202, 104, 101}));
     EXPECT_EQ(olm.StartZeit(), kStart);
     EXPECT_DOUBLE_EQ(olm.MarschV(), 7.5);
     EXPECT_TRUE(olm.IsStartZeitSet());
@@ -130,38 +131,35 @@ TEST_F(LoadSaveWindow, ARouteOfWhichNothingIsLeftCannotBeLoadedAndBackLoadsNothi
         EXPECT_FALSE(frm.isVisible());
     });
     EXPECT_TRUE(messages.messages().empty());
-    std::vector<std::int32_t> ids{7};
+    Ids ids{7};
     EXPECT_FALSE(frm.RouteLoad(ids));
-    EXPECT_EQ(ids, std::vector<std::int32_t>{7});
+    EXPECT_EQ(ids, Ids{7});
 }
 
 TEST_F(LoadSaveWindow, SaveModeWantsANameThenSavesAndHandsStartAndSpeedOn) {
     frmRouteGeplantLoadSave frm;
     ASSERT_TRUE(frm.Init(&olm, {101, 104, 110}, false, kStart, 7.5));
     EXPECT_FALSE(frm.grdRoutenPunkte()->isVisibleTo(&frm));
-    EXPECT_EQ(frm.fpStartDateTime()->text(), QStringLiteral("Mo 02.06.2008 10:00"));
+    EXPECT_EQ(frm.fpStartDateTime()->text(), "Mo 02.06.2008 10:00");
     EXPECT_DOUBLE_EQ(frm.fpMarschGeschw()->value(), 7.5);
-    const QStringList vorher = savedroutes::AlleZeilen();
-
+    const QStringList vorher = AlleZeilen();
     MessageRecorder messages;
     zeigeModal(frm, [&] {
-        QTest::keyClicks(frm.txtRoutenbezeichnung(), QStringLiteral("   "));
+        QTest::keyClicks(frm.txtRoutenbezeichnung(), "   ");
         Klick(frm.pbLoadSave());
-        ASSERT_EQ(messages.messages().size(), 1u);
-        EXPECT_EQ(messages.messages()[0].text, QStringLiteral("Routenbezeichnung fehlt!"));
+        ASSERT_EQ(Texte(messages), QStringList{"Routenbezeichnung fehlt!"});
         EXPECT_EQ(messages.messages()[0].style, vbInformation);
         EXPECT_EQ(messages.messages()[0].title, cfg.appTitel);
-        EXPECT_EQ(savedroutes::AlleZeilen(), vorher);
-
+        EXPECT_EQ(AlleZeilen(), vorher);
         frm.txtRoutenbezeichnung()->clear();
-        QTest::keyClicks(frm.txtRoutenbezeichnung(), QStringLiteral("Pfingsttour 'Havel'"));
-        QTest::keyClicks(frm.txtRoutenbemerkung(), QStringLiteral("mit Übernachtung"));
+        QTest::keyClicks(frm.txtRoutenbezeichnung(), "Pfingsttour 'Havel'");
+        QTest::keyClicks(frm.txtRoutenbemerkung(), "mit Übernachtung");
         Klick(frm.pbLoadSave());
         EXPECT_FALSE(frm.isVisible());
     });
     EXPECT_EQ(messages.messages().size(), 1u);
     EXPECT_EQ(Spalte(frm.grdRouten(), 0), (QStringList{"Pfingsttour 'Havel'", "Zum Kanal", "Havel hinab"}));
-    EXPECT_EQ(savedroutes::AlleZeilen().size(), vorher.size() + 4);
+    EXPECT_EQ(AlleZeilen().size(), vorher.size() + 4);
     EXPECT_TRUE(olm.IsStartZeitSet());
     EXPECT_EQ(olm.StartZeit(), kStart);
     EXPECT_DOUBLE_EQ(olm.MarschV(), 7.5);
@@ -177,12 +175,11 @@ TEST_F(LoadSaveWindow, ASpeedOfZeroIsReportedAndSavedAllTheSameAndTheWindowKeeps
     QCoreApplication::processEvents();
     EXPECT_EQ(frm.size(), QSize(580, 450));
     EXPECT_LE(frm.pbBack()->geometry().bottom(), 450);
-    QTest::keyClicks(frm.txtRoutenbezeichnung(), QStringLiteral("Ohne Fahrt"));
+    QTest::keyClicks(frm.txtRoutenbezeichnung(), "Ohne Fahrt");
     Klick(frm.pbLoadSave());
-    ASSERT_EQ(messages.messages().size(), 1u);
-    EXPECT_EQ(messages.messages()[0].text, QStringLiteral("dblMarschV=0"));
+    ASSERT_EQ(Texte(messages), QStringList{"dblMarschV=0"});
     EXPECT_EQ(messages.messages()[0].style, vbOKOnly);
-    EXPECT_EQ(frm.grdRouten()->item(0, 0)->text(), QStringLiteral("Ohne Fahrt"));
+    EXPECT_EQ(frm.grdRouten()->item(0, 0)->text(), "Ohne Fahrt");
 }
 
 TEST_F(LoadSaveWindow, OverwriteAndDeleteAskFirst) {
@@ -191,19 +188,17 @@ TEST_F(LoadSaveWindow, OverwriteAndDeleteAskFirst) {
     MessageRecorder messages({vbNo, vbYes});
     zeigeModal(frm, [&] {
         klickeZeile(frm.grdRouten(), 1);
-        const QStringList vorher = savedroutes::AlleZeilen();
+        const QStringList vorher = AlleZeilen();
         Klick(frm.pbOverwrite());
-        EXPECT_EQ(savedroutes::AlleZeilen(), vorher);
+        EXPECT_EQ(AlleZeilen(), vorher);
         Klick(frm.pbOverwrite());
         EXPECT_FALSE(frm.isVisible());
     });
-    ASSERT_EQ(messages.messages().size(), 2u);
-    EXPECT_EQ(messages.messages()[0].text, QStringLiteral("Wirklich überschreiben?"));
+    ASSERT_EQ(Texte(messages), QStringList(2, "Wirklich überschreiben?"));
     EXPECT_EQ(messages.messages()[0].style, vbYesNo | vbQuestion);
     // Route 1 keeps its name, gets the new points and comes first.
     EXPECT_EQ(Spalte(frm.grdRouten(), 0), (QStringList{"Havel hinab", "Zum Kanal"}));
-    EXPECT_EQ(savedroutes::AlleZeilen().filter(QRegularExpression(QStringLiteral("^1\\|\\d\\|"))).size(), 3);
-
+    EXPECT_EQ(AlleZeilen().filter(QRegularExpression("^1\\|\\d\\|")).size(), 3);
     frmRouteGeplantLoadSave laden;
     ASSERT_TRUE(laden.Init(&olm, {0}, true, QDateTime(), -1));
     laden.show();
@@ -211,20 +206,20 @@ TEST_F(LoadSaveWindow, OverwriteAndDeleteAskFirst) {
     Klick(laden.pbDelete());
     EXPECT_EQ(laden.grdRouten()->rowCount(), 2);
     Klick(laden.pbDelete());
-    EXPECT_EQ(fragen.messages()[1].text, QStringLiteral("Wirklich löschen?"));
+    EXPECT_EQ(fragen.messages()[1].text, "Wirklich löschen?");
     EXPECT_EQ(zeilenIDs(laden.grdRouten()), (std::vector<int>{2}));
     EXPECT_EQ(zeilenIDs(laden.grdRoutenPunkte()), (std::vector<int>{105, 204}));
     Klick(laden.pbDelete());
     EXPECT_EQ(laden.grdRoutenPunkte()->rowCount(), 0);
-    EXPECT_EQ(savedroutes::AlleZeilen().size(), 2); // the other catalogue's route and point
+    EXPECT_EQ(AlleZeilen().size(), 2); // the other catalogue's route and point
 }
 
 TEST_F(LoadSaveWindow, AWriteThatFailsChangesNothingSaysSoAndKeepsTheWindowAndItsList) {
     frmRouteGeplantLoadSave frm;
     ASSERT_TRUE(frm.Init(&olm, {101, 104, 110}, false, kStart, 6));
     frm.show();
-    QTest::keyClicks(frm.txtRoutenbezeichnung(), QStringLiteral("Wird nichts"));
-    const QStringList vorher = savedroutes::AlleZeilen();
+    QTest::keyClicks(frm.txtRoutenbezeichnung(), "Wird nichts");
+    const QStringList vorher = AlleZeilen();
     const QStringList listeVorher = Spalte(frm.grdRouten(), 0) + Spalte(frm.grdRouten(), 3);
     struct Fall {
         ucOLMButton* pb;
@@ -234,28 +229,27 @@ TEST_F(LoadSaveWindow, AWriteThatFailsChangesNothingSaysSoAndKeepsTheWindowAndIt
         int folgeText;
     };
     const Fall faelle[] = {
-        {frm.pbLoadSave(), olm3::ErrNo::CommandError, "BinRoutenPunkte", "SpeichernPunkte", 9103},
-        {frm.pbLoadSave(), olm3::ErrNo::CommandError, "INSERT INTO \"BinRouten\"", "Speichern", 9103},
-        {frm.pbOverwrite(), olm3::ErrNo::CommandError, "INSERT INTO \"BinRoutenPunkte\"", "SpeichernPunkte",
-         9103},
-        {frm.pbOverwrite(), olm3::ErrNo::CommandError, "BinRoutenPunkte", "pbOverwrite_Click", 9103},
-        {frm.pbDelete(), olm3::ErrNo::ReadOnly, "FROM BinRouten WHERE", "pbDelete_Click", 9104},
+        {frm.pbLoadSave(), ErrNo::CommandError, "BinRoutenPunkte", "SpeichernPunkte", 9103},
+        {frm.pbLoadSave(), ErrNo::CommandError, "INSERT INTO \"BinRouten\"", "Speichern", 9103},
+        {frm.pbOverwrite(), ErrNo::CommandError, "INSERT INTO \"BinRoutenPunkte\"", "SpeichernPunkte", 9103},
+        {frm.pbOverwrite(), ErrNo::CommandError, "BinRoutenPunkte", "pbOverwrite_Click", 9103},
+        {frm.pbDelete(), ErrNo::ReadOnly, "FROM BinRouten WHERE", "pbDelete_Click", 9104},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.match);
         MessageRecorder messages;
         ADODB::testing::InjectFailures(*conWPundRoutenDB, 1, f.lngNummer, QString::fromUtf8(f.match));
         Klick(f.pb);
-        EXPECT_EQ(savedroutes::AlleZeilen(), vorher);
+        EXPECT_EQ(AlleZeilen(), vorher);
         EXPECT_EQ(Spalte(frm.grdRouten(), 0) + Spalte(frm.grdRouten(), 3), listeVorher);
         EXPECT_TRUE(frm.isVisible());
         ASSERT_FALSE(messages.messages().empty());
         const auto& letzte = messages.messages().back();
-        EXPECT_EQ(letzte.title, QStringLiteral("frmRouteGeplantLaodSave.") + QString::fromUtf8(f.titel));
+        EXPECT_EQ(letzte.title, "frmRouteGeplantLaodSave." + QString::fromUtf8(f.titel));
         EXPECT_EQ(letzte.style, vbCritical);
-        EXPECT_TRUE(letzte.text.startsWith(QString::number(f.lngNummer) + QStringLiteral("  ")));
-        EXPECT_TRUE(letzte.text.endsWith(
-            olm3::TextTable::Builtin().Text(QStringLiteral("frmRouteGeplantLoadSave"), f.folgeText)));
+        EXPECT_TRUE(letzte.text.startsWith(QString::number(f.lngNummer) + "  "));
+        EXPECT_TRUE(
+            letzte.text.endsWith(olm3::TextTable::Builtin().Text("frmRouteGeplantLoadSave", f.folgeText)));
     }
     EXPECT_TRUE(frm.pbLoadSave()->Enabled());
 }
@@ -263,7 +257,7 @@ TEST_F(LoadSaveWindow, AWriteThatFailsChangesNothingSaysSoAndKeepsTheWindowAndIt
 // ---- bad input --------------------------------------------------------------------------------------
 
 TEST_F(LoadSaveWindow, ARoutesDatabaseWithoutTablesOrConnectionIsNamedAndTheWindowNotShown) {
-    const QString leer = dir.write(QStringLiteral("leer.sqlite"), QByteArray());
+    const QString leer = dir.write("leer.sqlite", QByteArray());
     ADODB::ConnectionPtr con;
     ASSERT_TRUE(ADO_Open_Connection(leer, con, {}, {}, {}, false));
     for (const ADODB::ConnectionPtr& c : {con, ADODB::ConnectionPtr()}) {
@@ -271,10 +265,9 @@ TEST_F(LoadSaveWindow, ARoutesDatabaseWithoutTablesOrConnectionIsNamedAndTheWind
         MessageRecorder messages;
         frmRouteGeplantLoadSave frm;
         EXPECT_FALSE(frm.Init(&olm, {0}, true, QDateTime(), -1));
-        ASSERT_EQ(messages.messages().size(), 1u);
-        EXPECT_TRUE(
-            messages.messages()[0].text.startsWith(QStringLiteral("Die Datenbank der gespeicherten Routen "
-                                                                  "fehlt")));
+        ASSERT_EQ(Texte(messages),
+                  QStringList{"Die Datenbank der gespeicherten Routen fehlt oder enthält nicht "
+                              "die Tabellen BinRouten und BinRoutenPunkte."});
         EXPECT_EQ(messages.messages()[0].style, vbExclamation);
     }
 }
@@ -287,22 +280,20 @@ TEST_F(LoadSaveWindow, AWriteProtectedDatabaseOrAnotherCatalogueLeaveOnlyWhatMak
         MessageRecorder messages;
         frmRouteGeplantLoadSave frm;
         EXPECT_FALSE(frm.Init(&olm, {101, 110}, false, kStart, 6));
-        ASSERT_EQ(messages.messages().size(), 1u);
-        EXPECT_TRUE(messages.messages()[0].text.startsWith(
-            QStringLiteral("Die Datenbank der gespeicherten Routen ist "
-                           "schreibgeschützt.")));
+        ASSERT_EQ(Texte(messages),
+                  QStringList{"Die Datenbank der gespeicherten Routen ist schreibgeschützt.\r\n"
+                              "Die Route wurde nicht gespeichert, die gespeicherten Routen "
+                              "sind unverändert."});
     }
     frmRouteGeplantLoadSave laden;
     ASSERT_TRUE(laden.Init(&olm, {0}, true, QDateTime(), -1));
     EXPECT_FALSE(laden.pbDelete()->Enabled());
     zeigeModal(laden, [&] { Klick(laden.pbLoadSave()); });
-    std::vector<std::int32_t> ids;
+    Ids ids;
     ASSERT_TRUE(laden.RouteLoad(ids));
-    EXPECT_EQ(ids, (std::vector<std::int32_t>{105, 204}));
-
+    EXPECT_EQ(ids, (Ids{105, 204}));
     // A catalogue without saved routes: only saving is possible.
-    cfg.katalog =
-        olm3test::MakeCatalogueFromFixtures(dir, QStringLiteral("5_Andere.sqlite"), {QStringLiteral("mini")});
+    cfg.katalog = olm3test::MakeCatalogueFromFixtures(dir, "5_Andere.sqlite", {"mini"});
     ASSERT_TRUE(olm.Init(&cfg, nullptr, nullptr));
     ASSERT_TRUE(ADO_Open_Connection(con->DataSource(), con, {}, {}, {}, false));
     olm.conWPundRoutenDB(con);

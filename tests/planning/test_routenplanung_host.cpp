@@ -11,6 +11,7 @@
 #include <QTimer>
 
 using olm3test::FensterRoute;
+using olm3test::Ids;
 using olm3test::Klick;
 using olm3test::ModalScript;
 using olm3test::PlanungsUmgebung;
@@ -25,7 +26,7 @@ TEST(PlanningMainRoad, FromPlanningToTheHostsOptimiser) {
         auto* frm = qobject_cast<frmRoutenPlanung*>(dlg);
         ASSERT_TRUE(frm);
         gezeigt = frm;
-        EXPECT_EQ(FensterRoute(*frm), (std::vector<std::int32_t>{101, 110}));
+        EXPECT_EQ(FensterRoute(*frm), (Ids{101, 110}));
         frm->fpStartDateTime()->SetDatumZeit(QDate(2008, 6, 2), QTime(10, 0));
         u.host.beimOptimieren = [&] {
             // The facade has let go of the window before the host runs its optimiser.
@@ -38,11 +39,11 @@ TEST(PlanningMainRoad, FromPlanningToTheHostsOptimiser) {
     u.olm.RoutenPlanung(lg, bg, valid);
     EXPECT_EQ(modal.aufrufe, 1) << "a route was found: planning does not open again";
     EXPECT_TRUE(gezeigt.isNull());
-    EXPECT_EQ(u.host.optimiererPunkte, (std::vector<std::int32_t>{101, 110}));
+    EXPECT_EQ(u.host.optimiererPunkte, (Ids{101, 110}));
     EXPECT_EQ(u.host.optimiererStart, olm3::MakeDatum(QDate(2008, 6, 2), QTime(10, 0)));
     EXPECT_EQ(u.host.von.size(), 1u);
     EXPECT_TRUE(u.olm.IsStartZeitSet());
-    EXPECT_FALSE(u.host.events.contains(QStringLiteral("Schiffsparameter")));
+    EXPECT_FALSE(u.host.events.contains("Schiffsparameter"));
 }
 
 TEST(PlanningMainRoad, AHostThatFindsNoRouteGetsPlanningAgainAtTheStoredPositionFromARealModalLoop) {
@@ -63,7 +64,7 @@ TEST(PlanningMainRoad, AHostThatFindsNoRouteGetsPlanningAgainAtTheStoredPosition
             ASSERT_TRUE(zweites);
             EXPECT_NE(zweites, erstes);
             EXPECT_TRUE(erstes) << "the first window lives until its own button handler is done";
-            EXPECT_EQ(FensterRoute(*zweites), (std::vector<std::int32_t>{101, 104, 110}));
+            EXPECT_EQ(FensterRoute(*zweites), (Ids{101, 104, 110}));
             EXPECT_DOUBLE_EQ(u.olm.state().dblLgInit, 13.2);
             EXPECT_DOUBLE_EQ(u.olm.state().dblBgInit, 52.4);
             EXPECT_TRUE(u.olm.state().blnValidInit);

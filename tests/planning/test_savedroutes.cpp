@@ -11,7 +11,10 @@
 
 using namespace modOLM3Binnen;
 using namespace olm3::planning;
+namespace ErrNo = olm3::ErrNo;
 using olm3test::MessageRecorder;
+using savedroutes::AlleZeilen;
+using savedroutes::Texte;
 
 namespace {
 
@@ -77,15 +80,14 @@ protected:
 
     olm3test::TempDir dir;
     olm3test::FakeCfg cfg;
-    RoutenKopf kopf{QStringLiteral("Neue Route"), QStringLiteral("mit Bemerkung"), kStart, 7.5};
+    RoutenKopf kopf{"Neue Route", "mit Bemerkung", kStart, 7.5};
 };
 
 TEST_F(SavedRoutes, ListsTheOpenCataloguesRoutesNewestFirstWithGermanWeekdays) {
     std::vector<GespeicherteRoute> routen;
     ASSERT_TRUE(ListeRouten(1, routen));
     ASSERT_EQ(ids(routen), (std::vector<std::int32_t>{2, 1}));
-    const auto zellen = ListenZellen(routen[0], QStringLiteral("frmRouteGeplantLoadSave"));
-    EXPECT_EQ(zellen,
+    EXPECT_EQ(ListenZellen(routen[0], "frmRouteGeplantLoadSave"),
               (std::array<QString, 5>{"Zum Kanal", "Mo 02.06.2008 10:00", "6", "So 01.06.2008 18:00", ""}));
     EXPECT_EQ(liste(2), (std::vector<std::int32_t>{3}));
 }
@@ -102,20 +104,16 @@ TEST_F(SavedRoutes, SavesOverwritesAndDeletesWholeRoutes) {
                                                "4|ALT|14|53|0", "5|NEU|15|54|0"}));
     EXPECT_EQ(punkte(id, true).front().Nr, 5);
     // Saved a while ago, so that the overwrite below is plainly newer.
-    conWPundRoutenDB->Execute(
-        QStringLiteral("UPDATE BinRouten SET Uhrzeit = '2009-01-01 00:00:00' WHERE ID = ") +
-        QString::number(id));
-
+    conWPundRoutenDB->Execute("UPDATE BinRouten SET Uhrzeit = '2009-01-01 00:00:00' WHERE ID = " +
+                              QString::number(id));
     // Overwriting keeps ID and catalogue number and makes the route the newest.
     ASSERT_TRUE(UeberschreibeRoute(1, kopf, {104, 203}));
     EXPECT_EQ(liste(), (std::vector<std::int32_t>{1, id, 2}));
     EXPECT_EQ(zeilen(punkte(1)), (QStringList{"1|HAV|13.03|52.5|3", "2|KAN|13.04|52.52|2"}));
-
     // This database refuses to drop a header that still has points.
-    conWPundRoutenDB->Execute(
-        QStringLiteral("CREATE TRIGGER PunkteZuerst BEFORE DELETE ON BinRouten WHEN EXISTS "
-                       "(SELECT 1 FROM BinRoutenPunkte WHERE RoutenID = old.ID) BEGIN SELECT RAISE(ABORT, "
-                       "'Punkte zuerst'); END"));
+    conWPundRoutenDB->Execute("CREATE TRIGGER PunkteZuerst BEFORE DELETE ON BinRouten WHEN EXISTS (SELECT 1 "
+                              "FROM BinRoutenPunkte WHERE RoutenID = old.ID) BEGIN SELECT RAISE(ABORT, "
+                              "'Punkte zuerst'); END");
     ASSERT_TRUE(LoescheRoute(1));
     EXPECT_EQ(liste(), (std::vector<std::int32_t>{id, 2}));
     EXPECT_TRUE(punkte(1).empty());
@@ -132,19 +130,16 @@ TEST_F(SavedRoutes, ASaveOrOverwriteThatFailsAnywhereChangesNothing) {
         Schritt beimSpeichern;
         Schritt beimUeberschreiben; ///< overwriting deletes the old points first
     };
+    constexpr Schritt P = Schritt::Punkte, R = Schritt::Route; // the points, the header
     const Stoerung stoerungen[] = {
-        {"any statement on the points", false, olm3::ErrNo::CommandError, "BinRoutenPunkte", Schritt::Punkte,
-         Schritt::Route},
-        {"first point refused", false, olm3::ErrNo::IntegrityViolation, "INSERT INTO \"BinRoutenPunkte\"",
-         Schritt::Punkte, Schritt::Punkte},
-        {"third point unreadable", true, olm3::ErrNo::CommandError, "PunkteID=202", Schritt::Punkte,
-         Schritt::Punkte},
-        {"connection lost and reopened", false, olm3::ErrNo::GenericFailure, "From BinRoutenPunkte Where 1=2",
-         Schritt::Punkte, Schritt::Punkte},
-        {"commit refused", false, olm3::ErrNo::GenericFailure, "COMMIT", Schritt::Punkte, Schritt::Punkte},
-        {"header refused", false, olm3::ErrNo::ReadOnly, "\"BinRouten\"", Schritt::Route, Schritt::Route},
+        {"any statement on the points", false, ErrNo::CommandError, "BinRoutenPunkte", P, R},
+        {"first point refused", false, ErrNo::IntegrityViolation, "INSERT INTO \"BinRoutenPunkte\"", P, P},
+        {"third point unreadable", true, ErrNo::CommandError, "PunkteID=202", P, P},
+        {"connection lost, reopened", false, ErrNo::GenericFailure, "From BinRoutenPunkte Where 1=2", P, P},
+        {"commit refused", false, ErrNo::GenericFailure, "COMMIT", P, P},
+        {"header refused", false, ErrNo::ReadOnly, "\"BinRouten\"", R, R},
     };
-    const QStringList vorher = savedroutes::AlleZeilen();
+    const QStringList vorher = AlleZeilen();
     ASSERT_EQ(vorher.size(), 8);
     for (const Stoerung& s : stoerungen) {
         for (bool blnUeberschreiben : {false, true}) {
@@ -160,45 +155,42 @@ TEST_F(SavedRoutes, ASaveOrOverwriteThatFailsAnywhereChangesNothing) {
             EXPECT_EQ(erg.schritt, blnUeberschreiben ? s.beimUeberschreiben : s.beimSpeichern);
             EXPECT_EQ(id, -7);
             EXPECT_FALSE(conWPundRoutenDB->InTransaction());
-            EXPECT_EQ(savedroutes::AlleZeilen(), vorher);
+            EXPECT_EQ(AlleZeilen(), vorher);
         }
     }
     // A point the catalogue lacks, and a route deleted meanwhile, are refused the same way.
     std::int32_t id = 0;
     EXPECT_FALSE(SpeichereRoute(kopf, {101, 999}, 1, id));
     EXPECT_FALSE(UeberschreibeRoute(99, kopf, {101, 110}));
-    EXPECT_EQ(savedroutes::AlleZeilen(), vorher);
+    EXPECT_EQ(AlleZeilen(), vorher);
     EXPECT_TRUE(SpeichereRoute(kopf, {101, 110}, 1, id));
-    EXPECT_EQ(savedroutes::AlleZeilen().size(), vorher.size() + 3);
+    EXPECT_EQ(AlleZeilen().size(), vorher.size() + 3);
 }
 
 TEST_F(SavedRoutes, RefusedDeletesAndReadOnlyDatabasesChangeNothingAndMessagesWaitForTheRollback) {
-    const QStringList vorher = savedroutes::AlleZeilen();
+    const QStringList vorher = AlleZeilen();
     // While a message box is up the host may write on its connection; that must not join the transaction.
     std::vector<bool> imTransaktion;
     SetMsgBoxHandler([&](const QString&, int, const QString&) {
         imTransaktion.push_back(conWPundRoutenDB->InTransaction());
         return int(vbOK);
     });
-    ADODB::testing::InjectFailures(*conWPundRoutenDB, 1, olm3::ErrNo::CommandError,
-                                   QStringLiteral("From BinRoutenPunkte Where 1=2"));
+    ADODB::testing::InjectFailures(*conWPundRoutenDB, 1, ErrNo::CommandError,
+                                   "From BinRoutenPunkte Where 1=2");
     std::int32_t id = 0;
     EXPECT_FALSE(SpeichereRoute(kopf, {101, 110}, 1, id));
     EXPECT_EQ(imTransaktion, std::vector<bool>{false});
     SetMsgBoxHandler(nullptr);
-
-    ADODB::testing::InjectFailures(*conWPundRoutenDB, 1, olm3::ErrNo::CommandError,
-                                   QStringLiteral("FROM BinRouten WHERE"));
+    ADODB::testing::InjectFailures(*conWPundRoutenDB, 1, ErrNo::CommandError, "FROM BinRouten WHERE");
     EXPECT_FALSE(LoescheRoute(1));
-    EXPECT_EQ(savedroutes::AlleZeilen(), vorher);
-
+    EXPECT_EQ(AlleZeilen(), vorher);
     EXPECT_EQ(PruefeRoutenDB(), RoutenDB::Bereit);
     ASSERT_TRUE(ADO_Open_Connection(conWPundRoutenDB->DataSource(), conWPundRoutenDB, {}, {}, {}, true));
     EXPECT_EQ(PruefeRoutenDB(), RoutenDB::Schreibgeschuetzt);
     const Ergebnis erg = SpeichereRoute(kopf, {101, 110}, 1, id);
     ASSERT_TRUE(erg.fehler);
-    EXPECT_EQ(erg.fehler->Number(), olm3::ErrNo::ReadOnly);
-    EXPECT_EQ(savedroutes::AlleZeilen(), vorher);
+    EXPECT_EQ(erg.fehler->Number(), ErrNo::ReadOnly);
+    EXPECT_EQ(AlleZeilen(), vorher);
     ASSERT_TRUE(ADO_Open_Connection(savedroutes::KatalogNeu(dir), conWPundRoutenDB, {}, {}, {}, false));
     EXPECT_EQ(PruefeRoutenDB(), RoutenDB::Fehlt);
 }
@@ -213,28 +205,24 @@ TEST_F(SavedRoutes, AfterAnUpdateEachPointIsFoundItsOwnWayOrMarkedAsNotFound) {
     ASSERT_TRUE(OrdnePunkteZu(id, false, z));
     EXPECT_EQ(spalte(z, 8), (QStringList{"", "S", "B", "K 0.04", kNichtGefunden}));
     EXPECT_EQ(z.alngPunkteID, (std::vector<std::int32_t>{101, 104, 202, 301}));
-    EXPECT_EQ(
-        ZuordnungsBericht(z.zaehler),
-        QStringLiteral("\r\n1--wegen Strecke\r\n1--wegen Binnen\r\n1--wegen Koordinaten\r\n1--gar keine "
-                       "Übereinstimmung"));
-    EXPECT_EQ(z.zeilen[1].zellen[6], QStringLiteral("Schleuse Eins"));
+    EXPECT_EQ(ZuordnungsBericht(z.zaehler), "\r\n1--wegen Strecke\r\n1--wegen Binnen\r\n1--wegen Koordinaten"
+                                            "\r\n1--gar keine Übereinstimmung");
+    EXPECT_EQ(z.zeilen[1].zellen[6], "Schleuse Eins");
     // The point not found shows what the route stored.
     EXPECT_TRUE(z.zeilen[4].blnNichtGefunden);
     EXPECT_EQ(z.zeilen[4].zellen, (std::array<QString, 9>{"5", "0.000", FormatBg(54.0), FormatLg(15.0), "NEU",
                                                           "???", "???", "", kNichtGefunden}));
-
     ASSERT_TRUE(OrdnePunkteZu(id, true, z));
     EXPECT_EQ(spalte(z, 0), (QStringList{"5", "4", "3", "2", "1"}));
     EXPECT_EQ(z.alngPunkteID, (std::vector<std::int32_t>{301, 202, 104, 101}));
-
     // Nothing of this route is left: it cannot be loaded.
     ASSERT_TRUE(OrdnePunkteZu(weg, false, z));
     EXPECT_TRUE(z.alngPunkteID.empty());
     MessageRecorder messages;
     EXPECT_FALSE(PruefeZuordnung(z.zaehler, false));
-    ASSERT_EQ(messages.messages().size(), 1u);
-    EXPECT_TRUE(messages.messages()[0].text.endsWith(
-        QStringLiteral("\r\n1--gar keine Übereinstimmung\r\n\r\nLaden nicht möglich!")));
+    ASSERT_EQ(Texte(messages), QStringList{"-- Nach dem Daten-Update können folgende Punkte nicht eindeutig "
+                                           "zugeordnet werden:\r\n1--gar keine Übereinstimmung\r\n\r\n"
+                                           "Laden nicht möglich!"});
     EXPECT_EQ(messages.messages()[0].style, vbExclamation | vbOKOnly);
 }
 
@@ -243,7 +231,7 @@ TEST_F(SavedRoutes, ExactMatchesShowTheCatalogueRowWithoutStatusAndLoadWithoutAQ
     Zuordnung z;
     ASSERT_TRUE(OrdnePunkteZu(speichere({102, 204, 105}), false, z));
     EXPECT_EQ(spalte(z, 1), (QStringList{"11.0", "-----", "14.0"}));
-    EXPECT_EQ(spalte(z, 6), (QStringList{QStringLiteral("Testbrücke"), "", "Kanal-Test"}));
+    EXPECT_EQ(spalte(z, 6), (QStringList{"Testbrücke", "", "Kanal-Test"}));
     EXPECT_FALSE(z.zeilen[0].blnFett);
     EXPECT_TRUE(z.zeilen[2].blnFett);
     MessageRecorder messages;
@@ -252,55 +240,49 @@ TEST_F(SavedRoutes, ExactMatchesShowTheCatalogueRowWithoutStatusAndLoadWithoutAQ
 }
 
 TEST_F(SavedRoutes, TheQuestionBeforeLoadingCountsEachReasonAndTakesTheAnswer) {
-    EXPECT_EQ(ZuordnungsBericht(Zaehler{2, 0, 0, 0}), QStringLiteral("\r\n2--wegen Strecke"));
+    EXPECT_EQ(ZuordnungsBericht(Zaehler{2, 0, 0, 0}), "\r\n2--wegen Strecke");
     MessageRecorder messages({vbNo, vbYes});
     EXPECT_FALSE(PruefeZuordnung(Zaehler{1, 0, 0, 1}, true));
     EXPECT_TRUE(PruefeZuordnung(Zaehler{1, 0, 0, 1}, true));
-    ASSERT_EQ(messages.messages().size(), 2u);
-    EXPECT_EQ(
-        messages.messages()[0].text,
-        QStringLiteral("-- Nach dem Daten-Update können folgende Punkte nicht eindeutig zugeordnet werden:"
-                       "\r\n1--wegen Strecke\r\n1--gar keine Übereinstimmung\r\n\r\nTrotzdem laden?"));
+    ASSERT_EQ(Texte(messages),
+              QStringList(2, "-- Nach dem Daten-Update können folgende Punkte nicht eindeutig "
+                             "zugeordnet werden:\r\n1--wegen Strecke\r\n1--gar keine "
+                             "Übereinstimmung\r\n\r\nTrotzdem laden?"));
     EXPECT_EQ(messages.messages()[0].style, vbExclamation | vbYesNo);
     EXPECT_EQ(messages.messages()[0].title, cfg.appTitel);
-
     // In English the whole question is English.
     olm3::TextTable::SetSprache(olm3::Sprache::En);
     MessageRecorder englisch({vbNo});
     EXPECT_FALSE(PruefeZuordnung(Zaehler{0, 1, 1, 0}, false));
     olm3::TextTable::SetSprache(olm3::Sprache::De);
-    ASSERT_EQ(englisch.messages().size(), 1u);
-    EXPECT_EQ(englisch.messages()[0].text,
-              QStringLiteral("-- After the data update the following points cannot be matched unambiguously:"
-                             "\r\n1--because of the waterway\r\n1--because of the coordinates\r\n\r\n"
-                             "Loading is not possible!"));
+    EXPECT_EQ(Texte(englisch), QStringList{"-- After the data update the following points cannot be matched "
+                                           "unambiguously:\r\n1--because of the waterway\r\n1--because of "
+                                           "the coordinates\r\n\r\nLoading is not possible!"});
 }
 
 TEST_F(SavedRoutes, TheCataloguesCodesCountAsExactInAnyCaseOthersAreShownAndAMissingQueryIsAnError) {
     const std::int32_t id = speichere({101, 103});
     oeffne(olm3test::MakeCatalogue(
-        dir, QStringLiteral("1_Codes.sqlite"),
-        {olm3test::FixtureSql(QStringLiteral("mini")),
-         QStringLiteral(
-             "UPDATE Abfragen SET SqlText = 'SELECT p.PunkteID, CASE p.PunkteID WHEN 101 THEN ''ok'' "
-             "ELSE ''X'' END AS Erg FROM Punkte p JOIN Binnen b ON b.BinnenID = p.BinnenID "
-             "WHERE b.ExterneID = ?1 AND abs(p.Strecke - ?4) < 0.0005 AND ?2 IS NOT NULL AND ?3 IS NOT "
-             "NULL' WHERE Name = 'V_SUCHE_ROUTENPUNKT'")}));
+        dir, "1_Codes.sqlite",
+        {olm3test::FixtureSql("mini"),
+         "UPDATE Abfragen SET SqlText = 'SELECT p.PunkteID, CASE p.PunkteID WHEN 101 THEN ''ok'' ELSE ''X'' "
+         "END "
+         "AS Erg FROM Punkte p JOIN Binnen b ON b.BinnenID = p.BinnenID WHERE b.ExterneID = ?1 AND "
+         "abs(p.Strecke - ?4) < 0.0005 AND ?2 IS NOT NULL AND ?3 IS NOT NULL' WHERE Name = "
+         "'V_SUCHE_ROUTENPUNKT'"}));
     Zuordnung z;
     ASSERT_TRUE(OrdnePunkteZu(id, false, z));
     EXPECT_EQ(spalte(z, 8), (QStringList{"", "X"}));
     EXPECT_EQ(z.alngPunkteID, (std::vector<std::int32_t>{101, 103}));
     EXPECT_EQ(ZuordnungsBericht(z.zaehler), QString());
-
-    oeffne(
-        olm3test::MakeCatalogue(dir, QStringLiteral("1_Ohne.sqlite"),
-                                {olm3test::FixtureSql(QStringLiteral("mini")),
-                                 QStringLiteral("DELETE FROM Abfragen WHERE Name = 'V_SUCHE_ROUTENPUNKT'")}));
+    oeffne(olm3test::MakeCatalogue(
+        dir, "1_Ohne.sqlite",
+        {olm3test::FixtureSql("mini"), "DELETE FROM Abfragen WHERE Name = 'V_SUCHE_ROUTENPUNKT'"}));
     const Ergebnis erg = OrdnePunkteZu(id, false, z);
     EXPECT_FALSE(erg);
     ASSERT_TRUE(erg.fehler);
     EXPECT_FALSE(erg.blnGemeldet);
-    EXPECT_TRUE(erg.fehler->Description().contains(QStringLiteral("V_SUCHE_ROUTENPUNKT")));
+    EXPECT_TRUE(erg.fehler->Description().contains("V_SUCHE_ROUTENPUNKT"));
 }
 
 } // namespace
