@@ -23,7 +23,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return 0;
     f.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
     f.close();
-
     (void)olm3::PruefeKatalog(path);
     ADODB::ConnectionPtr con;
     if (!ADO_Open_Connection(path, con, {}, {}, {}, true)) return 0;

@@ -36,14 +36,12 @@ TEST(HostPictures, EveryPictureTheComponentAsksForIsThereDrawnAndDistinct) {
         const QImage img = pm.toImage();
         int deckend = 0;
         for (int y = 0; y < img.height(); ++y)
-            for (int x = 0; x < img.width(); ++x)
-                deckend += qAlpha(img.pixel(x, y)) > 0;
+            for (int x = 0; x < img.width(); ++x) deckend += qAlpha(img.pixel(x, y)) > 0;
         EXPECT_GT(deckend, 150) << id;
         EXPECT_FALSE(gesehen.contains(fingerabdruck(pm))) << id;
         gesehen.insert(fingerabdruck(pm));
     }
-    for (const std::int32_t id : BildIDs())
-        EXPECT_FALSE(Bild(id).isNull()) << id;
+    for (const std::int32_t id : BildIDs()) EXPECT_FALSE(Bild(id).isNull()) << id;
     EXPECT_TRUE(Bild(0).isNull());
     EXPECT_TRUE(Bild(12345).isNull());
 }
@@ -57,8 +55,7 @@ TEST(HostPictures, TheChartMarksEveryTypeAndNothingElse) {
         p.end();
         bool gezeichnet = false;
         for (int y = 0; y < img.height() && !gezeichnet; ++y)
-            for (int x = 0; x < img.width() && !gezeichnet; ++x)
-                gezeichnet = qAlpha(img.pixel(x, y)) > 0;
+            for (int x = 0; x < img.width() && !gezeichnet; ++x) gezeichnet = qAlpha(img.pixel(x, y)) > 0;
         EXPECT_EQ(gezeichnet, KartenTypen().contains(typ)) << typ.toLatin1();
     }
 }

@@ -113,7 +113,6 @@ TEST_F(Cli, AnUnreliableOrUnfinishedRouteIsNoSuccess) {
     EXPECT_TRUE(QString::fromUtf8(r.err).contains(QStringLiteral("nicht verlässlich")))
         << r.err.toStdString();
     EXPECT_EQ(r.json().object()["lngSchleusenOhneBetriebszeit"].toInt(), 1);
-
     // The lock point has lost its lock: the second leg cannot be computed and the route ends before 110.
     const QString kaputt = olm3test::MakeCatalogueFromFixtures(
         dir, "3_Kaputt.sqlite", {"mini"}, {"DELETE FROM Schleusen WHERE PunkteID = 104"});
