@@ -2,8 +2,8 @@
 
 #include "data/katalogbegriffe.h"
 #include "data/texttable.h"
+#include "support/fixtures.h"
 
-#include <QFile>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 #include <utility>
@@ -76,8 +76,6 @@ TEST(TextTable, TheLanguageOfALocaleOrAShortName) {
 // The shipped table: every row has an English text with the same placeholders as its German one. Rows
 // are checked in the file itself, so that a row added without English is named.
 TEST(TextTable, EveryTextHasAnEnglishTextWithTheSamePlaceholders) {
-    QFile f(QStringLiteral(OLM3_SOURCE_DIR "/texts/texts.tsv"));
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     static const QRegularExpression platzhalter("%\\d+");
     auto alle = [](const QString& s) {
         QStringList l;
@@ -86,7 +84,8 @@ TEST(TextTable, EveryTextHasAnEnglishTextWithTheSamePlaceholders) {
         return l;
     };
     int zeilen = 0;
-    const QStringList lines = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'));
+    const QByteArray tabelle = olm3test::ReadFile(QStringLiteral(OLM3_SOURCE_DIR "/texts/texts.tsv"));
+    const QStringList lines = QString::fromUtf8(tabelle).split(QLatin1Char('\n'));
     for (int i = 1; i < lines.size(); ++i) {
         if (lines[i].trimmed().isEmpty()) continue;
         const QStringList c = lines[i].split(QLatin1Char('\t'));

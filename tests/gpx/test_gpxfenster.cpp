@@ -36,10 +36,7 @@ TEST(GpxPlanungsfenster, ARouteGoesOutAndComesBackInOnlyFromAGoodFileOnceTheUser
     u.StartGesetzt(kStart, 7.5);
     const std::vector<std::int32_t> route{101, 102, 105, 201, 203};
     const QString gpx = u.dir.file("route.gpx");
-    {
-        auto frm = PlanungsFenster(u, route, false);
-        ASSERT_TRUE(frm->GpxExportieren(gpx));
-    }
+    ASSERT_TRUE(PlanungsFenster(u, route, false)->GpxExportieren(gpx));
     olm3test::ExpectGpxSchemaValid(gpx);
     // Another plan and another start in a new session.
     u.StartGesetzt(kStart.addDays(3), 5.0);

@@ -33,14 +33,13 @@ namespace {
 
 class HostFensterTest : public ::testing::Test {
 protected:
-    void SetUp() override { olm3test::MakeCatalogueFromFixtures(mitgeliefert, "1_Testrevier.sqlite", {"mini"}); }
-    HostPfade pfade() const { return HostPfade::Unter(profil.path()); }
     /// A configuration as on first start, with the test catalogue installed.
-    std::unique_ptr<HostConfig> config() {
-        auto cfg = std::make_unique<HostConfig>(pfade(), QStringList{mitgeliefert.path()});
+    void SetUp() override {
+        olm3test::MakeCatalogueFromFixtures(mitgeliefert, "1_Testrevier.sqlite", {"mini"});
+        cfg = std::make_unique<HostConfig>(pfade(), QStringList{mitgeliefert.path()});
         cfg->Start();
-        return cfg;
     }
+    HostPfade pfade() const { return HostPfade::Unter(profil.path()); }
     /// The status bar's texts; a text shortened to its room counts with its tool tip.
     QString statuszeile(HostFenster& w) const {
         QStringList texte;
@@ -56,6 +55,7 @@ protected:
     }
     olm3test::TempDir profil;
     olm3test::TempDir mitgeliefert;
+    std::unique_ptr<HostConfig> cfg;
     QStringList fenster;
     // Every window the component opens is noted and closed at once, as by its close box.
     olm3test::ModalScript treiber{[this](QDialog* dlg) {
@@ -68,7 +68,6 @@ protected:
 
 TEST_F(HostFensterTest, StartCreatesTheRoutesDatabaseOpensTheCatalogueAndShowsIt) {
     olm3test::MessageRecorder meldungen;
-    auto cfg = config();
     HostFenster w(*cfg);
     w.Start();
     EXPECT_TRUE(meldungen.messages().empty());
@@ -101,7 +100,6 @@ TEST_F(HostFensterTest, StartCreatesTheRoutesDatabaseOpensTheCatalogueAndShowsIt
 
 // A file in the routes database's place that is no database is neither used nor changed.
 TEST_F(HostFensterTest, AnUnusableRoutesDatabaseIsToldOnce) {
-    auto cfg = config();
     olm3test::WriteFile(pfade().RoutenDatenbank(), "meine Notizen, keine Datenbank");
     olm3test::MessageRecorder meldungen;
     HostFenster w(*cfg);
@@ -114,7 +112,6 @@ TEST_F(HostFensterTest, AnUnusableRoutesDatabaseIsToldOnce) {
 }
 
 TEST_F(HostFensterTest, ACatalogueThatIsNoneOrIsMissingIsToldAndTheWindowRunsOn) {
-    auto cfg = config();
     const QString kaputt =
         olm3test::WriteFile(cfg->GetKatalogVerzeichnis() + "2_Kaputt.sqlite", "Dies ist kein Katalog.");
     // a file the component refuses (any kind: the facade's tests have them) and a missing one
@@ -136,7 +133,6 @@ TEST_F(HostFensterTest, ACatalogueThatIsNoneOrIsMissingIsToldAndTheWindowRunsOn)
 
 TEST_F(HostFensterTest, AClickOnTheChartAddsTheNearestPointAndOpensPlanningAgain) {
     olm3test::MessageRecorder meldungen;
-    auto cfg = config();
     HostFenster w(*cfg);
     w.resize(900, 600);
     w.Start();
@@ -165,7 +161,6 @@ TEST_F(HostFensterTest, AClickOnTheChartAddsTheNearestPointAndOpensPlanningAgain
 }
 
 TEST_F(HostFensterTest, OptimisingSetsTheRouteOrTellsWhyThereIsNone) {
-    auto cfg = config();
     HostFenster w(*cfg);
     w.Start();
     w.Komponente().StartZeit(olm3::MakeDatum(QDate(2024, 6, 3), QTime(9, 0)));
@@ -220,7 +215,6 @@ TEST_F(HostFensterTest, OptimisingSetsTheRouteOrTellsWhyThereIsNone) {
 }
 
 TEST_F(HostFensterTest, ChoosingAnotherCatalogueOpensItAfreshAndTheNextStartToo) {
-    auto cfg = config();
     const QString erster = cfg->GetBinnenKatalog();
     const QString zweiter = cfg->GetKatalogVerzeichnis() + "2_Zweiter.sqlite";
     ASSERT_TRUE(QFile::copy(erster, zweiter));
@@ -256,7 +250,6 @@ TEST_F(HostFensterTest, ChoosingAnotherCatalogueOpensItAfreshAndTheNextStartToo)
 
 // The language menu switches menus, tool bar and status bar at once and keeps the choice for the next start.
 TEST_F(HostFensterTest, TheLanguageMenuSwitchesTheWindowAndTheNextStartKeepsIt) {
-    auto cfg = config();
     HostFenster w(*cfg);
     w.Start();
     auto menues = [&w] {
