@@ -68,8 +68,7 @@ TEST(HostPictures, TheLoaderReadsPicturesAndGivesNothingForMissingOrBrokenFiles)
     EXPECT_EQ(lader.LoadPicture(png).size(), QSize(48, 48));
     // The component writes its paths with a backslash before the file name.
     EXPECT_EQ(lader.LoadPicture(dir.path() + "\\hafen.png").size(), QSize(48, 48));
-    EXPECT_TRUE(lader.LoadPicture(dir.file("fehlt.png")).isNull());
-    EXPECT_TRUE(lader.LoadPicture(QString()).isNull());
-    EXPECT_TRUE(lader.LoadPicture(dir.path()).isNull());
-    EXPECT_TRUE(lader.LoadPicture(dir.write("kein-bild.jpg", "Dies ist kein Bild.")).isNull());
+    const QString keinBild = dir.write("kein-bild.jpg", "Dies ist kein Bild.");
+    for (const QString& pfad : {dir.file("fehlt.png"), QString(), dir.path(), keinBild})
+        EXPECT_TRUE(lader.LoadPicture(pfad).isNull()) << pfad.toStdString();
 }
