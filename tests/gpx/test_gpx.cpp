@@ -134,14 +134,14 @@ TEST(GpxLesen, ForeignFilesKeepWhatWeUseAndSkipTheRest) {
 }
 
 TEST(GpxLesen, HostileFilesEachGetTheirOwnFault) {
-    const QByteArray lachen =
-        "<?xml version=\"1.0\"?>\n<!DOCTYPE gpx [\n <!ENTITY a \"aaaaaaaaaa\">\n"
-        " <!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">\n <!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\">\n"
-        " <!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\">\n <!ENTITY e \"&d;&d;&d;&d;&d;&d;&d;&d;&d;&d;\">\n"
-        " <!ENTITY f \"&e;&e;&e;&e;&e;&e;&e;&e;&e;&e;\">\n <!ENTITY g \"&f;&f;&f;&f;&f;&f;&f;&f;&f;&f;\">\n"
-        " <!ENTITY h \"&g;&g;&g;&g;&g;&g;&g;&g;&g;&g;\">\n <!ENTITY i \"&h;&h;&h;&h;&h;&h;&h;&h;&h;&h;\">\n]>\n"
-        "<gpx xmlns=\"http://www.topografix.com/GPX/1/1\" version=\"1.1\" creator=\"x\">"
-        "<wpt lat=\"1\" lon=\"1\"><name>&i;</name></wpt></gpx>";
+    // A billion laughs: entity i stands for 10^9 letters a, each entity ten of the one before.
+    QByteArray lachen = "<?xml version=\"1.0\"?>\n<!DOCTYPE gpx [\n <!ENTITY a \"aaaaaaaaaa\">\n";
+    for (char e = 'b'; e <= 'i'; ++e) {
+        const QByteArray vorige = QByteArray("&") + char(e - 1) + ';';
+        lachen += QByteArray(" <!ENTITY ") + e + " \"" + vorige.repeated(10) + "\">\n";
+    }
+    lachen += "]>\n<gpx xmlns=\"http://www.topografix.com/GPX/1/1\" version=\"1.1\" creator=\"x\">"
+              "<wpt lat=\"1\" lon=\"1\"><name>&i;</name></wpt></gpx>";
     const QByteArray gut = gpx("<rte><rtept lat=\"52.5\" lon=\"13.0\"/></rte>");
     struct Fall {
         const char* name;

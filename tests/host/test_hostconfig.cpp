@@ -126,11 +126,8 @@ TEST_F(HostConfigTest, UnwritableSettingsAreToldOnceAndTheProgramRunsOnDefaults)
 
 TEST_F(HostConfigTest, TheLanguageComesFromTheSettingsOrElseFromTheLocale) {
     const std::pair<const char*, olm3::Sprache> faelle[] = {
-        {"Sprache=en\n", olm3::Sprache::En},
-        {"Sprache= DE \n", olm3::Sprache::De},
-        {"Sprache=fr\n", olm3::SpracheAusUmgebung()},
-        {"", olm3::SpracheAusUmgebung()},
-    };
+        {"Sprache=en\n", olm3::Sprache::En}, {"Sprache= DE \n", olm3::Sprache::De},
+        {"Sprache=fr\n", olm3::SpracheAusUmgebung()}, {"", olm3::SpracheAusUmgebung()}};
     for (const auto& [zeile, sprache] : faelle) {
         olm3test::WriteFile(pfade().strIniDatei, QByteArray("[Binnen]\n") + zeile);
         HostConfig cfg(pfade(), {mitgeliefert.path()});
