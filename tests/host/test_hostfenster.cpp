@@ -193,31 +193,28 @@ TEST_F(HostFensterTest, OptimisingSetsTheRouteOrTellsWhyThereIsNone) {
     EXPECT_FALSE(w.BerichtDrucken(profil.file("fehlt/ordner/bericht.pdf")));
     ASSERT_EQ(meldungen.messages().size(), 1u);
     // The print action prints the route through the browser, which it opens on the route view.
+    const QString routenPdf = profil.file("route.pdf");
     {
-        const QString routenPdf = profil.file("route.pdf");
-        {
-            olm3test::ModalScript drucken([](QDialog* dlg) {
-                auto* info = qobject_cast<frmBinneninfo*>(dlg);
-                ASSERT_TRUE(info);
-                EXPECT_EQ(info->View(), frmBinneninfo::vwRoute);
-                info->fpDrucken()->fpb()->click();
-            });
-            w.RouteDrucken(routenPdf);
-            EXPECT_EQ(drucken.aufrufe, 1);
-        }
-        EXPECT_TRUE(olm3test::ReadFile(routenPdf).startsWith("%PDF"));
-        // Later prints go to the printer again.
-        EXPECT_TRUE(clsOLM3Binnen::PrintToPdf().isEmpty());
+        olm3test::ModalScript drucken([](QDialog* dlg) {
+            auto* info = qobject_cast<frmBinneninfo*>(dlg);
+            ASSERT_TRUE(info);
+            EXPECT_EQ(info->View(), frmBinneninfo::vwRoute);
+            info->fpDrucken()->fpb()->click();
+        });
+        w.RouteDrucken(routenPdf);
+        EXPECT_EQ(drucken.aufrufe, 1);
     }
+    EXPECT_TRUE(olm3test::ReadFile(routenPdf).startsWith("%PDF"));
+    // Later prints go to the printer again.
+    EXPECT_TRUE(clsOLM3Binnen::PrintToPdf().isEmpty());
     w.Komponente().DeleteRouteOptimiert();
     EXPECT_FALSE(w.actBericht->isEnabled());
     EXPECT_TRUE(w.karte()->OptimierteRoute().empty());
 }
 
 TEST_F(HostFensterTest, ChoosingAnotherCatalogueOpensItAfreshAndTheNextStartToo) {
-    const QString erster = cfg->GetBinnenKatalog();
     const QString zweiter = cfg->GetKatalogVerzeichnis() + "2_Zweiter.sqlite";
-    ASSERT_TRUE(QFile::copy(erster, zweiter));
+    ASSERT_TRUE(QFile::copy(cfg->GetBinnenKatalog(), zweiter));
     HostFenster w(*cfg);
     w.Start();
     w.Komponente().SetPktNeuRouteGeplant(104);

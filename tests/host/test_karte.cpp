@@ -235,10 +235,7 @@ TEST(KarteDesBeispielkatalogs, FillsTheLakesNamesThePlacesAndNoTwoLabelsOverlap)
     karte.SetDaten(daten);
     for (const Ansicht& a : ansichten) {
         SCOPED_TRACE(a.name);
-        if (a.bereich.isEmpty())
-            karte.Einpassen();
-        else
-            karte.ZeigeBereich(a.bereich);
+        a.bereich.isEmpty() ? karte.Einpassen() : karte.ZeigeBereich(a.bereich);
         const QImage bild = karte.grab().toImage();
         bild.save(QStringLiteral(OLM3_TEST_OUTPUT "/karte-") + QLatin1String(a.name) + ".png");
         const auto& texte = karte.Beschriftungen();
