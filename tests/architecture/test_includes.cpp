@@ -86,13 +86,6 @@ QStringList Verstoesse(const QString& root) {
     return verstoesse;
 }
 
-void Schreibe(const QString& datei, const QString& inhalt) {
-    QDir().mkpath(QFileInfo(datei).path());
-    QFile f(datei);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Text));
-    f.write(inhalt.toUtf8());
-}
-
 } // namespace
 
 TEST(Includes, PointOneWayFromThePublicHeadersThroughDataCoreWindowsAndFacadeToTheTool) {
@@ -103,37 +96,28 @@ TEST(Includes, PointOneWayFromThePublicHeadersThroughDataCoreWindowsAndFacadeToT
 TEST(Includes, AnIncludeAgainstTheDirectionIsFound) {
     olm3test::TempDir dir;
     const QString r = dir.path() + QLatin1Char('/');
-    Schreibe(r + QStringLiteral("include/olm3binnen/clsOLM3Binnen.h"), QString());
-    Schreibe(r + QStringLiteral("include/olm3binnen/windowowner.h"), QString());
-    Schreibe(r + QStringLiteral("src/component/clsOLM3BinnenState.h"), QString());
-    Schreibe(r + QStringLiteral("src/data/modOLM3Binnen.h"),
-             QStringLiteral("#include \"olm3binnen/windowowner.h\"\n"));
-    Schreibe(r + QStringLiteral("src/routing/core/lauf.h"),
-             QStringLiteral("#include \"data/modOLM3Binnen.h\"\n#include \"routing/fenster.h\"\n"));
-    Schreibe(r + QStringLiteral("src/routing/fenster.h"),
-             QStringLiteral("#include \"routing/core/lauf.h\"\n"));
-    Schreibe(r + QStringLiteral("src/browser/liste.cpp"),
-             QStringLiteral("#include \"olm3binnen/windowowner.h\"\n"
-                            "  #  include \"olm3binnen/clsOLM3Binnen.h\"\n"
-                            "#include \"component/clsOLM3BinnenState.h\"\n"
-                            "#include <QWidget>\n#include \"hostfenster.h\"\n"));
-    Schreibe(r + QStringLiteral("tools/cmd_route.cpp"),
-             QStringLiteral("#include \"olm3binnen/clsOLM3Binnen.h\"\n#include \"cli.h\"\n"
-                            "#include \"pathoptimiser.h\"\n"));
-    Schreibe(r + QStringLiteral("tools/cli.h"),
-             QStringLiteral("#include \"component/clsOLM3BinnenState.h\"\n"));
+    const std::pair<const char*, const char*> dateien[] = {
+        {"include/olm3binnen/clsOLM3Binnen.h", ""}, {"include/olm3binnen/windowowner.h", ""},
+        {"src/component/clsOLM3BinnenState.h", ""},
+        {"src/data/modOLM3Binnen.h", "#include \"olm3binnen/windowowner.h\"\n"},
+        {"src/routing/core/lauf.h", "#include \"data/modOLM3Binnen.h\"\n#include \"routing/fenster.h\"\n"},
+        {"src/routing/fenster.h", "#include \"routing/core/lauf.h\"\n"},
+        {"src/browser/liste.cpp",
+         "#include \"olm3binnen/windowowner.h\"\n  #  include \"olm3binnen/clsOLM3Binnen.h\"\n"
+         "#include \"component/clsOLM3BinnenState.h\"\n#include <QWidget>\n#include \"hostfenster.h\"\n"},
+        {"tools/cmd_route.cpp",
+         "#include \"olm3binnen/clsOLM3Binnen.h\"\n#include \"cli.h\"\n#include \"pathoptimiser.h\"\n"},
+        {"tools/cli.h", "#include \"component/clsOLM3BinnenState.h\"\n"}};
+    for (const auto& [datei, inhalt] : dateien) olm3test::WriteFile(r + QLatin1String(datei), inhalt);
     QStringList verstoesse = Verstoesse(dir.path());
     verstoesse.sort();
-    EXPECT_EQ(verstoesse,
-              (QStringList{
-                  QStringLiteral(
-                      "src/browser/liste.cpp (windows) includes include/olm3binnen/clsOLM3Binnen.h (facade)"),
-                  QStringLiteral(
-                      "src/browser/liste.cpp (windows) includes src/component/clsOLM3BinnenState.h (facade)"),
-                  QStringLiteral("src/browser/liste.cpp includes hostfenster.h, outside the component"),
-                  QStringLiteral("src/routing/core/lauf.h (core) includes src/routing/fenster.h (windows)"),
-                  QStringLiteral("tools/cmd_route.cpp includes pathoptimiser.h, outside the component"),
-              }));
+    const QStringList erwartet{
+        "src/browser/liste.cpp (windows) includes include/olm3binnen/clsOLM3Binnen.h (facade)",
+        "src/browser/liste.cpp (windows) includes src/component/clsOLM3BinnenState.h (facade)",
+        "src/browser/liste.cpp includes hostfenster.h, outside the component",
+        "src/routing/core/lauf.h (core) includes src/routing/fenster.h (windows)",
+        "tools/cmd_route.cpp includes pathoptimiser.h, outside the component"};
+    EXPECT_EQ(verstoesse, erwartet);
 }
 
 TEST(Sources, EveryFileOfTheComponentStaysUnder600Lines) {

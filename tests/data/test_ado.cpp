@@ -102,9 +102,7 @@ TEST_F(CatalogueRecordset, SnapshotMovesFreelyAndReadsFieldsInAnyCase) {
     EXPECT_THROW(rs->Fields("NoSuchColumn"), olm3::RuntimeError);
     ADODB::RecordsetPtr empty;
     ASSERT_TRUE(ADO_Open_Recordset(con, empty, "Punkte", "*", "1=2", {}, true));
-    EXPECT_EQ(empty->RecordCount(), 0);
-    EXPECT_TRUE(empty->Eof());
-    EXPECT_TRUE(empty->Bof());
+    EXPECT_EQ(std::tuple(empty->RecordCount(), empty->Eof(), empty->Bof()), std::tuple(0, true, true));
 }
 
 TEST_F(CatalogueRecordset, NullIsKeptApartFromEmptyTextAndReadsAsEmpty) {
@@ -150,19 +148,16 @@ TEST(UpdatableRecordset, AddsARowReadsBackItsIdUpdatesItAndARollbackLeavesNothin
     const QString id = ADO_Field_Str(rs->Fields("ID"));
     EXPECT_FALSE(id.isEmpty());
     ADO_Close_Recordset(rs, true);
-
     ASSERT_TRUE(ADO_Open_Recordset(con, rs, "BinRouten", "*", "ID=" + id, {}, false));
     ASSERT_EQ(rs->RecordCount(), 1);
     EXPECT_EQ(ADO_Field_Str(rs->Fields("Startzeit")), "2008-06-01 08:00:00");
     rs->SetValue("Bemerkung", "mit Übernachtung");
     rs->Update();
     ADO_Close_Recordset(rs, true);
-
     ASSERT_TRUE(ADO_Open_Recordset(con, rs, "BinRouten", "Bezeichnung, Bemerkung", "ID=" + id, {}, true));
     EXPECT_EQ(ADO_Field_Str(rs->Fields("bemerkung")), "mit Übernachtung");
     EXPECT_EQ(ADO_Field_Str(rs->Fields("Bezeichnung")), "Rund um Berlin");
     EXPECT_THROW(rs->AddNew(), olm3::RuntimeError); // a read-only snapshot cannot add
-
     con->BeginTrans();
     ASSERT_TRUE(ADO_Open_Recordset(con, rs, "BinRouten", "*", "1=2", {}, false));
     rs->AddNew();
@@ -244,13 +239,11 @@ TEST_F(Recovery, StoredQueryRetriesOnceSilentlyThenReconnectsOnce) {
     cmd.ActiveConnection = con;
     cmd.CommandText = "V_ROUTENOPTIMIERER_INFO";
     std::int32_t affected = 0;
-    ADODB::testing::InjectFailures(*con, 1, olm3::ErrNo::CommandError);
-    EXPECT_TRUE(ADO_GetFromCmd_Recordset(cmd, {1, 101, 104, 6.0}, rs, affected));
-    ADODB::testing::InjectFailures(*con, 2, olm3::ErrNo::CommandError);
-    EXPECT_FALSE(ADO_GetFromCmd_Recordset(cmd, {1, 101, 104, 6.0}, rs, affected));
-    ADODB::testing::InjectFailures(*con, 2, olm3::ErrNo::GenericFailure);
-    EXPECT_TRUE(ADO_GetFromCmd_Recordset(cmd, {1, 101, 104, 6.0}, rs, affected));
-    ADODB::testing::InjectFailures(*con, 3, olm3::ErrNo::GenericFailure);
-    EXPECT_FALSE(ADO_GetFromCmd_Recordset(cmd, {1, 101, 104, 6.0}, rs, affected));
+    using olm3::ErrNo::CommandError, olm3::ErrNo::GenericFailure;
+    for (const auto& [n, fehler, gelingt] : {std::tuple{1, CommandError, true}, {2, CommandError, false},
+                                             {2, GenericFailure, true}, {3, GenericFailure, false}}) {
+        ADODB::testing::InjectFailures(*con, n, fehler);
+        EXPECT_EQ(ADO_GetFromCmd_Recordset(cmd, {1, 101, 104, 6.0}, rs, affected), gelingt) << n << fehler;
+    }
     EXPECT_TRUE(messages.messages().empty());
 }

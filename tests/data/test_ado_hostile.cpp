@@ -37,7 +37,7 @@ TEST(HostileFile, WhatIsNoRegularFileIsRefusedAtOnce) {
 TEST(HostileFile, FileNamesWithSeparatorsQuotesBlanksAndUmlautsOpenThemselves) {
     TempDir dir;
     // The neighbour "Revier.sqlite" is what a name cut at the ";" would open.
-    const QString nachbar = olm3test::MakeRoutesDatabase(dir, "Revier.sqlite");
+    olm3test::MakeRoutesDatabase(dir, "Revier.sqlite");
     for (const QString& name : QStringList{"Revier.sqlite;neu.sqlite", "\"Revier\".sqlite",
                                 "'Revier.sqlite", " Revier.sqlite ",
                                 "Müritz-Süd; Plätze=alt.sqlite"}) {
@@ -51,7 +51,6 @@ TEST(HostileFile, FileNamesWithSeparatorsQuotesBlanksAndUmlautsOpenThemselves) {
         EXPECT_EQ(con->DataSource(), path);
         EXPECT_TRUE(con->HasObject("Punkte")) << "the catalogue, not its neighbour";
     }
-    (void)nachbar;
 }
 
 TEST(HostileFile, ConnectionStringParserKeepsQuotedValuesAndSkipsJunk) {
@@ -101,7 +100,6 @@ TEST(HostileFile, QueriesThatNeverEndRunOutOfTimeWithAMessageNamingTheCatalogue)
     auto con = OpenDatabase(path);
     ASSERT_TRUE(con);
     ADODB::testing::LimitTimeouts(*con, 300);
-
     ADODB::RecordsetPtr rs;
     EXPECT_FALSE(ADO_Open_RecordsetExt(con, rs, "SELECT n FROM Endlos", true));
     ASSERT_EQ(messages.messages().size(), 1u);
@@ -109,7 +107,6 @@ TEST(HostileFile, QueriesThatNeverEndRunOutOfTimeWithAMessageNamingTheCatalogue)
     EXPECT_TRUE(text.startsWith(QString::number(olm3::ErrNo::Timeout) + ": ")) << text.toStdString();
     EXPECT_TRUE(text.contains(path)) << text.toStdString();
     EXPECT_TRUE(text.contains("Zeitüberschreitung")) << text.toStdString();
-
     // A stored query fails quietly, once: running out of time again would only double the wait.
     ADODB::Command cmd;
     cmd.ActiveConnection = con;

@@ -60,8 +60,7 @@ TEST_P(Formatting, CoordinateMinutesAreTheLocalesDigits) {
                QStringLiteral("' ");
     };
     std::vector<double> werte = {0.0, 1e-9, 0.5, 7.0 / 60.0, 179.999, -179.999, 13.0916667};
-    for (int i = 0; i < 20000; ++i)
-        werte.push_back(-180.0 + i * 0.0180001234567);
+    for (int i = 0; i < 20000; ++i) werte.push_back(-180.0 + i * 0.0180001234567);
     // Minutes of an odd number of 32nds lie halfway between two results of four decimals.
     int halbe = 0;
     for (int k = 1; k < 1920; k += 2) {

@@ -2,8 +2,8 @@
 
 #include "data/katalogbegriffe.h"
 #include "data/texttable.h"
+#include "support/fixtures.h"
 
-#include <QFile>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 #include <utility>
@@ -44,62 +44,48 @@ TEST(TextTable, ServesEnglishWhereChosenAndGermanWhereARowHasNoEnglish) {
         int id;
         QString erwartet;
     };
+    using enum olm3::Sprache;
     const Fall faelle[] = {
-        {olm3::Sprache::De, "frmA", 1, "Schleuse %1"},
-        {olm3::Sprache::En, "frmA", 1, "Lock %1"},
-        {olm3::Sprache::En, "frmA", 2, "nur Deutsch"},
-        {olm3::Sprache::En, "frmA", 3, "leer"},
+        {De, "frmA", 1, "Schleuse %1"}, {En, "frmA", 1, "Lock %1"}, {En, "frmA", 2, "nur Deutsch"},
+        {En, "frmA", 3, "leer"},
         // another module's English never translates a module's own row
-        {olm3::Sprache::En, "frmB", 4, "Wehre"},
-        {olm3::Sprache::En, "frmC", 1, "Lock %1"},
-        {olm3::Sprache::En, "frmC", 4, "x?x"},
+        {En, "frmB", 4, "Wehre"}, {En, "frmC", 1, "Lock %1"}, {En, "frmC", 4, "x?x"},
     };
-    for (const Fall& f : faelle) {
+    for (const Fall& f : faelle)
         EXPECT_EQ(t.Text(f.sprache, f.modul, f.id), f.erwartet) << f.modul.toStdString() << " " << f.id;
-    }
-
     // The process-wide choice: German until it is set.
-    EXPECT_EQ(TextTable::AktuelleSprache(), olm3::Sprache::De);
-    TextTable::SetSprache(olm3::Sprache::En);
+    EXPECT_EQ(TextTable::AktuelleSprache(), De);
+    TextTable::SetSprache(En);
     EXPECT_EQ(TextTable::Builtin().Text("frmStatus", 402), "&Cancel");
-    TextTable::SetSprache(olm3::Sprache::De);
+    TextTable::SetSprache(De);
     EXPECT_EQ(TextTable::Builtin().Text("frmStatus", 402), "&Abbrechen");
 }
 
 TEST(TextTable, TheLanguageOfALocaleOrAShortName) {
+    using enum olm3::Sprache;
     const std::pair<const char*, olm3::Sprache> locales[] = {
-        {"", olm3::Sprache::De},
-        {"C", olm3::Sprache::De},
-        {"C.UTF-8", olm3::Sprache::De},
-        {"POSIX", olm3::Sprache::De},
-        {"de_DE.UTF-8", olm3::Sprache::De},
-        {"de_AT", olm3::Sprache::De},
-        {"en_GB.UTF-8", olm3::Sprache::En},
-        {"fr", olm3::Sprache::En},
-    };
-    for (const auto& [locale, sprache] : locales) {
+        {"", De}, {"C", De}, {"C.UTF-8", De}, {"POSIX", De}, {"de_DE.UTF-8", De}, {"de_AT", De},
+        {"en_GB.UTF-8", En}, {"fr", En}};
+    for (const auto& [locale, sprache] : locales)
         EXPECT_EQ(olm3::SpracheAusLocale(QString::fromLatin1(locale)), sprache) << locale;
-    }
-    EXPECT_EQ(olm3::SpracheAusKuerzel(" EN "), olm3::Sprache::En);
-    EXPECT_EQ(olm3::SpracheAusKuerzel("de"), olm3::Sprache::De);
+    EXPECT_EQ(olm3::SpracheAusKuerzel(" EN "), En);
+    EXPECT_EQ(olm3::SpracheAusKuerzel("de"), De);
     EXPECT_FALSE(olm3::SpracheAusKuerzel("nl").has_value());
 }
 
 // The shipped table: every row has an English text with the same placeholders as its German one. Rows
 // are checked in the file itself, so that a row added without English is named.
 TEST(TextTable, EveryTextHasAnEnglishTextWithTheSamePlaceholders) {
-    QFile f(QStringLiteral(OLM3_SOURCE_DIR "/texts/texts.tsv"));
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     static const QRegularExpression platzhalter("%\\d+");
     auto alle = [](const QString& s) {
         QStringList l;
-        for (auto it = platzhalter.globalMatch(s); it.hasNext();)
-            l << it.next().captured();
+        for (auto it = platzhalter.globalMatch(s); it.hasNext();) l << it.next().captured();
         l.sort();
         return l;
     };
     int zeilen = 0;
-    const QStringList lines = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'));
+    const QByteArray tabelle = olm3test::ReadFile(QStringLiteral(OLM3_SOURCE_DIR "/texts/texts.tsv"));
+    const QStringList lines = QString::fromUtf8(tabelle).split(QLatin1Char('\n'));
     for (int i = 1; i < lines.size(); ++i) {
         if (lines[i].trimmed().isEmpty()) continue;
         const QStringList c = lines[i].split(QLatin1Char('\t'));
@@ -118,6 +104,8 @@ TEST(TextTable, EveryTextHasAnEnglishTextWithTheSamePlaceholders) {
 // catalogue carries.
 TEST(TextTable, TheCataloguesVocabularyInEitherLanguage) {
     using olm3::KatalogWort;
+    using enum olm3::Sprache;
+    using enum olm3::KatalogWort;
     struct Fall {
         olm3::Sprache sprache;
         KatalogWort art;
@@ -126,22 +114,18 @@ TEST(TextTable, TheCataloguesVocabularyInEitherLanguage) {
         const char* erwartet;
     };
     const Fall faelle[] = {
-        {olm3::Sprache::De, KatalogWort::Typ, "S", "Schleuse", "Schleuse"},
-        {olm3::Sprache::En, KatalogWort::Typ, "S", "Schleuse", "Lock"},
-        {olm3::Sprache::En, KatalogWort::Typ, " h ", "Hafen", "Harbour"},
-        {olm3::Sprache::En, KatalogWort::Typ, "X", "Sonderobjekt", "Sonderobjekt"},
-        {olm3::Sprache::En, KatalogWort::Wochentag, "WT", "Werktag", "Working day"},
-        {olm3::Sprache::En, KatalogWort::WochentagKurz, "So", "So", "Sun"},
-        {olm3::Sprache::En, KatalogWort::Feiertag, "TDE", "Tag der Deutschen Einheit", "German Unity Day"},
-        {olm3::Sprache::En, KatalogWort::Feiertag, "Bayr", "Bayerischer Feiertag", "Bayerischer Feiertag"},
+        {De, Typ, "S", "Schleuse", "Schleuse"}, {En, Typ, "S", "Schleuse", "Lock"},
+        {En, Typ, " h ", "Hafen", "Harbour"}, {En, Typ, "X", "Sonderobjekt", "Sonderobjekt"},
+        {En, Wochentag, "WT", "Werktag", "Working day"}, {En, WochentagKurz, "So", "So", "Sun"},
+        {En, Feiertag, "TDE", "Tag der Deutschen Einheit", "German Unity Day"},
+        {En, Feiertag, "Bayr", "Bayerischer Feiertag", "Bayerischer Feiertag"},
     };
     for (const Fall& f : faelle) {
         TextTable::SetSprache(f.sprache);
         EXPECT_EQ(olm3::KatalogBegriff(f.art, QString::fromUtf8(f.code), QString::fromUtf8(f.katalog)),
-                  QString::fromUtf8(f.erwartet))
-            << f.code;
+                  QString::fromUtf8(f.erwartet)) << f.code;
     }
-    TextTable::SetSprache(olm3::Sprache::De);
+    TextTable::SetSprache(De);
 }
 
 // Values go in by their placeholder's number in one pass: a boat named "50%2" or a file "Tour%3.gpx" comes

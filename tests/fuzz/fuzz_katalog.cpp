@@ -13,17 +13,15 @@ using namespace modOLM3Binnen;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static QTemporaryDir dir;
-    static const bool still = [] {
+    [[maybe_unused]] static const bool still = [] {
         SetMsgBoxHandler([](const QString&, int, const QString&) { return static_cast<int>(vbOK); });
         return true;
     }();
-    (void)still;
     const QString path = dir.filePath(QStringLiteral("1_Fuzz.sqlite"));
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return 0;
     f.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
     f.close();
-
     (void)olm3::PruefeKatalog(path);
     ADODB::ConnectionPtr con;
     if (!ADO_Open_Connection(path, con, {}, {}, {}, true)) return 0;

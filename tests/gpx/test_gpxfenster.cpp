@@ -36,12 +36,8 @@ TEST(GpxPlanungsfenster, ARouteGoesOutAndComesBackInOnlyFromAGoodFileOnceTheUser
     u.StartGesetzt(kStart, 7.5);
     const std::vector<std::int32_t> route{101, 102, 105, 201, 203};
     const QString gpx = u.dir.file("route.gpx");
-    {
-        auto frm = PlanungsFenster(u, route, false);
-        ASSERT_TRUE(frm->GpxExportieren(gpx));
-    }
+    ASSERT_TRUE(PlanungsFenster(u, route, false)->GpxExportieren(gpx));
     olm3test::ExpectGpxSchemaValid(gpx);
-
     // Another plan and another start in a new session.
     u.StartGesetzt(kStart.addDays(3), 5.0);
     auto frm = PlanungsFenster(u, {104}, false);
@@ -74,7 +70,6 @@ TEST(GpxPlanungsfenster, ARouteGoesOutAndComesBackInOnlyFromAGoodFileOnceTheUser
     EXPECT_EQ(FensterRoute(*frm), std::vector<std::int32_t>{104});
     EXPECT_TRUE(u.host.events.isEmpty());
     EXPECT_EQ(u.olm.StartZeit(), kStart.addDays(3));
-
     // "Yes" replaces the plan, reports it to the host, and brings start and speed along.
     {
         olm3test::MessageRecorder ja({modOLM3Binnen::vbYes});
@@ -85,7 +80,6 @@ TEST(GpxPlanungsfenster, ARouteGoesOutAndComesBackInOnlyFromAGoodFileOnceTheUser
     EXPECT_TRUE(u.host.events.contains("RouteChange"));
     EXPECT_EQ(frm->StartMoment(), kStart);
     EXPECT_DOUBLE_EQ(frm->fpMarschGeschw()->value(), 7.5);
-
     // Without a catalogue nothing can be matched: told, and nothing changes.
     modOLM3Binnen::conBinnenDatabase.reset();
     olm3test::MessageRecorder ohne;
@@ -144,7 +138,6 @@ TEST(GpxHost, TheFileMenuExportsThePlanAndImportsItIntoPlanning) {
     const QString gpx = profil.file("plan.gpx");
     ASSERT_TRUE(w.GpxExportieren(gpx));
     olm3test::ExpectGpxSchemaValid(gpx);
-
     w.Komponente().SetRouteGeplant({106});
     olm3test::MessageRecorder ja({modOLM3Binnen::vbYes});
     EXPECT_TRUE(w.GpxImportieren(gpx));

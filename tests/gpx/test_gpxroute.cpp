@@ -8,7 +8,6 @@
 #include "support/fixtures.h"
 #include "support/gpxschema.h"
 
-#include <QFile>
 #include <QLocale>
 #include <QProcess>
 #include <gtest/gtest.h>
@@ -76,14 +75,12 @@ TEST_F(GpxRoute, APlannedRouteComesBackAsTheSamePointsWithItsStartAndSpeed) {
     EXPECT_EQ(d.route[2].strBeschreibung, "Havel-Test, amtl. km 14,0, Abzweig nach Kanal-Test");
     EXPECT_EQ(d.route[0].datZeit, QDateTime(QDate(2008, 6, 2), QTime(8, 0), Qt::UTC));
     EXPECT_EQ(d.strName, "Route Havel-Test km 10,0 – Kanal-Test km 2,0");
-
     const Import imp = OrdneZu(d, KatalogZeitzone());
     EXPECT_EQ(imp.alngPunkteID, ids);
     EXPECT_EQ(imp.AnzahlZugeordnet(), 5);
     EXPECT_EQ(imp.datStart, kStart);
     EXPECT_DOUBLE_EQ(imp.dblMarschV, 6.5);
     EXPECT_EQ(imp.quelle, Quelle::Route);
-
     // Without a start the file carries no times at all; ids the catalogue lacks are left out.
     const Datei ohne = GeplanteRoute({0, 101, 999, 104}, QDateTime(), 0, KatalogZeitzone());
     ASSERT_EQ(ohne.route.size(), 2u);
@@ -111,21 +108,20 @@ TEST_F(GpxRoute, TheTimedRouteHasItsRoutePointsAndAWaypointPerObjectPassed) {
     EXPECT_EQ(d.route[0].datZeit, QDateTime(QDate(2008, 6, 2), QTime(8, 0), Qt::UTC));
     EXPECT_EQ(d.datStart, d.route[0].datZeit);
     EXPECT_EQ(d.dblMarschV, 6.0);
-
-    QStringList namen;
-    for (const Punkt& w : d.wegpunkte) namen << w.strName;
-    EXPECT_EQ(namen, (QStringList{"Havel-Test km 11,0", "Schleuse Eins", "Schleuse Zwei"}));
-    const Punkt& schleuse = d.wegpunkte.at(1);
-    EXPECT_EQ(schleuse.datZeit, QDateTime(QDate(2008, 6, 2), QTime(8, 36), Qt::UTC));
-    EXPECT_EQ(schleuse.datZeitAb, QDateTime(QDate(2008, 6, 2), QTime(8, 51), Qt::UTC));
-    EXPECT_EQ(schleuse.dblWartezeit, std::optional<double>(0.0));
-    EXPECT_EQ(schleuse.dblDurchgangszeit, std::optional<double>(0.25));
     // Readers that ignore our extension read the times, and at a lock the wait, in the description.
-    EXPECT_TRUE(schleuse.strBeschreibung.contains("Ankunft") && schleuse.strBeschreibung.endsWith("Wartezeit 0,0 h"))
-        << schleuse.strBeschreibung.toStdString();
-    EXPECT_TRUE(d.wegpunkte[0].strBeschreibung.startsWith("Havel-Test, amtl. km 11,0, Ankunft"))
-        << d.wegpunkte[0].strBeschreibung.toStdString();
-    EXPECT_FALSE(d.wegpunkte[0].dblWartezeit.has_value());
+    const auto wert = [](const std::optional<double>& v) { return v ? QString::number(*v) : QString("-"); };
+    QStringList wegpunkte;
+    for (const Punkt& w : d.wegpunkte)
+        wegpunkte << QStringList{w.strName, w.strBeschreibung, w.datZeit.toString(Qt::ISODate),
+                                 w.datZeitAb.toString(Qt::ISODate), wert(w.dblWartezeit),
+                                 wert(w.dblDurchgangszeit)}.join('|');
+    EXPECT_EQ(wegpunkte, (QStringList{
+        "Havel-Test km 11,0|Havel-Test, amtl. km 11,0, Ankunft 02.06.2008 10:10, Abfahrt 02.06.2008 10:16|"
+        "2008-06-02T08:10:00Z|2008-06-02T08:16:00Z|-|0.1",
+        "Schleuse Eins|Havel-Test, amtl. km 13,0, Ankunft 02.06.2008 10:36, Abfahrt 02.06.2008 10:51, "
+        "Wartezeit 0,0 h|2008-06-02T08:36:00Z|2008-06-02T08:51:00Z|0|0.25",
+        "Schleuse Zwei|Kanal-Test, amtl. km 1,0, Ankunft 02.06.2008 11:11, Abfahrt 02.06.2008 11:11, "
+        "Wartezeit 0,0 h|2008-06-02T09:11:00Z|2008-06-02T09:11:00Z|0|-"}));
 }
 
 TEST_F(GpxRoute, ForeignPointsMatchTheNearestPointAndTheRestIsListed) {
@@ -143,15 +139,11 @@ TEST_F(GpxRoute, ForeignPointsMatchTheNearestPointAndTheRestIsListed) {
     EXPECT_EQ(imp.punkte[3].lngPunkteID, -1);
     EXPECT_EQ(imp.punkte[0].strBinnen, "Havel-Test");
     EXPECT_GT(imp.punkte[0].dblEntfernung, 0.0);
-
     const QString bericht = ImportBericht(imp, "/tmp/fahrt.gpx");
-    EXPECT_TRUE(bericht.contains("fahrt.gpx (Track)")) << bericht.toStdString();
-    EXPECT_TRUE(bericht.contains("4 von 5 Punkten")) << bericht.toStdString();
-    EXPECT_TRUE(bericht.contains("4. Feldweg")) << bericht.toStdString();
-    EXPECT_TRUE(bericht.contains("zusammengefasst wurden: 1")) << bericht.toStdString();
-    EXPECT_TRUE(bericht.contains("Umkreis von 0,5 sm")) << bericht.toStdString();
+    for (const char* teil : {"fahrt.gpx (Track)", "4 von 5 Punkten", "4. Feldweg",
+                             "zusammengefasst wurden: 1", "Umkreis von 0,5 sm"})
+        EXPECT_TRUE(bericht.contains(QString::fromUtf8(teil))) << teil << "\n" << bericht.toStdString();
     EXPECT_TRUE(bericht.endsWith("zugeordneten Punkte (3) ersetzen?")) << bericht.toStdString();
-
     // Waypoints are taken when there is neither route nor track; nothing within the radius leaves the
     // empty route and says so.
     Datei weit;
@@ -160,7 +152,6 @@ TEST_F(GpxRoute, ForeignPointsMatchTheNearestPointAndTheRestIsListed) {
     EXPECT_EQ(nichts.quelle, Quelle::Wegpunkte);
     EXPECT_TRUE(nichts.LeerGeblieben());
     EXPECT_TRUE(ImportBericht(nichts, "x.gpx").contains("bleibt unverändert"));
-
     // Breaking off keeps what was matched so far.
     const Import halb =
         OrdneZu(d, KatalogZeitzone(), kFangbereichImport, [](int fertig, int) { return fertig < 2; });
@@ -204,18 +195,15 @@ TEST_F(GpxRoute, GpsbabelReadsOurFileAndWhatItWritesComesBackIn) {
     QString fehler;
     ASSERT_TRUE(
         SchreibeGpxDatei(GeplanteRoute({101, 102, 104, 203}, kStart, 6, KatalogZeitzone()), unser, fehler));
-
     // Our route as gpsbabel's universal CSV: every point with its position and name.
     const QString csv = dir.file("unser.csv");
     ASSERT_EQ(gpsbabel({"-r", "-i", "gpx", "-f", unser, "-o", "unicsv", "-F", csv}), 0);
-    QFile f(csv);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QStringList zeilen = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList zeilen =
+        QString::fromUtf8(olm3test::ReadFile(csv)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(zeilen.size(), 5) << zeilen.join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(zeilen[2].startsWith("2,52.500000,13.010000,\"Testbrücke\"")) << zeilen[2].toStdString();
     EXPECT_TRUE(zeilen[1].contains("2008/06/02,08:00:00")) << zeilen[1].toStdString();
     EXPECT_TRUE(zeilen[4].contains("\"Kanal-Test km 2,0\"")) << zeilen[4].toStdString();
-
     // gpsbabel's own GPX, made from the CSV (no extension of ours survives that), imports by position.
     const QString babel = dir.file("babel.gpx");
     ASSERT_EQ(gpsbabel({"-i", "unicsv", "-f", csv, "-x", "transform,rte=wpt,del", "-o", "gpx,gpxver=1.1",

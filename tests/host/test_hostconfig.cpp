@@ -13,18 +13,6 @@ using namespace olm3host;
 
 namespace {
 
-QByteArray lies(const QString& pfad) {
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void schreibe(const QString& pfad, const QByteArray& inhalt) {
-    QDir().mkpath(QFileInfo(pfad).absolutePath());
-    QFile f(pfad);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(inhalt);
-}
-
 class HostConfigTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -34,6 +22,10 @@ protected:
         olm3test::MakeCatalogueFromFixtures(mitgeliefert, "test.sqlite", {"mini"});
     }
     HostPfade pfade() const { return HostPfade::Unter(profil.path()); }
+    /// The one message of this text about this path.
+    static QStringList gemeldet(std::int32_t text, const QString& pfad) {
+        return {HostText(text).arg(QDir::toNativeSeparators(pfad))};
+    }
 
     olm3test::TempDir profil;
     olm3test::TempDir mitgeliefert;
@@ -48,19 +40,15 @@ TEST_F(HostConfigTest, FirstStartWritesDefaultsAndInstallsTheBundledCatalogues) 
     EXPECT_EQ(KatalogDateien(pfade().KatalogVerzeichnis()), QStringList{"7_Testrevier.sqlite"});
     // The usual catalogue is not among them, so the first installed one is chosen.
     EXPECT_EQ(cfg.GetBinnenKatalog(), pfade().KatalogVerzeichnis() + "7_Testrevier.sqlite");
-    EXPECT_TRUE(cfg.IsBinnenKatalog());
-    EXPECT_DOUBLE_EQ(cfg.GetMarschgeschwindigkeit(), 8.0);
-    EXPECT_DOUBLE_EQ(cfg.GetBerichtWert(), 6.0);
-    EXPECT_TRUE(cfg.GetToolTipsAn());
-    EXPECT_TRUE(cfg.IsSchiffsparameterGesetzt());
+    EXPECT_EQ(std::tuple(cfg.IsBinnenKatalog(), cfg.GetMarschgeschwindigkeit(), cfg.GetBerichtWert(),
+                         cfg.GetToolTipsAn(), cfg.IsSchiffsparameterGesetzt()),
+              std::tuple(true, 8.0, 6.0, true, true));
     EXPECT_EQ(cfg.GetDatenVerzeichnis(), pfade().strDatenVerzeichnis);
     EXPECT_EQ(cfg.GetIniDatei(), pfade().strIniDatei);
-
     QSettings ini(pfade().strIniDatei, QSettings::IniFormat);
     EXPECT_EQ(ini.value("Binnen/BinnenMDB").toString(), "7_Testrevier.sqlite");
     EXPECT_EQ(ini.value("Binnen/Marschgeschwindigkeit").toDouble(), 8.0);
     EXPECT_EQ(ini.value("Binnen/Verbrauch").toDouble(), 6.0);
-
     // A second start reads what the first one wrote and installs nothing twice.
     HostConfig wieder(pfade(), {mitgeliefert.path()});
     wieder.Start();
@@ -71,32 +59,28 @@ TEST_F(HostConfigTest, FirstStartWritesDefaultsAndInstallsTheBundledCatalogues) 
 TEST_F(HostConfigTest, TheUsersSettingsAreKeptAndTheSpeedIsWrittenBack) {
     const QByteArray eigen = "; meine Einstellungen\r\n[Fenster]\r\nBreite=1200\r\n[Binnen]\r\n"
                              "Marschgeschwindigkeit=5.5\r\nVerbrauch=3\r\nToolTips=0\r\n";
-    schreibe(pfade().strIniDatei, eigen);
+    olm3test::WriteFile(pfade().strIniDatei, eigen);
     HostConfig cfg(pfade(), {mitgeliefert.path()});
     cfg.Start();
-    EXPECT_DOUBLE_EQ(cfg.GetMarschgeschwindigkeit(), 5.5);
-    EXPECT_DOUBLE_EQ(cfg.GetBerichtWert(), 3.0);
-    EXPECT_FALSE(cfg.GetToolTipsAn());
+    EXPECT_EQ(std::tuple(cfg.GetMarschgeschwindigkeit(), cfg.GetBerichtWert(), cfg.GetToolTipsAn()),
+              std::tuple(5.5, 3.0, false));
     // Keys the user removed take their defaults.
     EXPECT_EQ(cfg.GetKatalogVerzeichnis(), pfade().KatalogVerzeichnis());
     olm3test::MessageRecorder meldungen;
     cfg.SetMarschgeschwindigkeit(9.5);
     EXPECT_TRUE(meldungen.messages().empty());
-    const QByteArray danach = lies(pfade().strIniDatei);
-    EXPECT_TRUE(danach.contains("Marschgeschwindigkeit=9.5"));
-    EXPECT_TRUE(danach.contains("; meine Einstellungen"));
-    EXPECT_TRUE(danach.contains("Breite=1200"));
+    const QByteArray danach = olm3test::ReadFile(pfade().strIniDatei);
+    for (const char* teil : {"Marschgeschwindigkeit=9.5", "; meine Einstellungen", "Breite=1200"})
+        EXPECT_TRUE(danach.contains(teil)) << teil;
 }
 
 TEST_F(HostConfigTest, ABrokenSettingsFileIsToldLeftAloneAndDefaultsApply) {
     for (const QByteArray& kaputt : {QByteArray("[Binnen\r\nBinnenMDB=x.sqlite\r\n"),
                                      QByteArray("\x01\x02\x00\xff\xfe Datenmüll", 16)}) {
-        schreibe(pfade().strIniDatei, kaputt);
+        olm3test::WriteFile(pfade().strIniDatei, kaputt);
         HostConfig cfg(pfade(), {mitgeliefert.path()});
         cfg.Start();
-        ASSERT_EQ(cfg.Meldungen().size(), 1);
-        EXPECT_EQ(cfg.Meldungen().front(),
-                  HostText(txt::IniBeschaedigt).arg(QDir::toNativeSeparators(pfade().strIniDatei)));
+        EXPECT_EQ(cfg.Meldungen(), gemeldet(txt::IniBeschaedigt, pfade().strIniDatei));
         EXPECT_TRUE(cfg.IniUnbrauchbar());
         // Nobody, the component's catalogue choice included, writes into it.
         EXPECT_TRUE(cfg.GetIniDatei().isEmpty());
@@ -107,22 +91,18 @@ TEST_F(HostConfigTest, ABrokenSettingsFileIsToldLeftAloneAndDefaultsApply) {
         cfg.SetMarschgeschwindigkeit(10);
         cfg.SetSchiffsparameter(10, 4);
         EXPECT_TRUE(meldungen.messages().empty());
-        EXPECT_EQ(lies(pfade().strIniDatei), kaputt);
+        EXPECT_EQ(olm3test::ReadFile(pfade().strIniDatei), kaputt);
         EXPECT_DOUBLE_EQ(cfg.GetBerichtWert(), 4.0);
     }
 }
 
 TEST_F(HostConfigTest, ACatalogueFolderWithoutCataloguesIsToldAndAFolderOfTheUsersIsNotFilled) {
-    {
-        // Nothing bundled and nothing installed.
-        HostConfig cfg(pfade(), {});
-        cfg.Start();
-        ASSERT_EQ(cfg.Meldungen().size(), 1);
-        EXPECT_EQ(cfg.Meldungen().front(),
-                  HostText(txt::KeineKataloge).arg(QDir::toNativeSeparators(pfade().KatalogVerzeichnis())));
-    }
+    // Nothing bundled and nothing installed.
+    HostConfig leer(pfade(), {});
+    leer.Start();
+    EXPECT_EQ(leer.Meldungen(), gemeldet(txt::KeineKataloge, pfade().KatalogVerzeichnis()));
     olm3test::TempDir eigener;
-    schreibe(pfade().strIniDatei, "[Binnen]\nKatalogVerzeichnis=" + eigener.path().toUtf8() + "\n");
+    olm3test::WriteFile(pfade().strIniDatei, "[Binnen]\nKatalogVerzeichnis=" + eigener.path().toUtf8() + "\n");
     HostConfig cfg(pfade(), {mitgeliefert.path()});
     cfg.Start();
     EXPECT_TRUE(KatalogDateien(eigener.path()).isEmpty());
@@ -132,12 +112,10 @@ TEST_F(HostConfigTest, ACatalogueFolderWithoutCataloguesIsToldAndAFolderOfTheUse
 
 TEST_F(HostConfigTest, UnwritableSettingsAreToldOnceAndTheProgramRunsOnDefaults) {
     // The config folder is a file: nothing can be created there.
-    schreibe(profil.file("config"), "kein Ordner");
+    olm3test::WriteFile(profil.file("config"), "kein Ordner");
     HostConfig cfg(pfade(), {mitgeliefert.path()});
     cfg.Start();
-    ASSERT_EQ(cfg.Meldungen().size(), 1);
-    EXPECT_EQ(cfg.Meldungen().front(),
-              HostText(txt::IniSchreiben).arg(QDir::toNativeSeparators(pfade().strIniDatei)));
+    EXPECT_EQ(cfg.Meldungen(), gemeldet(txt::IniSchreiben, pfade().strIniDatei));
     EXPECT_TRUE(cfg.IsBinnenKatalog());
     EXPECT_DOUBLE_EQ(cfg.GetMarschgeschwindigkeit(), 8.0);
     olm3test::MessageRecorder meldungen;
@@ -148,13 +126,10 @@ TEST_F(HostConfigTest, UnwritableSettingsAreToldOnceAndTheProgramRunsOnDefaults)
 
 TEST_F(HostConfigTest, TheLanguageComesFromTheSettingsOrElseFromTheLocale) {
     const std::pair<const char*, olm3::Sprache> faelle[] = {
-        {"Sprache=en\n", olm3::Sprache::En},
-        {"Sprache= DE \n", olm3::Sprache::De},
-        {"Sprache=fr\n", olm3::SpracheAusUmgebung()},
-        {"", olm3::SpracheAusUmgebung()},
-    };
+        {"Sprache=en\n", olm3::Sprache::En}, {"Sprache= DE \n", olm3::Sprache::De},
+        {"Sprache=fr\n", olm3::SpracheAusUmgebung()}, {"", olm3::SpracheAusUmgebung()}};
     for (const auto& [zeile, sprache] : faelle) {
-        schreibe(pfade().strIniDatei, QByteArray("[Binnen]\n") + zeile);
+        olm3test::WriteFile(pfade().strIniDatei, QByteArray("[Binnen]\n") + zeile);
         HostConfig cfg(pfade(), {mitgeliefert.path()});
         cfg.Start();
         EXPECT_EQ(cfg.Sprache(), sprache) << zeile;

@@ -33,32 +33,29 @@ namespace {
 
 class HostFensterTest : public ::testing::Test {
 protected:
-    void SetUp() override { olm3test::MakeCatalogueFromFixtures(mitgeliefert, "1_Testrevier.sqlite", {"mini"}); }
-
-    HostPfade pfade() const { return HostPfade::Unter(profil.path()); }
     /// A configuration as on first start, with the test catalogue installed.
-    std::unique_ptr<HostConfig> config() {
-        auto cfg = std::make_unique<HostConfig>(pfade(), QStringList{mitgeliefert.path()});
+    void SetUp() override {
+        olm3test::MakeCatalogueFromFixtures(mitgeliefert, "1_Testrevier.sqlite", {"mini"});
+        cfg = std::make_unique<HostConfig>(pfade(), QStringList{mitgeliefert.path()});
         cfg->Start();
-        return cfg;
     }
+    HostPfade pfade() const { return HostPfade::Unter(profil.path()); }
     /// The status bar's texts; a text shortened to its room counts with its tool tip.
     QString statuszeile(HostFenster& w) const {
         QStringList texte;
-        for (QLabel* l : w.statusBar()->findChildren<QLabel*>())
-            texte << l->text() << l->toolTip();
+        for (QLabel* l : w.statusBar()->findChildren<QLabel*>()) texte << l->text() << l->toolTip();
         return texte.join(QLatin1Char(' '));
     }
     std::int64_t gespeicherteRouten() const {
-        ADODB::ConnectionPtr con;
         ADODB::RecordsetPtr rs;
-        if (!modOLM3Binnen::ADO_Open_Connection(pfade().RoutenDatenbank(), con, {}, {}, {}, true)) return -1;
-        if (!modOLM3Binnen::ADO_Open_RecordsetExt(con, rs, "SELECT * FROM BinRouten", true)) return -1;
-        return rs->RecordCount();
+        const auto con = olm3test::OpenDatabase(pfade().RoutenDatenbank());
+        return con && modOLM3Binnen::ADO_Open_RecordsetExt(con, rs, "SELECT * FROM BinRouten", true)
+                   ? rs->RecordCount()
+                   : -1;
     }
-
     olm3test::TempDir profil;
     olm3test::TempDir mitgeliefert;
+    std::unique_ptr<HostConfig> cfg;
     QStringList fenster;
     // Every window the component opens is noted and closed at once, as by its close box.
     olm3test::ModalScript treiber{[this](QDialog* dlg) {
@@ -71,7 +68,6 @@ protected:
 
 TEST_F(HostFensterTest, StartCreatesTheRoutesDatabaseOpensTheCatalogueAndShowsIt) {
     olm3test::MessageRecorder meldungen;
-    auto cfg = config();
     HostFenster w(*cfg);
     w.Start();
     EXPECT_TRUE(meldungen.messages().empty());
@@ -83,7 +79,6 @@ TEST_F(HostFensterTest, StartCreatesTheRoutesDatabaseOpensTheCatalogueAndShowsIt
     EXPECT_TRUE(statuszeile(w).contains("Testkatalog"));
     EXPECT_TRUE(w.actBinneninfo->isEnabled() && w.actRoutenPlanung->isEnabled());
     EXPECT_FALSE(w.actBerichtDrucken->isEnabled());
-
     // A narrow window shortens the notice to the room it has and keeps all of it in the tool tip.
     w.resize(560, 400);
     w.show();
@@ -96,7 +91,6 @@ TEST_F(HostFensterTest, StartCreatesTheRoutesDatabaseOpensTheCatalogueAndShowsIt
         EXPECT_TRUE(QRect(QPoint(), w.statusBar()->size()).contains(l->geometry())) << l->geometry().right();
     }
     EXPECT_TRUE(hinweisGefunden);
-
     // A route the user saves survives the next start.
     w.RoutenDatenbank()->Execute("INSERT INTO BinRouten (Bezeichnung, KatalogNr) VALUES ('Sommertour', 1)");
     HostFenster wieder(*cfg);
@@ -106,13 +100,7 @@ TEST_F(HostFensterTest, StartCreatesTheRoutesDatabaseOpensTheCatalogueAndShowsIt
 
 // A file in the routes database's place that is no database is neither used nor changed.
 TEST_F(HostFensterTest, AnUnusableRoutesDatabaseIsToldOnce) {
-    auto cfg = config();
-    QDir().mkpath(pfade().strDatenVerzeichnis);
-    {
-        QFile f(pfade().RoutenDatenbank());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("meine Notizen, keine Datenbank");
-    }
+    olm3test::WriteFile(pfade().RoutenDatenbank(), "meine Notizen, keine Datenbank");
     olm3test::MessageRecorder meldungen;
     HostFenster w(*cfg);
     w.Start();
@@ -120,19 +108,12 @@ TEST_F(HostFensterTest, AnUnusableRoutesDatabaseIsToldOnce) {
     EXPECT_TRUE(meldungen.messages()[0].text.startsWith(HostText(txt::RoutenDBAnlegen).section("%1", 0, 0)));
     EXPECT_FALSE(w.RoutenDatenbank());
     EXPECT_TRUE(w.Komponente().conBinnenDatabase());
-    QFile f(pfade().RoutenDatenbank());
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), QByteArray("meine Notizen, keine Datenbank"));
+    EXPECT_EQ(olm3test::ReadFile(pfade().RoutenDatenbank()), QByteArray("meine Notizen, keine Datenbank"));
 }
 
 TEST_F(HostFensterTest, ACatalogueThatIsNoneOrIsMissingIsToldAndTheWindowRunsOn) {
-    auto cfg = config();
-    const QString kaputt = cfg->GetKatalogVerzeichnis() + "2_Kaputt.sqlite";
-    {
-        QFile f(kaputt);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("Dies ist kein Katalog.");
-    }
+    const QString kaputt =
+        olm3test::WriteFile(cfg->GetKatalogVerzeichnis() + "2_Kaputt.sqlite", "Dies ist kein Katalog.");
     // a file the component refuses (any kind: the facade's tests have them) and a missing one
     const QString fehlt = cfg->GetKatalogVerzeichnis() + "4_Fehlt.sqlite";
     for (const auto& [datei, text] :
@@ -152,13 +133,11 @@ TEST_F(HostFensterTest, ACatalogueThatIsNoneOrIsMissingIsToldAndTheWindowRunsOn)
 
 TEST_F(HostFensterTest, AClickOnTheChartAddsTheNearestPointAndOpensPlanningAgain) {
     olm3test::MessageRecorder meldungen;
-    auto cfg = config();
     HostFenster w(*cfg);
     w.resize(900, 600);
     w.Start();
     w.RoutenPktKarte();
     ASSERT_TRUE(w.karte()->PunktWahl());
-
     // Far from any water nothing is picked; the chart waits for the next click.
     w.karte()->Einpassen();
     const QPointF land = w.karte()->ZuBildschirm(QPointF(13.5, 52.75));
@@ -167,7 +146,6 @@ TEST_F(HostFensterTest, AClickOnTheChartAddsTheNearestPointAndOpensPlanningAgain
     EXPECT_EQ(meldungen.messages()[0].text, HostText(txt::KeinPunktHier));
     EXPECT_TRUE(w.karte()->PunktWahl());
     EXPECT_TRUE(fenster.isEmpty());
-
     // Near the harbour it is the harbour's point.
     w.karte()->ZeigeBereich(QRectF(QPointF(13.0, 52.49), QPointF(13.09, 52.54)));
     const QPointF hafen = w.karte()->ZuBildschirm(QPointF(13.0502, 52.5003));
@@ -183,11 +161,12 @@ TEST_F(HostFensterTest, AClickOnTheChartAddsTheNearestPointAndOpensPlanningAgain
 }
 
 TEST_F(HostFensterTest, OptimisingSetsTheRouteOrTellsWhyThereIsNone) {
-    auto cfg = config();
     HostFenster w(*cfg);
     w.Start();
     w.Komponente().StartZeit(olm3::MakeDatum(QDate(2024, 6, 3), QTime(9, 0)));
     QDateTime start = w.Komponente().StartZeit();
+    std::vector<typRouteOptimiert> rows;
+    RouteOptimiertSummen summen;
     {
         // The old arm is joined to nothing.
         olm3test::MessageRecorder meldungen;
@@ -195,8 +174,6 @@ TEST_F(HostFensterTest, OptimisingSetsTheRouteOrTellsWhyThereIsNone) {
         w.StartOptimierer(getrennt, start);
         ASSERT_EQ(meldungen.messages().size(), 1u);
         EXPECT_FALSE(meldungen.messages()[0].text.contains("%"));
-        std::vector<typRouteOptimiert> rows;
-        RouteOptimiertSummen summen;
         EXPECT_FALSE(w.Komponente().GetRouteOptimiert(rows, summen));
         EXPECT_FALSE(w.actBericht->isEnabled());
     }
@@ -204,66 +181,50 @@ TEST_F(HostFensterTest, OptimisingSetsTheRouteOrTellsWhyThereIsNone) {
     std::vector<std::int32_t> geplant{101, 202};
     w.StartOptimierer(geplant, start);
     EXPECT_TRUE(meldungen.messages().empty());
-    std::vector<typRouteOptimiert> rows;
-    RouteOptimiertSummen summen;
     ASSERT_TRUE(w.Komponente().GetRouteOptimiert(rows, summen));
-    EXPECT_EQ(rows.front().lngPunkteID, 101);
-    EXPECT_EQ(rows.back().lngPunkteID, 202);
+    EXPECT_EQ(std::pair(rows.front().lngPunkteID, rows.back().lngPunkteID), std::pair(101, 202));
     EXPECT_TRUE(w.actBericht->isEnabled() && w.actBerichtDrucken->isEnabled() &&
                 w.actRouteDrucken->isEnabled());
     // The chart draws the route from its first point to its last.
     const auto& linie = w.karte()->OptimierteRoute();
     ASSERT_FALSE(linie.empty());
-    EXPECT_EQ(linie.front(), QPointF(13.0, 52.5));
-    EXPECT_EQ(linie.back(), QPointF(13.04, 52.51));
+    EXPECT_EQ(std::pair(linie.front(), linie.back()), std::pair(QPointF(13.0, 52.5), QPointF(13.04, 52.51)));
     // A report that cannot be written is told, not claimed (the tour prints one that can).
     EXPECT_FALSE(w.BerichtDrucken(profil.file("fehlt/ordner/bericht.pdf")));
     ASSERT_EQ(meldungen.messages().size(), 1u);
-
     // The print action prints the route through the browser, which it opens on the route view.
+    const QString routenPdf = profil.file("route.pdf");
     {
-        const QString routenPdf = profil.file("route.pdf");
-        {
-            olm3test::ModalScript drucken([](QDialog* dlg) {
-                auto* info = qobject_cast<frmBinneninfo*>(dlg);
-                ASSERT_TRUE(info);
-                EXPECT_EQ(info->View(), frmBinneninfo::vwRoute);
-                info->fpDrucken()->fpb()->click();
-            });
-            w.RouteDrucken(routenPdf);
-            EXPECT_EQ(drucken.aufrufe, 1);
-        }
-        QFile route(routenPdf);
-        ASSERT_TRUE(route.open(QIODevice::ReadOnly));
-        EXPECT_TRUE(route.readAll().startsWith("%PDF"));
-        // Later prints go to the printer again.
-        EXPECT_TRUE(clsOLM3Binnen::PrintToPdf().isEmpty());
+        olm3test::ModalScript drucken([](QDialog* dlg) {
+            auto* info = qobject_cast<frmBinneninfo*>(dlg);
+            ASSERT_TRUE(info);
+            EXPECT_EQ(info->View(), frmBinneninfo::vwRoute);
+            info->fpDrucken()->fpb()->click();
+        });
+        w.RouteDrucken(routenPdf);
+        EXPECT_EQ(drucken.aufrufe, 1);
     }
-
+    EXPECT_TRUE(olm3test::ReadFile(routenPdf).startsWith("%PDF"));
+    // Later prints go to the printer again.
+    EXPECT_TRUE(clsOLM3Binnen::PrintToPdf().isEmpty());
     w.Komponente().DeleteRouteOptimiert();
     EXPECT_FALSE(w.actBericht->isEnabled());
     EXPECT_TRUE(w.karte()->OptimierteRoute().empty());
 }
 
 TEST_F(HostFensterTest, ChoosingAnotherCatalogueOpensItAfreshAndTheNextStartToo) {
-    auto cfg = config();
-    const QString erster = cfg->GetBinnenKatalog();
     const QString zweiter = cfg->GetKatalogVerzeichnis() + "2_Zweiter.sqlite";
-    ASSERT_TRUE(QFile::copy(erster, zweiter));
+    ASSERT_TRUE(QFile::copy(cfg->GetBinnenKatalog(), zweiter));
     HostFenster w(*cfg);
     w.Start();
     w.Komponente().SetPktNeuRouteGeplant(104);
-
     auto waehle = [](const QString& name) {
         return olm3ui::SetModalHandler([name](QDialog* dlg) {
             auto* frm = qobject_cast<frmKatalog*>(dlg);
             if (!frm) return int(QDialog::Rejected);
             for (int r = 0; r < frm->grid()->rowCount(); ++r)
                 if (frm->grid()->item(r, 0)->text() == name) frm->grid()->setCurrentCell(r, 0);
-            if (name.isEmpty())
-                frm->cmdCancel()->click();
-            else
-                frm->cmdOk()->click();
+            (name.isEmpty() ? frm->cmdCancel() : frm->cmdOk())->click();
             return frm->result();
         });
     };
@@ -273,7 +234,6 @@ TEST_F(HostFensterTest, ChoosingAnotherCatalogueOpensItAfreshAndTheNextStartToo)
     std::vector<std::int32_t> route;
     w.Komponente().GetRouteGeplant(route);
     EXPECT_EQ(route, std::vector<std::int32_t>{104});
-
     waehle("2_Zweiter.sqlite");
     w.KatalogWahl();
     olm3ui::SetModalHandler(std::move(vorher));
@@ -287,18 +247,15 @@ TEST_F(HostFensterTest, ChoosingAnotherCatalogueOpensItAfreshAndTheNextStartToo)
 
 // The language menu switches menus, tool bar and status bar at once and keeps the choice for the next start.
 TEST_F(HostFensterTest, TheLanguageMenuSwitchesTheWindowAndTheNextStartKeepsIt) {
-    auto cfg = config();
     HostFenster w(*cfg);
     w.Start();
     auto menues = [&w] {
         QStringList titel;
-        for (QAction* a : w.menuBar()->actions())
-            titel << a->text();
+        for (QAction* a : w.menuBar()->actions()) titel << a->text();
         return titel;
     };
     ASSERT_EQ(olm3::TextTable::AktuelleSprache(), olm3::Sprache::De);
     EXPECT_TRUE(menues().contains("&Binnen"));
-
     // The language menu is the last one; its second entry is English.
     QMenu* sprache = w.menuBar()->actions().last()->menu();
     ASSERT_TRUE(sprache);

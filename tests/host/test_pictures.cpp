@@ -36,14 +36,12 @@ TEST(HostPictures, EveryPictureTheComponentAsksForIsThereDrawnAndDistinct) {
         const QImage img = pm.toImage();
         int deckend = 0;
         for (int y = 0; y < img.height(); ++y)
-            for (int x = 0; x < img.width(); ++x)
-                deckend += qAlpha(img.pixel(x, y)) > 0;
+            for (int x = 0; x < img.width(); ++x) deckend += qAlpha(img.pixel(x, y)) > 0;
         EXPECT_GT(deckend, 150) << id;
         EXPECT_FALSE(gesehen.contains(fingerabdruck(pm))) << id;
         gesehen.insert(fingerabdruck(pm));
     }
-    for (const std::int32_t id : BildIDs())
-        EXPECT_FALSE(Bild(id).isNull()) << id;
+    for (const std::int32_t id : BildIDs()) EXPECT_FALSE(Bild(id).isNull()) << id;
     EXPECT_TRUE(Bild(0).isNull());
     EXPECT_TRUE(Bild(12345).isNull());
 }
@@ -57,8 +55,7 @@ TEST(HostPictures, TheChartMarksEveryTypeAndNothingElse) {
         p.end();
         bool gezeichnet = false;
         for (int y = 0; y < img.height() && !gezeichnet; ++y)
-            for (int x = 0; x < img.width() && !gezeichnet; ++x)
-                gezeichnet = qAlpha(img.pixel(x, y)) > 0;
+            for (int x = 0; x < img.width() && !gezeichnet; ++x) gezeichnet = qAlpha(img.pixel(x, y)) > 0;
         EXPECT_EQ(gezeichnet, KartenTypen().contains(typ)) << typ.toLatin1();
     }
 }
@@ -71,8 +68,7 @@ TEST(HostPictures, TheLoaderReadsPicturesAndGivesNothingForMissingOrBrokenFiles)
     EXPECT_EQ(lader.LoadPicture(png).size(), QSize(48, 48));
     // The component writes its paths with a backslash before the file name.
     EXPECT_EQ(lader.LoadPicture(dir.path() + "\\hafen.png").size(), QSize(48, 48));
-    EXPECT_TRUE(lader.LoadPicture(dir.file("fehlt.png")).isNull());
-    EXPECT_TRUE(lader.LoadPicture(QString()).isNull());
-    EXPECT_TRUE(lader.LoadPicture(dir.path()).isNull());
-    EXPECT_TRUE(lader.LoadPicture(dir.write("kein-bild.jpg", "Dies ist kein Bild.")).isNull());
+    const QString keinBild = dir.write("kein-bild.jpg", "Dies ist kein Bild.");
+    for (const QString& pfad : {dir.file("fehlt.png"), QString(), dir.path(), keinBild})
+        EXPECT_TRUE(lader.LoadPicture(pfad).isNull()) << pfad.toStdString();
 }

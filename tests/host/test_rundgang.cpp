@@ -8,7 +8,6 @@
 
 #include "data/modOLM3Binnen.h"
 
-#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
@@ -42,7 +41,6 @@ TEST(Rundgang, TheProgramPlansOptimisesPrintsAndPhotographsEveryWindow) {
     // The boat: one bridge stops it on the short way, the search goes round it.
     EXPECT_TRUE(ausgabeText.contains(QStringLiteral("Admiralbrücke"))) << ausgabeText.toStdString();
     EXPECT_TRUE(ausgabeText.trimmed().endsWith(ausgabe)) << ausgabeText.toStdString();
-
     for (const char* name : {"karte.png", "karte-berlin.png", "karte-punktwahl.png", "planung-0-punkte.png",
                              "planung-5-punkte.png", "status.png", "karte-route.png", "bericht.png",
                              "browser-route.png", "browser-tagesetappen.png", "browser-punkte.png", "browser-gewaesser.png",
@@ -57,15 +55,11 @@ TEST(Rundgang, TheProgramPlansOptimisesPrintsAndPhotographsEveryWindow) {
         EXPECT_FALSE(bild.isNull()) << name;
         EXPECT_GT(bild.width(), 200) << name;
     }
-    QFile pdf(dir.file(QStringLiteral("tour/bericht.pdf")));
-    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
-    const QByteArray inhalt = pdf.readAll();
+    const QByteArray inhalt = olm3test::ReadFile(dir.file(QStringLiteral("tour/bericht.pdf")));
     EXPECT_TRUE(inhalt.startsWith("%PDF"));
     EXPECT_EQ(QString::fromLatin1(inhalt).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 1);
     // The route printed by the browser, from the host's print action.
-    QFile route(dir.file(QStringLiteral("tour/route.pdf")));
-    ASSERT_TRUE(route.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(route.readAll().startsWith("%PDF"));
+    EXPECT_TRUE(olm3test::ReadFile(dir.file(QStringLiteral("tour/route.pdf"))).startsWith("%PDF"));
     // The timed route as GPX from the host's menu.
     olm3test::ExpectGpxSchemaValid(dir.file(QStringLiteral("tour/route.gpx")));
 }
@@ -78,7 +72,6 @@ TEST(Rundgang, WithoutItsLandmarksTheTourTakesLocksAndHarboursOnTwoWaterwaysTowa
     ASSERT_TRUE(LadeKartenDaten(con, daten, fehler));
     // The test catalogue has only four locks and harbours: too few for the tour.
     EXPECT_TRUE(RundgangPunkte(daten).empty());
-
     // With more of them the tour runs down the river to the junction and up the canal.
     auto neu = [&daten](std::int32_t id, QChar typ, int gewaesser, int index) {
         const auto& g = daten.gewaesser[static_cast<size_t>(gewaesser)];
@@ -90,8 +83,7 @@ TEST(Rundgang, WithoutItsLandmarksTheTourTakesLocksAndHarboursOnTwoWaterwaysTowa
     neu(203, QLatin1Char('H'), 1, 2);
     const std::vector<KartenObjekt> punkte = RundgangPunkte(daten);
     std::vector<std::int32_t> ids;
-    for (const auto& p : punkte)
-        ids.push_back(p.lngPunkteID);
+    for (const auto& p : punkte) ids.push_back(p.lngPunkteID);
     EXPECT_EQ(ids, (std::vector<std::int32_t>{101, 103, 104, 202, 203}));
 }
 
@@ -108,7 +100,6 @@ TEST(Rundgang, InEnglishNoGermanWordOfTheTextTableIsPrinted) {
     ASSERT_EQ(host.exitCode(), 0) << gesagt.toStdString();
     EXPECT_TRUE(gesagt.contains(QStringLiteral("Output in "))) << gesagt.toStdString();
     gesagt.remove(QRegularExpression(QStringLiteral("\\S+\\.png"))); // file names are no words
-
     auto pdfText = [&](const char* name) {
         QProcess p;
         p.start(QStringLiteral("pdftotext"),
@@ -120,7 +111,6 @@ TEST(Rundgang, InEnglishNoGermanWordOfTheTextTableIsPrinted) {
     const QString route = pdfText("route.pdf");
     EXPECT_TRUE(bericht.contains(QStringLiteral("Travel time"))) << bericht.toStdString();
     EXPECT_TRUE(route.contains(QStringLiteral("Waterway"))) << route.toStdString();
-
     // The notes of the bundled catalogue, as the tour installed it in its profile.
     QString katalog;
     const auto con =
@@ -129,13 +119,11 @@ TEST(Rundgang, InEnglishNoGermanWordOfTheTextTableIsPrinted) {
     ASSERT_TRUE(modOLM3Binnen::ADO_Open_RecordsetExt(con, rs, QStringLiteral("SELECT Wert FROM Katalog"), true));
     for (; !rs->Eof(); rs->MoveNext()) katalog += rs->Fields(0).Value.toString() + QLatin1Char(' ');
     ASSERT_FALSE(katalog.isEmpty());
-
     // Every single German word of the table that its English text does not use.
-    QFile f(QStringLiteral(OLM3_SOURCE_DIR "/texts/texts.tsv"));
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     QStringList deutsch;
     static const QRegularExpression einWort(QStringLiteral("^\\p{L}{5,}$"));
-    for (const QString& zeile : QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'))) {
+    const QByteArray tabelle = olm3test::ReadFile(QStringLiteral(OLM3_SOURCE_DIR "/texts/texts.tsv"));
+    for (const QString& zeile : QString::fromUtf8(tabelle).split(QLatin1Char('\n'))) {
         const QStringList c = zeile.split(QLatin1Char('\t'));
         if (c.size() < 4 || c[1] == QLatin1String("Katalog")) continue;
         const QString wort = QString(c[2]).remove(QLatin1Char('&')).trimmed();

@@ -21,8 +21,7 @@ struct CliRun {
 /// unless env ("NAME=value" entries) sets them.
 inline CliRun RunCli(const QStringList& args, const QStringList& env = {}) {
     QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"})
-        e.remove(QString::fromLatin1(name));
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) e.remove(QString::fromLatin1(name));
     for (const QString& entry : env)
         e.insert(entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1));
     QProcess p;

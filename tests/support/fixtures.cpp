@@ -3,7 +3,9 @@
 #include "data/databasebuilder.h"
 #include "data/modOLM3Binnen.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 namespace olm3test {
@@ -11,9 +13,19 @@ namespace olm3test {
 TempDir::TempDir() : m_dir(std::make_unique<QTemporaryDir>()) {}
 
 QString TempDir::write(const QString& name, const QByteArray& content) const {
-    QFile f(file(name));
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(content) == content.size()) << f.fileName().toStdString();
-    return f.fileName();
+    return WriteFile(file(name), content);
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QString WriteFile(const QString& path, const QByteArray& content) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(content) == content.size()) << path.toStdString();
+    return path;
 }
 
 QString FixtureSql(const QString& name) {

@@ -32,6 +32,12 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
+/// The content of a file; empty when it cannot be read.
+QByteArray ReadFile(const QString& path);
+/// Writes a file of this content, with the folders it needs, failing the running test when it cannot;
+/// returns the path.
+QString WriteFile(const QString& path, const QByteArray& content);
+
 /// The text of a fixture file in tests/fixtures.
 QString FixtureSql(const QString& name);
 

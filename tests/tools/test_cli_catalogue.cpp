@@ -35,19 +35,14 @@ TEST_F(Cli, NearestAndPositionAnswerInJson) {
 TEST_F(Cli, BadArgumentsAndCataloguesGiveOneClearLineAndHelpNamesTheOptions) {
     const QString routes = olm3test::MakeRoutesDatabase(dir);
     for (const QStringList& args : QList<QStringList>{
-             {"nearest", "--catalogue", katalog, "13.0"},
-             {"nearest", "--catalogue", katalog, "ost", "52.5"},
-             {"nearest", "13.0", "52.5"},
+             {"nearest", "--catalogue", katalog, "13.0"}, {"nearest", "--catalogue", katalog, "ost", "52.5"},
+             {"nearest", "13.0", "52.5"}, {"gibtsnicht"},
              {"nearest", "--catalogue", dir.file("fehlt.sqlite"), "13.0", "52.5"},
-             {"position", "--catalogue", routes, "104"},
-             {"position", "--catalogue", katalog, "hundert"},
-             {"gibtsnicht"},
+             {"position", "--catalogue", routes, "104"}, {"position", "--catalogue", katalog, "hundert"},
              {"expand", "--catalogue", katalog, "--start", "gestern", "--speed", "6", "101:110"},
              {"expand", "--catalogue", katalog, "--start", "2008-06-02 10:00", "--speed", "0", "101:110"},
              {"expand", "--catalogue", katalog, "--start", "2008-06-02 10:00", "--speed", "6", "101-110"},
-             {"holidays"},
-             {"holidays", "zweitausend"},
-             {"holidays", "2008", "2009"},
+             {"holidays"}, {"holidays", "zweitausend"}, {"holidays", "2008", "2009"},
              {"lock-wait", "--catalogue", katalog, "--lock", "zehn", "--at", "2008-03-12 21:00"},
              {"lock-wait", "--catalogue", katalog, "--lock", "10", "--at", "2008-02-30 21:00"},
              {"lock-wait", "--catalogue", katalog, "--at", "2008-03-12 21:00"},
@@ -113,7 +108,6 @@ TEST_F(Cli, AnUnreliableOrUnfinishedRouteIsNoSuccess) {
     EXPECT_TRUE(QString::fromUtf8(r.err).contains(QStringLiteral("nicht verlässlich")))
         << r.err.toStdString();
     EXPECT_EQ(r.json().object()["lngSchleusenOhneBetriebszeit"].toInt(), 1);
-
     // The lock point has lost its lock: the second leg cannot be computed and the route ends before 110.
     const QString kaputt = olm3test::MakeCatalogueFromFixtures(
         dir, "3_Kaputt.sqlite", {"mini"}, {"DELETE FROM Schleusen WHERE PunkteID = 104"});

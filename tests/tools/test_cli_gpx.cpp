@@ -26,8 +26,7 @@ protected:
     }
     static std::vector<int> ids(const QJsonValue& v) {
         std::vector<int> out;
-        for (const QJsonValue& x : v.toArray())
-            out.push_back(x.toInt());
+        for (const QJsonValue& x : v.toArray()) out.push_back(x.toInt());
         return out;
     }
 };
@@ -56,7 +55,6 @@ TEST_F(CliGpx, TheTimedRouteGoesOutInUtcAndComesBackAsItsRoutePoints) {
               letzte.value("datZeitAn").toString());
     // The waypoints of the objects passed are the timed route's own test; here that they are written.
     EXPECT_EQ(d.wegpunkte.size(), 3u);
-
     const olm3test::CliRun imp = import(datei);
     ASSERT_EQ(imp.exitCode, 0) << imp.err.toStdString();
     const QJsonObject o = imp.json().object();

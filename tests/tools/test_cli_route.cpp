@@ -12,10 +12,11 @@ using olm3test::RunCli;
 namespace {
 class CliRoute : public olm3test::CliTest {
 protected:
-    olm3test::CliRun run(const QString& command, const QStringList& args) const {
-        return RunCli(QStringList{command, "--catalogue", katalog, "--start", "2008-06-02 10:00", "--speed",
-                                  "6", "--json"} +
-                      args);
+    /// The command from 10:00 at 6 km/h, in JSON unless told to print its table.
+    olm3test::CliRun run(const QString& command, const QStringList& args, bool json = true) const {
+        QStringList a{command, "--catalogue", katalog, "--start", "2008-06-02 10:00", "--speed", "6"};
+        if (json) a << "--json";
+        return RunCli(a + args);
     }
 };
 } // namespace
@@ -83,7 +84,6 @@ TEST_F(CliRoute, SpeaksGermanOrEnglishByLocaleOrOption) {
             << f.env.join(' ').toStdString() << " " << f.args.join(' ').toStdString() << "\n"
             << alles.toStdString();
     }
-
     const olm3test::CliRun falsch = RunCli({"--lang", "fr", "holidays", "2026"});
     olm3test::ExpectOneErrorLine(falsch);
     EXPECT_TRUE(falsch.err.contains("fr")) << falsch.err.toStdString();
@@ -114,8 +114,7 @@ TEST_F(CliRoute, WithABoatTheRouteCarriesWarningsOrIsRefused) {
     // and is told nothing.
     for (const auto& [masse, summe] : {std::pair{"12,4,3,", "Boot: passt überall auf der Route."},
                                        std::pair{",,,", ""}}) {
-        const olm3test::CliRun t = RunCli({"route", "--catalogue", katalog, "--start", "2008-06-02 10:00", "--speed",
-                                           "6", "101", "203", "--boat", QString::fromUtf8(masse)});
+        const olm3test::CliRun t = run("route", {"101", "203", "--boat", QString::fromUtf8(masse)}, false);
         ASSERT_EQ(t.exitCode, 0) << t.err.toStdString();
         const QString text = QString::fromUtf8(t.out);
         EXPECT_TRUE(*summe ? text.contains(QString::fromUtf8(summe)) : !text.contains("Boot")) << t.out.toStdString();
@@ -144,14 +143,10 @@ TEST_F(CliRoute, DaysSplitTheRouteAtTheLastHarbourBeforeTheEvening) {
     const olm3test::CliRun ohne = run("route", {"101", "110"});
     EXPECT_EQ(ohne.json().object().value("rows"), o.value("rows"));
     EXPECT_FALSE(ohne.json().object().contains("days"));
-
-    const olm3test::CliRun tabelle =
-        RunCli(QStringList{"expand", "--catalogue", katalog, "--start", "2008-06-02 10:00", "--speed", "6"} +
-               tage + QStringList{"101:110"});
+    const olm3test::CliRun tabelle = run("expand", tage + QStringList{"101:110"}, false);
     ASSERT_EQ(tabelle.exitCode, 0) << tabelle.err.toStdString();
     EXPECT_TRUE(tabelle.out.contains("Tagesetappen")) << tabelle.out.toStdString();
     EXPECT_TRUE(tabelle.out.contains("Reisetage: 2")) << tabelle.out.toStdString();
-
     // A cruising day that ends before it begins, or an unreadable limit (which the tool reads to switch the
     // limit on or off): one clear line, exit code 2.
     for (const QStringList& falsch :
