@@ -25,8 +25,7 @@ namespace {
 
 using olm3test::At;
 
-class RecordingStatus : public olm3::routing::IRouteStatus {
-public:
+struct RecordingStatus : olm3::routing::IRouteStatus {
     int calls = 0;
     QString lastText2;
     void ShowStatus(bool, const QString&, std::int32_t, std::int32_t, std::int32_t, std::int32_t,
@@ -60,19 +59,21 @@ protected:
         std::vector<std::string> z;
         for (int i = 0; i < route.lngAnzahlRouteOptimiert; ++i) {
             const typRouteOptimiert& r = row(i);
-            z.push_back(QStringLiteral("%1 %2%3 %4-%5 S%6 B%7 %8km")
-                            .arg(r.lngPunkteID)
-                            .arg(r.blnPunktRouteGrob ? QStringLiteral("R")
-                                                     : QString::number(r.lngNumGrob) + QLatin1Char('.'))
+            z.push_back(QStringLiteral("%1 %2%3 %4-%5 S%6 B%7 %8km").arg(r.lngPunkteID)
+                            .arg(r.blnPunktRouteGrob ? QStringLiteral("R") : QString::number(r.lngNumGrob) + '.')
                             .arg(r.blnPunktRouteGrob ? r.lngNumGrob : r.lngNumDetaills)
-                            .arg(r.datZeitAn.toString(QStringLiteral("HH:mm")),
-                                 r.datZeitAb.toString(QStringLiteral("HH:mm")))
-                            .arg(r.lngAnzahlSchleusen)
-                            .arg(r.lngAnzahlBruecken)
-                            .arg(r.dblStrecke)
+                            .arg(r.datZeitAn.toString("HH:mm"), r.datZeitAb.toString("HH:mm"))
+                            .arg(r.lngAnzahlSchleusen).arg(r.lngAnzahlBruecken).arg(r.dblStrecke)
                             .toStdString());
         }
         return z;
+    }
+    /// One text field of every row.
+    QStringList spalte(QString typRouteOptimiert::*feld) const {
+        QStringList s;
+        for (int i = 0; i < route.lngAnzahlRouteOptimiert; ++i)
+            s << row(i).*feld;
+        return s;
     }
 
     olm3test::ComponentCatalogue katalog{{"mini"}};
@@ -143,10 +144,8 @@ TEST_F(DetailedRoute, AtAJunctionTheContinuationTakesThePlaceOfTheJunctionRow) {
                                         "104 1.2 10:36-10:51 S0 B0 3km", "201 R2 11:01-11:01 S1 B1 4km",
                                         "202 2.1 11:11-11:11 S0 B0 5km", "204 R3 11:31-11:31 S1 B0 7km"}));
     // The route goes on along the Kanal-Test after the junction: it does not turn there again.
-    const typRouteOptimiert& junction = row(3);
-    EXPECT_EQ(std::tuple(junction.strTypID.toStdString(), junction.strBinnen.toStdString(),
-                         junction.strBezeichnung.toStdString(), junction.lngPunkteIDNach),
-              std::tuple("A"s, "Kanal-Test"s, " "s, -1));
+    EXPECT_EQ(std::tuple(row(3).strTypID, row(3).strBinnen, row(3).strBezeichnung, row(3).lngPunkteIDNach),
+              std::tuple(QString("A"), QString("Kanal-Test"), QString(" "), -1));
     EXPECT_EQ(row(4).strNB, "NB");
 }
 
@@ -154,28 +153,21 @@ TEST_F(DetailedRoute, AtAJunctionTheContinuationTakesThePlaceOfTheJunctionRow) {
 // to midnight and 360 min after, 9.65 h, and everything after it is held up.
 TEST_F(DetailedRoute, ALockReachedAtNightHoldsUpEverythingAfterIt) {
     ASSERT_TRUE(compute({{101, 110}}, At(2008, 6, 2, 19, 45)));
-    const typRouteOptimiert& lock = row(2);
-    EXPECT_EQ(lock.datZeitAn, At(2008, 6, 2, 20, 21));
-    EXPECT_NEAR(lock.dblWartezeit, 9.65, 1e-9);
-    EXPECT_EQ(lock.datZeitAb, At(2008, 6, 3, 6, 15));
-    EXPECT_EQ(row(3).datZeitAn, At(2008, 6, 3, 6, 35));
+    EXPECT_EQ(std::tuple(row(2).datZeitAn, row(2).datZeitAb, row(3).datZeitAn, row(2).intWartegrund),
+              std::tuple(At(2008, 6, 2, 20, 21), At(2008, 6, 3, 6, 15), At(2008, 6, 3, 6, 35), olm3::wgOeffnet));
+    EXPECT_NEAR(row(2).dblWartezeit, 9.65, 1e-9);
     EXPECT_NEAR(route.dblSummeWartezeit, 9.65, 1e-9);
     // Only the lock's row says why and until when.
-    EXPECT_EQ(lock.intWartegrund, olm3::wgOeffnet);
-    EXPECT_EQ(lock.strWartegrund, "Schleuse öffnet am 03.06. um 06:00 Uhr");
-    for (int i = 0; i < route.lngAnzahlRouteOptimiert; ++i)
-        EXPECT_EQ(row(i).strWartegrund.isEmpty(), i != 2) << i;
+    EXPECT_EQ(spalte(&typRouteOptimiert::strWartegrund),
+              QStringList({"", "", "Schleuse öffnet am 03.06. um 06:00 Uhr", "", "", "", ""}));
 }
 
 TEST_F(DetailedRoute, EveryObjectRowCarriesItsName) {
     // Up the Havel-Test to the weir, onto the canal at the junction and to its lock that works on request.
     ASSERT_TRUE(compute({{101, 107}, {107, 110}, {110, 105}, {105, 201}, {201, 202}}, At(2008, 6, 2, 10, 0)));
-    QStringList namen;
-    for (int i = 0; i < route.lngAnzahlRouteOptimiert; ++i)
-        namen << row(i).strName;
-    EXPECT_EQ(namen, (QStringList{"", "Testbrücke", "Schleuse Eins", "Testhafen", "Testwehr",
-                                  "Testtankstelle", "Testliegestelle", "", "Testliegestelle",
-                                  "Testtankstelle", "Testhafen", "", "Schleuse Zwei"}))
+    EXPECT_EQ(spalte(&typRouteOptimiert::strName),
+              (QStringList{"", "Testbrücke", "Schleuse Eins", "Testhafen", "Testwehr", "Testtankstelle",
+                           "Testliegestelle", "", "Testliegestelle", "Testtankstelle", "Testhafen", "", "Schleuse Zwei"}))
         << "plain points and junctions have no name; an inactive lock's old name is not taken";
 }
 
