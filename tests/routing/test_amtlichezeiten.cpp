@@ -17,9 +17,7 @@ using olm3test::MessageRecorder;
 namespace {
 
 using olm3test::At;
-void oeffne(const char* pfad) {
-    olm3test::OpenComponentCatalogue(QString::fromUtf8(pfad));
-}
+void oeffne(const char* pfad) { olm3test::OpenComponentCatalogue(QString::fromUtf8(pfad)); }
 
 QString wert(const QString& sql) {
     ADODB::RecordsetPtr rs;
@@ -31,8 +29,7 @@ QString wert(const QString& sql) {
 }
 
 std::int32_t schleuse(const QString& name) {
-    return wert(QStringLiteral("SELECT SchleusenID FROM Schleusen WHERE Aktiv AND Bezeichnung = '%1'")
-                    .arg(name))
+    return wert(QStringLiteral("SELECT SchleusenID FROM Schleusen WHERE Aktiv AND Bezeichnung = '%1'").arg(name))
         .toInt();
 }
 
@@ -46,14 +43,13 @@ struct Fall {
 void pruefe(const std::vector<Fall>& faelle) {
     MessageRecorder messages;
     for (const Fall& f : faelle) {
-        const QString name = QString::fromUtf8(f.schleuse);
-        const std::int32_t id = schleuse(name);
-        ASSERT_GT(id, 0) << f.schleuse;
+        SCOPED_TRACE(f.schleuse + (" " + f.ankunft.toString(Qt::ISODate).toStdString()) + ": " + f.warum);
+        const std::int32_t id = schleuse(QString::fromUtf8(f.schleuse));
+        ASSERT_GT(id, 0);
         double w = -1;
         QString nb, sr;
-        EXPECT_TRUE(GetSchleusenBZ(id, f.ankunft, w, nb, sr)) << f.schleuse << ": " << f.warum;
-        EXPECT_NEAR(w, f.stunden, 1e-9)
-            << f.schleuse << " " << f.ankunft.toString(Qt::ISODate).toStdString() << ": " << f.warum;
+        EXPECT_TRUE(GetSchleusenBZ(id, f.ankunft, w, nb, sr));
+        EXPECT_NEAR(w, f.stunden, 1e-9);
     }
     EXPECT_TRUE(messages.messages().empty());
 }
@@ -140,32 +136,21 @@ TEST(OfficialLockHours, PotsdamCatalogueCarriesTheSameHours) {
 // the Obere Havel line, which carries other waterways' kilometrages, restarts twice.
 TEST(OfficialLockHours, LocksStandAtTheirOfficialKilometre) {
     oeffne(OLM3_SAMPLE_CATALOGUE);
-    const QStringList km = {"Schleuse Plötzensee=7.5",
-                            "Schleuse Charlottenburg=6.1",
-                            "Schleuse Mühlendamm=17.8",
-                            "Oberschleuse (Landwehrkanal)=10.6",
-                            "Unterschleuse (Landwehrkanal)=1.7",
-                            "Schleuse Kleinmachnow=8.3",
-                            "Schleuse Spandau=0.58",
-                            "Schiffshebewerk Niederfinow=77.89",
-                            "Schleuse Liebenwalde=45.3",
-                            "Schleuse Bischofswerder=4.5",
-                            "Schleuse Strasen=2.7",
-                            "Schleuse Wesenberg=81.7",
-                            "Schleuse Mirow=22.2",
-                            "Schleuse Kersdorf=89.7",
-                            "Schleuse Wusterwitz=376.6",
-                            "Vorstadtschleuse Brandenburg=55.6"};
+    const QStringList km = {
+        "Schleuse Plötzensee=7.5",          "Schleuse Charlottenburg=6.1",     "Schleuse Mühlendamm=17.8",
+        "Oberschleuse (Landwehrkanal)=10.6", "Unterschleuse (Landwehrkanal)=1.7", "Schleuse Kleinmachnow=8.3",
+        "Schleuse Spandau=0.58",            "Schiffshebewerk Niederfinow=77.89", "Schleuse Liebenwalde=45.3",
+        "Schleuse Bischofswerder=4.5",      "Schleuse Strasen=2.7",            "Schleuse Wesenberg=81.7",
+        "Schleuse Mirow=22.2",              "Schleuse Kersdorf=89.7",          "Schleuse Wusterwitz=376.6",
+        "Vorstadtschleuse Brandenburg=55.6"};
     QStringList ist;
     for (const QString& s : km) {
         const QString name = s.section(QLatin1Char('='), 0, 0);
-        ist << name + QLatin1Char('=') +
-                   wert(QStringLiteral(
-                            "SELECT p.DokuKM FROM Schleusen s JOIN Punkte p ON p.PunkteID = s.PunkteID "
-                            "WHERE s.Aktiv AND s.Bezeichnung = '%1'")
-                            .arg(name));
+        ist << name + QLatin1Char('=') + wert(QStringLiteral("SELECT p.DokuKM FROM Schleusen s JOIN Punkte p ON "
+                                                             "p.PunkteID = s.PunkteID WHERE s.Aktiv AND "
+                                                             "s.Bezeichnung = '%1'").arg(name));
     }
-    EXPECT_EQ(ist.join(QLatin1Char('\n')).toStdString(), km.join(QLatin1Char('\n')).toStdString());
+    EXPECT_EQ(ist, km);
 
     // Points whose kilometre runs against the direction the waterway's first and last point give.
     const QString gegen = QStringLiteral(R"(
