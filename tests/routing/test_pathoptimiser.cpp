@@ -120,9 +120,7 @@ TEST_F(PathOptimiserTest, LegsOfTheShortestWayThroughThePlannedPoints) {
         // A change of waterway is a leg of zero length from the junction to its counterpart.
         {"onto the canal", false, {101, 203}, {{{101, 105}, {105, 201}, {201, 203}}, 6.0}},
         // Planned points are visited in their order and each ends its leg.
-        {"there and back",
-         false,
-         {110, 203, 102},
+        {"there and back", false, {110, 203, 102},
          {{{110, 105}, {105, 201}, {201, 203}, {203, 201}, {201, 105}, {105, 102}}, 12.0}},
         {"a point passed and come back to", false, {102, 110, 104}, {{{102, 110}, {110, 104}}, 14.0}},
         {"a point twice in a row", false, {101, 101, 104}, {{{101, 104}}, 3.0}},
@@ -135,10 +133,7 @@ TEST_F(PathOptimiserTest, LegsOfTheShortestWayThroughThePlannedPoints) {
         // The faulty link 11 -> 14 inside the Hauptkanal is no shortcut.
         {"the shortest of three", true, {11, 16}, {{{11, 12}, {12, 21}, {21, 23}, {23, 15}, {15, 16}}, 8.0}},
         // Back the same way, although junction 12 lists only the continuation onto 21.
-        {"a junction listed one way only",
-         true,
-         {16, 11},
-         {{{16, 15}, {15, 23}, {23, 21}, {21, 12}, {12, 11}}, 8.0}},
+        {"a junction listed one way only", true, {16, 11}, {{{16, 15}, {15, 23}, {23, 21}, {21, 12}, {12, 11}}, 8.0}},
         // Both planned points on the Hauptkanal, 19 km apart on it: the loop is shorter.
         {"a loop shorter than the waterway", true, {14, 12}, {{{14, 15}, {15, 23}, {23, 21}, {21, 12}}, 7.0}},
         {"from the short arm along it", true, {22, 14}, {{{22, 23}, {23, 15}, {15, 14}}, 4.0}},
