@@ -151,7 +151,6 @@ TEST(OfficialLockHours, LocksStandAtTheirOfficialKilometre) {
                                                              "s.Bezeichnung = '%1'").arg(name));
     }
     EXPECT_EQ(ist, km);
-
     // Points whose kilometre runs against the direction the waterway's first and last point give.
     const QString gegen = QStringLiteral(R"(
 WITH folge AS (SELECT BinnenID, DokuKM - lag(DokuKM) OVER (PARTITION BY BinnenID ORDER BY Strecke) AS d FROM Punkte),

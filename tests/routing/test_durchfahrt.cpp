@@ -136,7 +136,6 @@ TEST_F(BootImNetz, TheSearchGoesRoundWhatTheBoatDoesNotFit) {
     EXPECT_EQ(ueber(suche(Boot(10, 3, 0, 0.9))), lang) << "Kurz's fairway is 1.0 m deep";
     EXPECT_EQ(ueber(suche(Boot(10, 3, 0, 1.3))), lang) << "1.3 + 0.2 is just the lock's 1.5";
     EXPECT_EQ(ueber(suche(Boot(0, 0, 0, 0))), kurz) << "nothing set, nothing left out";
-
     // Neither way: the search names what stops the boat first on the shortest way.
     const PathResult r = suche(Boot(25, 3, 3.5, 0.5));
     EXPECT_EQ(std::tuple(r.failure, r.lngPunkteIDVon, r.lngPunkteID, r.befund.lngPunkteID, r.befund.mass,
@@ -223,7 +222,6 @@ TEST_F(BootImNetz, ThePrintMarksTheFindingsRowsAsTheViewDoes) {
     QTableWidget* grid = view.grdRoute();
     for (int row = grid->rowCount() - 1; row >= 0; --row)
         if (view.IstRoutenpunktZeile(row)) view.FillGridRouteMDetails(row);
-
     const olm3browser::RoutenDruckInhalt inhalt = view.DruckInhalt();
     std::map<DruckDurchfahrt, std::vector<QString>> marken;
     for (const olm3browser::RoutenDruckZeile& z : RoutenDruckZeilen(inhalt)) {

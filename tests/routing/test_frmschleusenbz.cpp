@@ -69,7 +69,6 @@ TEST_F(LockHoursWindow, SeasonsSecondWindowsSpecialRulesAndALockWithoutThem) {
     EXPECT_EQ(bild.pixelColor(fr.left() + 3, fr.center().y()), QColor(255, 255, 0));
     EXPECT_NE(bild.pixelColor(di.left() + 3, di.center().y()), QColor(255, 255, 0));
     EXPECT_NE(bild.pixelColor(fr.left() + fr.width() * 35 / 100, fr.top() + 2), QColor(255, 255, 0));
-
     // The same window on a lock without special rule or holiday rules.
     ASSERT_TRUE(frm.Init(41, olm3::MakeDatum(QDate(2010, 4, 2))));
     EXPECT_TRUE(frm.lblSR()->isHidden());
@@ -117,14 +116,19 @@ TEST_F(LockHoursWindow, GoodFridayIsEmphasisedAndTheHolidaysDatedThroughTheBrows
 TEST_F(LockHoursWindow, NothingToShowIsSaidInsteadOfAnEmptyWindow) {
     olm3test::ModalScript fenster([](QDialog*) {});
     olm3test::MessageRecorder meldungen;
+    auto gezeigt = [&meldungen] {
+        QStringList s;
+        for (const auto& m : meldungen.messages())
+            s << m.title + ": " + m.text;
+        return s;
+    };
     // A lock without any operating hours.
     EXPECT_FALSE(olm3browser::OeffneSchleusenBZ(nullptr, 42, QDateTime()));
-    ASSERT_EQ(meldungen.messages().size(), 1u);
-    EXPECT_EQ(meldungen.messages()[0].text,
-              "Für diese Schleuse sind im Katalog keine Betriebszeiten hinterlegt.");
-    EXPECT_EQ(meldungen.messages()[0].title, "Betriebszeiten");
-
+    EXPECT_EQ(gezeigt(), QStringList{"Betriebszeiten: Für diese Schleuse sind im Katalog keine Betriebszeiten "
+                                     "hinterlegt."});
     // Catalogues whose holiday rules cannot be read: the view is missing, or it lacks columns.
+    const QString kNichtLesbar =
+        "Betriebszeiten: Die Betriebszeiten dieser Schleuse können nicht aus dem Katalog gelesen werden.";
     olm3test::FakeCfg kaputt;
     int n = 0;
     for (const char* sql :
@@ -139,19 +143,14 @@ TEST_F(LockHoursWindow, NothingToShowIsSaidInsteadOfAnEmptyWindow) {
         EXPECT_FALSE(olm3browser::OeffneSchleusenBZ(nullptr, 40, QDateTime()));
         // The database layer names what failed, and the browser's call then says what it means.
         ASSERT_EQ(meldungen.messages().size(), 2u) << sql;
-        EXPECT_EQ(meldungen.messages().back().text,
-                  QStringLiteral(
-                      "Die Betriebszeiten dieser Schleuse können nicht aus dem Katalog gelesen werden."));
+        EXPECT_EQ(gezeigt().back(), kNichtLesbar) << sql;
     }
-
     // No catalogue open at all.
     meldungen.clear();
     olm3test::FakeCfg ohne;
     ASSERT_TRUE(olm.Init(&ohne, nullptr, nullptr));
     EXPECT_FALSE(olm3browser::OeffneSchleusenBZ(nullptr, 40, QDateTime()));
-    ASSERT_EQ(meldungen.messages().size(), 1u);
-    EXPECT_EQ(meldungen.messages()[0].text,
-              "Die Betriebszeiten dieser Schleuse können nicht aus dem Katalog gelesen werden.");
+    EXPECT_EQ(gezeigt(), QStringList{kNichtLesbar});
     EXPECT_EQ(fenster.aufrufe, 0);
     modOLM3Binnen::objOLM3Cfg = &cfg;
 }

@@ -239,7 +239,6 @@ TEST(CruisingDay, BadInputGetsAClearMessageAndKeepsTheOldValues) {
             EXPECT_EQ(f.blnWarteGrenze, e.grenze);
         }
     }
-
     // The settings file: defaults while nothing is stored, what was written comes back, a bad value is
     // reported and the defaults stay.
     olm3test::TempDir dir;
