@@ -46,10 +46,8 @@ TEST_F(ZweigParam, DistanceTravelAndPassageOfEachKindOfStep) {
         double strecke = -1, dauer = -1, fahrzeit = -1, durchgang = -1;
         EXPECT_TRUE(GetZweigParam(f.von, f.nach, f.binnen, QString::fromLatin1(f.typ), strecke, dauer,
                                   fahrzeit, durchgang));
-        EXPECT_DOUBLE_EQ(strecke, f.strecke);
-        EXPECT_DOUBLE_EQ(fahrzeit, f.fahrzeit);
-        EXPECT_DOUBLE_EQ(dauer, f.dauer);
-        EXPECT_DOUBLE_EQ(durchgang, f.durchgang);
+        EXPECT_EQ(std::tuple(strecke, fahrzeit, dauer, durchgang),
+                  std::tuple(f.strecke, f.fahrzeit, f.dauer, f.durchgang));
     }
 }
 
@@ -61,7 +59,7 @@ TEST_F(ZweigParam, ALockPointWithoutItsLockRowIsReportedAndNoQueryFailsQuietly) 
     EXPECT_FALSE(GetZweigParam(101, 103, 1, "S", strecke, dauer, fahrzeit, durchgang));
     ASSERT_EQ(messages.messages().size(), 1u);
     EXPECT_EQ(messages.messages()[0].title, "[clsOLM3Binnen.GetZweigParam]");
-    EXPECT_TRUE(messages.messages()[0].text.startsWith("3021  "));
+    EXPECT_TRUE(messages.messages()[0].text.startsWith("3021  ")) << messages.messages()[0].text.toStdString();
     messages.clear();
     modOLM3Binnen::conBinnenDatabase->Close();
     EXPECT_FALSE(GetZweigParam(101, 103, 1, QString(), strecke, dauer, fahrzeit, durchgang));
