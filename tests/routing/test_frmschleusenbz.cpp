@@ -71,10 +71,8 @@ TEST_F(LockHoursWindow, SeasonsSecondWindowsSpecialRulesAndALockWithoutThem) {
     EXPECT_NE(bild.pixelColor(fr.left() + fr.width() * 35 / 100, fr.top() + 2), QColor(255, 255, 0));
     // The same window on a lock without special rule or holiday rules.
     ASSERT_TRUE(frm.Init(41, olm3::MakeDatum(QDate(2010, 4, 2))));
-    EXPECT_TRUE(frm.lblSR()->isHidden());
-    EXPECT_EQ(wt->columnCount(), 3);
-    EXPECT_EQ(text(wt, 0, 2), "01.01 - 31.12");
-    EXPECT_TRUE(frm.grdFT()->isHidden());
+    EXPECT_EQ(std::tuple(frm.lblSR()->isHidden(), wt->columnCount(), text(wt, 0, 2), frm.grdFT()->isHidden()),
+              std::tuple(true, 3, QString("01.01 - 31.12"), true));
     // The window keeps its minimum size.
     frm.resize(200, 100);
     EXPECT_GE(frm.width(), 500);
@@ -94,12 +92,10 @@ TEST_F(LockHoursWindow, GoodFridayIsEmphasisedAndTheHolidaysDatedThroughTheBrows
         QTableWidget* ft = frm->grdFT();
         ASSERT_EQ(ft->rowCount(), 11);
         EXPECT_EQ(text(ft, 0, 0), "Ostern (Karfreitag bis Ostermontag) (02.04.2010)");
-        EXPECT_TRUE(fett(ft, 0, 0) && fett(ft, 0, 1));
-        EXPECT_FALSE(fett(ft, 1, 0));
-        EXPECT_EQ(ft->rowSpan(2, 0), 2);
-        EXPECT_EQ(ft->columnSpan(5, 0), 3);
-        EXPECT_TRUE(ft->item(6, 1)->font().italic());
-        EXPECT_FALSE(ft->item(2, 1)->font().italic());
+        // Good Friday's row bold and the next not, a joined row, the separator's span, a rest rule in italics.
+        EXPECT_EQ(std::tuple(fett(ft, 0, 0), fett(ft, 0, 1), fett(ft, 1, 0), ft->rowSpan(2, 0), ft->columnSpan(5, 0),
+                             ft->item(6, 1)->font().italic(), ft->item(2, 1)->font().italic()),
+                  std::tuple(true, true, false, 2, 3, true, false));
         // Everything fits: both tables above the button.
         EXPECT_LE(frm->grdFT()->geometry().bottom(), frm->pbBack()->y());
         EXPECT_LE(frm->lblSR()->geometry().bottom(), frm->grdWT()->y());
