@@ -73,8 +73,7 @@ TEST(Durchfahrt, EachMeasureAgainstItsLimitWithTheMargin) {
         BootProfil boot;
         std::vector<std::pair<Mass, Befundart>> erwartet;
     };
-    const auto passtNicht = Befundart::PasstNicht;
-    const auto unbekannt = Befundart::Unbekannt;
+    const auto passtNicht = Befundart::PasstNicht, unbekannt = Befundart::Unbekannt;
     const Fall faelle[] = {
         {"just fits with the margin", Bruecke(3.6, 10), Boot(0, 3, 3.4, 0), {}},
         {"just fails with the margin", Bruecke(3.59, 10), Boot(0, 3, 3.4, 0), {{Mass::Hoehe, passtNicht}}},
@@ -104,9 +103,7 @@ protected:
         ASSERT_TRUE(olm.conBinnenDatabase());
     }
     PathResult suche(const BootProfil& boot) {
-        PathOptions o;
-        o.profil = boot;
-        return optimiser.Optimise(olm.conBinnenDatabase(), {101, 403}, o);
+        return optimiser.Optimise(olm.conBinnenDatabase(), {101, 403}, PathOptions{boot});
     }
     /// The route the search finds for the boat, expanded, and what the check finds on it.
     std::vector<Durchfahrtsbefund> pruefe(const BootProfil& fuerSuche, const BootProfil& boot) {
@@ -188,11 +185,10 @@ TEST_F(BootImNetz, TheProfileSurvivesTheSettingsFileAndBadInputKeepsTheOldValue)
         const char* text;
         std::int32_t meldung;
     };
-    const Eingabe eingaben[] = {
-        {BootFeld::Hoehe, "drei", 9882},      {BootFeld::Hoehe, "0", 9883},   {BootFeld::Laenge, "1e9", 9884},
-        {BootFeld::Tiefgang, "nan", 9882},    {BootFeld::Breite, "4,2", 0},   {BootFeld::Tiefgang, " ", 0},
-        {BootFeld::Sicherheit, "-0.1", 9885}, {BootFeld::Sicherheit, "0", 0},  {BootFeld::Laenge, "-4", 9883},
-    };
+    using enum BootFeld;
+    const Eingabe eingaben[] = {{Hoehe, "drei", 9882},      {Hoehe, "0", 9883},    {Laenge, "1e9", 9884},
+                                {Tiefgang, "nan", 9882},    {Breite, "4,2", 0},    {Tiefgang, " ", 0},
+                                {Sicherheit, "-0.1", 9885}, {Sicherheit, "0", 0},  {Laenge, "-4", 9883}};
     for (const Eingabe& e : eingaben) {
         BootProfil q = p;
         EXPECT_EQ(SetzeBootWert(q, e.feld, QString::fromUtf8(e.text)), e.meldung) << e.text;
@@ -201,9 +197,9 @@ TEST_F(BootImNetz, TheProfileSurvivesTheSettingsFileAndBadInputKeepsTheOldValue)
         }
     }
     BootProfil q = p;
-    SetzeBootWert(q, BootFeld::Tiefgang, QString());
+    SetzeBootWert(q, Tiefgang, QString());
     EXPECT_EQ(q.dblTiefgang, 0.0) << "empty: not checked";
-    EXPECT_EQ(SetzeBootWert(q, BootFeld::Name, QString(61, QLatin1Char('x'))), 9887);
+    EXPECT_EQ(SetzeBootWert(q, Name, QString(61, QLatin1Char('x'))), 9887);
     // A hand-edited file with bad values: those keep their defaults (a margin of 0.2 m), the others are read.
     dir.write(QStringLiteral("host.ini"), "[Boot]\nLaenge=zwölf\nDurchfahrtshoehe=3.2\nSicherheitsabstand=-1\n");
     EXPECT_EQ(LeseBootProfil(cfg.iniDatei), Boot(0, 0, 3.2, 0, 0.2));
