@@ -24,12 +24,11 @@ protected:
 };
 
 std::vector<WTZeile> woche() {
-    const char* kurz[] = {"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"};
     std::vector<WTZeile> tage;
-    for (int i = 0; i < 7; ++i) {
+    for (const char* kurz : {"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"}) {
         WTZeile z;
-        z.lngNr = i + 1;
-        z.strWtID = QString::fromLatin1(kurz[i]);
+        z.lngNr = int(tage.size()) + 1;
+        z.strWtID = QString::fromLatin1(kurz);
         z.strTag = z.strWtID + "-Tag";
         tage.push_back(z);
     }
@@ -37,12 +36,10 @@ std::vector<WTZeile> woche() {
 }
 
 WTEintrag sommer(const char* tag, const char* von, const char* bis, const char* sr = "") {
-    return {QString::fromLatin1(tag), "2000-04-01", "2000-10-31",           QString::fromLatin1(von),
-            QString::fromLatin1(bis), true,         QString::fromLatin1(sr)};
+    return {tag, "2000-04-01", "2000-10-31", von, bis, true, sr};
 }
 WTEintrag winter(const char* tag, const char* von, const char* bis, bool betrieb = true) {
-    return {QString::fromLatin1(tag), "2000-11-01", "2000-03-31", QString::fromLatin1(von),
-            QString::fromLatin1(bis), betrieb,      QString()};
+    return {tag, "2000-11-01", "2000-03-31", von, bis, betrieb, QString()};
 }
 
 /// A season's column: each row's weekday ("+" on a row inserted for a further window), text and rule.
