@@ -39,10 +39,8 @@ Fahrtag fahrtag(int beginn, int ende, bool grenze = true, double stunden = 1.0) 
 }
 
 QString kanal(const std::vector<Ort>& orte) {
-    const double laenge = orte.back().km;
     QString sql = QStringLiteral("INSERT INTO Binnen (BinnenID, Bezeichnung, ExterneID, Aktiv, Gesamtstrecke, Vmax) "
-                                 "VALUES (1, 'Etappenkanal', 'ETK', 1, %1, 12);\n")
-                      .arg(laenge);
+                                 "VALUES (1, 'Etappenkanal', 'ETK', 1, %1, 12);\n").arg(orte.back().km);
     for (size_t i = 0; i < orte.size(); ++i) {
         const Ort& o = orte[i];
         const int id = 1000 + int(i);
@@ -226,17 +224,15 @@ TEST(CruisingDay, BadInputGetsAClearMessageAndKeepsTheOldValues) {
     for (const Eingabe& e : faelle) {
         SCOPED_TRACE(e.beginn + std::string(" ") + e.ende + " " + e.stunden);
         Fahrtag f;
-        const QString m = PruefeFahrtag(QString::fromLatin1(e.beginn), QString::fromLatin1(e.ende),
-                                                       e.grenze, QString::fromLatin1(e.stunden), f);
+        const QString m = PruefeFahrtag(e.beginn, e.ende, e.grenze, e.stunden, f);
         if (*e.meldung) {
             EXPECT_TRUE(m.contains(QString::fromUtf8(e.meldung))) << m.toStdString();
-            EXPECT_EQ(f.tmBeginn, QTime(9, 0));
-            EXPECT_EQ(f.tmEnde, QTime(18, 0));
-            EXPECT_DOUBLE_EQ(f.dblWarteGrenze, 1.0);
+            EXPECT_EQ(std::tuple(f.tmBeginn, f.tmEnde, f.dblWarteGrenze),
+                      std::tuple(QTime(9, 0), QTime(18, 0), 1.0));
         } else {
             EXPECT_TRUE(m.isEmpty()) << m.toStdString();
-            EXPECT_EQ(f.tmBeginn, QTime::fromString(QString::fromLatin1(e.beginn), "H:mm"));
-            EXPECT_EQ(f.blnWarteGrenze, e.grenze);
+            EXPECT_EQ(std::pair(f.tmBeginn, f.blnWarteGrenze),
+                      std::pair(QTime::fromString(e.beginn, "H:mm"), e.grenze));
         }
     }
     // The settings file: defaults while nothing is stored, what was written comes back, a bad value is
