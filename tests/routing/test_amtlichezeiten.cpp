@@ -29,8 +29,8 @@ QString wert(const QString& sql) {
 }
 
 std::int32_t schleuse(const QString& name) {
-    return wert(QStringLiteral("SELECT SchleusenID FROM Schleusen WHERE Aktiv AND Bezeichnung = '%1'").arg(name))
-        .toInt();
+    const QString sql = QStringLiteral("SELECT SchleusenID FROM Schleusen WHERE Aktiv AND Bezeichnung='%1'");
+    return wert(sql.arg(name)).toInt();
 }
 
 struct Fall {
@@ -146,8 +146,8 @@ TEST(OfficialLockHours, LocksStandAtTheirOfficialKilometre) {
     QStringList ist;
     for (const QString& s : km) {
         const QString name = s.section(QLatin1Char('='), 0, 0);
-        ist << name + QLatin1Char('=') + wert(QStringLiteral("SELECT p.DokuKM FROM Schleusen s JOIN Punkte p ON "
-                                                             "p.PunkteID = s.PunkteID WHERE s.Aktiv AND "
+        ist << name + QLatin1Char('=') + wert(QStringLiteral("SELECT p.DokuKM FROM Schleusen s JOIN Punkte p "
+                                                             "ON p.PunkteID = s.PunkteID WHERE s.Aktiv AND "
                                                              "s.Bezeichnung = '%1'").arg(name));
     }
     EXPECT_EQ(ist, km);

@@ -154,7 +154,8 @@ TEST(GetFT, NextHolidayModeMovesTheDateWithinTheYear) {
     };
     for (const auto& f : faelle) {
         const Gefunden g = ft(f.von, kSchleuseBB, true);
-        EXPECT_EQ(std::tuple(g.code, g.datum, g.feiertag), std::tuple(QString(f.code), f.datum, f.feiertag)) << f.code;
+        EXPECT_EQ(std::tuple(g.code, g.datum, g.feiertag), std::tuple(QString(f.code), f.datum, f.feiertag))
+            << f.code;
     }
 }
 

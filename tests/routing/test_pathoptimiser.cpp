@@ -133,7 +133,8 @@ TEST_F(PathOptimiserTest, LegsOfTheShortestWayThroughThePlannedPoints) {
         // The faulty link 11 -> 14 inside the Hauptkanal is no shortcut.
         {"the shortest of three", true, {11, 16}, {{{11, 12}, {12, 21}, {21, 23}, {23, 15}, {15, 16}}, 8.0}},
         // Back the same way, although junction 12 lists only the continuation onto 21.
-        {"a junction listed one way only", true, {16, 11}, {{{16, 15}, {15, 23}, {23, 21}, {21, 12}, {12, 11}}, 8.0}},
+        {"a junction listed one way only", true, {16, 11},
+         {{{16, 15}, {15, 23}, {23, 21}, {21, 12}, {12, 11}}, 8.0}},
         // Both planned points on the Hauptkanal, 19 km apart on it: the loop is shorter.
         {"a loop shorter than the waterway", true, {14, 12}, {{{14, 15}, {15, 23}, {23, 21}, {21, 12}}, 7.0}},
         {"from the short arm along it", true, {22, 14}, {{{22, 23}, {23, 15}, {15, 14}}, 4.0}},

@@ -59,8 +59,8 @@ protected:
         Zeilen z;
         for (int i = 0; i < route.lngAnzahlRouteOptimiert; ++i) {
             const typRouteOptimiert& r = row(i);
-            z.push_back(QStringLiteral("%1 %2%3 %4-%5 S%6 B%7 %8km").arg(r.lngPunkteID)
-                            .arg(r.blnPunktRouteGrob ? QStringLiteral("R") : QString::number(r.lngNumGrob) + '.')
+            const QString grob = r.blnPunktRouteGrob ? QString("R") : QString::number(r.lngNumGrob) + '.';
+            z.push_back(QStringLiteral("%1 %2%3 %4-%5 S%6 B%7 %8km").arg(r.lngPunkteID).arg(grob)
                             .arg(r.blnPunktRouteGrob ? r.lngNumGrob : r.lngNumDetaills)
                             .arg(r.datZeitAn.toString("HH:mm"), r.datZeitAb.toString("HH:mm"))
                             .arg(r.lngAnzahlSchleusen).arg(r.lngAnzahlBruecken).arg(r.dblStrecke)
@@ -148,7 +148,8 @@ TEST_F(DetailedRoute, AtAJunctionTheContinuationTakesThePlaceOfTheJunctionRow) {
 TEST_F(DetailedRoute, ALockReachedAtNightHoldsUpEverythingAfterIt) {
     ASSERT_TRUE(compute({{101, 110}}, At(2008, 6, 2, 19, 45)));
     EXPECT_EQ(std::tuple(row(2).datZeitAn, row(2).datZeitAb, row(3).datZeitAn, row(2).intWartegrund),
-              std::tuple(At(2008, 6, 2, 20, 21), At(2008, 6, 3, 6, 15), At(2008, 6, 3, 6, 35), olm3::wgOeffnet));
+              std::tuple(At(2008, 6, 2, 20, 21), At(2008, 6, 3, 6, 15), At(2008, 6, 3, 6, 35),
+                         olm3::wgOeffnet));
     EXPECT_NEAR(row(2).dblWartezeit, 9.65, 1e-9);
     EXPECT_NEAR(route.dblSummeWartezeit, 9.65, 1e-9);
     // Only the lock's row says why and until when.
@@ -161,7 +162,8 @@ TEST_F(DetailedRoute, EveryObjectRowCarriesItsName) {
     ASSERT_TRUE(compute({{101, 107}, {107, 110}, {110, 105}, {105, 201}, {201, 202}}, At(2008, 6, 2, 10, 0)));
     EXPECT_EQ(spalte(&typRouteOptimiert::strName),
               (QStringList{"", "Testbrücke", "Schleuse Eins", "Testhafen", "Testwehr", "Testtankstelle",
-                           "Testliegestelle", "", "Testliegestelle", "Testtankstelle", "Testhafen", "", "Schleuse Zwei"}))
+                           "Testliegestelle", "", "Testliegestelle", "Testtankstelle", "Testhafen", "",
+                           "Schleuse Zwei"}))
         << "plain points and junctions have no name; an inactive lock's old name is not taken";
 }
 

@@ -75,7 +75,8 @@ QString kanal(const std::vector<Ort>& orte) {
 
 /// The stages as the day plan reads them: day, date, departure-arrival, the point the stage ends at, whether
 /// it reaches the destination, and its remark; each stage starts where the one before ended.
-std::vector<std::string> tagesplan(const std::vector<Tagesetappe>& e, std::span<const typRouteOptimiert> rows) {
+std::vector<std::string> tagesplan(const std::vector<Tagesetappe>& e,
+                                   std::span<const typRouteOptimiert> rows) {
     std::vector<std::string> s;
     for (size_t i = 0; i < e.size(); ++i) {
         if (i > 0) {
@@ -164,13 +165,15 @@ TEST_F(DayStages, EndAtTheLastBerthBeforeTheEveningOrBeforeALockThatWouldKeepThe
           "3 2026-06-10 09:00-16:00 1003 Ziel"}, 3},
         {"no harbour or berth within reach: the last route point before the evening",
          {{0, ""}, {50, "B"}, {80, "T"}, {150, ""}}, montag, fahrtag(9, 18),
-         {"1 2026-06-08 09:00-17:00 1002: kein Liegeplatz erreichbar", "2 2026-06-09 09:00-16:00 1003 Ziel"}, 2},
+         {"1 2026-06-08 09:00-17:00 1002: kein Liegeplatz erreichbar",
+          "2 2026-06-09 09:00-16:00 1003 Ziel"}, 2},
         {"a lock closed for the winter: the stage ends before it and the next one starts when it opens",
          {{0, ""}, {50, "H"}, {80, "S", "saison"}, {100, ""}}, At(2026, 11, 2, 9, 0), fahrtag(9, 18),
          {"1 2026-11-02 09:00-14:00 1001: Ort 1002 öffnet am 01.04.2027 um 08:00 Uhr",
           "2 2027-04-01 09:00-14:15 1003 Ziel"}, 151},
         {"a start after the latest end sets off the next morning",
-         {{0, ""}, {50, ""}}, At(2026, 6, 8, 19, 0), fahrtag(9, 18), {"1 2026-06-09 09:00-14:00 1001 Ziel"}, 1},
+         {{0, ""}, {50, ""}}, At(2026, 6, 8, 19, 0), fahrtag(9, 18),
+         {"1 2026-06-09 09:00-14:00 1001 Ziel"}, 1},
         {"the first lock opens at 11:00: leave an hour later so as to arrive as it opens",
          {{0, ""}, {10, "S", "11:00-18:00"}, {50, ""}}, montag, fahrtag(9, 18),
          {"1 2026-06-08 10:00-15:15 1002 Ziel"}, 1},
@@ -198,9 +201,10 @@ TEST_F(DayStages, AStageCarriesItsPlacesDistanceHoursLocksAndWaits) {
                  At(2026, 6, 8, 9, 0), fahrtag(9, 18, false), {}, 0};
     const RouteDetails r = route(f);
     const auto e = BerechneTagesetappen(zeilen(r), f.start, f.tag);
-    EXPECT_EQ(etappen(e), (std::vector<std::string>{
-                              "08.06. 09:00 -Punkt gesetzt- -> 08.06. 16:45 Ort 1003, 70.0 km, 2 S, 0.25 h Warten",
-                              "09.06. 09:00 Ort 1003 -> 09.06. 17:00 -Punkt gesetzt-, 80.0 km, 0 S, 0 h Warten"}));
+    EXPECT_EQ(etappen(e),
+              (std::vector<std::string>{
+                  "08.06. 09:00 -Punkt gesetzt- -> 08.06. 16:45 Ort 1003, 70.0 km, 2 S, 0.25 h Warten",
+                  "09.06. 09:00 Ort 1003 -> 09.06. 17:00 -Punkt gesetzt-, 80.0 km, 0 S, 0 h Warten"}));
     EXPECT_NEAR(e.at(0).dblFahrstunden, 7.5, 1e-9);
 }
 
@@ -269,12 +273,13 @@ TEST_F(DayStages, BerlinToMueritzOnTheBundledCatalogueTakesThreeDays) {
     const QDateTime start = At(2026, 6, 13, 9, 0);
     const RouteDetails r = fahre(start, weg.alngVon, weg.alngNach);
     const auto e = BerechneTagesetappen(zeilen(r), start, Fahrtag{});
-    EXPECT_EQ(etappen(e), (std::vector<std::string>{
-                              "13.06. 09:00 Sportboothafen Spandau -> 13.06. 16:57 Hafen Zehdenick, 56.2 km, 5 S, "
-                              "0 h Warten",
-                              "14.06. 09:00 Hafen Zehdenick -> 14.06. 17:50 Wartestelle Schleuse Mirow "
-                              "(Oberwasser), 56.2 km, 9 S, 0 h Warten",
-                              "15.06. 09:00 Wartestelle Schleuse Mirow (Oberwasser) -> 15.06. 12:20 "
-                              "Stadthafen Waren (Müritz), 29.5 km, 1 S, 0 h Warten"}));
+    EXPECT_EQ(etappen(e),
+              (std::vector<std::string>{
+                  "13.06. 09:00 Sportboothafen Spandau -> 13.06. 16:57 Hafen Zehdenick, 56.2 km, 5 S, "
+                  "0 h Warten",
+                  "14.06. 09:00 Hafen Zehdenick -> 14.06. 17:50 Wartestelle Schleuse Mirow (Oberwasser), "
+                  "56.2 km, 9 S, 0 h Warten",
+                  "15.06. 09:00 Wartestelle Schleuse Mirow (Oberwasser) -> 15.06. 12:20 "
+                  "Stadthafen Waren (Müritz), 29.5 km, 1 S, 0 h Warten"}));
     EXPECT_EQ(Reisetage(e), 3);
 }

@@ -59,7 +59,7 @@ TEST_F(ZweigParam, ALockPointWithoutItsLockRowIsReportedAndNoQueryFailsQuietly) 
     EXPECT_FALSE(GetZweigParam(101, 103, 1, "S", strecke, dauer, fahrzeit, durchgang));
     ASSERT_EQ(messages.messages().size(), 1u);
     EXPECT_EQ(messages.messages()[0].title, "[clsOLM3Binnen.GetZweigParam]");
-    EXPECT_TRUE(messages.messages()[0].text.startsWith("3021  ")) << messages.messages()[0].text.toStdString();
+    EXPECT_TRUE(messages.messages()[0].text.startsWith("3021  "));
     messages.clear();
     modOLM3Binnen::conBinnenDatabase->Close();
     EXPECT_FALSE(GetZweigParam(101, 103, 1, QString(), strecke, dauer, fahrzeit, durchgang));
