@@ -30,6 +30,7 @@
 using olm3::PathFailure;
 using olm3::PathOptimiser;
 using olm3::PathResult;
+using olm3test::OpenDatabase;
 
 namespace {
 
@@ -75,16 +76,9 @@ void PrintTo(const Weg& w, std::ostream* os) {
 class PathOptimiserTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        mini = open(olm3test::MakeCatalogueFromFixtures(dir, QStringLiteral("mini.sqlite"),
-                                                        {QStringLiteral("mini")}));
-        netz = open(olm3test::MakeCatalogue(dir, QStringLiteral("netz.sqlite"), {QString::fromUtf8(kNetz)}));
+        mini = OpenDatabase(olm3test::MakeCatalogueFromFixtures(dir, "mini.sqlite", {"mini"}));
+        netz = OpenDatabase(olm3test::MakeCatalogue(dir, "netz.sqlite", {QString::fromUtf8(kNetz)}));
         ASSERT_TRUE(mini && netz);
-    }
-    static ADODB::ConnectionPtr open(const QString& path) {
-        ADODB::ConnectionPtr con;
-        if (path.isEmpty() || !modOLM3Binnen::ADO_Open_Connection(path, con, {}, {}, {}, true))
-            return nullptr;
-        return con;
     }
     Weg weg(const ADODB::ConnectionPtr& con, const std::vector<std::int32_t>& punkte) {
         last = optimiser.Optimise(con, punkte);
@@ -168,10 +162,8 @@ TEST_F(PathOptimiserTest, UnknownPointsTooFewPointsAndNoCatalogueAreRefused) {
 }
 
 TEST_F(PathOptimiserTest, ACatalogueWithoutJunctionsIsReportedNotCrashedOn) {
-    const ADODB::ConnectionPtr ohne = open(
-        olm3test::MakeCatalogue(dir, QStringLiteral("ohne.sqlite"),
-                                {olm3test::FixtureSql(QStringLiteral("mini")),
-                                 QStringLiteral("DROP VIEW V_ROUTE_DETAILLIERT; DROP TABLE Abzweige;")}));
+    const ADODB::ConnectionPtr ohne = OpenDatabase(olm3test::MakeCatalogueFromFixtures(
+        dir, "ohne.sqlite", {"mini"}, {"DROP VIEW V_ROUTE_DETAILLIERT; DROP TABLE Abzweige;"}));
     ASSERT_TRUE(ohne);
     EXPECT_EQ(weg(ohne, {101, 110}), keiner(PathFailure::CatalogueError));
     EXPECT_TRUE(last.strDetail.contains(QStringLiteral("Abzweige"))) << last.strDetail.toStdString();

@@ -122,9 +122,8 @@ protected:
     }
     /// The detailed route of the whole canal, from its first point to its last, leaving at start.
     RouteDetails route(const Fall& f) {
-        conBinnenDatabase.reset();
-        const QString path = olm3test::MakeCatalogue(dir, QStringLiteral("%1.sqlite").arg(++nummer), {kanal(f.orte)});
-        EXPECT_TRUE(ADO_Open_Connection(path, conBinnenDatabase, {}, {}, {}, true));
+        olm3test::OpenComponentCatalogue(
+            olm3test::MakeCatalogue(dir, QStringLiteral("%1.sqlite").arg(++nummer), {kanal(f.orte)}));
         return fahre(f.start, {1000}, {999 + int(f.orte.size())});
     }
     /// The detailed route of the legs von[i] -> nach[i], leaving at start.
