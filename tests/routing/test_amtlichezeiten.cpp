@@ -17,7 +17,7 @@ using olm3test::MessageRecorder;
 namespace {
 
 using olm3test::At;
-void oeffne(const char* pfad) { olm3test::OpenComponentCatalogue(QString::fromUtf8(pfad)); }
+using olm3test::OpenComponentCatalogue;
 
 QString wert(const QString& sql) {
     ADODB::RecordsetPtr rs;
@@ -60,7 +60,7 @@ constexpr double kMinute = 1.0 / 60.0;
 // 05-14 Ascension (Thursday), 05-25 Whit Monday, 10-03 and 10-31 Saturdays, 12-24 Thursday, 12-25 Friday,
 // 12-31 Thursday, 2027-01-01 Friday, 2027-03-28 Easter Sunday.
 TEST(OfficialLockHours, BerlinBrandenburgWaitsAsTheOrdinanceSets) {
-    oeffne(OLM3_SAMPLE_CATALOGUE);
+    OpenComponentCatalogue(OLM3_SAMPLE_CATALOGUE);
     pruefe({
         // Plötzensee: 01.04.-31.10. Mo-Sa 6:00-22:00, Sundays 7:00-22:00; 02.01.-31.03. Sundays 7:00-19:00.
         {"Schleuse Plötzensee", At(2026, 6, 10, 5, 30), 0.5, "before opening"},
@@ -122,7 +122,7 @@ TEST(OfficialLockHours, BerlinBrandenburgWaitsAsTheOrdinanceSets) {
 }
 
 TEST(OfficialLockHours, PotsdamCatalogueCarriesTheSameHours) {
-    oeffne(OLM3_POTSDAM_CATALOGUE);
+    OpenComponentCatalogue(OLM3_POTSDAM_CATALOGUE);
     pruefe({
         {"Schleuse Schönwalde", At(2026, 6, 14, 5, 0), 1.0, "daily 6:00-20:00"},
         {"Schleuse Schönwalde", At(2026, 12, 25, 20, 30), 9.5,
@@ -135,7 +135,7 @@ TEST(OfficialLockHours, PotsdamCatalogueCarriesTheSameHours) {
 // official way: against the line on the Landwehrkanal, the Teltowkanal's old direction reversed, and only
 // the Obere Havel line, which carries other waterways' kilometrages, restarts twice.
 TEST(OfficialLockHours, LocksStandAtTheirOfficialKilometre) {
-    oeffne(OLM3_SAMPLE_CATALOGUE);
+    OpenComponentCatalogue(OLM3_SAMPLE_CATALOGUE);
     const QStringList km = {
         "Schleuse Plötzensee=7.5",          "Schleuse Charlottenburg=6.1",     "Schleuse Mühlendamm=17.8",
         "Oberschleuse (Landwehrkanal)=10.6", "Unterschleuse (Landwehrkanal)=1.7", "Schleuse Kleinmachnow=8.3",
@@ -186,7 +186,7 @@ WITH RECURSIVE tage(d) AS (SELECT '2000-01-01' UNION ALL SELECT date(d, '+1 day'
 SELECT coalesce(group_concat(Bezeichnung || ' ' || w || ' ' || d || ': ' || n || ' seasons', '; '), '')
   FROM (SELECT * FROM anzahl WHERE n <> 1 LIMIT 5))");
     for (const char* pfad : {OLM3_SAMPLE_CATALOGUE, OLM3_POTSDAM_CATALOGUE}) {
-        oeffne(pfad);
+        OpenComponentCatalogue(pfad);
         EXPECT_EQ(wert(sql).toStdString(), "") << pfad;
     }
     modOLM3Binnen::conBinnenDatabase.reset();
