@@ -150,14 +150,11 @@ TEST_F(LockHours, MissingRowsAndBadDataFail) {
 TEST(LockHoursWithoutCatalogue, QueriesThatCannotRunGiveFalse) {
     MessageRecorder messages;
     modOLM3Binnen::conBinnenDatabase.reset();
-    double w = -1;
-    QString nb, sr;
-    EXPECT_FALSE(GetSchleusenBZ(10, At(2008, 3, 12, 10, 0), w, nb, sr));
-    EXPECT_EQ(w, 0.0);
+    const LockHours::Antwort a = LockHours::frage(10, At(2008, 3, 12, 10, 0));
+    EXPECT_EQ(std::pair(a.ok, a.wartezeit), std::pair(false, 0.0));
     olm3test::ComponentCatalogue ohneFT({"locks"}, {"DELETE FROM Abfragen WHERE Name = 'V_GET_BZ_FT';"});
     // An ordinary day needs only the weekday rows; a holiday needs the missing query.
-    EXPECT_TRUE(GetSchleusenBZ(10, At(2008, 3, 12, 5, 30), w, nb, sr));
-    EXPECT_NEAR(w, 0.5, 1e-9);
-    EXPECT_FALSE(GetSchleusenBZ(10, At(2008, 12, 25, 5, 30), w, nb, sr));
+    expectWaits({{"an ordinary day", 10, At(2008, 3, 12, 5, 30), 0.5}});
+    EXPECT_FALSE(LockHours::frage(10, At(2008, 12, 25, 5, 30)).ok);
     EXPECT_TRUE(messages.messages().empty());
 }
