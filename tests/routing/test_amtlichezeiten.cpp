@@ -17,9 +17,7 @@ using olm3test::MessageRecorder;
 namespace {
 
 using olm3test::At;
-void oeffne(const char* pfad) {
-    olm3test::OpenComponentCatalogue(QString::fromUtf8(pfad));
-}
+using olm3test::OpenComponentCatalogue;
 
 QString wert(const QString& sql) {
     ADODB::RecordsetPtr rs;
@@ -31,9 +29,8 @@ QString wert(const QString& sql) {
 }
 
 std::int32_t schleuse(const QString& name) {
-    return wert(QStringLiteral("SELECT SchleusenID FROM Schleusen WHERE Aktiv AND Bezeichnung = '%1'")
-                    .arg(name))
-        .toInt();
+    const QString sql = QStringLiteral("SELECT SchleusenID FROM Schleusen WHERE Aktiv AND Bezeichnung='%1'");
+    return wert(sql.arg(name)).toInt();
 }
 
 struct Fall {
@@ -46,14 +43,13 @@ struct Fall {
 void pruefe(const std::vector<Fall>& faelle) {
     MessageRecorder messages;
     for (const Fall& f : faelle) {
-        const QString name = QString::fromUtf8(f.schleuse);
-        const std::int32_t id = schleuse(name);
-        ASSERT_GT(id, 0) << f.schleuse;
+        SCOPED_TRACE(f.schleuse + (" " + f.ankunft.toString(Qt::ISODate).toStdString()) + ": " + f.warum);
+        const std::int32_t id = schleuse(QString::fromUtf8(f.schleuse));
+        ASSERT_GT(id, 0);
         double w = -1;
         QString nb, sr;
-        EXPECT_TRUE(GetSchleusenBZ(id, f.ankunft, w, nb, sr)) << f.schleuse << ": " << f.warum;
-        EXPECT_NEAR(w, f.stunden, 1e-9)
-            << f.schleuse << " " << f.ankunft.toString(Qt::ISODate).toStdString() << ": " << f.warum;
+        EXPECT_TRUE(GetSchleusenBZ(id, f.ankunft, w, nb, sr));
+        EXPECT_NEAR(w, f.stunden, 1e-9);
     }
     EXPECT_TRUE(messages.messages().empty());
 }
@@ -64,7 +60,7 @@ constexpr double kMinute = 1.0 / 60.0;
 // 05-14 Ascension (Thursday), 05-25 Whit Monday, 10-03 and 10-31 Saturdays, 12-24 Thursday, 12-25 Friday,
 // 12-31 Thursday, 2027-01-01 Friday, 2027-03-28 Easter Sunday.
 TEST(OfficialLockHours, BerlinBrandenburgWaitsAsTheOrdinanceSets) {
-    oeffne(OLM3_SAMPLE_CATALOGUE);
+    OpenComponentCatalogue(OLM3_SAMPLE_CATALOGUE);
     pruefe({
         // Plötzensee: 01.04.-31.10. Mo-Sa 6:00-22:00, Sundays 7:00-22:00; 02.01.-31.03. Sundays 7:00-19:00.
         {"Schleuse Plötzensee", At(2026, 6, 10, 5, 30), 0.5, "before opening"},
@@ -126,7 +122,7 @@ TEST(OfficialLockHours, BerlinBrandenburgWaitsAsTheOrdinanceSets) {
 }
 
 TEST(OfficialLockHours, PotsdamCatalogueCarriesTheSameHours) {
-    oeffne(OLM3_POTSDAM_CATALOGUE);
+    OpenComponentCatalogue(OLM3_POTSDAM_CATALOGUE);
     pruefe({
         {"Schleuse Schönwalde", At(2026, 6, 14, 5, 0), 1.0, "daily 6:00-20:00"},
         {"Schleuse Schönwalde", At(2026, 12, 25, 20, 30), 9.5,
@@ -139,34 +135,22 @@ TEST(OfficialLockHours, PotsdamCatalogueCarriesTheSameHours) {
 // official way: against the line on the Landwehrkanal, the Teltowkanal's old direction reversed, and only
 // the Obere Havel line, which carries other waterways' kilometrages, restarts twice.
 TEST(OfficialLockHours, LocksStandAtTheirOfficialKilometre) {
-    oeffne(OLM3_SAMPLE_CATALOGUE);
-    const QStringList km = {"Schleuse Plötzensee=7.5",
-                            "Schleuse Charlottenburg=6.1",
-                            "Schleuse Mühlendamm=17.8",
-                            "Oberschleuse (Landwehrkanal)=10.6",
-                            "Unterschleuse (Landwehrkanal)=1.7",
-                            "Schleuse Kleinmachnow=8.3",
-                            "Schleuse Spandau=0.58",
-                            "Schiffshebewerk Niederfinow=77.89",
-                            "Schleuse Liebenwalde=45.3",
-                            "Schleuse Bischofswerder=4.5",
-                            "Schleuse Strasen=2.7",
-                            "Schleuse Wesenberg=81.7",
-                            "Schleuse Mirow=22.2",
-                            "Schleuse Kersdorf=89.7",
-                            "Schleuse Wusterwitz=376.6",
-                            "Vorstadtschleuse Brandenburg=55.6"};
+    OpenComponentCatalogue(OLM3_SAMPLE_CATALOGUE);
+    const QStringList km = {
+        "Schleuse Plötzensee=7.5",          "Schleuse Charlottenburg=6.1",     "Schleuse Mühlendamm=17.8",
+        "Oberschleuse (Landwehrkanal)=10.6", "Unterschleuse (Landwehrkanal)=1.7", "Schleuse Kleinmachnow=8.3",
+        "Schleuse Spandau=0.58",            "Schiffshebewerk Niederfinow=77.89", "Schleuse Liebenwalde=45.3",
+        "Schleuse Bischofswerder=4.5",      "Schleuse Strasen=2.7",            "Schleuse Wesenberg=81.7",
+        "Schleuse Mirow=22.2",              "Schleuse Kersdorf=89.7",          "Schleuse Wusterwitz=376.6",
+        "Vorstadtschleuse Brandenburg=55.6"};
     QStringList ist;
     for (const QString& s : km) {
         const QString name = s.section(QLatin1Char('='), 0, 0);
-        ist << name + QLatin1Char('=') +
-                   wert(QStringLiteral(
-                            "SELECT p.DokuKM FROM Schleusen s JOIN Punkte p ON p.PunkteID = s.PunkteID "
-                            "WHERE s.Aktiv AND s.Bezeichnung = '%1'")
-                            .arg(name));
+        ist << name + QLatin1Char('=') + wert(QStringLiteral("SELECT p.DokuKM FROM Schleusen s JOIN Punkte p "
+                                                             "ON p.PunkteID = s.PunkteID WHERE s.Aktiv AND "
+                                                             "s.Bezeichnung = '%1'").arg(name));
     }
-    EXPECT_EQ(ist.join(QLatin1Char('\n')).toStdString(), km.join(QLatin1Char('\n')).toStdString());
-
+    EXPECT_EQ(ist, km);
     // Points whose kilometre runs against the direction the waterway's first and last point give.
     const QString gegen = QStringLiteral(R"(
 WITH folge AS (SELECT BinnenID, DokuKM - lag(DokuKM) OVER (PARTITION BY BinnenID ORDER BY Strecke) AS d FROM Punkte),
@@ -202,7 +186,7 @@ WITH RECURSIVE tage(d) AS (SELECT '2000-01-01' UNION ALL SELECT date(d, '+1 day'
 SELECT coalesce(group_concat(Bezeichnung || ' ' || w || ' ' || d || ': ' || n || ' seasons', '; '), '')
   FROM (SELECT * FROM anzahl WHERE n <> 1 LIMIT 5))");
     for (const char* pfad : {OLM3_SAMPLE_CATALOGUE, OLM3_POTSDAM_CATALOGUE}) {
-        oeffne(pfad);
+        OpenComponentCatalogue(pfad);
         EXPECT_EQ(wert(sql).toStdString(), "") << pfad;
     }
     modOLM3Binnen::conBinnenDatabase.reset();

@@ -30,6 +30,9 @@
 #include <map>
 
 using namespace olm3;
+using olm3browser::DruckDurchfahrt;
+using olm3browser::DurchfahrtFarbe;
+using olm3browser::RoutenDruckZeilen;
 
 namespace {
 
@@ -54,21 +57,11 @@ INSERT INTO Schleusen (SchleusenID, PunkteID, Aktiv, Bezeichnung, AnzahlKammern,
 )";
 
 BootProfil Boot(double laenge, double breite, double hoehe, double tiefgang, double sicherheit = 0.2) {
-    BootProfil p;
-    p.dblLaenge = laenge;
-    p.dblBreite = breite;
-    p.dblHoehe = hoehe;
-    p.dblTiefgang = tiefgang;
-    p.dblSicherheit = sicherheit;
-    return p;
+    return {{}, laenge, breite, hoehe, tiefgang, sicherheit};
 }
 
 Hindernis Bruecke(double hoehe, double breite) {
-    Hindernis h;
-    h.lngPunkteID = 7;
-    h.strTypID = QStringLiteral("B");
-    h.adblGrenze = {-1.0, breite, hoehe, -1.0};
-    return h;
+    return {7, 0, QStringLiteral("B"), {}, 0, 0, {-1.0, breite, hoehe, -1.0}};
 }
 
 } // namespace
@@ -80,8 +73,7 @@ TEST(Durchfahrt, EachMeasureAgainstItsLimitWithTheMargin) {
         BootProfil boot;
         std::vector<std::pair<Mass, Befundart>> erwartet;
     };
-    const auto passtNicht = Befundart::PasstNicht;
-    const auto unbekannt = Befundart::Unbekannt;
+    const auto passtNicht = Befundart::PasstNicht, unbekannt = Befundart::Unbekannt;
     const Fall faelle[] = {
         {"just fits with the margin", Bruecke(3.6, 10), Boot(0, 3, 3.4, 0), {}},
         {"just fails with the margin", Bruecke(3.59, 10), Boot(0, 3, 3.4, 0), {{Mass::Hoehe, passtNicht}}},
@@ -111,9 +103,7 @@ protected:
         ASSERT_TRUE(olm.conBinnenDatabase());
     }
     PathResult suche(const BootProfil& boot) {
-        PathOptions o;
-        o.profil = boot;
-        return optimiser.Optimise(olm.conBinnenDatabase(), {101, 403}, o);
+        return optimiser.Optimise(olm.conBinnenDatabase(), {101, 403}, PathOptions{boot});
     }
     /// The route the search finds for the boat, expanded, and what the check finds on it.
     std::vector<Durchfahrtsbefund> pruefe(const BootProfil& fuerSuche, const BootProfil& boot) {
@@ -143,7 +133,6 @@ TEST_F(BootImNetz, TheSearchGoesRoundWhatTheBoatDoesNotFit) {
     EXPECT_EQ(ueber(suche(Boot(10, 3, 0, 0.9))), lang) << "Kurz's fairway is 1.0 m deep";
     EXPECT_EQ(ueber(suche(Boot(10, 3, 0, 1.3))), lang) << "1.3 + 0.2 is just the lock's 1.5";
     EXPECT_EQ(ueber(suche(Boot(0, 0, 0, 0))), kurz) << "nothing set, nothing left out";
-
     // Neither way: the search names what stops the boat first on the shortest way.
     const PathResult r = suche(Boot(25, 3, 3.5, 0.5));
     EXPECT_EQ(std::tuple(r.failure, r.lngPunkteIDVon, r.lngPunkteID, r.befund.lngPunkteID, r.befund.mass,
@@ -164,50 +153,42 @@ TEST_F(BootImNetz, TheCheckReportsWhatTheRoutePassesInRouteOrder) {
         return v;
     };
     const auto nicht = Befundart::PasstNicht, unbekannt = Befundart::Unbekannt;
+    using enum Mass;
     // The short way for a boat too high and too deep for it: Kurz's fairway and the bridge; Start and Ziel
     // know no depth at all (their fairways' draught limit is unknown).
     auto befunde = pruefe({}, Boot(25, 3, 3.5, 1.2));
-    EXPECT_EQ(liste(befunde), (std::vector<Befund>{{1, 0, Mass::Tiefgang, unbekannt},
-                                                   {2, 0, Mass::Tiefgang, nicht},
-                                                   {2, 202, Mass::Hoehe, nicht},
-                                                   {4, 0, Mass::Tiefgang, unbekannt}}));
+    EXPECT_EQ(liste(befunde), (std::vector<Befund>{{1, 0, Tiefgang, unbekannt}, {2, 0, Tiefgang, nicht},
+                                                   {2, 202, Hoehe, nicht}, {4, 0, Tiefgang, unbekannt}}));
     // By how much: the fairway's own limit, and the boat's 3.5 + 0.2 against the bridge's 3.0.
     EXPECT_EQ(befunde[1].dblGrenze, 1.0);
     EXPECT_NEAR(befunde[2].Fehlt(), 0.7, 1e-9);
     // The long way: the lock's chamber and the shallow point beside it; Lang's minima are theirs.
     befunde = pruefe(Boot(10, 3, 2.0, 1.0), Boot(25, 6, 2.0, 1.4));
-    EXPECT_EQ(liste(befunde), (std::vector<Befund>{{1, 0, Mass::Tiefgang, unbekannt},
-                                                   {3, 302, Mass::Laenge, nicht},
-                                                   {3, 302, Mass::Breite, nicht},
-                                                   {3, 302, Mass::Tiefgang, nicht},
-                                                   {4, 0, Mass::Tiefgang, unbekannt}}));
+    EXPECT_EQ(liste(befunde), (std::vector<Befund>{{1, 0, Tiefgang, unbekannt}, {3, 302, Laenge, nicht},
+                                                   {3, 302, Breite, nicht}, {3, 302, Tiefgang, nicht},
+                                                   {4, 0, Tiefgang, unbekannt}}));
     // No boat, nothing to find; a new profile checks the route again.
     EXPECT_TRUE(olm.SetBootProfil({}));
     EXPECT_TRUE(olm.GetDurchfahrt().empty());
 }
 
 TEST_F(BootImNetz, TheProfileSurvivesTheSettingsFileAndBadInputKeepsTheOldValue) {
-    BootProfil p = Boot(11.5, 3.8, 3.4, 1.1, 0.3);
-    p.strName = QStringLiteral("Möwe, \"die Zweite\"");
-    p.dblVerbrauch = 6.5;
-    p.dblMarschV = 9;
+    const BootProfil p{QStringLiteral("Möwe, \"die Zweite\""), 11.5, 3.8, 3.4, 1.1, 0.3, 6.5, 9};
     ASSERT_TRUE(olm.SetBootProfil(p));
     clsOLM3Binnen neu;
     ASSERT_TRUE(neu.Init(&cfg, nullptr, nullptr));
     EXPECT_EQ(neu.GetBootProfil(), p);
     // Other sections of the file are kept; a file without the section gives the defaults.
     EXPECT_EQ(LeseBootProfil(dir.file(QStringLiteral("fehlt.ini"))), BootProfil{});
-
     struct Eingabe {
         BootFeld feld;
         const char* text;
         std::int32_t meldung;
     };
-    const Eingabe eingaben[] = {
-        {BootFeld::Hoehe, "drei", 9882},      {BootFeld::Hoehe, "0", 9883},   {BootFeld::Laenge, "1e9", 9884},
-        {BootFeld::Tiefgang, "nan", 9882},    {BootFeld::Breite, "4,2", 0},   {BootFeld::Tiefgang, " ", 0},
-        {BootFeld::Sicherheit, "-0.1", 9885}, {BootFeld::Sicherheit, "0", 0},  {BootFeld::Laenge, "-4", 9883},
-    };
+    using enum BootFeld;
+    const Eingabe eingaben[] = {{Hoehe, "drei", 9882},      {Hoehe, "0", 9883},    {Laenge, "1e9", 9884},
+                                {Tiefgang, "nan", 9882},    {Breite, "4,2", 0},    {Tiefgang, " ", 0},
+                                {Sicherheit, "-0.1", 9885}, {Sicherheit, "0", 0},  {Laenge, "-4", 9883}};
     for (const Eingabe& e : eingaben) {
         BootProfil q = p;
         EXPECT_EQ(SetzeBootWert(q, e.feld, QString::fromUtf8(e.text)), e.meldung) << e.text;
@@ -216,16 +197,12 @@ TEST_F(BootImNetz, TheProfileSurvivesTheSettingsFileAndBadInputKeepsTheOldValue)
         }
     }
     BootProfil q = p;
-    SetzeBootWert(q, BootFeld::Tiefgang, QString());
+    SetzeBootWert(q, Tiefgang, QString());
     EXPECT_EQ(q.dblTiefgang, 0.0) << "empty: not checked";
-    EXPECT_EQ(SetzeBootWert(q, BootFeld::Name, QString(61, QLatin1Char('x'))), 9887);
-
+    EXPECT_EQ(SetzeBootWert(q, Name, QString(61, QLatin1Char('x'))), 9887);
     // A hand-edited file with bad values: those keep their defaults (a margin of 0.2 m), the others are read.
     dir.write(QStringLiteral("host.ini"), "[Boot]\nLaenge=zwölf\nDurchfahrtshoehe=3.2\nSicherheitsabstand=-1\n");
-    BootProfil erwartet;
-    erwartet.dblHoehe = 3.2;
-    EXPECT_EQ(LeseBootProfil(cfg.iniDatei), erwartet);
-    EXPECT_EQ(erwartet.dblSicherheit, 0.2);
+    EXPECT_EQ(LeseBootProfil(cfg.iniDatei), Boot(0, 0, 3.2, 0, 0.2));
 }
 
 // The print takes the view's marks: the row of the bridge the boat does not fit is red, the rows of limits
@@ -241,22 +218,19 @@ TEST_F(BootImNetz, ThePrintMarksTheFindingsRowsAsTheViewDoes) {
     QTableWidget* grid = view.grdRoute();
     for (int row = grid->rowCount() - 1; row >= 0; --row)
         if (view.IstRoutenpunktZeile(row)) view.FillGridRouteMDetails(row);
-
     const olm3browser::RoutenDruckInhalt inhalt = view.DruckInhalt();
-    std::map<olm3browser::DruckDurchfahrt, std::vector<QString>> marken;
-    for (const olm3browser::RoutenDruckZeile& z : olm3browser::RoutenDruckZeilen(inhalt)) {
-        if (z.durchfahrt == olm3browser::DruckDurchfahrt::Keine) continue;
+    std::map<DruckDurchfahrt, std::vector<QString>> marken;
+    for (const olm3browser::RoutenDruckZeile& z : RoutenDruckZeilen(inhalt)) {
+        if (z.durchfahrt == DruckDurchfahrt::Keine) continue;
         marken[z.durchfahrt].push_back(grid->item(z.row, 9)->text());
-        EXPECT_EQ(grid->item(z.row, 9)->foreground().color(), olm3browser::DurchfahrtFarbe(z.durchfahrt));
+        EXPECT_EQ(grid->item(z.row, 9)->foreground().color(), DurchfahrtFarbe(z.durchfahrt));
     }
     // Kurz's fairway (1.0 m) takes the boat's 0.4 + 0.2; Start and Ziel know no depth.
-    EXPECT_EQ(marken[olm3browser::DruckDurchfahrt::PasstNicht], std::vector<QString>{QStringLiteral("Niedrige Brücke")});
-    EXPECT_TRUE(marken[olm3browser::DruckDurchfahrt::Unbekannt].empty());
-    EXPECT_EQ(inhalt.artDurchfahrt, olm3browser::DruckDurchfahrt::PasstNicht);
+    EXPECT_EQ(marken[DruckDurchfahrt::PasstNicht], std::vector<QString>{QStringLiteral("Niedrige Brücke")});
+    EXPECT_TRUE(marken[DruckDurchfahrt::Unbekannt].empty());
+    EXPECT_EQ(inhalt.artDurchfahrt, DruckDurchfahrt::PasstNicht);
     ASSERT_FALSE(inhalt.strDurchfahrt.isEmpty());
-    EXPECT_NE(olm3browser::DurchfahrtFarbe(olm3browser::DruckDurchfahrt::PasstNicht),
-              olm3browser::DurchfahrtFarbe(olm3browser::DruckDurchfahrt::Unbekannt));
-
+    EXPECT_NE(DurchfahrtFarbe(DruckDurchfahrt::PasstNicht), DurchfahrtFarbe(DruckDurchfahrt::Unbekannt));
     // On paper: the summary line.
     const QString pdf = dir.file(QStringLiteral("route.pdf"));
     clsOLM3Binnen::SetPrintToPdf(pdf);
@@ -274,15 +248,12 @@ TEST_F(BootImNetz, ThePrintMarksTheFindingsRowsAsTheViewDoes) {
     p.waitForFinished(60000);
     const QString text = QString::fromUtf8(p.readAllStandardOutput()).simplified();
     EXPECT_TRUE(text.contains(inhalt.strDurchfahrt.simplified())) << text.toStdString();
-
     // A boat that meets only unknown limits (the fairways of Start and Ziel): no red row, the summary brown.
     EXPECT_TRUE(olm.SetBootProfil(Boot(0, 0, 0, 0.5)));
     view.FillGridRoute(route);
-    int rot = 0;
-    for (const olm3browser::RoutenDruckZeile& z : olm3browser::RoutenDruckZeilen(view.DruckInhalt()))
-        rot += z.durchfahrt == olm3browser::DruckDurchfahrt::PasstNicht;
-    EXPECT_EQ(rot, 0);
-    EXPECT_EQ(view.DruckInhalt().artDurchfahrt, olm3browser::DruckDurchfahrt::Unbekannt);
+    for (const olm3browser::RoutenDruckZeile& z : RoutenDruckZeilen(view.DruckInhalt()))
+        EXPECT_NE(z.durchfahrt, DruckDurchfahrt::PasstNicht) << z.row;
+    EXPECT_EQ(view.DruckInhalt().artDurchfahrt, DruckDurchfahrt::Unbekannt);
 }
 
 namespace {
@@ -296,59 +267,50 @@ QString Leiter(bool mitMinTiefe) {
         zustand = zustand * 1664525u + 1013904223u;
         return (zustand >> 8) % n;
     };
+    auto zahl = [](double x) { return x < 0 ? QStringLiteral("NULL") : QString::number(x); };
     const double tiefen[] = {0, 1.2, 1.5, 1.7, 1.9, 2.5, 1000, -1};
     const double hoehen[] = {0, 3.0, 3.39, 3.4, 3.41, 4.5, 1000, -1};
     constexpr int kWege = 6, kPunkte = 30;
     QStringList binnen, punkte, abzweige, bruecken, schleusen;
-    int brueckenId = 0, schleusenId = 0;
     for (int w = 1; w <= kWege; ++w) {
-        double minTiefe = 0;
-        double tiefe = 1000;
+        double minTiefe = 0, tiefe = 1000;
         for (int i = 1; i <= kPunkte; ++i) {
             if (zufall(4) == 0) tiefe = tiefen[zufall(8)];
             const int id = w * 100 + i;
             const bool abzweig = i == 5 || i == 25;
-            punkte << QStringLiteral("(%1, %2, %3, %4, 13, 52, %5, %6)")
-                          .arg(id).arg(w).arg(i).arg(i * 0.5)
-                          .arg(abzweig ? QStringLiteral("'A'") : QStringLiteral("NULL"))
-                          .arg(tiefe < 0 ? QStringLiteral("NULL") : QString::number(tiefe));
+            punkte << QStringLiteral("(%1, %2, %3, %4, 13, 52, %5, %6)").arg(id).arg(w).arg(i).arg(i * 0.5)
+                          .arg(abzweig ? QStringLiteral("'A'") : QStringLiteral("NULL"), zahl(tiefe));
             if (tiefe > 0 && tiefe < 1000 && (minTiefe == 0 || tiefe < minTiefe)) minTiefe = tiefe;
-            if (abzweig && w < kWege)
-                abzweige << QStringLiteral("(%1, %2), (%2, %1)").arg(id).arg(id + 100);
+            if (abzweig && w < kWege) abzweige << QStringLiteral("(%1, %2), (%2, %1)").arg(id).arg(id + 100);
             if (abzweig || i == 1 || i == kPunkte) continue;
             if (zufall(6) == 0) {
                 const double h = hoehen[zufall(8)];
-                bruecken << QStringLiteral("(%1, %2, 1, 'B%2', %3, %4, 0)")
-                                .arg(++brueckenId).arg(id)
-                                .arg(h < 0 ? QStringLiteral("NULL") : QString::number(h * 3))
-                                .arg(h < 0 ? QStringLiteral("NULL") : QString::number(h));
+                bruecken << QStringLiteral("(%1, %2, 1, 'B%2', %3, %4, 0)").arg(bruecken.size() + 1).arg(id)
+                                .arg(zahl(h * 3), zahl(h));
             } else if (zufall(12) == 0) {
                 schleusen << QStringLiteral("(%1, %2, 1, 'S%2', 1, %3, %4, 0.25)")
-                                 .arg(++schleusenId).arg(id)
+                                 .arg(schleusen.size() + 1).arg(id)
                                  .arg(QString::number(8 + zufall(10)))
                                  .arg(QString::number(3 + zufall(4) * 0.5));
             }
         }
-        binnen << QStringLiteral("(%1, 'W%1', 12, 1000, 1000, %2)")
-                      .arg(w)
+        binnen << QStringLiteral("(%1, 'W%1', 12, 1000, 1000, %2)").arg(w)
                       .arg(mitMinTiefe && w % 3 != 0 ? QString::number(minTiefe) : QStringLiteral("NULL"));
     }
-    QString sql = QStringLiteral("INSERT INTO Binnen (BinnenID, Bezeichnung, Vmax, MinBreite, MinHoehe, MinTiefe) "
-                                 "VALUES %1;\n"
-                                 "INSERT INTO Punkte (PunkteID, BinnenID, Nummer, Strecke, LgDez, BgDez, TypenID, "
-                                 "Tauchtiefe) VALUES %2;\n"
-                                 "INSERT INTO Abzweige (PunkteID, PunkteID_Nach) VALUES %3;\n")
-                      .arg(binnen.join(QStringLiteral(", ")), punkte.join(QStringLiteral(", ")),
-                           abzweige.join(QStringLiteral(", ")));
-    if (!bruecken.isEmpty())
-        sql += QStringLiteral("INSERT INTO Bruecken (BrueckenID, PunkteID, Aktiv, Bezeichnung, DurchBreite, "
-                              "DurchfHoehe, Durchgangszeit) VALUES %1;\n")
-                   .arg(bruecken.join(QStringLiteral(", ")));
-    if (!schleusen.isEmpty())
-        sql += QStringLiteral("INSERT INTO Schleusen (SchleusenID, PunkteID, Aktiv, Bezeichnung, AnzahlKammern, "
-                              "Laenge, Breite, Durchgangszeit) VALUES %1;\n")
-                   .arg(schleusen.join(QStringLiteral(", ")));
-    return sql;
+    auto insert = [](const char* tabelle, const QStringList& werte) {
+        const QString sql = QStringLiteral("INSERT INTO %1 VALUES %2;\n");
+        return werte.isEmpty() ? QString()
+                               : sql.arg(QLatin1String(tabelle), werte.join(QStringLiteral(", ")));
+    };
+    return insert("Binnen (BinnenID, Bezeichnung, Vmax, MinBreite, MinHoehe, MinTiefe)", binnen) +
+           insert("Punkte (PunkteID, BinnenID, Nummer, Strecke, LgDez, BgDez, TypenID, Tauchtiefe)", punkte) +
+           insert("Abzweige (PunkteID, PunkteID_Nach)", abzweige) +
+           insert("Bruecken (BrueckenID, PunkteID, Aktiv, Bezeichnung, DurchBreite, DurchfHoehe, "
+                  "Durchgangszeit)",
+                  bruecken) +
+           insert("Schleusen (SchleusenID, PunkteID, Aktiv, Bezeichnung, AnzahlKammern, Laenge, Breite, "
+                  "Durchgangszeit)",
+                  schleusen);
 }
 
 } // namespace
@@ -370,17 +332,17 @@ TEST(BootImGenerierten, TheAvoidingSearchGivesTheSameRoutesWhateverItReadsFirst)
     ASSERT_TRUE(modOLM3Binnen::ADO_Open_Connection(
         olm3test::MakeCatalogue(dir, QStringLiteral("ohne.sqlite"), {Leiter(false)}), ohne, {}, {}, {}, true));
     const BootProfil boote[] = {
-        Boot(0, 0, 0, 1.5),   Boot(0, 0, 0, 1.5, 0), Boot(0, 0, 0, 1.7, 0), Boot(0, 0, 0, 1.3),
-        Boot(0, 0, 3.2, 0),   Boot(0, 0, 3.19, 0),   Boot(0, 0, 3.4, 0, 0), Boot(12, 4, 3.0, 1.0),
-        Boot(15, 4.2, 0, 0),  Boot(9, 3, 2.5, 2.4),  Boot(0, 0, 0, 2.4),    Boot(0, 9.5, 0, 0),
-    };
+        Boot(0, 0, 0, 1.5),  Boot(0, 0, 0, 1.5, 0), Boot(0, 0, 0, 1.7, 0), Boot(0, 0, 0, 1.3),
+        Boot(0, 0, 3.2, 0),  Boot(0, 0, 3.19, 0),   Boot(0, 0, 3.4, 0, 0), Boot(12, 4, 3.0, 1.0),
+        Boot(15, 4.2, 0, 0), Boot(9, 3, 2.5, 2.4),  Boot(0, 0, 0, 2.4),    Boot(0, 9.5, 0, 0)};
     const std::vector<std::int32_t> orte{101, 115, 203, 320, 512, 630};
     auto text = [](const PathResult& r) {
-        QString t = QString::number(static_cast<int>(r.failure)) + QLatin1Char(':');
+        QString t = QString::number(int(r.failure)) + QLatin1Char(':');
         for (std::size_t i = 0; i < r.alngVon.size(); ++i)
             t += QStringLiteral("%1-%2 ").arg(r.alngVon[i]).arg(r.alngNach[i]);
         if (r.failure == PathFailure::Blocked)
-            t += QStringLiteral("%1/%2/%3").arg(r.befund.lngPunkteID).arg(static_cast<int>(r.befund.mass)).arg(r.befund.dblGrenze);
+            t += QStringLiteral("%1/%2/%3").arg(r.befund.lngPunkteID).arg(int(r.befund.mass)).arg(
+                r.befund.dblGrenze);
         return t;
     };
     PathOptimiser wieder; // serves every boat in turn
@@ -389,26 +351,26 @@ TEST(BootImGenerierten, TheAvoidingSearchGivesTheSameRoutesWhateverItReadsFirst)
         for (const std::int32_t von : orte) {
             for (const std::int32_t nach : orte) {
                 if (von == nach) continue;
-                PathOptions o;
-                o.profil = boot;
+                SCOPED_TRACE(QStringLiteral("boat %1/%2/%3/%4+%5 from %6 to %7")
+                                 .arg(boot.dblLaenge).arg(boot.dblBreite).arg(boot.dblHoehe)
+                                 .arg(boot.dblTiefgang).arg(boot.dblSicherheit).arg(von).arg(nach)
+                                 .toStdString());
+                const PathOptions o{boot};
                 PathOptimiser frisch, leer;
                 const PathResult r = frisch.Optimise(mit, {von, nach}, o);
-                const QString was = QStringLiteral("boat %1/%2/%3/%4+%5 from %6 to %7")
-                                        .arg(boot.dblLaenge).arg(boot.dblBreite).arg(boot.dblHoehe)
-                                        .arg(boot.dblTiefgang).arg(boot.dblSicherheit).arg(von).arg(nach);
-                EXPECT_EQ(text(r), text(wieder.Optimise(mit, {von, nach}, o))) << was.toStdString();
-                EXPECT_EQ(text(r), text(leer.Optimise(ohne, {von, nach}, o))) << was.toStdString();
+                EXPECT_EQ(text(r), text(wieder.Optimise(mit, {von, nach}, o)));
+                EXPECT_EQ(text(r), text(leer.Optimise(ohne, {von, nach}, o)));
                 if (r.failure == PathFailure::Blocked) {
                     ++gesperrt;
-                    EXPECT_EQ(r.befund.art, Befundart::PasstNicht) << was.toStdString();
+                    EXPECT_EQ(r.befund.art, Befundart::PasstNicht);
                     continue;
                 }
-                ASSERT_TRUE(r.ok()) << was.toStdString();
+                ASSERT_TRUE(r.ok());
                 if (text(r) != text(frisch.Optimise(mit, {von, nach}))) ++umwege;
                 // The route, checked as a route: nothing on it stops the boat.
                 ASSERT_TRUE(olm.SetRouteOptimiert(r.alngVon, r.alngNach, QDateTime()));
                 ASSERT_TRUE(olm.SetBootProfil(boot));
-                EXPECT_EQ(Zaehle(olm.GetDurchfahrt()).intPasstNicht, 0) << was.toStdString();
+                EXPECT_EQ(Zaehle(olm.GetDurchfahrt()).intPasstNicht, 0);
             }
         }
     }

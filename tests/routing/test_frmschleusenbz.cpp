@@ -35,6 +35,7 @@ protected:
         return item ? item->text() : QString();
     }
     static bool fett(const QTableWidget* grd, int r, int c) { return grd->item(r, c)->font().bold(); }
+    static bool kursiv(const QTableWidget* grd, int r, int c) { return grd->item(r, c)->font().italic(); }
 
     olm3test::TempDir dir;
     olm3test::FakeCfg cfg;
@@ -69,13 +70,10 @@ TEST_F(LockHoursWindow, SeasonsSecondWindowsSpecialRulesAndALockWithoutThem) {
     EXPECT_EQ(bild.pixelColor(fr.left() + 3, fr.center().y()), QColor(255, 255, 0));
     EXPECT_NE(bild.pixelColor(di.left() + 3, di.center().y()), QColor(255, 255, 0));
     EXPECT_NE(bild.pixelColor(fr.left() + fr.width() * 35 / 100, fr.top() + 2), QColor(255, 255, 0));
-
     // The same window on a lock without special rule or holiday rules.
     ASSERT_TRUE(frm.Init(41, olm3::MakeDatum(QDate(2010, 4, 2))));
-    EXPECT_TRUE(frm.lblSR()->isHidden());
-    EXPECT_EQ(wt->columnCount(), 3);
-    EXPECT_EQ(text(wt, 0, 2), "01.01 - 31.12");
-    EXPECT_TRUE(frm.grdFT()->isHidden());
+    EXPECT_EQ(std::tuple(frm.lblSR()->isHidden(), wt->columnCount(), text(wt, 0, 2), frm.grdFT()->isHidden()),
+              std::tuple(true, 3, QString("01.01 - 31.12"), true));
     // The window keeps its minimum size.
     frm.resize(200, 100);
     EXPECT_GE(frm.width(), 500);
@@ -95,12 +93,10 @@ TEST_F(LockHoursWindow, GoodFridayIsEmphasisedAndTheHolidaysDatedThroughTheBrows
         QTableWidget* ft = frm->grdFT();
         ASSERT_EQ(ft->rowCount(), 11);
         EXPECT_EQ(text(ft, 0, 0), "Ostern (Karfreitag bis Ostermontag) (02.04.2010)");
-        EXPECT_TRUE(fett(ft, 0, 0) && fett(ft, 0, 1));
-        EXPECT_FALSE(fett(ft, 1, 0));
-        EXPECT_EQ(ft->rowSpan(2, 0), 2);
-        EXPECT_EQ(ft->columnSpan(5, 0), 3);
-        EXPECT_TRUE(ft->item(6, 1)->font().italic());
-        EXPECT_FALSE(ft->item(2, 1)->font().italic());
+        // Good Friday's row bold and the next not, a joined row, the separator's span, a rest rule italic.
+        EXPECT_EQ(std::tuple(fett(ft, 0, 0), fett(ft, 0, 1), fett(ft, 1, 0), ft->rowSpan(2, 0),
+                             ft->columnSpan(5, 0), kursiv(ft, 6, 1), kursiv(ft, 2, 1)),
+                  std::tuple(true, true, false, 2, 3, true, false));
         // Everything fits: both tables above the button.
         EXPECT_LE(frm->grdFT()->geometry().bottom(), frm->pbBack()->y());
         EXPECT_LE(frm->lblSR()->geometry().bottom(), frm->grdWT()->y());
@@ -117,14 +113,19 @@ TEST_F(LockHoursWindow, GoodFridayIsEmphasisedAndTheHolidaysDatedThroughTheBrows
 TEST_F(LockHoursWindow, NothingToShowIsSaidInsteadOfAnEmptyWindow) {
     olm3test::ModalScript fenster([](QDialog*) {});
     olm3test::MessageRecorder meldungen;
+    auto gezeigt = [&meldungen] {
+        QStringList s;
+        for (const auto& m : meldungen.messages())
+            s << m.title + ": " + m.text;
+        return s;
+    };
     // A lock without any operating hours.
     EXPECT_FALSE(olm3browser::OeffneSchleusenBZ(nullptr, 42, QDateTime()));
-    ASSERT_EQ(meldungen.messages().size(), 1u);
-    EXPECT_EQ(meldungen.messages()[0].text,
-              "Für diese Schleuse sind im Katalog keine Betriebszeiten hinterlegt.");
-    EXPECT_EQ(meldungen.messages()[0].title, "Betriebszeiten");
-
+    EXPECT_EQ(gezeigt(), QStringList{"Betriebszeiten: Für diese Schleuse sind im Katalog keine "
+                                     "Betriebszeiten hinterlegt."});
     // Catalogues whose holiday rules cannot be read: the view is missing, or it lacks columns.
+    const QString kNichtLesbar =
+        "Betriebszeiten: Die Betriebszeiten dieser Schleuse können nicht aus dem Katalog gelesen werden.";
     olm3test::FakeCfg kaputt;
     int n = 0;
     for (const char* sql :
@@ -139,19 +140,14 @@ TEST_F(LockHoursWindow, NothingToShowIsSaidInsteadOfAnEmptyWindow) {
         EXPECT_FALSE(olm3browser::OeffneSchleusenBZ(nullptr, 40, QDateTime()));
         // The database layer names what failed, and the browser's call then says what it means.
         ASSERT_EQ(meldungen.messages().size(), 2u) << sql;
-        EXPECT_EQ(meldungen.messages().back().text,
-                  QStringLiteral(
-                      "Die Betriebszeiten dieser Schleuse können nicht aus dem Katalog gelesen werden."));
+        EXPECT_EQ(gezeigt().back(), kNichtLesbar) << sql;
     }
-
     // No catalogue open at all.
     meldungen.clear();
     olm3test::FakeCfg ohne;
     ASSERT_TRUE(olm.Init(&ohne, nullptr, nullptr));
     EXPECT_FALSE(olm3browser::OeffneSchleusenBZ(nullptr, 40, QDateTime()));
-    ASSERT_EQ(meldungen.messages().size(), 1u);
-    EXPECT_EQ(meldungen.messages()[0].text,
-              "Die Betriebszeiten dieser Schleuse können nicht aus dem Katalog gelesen werden.");
+    EXPECT_EQ(gezeigt(), QStringList{kNichtLesbar});
     EXPECT_EQ(fenster.aufrufe, 0);
     modOLM3Binnen::objOLM3Cfg = &cfg;
 }

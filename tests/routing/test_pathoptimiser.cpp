@@ -30,6 +30,7 @@
 using olm3::PathFailure;
 using olm3::PathOptimiser;
 using olm3::PathResult;
+using olm3test::OpenDatabase;
 
 namespace {
 
@@ -75,16 +76,9 @@ void PrintTo(const Weg& w, std::ostream* os) {
 class PathOptimiserTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        mini = open(olm3test::MakeCatalogueFromFixtures(dir, QStringLiteral("mini.sqlite"),
-                                                        {QStringLiteral("mini")}));
-        netz = open(olm3test::MakeCatalogue(dir, QStringLiteral("netz.sqlite"), {QString::fromUtf8(kNetz)}));
+        mini = OpenDatabase(olm3test::MakeCatalogueFromFixtures(dir, "mini.sqlite", {"mini"}));
+        netz = OpenDatabase(olm3test::MakeCatalogue(dir, "netz.sqlite", {QString::fromUtf8(kNetz)}));
         ASSERT_TRUE(mini && netz);
-    }
-    static ADODB::ConnectionPtr open(const QString& path) {
-        ADODB::ConnectionPtr con;
-        if (path.isEmpty() || !modOLM3Binnen::ADO_Open_Connection(path, con, {}, {}, {}, true))
-            return nullptr;
-        return con;
     }
     Weg weg(const ADODB::ConnectionPtr& con, const std::vector<std::int32_t>& punkte) {
         last = optimiser.Optimise(con, punkte);
@@ -120,9 +114,7 @@ TEST_F(PathOptimiserTest, LegsOfTheShortestWayThroughThePlannedPoints) {
         // A change of waterway is a leg of zero length from the junction to its counterpart.
         {"onto the canal", false, {101, 203}, {{{101, 105}, {105, 201}, {201, 203}}, 6.0}},
         // Planned points are visited in their order and each ends its leg.
-        {"there and back",
-         false,
-         {110, 203, 102},
+        {"there and back", false, {110, 203, 102},
          {{{110, 105}, {105, 201}, {201, 203}, {203, 201}, {201, 105}, {105, 102}}, 12.0}},
         {"a point passed and come back to", false, {102, 110, 104}, {{{102, 110}, {110, 104}}, 14.0}},
         {"a point twice in a row", false, {101, 101, 104}, {{{101, 104}}, 3.0}},
@@ -135,9 +127,7 @@ TEST_F(PathOptimiserTest, LegsOfTheShortestWayThroughThePlannedPoints) {
         // The faulty link 11 -> 14 inside the Hauptkanal is no shortcut.
         {"the shortest of three", true, {11, 16}, {{{11, 12}, {12, 21}, {21, 23}, {23, 15}, {15, 16}}, 8.0}},
         // Back the same way, although junction 12 lists only the continuation onto 21.
-        {"a junction listed one way only",
-         true,
-         {16, 11},
+        {"a junction listed one way only", true, {16, 11},
          {{{16, 15}, {15, 23}, {23, 21}, {21, 12}, {12, 11}}, 8.0}},
         // Both planned points on the Hauptkanal, 19 km apart on it: the loop is shorter.
         {"a loop shorter than the waterway", true, {14, 12}, {{{14, 15}, {15, 23}, {23, 21}, {21, 12}}, 7.0}},
@@ -172,10 +162,8 @@ TEST_F(PathOptimiserTest, UnknownPointsTooFewPointsAndNoCatalogueAreRefused) {
 }
 
 TEST_F(PathOptimiserTest, ACatalogueWithoutJunctionsIsReportedNotCrashedOn) {
-    const ADODB::ConnectionPtr ohne = open(
-        olm3test::MakeCatalogue(dir, QStringLiteral("ohne.sqlite"),
-                                {olm3test::FixtureSql(QStringLiteral("mini")),
-                                 QStringLiteral("DROP VIEW V_ROUTE_DETAILLIERT; DROP TABLE Abzweige;")}));
+    const ADODB::ConnectionPtr ohne = OpenDatabase(olm3test::MakeCatalogueFromFixtures(
+        dir, "ohne.sqlite", {"mini"}, {"DROP VIEW V_ROUTE_DETAILLIERT; DROP TABLE Abzweige;"}));
     ASSERT_TRUE(ohne);
     EXPECT_EQ(weg(ohne, {101, 110}), keiner(PathFailure::CatalogueError));
     EXPECT_TRUE(last.strDetail.contains(QStringLiteral("Abzweige"))) << last.strDetail.toStdString();

@@ -17,16 +17,15 @@
 #include <gtest/gtest.h>
 
 using namespace modOLM3Binnen;
-using namespace std::string_literals;
 using olm3::routing::GetDetailsRouteOptimiert;
 using olm3::routing::RouteDetails;
 
 namespace {
 
 using olm3test::At;
+using Zeilen = std::vector<std::string>;
 
-class RecordingStatus : public olm3::routing::IRouteStatus {
-public:
+struct RecordingStatus : olm3::routing::IRouteStatus {
     int calls = 0;
     QString lastText2;
     void ShowStatus(bool, const QString&, std::int32_t, std::int32_t, std::int32_t, std::int32_t,
@@ -56,23 +55,25 @@ protected:
     /// Each row as the itinerary reads it: the point, "R" and its number on a route point, else the
     /// number of the route point before it and its own, arrival-departure, locks and bridges passed since
     /// the last route point, and the distance from the start.
-    std::vector<std::string> zeilen() const {
-        std::vector<std::string> z;
+    Zeilen zeilen() const {
+        Zeilen z;
         for (int i = 0; i < route.lngAnzahlRouteOptimiert; ++i) {
             const typRouteOptimiert& r = row(i);
-            z.push_back(QStringLiteral("%1 %2%3 %4-%5 S%6 B%7 %8km")
-                            .arg(r.lngPunkteID)
-                            .arg(r.blnPunktRouteGrob ? QStringLiteral("R")
-                                                     : QString::number(r.lngNumGrob) + QLatin1Char('.'))
+            const QString grob = r.blnPunktRouteGrob ? QString("R") : QString::number(r.lngNumGrob) + '.';
+            z.push_back(QStringLiteral("%1 %2%3 %4-%5 S%6 B%7 %8km").arg(r.lngPunkteID).arg(grob)
                             .arg(r.blnPunktRouteGrob ? r.lngNumGrob : r.lngNumDetaills)
-                            .arg(r.datZeitAn.toString(QStringLiteral("HH:mm")),
-                                 r.datZeitAb.toString(QStringLiteral("HH:mm")))
-                            .arg(r.lngAnzahlSchleusen)
-                            .arg(r.lngAnzahlBruecken)
-                            .arg(r.dblStrecke)
+                            .arg(r.datZeitAn.toString("HH:mm"), r.datZeitAb.toString("HH:mm"))
+                            .arg(r.lngAnzahlSchleusen).arg(r.lngAnzahlBruecken).arg(r.dblStrecke)
                             .toStdString());
         }
         return z;
+    }
+    /// One text field of every row.
+    QStringList spalte(QString typRouteOptimiert::*feld) const {
+        QStringList s;
+        for (int i = 0; i < route.lngAnzahlRouteOptimiert; ++i)
+            s << row(i).*feld;
+        return s;
     }
 
     olm3test::ComponentCatalogue katalog{{"mini"}};
@@ -88,16 +89,14 @@ protected:
 // 103, junction 105 and weir 107 are not special points.
 TEST_F(DetailedRoute, OneLegUpTheChainageListsTheTypedPointsBetweenItsEnds) {
     ASSERT_TRUE(compute({{101, 110}}, At(2008, 6, 2, 10, 0)));
-    EXPECT_EQ(zeilen(),
-              (std::vector<std::string>{"101 R1 10:00-10:00 S0 B0 0km", "102 1.1 10:10-10:16 S0 B0 1km",
-                                        "104 1.2 10:36-10:51 S0 B0 3km", "106 1.3 11:11-11:11 S0 B0 5km",
-                                        "108 1.4 11:31-11:31 S0 B0 7km", "109 1.5 11:41-11:41 S0 B0 8km",
-                                        "110 R2 11:51-11:51 S1 B1 9km"}));
+    EXPECT_EQ(zeilen(), (Zeilen{"101 R1 10:00-10:00 S0 B0 0km", "102 1.1 10:10-10:16 S0 B0 1km",
+                                "104 1.2 10:36-10:51 S0 B0 3km", "106 1.3 11:11-11:11 S0 B0 5km",
+                                "108 1.4 11:31-11:31 S0 B0 7km", "109 1.5 11:41-11:41 S0 B0 8km",
+                                "110 R2 11:51-11:51 S1 B1 9km"}));
     const typRouteOptimiert& bruecke = row(1);
-    EXPECT_EQ(std::tuple(row(0).strTypBez.toStdString(), bruecke.strTypBez.toStdString(),
-                         bruecke.lngDetailsRecordsetID, bruecke.strBgDez, bruecke.dblDokuKM,
-                         bruecke.blnDokuKMOrig, bruecke.lngPunkteIDNach),
-              std::tuple("-Punkt gesetzt-"s, "Brücke"s, 1, FormatBg(52.5), 11.0, false, -1));
+    EXPECT_EQ(std::tuple(row(0).strTypBez, bruecke.strTypBez, bruecke.lngDetailsRecordsetID, bruecke.strBgDez,
+                         bruecke.dblDokuKM, bruecke.blnDokuKMOrig, bruecke.lngPunkteIDNach),
+              std::tuple(QString("-Punkt gesetzt-"), QString("Brücke"), 1, FormatBg(52.5), 11.0, false, -1));
     EXPECT_NEAR(row(2).dblDauer, 0.85, 1e-12);
     EXPECT_NEAR(route.dblSummeFahrzeit, 1.5, 1e-12);
     EXPECT_NEAR(route.dblSummeDurchgangszeit, 0.35, 1e-12);
@@ -109,22 +108,19 @@ TEST_F(DetailedRoute, LegsAgainstTheChainageAndLegsJoinedAtARoutePoint) {
     const struct {
         const char* name;
         std::vector<std::pair<int, int>> legs;
-        std::vector<std::string> zeilen;
+        Zeilen zeilen;
     } faelle[] = {
-        {"against the chainage the rows come descending",
-         {{110, 101}},
+        {"against the chainage the rows come descending", {{110, 101}},
          {"110 R1 10:00-10:00 S0 B0 0km", "109 1.1 10:10-10:10 S0 B0 1km", "108 1.2 10:20-10:20 S0 B0 2km",
           "106 1.3 10:40-10:40 S0 B0 4km", "104 1.4 11:00-11:15 S0 B0 6km", "102 1.5 11:35-11:41 S0 B0 8km",
           "101 R2 11:51-11:51 S1 B1 9km"}},
         // The lock is the route point itself and not counted; detail rows carry the number of the route
         // point before them.
-        {"the end of one leg is not repeated at the start of the next",
-         {{101, 104}, {104, 110}},
+        {"the end of one leg is not repeated at the start of the next", {{101, 104}, {104, 110}},
          {"101 R1 10:00-10:00 S0 B0 0km", "102 1.1 10:10-10:16 S0 B0 1km", "104 R2 10:36-10:51 S0 B1 3km",
           "106 2.1 11:11-11:11 S0 B0 5km", "108 2.2 11:31-11:31 S0 B0 7km", "109 2.3 11:41-11:41 S0 B0 8km",
           "110 R3 11:51-11:51 S0 B0 9km"}},
-        {"a route point at zero distance adds nothing",
-         {{101, 104}, {104, 104}, {104, 106}},
+        {"a route point at zero distance adds nothing", {{101, 104}, {104, 104}, {104, 106}},
          {"101 R1 10:00-10:00 S0 B0 0km", "102 1.1 10:10-10:16 S0 B0 1km", "104 R2 10:36-10:51 S0 B1 3km",
           "106 R3 11:11-11:11 S0 B0 5km"}},
     };
@@ -138,15 +134,12 @@ TEST_F(DetailedRoute, LegsAgainstTheChainageAndLegsJoinedAtARoutePoint) {
 // Kanal-Test allows 8 km/h, above the boat's 6; its lock 202 works on request and takes no passage time.
 TEST_F(DetailedRoute, AtAJunctionTheContinuationTakesThePlaceOfTheJunctionRow) {
     ASSERT_TRUE(compute({{101, 105}, {105, 201}, {201, 204}}, At(2008, 6, 2, 10, 0)));
-    EXPECT_EQ(zeilen(),
-              (std::vector<std::string>{"101 R1 10:00-10:00 S0 B0 0km", "102 1.1 10:10-10:16 S0 B0 1km",
-                                        "104 1.2 10:36-10:51 S0 B0 3km", "201 R2 11:01-11:01 S1 B1 4km",
-                                        "202 2.1 11:11-11:11 S0 B0 5km", "204 R3 11:31-11:31 S1 B0 7km"}));
+    EXPECT_EQ(zeilen(), (Zeilen{"101 R1 10:00-10:00 S0 B0 0km", "102 1.1 10:10-10:16 S0 B0 1km",
+                                "104 1.2 10:36-10:51 S0 B0 3km", "201 R2 11:01-11:01 S1 B1 4km",
+                                "202 2.1 11:11-11:11 S0 B0 5km", "204 R3 11:31-11:31 S1 B0 7km"}));
     // The route goes on along the Kanal-Test after the junction: it does not turn there again.
-    const typRouteOptimiert& junction = row(3);
-    EXPECT_EQ(std::tuple(junction.strTypID.toStdString(), junction.strBinnen.toStdString(),
-                         junction.strBezeichnung.toStdString(), junction.lngPunkteIDNach),
-              std::tuple("A"s, "Kanal-Test"s, " "s, -1));
+    EXPECT_EQ(std::tuple(row(3).strTypID, row(3).strBinnen, row(3).strBezeichnung, row(3).lngPunkteIDNach),
+              std::tuple(QString("A"), QString("Kanal-Test"), QString(" "), -1));
     EXPECT_EQ(row(4).strNB, "NB");
 }
 
@@ -154,28 +147,23 @@ TEST_F(DetailedRoute, AtAJunctionTheContinuationTakesThePlaceOfTheJunctionRow) {
 // to midnight and 360 min after, 9.65 h, and everything after it is held up.
 TEST_F(DetailedRoute, ALockReachedAtNightHoldsUpEverythingAfterIt) {
     ASSERT_TRUE(compute({{101, 110}}, At(2008, 6, 2, 19, 45)));
-    const typRouteOptimiert& lock = row(2);
-    EXPECT_EQ(lock.datZeitAn, At(2008, 6, 2, 20, 21));
-    EXPECT_NEAR(lock.dblWartezeit, 9.65, 1e-9);
-    EXPECT_EQ(lock.datZeitAb, At(2008, 6, 3, 6, 15));
-    EXPECT_EQ(row(3).datZeitAn, At(2008, 6, 3, 6, 35));
+    EXPECT_EQ(std::tuple(row(2).datZeitAn, row(2).datZeitAb, row(3).datZeitAn, row(2).intWartegrund),
+              std::tuple(At(2008, 6, 2, 20, 21), At(2008, 6, 3, 6, 15), At(2008, 6, 3, 6, 35),
+                         olm3::wgOeffnet));
+    EXPECT_NEAR(row(2).dblWartezeit, 9.65, 1e-9);
     EXPECT_NEAR(route.dblSummeWartezeit, 9.65, 1e-9);
     // Only the lock's row says why and until when.
-    EXPECT_EQ(lock.intWartegrund, olm3::wgOeffnet);
-    EXPECT_EQ(lock.strWartegrund, "Schleuse öffnet am 03.06. um 06:00 Uhr");
-    for (int i = 0; i < route.lngAnzahlRouteOptimiert; ++i)
-        EXPECT_EQ(row(i).strWartegrund.isEmpty(), i != 2) << i;
+    EXPECT_EQ(spalte(&typRouteOptimiert::strWartegrund),
+              QStringList({"", "", "Schleuse öffnet am 03.06. um 06:00 Uhr", "", "", "", ""}));
 }
 
 TEST_F(DetailedRoute, EveryObjectRowCarriesItsName) {
     // Up the Havel-Test to the weir, onto the canal at the junction and to its lock that works on request.
     ASSERT_TRUE(compute({{101, 107}, {107, 110}, {110, 105}, {105, 201}, {201, 202}}, At(2008, 6, 2, 10, 0)));
-    QStringList namen;
-    for (int i = 0; i < route.lngAnzahlRouteOptimiert; ++i)
-        namen << row(i).strName;
-    EXPECT_EQ(namen, (QStringList{"", "Testbrücke", "Schleuse Eins", "Testhafen", "Testwehr",
-                                  "Testtankstelle", "Testliegestelle", "", "Testliegestelle",
-                                  "Testtankstelle", "Testhafen", "", "Schleuse Zwei"}))
+    EXPECT_EQ(spalte(&typRouteOptimiert::strName),
+              (QStringList{"", "Testbrücke", "Schleuse Eins", "Testhafen", "Testwehr", "Testtankstelle",
+                           "Testliegestelle", "", "Testliegestelle", "Testtankstelle", "Testhafen", "",
+                           "Schleuse Zwei"}))
         << "plain points and junctions have no name; an inactive lock's old name is not taken";
 }
 
@@ -319,8 +307,7 @@ TEST_F(DetailedRoute, AFailingStepStopsTheLegAndKeepsWhatWasBuilt) {
     // Make the lock point lose its lock row: the step onto it cannot find the passage time.
     katalog.Open({"mini"}, {"DELETE FROM Schleusen WHERE PunkteID=104;"});
     EXPECT_FALSE(compute({{101, 110}}, At(2008, 6, 2, 10, 0)));
-    EXPECT_EQ(zeilen(),
-              (std::vector<std::string>{"101 R1 10:00-10:00 S0 B0 0km", "102 1.1 10:10-10:16 S0 B0 1km"}));
+    EXPECT_EQ(zeilen(), (Zeilen{"101 R1 10:00-10:00 S0 B0 0km", "102 1.1 10:10-10:16 S0 B0 1km"}));
     ASSERT_FALSE(messages.messages().empty());
     EXPECT_EQ(messages.messages()[0].title, "[clsOLM3Binnen.GetZweigParam]");
 }

@@ -17,7 +17,7 @@ namespace {
 using olm3test::At;
 
 class LockHours : public ::testing::Test {
-protected:
+public:
     olm3test::ComponentCatalogue katalog{{"locks"}};
 
     struct Antwort {
@@ -26,9 +26,7 @@ protected:
         QString nb, sr;
     };
     static Antwort frage(std::int32_t lock, const QDateTime& dat) {
-        Antwort a;
-        a.nb = "alt";
-        a.sr = "alt";
+        Antwort a{false, -1, "alt", "alt"};
         a.ok = GetSchleusenBZ(lock, dat, a.wartezeit, a.nb, a.sr);
         return a;
     }
@@ -44,10 +42,9 @@ struct Fall {
 void expectWaits(const std::vector<Fall>& faelle) {
     MessageRecorder messages;
     for (const Fall& f : faelle) {
-        double w = -1;
-        QString nb, sr;
-        EXPECT_TRUE(GetSchleusenBZ(f.lock, f.at, w, nb, sr)) << f.name;
-        EXPECT_NEAR(w, f.hours, 1e-9) << f.name;
+        const LockHours::Antwort a = LockHours::frage(f.lock, f.at);
+        EXPECT_TRUE(a.ok) << f.name;
+        EXPECT_NEAR(a.wartezeit, f.hours, 1e-9) << f.name;
     }
     EXPECT_TRUE(messages.messages().empty());
 }
@@ -136,18 +133,14 @@ TEST_F(LockHours, SearchEndsAtItsLimitForALockThatNeverOpens) {
     // 15 keeps no holiday and is closed all year: after 366 examined days the search gives up, true, with
     // the wait so far (holiday by holiday that is many years).
     const Antwort a = frage(15, At(2008, 6, 2, 12, 0));
-    EXPECT_TRUE(a.ok);
-    EXPECT_GT(a.wartezeit, 5 * 365 * 24.0);
+    EXPECT_TRUE(a.ok && a.wartezeit > 5 * 365 * 24.0) << a.wartezeit;
 }
 
 TEST_F(LockHours, MissingRowsAndBadDataFail) {
     MessageRecorder messages;
-    Antwort a = frage(99, At(2008, 3, 12, 10, 0));
-    EXPECT_FALSE(a.ok);
-    EXPECT_EQ(a.wartezeit, 0.0);
-    EXPECT_TRUE(messages.messages().empty());
-    a = frage(26, At(2008, 3, 12, 10, 0));
-    EXPECT_FALSE(a.ok);
+    const Antwort a = frage(99, At(2008, 3, 12, 10, 0));
+    EXPECT_EQ(std::tuple(a.ok, a.wartezeit, messages.messages().size()), std::tuple(false, 0.0, 0u));
+    EXPECT_FALSE(frage(26, At(2008, 3, 12, 10, 0)).ok);
     ASSERT_EQ(messages.messages().size(), 1u);
     EXPECT_EQ(messages.messages()[0].title, "[clsOLM3Binnen.GetSchleusenBZ]");
     EXPECT_EQ(messages.messages()[0].style & modOLM3Binnen::vbCritical, modOLM3Binnen::vbCritical);
@@ -157,14 +150,11 @@ TEST_F(LockHours, MissingRowsAndBadDataFail) {
 TEST(LockHoursWithoutCatalogue, QueriesThatCannotRunGiveFalse) {
     MessageRecorder messages;
     modOLM3Binnen::conBinnenDatabase.reset();
-    double w = -1;
-    QString nb, sr;
-    EXPECT_FALSE(GetSchleusenBZ(10, At(2008, 3, 12, 10, 0), w, nb, sr));
-    EXPECT_EQ(w, 0.0);
+    const LockHours::Antwort a = LockHours::frage(10, At(2008, 3, 12, 10, 0));
+    EXPECT_EQ(std::pair(a.ok, a.wartezeit), std::pair(false, 0.0));
     olm3test::ComponentCatalogue ohneFT({"locks"}, {"DELETE FROM Abfragen WHERE Name = 'V_GET_BZ_FT';"});
     // An ordinary day needs only the weekday rows; a holiday needs the missing query.
-    EXPECT_TRUE(GetSchleusenBZ(10, At(2008, 3, 12, 5, 30), w, nb, sr));
-    EXPECT_NEAR(w, 0.5, 1e-9);
-    EXPECT_FALSE(GetSchleusenBZ(10, At(2008, 12, 25, 5, 30), w, nb, sr));
+    expectWaits({{"an ordinary day", 10, At(2008, 3, 12, 5, 30), 0.5}});
+    EXPECT_FALSE(LockHours::frage(10, At(2008, 12, 25, 5, 30)).ok);
     EXPECT_TRUE(messages.messages().empty());
 }

@@ -12,8 +12,7 @@
 #include <gtest/gtest.h>
 
 using namespace modOLM3Binnen;
-using olm3::routing::Fahrtag;
-using olm3::routing::Tagesetappe;
+using namespace olm3::routing;
 
 namespace {
 
@@ -21,18 +20,7 @@ namespace {
 /// pleasure craft) and a lock's hours ("06:00-18:00" daily; "saison" 08:00-18:00 April-October, else shut).
 struct Ort {
     double km;
-    const char* typ;
-    const char* stunden = "";
-};
-
-/// What a stage should be: its date, departure and arrival, the point it ends at (index into the
-/// canal's points), and a part of its remark ("" for none).
-struct Soll {
-    const char* datum;
-    const char* ab;
-    const char* an;
-    int bis;
-    const char* hinweis = "";
+    const char *typ, *stunden = "";
 };
 
 struct Fall {
@@ -40,7 +28,7 @@ struct Fall {
     std::vector<Ort> orte;
     QDateTime start;
     Fahrtag tag;
-    std::vector<Soll> etappen;
+    std::vector<std::string> etappen; ///< as tagesplan() renders them
     int reisetage;
 };
 
@@ -51,10 +39,8 @@ Fahrtag fahrtag(int beginn, int ende, bool grenze = true, double stunden = 1.0) 
 }
 
 QString kanal(const std::vector<Ort>& orte) {
-    const double laenge = orte.back().km;
     QString sql = QStringLiteral("INSERT INTO Binnen (BinnenID, Bezeichnung, ExterneID, Aktiv, Gesamtstrecke, Vmax) "
-                                 "VALUES (1, 'Etappenkanal', 'ETK', 1, %1, 12);\n")
-                      .arg(laenge);
+                                 "VALUES (1, 'Etappenkanal', 'ETK', 1, %1, 12);\n").arg(orte.back().km);
     for (size_t i = 0; i < orte.size(); ++i) {
         const Ort& o = orte[i];
         const int id = 1000 + int(i);
@@ -87,21 +73,40 @@ QString kanal(const std::vector<Ort>& orte) {
     return sql;
 }
 
-/// A stage as the itinerary lists it: departure and place, arrival and place, distance, locks, waits.
-QString etappe(const Tagesetappe& e) {
-    const QString zeit = QStringLiteral("dd.MM. HH:mm");
-    return QStringLiteral("%1 %2 -> %3 %4, %5 km, %6 S, %7 h Warten%8")
-        .arg(e.datAb.toString(zeit), e.strVon, e.datAn.toString(zeit), e.strNach)
-        .arg(e.dblStrecke, 0, 'f', 1)
-        .arg(e.lngSchleusen)
-        .arg(e.dblWartezeit)
-        .arg(e.blnOhneLiegeplatz ? QStringLiteral(", ohne Liegeplatz") : QString());
+/// The stages as the day plan reads them: day, date, departure-arrival, the point the stage ends at, whether
+/// it reaches the destination, and its remark; each stage starts where the one before ended.
+std::vector<std::string> tagesplan(const std::vector<Tagesetappe>& e,
+                                   std::span<const typRouteOptimiert> rows) {
+    std::vector<std::string> s;
+    for (size_t i = 0; i < e.size(); ++i) {
+        if (i > 0) {
+            EXPECT_EQ(e[i].lngZeileVon, e[i - 1].lngZeileBis) << i;
+        }
+        const QString hinweis = EtappenHinweis(e[i]);
+        s.push_back(QStringLiteral("%1 %2-%3 %4%5%6").arg(e[i].lngTag)
+                        .arg(e[i].datAb.toString("yyyy-MM-dd HH:mm"), e[i].datAn.toString("HH:mm"))
+                        .arg(rows[size_t(e[i].lngZeileBis)].lngPunkteID)
+                        .arg(e[i].blnZiel ? QStringLiteral(" Ziel") : QString(),
+                             hinweis.isEmpty() ? QString() : QStringLiteral(": ") + hinweis)
+                        .toStdString());
+    }
+    return s;
 }
 
+std::span<const typRouteOptimiert> zeilen(const RouteDetails& r) {
+    return {r.audtRouteOptimiert.data(), size_t(r.lngAnzahlRouteOptimiert)};
+}
+
+/// Each stage as the itinerary lists it: departure and place, arrival and place, distance, locks, waits.
 std::vector<std::string> etappen(const std::vector<Tagesetappe>& e) {
+    const QString zeit = QStringLiteral("dd.MM. HH:mm");
     std::vector<std::string> s;
     for (const Tagesetappe& t : e)
-        s.push_back(etappe(t).toStdString());
+        s.push_back(QStringLiteral("%1 %2 -> %3 %4, %5 km, %6 S, %7 h Warten%8")
+                        .arg(t.datAb.toString(zeit), t.strVon, t.datAn.toString(zeit), t.strNach)
+                        .arg(t.dblStrecke, 0, 'f', 1).arg(t.lngSchleusen).arg(t.dblWartezeit)
+                        .arg(t.blnOhneLiegeplatz ? QStringLiteral(", ohne Liegeplatz") : QString())
+                        .toStdString());
     return s;
 }
 
@@ -116,14 +121,18 @@ protected:
         objOLM3Cfg = nullptr;
     }
     /// The detailed route of the whole canal, from its first point to its last, leaving at start.
-    olm3::routing::RouteDetails route(const Fall& f) {
-        conBinnenDatabase.reset();
-        const QString path = olm3test::MakeCatalogue(dir, QStringLiteral("%1.sqlite").arg(++nummer), {kanal(f.orte)});
-        EXPECT_TRUE(ADO_Open_Connection(path, conBinnenDatabase, {}, {}, {}, true));
-        olm3::routing::RouteDetails r;
+    RouteDetails route(const Fall& f) {
+        olm3test::OpenComponentCatalogue(
+            olm3test::MakeCatalogue(dir, QStringLiteral("%1.sqlite").arg(++nummer), {kanal(f.orte)}));
+        return fahre(f.start, {1000}, {999 + int(f.orte.size())});
+    }
+    /// The detailed route of the legs von[i] -> nach[i], leaving at start.
+    static RouteDetails fahre(const QDateTime& start, const std::vector<std::int32_t>& von,
+                              const std::vector<std::int32_t>& nach) {
+        RouteDetails r;
         bool erster = true, brk = false;
-        EXPECT_TRUE(olm3::routing::GetDetailsRouteOptimiert(r, f.start, 1000, 999 + int(f.orte.size()), erster, brk,
-                                                            nullptr));
+        for (size_t i = 0; i < von.size(); ++i)
+            EXPECT_TRUE(GetDetailsRouteOptimiert(r, start, von[i], nach[i], erster, brk, nullptr)) << i;
         return r;
     }
 
@@ -137,64 +146,50 @@ protected:
 TEST_F(DayStages, EndAtTheLastBerthBeforeTheEveningOrBeforeALockThatWouldKeepTheBoat) {
     const QDateTime montag = At(2026, 6, 8, 9, 0);
     const std::vector<Fall> faelle = {
-        {"fits in one day", {{0, ""}, {30, "H"}, {50, ""}}, montag, fahrtag(9, 18), {{"2026-06-08", "09:00", "14:00", 2}}, 1},
+        {"fits in one day", {{0, ""}, {30, "H"}, {50, ""}}, montag, fahrtag(9, 18),
+         {"1 2026-06-08 09:00-14:00 1002 Ziel"}, 1},
         {"ends at a harbour: the destination is beyond 18:00",
          {{0, ""}, {60, "H"}, {120, ""}}, montag, fahrtag(9, 18),
-         {{"2026-06-08", "09:00", "15:00", 1}, {"2026-06-09", "09:00", "15:00", 2}}, 2},
+         {"1 2026-06-08 09:00-15:00 1001", "2 2026-06-09 09:00-15:00 1002 Ziel"}, 2},
         {"ends at the last of a harbour and a berth",
          {{0, ""}, {30, "H"}, {80, "L"}, {150, ""}}, montag, fahrtag(9, 18),
-         {{"2026-06-08", "09:00", "17:00", 2}, {"2026-06-09", "09:00", "16:00", 3}}, 2},
+         {"1 2026-06-08 09:00-17:00 1002", "2 2026-06-09 09:00-16:00 1003 Ziel"}, 2},
         {"a lock closing at 18:00 would keep the boat overnight: stop at the harbour before it",
          {{0, ""}, {60, "H"}, {95, "S", "08:00-18:00"}, {100, "L"}, {150, ""}}, montag, fahrtag(9, 20),
-         {{"2026-06-08", "09:00", "15:00", 1, "Ort 1002 öffnet am 09.06.2026 um 08:00 Uhr"},
-          {"2026-06-09", "09:00", "18:15", 4}}, 2},
+         {"1 2026-06-08 09:00-15:00 1001: Ort 1002 öffnet am 09.06.2026 um 08:00 Uhr",
+          "2 2026-06-09 09:00-18:15 1004 Ziel"}, 2},
         {"a berth not for pleasure craft is no place for the night",
          {{0, ""}, {30, "H"}, {80, "L0"}, {150, ""}}, montag, fahrtag(9, 18),
-         {{"2026-06-08", "09:00", "12:00", 1},
-          {"2026-06-09", "09:00", "14:00", 2, "kein Liegeplatz erreichbar"},
-          {"2026-06-10", "09:00", "16:00", 3}}, 3},
+         {"1 2026-06-08 09:00-12:00 1001", "2 2026-06-09 09:00-14:00 1002: kein Liegeplatz erreichbar",
+          "3 2026-06-10 09:00-16:00 1003 Ziel"}, 3},
         {"no harbour or berth within reach: the last route point before the evening",
          {{0, ""}, {50, "B"}, {80, "T"}, {150, ""}}, montag, fahrtag(9, 18),
-         {{"2026-06-08", "09:00", "17:00", 2, "kein Liegeplatz erreichbar"}, {"2026-06-09", "09:00", "16:00", 3}}, 2},
+         {"1 2026-06-08 09:00-17:00 1002: kein Liegeplatz erreichbar",
+          "2 2026-06-09 09:00-16:00 1003 Ziel"}, 2},
         {"a lock closed for the winter: the stage ends before it and the next one starts when it opens",
          {{0, ""}, {50, "H"}, {80, "S", "saison"}, {100, ""}}, At(2026, 11, 2, 9, 0), fahrtag(9, 18),
-         {{"2026-11-02", "09:00", "14:00", 1, "Ort 1002 öffnet am 01.04.2027 um 08:00 Uhr"},
-          {"2027-04-01", "09:00", "14:15", 3}}, 151},
+         {"1 2026-11-02 09:00-14:00 1001: Ort 1002 öffnet am 01.04.2027 um 08:00 Uhr",
+          "2 2027-04-01 09:00-14:15 1003 Ziel"}, 151},
         {"a start after the latest end sets off the next morning",
-         {{0, ""}, {50, ""}}, At(2026, 6, 8, 19, 0), fahrtag(9, 18), {{"2026-06-09", "09:00", "14:00", 1}}, 1},
+         {{0, ""}, {50, ""}}, At(2026, 6, 8, 19, 0), fahrtag(9, 18),
+         {"1 2026-06-09 09:00-14:00 1001 Ziel"}, 1},
         {"the first lock opens at 11:00: leave an hour later so as to arrive as it opens",
          {{0, ""}, {10, "S", "11:00-18:00"}, {50, ""}}, montag, fahrtag(9, 18),
-         {{"2026-06-08", "10:00", "15:15", 2}}, 1},
+         {"1 2026-06-08 10:00-15:15 1002 Ziel"}, 1},
         {"a lock opening at 14:00 (a wait of 1:15) ends the day before it at the limit of one hour",
          {{0, ""}, {20, "S", "06:00-20:00"}, {30, "H"}, {35, "S", "14:00-20:00"}, {60, ""}}, montag, fahrtag(9, 18),
-         {{"2026-06-08", "09:00", "12:15", 2, "Ort 1003 öffnet am 08.06.2026 um 14:00 Uhr"},
-          {"2026-06-09", "13:30", "16:45", 4}}, 2},
+         {"1 2026-06-08 09:00-12:15 1002: Ort 1003 öffnet am 08.06.2026 um 14:00 Uhr",
+          "2 2026-06-09 13:30-16:45 1004 Ziel"}, 2},
         {"the same without the limit waits at the lock",
          {{0, ""}, {20, "S", "06:00-20:00"}, {30, "H"}, {35, "S", "14:00-20:00"}, {60, ""}}, montag,
-         fahrtag(9, 18, false), {{"2026-06-08", "09:00", "16:45", 4}}, 1},
+         fahrtag(9, 18, false), {"1 2026-06-08 09:00-16:45 1004 Ziel"}, 1},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.was);
-        const olm3::routing::RouteDetails r = route(f);
-        const std::span<const typRouteOptimiert> rows(r.audtRouteOptimiert.data(), size_t(r.lngAnzahlRouteOptimiert));
-        const std::vector<Tagesetappe> e = olm3::routing::BerechneTagesetappen(rows, f.start, f.tag);
-        ASSERT_EQ(e.size(), f.etappen.size());
-        for (size_t i = 0; i < e.size(); ++i) {
-            const Soll& s = f.etappen[i];
-            SCOPED_TRACE(i + 1);
-            EXPECT_EQ(e[i].lngTag, int(i) + 1);
-            EXPECT_EQ(e[i].datAb.date().toString(Qt::ISODate).toStdString(), s.datum);
-            EXPECT_EQ(e[i].datAb.time().toString("HH:mm").toStdString(), s.ab);
-            EXPECT_EQ(e[i].datAn.time().toString("HH:mm").toStdString(), s.an);
-            EXPECT_EQ(rows[size_t(e[i].lngZeileBis)].lngPunkteID, 1000 + s.bis);
-            EXPECT_EQ(olm3::routing::EtappenHinweis(e[i]).toStdString(), s.hinweis);
-            // A stage starts where the one before ended, and only the last reaches the destination.
-            if (i > 0) {
-                EXPECT_EQ(e[i].lngZeileVon, e[i - 1].lngZeileBis);
-            }
-            EXPECT_EQ(e[i].blnZiel, i + 1 == e.size());
-        }
-        EXPECT_EQ(olm3::routing::Reisetage(e), f.reisetage);
+        const RouteDetails r = route(f);
+        const std::vector<Tagesetappe> e = BerechneTagesetappen(zeilen(r), f.start, f.tag);
+        EXPECT_EQ(tagesplan(e, zeilen(r)), f.etappen);
+        EXPECT_EQ(Reisetage(e), f.reisetage);
     }
 }
 
@@ -203,10 +198,8 @@ TEST_F(DayStages, EndAtTheLastBerthBeforeTheEveningOrBeforeALockThatWouldKeepThe
 TEST_F(DayStages, AStageCarriesItsPlacesDistanceHoursLocksAndWaits) {
     const Fall f{"", {{0, ""}, {20, "S", "06:00-20:00"}, {45, "S", "14:00-20:00"}, {70, "H"}, {150, ""}},
                  At(2026, 6, 8, 9, 0), fahrtag(9, 18, false), {}, 0};
-    const olm3::routing::RouteDetails r = route(f);
-    const auto e = olm3::routing::BerechneTagesetappen(
-        std::span<const typRouteOptimiert>(r.audtRouteOptimiert.data(), size_t(r.lngAnzahlRouteOptimiert)), f.start,
-        f.tag);
+    const RouteDetails r = route(f);
+    const auto e = BerechneTagesetappen(zeilen(r), f.start, f.tag);
     EXPECT_EQ(etappen(e),
               (std::vector<std::string>{
                   "08.06. 09:00 -Punkt gesetzt- -> 08.06. 16:45 Ort 1003, 70.0 km, 2 S, 0.25 h Warten",
@@ -218,11 +211,9 @@ TEST(CruisingDay, BadInputGetsAClearMessageAndKeepsTheOldValues) {
     olm3test::FakeCfg cfg;
     objOLM3Cfg = &cfg;
     struct Eingabe {
-        const char* beginn;
-        const char* ende;
+        const char *beginn, *ende;
         bool grenze;
-        const char* stunden;
-        const char* meldung; ///< part of the message; "" when the input is good
+        const char *stunden, *meldung; ///< part of the message; "" when the input is good
     };
     const std::vector<Eingabe> faelle = {
         {"08:30", "19:00", true, "1,5", ""},
@@ -236,32 +227,29 @@ TEST(CruisingDay, BadInputGetsAClearMessageAndKeepsTheOldValues) {
     for (const Eingabe& e : faelle) {
         SCOPED_TRACE(e.beginn + std::string(" ") + e.ende + " " + e.stunden);
         Fahrtag f;
-        const QString m = olm3::routing::PruefeFahrtag(QString::fromLatin1(e.beginn), QString::fromLatin1(e.ende),
-                                                       e.grenze, QString::fromLatin1(e.stunden), f);
+        const QString m = PruefeFahrtag(e.beginn, e.ende, e.grenze, e.stunden, f);
         if (*e.meldung) {
             EXPECT_TRUE(m.contains(QString::fromUtf8(e.meldung))) << m.toStdString();
-            EXPECT_EQ(f.tmBeginn, QTime(9, 0));
-            EXPECT_EQ(f.tmEnde, QTime(18, 0));
-            EXPECT_DOUBLE_EQ(f.dblWarteGrenze, 1.0);
+            EXPECT_EQ(std::tuple(f.tmBeginn, f.tmEnde, f.dblWarteGrenze),
+                      std::tuple(QTime(9, 0), QTime(18, 0), 1.0));
         } else {
             EXPECT_TRUE(m.isEmpty()) << m.toStdString();
-            EXPECT_EQ(f.tmBeginn, QTime::fromString(QString::fromLatin1(e.beginn), "H:mm"));
-            EXPECT_EQ(f.blnWarteGrenze, e.grenze);
+            EXPECT_EQ(std::pair(f.tmBeginn, f.blnWarteGrenze),
+                      std::pair(QTime::fromString(e.beginn, "H:mm"), e.grenze));
         }
     }
-
     // The settings file: defaults while nothing is stored, what was written comes back, a bad value is
     // reported and the defaults stay.
     olm3test::TempDir dir;
     const QString ini = dir.file("host.ini");
-    EXPECT_EQ(olm3::routing::LeseFahrtag(ini).tmEnde, QTime(18, 0));
-    ASSERT_TRUE(olm3::routing::SchreibeFahrtag(ini, fahrtag(8, 19, false, 2.5)));
-    const Fahrtag gelesen = olm3::routing::LeseFahrtag(ini);
+    EXPECT_EQ(LeseFahrtag(ini).tmEnde, QTime(18, 0));
+    ASSERT_TRUE(SchreibeFahrtag(ini, fahrtag(8, 19, false, 2.5)));
+    const Fahrtag gelesen = LeseFahrtag(ini);
     EXPECT_EQ(std::tuple(gelesen.tmBeginn, gelesen.tmEnde, gelesen.blnWarteGrenze, gelesen.dblWarteGrenze),
               std::tuple(QTime(8, 0), QTime(19, 0), false, 2.5));
     dir.write("host.ini", "[Fahrtag]\nBeginn=neun\n");
     QString meldung;
-    EXPECT_EQ(olm3::routing::LeseFahrtag(ini, &meldung).tmBeginn, QTime(9, 0));
+    EXPECT_EQ(LeseFahrtag(ini, &meldung).tmBeginn, QTime(9, 0));
     EXPECT_TRUE(meldung.contains("neun")) << meldung.toStdString();
     objOLM3Cfg = nullptr;
 }
@@ -282,20 +270,15 @@ TEST_F(DayStages, BerlinToMueritzOnTheBundledCatalogueTakesThreeDays) {
     const olm3::PathResult weg = optimiser.Optimise(conBinnenDatabase, {6002, 10090});
     ASSERT_TRUE(weg.ok());
     const QDateTime start = At(2026, 6, 13, 9, 0);
-    olm3::routing::RouteDetails r;
-    bool erster = true, brk = false;
-    for (size_t i = 0; i < weg.alngVon.size(); ++i)
-        ASSERT_TRUE(olm3::routing::GetDetailsRouteOptimiert(r, start, weg.alngVon[i], weg.alngNach[i], erster, brk,
-                                                            nullptr));
-    const std::span<const typRouteOptimiert> rows(r.audtRouteOptimiert.data(), size_t(r.lngAnzahlRouteOptimiert));
-    const auto e = olm3::routing::BerechneTagesetappen(rows, start, Fahrtag{});
-    EXPECT_EQ(
-        etappen(e),
-        (std::vector<std::string>{
-            "13.06. 09:00 Sportboothafen Spandau -> 13.06. 16:57 Hafen Zehdenick, 56.2 km, 5 S, 0 h Warten",
-            "14.06. 09:00 Hafen Zehdenick -> 14.06. 17:50 Wartestelle Schleuse Mirow (Oberwasser), "
-            "56.2 km, 9 S, 0 h Warten",
-            "15.06. 09:00 Wartestelle Schleuse Mirow (Oberwasser) -> 15.06. 12:20 "
-            "Stadthafen Waren (Müritz), 29.5 km, 1 S, 0 h Warten"}));
-    EXPECT_EQ(olm3::routing::Reisetage(e), 3);
+    const RouteDetails r = fahre(start, weg.alngVon, weg.alngNach);
+    const auto e = BerechneTagesetappen(zeilen(r), start, Fahrtag{});
+    EXPECT_EQ(etappen(e),
+              (std::vector<std::string>{
+                  "13.06. 09:00 Sportboothafen Spandau -> 13.06. 16:57 Hafen Zehdenick, 56.2 km, 5 S, "
+                  "0 h Warten",
+                  "14.06. 09:00 Hafen Zehdenick -> 14.06. 17:50 Wartestelle Schleuse Mirow (Oberwasser), "
+                  "56.2 km, 9 S, 0 h Warten",
+                  "15.06. 09:00 Wartestelle Schleuse Mirow (Oberwasser) -> 15.06. 12:20 "
+                  "Stadthafen Waren (Müritz), 29.5 km, 1 S, 0 h Warten"}));
+    EXPECT_EQ(Reisetage(e), 3);
 }

@@ -98,9 +98,7 @@ TEST_F(Wartegrund, TheTotalsWarnOnlyWhenALockHadNoOperatingTime) {
 namespace {
 typRouteOptimiert punkt(std::int32_t id, std::int32_t grob, bool routenpunkt = true) {
     typRouteOptimiert r;
-    r.lngPunkteID = id;
-    r.lngNumGrob = grob;
-    r.blnPunktRouteGrob = routenpunkt;
+    std::tie(r.lngPunkteID, r.lngNumGrob, r.blnPunktRouteGrob) = std::tuple(id, grob, routenpunkt);
     return r;
 }
 } // namespace
@@ -116,17 +114,13 @@ TEST(RoutenpunktNummern, PlannedPointsKeepTheirNumberAddedOnesTakeALetter) {
         std::vector<QString> nummern;
     };
     const std::vector<Fall> faelle = {
-        {"the plan's numbers, letters for the points in between",
-         {10, 20, 30},
+        {"the plan's numbers, letters for the points in between", {10, 20, 30},
          {"1", "1", "1a", "1b", "1b", "2", "2a", "2a", "3"}},
-        {"the empty route (one id 0) has no plan: the computation's numbers",
-         {0},
+        {"the empty route (one id 0) has no plan: the computation's numbers", {0},
          {"1", "1", "2", "3", "3", "4", "5", "5", "6"}},
-        {"a route that does not start at the plan: the computation's numbers",
-         {20, 30},
+        {"a route that does not start at the plan: the computation's numbers", {20, 30},
          {"1", "1", "2", "3", "3", "4", "5", "5", "6"}},
-        {"a planned point the route does not show leaves its number out",
-         {10, 15, 20, 30},
+        {"a planned point the route does not show leaves its number out", {10, 15, 20, 30},
          {"1", "1", "1a", "1b", "1b", "3", "3a", "3a", "4"}},
     };
     for (const Fall& f : faelle)
