@@ -46,8 +46,10 @@ TEST_F(ZweigParam, DistanceTravelAndPassageOfEachKindOfStep) {
         double strecke = -1, dauer = -1, fahrzeit = -1, durchgang = -1;
         EXPECT_TRUE(GetZweigParam(f.von, f.nach, f.binnen, QString::fromLatin1(f.typ), strecke, dauer,
                                   fahrzeit, durchgang));
-        EXPECT_EQ(std::tuple(strecke, fahrzeit, dauer, durchgang),
-                  std::tuple(f.strecke, f.fahrzeit, f.dauer, f.durchgang));
+        EXPECT_DOUBLE_EQ(strecke, f.strecke);
+        EXPECT_DOUBLE_EQ(fahrzeit, f.fahrzeit);
+        EXPECT_DOUBLE_EQ(dauer, f.dauer);
+        EXPECT_DOUBLE_EQ(durchgang, f.durchgang);
     }
 }
 
