@@ -76,7 +76,6 @@ TEST_F(InfoPanel, SectionsStackInOrderWithValuesRightOfTheirTitles) {
                 tel2 = g(panel.lblTelefon2());
     const QRect tUkw = g(panel.lblTitelUKWKanal()), ukw = g(panel.lblUKWKanal());
     const QRect tInfo = g(panel.lblTitelInfoText()), info = g(panel.txtInfoText());
-
     EXPECT_LE(name.bottom(), tTel.top());
     EXPECT_EQ(tel1.top(), tTel.top());
     EXPECT_GT(tel2.top(), tel1.bottom());
@@ -90,7 +89,6 @@ TEST_F(InfoPanel, SectionsStackInOrderWithValuesRightOfTheirTitles) {
     for (const QLabel* t : {panel.lblTitelTelefon(), panel.lblTitelUKWKanal(), panel.lblTitelInfoText()})
         EXPECT_LE(t->x() + t->fontMetrics().horizontalAdvance(t->text()), tel1.left())
             << t->text().toStdString();
-
     // The buttons stand in their own column right of the texts, one below the other.
     const QRect b1 = g(panel.pbBild1()), b2 = g(panel.pbBild2()), b = g(panel.pbButton());
     EXPECT_GT(b1.left(), info.right());
@@ -99,7 +97,6 @@ TEST_F(InfoPanel, SectionsStackInOrderWithValuesRightOfTheirTitles) {
     EXPECT_LE(b1.right(), panel.width());
     EXPECT_GE(panel.MaxHeight(), b.bottom());
     EXPECT_GE(panel.MaxHeight(), info.bottom());
-
     // A panel lower than its button column: the picture buttons give way, the extra button stays whole.
     panel.show();
     panel.resize(600, 170);
@@ -125,10 +122,8 @@ TEST_F(InfoPanel, EverythingHiddenNeedsTheSmallestHeightAndALongInfoTextMore) {
     panel.Visible_InfoText(true);
     const int kurz = panel.MaxHeight();
     EXPECT_GT(kurz, 2 * ucOLMBinInfo::kRand);
-    QString lang;
-    for (int i = 0; i < 40; ++i)
-        lang += QStringLiteral("Die Liegeplätze am Steg sind nur für Gäste mit Anmeldung. ");
-    panel.Text_InfoText(lang);
+    panel.Text_InfoText(
+        QStringLiteral("Die Liegeplätze am Steg sind nur für Gäste mit Anmeldung. ").repeated(40));
     EXPECT_GT(panel.MaxHeight(), kurz + 100);
     // A panel lower than its text keeps its other entries and lets the text box scroll.
     panel.show();
