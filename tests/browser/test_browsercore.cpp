@@ -106,12 +106,9 @@ TEST(Suche, ResultFilterTimeAndRings) {
     EXPECT_EQ(ErgebnisFilter(2, {104, 202, 999}), QStringLiteral("PunkteID IN (104, 202)"));
     // a count beyond the ids names no invented point
     EXPECT_EQ(ErgebnisFilter(5, {104}), QStringLiteral("PunkteID IN (104)"));
-    EXPECT_EQ(SuchZeit(37250, 100), QStringLiteral("01:02:05"));
-    EXPECT_EQ(SuchZeit(0, 100), QStringLiteral("00:00:00"));
-    EXPECT_EQ(SuchZeit(359999, 1000), QStringLiteral("99:59:59"));
-    EXPECT_EQ(RingRadius(0), 2);
-    EXPECT_EQ(RingRadius(16), 18);
-    EXPECT_EQ(RingRadius(17), 2);
+    EXPECT_EQ((QStringList{SuchZeit(37250, 100), SuchZeit(0, 100), SuchZeit(359999, 1000)}),
+              (QStringList{"01:02:05", "00:00:00", "99:59:59"}));
+    EXPECT_EQ((std::vector{RingRadius(0), RingRadius(16), RingRadius(17)}), (std::vector{2, 18, 2}));
     EXPECT_EQ(QuickInfoText(QStringLiteral("a%1b%2c"), 5), QStringLiteral("a\nb     c"));
 }
 

@@ -352,8 +352,8 @@ TEST_F(RouteView, ThePreviewOffersPrintersAndAPdfFileAndPrintsPlanStatisticsDayS
     view->Drucken();
     ASSERT_TRUE(QFile::exists(pdf));
     ASSERT_EQ(meldungen.messages().size(), 1u);
-    EXPECT_EQ(meldungen.messages()[0].text, QStringLiteral("Ausdruck beendet!"));
-    EXPECT_EQ(meldungen.messages()[0].title, QStringLiteral("Drucken"));
+    EXPECT_EQ(std::pair(meldungen.messages()[0].title, meldungen.messages()[0].text),
+              std::pair(QStringLiteral("Drucken"), QStringLiteral("Ausdruck beendet!")));
     // The planning window was only lent for the print.
     EXPECT_FALSE(olm.state().frmRoutenPlanung);
     const QString text = pdfText(pdf);
