@@ -173,18 +173,12 @@ protected:
         olm.SetEventListener(nullptr);
     }
 
-    /// What the browser handed back through the facade.
-    struct Rueckgabe {
-        bool pos = false;
-        double lg = 0.0;
-        double bg = 0.0;
-    };
-    /// Opens the browser through the facade, at a start position or without one, hand-back allowed.
-    Rueckgabe oeffne(bool blnPos = true, double dblLg = kLg, double dblBg = kBg,
-                     bool blnStartWithRoute = false) {
-        Rueckgabe r{blnPos, dblLg, dblBg};
-        olm.Binneninfo(r.pos, r.lg, r.bg, true, blnStartWithRoute);
-        return r;
+    /// Opens the browser through the facade, at a start position or without one, hand-back allowed; gives
+    /// back what the browser handed back: whether a position, its longitude and latitude.
+    std::tuple<bool, double, double> oeffne(bool blnPos = true, double dblLg = kLg, double dblBg = kBg,
+                                            bool blnStartWithRoute = false) {
+        olm.Binneninfo(blnPos, dblLg, dblBg, true, blnStartWithRoute);
+        return {blnPos, dblLg, dblBg};
     }
 
     /// The radius dialog: kind, radius (-1 for all), start or cancel.
@@ -252,10 +246,7 @@ TEST_F(Browser, WithoutAStartPositionTheWaterwayListLeadsToAWaterwaysPointsOrHan
         QTest::keyClicks(frm->txtBinnenName(), QStringLiteral("Teltow"));
         Klick(frm->fpRefBack());
     };
-    const Rueckgabe r = oeffne(false);
-    EXPECT_TRUE(r.pos);
-    EXPECT_DOUBLE_EQ(r.lg, 13.10);
-    EXPECT_DOUBLE_EQ(r.bg, 52.40);
+    EXPECT_EQ(oeffne(false), std::tuple(true, 13.10, 52.40));
     EXPECT_EQ(olm.state().strTypFilter, kAlleTypen);
     // from route planning the same choice is the point itself
     browser = [](frmBinneninfo* frm) {
@@ -307,10 +298,7 @@ TEST_F(Browser, AJunctionLeadsToTheBranchingWaterwayAndBackAndTheTypeBoxesFilter
             KlickBox(frm->chkTyp(k));
         Klick(frm->fpRefBack());
     };
-    const Rueckgabe r = oeffne();
-    EXPECT_TRUE(r.pos);
-    EXPECT_DOUBLE_EQ(r.lg, 13.03);
-    EXPECT_DOUBLE_EQ(r.bg, 52.5);
+    EXPECT_EQ(oeffne(), std::tuple(true, 13.03, 52.5));
     EXPECT_EQ(olm.state().strTypFilter, QStringLiteral("'A', 'T', 'H', 'S', 'L'"));
 }
 
@@ -349,9 +337,7 @@ TEST_F(Browser, RoutePointsAreMarkedTheListRunsTheWayTheRouteGoesAndGonePointsDo
         Klick(frm->fpRefBack());
     };
     // the chosen route point goes back to the host
-    const Rueckgabe r = oeffne(false, 0, 0, true);
-    EXPECT_TRUE(r.pos);
-    EXPECT_DOUBLE_EQ(r.lg, 13.05);
+    EXPECT_EQ(oeffne(false, 0, 0, true), std::tuple(true, 13.05, 52.5));
 }
 
 TEST_F(Browser, PlanningModeHidesTheRouteAndHandsBackThePointId) {
@@ -445,7 +431,7 @@ TEST_F(Browser, RadiusSearchShowsItsProgressAndTheResultsByDistanceAndBreakKeeps
         EXPECT_TRUE(g->isColumnHidden(6));
         Klick(frm->fpRefBack());
     };
-    const Rueckgabe r = oeffne();
+    const auto r = oeffne();
     EXPECT_TRUE(panelGesehen);
     EXPECT_EQ(std::tuple(kws.suchen, kws.zentrum, kws.typ, kws.umkreis),
               std::tuple(1, 104, QStringLiteral("S"), 5.0));
@@ -460,8 +446,7 @@ TEST_F(Browser, RadiusSearchShowsItsProgressAndTheResultsByDistanceAndBreakKeeps
     EXPECT_EQ(n, 2);
     EXPECT_EQ(ids, (std::vector<std::int32_t>{202, 104}));
     // the first lock of the list after "Alle"
-    EXPECT_TRUE(r.pos);
-    EXPECT_DOUBLE_EQ(r.lg, 13.03);
+    EXPECT_EQ(r, std::tuple(true, 13.03, 52.5));
 }
 
 TEST_F(Browser, ARadiusSearchWithoutResultsShowsAnEmptyListOfItsKind) {
@@ -548,10 +533,8 @@ TEST_F(Browser, AnEmptyCatalogueOpensOnAnEmptyListAndHandsNothingBack) {
         EXPECT_EQ(frm->grdPunkte()->rowCount(), 0);
         Klick(frm->fpRefBack());
     };
-    const Rueckgabe r = oeffne();
+    EXPECT_EQ(oeffne(), std::tuple(false, kLg, kBg));
     EXPECT_EQ(geoeffnet, 1);
-    EXPECT_FALSE(r.pos);
-    EXPECT_EQ(r.lg, kLg);
     EXPECT_TRUE(cfg.missingTexts.isEmpty()) << cfg.missingTexts.values().join(QLatin1Char(' ')).toStdString();
 }
 

@@ -230,8 +230,7 @@ TEST_F(RouteView, DoubleClicksChooseARoutePointOrAskForDetailsAndRowsTellWhether
     EXPECT_TRUE(rueckgabe.last()[0].toBool());
     double lg = 0, bg = 0;
     ASSERT_TRUE(view->AusgewaehltePosition(lg, bg));
-    EXPECT_DOUBLE_EQ(lg, 13.04);
-    EXPECT_DOUBLE_EQ(bg, 52.5);
+    EXPECT_EQ(std::pair(lg, bg), std::pair(13.04, 52.5));
     // A leg row is no point: nothing happens, nothing to hand back.
     doppelklick(kStrecke2, colGewaesser);
     EXPECT_EQ(punkt.count(), 1);
@@ -280,18 +279,14 @@ QString pdfText(const QString& pdf) {
 } // namespace
 
 TEST_F(RouteView, ALongRouteGoesOnNewPagesWithTheHeaderAndPageNumbers) {
-    std::vector<std::int32_t> von, nach;
-    for (int i = 0; i < 8; ++i) {
-        von.push_back(i % 2 ? 110 : 101);
-        nach.push_back(i % 2 ? 101 : 110);
-    }
+    const std::vector<std::int32_t> von{101, 110, 101, 110, 101, 110, 101, 110};
+    const std::vector<std::int32_t> nach{110, 101, 110, 101, 110, 101, 110, 101};
     ASSERT_TRUE(olm.SetRouteOptimiert(von, nach, QDateTime()));
     RouteOptimiertSummen summen;
     ASSERT_TRUE(olm.GetRouteOptimiert(route, summen));
     view->FillGridRoute(route);
-    for (int r = grid->rowCount() - 2; r >= 0; --r) {
+    for (int r = grid->rowCount() - 2; r >= 0; --r)
         if (!grid->item(r, colNr)->text().contains(QLatin1Char(':'))) klick(r, 0);
-    }
     olm.SetRouteGeplant({101, 110, 101, 110, 101, 110, 101, 110, 101});
     const QString pdf = dir.file(QStringLiteral("lang.pdf"));
     clsOLM3Binnen::SetPrintToPdf(pdf);
