@@ -77,15 +77,13 @@ TEST_F(InfoPanel, SectionsStackInOrderWithValuesRightOfTheirTitles) {
     const QRect tUkw = g(panel.lblTitelUKWKanal()), ukw = g(panel.lblUKWKanal());
     const QRect tInfo = g(panel.lblTitelInfoText()), info = g(panel.txtInfoText());
     EXPECT_LE(name.bottom(), tTel.top());
-    EXPECT_EQ(tel1.top(), tTel.top());
     EXPECT_GT(tel2.top(), tel1.bottom());
     EXPECT_GT(tUkw.top(), tel2.bottom());
-    EXPECT_EQ(ukw.top(), tUkw.top());
     EXPECT_GT(tInfo.top(), ukw.bottom());
-    EXPECT_EQ(info.top(), tInfo.top());
-    // One column of titles; the values after the widest of them.
-    EXPECT_EQ(tel1.left(), ukw.left());
-    EXPECT_EQ(ukw.left(), info.left());
+    // Each first value on its title's row; one column of titles, the values after the widest of them.
+    EXPECT_EQ((std::vector{tel1.top(), ukw.top(), info.top()}),
+              (std::vector{tTel.top(), tUkw.top(), tInfo.top()}));
+    EXPECT_EQ((std::vector{ukw.left(), info.left()}), std::vector(2, tel1.left()));
     for (const QLabel* t : {panel.lblTitelTelefon(), panel.lblTitelUKWKanal(), panel.lblTitelInfoText()})
         EXPECT_LE(t->x() + t->fontMetrics().horizontalAdvance(t->text()), tel1.left())
             << t->text().toStdString();
@@ -136,15 +134,13 @@ TEST_F(InfoPanel, FormatControlsGivesButtonsTheHostsColoursAndTextsAReadableOne)
     panel.Backcolor(QColor(240, 240, 240));
     panel.FontSize(10);
     panel.FormatControls();
-    for (ucOLMButton* pb : {panel.pbBild1(), panel.pbBild2(), panel.pbButton()}) {
-        EXPECT_EQ(pb->Backcolor(), cfg.GetFarbe1());
-        EXPECT_EQ(pb->Forecolor(), cfg.GetFarbe2());
-    }
+    for (ucOLMButton* pb : {panel.pbBild1(), panel.pbBild2(), panel.pbButton()})
+        EXPECT_EQ(std::pair(pb->Backcolor(), pb->Forecolor()), std::pair(cfg.GetFarbe1(), cfg.GetFarbe2()));
     // The light window colour gets the host's dark colour for its texts, not its white one.
     EXPECT_EQ(panel.Forecolor(), cfg.GetFarbe1());
     EXPECT_EQ(panel.lblTelefon1()->palette().color(QPalette::WindowText), cfg.GetFarbe1());
-    EXPECT_EQ(panel.lblTelefon1()->font().pointSize(), 10);
-    EXPECT_EQ(panel.txtInfoText()->font().pointSize(), 10);
+    EXPECT_EQ(std::pair(panel.lblTelefon1()->font().pointSize(), panel.txtInfoText()->font().pointSize()),
+              std::pair(10, 10));
     ucOLMBinInfo dunkel;
     dunkel.Backcolor(QColor(20, 30, 40));
     dunkel.FormatControls();
