@@ -28,6 +28,8 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+using olm3test::Klick;
+
 namespace {
 
 /// A host picture of one colour per id, so that a screenshot tells them apart.
@@ -78,7 +80,6 @@ protected:
         EXPECT_EQ(meldungen.messages().size(), 1u);
         return meldungen.messages().empty() ? olm3test::ShownMessage{} : meldungen.messages()[0];
     }
-    static void klick(ucOLMButton* pb) { olm3test::Klick(pb); }
 
     olm3test::TempDir dir;
     olm3test::FakeCfg cfg;
@@ -155,7 +156,7 @@ TEST_F(DetailViews, ALockAndABridgeShowTheirFieldsWithUnitsAndTheLockItsOperatin
         ASSERT_TRUE(bz);
         EXPECT_EQ(bz->grdWT()->rowCount(), 8); // the season heading and seven weekdays
     };
-    klick(frm.pbBZ());
+    Klick(frm.pbBZ());
     EXPECT_EQ(geoeffnet, QStringList{"frmSchleusenBZ"});
 }
 
@@ -172,7 +173,7 @@ TEST_F(DetailViews, NullsAndBlanksShowNothingAndNoUnitsAndALockWithoutHoursSaysS
     EXPECT_EQ(tafel(frm.ucInfo()), QStringLiteral("Schleuse Ohne Angaben|-|-|-|-|-|-|-"));
     EXPECT_EQ(tafel(b.ucInfo()), QStringLiteral("Brücke Ohne Angaben|-|-|-|-|-|-|-"));
     frm.show();
-    EXPECT_EQ(meldung([&] { klick(frm.pbBZ()); }).text,
+    EXPECT_EQ(meldung([&] { Klick(frm.pbBZ()); }).text,
               QStringLiteral("Für diese Schleuse sind im Katalog keine Betriebszeiten hinterlegt."));
 }
 
@@ -224,10 +225,10 @@ TEST_F(DetailViews, TheHarbourStrikesThroughAbsentFacilitiesAndOpensItsPlanPictu
             dateien << b->Datei();
         }
     };
-    klick(p->pbButton());
-    klick(p->pbBild1());
+    Klick(p->pbButton());
+    Klick(p->pbBild1());
     // hafen_2.png is not in the folder: the viewer opens all the same.
-    klick(p->pbBild2());
+    Klick(p->pbBild2());
     EXPECT_EQ(dateien,
               (QStringList{bilder() + "/plan.png", bilder() + "/hafen.png", bilder() + "/hafen_2.png"}));
     EXPECT_EQ(titel[0], QStringLiteral("Stadthafen Prüfstadt"));
@@ -242,13 +243,13 @@ TEST_F(DetailViews, TheHarbourStrikesThroughAbsentFacilitiesAndOpensItsPlanPictu
         EXPECT_EQ(std::pair(t->ObjektID(), t->ucInfo()->Text_Bezeichnung()),
                   std::pair(30, QStringLiteral("Hafentankstelle Prüfstadt")));
     };
-    klick(frm.pbTankstelle());
+    Klick(frm.pbTankstelle());
     EXPECT_EQ(geoeffnet, QStringList{"frmTankstellen"});
     // A fuel station that is no longer active: the user is told, no window opens.
     frmHaefen alt;
     ASSERT_TRUE(alt.Init(603));
     alt.show();
-    EXPECT_EQ(meldung([&] { klick(alt.pbTankstelle()); }).text,
+    EXPECT_EQ(meldung([&] { Klick(alt.pbTankstelle()); }).text,
               QStringLiteral("Zu dieser Tankstelle enthält der Katalog keine gültigen Angaben."));
     // The other way round: WC present without a line, shower absent with one.
     frmHaefen umgekehrt;
@@ -278,7 +279,7 @@ TEST_F(DetailViews, FuelStationPumpsAndRouteDescription) {
             t->windowTitle() + QLatin1Char('|') + t->txtInfoText()->toPlainText(),
             QStringLiteral("Hafentankstelle Prüfstadt|Vom Steg B nach links, 200 m der Uferstraße folgen."));
     };
-    klick(frm.ucInfo()->pbButton());
+    Klick(frm.ucInfo()->pbButton());
     EXPECT_EQ(geoeffnet, QStringList{"frmInfoText"});
     for (const auto& [punkt, bild] : {std::pair{702, 219}, {703, 220}, {704, -1}}) {
         frmTankstellen t;
@@ -313,7 +314,7 @@ TEST_F(DetailViews, TheWindowKeepsItsMinimumSizeAndItsPartsApart) {
     EXPECT_LE(frm.pbBack()->geometry().right(), frm.width());
     EXPECT_FALSE(frm.pbTankstelle()->geometry().intersects(frm.pbBack()->geometry()));
     // The back button hides the view.
-    klick(frm.pbBack());
+    Klick(frm.pbBack());
     EXPECT_FALSE(frm.isVisible());
 }
 
