@@ -443,8 +443,7 @@ TEST_F(Browser, RadiusSearchShowsItsProgressAndTheResultsByDistanceAndBreakKeeps
     std::vector<std::int32_t> ids;
     std::vector<double> km;
     olm.GetSuchergebnisse(n, ids, km);
-    EXPECT_EQ(n, 2);
-    EXPECT_EQ(ids, (std::vector<std::int32_t>{202, 104}));
+    EXPECT_EQ(std::pair(n, ids), std::pair(2, std::vector<std::int32_t>{202, 104}));
     // the first lock of the list after "Alle"
     EXPECT_EQ(r, std::tuple(true, 13.03, 52.5));
 }
