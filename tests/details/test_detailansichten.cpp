@@ -178,19 +178,14 @@ TEST_F(DetailViews, NullsAndBlanksShowNothingAndNoUnitsAndALockWithoutHoursSaysS
 }
 
 TEST_F(DetailViews, OnlyActiveRowsAreShown) {
-    frmSchleusen alt;
-    EXPECT_FALSE(alt.Init(502));
+    EXPECT_EQ(
+        (std::vector<bool>{frmSchleusen().Init(502), frmHaefen().Init(604), frmTankstellen().Init(701),
+                           frmLiegestellen().Init(901), frmWehre().Init(951), frmBruecken().Init(12345)}),
+        std::vector<bool>(6, false));
     // The point's current row, not its retired one.
     frmSchleusen neu;
     ASSERT_TRUE(neu.Init(503));
     EXPECT_EQ(neu.ucInfo()->Text_Bezeichnung(), QStringLiteral("Schleuse Neu"));
-    frmHaefen h;
-    frmTankstellen t;
-    frmLiegestellen l;
-    frmWehre w;
-    frmBruecken b;
-    EXPECT_EQ((std::vector<bool>{h.Init(604), t.Init(701), l.Init(901), w.Init(951), b.Init(12345)}),
-              std::vector<bool>(5, false));
     // The browser tells the user instead of opening nothing.
     const auto m =
         meldung([&] { EXPECT_FALSE(olm3browser::OeffneDetails(nullptr, &olm, QStringLiteral("S"), 502)); });
