@@ -14,6 +14,8 @@ using namespace modOLM3Binnen;
 
 namespace {
 
+const QString kAlle = QStringLiteral("'A', 'T', 'H', 'S', 'L', 'B', 'W'");
+
 TypBoxen boxen(std::initializer_list<int> an) {
     TypBoxen b{};
     for (int k : an)
@@ -34,35 +36,59 @@ QStringList zeilen(const std::vector<Zeile>& azeilen, std::initializer_list<int>
     return out;
 }
 
+typBinnenPos position(std::int32_t lngBinnenID, std::int32_t lngPunkteID, std::int32_t lngRoutenIndex = -1) {
+    typBinnenPos pos;
+    pos.lngBinnenID = lngBinnenID;
+    pos.lngPunkteID = lngPunkteID;
+    pos.lngRoutenIndex = lngRoutenIndex;
+    return pos;
+}
+
+/// The points of the records or rows, in their order.
+template <class T> std::vector<std::int32_t> punkte(const std::vector<T>& a) {
+    std::vector<std::int32_t> ids;
+    for (const T& z : a)
+        ids.push_back(z.lngPunkteID);
+    return ids;
+}
+
+/// A points list as one line: the rows of the current point and of the selection, whether the point was
+/// found, the direction, and the points shown.
+QString liste(const PunkteListe& l) {
+    QStringList ids;
+    for (const PunktZeile& z : l.azeilen)
+        if (!z.blnVersteckt) ids << QString::number(z.lngPunkteID);
+    return QStringLiteral("aktuell %1, Auswahl %2, %3, %4: %5")
+        .arg(l.intAktuell)
+        .arg(l.intAuswahl)
+        .arg(l.blnPunktGefunden ? "gefunden" : "nicht gefunden", l.blnUmgekehrt ? "umgekehrt" : "vorwärts",
+             ids.join(QLatin1Char(' ')));
+}
+
 TEST(TypFilter, JoinsTheTagsOfTheCheckedBoxesAndKeepsTheWeirBoxWithTheSixVisibleOnes) {
-    struct Fall {
-        TypBoxen vorher;
-        QString filter;
-        bool wehr;
-    };
-    const Fall faelle[] = {
+    // the checked boxes, the filter, and the weir box after
+    const std::tuple<TypBoxen, QString, bool> faelle[] = {
         {boxen({0, 1, 3}), QStringLiteral("'A', 'T', 'S'"), false},
         {boxen({}), QString(), false},
         // the six visible boxes bring the weirs in
-        {boxen({0, 1, 2, 3, 4, 5}), QStringLiteral("'A', 'T', 'H', 'S', 'L', 'B', 'W'"), true},
-        {boxen({0, 1, 2, 3, 4, 5, 6}), QStringLiteral("'A', 'T', 'H', 'S', 'L', 'B', 'W'"), true},
+        {boxen({0, 1, 2, 3, 4, 5}), kAlle, true},
+        {boxen({0, 1, 2, 3, 4, 5, 6}), kAlle, true},
         // one visible box unchecked: the weirs go as well
         {boxen({0, 1, 2, 4, 5, 6}), QStringLiteral("'A', 'T', 'H', 'L', 'B'"), false},
         {boxen({6}), QString(), false},
     };
-    for (const Fall& f : faelle) {
-        TypBoxen b = f.vorher;
-        EXPECT_EQ(TypFilter(b), f.filter);
+    for (const auto& [vorher, filter, wehr] : faelle) {
+        TypBoxen b = vorher;
+        EXPECT_EQ(TypFilter(b), filter);
         // only the weir box changes
-        TypBoxen erwartet = f.vorher;
-        erwartet[kWehrBox] = f.wehr;
-        EXPECT_EQ(b, erwartet) << f.filter.toStdString();
+        TypBoxen erwartet = vorher;
+        erwartet[kWehrBox] = wehr;
+        EXPECT_EQ(b, erwartet) << filter.toStdString();
     }
 }
 
 TEST(TypFilter, AStoredFilterChecksTheBoxesOfItsTags) {
-    EXPECT_EQ(TypBoxenAusFilter(QStringLiteral("'A', 'T', 'H', 'S', 'L', 'B', 'W'")),
-              boxen({0, 1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(TypBoxenAusFilter(kAlle), boxen({0, 1, 2, 3, 4, 5, 6}));
     // the component's first filter is the bare letter
     EXPECT_EQ(TypBoxenAusFilter(QStringLiteral("A")), boxen({0}));
     EXPECT_EQ(TypBoxenAusFilter(QString()), boxen({}));
@@ -80,12 +106,9 @@ TEST(Suche, ResultFilterTimeAndRings) {
     EXPECT_EQ(ErgebnisFilter(2, {104, 202, 999}), QStringLiteral("PunkteID IN (104, 202)"));
     // a count beyond the ids names no invented point
     EXPECT_EQ(ErgebnisFilter(5, {104}), QStringLiteral("PunkteID IN (104)"));
-    EXPECT_EQ(SuchZeit(37250, 100), QStringLiteral("01:02:05"));
-    EXPECT_EQ(SuchZeit(0, 100), QStringLiteral("00:00:00"));
-    EXPECT_EQ(SuchZeit(359999, 1000), QStringLiteral("99:59:59"));
-    EXPECT_EQ(RingRadius(0), 2);
-    EXPECT_EQ(RingRadius(16), 18);
-    EXPECT_EQ(RingRadius(17), 2);
+    EXPECT_EQ((QStringList{SuchZeit(37250, 100), SuchZeit(0, 100), SuchZeit(359999, 1000)}),
+              (QStringList{"01:02:05", "00:00:00", "99:59:59"}));
+    EXPECT_EQ((std::vector{RingRadius(0), RingRadius(16), RingRadius(17)}), (std::vector{2, 18, 2}));
     EXPECT_EQ(QuickInfoText(QStringLiteral("a%1b%2c"), 5), QStringLiteral("a\nb     c"));
 }
 
@@ -101,28 +124,26 @@ TEST(Abzweig, LeadsOnlyToAContinuationTheCatalogueKnows) {
 
 TEST(Verlauf, GoesBackOrReloadsTheLastPositionWhenTheEarlierOneFails) {
     Verlauf v;
-    typBinnenPos a, b;
-    a.lngBinnenID = 1;
-    b.lngBinnenID = 2;
-    v.Neu(a);
-    v.Anhaengen(b);
+    v.Neu(position(1, 0));
+    v.Anhaengen(position(2, 0));
     EXPECT_FALSE(v.ZurueckMoeglich(false));
     ASSERT_TRUE(v.ZurueckMoeglich(true));
+    // the loader notes what it loads and fails on the start position until it is let through
     std::vector<std::int32_t> geladen;
-    EXPECT_FALSE(v.Zurueck([&](const typBinnenPos& p) {
+    bool blnStartGeht = false;
+    const auto laden = [&](const typBinnenPos& p) {
         geladen.push_back(p.lngBinnenID);
-        return p.lngBinnenID != 1;
-    }));
+        return blnStartGeht || p.lngBinnenID != 1;
+    };
+    EXPECT_FALSE(v.Zurueck(laden));
     EXPECT_EQ(geladen, (std::vector<std::int32_t>{1, 2}));
     EXPECT_EQ(v.Anzahl(), 2);
     geladen.clear();
-    EXPECT_TRUE(v.Zurueck([&](const typBinnenPos& p) {
-        geladen.push_back(p.lngBinnenID);
-        return true;
-    }));
+    blnStartGeht = true;
+    EXPECT_TRUE(v.Zurueck(laden));
     EXPECT_EQ(geladen, (std::vector<std::int32_t>{1}));
     EXPECT_EQ(v.Anzahl(), 1);
-    EXPECT_FALSE(v.Zurueck([](const typBinnenPos&) { return true; }));
+    EXPECT_FALSE(v.Zurueck(laden));
 }
 
 // ---- points list without a catalogue ----------------------------------------------------------------
@@ -144,13 +165,6 @@ protected:
     void SetUp() override { objOLM3Cfg = &cfg; }
     void TearDown() override { objOLM3Cfg = nullptr; }
 
-    static std::vector<std::int32_t> sichtbar(const PunkteListe& l) {
-        std::vector<std::int32_t> ids;
-        for (const PunktZeile& z : l.azeilen)
-            if (!z.blnVersteckt) ids.push_back(z.lngPunkteID);
-        return ids;
-    }
-
     olm3test::FakeCfg cfg;
     // 101 plain, 102 bridge, 103 plain, 104 lock, 105 junction, 106 harbour, 110 plain
     std::vector<PunktDatensatz> daten{punkt(101, QString()),
@@ -168,9 +182,7 @@ TEST_F(PunkteListeTest, LabelsRoutePointsAndTheCurrentPositionAndHidesUnselected
     daten[1].blnDokuKMOrig = true;
     daten[6].dblVmax = 1000;
     daten[6].dblTauchtiefe = 0;
-    typBinnenPos pos;
-    pos.lngBinnenID = 1;
-    pos.lngPunkteID = 110;
+    typBinnenPos pos = position(1, 110);
     const PunkteListe l =
         BauePunkteListe(daten, pos, QStringLiteral("101, 110"), QStringLiteral("'A', 'S'"), {});
     // no kilometre: dashes; Vmax 1000 is unlimited, a depth of 0 unknown
@@ -178,31 +190,23 @@ TEST_F(PunkteListeTest, LabelsRoutePointsAndTheCurrentPositionAndHidesUnselected
               (QStringList{"-----|Routenpunkt|1||", "2.0|Brücke|2||", "3.0||3||", "4.0|Schleuse|4||",
                            "5.0|Kanal-Test|5||", "6.0||6||",
                            "10.0|Routenpunkt und aktuelle Position|7|unbegrenzt|unbekannt"}));
-    EXPECT_TRUE(l.azeilen[1].blnKMFett);
-    EXPECT_TRUE(l.azeilen[4].blnAbzweig);
-    EXPECT_FALSE(l.azeilen[3].blnAbzweig);
-    EXPECT_EQ(l.intAktuell, 6);
-    EXPECT_EQ(l.intAuswahl, 6);
-    EXPECT_TRUE(l.blnPunktGefunden);
-    EXPECT_FALSE(l.blnUmgekehrt);
+    // the documented kilometre bold, the junction yellow, the lock not
+    EXPECT_EQ(std::tuple(l.azeilen[1].blnKMFett, l.azeilen[4].blnAbzweig, l.azeilen[3].blnAbzweig),
+              std::tuple(true, true, false));
     // plain points stay, "X" and the types not selected go
-    EXPECT_EQ(sichtbar(l), (std::vector<std::int32_t>{101, 104, 105, 110}));
+    EXPECT_EQ(liste(l), QStringLiteral("aktuell 6, Auswahl 6, gefunden, vorwärts: 101 104 105 110"));
     EXPECT_DOUBLE_EQ(pos.dblLg, 13.1);
     EXPECT_EQ(pos.strBinnenBez, QStringLiteral("Havel-Test"));
 }
 
 TEST_F(PunkteListeTest, WithoutASelectedTypeOnlyTheCurrentPositionStays) {
-    typBinnenPos pos;
-    pos.lngPunkteID = 104;
-    const PunkteListe l = BauePunkteListe(daten, pos, QString(), QString(), {});
-    EXPECT_EQ(sichtbar(l), (std::vector<std::int32_t>{104}));
-    EXPECT_EQ(l.intAuswahl, 3);
+    typBinnenPos pos = position(0, 104);
+    EXPECT_EQ(liste(BauePunkteListe(daten, pos, QString(), QString(), {})),
+              QStringLiteral("aktuell 3, Auswahl 3, gefunden, vorwärts: 104"));
     // a waterway chosen from the list has no current point: the first visible row is selected
     typBinnenPos nurGewaesser;
-    const PunkteListe g = BauePunkteListe(daten, nurGewaesser, QString(), QStringLiteral("'H'"), {});
-    EXPECT_FALSE(g.blnPunktGefunden);
-    EXPECT_EQ(g.intAktuell, -1);
-    EXPECT_EQ(g.intAuswahl, 0);
+    EXPECT_EQ(liste(BauePunkteListe(daten, nurGewaesser, QString(), QStringLiteral("'H'"), {})),
+              QStringLiteral("aktuell -1, Auswahl 0, nicht gefunden, vorwärts: 101 106 110"));
     EXPECT_EQ(BauePunkteListe(daten, nurGewaesser, QString(), QString(), {}).intAuswahl, -1);
 }
 
@@ -210,36 +214,23 @@ TEST_F(PunkteListeTest, RouteMarksShowTheRoutePointsAndTheListRunsTheWayTheRoute
     // route 1 at 110, 2 at 106, 3 at 101: against the chainage; route point 4 lies beyond the junction 105
     const std::vector<RoutenMarke> marken{
         {1, 110, 1, 0, 0}, {2, 106, 1, 0, 0}, {3, 101, 1, 0, 0}, {4, 999, 2, 105, 1}};
-    typBinnenPos pos;
-    pos.lngBinnenID = 1;
-    pos.lngPunkteID = 106;
-    pos.lngRoutenIndex = 1;
-    const PunkteListe l = BauePunkteListe(daten, pos, QStringLiteral("110, 106, 101"), QString(), marken);
-    ASSERT_TRUE(l.blnUmgekehrt);
-    std::vector<std::int32_t> ids;
-    for (const PunktZeile& z : l.azeilen)
-        ids.push_back(z.lngPunkteID);
-    EXPECT_EQ(ids, (std::vector<std::int32_t>{110, 106, 105, 104, 103, 102, 101}));
-    EXPECT_EQ(l.intAktuell, 1);
-    EXPECT_EQ(zeilen(l.azeilen, {pcMarke}), (QStringList{"1", "2", "4", "", "", "", "3"}));
+    typBinnenPos pos = position(1, 106, 1);
+    const QString route = QStringLiteral("110, 106, 101");
+    const PunkteListe l = BauePunkteListe(daten, pos, route, QString(), marken);
     // marked rows are shown although no type is selected
-    EXPECT_EQ(sichtbar(l), (std::vector<std::int32_t>{110, 106, 105, 101}));
-
+    EXPECT_EQ(liste(l), QStringLiteral("aktuell 1, Auswahl 1, gefunden, umgekehrt: 110 106 105 101"));
+    EXPECT_EQ(punkte(l.azeilen), (std::vector<std::int32_t>{110, 106, 105, 104, 103, 102, 101}));
+    EXPECT_EQ(zeilen(l.azeilen, {pcMarke}), (QStringList{"1", "2", "4", "", "", "", "3"}));
     // at route point 3 the route goes on to the junction beyond it: with the chainage
     pos.lngPunkteID = 101;
     pos.lngRoutenIndex = 2;
-    const PunkteListe letzter =
-        BauePunkteListe(daten, pos, QStringLiteral("110, 106, 101"), QString(), marken);
-    EXPECT_FALSE(letzter.blnUmgekehrt);
-    EXPECT_EQ(letzter.azeilen.front().lngPunkteID, 101);
-
+    EXPECT_EQ(liste(BauePunkteListe(daten, pos, route, QString(), marken)),
+              QStringLiteral("aktuell 0, Auswahl 0, gefunden, vorwärts: 101 105 106 110"));
     // the current point as the last row
     pos.lngPunkteID = 110;
     pos.lngRoutenIndex = 0;
-    const PunkteListe erster =
-        BauePunkteListe(daten, pos, QStringLiteral("110, 106, 101"), QString(), marken);
-    EXPECT_TRUE(erster.blnUmgekehrt);
-    EXPECT_EQ(erster.intAktuell, 0);
+    EXPECT_EQ(liste(BauePunkteListe(daten, pos, route, QString(), marken)),
+              QStringLiteral("aktuell 0, Auswahl 0, gefunden, umgekehrt: 110 106 105 101"));
 }
 
 // ---- with a catalogue ------------------------------------------------------------------------------------
@@ -288,36 +279,28 @@ TEST_F(BrowserKatalog, AWaterwayWithoutPointsHasNoFirstPointAndLeavesEverythingA
 }
 
 TEST_F(BrowserKatalog, TypeBoxCaptionsCarryTheCountsOfTheWaterway) {
-    const auto texte = TypBoxTexte(2);
-    EXPECT_EQ(texte[0].strText, QStringLiteral("&Abzweige"));
-    EXPECT_EQ(texte[0].lngAnzahl, -1);
-    EXPECT_EQ(texte[3].strText, QStringLiteral("&Schleusen (1)"));
-    EXPECT_EQ(texte[2].strText, QStringLiteral("&Häfen (0)"));
-    EXPECT_EQ(texte[2].lngAnzahl, 0);
+    QStringList texte;
+    for (const TypBoxText& t : TypBoxTexte(2))
+        texte << t.strText + QLatin1Char('|') + QString::number(t.lngAnzahl);
+    EXPECT_EQ(texte, (QStringList{"&Abzweige|-1", "&Tankstellen (0)|0", "&Häfen (0)|0", "&Schleusen (1)|1",
+                                  "&Liegestellen (0)|0", "&Brücken (0)|0", "&Wehre (0)|0"}));
     // an inactive or unknown waterway: the plain texts
     EXPECT_EQ(TypBoxTexte(3)[3].strText, QStringLiteral("&Schleusen"));
     EXPECT_EQ(TypBoxTexte(-1)[6].strText, QStringLiteral("&Wehre"));
 }
 
 TEST_F(BrowserKatalog, PointsOfAWaterwayInChainageOrder) {
-    typBinnenPos pos;
-    pos.lngBinnenID = 1;
-    pos.lngPunkteID = 103;
+    const typBinnenPos pos = position(1, 103);
     std::vector<PunktDatensatz> d;
     ASSERT_TRUE(LadePunkte(pos, QString(), d));
-    std::vector<std::int32_t> ids;
-    for (const auto& r : d)
-        ids.push_back(r.lngPunkteID);
     // the typed points and the current point; plain points are left out
-    EXPECT_EQ(ids, (std::vector<std::int32_t>{102, 103, 104, 105, 106, 107, 108, 109}));
+    EXPECT_EQ(punkte(d), (std::vector<std::int32_t>{102, 103, 104, 105, 106, 107, 108, 109}));
     EXPECT_EQ((QStringList{d[3].strBinnenBezNach, d[3].strPunkteIDNach, d[3].strBinnenIDNach}),
               (QStringList{"Kanal-Test", "201", "2"}));
     // the route points join them
     ASSERT_TRUE(LadePunkte(pos, QStringLiteral("101, 110"), d));
     EXPECT_EQ(d.size(), 10U);
-    typBinnenPos graben;
-    graben.lngBinnenID = 5;
-    graben.lngPunkteID = 103;
+    const typBinnenPos graben = position(5, 103);
     EXPECT_EQ(PunkteBedingung(graben, QString()),
               QStringLiteral("BinnenID = 5 AND (TypenID <> '' OR  (PunkteID = 103))"));
     EXPECT_EQ(PunkteBedingung(graben, QStringLiteral("1, 2")),

@@ -4,6 +4,7 @@
 #include "browser/frmBinneninfo.h"
 #include "browser/frmUXAUmkreisSuche.h"
 #include "browser/routenansicht.h"
+#include "browser/tabellenzeilen.h"
 #include "component/clsOLM3BinnenState.h"
 #include "olm3binnen/clsOLM3Binnen.h"
 #include "olm3binnen/events.h"
@@ -100,6 +101,10 @@ private:
 
 using olm3test::Klick;
 using olm3test::KlickBox;
+using olm3test::kZeilenPunkt;
+using olm3test::Zeilen;
+using olm3test::ZeilenPunkt;
+using olm3test::ZeileVon;
 
 void doppelklick(QTableWidget* g, int row) {
     g->scrollToItem(g->item(row, 0));
@@ -111,26 +116,18 @@ void doppelklick(QTableWidget* g, int row) {
     QTest::mouseRelease(g->viewport(), Qt::LeftButton, {}, p);
 }
 
-std::int32_t zeilenPunkt(const QTableWidget* g, int row) {
-    return g->item(row, 0)->data(frmBinneninfo::kZeilenDaten).toInt();
-}
-
-int zeileVon(const QTableWidget* g, std::int32_t id) {
-    for (int r = 0; r < g->rowCount(); ++r)
-        if (zeilenPunkt(g, r) == id) return r;
-    return -1;
-}
-
-/// The points of the rows, of the shown rows only unless all are asked for.
-std::vector<std::int32_t> sichtbar(const QTableWidget* g, bool blnAlle = false) {
-    std::vector<std::int32_t> ids;
-    for (int r = 0; r < g->rowCount(); ++r)
-        if (blnAlle || !g->isRowHidden(r)) ids.push_back(zeilenPunkt(g, r));
-    return ids;
-}
-
 std::int32_t aktuellerPunkt(const QTableWidget* g) {
-    return g->currentRow() < 0 ? -1 : zeilenPunkt(g, g->currentRow());
+    return g->currentRow() < 0 ? -1 : ZeilenPunkt(g, g->currentRow());
+}
+
+/// Where the browser stands: its view, the waterway shown, the current point of the points list (-1 for
+/// none), and "zurück" while the history leads back.
+QString stand(frmBinneninfo* frm) {
+    static const char* const ansichten[] = {"Binnen", "Punkte", "Route", "Suche"};
+    return QStringLiteral("%1|%2|%3|%4")
+        .arg(QString::fromLatin1(ansichten[frm->View()]), frm->lblBinnenBez()->text())
+        .arg(aktuellerPunkt(frm->grdPunkte()))
+        .arg(frm->pbVorheriger()->Enabled() ? QStringLiteral("zurück") : QString());
 }
 
 /// The view a user sees: its button pressed and locked, the others free, only its frame shown.
@@ -176,18 +173,12 @@ protected:
         olm.SetEventListener(nullptr);
     }
 
-    /// What the browser handed back through the facade.
-    struct Rueckgabe {
-        bool pos = false;
-        double lg = 0.0;
-        double bg = 0.0;
-    };
-    /// Opens the browser through the facade, at a start position or without one, hand-back allowed.
-    Rueckgabe oeffne(bool blnPos = true, double dblLg = kLg, double dblBg = kBg,
-                     bool blnStartWithRoute = false) {
-        Rueckgabe r{blnPos, dblLg, dblBg};
-        olm.Binneninfo(r.pos, r.lg, r.bg, true, blnStartWithRoute);
-        return r;
+    /// Opens the browser through the facade, at a start position or without one, hand-back allowed; gives
+    /// back what the browser handed back: whether a position, its longitude and latitude.
+    std::tuple<bool, double, double> oeffne(bool blnPos = true, double dblLg = kLg, double dblBg = kBg,
+                                            bool blnStartWithRoute = false) {
+        olm.Binneninfo(blnPos, dblLg, dblBg, true, blnStartWithRoute);
+        return {blnPos, dblLg, dblBg};
     }
 
     /// The radius dialog: kind, radius (-1 for all), start or cancel.
@@ -225,29 +216,24 @@ TEST_F(Browser, WithoutAStartPositionTheWaterwayListLeadsToAWaterwaysPointsOrHan
         // no match: the selection stays
         QTest::keyClicks(frm->txtBinnenName(), QStringLiteral("x"));
         EXPECT_EQ(g->item(g->currentRow(), 0)->text(), QStringLiteral("Teltowkanal"));
-
         doppelklick(g, g->currentRow());
-        EXPECT_EQ(frm->View(), frmBinneninfo::vwPunkte);
-        EXPECT_EQ(frm->lblBinnenBez()->text(), QStringLiteral("Teltowkanal"));
-        EXPECT_FALSE(frm->pbVorheriger()->Enabled());
+        EXPECT_EQ(stand(frm), QStringLiteral("Punkte|Teltowkanal|-1|"));
         QTableWidget* p = frm->grdPunkte();
         // the stored filter of a first opening: junctions only; the Teltowkanal has none
-        EXPECT_TRUE(sichtbar(p).empty());
+        EXPECT_TRUE(Zeilen(p, {kZeilenPunkt}).empty());
         Klick(frm->pbAlle());
-        EXPECT_EQ(sichtbar(p), (std::vector<std::int32_t>{401, 402, 403, 404, 405, 406}));
+        EXPECT_EQ(Zeilen(p, {kZeilenPunkt}), (QStringList{"401", "402", "403", "404", "405", "406"}));
         EXPECT_EQ(aktuellerPunkt(p), 401);
-
         // the quick info shows the object's text with its line breaks and follows the selected row
-        p->setCurrentCell(zeileVon(p, 403), 0);
+        p->setCurrentCell(ZeileVon(p, 403), 0);
         Klick(frm->fpQuickInfo());
         EXPECT_TRUE(frm->lblQuickInfo()->isVisible());
         EXPECT_EQ(frm->lblQuickInfo()->text(),
                   QStringLiteral("Gastliegeplätze: 12\nStrom und Wasser     am Steg"));
-        p->setCurrentCell(zeileVon(p, 404), 0);
+        p->setCurrentCell(ZeileVon(p, 404), 0);
         EXPECT_EQ(frm->lblQuickInfo()->text(), QString());
         Klick(frm->fpQuickInfo());
         EXPECT_FALSE(frm->lblQuickInfo()->isVisible());
-
         // a waterway without typed points gives an empty list
         Klick(frm->fpBinnen());
         frm->txtBinnenName()->clear();
@@ -255,18 +241,13 @@ TEST_F(Browser, WithoutAStartPositionTheWaterwayListLeadsToAWaterwaysPointsOrHan
         doppelklick(g, g->currentRow());
         EXPECT_EQ(p->rowCount(), 0);
         EXPECT_FALSE(frm->fpRefBack()->Enabled());
-
         Klick(frm->fpBinnen());
         frm->txtBinnenName()->clear();
         QTest::keyClicks(frm->txtBinnenName(), QStringLiteral("Teltow"));
         Klick(frm->fpRefBack());
     };
-    const Rueckgabe r = oeffne(false);
-    EXPECT_TRUE(r.pos);
-    EXPECT_DOUBLE_EQ(r.lg, 13.10);
-    EXPECT_DOUBLE_EQ(r.bg, 52.40);
+    EXPECT_EQ(oeffne(false), std::tuple(true, 13.10, 52.40));
     EXPECT_EQ(olm.state().strTypFilter, kAlleTypen);
-
     // from route planning the same choice is the point itself
     browser = [](frmBinneninfo* frm) {
         QTest::keyClicks(frm->txtBinnenName(), QStringLiteral("Teltow"));
@@ -283,50 +264,41 @@ TEST_F(Browser, AJunctionLeadsToTheBranchingWaterwayAndBackAndTheTypeBoxesFilter
     browser = [](frmBinneninfo* frm) {
         QTableWidget* g = frm->grdPunkte();
         // the stored filter "A": the junction and the current position
-        EXPECT_EQ(sichtbar(g), (std::vector<std::int32_t>{104, 105}));
-        const int abzweig = zeileVon(g, 105);
-        EXPECT_EQ(g->item(abzweig, 3)->text(), QStringLiteral("Kanal-Test"));
+        EXPECT_EQ(Zeilen(g, {kZeilenPunkt, 3}), (QStringList{"104|Schleuse Eins", "105|Kanal-Test"}));
+        EXPECT_EQ(stand(frm), QStringLiteral("Punkte|Havel-Test|104|"));
+        const int abzweig = ZeileVon(g, 105);
         for (int c = 0; c < g->columnCount(); ++c)
             EXPECT_EQ(g->item(abzweig, c)->background().color(), QColor(255, 255, 0)) << c;
-        EXPECT_FALSE(frm->pbVorheriger()->Enabled());
-
         doppelklick(g, abzweig);
-        EXPECT_EQ(frm->lblBinnenBez()->text(), QStringLiteral("Kanal-Test"));
-        EXPECT_EQ(aktuellerPunkt(g), 201);
+        EXPECT_EQ(stand(frm), QStringLiteral("Punkte|Kanal-Test|201|zurück"));
         // the counterpart is itself a junction, back to where we came from; the detail button takes it too
         Klick(frm->fpDetails());
-        EXPECT_EQ(frm->lblBinnenBez()->text(), QStringLiteral("Havel-Test"));
-        EXPECT_EQ(aktuellerPunkt(g), 105);
-
+        EXPECT_EQ(stand(frm), QStringLiteral("Punkte|Havel-Test|105|zurück"));
         // the history goes back step by step to the first position
         Klick(frm->pbVorheriger());
-        EXPECT_EQ(frm->lblBinnenBez()->text(), QStringLiteral("Kanal-Test"));
+        EXPECT_EQ(stand(frm), QStringLiteral("Punkte|Kanal-Test|201|zurück"));
         Klick(frm->pbVorheriger());
-        EXPECT_EQ(frm->lblBinnenBez()->text(), QStringLiteral("Havel-Test"));
-        EXPECT_EQ(aktuellerPunkt(g), 104);
-        EXPECT_FALSE(frm->pbVorheriger()->Enabled());
-
+        EXPECT_EQ(stand(frm), QStringLiteral("Punkte|Havel-Test|104|"));
         // every type; the weir box is never shown, the others count the waterway's objects
         Klick(frm->pbAlle());
         EXPECT_FALSE(frm->chkTyp(6)->isVisible());
         EXPECT_EQ(frm->chkTyp(3)->text(), QStringLiteral("&Schleusen (1)"));
-        EXPECT_EQ(sichtbar(g), (std::vector<std::int32_t>{102, 104, 105, 106, 107, 108, 109}));
-        EXPECT_FALSE(g->item(zeileVon(g, 102), 0)->font().bold());
-        EXPECT_TRUE(g->item(zeileVon(g, 104), 0)->font().bold());
+        EXPECT_EQ(Zeilen(g, {kZeilenPunkt}), (QStringList{"102", "104", "105", "106", "107", "108", "109"}));
+        // the documented kilometre of the lock in bold, the bridge's not
+        EXPECT_EQ(std::pair(g->item(ZeileVon(g, 102), 0)->font().bold(),
+                            g->item(ZeileVon(g, 104), 0)->font().bold()),
+                  std::pair(false, true));
         // a visible box unchecked: the weir 107 goes with it
         KlickBox(frm->chkTyp(3));
-        EXPECT_EQ(sichtbar(g), (std::vector<std::int32_t>{102, 104, 105, 106, 108, 109}));
+        EXPECT_EQ(Zeilen(g, {kZeilenPunkt}), (QStringList{"102", "104", "105", "106", "108", "109"}));
         // none: only the current position
         Klick(frm->pbKein());
-        EXPECT_EQ(sichtbar(g), (std::vector<std::int32_t>{104}));
+        EXPECT_EQ(Zeilen(g, {kZeilenPunkt}), QStringList{"104"});
         for (int k = 0; k < 5; ++k)
             KlickBox(frm->chkTyp(k));
         Klick(frm->fpRefBack());
     };
-    const Rueckgabe r = oeffne();
-    EXPECT_TRUE(r.pos);
-    EXPECT_DOUBLE_EQ(r.lg, 13.03);
-    EXPECT_DOUBLE_EQ(r.bg, 52.5);
+    EXPECT_EQ(oeffne(), std::tuple(true, 13.03, 52.5));
     EXPECT_EQ(olm.state().strTypFilter, QStringLiteral("'A', 'T', 'H', 'S', 'L'"));
 }
 
@@ -344,13 +316,12 @@ TEST_F(Browser, RoutePointsAreMarkedTheListRunsTheWayTheRouteGoesAndGonePointsDo
         // a point that has gone from its waterway: the waterway's points, none of them current
         emit frm->fraRoute()->RoutenpunktGewaehlt(1, 7777, QStringLiteral("Havel-Test"), 1);
         EXPECT_FALSE(frm->PunktGefunden());
-        EXPECT_EQ(zeileVon(g, 7777), -1);
-        EXPECT_NE(zeileVon(g, 106), -1);
+        EXPECT_EQ(ZeileVon(g, 7777), -1);
+        EXPECT_NE(ZeileVon(g, 106), -1);
         // a waterway that has gone too: an empty list, and the browser goes on
         emit frm->fraRoute()->RoutenpunktGewaehlt(77, 7777, QStringLiteral("Alter Kanal"), 1);
         EXPECT_FALSE(frm->PunktGefunden());
         EXPECT_EQ(g->rowCount(), 0);
-
         // each view button shows its own view with its own buttons
         EXPECT_TRUE(frm->fpRoute()->isVisible());
         for (int v : {frmBinneninfo::vwRoute, frmBinneninfo::vwSuche, frmBinneninfo::vwBinnen,
@@ -358,21 +329,15 @@ TEST_F(Browser, RoutePointsAreMarkedTheListRunsTheWayTheRouteGoesAndGonePointsDo
             Klick(frm->fpView(v));
             erwarteAnsicht(frm, v);
         }
-
         emit frm->fraRoute()->RoutenpunktGewaehlt(1, 106, QStringLiteral("Havel-Test"), 1);
-        EXPECT_EQ(frm->View(), frmBinneninfo::vwPunkte);
-        EXPECT_EQ(aktuellerPunkt(g), 106);
+        EXPECT_EQ(stand(frm), QStringLiteral("Punkte|Havel-Test|106|"));
         // the route goes on to 101, which lies before 106: the list runs against the chainage, marked
-        EXPECT_EQ(sichtbar(g), (std::vector<std::int32_t>{110, 106, 105, 101}));
-        EXPECT_EQ(g->item(zeileVon(g, 101), 1)->text(), QStringLiteral("3"));
-        EXPECT_EQ(g->item(zeileVon(g, 110), 3)->text(), QStringLiteral("Routenpunkt"));
-        EXPECT_FALSE(frm->pbVorheriger()->Enabled());
+        EXPECT_EQ(Zeilen(g, {kZeilenPunkt, 1, 3}), (QStringList{"110|1|Routenpunkt", "106|2|Testhafen",
+                                                                "105||Kanal-Test", "101|3|Routenpunkt"}));
         Klick(frm->fpRefBack());
     };
     // the chosen route point goes back to the host
-    const Rueckgabe r = oeffne(false, 0, 0, true);
-    EXPECT_TRUE(r.pos);
-    EXPECT_DOUBLE_EQ(r.lg, 13.05);
+    EXPECT_EQ(oeffne(false, 0, 0, true), std::tuple(true, 13.05, 52.5));
 }
 
 TEST_F(Browser, PlanningModeHidesTheRouteAndHandsBackThePointId) {
@@ -385,8 +350,8 @@ TEST_F(Browser, PlanningModeHidesTheRouteAndHandsBackThePointId) {
         EXPECT_FALSE(frm->fpRoute()->isVisible());
         EXPECT_EQ(frm->fpRefBack()->Text(), QStringLiteral("ÜBERNEHMEN"));
         // route points are no business of planning: no "Routenpunkt" rows
-        EXPECT_EQ(sichtbar(frm->grdPunkte()), (std::vector<std::int32_t>{104, 105}));
-        frm->grdPunkte()->setCurrentCell(zeileVon(frm->grdPunkte(), 105), 0);
+        EXPECT_EQ(Zeilen(frm->grdPunkte(), {kZeilenPunkt}), (QStringList{"104", "105"}));
+        frm->grdPunkte()->setCurrentCell(ZeileVon(frm->grdPunkte(), 105), 0);
         Klick(frm->fpRefBack());
     };
     std::int32_t id = 0;
@@ -451,44 +416,36 @@ TEST_F(Browser, RadiusSearchShowsItsProgressAndTheResultsByDistanceAndBreakKeeps
         QTest::keyClicks(frm->txtName(), QStringLiteral("schleuse z"));
         EXPECT_EQ(g->item(g->currentRow(), 0)->text(), QStringLiteral("Schleuse Zwei"));
         frm->txtName()->clear();
-
         Klick(frm->pbUmkreisSuche());
         EXPECT_FALSE(frm->SucheLaeuft());
         EXPECT_FALSE(frm->picSuche()->isVisible());
         EXPECT_TRUE(frm->fpBack()->isEnabled());
-        // broken after two: the lock 401 found later is not there
-        EXPECT_EQ(sichtbar(g, true), (std::vector<std::int32_t>{104, 202}));
-        EXPECT_EQ(g->item(1, 6)->text(), QStringLiteral("7.3"));
+        // broken after two: the lock 401 found later is not there; the nearest first
+        EXPECT_EQ(Zeilen(g, {kZeilenPunkt, 6}, true), (QStringList{"104|0.5", "202|7.3"}));
         EXPECT_EQ(aktuellerPunkt(g), 104);
         EXPECT_TRUE(frm->cmbUmkreis()->isVisible());
         EXPECT_EQ(frm->cmbUmkreis()->currentText(), QStringLiteral("5 km"));
-
         // "Alle": every lock again
         emit frm->cmbUmkreis()->activated(1);
         EXPECT_EQ(g->rowCount(), 3);
         EXPECT_TRUE(g->isColumnHidden(6));
         Klick(frm->fpRefBack());
     };
-    const Rueckgabe r = oeffne();
+    const auto r = oeffne();
     EXPECT_TRUE(panelGesehen);
-    EXPECT_EQ(kws.suchen, 1);
-    EXPECT_EQ(kws.zentrum, 104);
-    EXPECT_EQ(kws.typ, QStringLiteral("S"));
-    EXPECT_EQ(kws.umkreis, 5.0);
+    EXPECT_EQ(std::tuple(kws.suchen, kws.zentrum, kws.typ, kws.umkreis),
+              std::tuple(1, 104, QStringLiteral("S"), 5.0));
     EXPECT_EQ(olm.lngUmkreis, 0);
-    EXPECT_EQ(kws.breaks, 1);
-    EXPECT_TRUE(kws.abgebrochen);
+    EXPECT_EQ(std::pair(kws.breaks, kws.abgebrochen), std::pair(1, true));
     // the break asked for this search only; the next computation starts without it
     EXPECT_FALSE(olm.state().blnBreakOptimierer);
     std::int32_t n = 0;
     std::vector<std::int32_t> ids;
     std::vector<double> km;
     olm.GetSuchergebnisse(n, ids, km);
-    EXPECT_EQ(n, 2);
-    EXPECT_EQ(ids, (std::vector<std::int32_t>{202, 104}));
+    EXPECT_EQ(std::pair(n, ids), std::pair(2, std::vector<std::int32_t>{202, 104}));
     // the first lock of the list after "Alle"
-    EXPECT_TRUE(r.pos);
-    EXPECT_DOUBLE_EQ(r.lg, 13.03);
+    EXPECT_EQ(r, std::tuple(true, 13.03, 52.5));
 }
 
 TEST_F(Browser, ARadiusSearchWithoutResultsShowsAnEmptyListOfItsKind) {
@@ -516,26 +473,24 @@ TEST_F(Browser, StoredResultsComeBackWhenTheHostOffersThemAndASearchForAllObject
     };
     oeffne();
     ASSERT_EQ(olm.intSuchTyp, 1);
-
     olm.blnUmkreisSuche = true;
     dialog = [](frmUXAUmkreisSuche* u) { Klick(u->pbCancel()); };
     browser = [this](frmBinneninfo* frm) {
         Klick(frm->fpSuche());
         QTableWidget* g = frm->grdErgebniss();
         EXPECT_TRUE(frm->optSuche(1)->isChecked());
-        EXPECT_EQ(sichtbar(g, true), (std::vector<std::int32_t>{106, 403}));
+        EXPECT_EQ(Zeilen(g, {kZeilenPunkt}, true), (QStringList{"106", "403"}));
         EXPECT_TRUE(frm->cmbUmkreis()->isVisible());
         EXPECT_EQ(frm->cmbUmkreis()->currentText(), QStringLiteral("20 km"));
         // another kind while radius results are shown asks for a new search; cancelled, they stay
         KlickBox(frm->optSuche(2));
         EXPECT_TRUE(frm->optSuche(1)->isChecked());
-        EXPECT_EQ(sichtbar(g, true), (std::vector<std::int32_t>{106, 403}));
-
+        EXPECT_EQ(Zeilen(g, {kZeilenPunkt}, true), (QStringList{"106", "403"}));
         // all objects: no host search, every harbour, no radius list
         dialogStart(1, -1);
         Klick(frm->pbUmkreisSuche());
         EXPECT_EQ(olm.lngUmkreis, -1);
-        EXPECT_EQ(sichtbar(g, true), (std::vector<std::int32_t>{403, 106}));
+        EXPECT_EQ(Zeilen(g, {kZeilenPunkt}, true), (QStringList{"403", "106"}));
         EXPECT_FALSE(frm->cmbUmkreis()->isVisible());
         // the next dialog offers all objects again; cancelled, nothing changes
         dialog = [](frmUXAUmkreisSuche* u) {
@@ -577,10 +532,8 @@ TEST_F(Browser, AnEmptyCatalogueOpensOnAnEmptyListAndHandsNothingBack) {
         EXPECT_EQ(frm->grdPunkte()->rowCount(), 0);
         Klick(frm->fpRefBack());
     };
-    const Rueckgabe r = oeffne();
+    EXPECT_EQ(oeffne(), std::tuple(false, kLg, kBg));
     EXPECT_EQ(geoeffnet, 1);
-    EXPECT_FALSE(r.pos);
-    EXPECT_EQ(r.lg, kLg);
     EXPECT_TRUE(cfg.missingTexts.isEmpty()) << cfg.missingTexts.values().join(QLatin1Char(' ')).toStdString();
 }
 

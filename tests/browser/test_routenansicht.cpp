@@ -2,6 +2,7 @@
 
 #include "browser/druckvorschau.h"
 #include "browser/routenansicht.h"
+#include "browser/tabellenzeilen.h"
 #include "component/clsOLM3BinnenState.h"
 #include "olm3binnen/clsOLM3Binnen.h"
 #include "routing/frmRoutenOptimiererBericht.h"
@@ -19,10 +20,14 @@
 #include <QStandardPaths>
 #include <gtest/gtest.h>
 
+using olm3test::Zeile;
+using olm3test::Zeilen;
+using olm3test::ZeilenPunkt;
+
 namespace {
 
 // Rows of the grid while every group is closed, for the route of the fixture below.
-constexpr int kPunkt1 = 0, kStrecke2 = 1, kPunkt2 = 2, kPunkt3 = 3, kPunkt4 = 5;
+constexpr int kPunkt1 = 0, kStrecke2 = 1, kPunkt3 = 3, kPunkt4 = 5;
 constexpr int colNr = 1, colAmtlKM = 2, colDZ = 5, colWZ = 6, colZeit = 7, colGewaesser = 8,
               colBezeichnung = 9, colTyp = 13;
 
@@ -51,10 +56,6 @@ protected:
         clsOLM3Binnen::SetPrintToPdf(QString());
     }
 
-    QString cell(int row, int col) const {
-        const QTableWidgetItem* item = grid->item(row, col);
-        return item ? item->text() : QString();
-    }
     QPoint mitte(int row, int col) const { return grid->visualItemRect(grid->item(row, col)).center(); }
     void klick(int row, int col) {
         grid->scrollToItem(grid->item(row, col));
@@ -65,23 +66,14 @@ protected:
         klick(row, col);
         QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, mitte(row, col));
     }
-    /// The texts of a row in the columns given, joined by '|'.
-    QString zeile(int row, std::initializer_list<int> cols) const {
-        QStringList t;
-        for (int c : cols)
-            t << cell(row, c);
-        return t.join(QLatin1Char('|'));
-    }
-    int sichtbareZeilen() const {
-        int n = 0;
-        for (int r = 0; r < grid->rowCount(); ++r)
-            n += grid->isRowHidden(r) ? 0 : 1;
-        return n;
+    /// The rows shown and all rows: "6/11".
+    QString zaehlung() const {
+        return QStringLiteral("%1/%2").arg(Zeilen(grid, {0}).size()).arg(grid->rowCount());
     }
     /// The grid row of a detail row by its point id beneath the given route-point row.
     int detailZeile(int punktRow, std::int32_t lngPunkteID) const {
         for (int r = punktRow + 1; r < grid->rowCount(); ++r)
-            if (grid->item(r, 0)->data(Qt::UserRole + 1).toInt() == lngPunkteID) return r;
+            if (ZeilenPunkt(grid, r) == lngPunkteID) return r;
         return -1;
     }
 
@@ -100,11 +92,8 @@ TEST_F(RouteView, ShowsRoutePointsAndTheLegsThatTakeTimeWithTheTotals) {
     // their counts over columns 1 to 4 and the summed times (0.1 + 0.25 rounds half to even). The way back
     // to the junction passes nothing that takes time: no leg row before point 3; the lock on request waits
     // over night.
-    QStringList zeilen;
-    for (int r = 0; r < grid->rowCount(); ++r)
-        zeilen << zeile(r, {colNr, colAmtlKM, colDZ, colWZ, colZeit, colGewaesser, colTyp});
     EXPECT_EQ(
-        zeilen,
+        Zeilen(grid, {colNr, colAmtlKM, colDZ, colWZ, colZeit, colGewaesser, colTyp}, true),
         (QStringList{"1|10.0|||Mo, 02.06.2008 16:00|Havel-Test|", "S: 1      B: 1|S: 1      B: 1|0.3|0.0|||",
                      "2|19.0|||Mo, 02.06.2008 17:51|Havel-Test|", "3|0.0|||Mo, 02.06.2008 18:41|Kanal-Test|A",
                      "S: 1      B: 0|S: 1      B: 0|0.0|13.2|||",
@@ -131,7 +120,7 @@ TEST_F(RouteView, EqualTimesOfALegStayTwoCellsAndAnEmptyRouteLeavesAnEmptyView) 
     gleich[1].dblWartezeit = 0.5;
     view->FillGridRoute(gleich);
     ASSERT_EQ(grid->rowCount(), 3);
-    EXPECT_EQ(zeile(1, {colDZ, colWZ}), QStringLiteral("0.5|0.5 "));
+    EXPECT_EQ(Zeile(grid, 1, {colDZ, colWZ}), QStringLiteral("0.5|0.5 "));
     view->FillGridRoute({});
     EXPECT_EQ(grid->rowCount(), 0);
     EXPECT_TRUE(view->RoutenPunkteListe().isEmpty());
@@ -142,61 +131,49 @@ TEST_F(RouteView, EqualTimesOfALegStayTwoCellsAndAnEmptyRouteLeavesAnEmptyView) 
 
 TEST_F(RouteView, AGroupLoadsItsDetailRowsOnceWhenFirstOpened) {
     klick(kPunkt1, 0);
-    ASSERT_EQ(grid->rowCount(), 11);
-    EXPECT_EQ(sichtbareZeilen(), 11);
+    ASSERT_EQ(zaehlung(), QStringLiteral("11/11"));
     // Bridge, lock, harbour, fuel station and berth between the first two route points. Passing the bridge
     // and the lock takes time: two times; the others are passed without a stop: one time.
-    QStringList gruppe;
-    for (int r = kPunkt1 + 1; r <= kPunkt1 + 5; ++r)
-        gruppe << zeile(r, {colNr, colAmtlKM, colDZ, colZeit});
-    EXPECT_EQ(gruppe, (QStringList{"B|11.0|0.1|An:Mo, 02.06.2008 16:10\nAb:Mo, 02.06.2008 16:16",
-                                   "S|13.0|0.3|An:Mo, 02.06.2008 16:36\nAb:Mo, 02.06.2008 16:51",
-                                   "H|15.0||Mo, 02.06.2008 17:11", "T|17.0||Mo, 02.06.2008 17:31",
-                                   "L|18.0||Mo, 02.06.2008 17:41"}));
+    EXPECT_EQ(Zeilen(grid, {colNr, colAmtlKM, colDZ, colZeit}, true).mid(kPunkt1 + 1, 5),
+              (QStringList{"B|11.0|0.1|An:Mo, 02.06.2008 16:10\nAb:Mo, 02.06.2008 16:16",
+                           "S|13.0|0.3|An:Mo, 02.06.2008 16:36\nAb:Mo, 02.06.2008 16:51",
+                           "H|15.0||Mo, 02.06.2008 17:11", "T|17.0||Mo, 02.06.2008 17:31",
+                           "L|18.0||Mo, 02.06.2008 17:41"}));
     EXPECT_FALSE(grid->item(kPunkt1 + 3, colAmtlKM)->font().bold());
-
     // Closing hides the rows, opening again shows the same rows without loading them twice.
     klick(kPunkt1, 0);
-    EXPECT_EQ(grid->rowCount(), 11);
-    EXPECT_EQ(sichtbareZeilen(), 6);
+    EXPECT_EQ(zaehlung(), QStringLiteral("6/11"));
     klick(kPunkt1, 0);
-    EXPECT_EQ(grid->rowCount(), 11);
-    EXPECT_EQ(sichtbareZeilen(), 11);
-
+    EXPECT_EQ(zaehlung(), QStringLiteral("11/11"));
     // "-" and "+" close and open the group of the current route point.
     grid->setCurrentCell(kPunkt1, colGewaesser);
     QTest::keyClick(grid, Qt::Key_Minus);
-    EXPECT_EQ(sichtbareZeilen(), 6);
+    EXPECT_EQ(zaehlung(), QStringLiteral("6/11"));
     QTest::keyClick(grid, Qt::Key_Plus);
-    EXPECT_EQ(sichtbareZeilen(), 11);
-
+    EXPECT_EQ(zaehlung(), QStringLiteral("11/11"));
     // A click elsewhere in the row or on a leg row changes nothing; the last row has no group.
     klick(kPunkt1, colGewaesser);
-    EXPECT_EQ(sichtbareZeilen(), 11);
-    const int letzte = grid->rowCount() - 1;
-    klick(letzte, 0);
-    EXPECT_EQ(grid->rowCount(), 11);
-
+    EXPECT_EQ(zaehlung(), QStringLiteral("11/11"));
+    klick(grid->rowCount() - 1, 0);
+    EXPECT_EQ(zaehlung(), QStringLiteral("11/11"));
     // A group headed by an object begins with that object's own row; a junction's group with the row
     // after it.
     const int punkt3 = 8;
-    ASSERT_EQ(cell(punkt3, colNr), QStringLiteral("3"));
+    ASSERT_EQ(Zeile(grid, punkt3, {colNr}), QStringLiteral("3"));
     view->FillGridRouteMDetails(punkt3);
     EXPECT_EQ(grid->rowCount(), 12);
-    EXPECT_EQ(grid->item(punkt3 + 1, 0)->data(Qt::UserRole + 1).toInt(), 202);
+    EXPECT_EQ(ZeilenPunkt(grid, punkt3 + 1), 202);
     EXPECT_TRUE(grid->isRowHidden(punkt3 + 1)) << "loaded for a closed group";
     view->FillGridRouteMDetails(punkt3);
     EXPECT_EQ(grid->rowCount(), 12);
-
     // Reached after closing time, the lock on request lets the boat through the next morning, and its
     // name says why below it; it bears the on-request mark, a route point none.
     const QString grund = QStringLiteral("Schleuse öffnet am 03.06. um 08:00 Uhr");
-    EXPECT_EQ(zeile(punkt3 + 1, {colWZ, colZeit, colBezeichnung}),
+    EXPECT_EQ(Zeile(grid, punkt3 + 1, {colWZ, colZeit, colBezeichnung}),
               "13.2|An:Mo, 02.06.2008 18:51\nAb:Di, 03.06.2008 08:00|Schleuse Zwei\n" + grund);
     EXPECT_EQ(grid->item(punkt3 + 1, colWZ)->toolTip(), grund);
     EXPECT_TRUE(grid->item(punkt3 + 1, colNr)->data(Qt::DecorationRole).isValid());
     EXPECT_FALSE(grid->item(kPunkt1, colTyp)->data(Qt::DecorationRole).isValid());
-
     // A special rule and on request at once: both marks side by side.
     std::vector<typRouteOptimiert> zwei = route;
     for (auto& r : zwei)
@@ -228,10 +205,8 @@ TEST_F(RouteView, TheLockButtonOpensTheOperatingHoursAtTheArrival) {
     auto* knopf = grid->cellWidget(schleuse, colWZ)->findChild<QToolButton*>();
     ASSERT_TRUE(knopf);
     QTest::mouseClick(knopf, Qt::LeftButton);
-    ASSERT_EQ(geoeffnet.size(), 1u);
-    EXPECT_EQ(geoeffnet[0].first, 1);
-    EXPECT_EQ(geoeffnet[0].second, olm3::MakeDatum(QDate(2008, 6, 2), QTime(16, 36)));
-
+    const std::pair<std::int32_t, QDateTime> eins{1, olm3::MakeDatum(QDate(2008, 6, 2), QTime(16, 36))};
+    EXPECT_EQ(geoeffnet, (std::vector{eins}));
     // Leaving the cell takes the button away; rows inserted above it move it along with its lock.
     grid->setCurrentCell(schleuse, colGewaesser);
     EXPECT_FALSE(grid->cellWidget(schleuse, colWZ));
@@ -241,25 +216,20 @@ TEST_F(RouteView, TheLockButtonOpensTheOperatingHoursAtTheArrival) {
     ASSERT_GT(schleuse2, punkt3);
     grid->setCurrentCell(schleuse2, colWZ);
     QTest::mouseClick(grid->cellWidget(schleuse2, colWZ)->findChild<QToolButton*>(), Qt::LeftButton);
-    ASSERT_EQ(geoeffnet.size(), 2u);
-    EXPECT_EQ(geoeffnet[1].first, 2);
+    EXPECT_EQ(geoeffnet, (std::vector{eins, {2, olm3::MakeDatum(QDate(2008, 6, 2), QTime(18, 51))}}));
 }
 
 TEST_F(RouteView, DoubleClicksChooseARoutePointOrAskForDetailsAndRowsTellWhetherTheyCanBeHandedBack) {
     QSignalSpy punkt(view.get(), &RoutenAnsicht::RoutenpunktGewaehlt);
     QSignalSpy details(view.get(), &RoutenAnsicht::DetailsAngefordert);
     QSignalSpy rueckgabe(view.get(), &RoutenAnsicht::RueckgabeMoeglich);
-
     doppelklick(kPunkt3, colGewaesser);
-    ASSERT_EQ(punkt.count(), 1);
-    EXPECT_EQ(punkt[0], (QVariantList{2, 201, QStringLiteral("Kanal-Test"), 2}));
+    EXPECT_EQ(QList<QVariantList>(punkt), (QList<QVariantList>{{2, 201, QStringLiteral("Kanal-Test"), 2}}));
     ASSERT_FALSE(rueckgabe.isEmpty());
     EXPECT_TRUE(rueckgabe.last()[0].toBool());
     double lg = 0, bg = 0;
     ASSERT_TRUE(view->AusgewaehltePosition(lg, bg));
-    EXPECT_DOUBLE_EQ(lg, 13.04);
-    EXPECT_DOUBLE_EQ(bg, 52.5);
-
+    EXPECT_EQ(std::pair(lg, bg), std::pair(13.04, 52.5));
     // A leg row is no point: nothing happens, nothing to hand back.
     doppelklick(kStrecke2, colGewaesser);
     EXPECT_EQ(punkt.count(), 1);
@@ -269,20 +239,16 @@ TEST_F(RouteView, DoubleClicksChooseARoutePointOrAskForDetailsAndRowsTellWhether
     QString typ;
     std::int32_t id = 0;
     EXPECT_FALSE(view->AusgewaehltesObjekt(typ, id));
-
     // A detail row asks for the object's details.
     klick(kPunkt1, 0);
     const int schleuse = detailZeile(kPunkt1, 104);
     doppelklick(schleuse, colGewaesser);
-    ASSERT_EQ(details.count(), 1);
-    EXPECT_EQ(details[0], (QVariantList{QStringLiteral("S"), 104}));
+    EXPECT_EQ(QList<QVariantList>(details), (QList<QVariantList>{{QStringLiteral("S"), 104}}));
     EXPECT_TRUE(rueckgabe.last()[0].toBool());
     ASSERT_TRUE(view->AusgewaehltePosition(lg, bg));
     EXPECT_DOUBLE_EQ(lg, 13.03);
     ASSERT_TRUE(view->AusgewaehltesObjekt(typ, id));
-    EXPECT_EQ(typ, QStringLiteral("S"));
-    EXPECT_EQ(id, 104);
-
+    EXPECT_EQ(std::pair(typ, id), std::pair(QStringLiteral("S"), 104));
     // Double-clicking the outline mark only opens and closes the group.
     doppelklick(kPunkt1, 0);
     EXPECT_EQ(punkt.count(), 1);
@@ -311,25 +277,20 @@ QString pdfText(const QString& pdf) {
 } // namespace
 
 TEST_F(RouteView, ALongRouteGoesOnNewPagesWithTheHeaderAndPageNumbers) {
-    std::vector<std::int32_t> von, nach;
-    for (int i = 0; i < 8; ++i) {
-        von.push_back(i % 2 ? 110 : 101);
-        nach.push_back(i % 2 ? 101 : 110);
-    }
+    const std::vector<std::int32_t> von{101, 110, 101, 110, 101, 110, 101, 110};
+    const std::vector<std::int32_t> nach{110, 101, 110, 101, 110, 101, 110, 101};
     ASSERT_TRUE(olm.SetRouteOptimiert(von, nach, QDateTime()));
     RouteOptimiertSummen summen;
     ASSERT_TRUE(olm.GetRouteOptimiert(route, summen));
     view->FillGridRoute(route);
-    for (int r = grid->rowCount() - 2; r >= 0; --r) {
+    for (int r = grid->rowCount() - 2; r >= 0; --r)
         if (!grid->item(r, colNr)->text().contains(QLatin1Char(':'))) klick(r, 0);
-    }
     olm.SetRouteGeplant({101, 110, 101, 110, 101, 110, 101, 110, 101});
     const QString pdf = dir.file(QStringLiteral("lang.pdf"));
     clsOLM3Binnen::SetPrintToPdf(pdf);
     olm3test::MessageRecorder meldungen;
     view->Drucken();
     ASSERT_TRUE(QFile::exists(pdf));
-
     const QString text = pdfText(pdf);
     if (text.isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
     const QStringList seiten = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
@@ -356,10 +317,8 @@ TEST_F(RouteView, ThePreviewOffersPrintersAndAPdfFileAndPrintsPlanStatisticsDayS
     // The plan numbers 101, 110 and 204 as 1, 2 and 3; the junction the optimiser added after 110 is 2a.
     olm.SetRouteGeplant({101, 110, 204});
     view->FillGridRoute(route);
-    EXPECT_EQ(
-        (QStringList{cell(kPunkt1, colNr), cell(kPunkt2, colNr), cell(kPunkt3, colNr), cell(kPunkt4, colNr)}),
-        (QStringList{"1", "2", "2a", "3"}));
-
+    EXPECT_EQ(Zeilen(grid, {colNr}, true),
+              (QStringList{"1", "S: 1      B: 1", "2", "2a", "S: 1      B: 0", "3"}));
     const QString pdf = dir.file(QStringLiteral("vorschau.pdf"));
     int vorschauen = 0;
     olm3test::ModalScript modal([&](QDialog* dlg) {
@@ -386,11 +345,10 @@ TEST_F(RouteView, ThePreviewOffersPrintersAndAPdfFileAndPrintsPlanStatisticsDayS
     view->Drucken();
     ASSERT_TRUE(QFile::exists(pdf));
     ASSERT_EQ(meldungen.messages().size(), 1u);
-    EXPECT_EQ(meldungen.messages()[0].text, QStringLiteral("Ausdruck beendet!"));
-    EXPECT_EQ(meldungen.messages()[0].title, QStringLiteral("Drucken"));
+    EXPECT_EQ(std::pair(meldungen.messages()[0].title, meldungen.messages()[0].text),
+              std::pair(QStringLiteral("Drucken"), QStringLiteral("Ausdruck beendet!")));
     // The planning window was only lent for the print.
     EXPECT_FALSE(olm.state().frmRoutenPlanung);
-
     const QString text = pdfText(pdf);
     if (text.isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
     // The plan's points, the statistics, the day stages on a page of their own (the route leaves at 16:00

@@ -59,8 +59,7 @@ TEST_F(PictureViewer, ASmallPictureGetsItsSizePlusTheMarginsCentredWithoutBars) 
     bild(QStringLiteral("klein.png"), QSize(200, 100));
     frmBild frm;
     ASSERT_TRUE(frm.Init(QStringLiteral("Stadthafen"), QStringLiteral("klein.png"), dir.path()));
-    ASSERT_EQ(lader.pfade.size(), 1);
-    EXPECT_EQ(lader.pfade.front(), dir.path() + QStringLiteral("/klein.png"));
+    EXPECT_EQ(lader.pfade, QStringList{dir.path() + QStringLiteral("/klein.png")});
     frm.show();
     // The margins hold the window's frame; what is left of them lies evenly round the picture.
     EXPECT_EQ(frm.frameGeometry().size(), QSize(200 + frmBild::kRandBreite, 100 + frmBild::kRandHoehe));

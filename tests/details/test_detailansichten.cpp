@@ -28,6 +28,8 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+using olm3test::Klick;
+
 namespace {
 
 /// A host picture of one colour per id, so that a screenshot tells them apart.
@@ -78,7 +80,6 @@ protected:
         EXPECT_EQ(meldungen.messages().size(), 1u);
         return meldungen.messages().empty() ? olm3test::ShownMessage{} : meldungen.messages()[0];
     }
-    static void klick(ucOLMButton* pb) { olm3test::Klick(pb); }
 
     olm3test::TempDir dir;
     olm3test::FakeCfg cfg;
@@ -101,6 +102,23 @@ QStringList texte(std::initializer_list<const QLabel*> labels) {
     return out;
 }
 
+/// The info panel as one line: name, telephones, radio channel and info text, then the two picture buttons
+/// and the extra button, each "-" while hidden.
+QString tafel(const ucOLMBinInfo* p) {
+    const auto feld = [](bool blnSichtbar, const QString& s) {
+        return blnSichtbar ? s : QStringLiteral("-");
+    };
+    return QStringList{feld(p->Visible_Bezeichnung(), p->Text_Bezeichnung()),
+                       feld(p->Visible_Telefon1(), p->Text_Telefon1()),
+                       feld(p->Visible_Telefon2(), p->Text_Telefon2()),
+                       feld(p->Visible_UKWKanal(), p->Text_UKWKanal()),
+                       feld(p->Visible_InfoText(), p->Text_InfoText()),
+                       feld(p->Visible_Bild1(), QStringLiteral("Bild1")),
+                       feld(p->Visible_Bild2(), QStringLiteral("Bild2")),
+                       feld(p->Visible_Button(), QStringLiteral("Knopf"))}
+        .join(QLatin1Char('|'));
+}
+
 /// The facility pictures of a harbour view, supply, harbour and nearby facilities in order, each with a
 /// "/" when it is struck through.
 QStringList einrichtungen(const frmHaefen& h) {
@@ -117,23 +135,19 @@ QStringList einrichtungen(const frmHaefen& h) {
 
 } // namespace
 
-TEST_F(DetailViews, ALockShowsItsFieldsWithUnitsItsPanelAndItsOperatingHours) {
+TEST_F(DetailViews, ALockAndABridgeShowTheirFieldsWithUnitsAndTheLockItsOperatingHours) {
     frmSchleusen frm;
     ASSERT_TRUE(frm.Init(500));
     EXPECT_EQ(texte({frm.lblTyp(), frm.lblAnzahlKammern(), frm.lblDurchgangszeit(), frm.lblBreite(),
                      frm.lblLaenge(), frm.lblHubHoeheMax()}),
               (QStringList{"Kammerschleuse", "2", zahl(0.5) + " h", zahl(12.5) + " m", zahl(115.5) + " m",
                            zahl(4.25) + " m"}));
-    ucOLMBinInfo* p = frm.ucInfo();
-    EXPECT_EQ(
-        (QStringList{p->Text_Bezeichnung(), p->Text_Telefon1(), p->Text_Telefon2(), p->Text_UKWKanal()}),
-        (QStringList{"Schleuse Prüfstadt", "030 111", "030 222", "Kanal 20"}));
-    // info text and first picture; no second picture, no extra button
-    EXPECT_EQ((std::vector<bool>{p->Visible_InfoText(), p->Visible_Bild1(), p->Visible_Bild2(),
-                                 p->Visible_Button()}),
-              (std::vector<bool>{true, true, false, false}));
+    frmBruecken b;
+    ASSERT_TRUE(b.Init(800));
+    EXPECT_EQ(texte({b.lblKategorie(), b.lblDurchBreite(), b.lblDurchfHoehe(), b.lblDurchgangszeit()}),
+              (QStringList{"Hubbrücke", "20 m", zahl(4.25) + " m", zahl(0.1) + " h"}));
     // The picture button shows the middle of the picture it opens.
-    EXPECT_EQ(p->pbBild1()->Picture().size(), QSize(200, 200));
+    EXPECT_EQ(frm.ucInfo()->pbBild1()->Picture().size(), QSize(200, 200));
     frm.show();
     EXPECT_LE(frm.lblDurchgangszeit()->geometry().bottom(), frm.pbBack()->y());
     EXPECT_FALSE(frm.pbBZ()->geometry().intersects(frm.pbBack()->geometry()));
@@ -142,7 +156,7 @@ TEST_F(DetailViews, ALockShowsItsFieldsWithUnitsItsPanelAndItsOperatingHours) {
         ASSERT_TRUE(bz);
         EXPECT_EQ(bz->grdWT()->rowCount(), 8); // the season heading and seven weekdays
     };
-    klick(frm.pbBZ());
+    Klick(frm.pbBZ());
     EXPECT_EQ(geoeffnet, QStringList{"frmSchleusenBZ"});
 }
 
@@ -156,31 +170,22 @@ TEST_F(DetailViews, NullsAndBlanksShowNothingAndNoUnitsAndALockWithoutHoursSaysS
                         frm.lblLaenge(), frm.lblHubHoeheMax(), b.lblDurchfHoehe(), b.lblDurchBreite(),
                         b.lblDurchgangszeit(), b.lblKategorie()})
         EXPECT_TRUE(lbl->text().isEmpty()) << lbl->objectName().toStdString() << lbl->text().toStdString();
-    ucOLMBinInfo* p = frm.ucInfo();
-    EXPECT_EQ(p->Text_Bezeichnung(), QStringLiteral("Schleuse Ohne Angaben"));
-    EXPECT_EQ((std::vector<bool>{p->Visible_Telefon1(), p->Visible_Telefon2(), p->Visible_UKWKanal(),
-                                 p->Visible_InfoText(), b.ucInfo()->Visible_InfoText(), p->Visible_Bild1(),
-                                 p->Visible_Bild2()}),
-              std::vector<bool>(7, false));
+    EXPECT_EQ(tafel(frm.ucInfo()), QStringLiteral("Schleuse Ohne Angaben|-|-|-|-|-|-|-"));
+    EXPECT_EQ(tafel(b.ucInfo()), QStringLiteral("Brücke Ohne Angaben|-|-|-|-|-|-|-"));
     frm.show();
-    EXPECT_EQ(meldung([&] { klick(frm.pbBZ()); }).text,
+    EXPECT_EQ(meldung([&] { Klick(frm.pbBZ()); }).text,
               QStringLiteral("Für diese Schleuse sind im Katalog keine Betriebszeiten hinterlegt."));
 }
 
 TEST_F(DetailViews, OnlyActiveRowsAreShown) {
-    frmSchleusen alt;
-    EXPECT_FALSE(alt.Init(502));
+    EXPECT_EQ(
+        (std::vector<bool>{frmSchleusen().Init(502), frmHaefen().Init(604), frmTankstellen().Init(701),
+                           frmLiegestellen().Init(901), frmWehre().Init(951), frmBruecken().Init(12345)}),
+        std::vector<bool>(6, false));
     // The point's current row, not its retired one.
     frmSchleusen neu;
     ASSERT_TRUE(neu.Init(503));
     EXPECT_EQ(neu.ucInfo()->Text_Bezeichnung(), QStringLiteral("Schleuse Neu"));
-    frmHaefen h;
-    frmTankstellen t;
-    frmLiegestellen l;
-    frmWehre w;
-    frmBruecken b;
-    EXPECT_EQ((std::vector<bool>{h.Init(604), t.Init(701), l.Init(901), w.Init(951), b.Init(12345)}),
-              std::vector<bool>(5, false));
     // The browser tells the user instead of opening nothing.
     const auto m =
         meldung([&] { EXPECT_FALSE(olm3browser::OeffneDetails(nullptr, &olm, QStringLiteral("S"), 502)); });
@@ -196,7 +201,6 @@ TEST_F(DetailViews, TheHarbourStrikesThroughAbsentFacilitiesAndOpensItsPlanPictu
     // IN_Apotheke 1, IN_Post 0.
     EXPECT_EQ(einrichtungen(frm), (QStringList{"274/", "218", "275/", "202", "262/", "223", "210", "276/",
                                                "264/", "280/", "216", "214", "200", "263/"}));
-
     // On screen: the grey line across the absent WC, the plain picture of the shower.
     frm.show();
     const QImage wc = frm.picIH(0)->grab().toImage();
@@ -206,9 +210,7 @@ TEST_F(DetailViews, TheHarbourStrikesThroughAbsentFacilitiesAndOpensItsPlanPictu
     EXPECT_EQ(wc.pixelColor(BildFeld::kStrichRand + 2, BildFeld::kStrichRand + 2), BildFeld::StrichFarbe());
     EXPECT_NE(wc.pixelColor(mitte.x() + 12, mitte.y() - 12), BildFeld::StrichFarbe());
     EXPECT_EQ(dusche.pixelColor(mitte), hostBild(202).toImage().pixelColor(24, 24));
-
     ucOLMBinInfo* p = frm.ucInfo();
-    EXPECT_TRUE(p->Visible_Button());
     EXPECT_FALSE(frm.pbTankstelle()->isHidden());
     EXPECT_EQ(frm.pbTankstelle()->Picture().toImage(), hostBild(621).toImage());
     QStringList titel, dateien;
@@ -218,35 +220,32 @@ TEST_F(DetailViews, TheHarbourStrikesThroughAbsentFacilitiesAndOpensItsPlanPictu
             dateien << b->Datei();
         }
     };
-    klick(p->pbButton());
-    klick(p->pbBild1());
+    Klick(p->pbButton());
+    Klick(p->pbBild1());
     // hafen_2.png is not in the folder: the viewer opens all the same.
-    klick(p->pbBild2());
+    Klick(p->pbBild2());
     EXPECT_EQ(dateien,
               (QStringList{bilder() + "/plan.png", bilder() + "/hafen.png", bilder() + "/hafen_2.png"}));
     EXPECT_EQ(titel[0], QStringLiteral("Stadthafen Prüfstadt"));
     EXPECT_EQ(geoeffnet, (QStringList{"frmBild", "frmBild", "frmBild"}));
     // A missing picture leaves its button the look of one.
     EXPECT_EQ(p->pbBild2()->Picture().toImage(), ucOLMBinInfo::StandardBild().toImage());
-
     // The fuel station is read by its own id, although it lies at a point of its own.
     geoeffnet.clear();
     modal = [&](QDialog* dlg) {
         auto* t = qobject_cast<frmTankstellen*>(dlg);
         ASSERT_TRUE(t);
-        EXPECT_EQ(t->ObjektID(), 30);
-        EXPECT_EQ(t->ucInfo()->Text_Bezeichnung(), QStringLiteral("Hafentankstelle Prüfstadt"));
+        EXPECT_EQ(std::pair(t->ObjektID(), t->ucInfo()->Text_Bezeichnung()),
+                  std::pair(30, QStringLiteral("Hafentankstelle Prüfstadt")));
     };
-    klick(frm.pbTankstelle());
+    Klick(frm.pbTankstelle());
     EXPECT_EQ(geoeffnet, QStringList{"frmTankstellen"});
-
     // A fuel station that is no longer active: the user is told, no window opens.
     frmHaefen alt;
     ASSERT_TRUE(alt.Init(603));
     alt.show();
-    EXPECT_EQ(meldung([&] { klick(alt.pbTankstelle()); }).text,
+    EXPECT_EQ(meldung([&] { Klick(alt.pbTankstelle()); }).text,
               QStringLiteral("Zu dieser Tankstelle enthält der Katalog keine gültigen Angaben."));
-
     // The other way round: WC present without a line, shower absent with one.
     frmHaefen umgekehrt;
     ASSERT_TRUE(umgekehrt.Init(602));
@@ -254,7 +253,6 @@ TEST_F(DetailViews, TheHarbourStrikesThroughAbsentFacilitiesAndOpensItsPlanPictu
     // An empty plan name hides the plan button; no fuel station, no button.
     EXPECT_FALSE(umgekehrt.ucInfo()->Visible_Button());
     EXPECT_TRUE(umgekehrt.pbTankstelle()->isHidden());
-
     // Null facilities count as absent.
     frmHaefen leer;
     ASSERT_TRUE(leer.Init(601));
@@ -268,61 +266,32 @@ TEST_F(DetailViews, FuelStationPumpsAndRouteDescription) {
     // 760 x 420 would be lower than a view may be; the minimum height wins.
     EXPECT_EQ(frm.size(), QSize(760, 450));
     EXPECT_EQ(frm.picTankstelle()->BildID(), 221);
-    ucOLMBinInfo* p = frm.ucInfo();
-    EXPECT_TRUE(p->Visible_Button());
     frm.show();
     modal = [&](QDialog* dlg) {
         auto* t = qobject_cast<frmInfoText*>(dlg);
         ASSERT_TRUE(t);
-        EXPECT_EQ(t->windowTitle(), QStringLiteral("Hafentankstelle Prüfstadt"));
-        EXPECT_EQ(t->txtInfoText()->toPlainText(),
-                  QStringLiteral("Vom Steg B nach links, 200 m der Uferstraße folgen."));
+        EXPECT_EQ(
+            t->windowTitle() + QLatin1Char('|') + t->txtInfoText()->toPlainText(),
+            QStringLiteral("Hafentankstelle Prüfstadt|Vom Steg B nach links, 200 m der Uferstraße folgen."));
     };
-    klick(p->pbButton());
+    Klick(frm.ucInfo()->pbButton());
     EXPECT_EQ(geoeffnet, QStringList{"frmInfoText"});
-
-    struct Fall {
-        std::int32_t punkt;
-        std::int32_t bild;
-    };
-    for (const Fall& f : {Fall{702, 219}, Fall{703, 220}, Fall{704, -1}}) {
+    for (const auto& [punkt, bild] : {std::pair{702, 219}, {703, 220}, {704, -1}}) {
         frmTankstellen t;
-        ASSERT_TRUE(t.Init(f.punkt));
-        EXPECT_EQ(t.picTankstelle()->BildID(), f.bild) << f.punkt;
+        ASSERT_TRUE(t.Init(punkt));
+        EXPECT_EQ(t.picTankstelle()->BildID(), bild) << punkt;
         // Neither fuel: the host is not asked, the box keeps what it showed.
-        EXPECT_EQ(t.picTankstelle()->Bild().isNull(), f.bild < 0) << f.punkt;
+        EXPECT_EQ(t.picTankstelle()->Bild().isNull(), bild < 0) << punkt;
         // Blanks are no route description.
-        EXPECT_FALSE(t.ucInfo()->Visible_Button()) << f.punkt;
+        EXPECT_FALSE(t.ucInfo()->Visible_Button()) << punkt;
     }
-
-    // By its own id (point -1), by its own id also beside a point, not at all without either.
-    frmTankstellen perID;
-    ASSERT_TRUE(perID.Init(-1, 32));
-    EXPECT_EQ(perID.ObjektID(), 32);
-    frmTankstellen beides;
-    ASSERT_TRUE(beides.Init(700, 33));
-    EXPECT_EQ(beides.ObjektID(), 33);
-    frmTankstellen nichts;
-    EXPECT_FALSE(nichts.Init(-1, -1));
-    frmTankstellen inaktiv;
-    EXPECT_FALSE(inaktiv.Init(-1, 31));
-}
-
-TEST_F(DetailViews, BridgeBerthAndWeir) {
-    frmBruecken b;
-    ASSERT_TRUE(b.Init(800));
-    EXPECT_EQ(texte({b.lblKategorie(), b.lblDurchBreite(), b.lblDurchfHoehe(), b.lblDurchgangszeit()}),
-              (QStringList{"Hubbrücke", "20 m", zahl(4.25) + " m", zahl(0.1) + " h"}));
-    EXPECT_EQ(b.ucInfo()->Text_UKWKanal(), QStringLiteral("Kanal 18"));
-    frmLiegestellen l;
-    ASSERT_TRUE(l.Init(900));
-    EXPECT_EQ(l.ucInfo()->Text_InfoText(), QStringLiteral("Liegedauer höchstens 24 Stunden."));
-    frmWehre w;
-    ASSERT_TRUE(w.Init(950));
-    // Berths and weirs have no telephones.
-    EXPECT_EQ((std::vector<bool>{l.ucInfo()->Visible_Telefon1(), l.ucInfo()->Visible_UKWKanal(),
-                                 w.ucInfo()->Visible_Telefon1(), w.ucInfo()->Visible_UKWKanal()}),
-              std::vector<bool>(4, false));
+    // By its own id (point -1), by its own id also beside a point, not at all without either or inactive:
+    // the id read, -1 when the view cannot open.
+    for (const auto& [punkt, id, gelesen] :
+         {std::tuple{-1, 32, 32}, {700, 33, 33}, {-1, -1, -1}, {-1, 31, -1}}) {
+        frmTankstellen t;
+        EXPECT_EQ(t.Init(punkt, id) ? t.ObjektID() : -1, gelesen) << punkt << " " << id;
+    }
 }
 
 TEST_F(DetailViews, TheWindowKeepsItsMinimumSizeAndItsPartsApart) {
@@ -340,7 +309,7 @@ TEST_F(DetailViews, TheWindowKeepsItsMinimumSizeAndItsPartsApart) {
     EXPECT_LE(frm.pbBack()->geometry().right(), frm.width());
     EXPECT_FALSE(frm.pbTankstelle()->geometry().intersects(frm.pbBack()->geometry()));
     // The back button hides the view.
-    klick(frm.pbBack());
+    Klick(frm.pbBack());
     EXPECT_FALSE(frm.isVisible());
 }
 
@@ -358,18 +327,27 @@ TEST_F(DetailViews, AnUnreadableRowIsReportedUnderTheViewsName) {
     EXPECT_TRUE(m.text.startsWith(QStringLiteral("3265  "))) << m.text.toStdString();
 }
 
-TEST_F(DetailViews, TheBrowsersDetailActionOpensTheViewOfEachType) {
-    QStringList namen;
+TEST_F(DetailViews, TheBrowsersDetailActionOpensTheViewOfEachTypeWithItsPanel) {
+    QStringList tafeln;
     modal = [&](QDialog* dlg) {
-        if (auto* d = qobject_cast<frmDetails*>(dlg)) namen << d->ucInfo()->Text_Bezeichnung();
+        if (auto* d = qobject_cast<frmDetails*>(dlg)) tafeln << tafel(d->ucInfo());
     };
     for (const auto& [typ, punkt] :
          {std::pair{"B", 800}, {"S", 500}, {"H ", 600}, {"T", 700}, {"L", 900}, {"W", 950}})
         EXPECT_TRUE(olm3browser::OeffneDetails(nullptr, &olm, QString::fromLatin1(typ), punkt)) << typ;
     EXPECT_EQ(geoeffnet, (QStringList{"frmBruecken", "frmSchleusen", "frmHaefen", "frmTankstellen",
                                       "frmLiegestellen", "frmWehre"}));
-    EXPECT_EQ(namen, (QStringList{"Hubbrücke Prüfstadt", "Schleuse Prüfstadt", "Stadthafen Prüfstadt",
-                                  "Hafentankstelle Prüfstadt", "Liegestelle Am Park", "Wehr Prüfstadt"}));
+    // The lock has an info text and a first picture, no second one and no extra button; berths and weirs
+    // have no telephones.
+    EXPECT_EQ(
+        tafeln,
+        (QStringList{"Hubbrücke Prüfstadt|-|-|Kanal 18|Hub nach Anmeldung.|-|Bild2|-",
+                     "Schleuse Prüfstadt|030 111|030 222|Kanal 20|"
+                     "Schleusung nach Ampel; Wartestelle im Unterwasser am linken Ufer.|Bild1|-|-",
+                     "Stadthafen Prüfstadt|-|0331 444|Kanal 72|Gastliegeplätze am Steg B.|Bild1|Bild2|Knopf",
+                     "Hafentankstelle Prüfstadt|0331 555|-|-|Bootstankstelle an der Hafeneinfahrt.|-|-|Knopf",
+                     "Liegestelle Am Park|-|-|-|Liegedauer höchstens 24 Stunden.|-|-|-",
+                     "Wehr Prüfstadt|-|-|-|-|Bild1|-|-"}));
     olm3test::MessageRecorder meldungen;
     EXPECT_FALSE(olm3browser::OeffneDetails(nullptr, &olm, QStringLiteral("A"), 990));
     EXPECT_FALSE(olm3browser::OeffneDetails(nullptr, &olm, QString(), 991));

@@ -100,7 +100,6 @@ TEST_F(SampleViews, EachViewReadsWellWithTheSampleData) {
     ASSERT_TRUE(schleuse.Init(punkt(QStringLiteral("Schleusen"), kBilder + kTelefon)));
     pruefe(&schleuse, QStringLiteral("frmSchleusen"));
     EXPECT_LE(schleuse.ucInfo()->geometry().bottom(), schleuse.lblTyp()->y());
-
     frmHaefen hafen;
     ASSERT_TRUE(hafen.Init(
         punkt(QStringLiteral("Haefen"),
@@ -109,26 +108,21 @@ TEST_F(SampleViews, EachViewReadsWellWithTheSampleData) {
     EXPECT_LE(hafen.ucInfo()->geometry().bottom(), hafen.picAS(0)->y());
     EXPECT_FALSE(hafen.pbTankstelle()->isHidden());
     EXPECT_LE(hafen.picIN(0)->geometry().bottom(), hafen.pbBack()->y());
-
     frmTankstellen tankstelle;
     ASSERT_TRUE(
         tankstelle.Init(punkt(QStringLiteral("Tankstellen"),
                               kBilder + kTelefon + QStringLiteral(" + 3 * (Wegbeschreibung IS NOT NULL)"))));
     pruefe(&tankstelle, QStringLiteral("frmTankstellen"));
     EXPECT_TRUE(tankstelle.ucInfo()->Visible_Button());
-
     frmBruecken bruecke;
     ASSERT_TRUE(bruecke.Init(punkt(QStringLiteral("Bruecken"), kBilder + kTelefon)));
     pruefe(&bruecke, QStringLiteral("frmBruecken"));
-
     frmLiegestellen liegestelle;
     ASSERT_TRUE(liegestelle.Init(punkt(QStringLiteral("Liegestellen"), kBilder)));
     pruefe(&liegestelle, QStringLiteral("frmLiegestellen"));
-
     frmWehre wehr;
     ASSERT_TRUE(wehr.Init(punkt(QStringLiteral("Wehre"), kBilder)));
     pruefe(&wehr, QStringLiteral("frmWehre"));
-
     // The harbour plan of the sample data is a picture the viewer reads.
     frmBild plan;
     ASSERT_TRUE(plan.Init(hafen.Bezeichnung(), hafen.Plan(), frmDetails::BilderVerzeichnis()));

@@ -76,21 +76,17 @@ TEST_F(InfoPanel, SectionsStackInOrderWithValuesRightOfTheirTitles) {
                 tel2 = g(panel.lblTelefon2());
     const QRect tUkw = g(panel.lblTitelUKWKanal()), ukw = g(panel.lblUKWKanal());
     const QRect tInfo = g(panel.lblTitelInfoText()), info = g(panel.txtInfoText());
-
     EXPECT_LE(name.bottom(), tTel.top());
-    EXPECT_EQ(tel1.top(), tTel.top());
     EXPECT_GT(tel2.top(), tel1.bottom());
     EXPECT_GT(tUkw.top(), tel2.bottom());
-    EXPECT_EQ(ukw.top(), tUkw.top());
     EXPECT_GT(tInfo.top(), ukw.bottom());
-    EXPECT_EQ(info.top(), tInfo.top());
-    // One column of titles; the values after the widest of them.
-    EXPECT_EQ(tel1.left(), ukw.left());
-    EXPECT_EQ(ukw.left(), info.left());
+    // Each first value on its title's row; one column of titles, the values after the widest of them.
+    EXPECT_EQ((std::vector{tel1.top(), ukw.top(), info.top()}),
+              (std::vector{tTel.top(), tUkw.top(), tInfo.top()}));
+    EXPECT_EQ((std::vector{ukw.left(), info.left()}), std::vector(2, tel1.left()));
     for (const QLabel* t : {panel.lblTitelTelefon(), panel.lblTitelUKWKanal(), panel.lblTitelInfoText()})
         EXPECT_LE(t->x() + t->fontMetrics().horizontalAdvance(t->text()), tel1.left())
             << t->text().toStdString();
-
     // The buttons stand in their own column right of the texts, one below the other.
     const QRect b1 = g(panel.pbBild1()), b2 = g(panel.pbBild2()), b = g(panel.pbButton());
     EXPECT_GT(b1.left(), info.right());
@@ -99,7 +95,6 @@ TEST_F(InfoPanel, SectionsStackInOrderWithValuesRightOfTheirTitles) {
     EXPECT_LE(b1.right(), panel.width());
     EXPECT_GE(panel.MaxHeight(), b.bottom());
     EXPECT_GE(panel.MaxHeight(), info.bottom());
-
     // A panel lower than its button column: the picture buttons give way, the extra button stays whole.
     panel.show();
     panel.resize(600, 170);
@@ -125,10 +120,8 @@ TEST_F(InfoPanel, EverythingHiddenNeedsTheSmallestHeightAndALongInfoTextMore) {
     panel.Visible_InfoText(true);
     const int kurz = panel.MaxHeight();
     EXPECT_GT(kurz, 2 * ucOLMBinInfo::kRand);
-    QString lang;
-    for (int i = 0; i < 40; ++i)
-        lang += QStringLiteral("Die Liegeplätze am Steg sind nur für Gäste mit Anmeldung. ");
-    panel.Text_InfoText(lang);
+    panel.Text_InfoText(
+        QStringLiteral("Die Liegeplätze am Steg sind nur für Gäste mit Anmeldung. ").repeated(40));
     EXPECT_GT(panel.MaxHeight(), kurz + 100);
     // A panel lower than its text keeps its other entries and lets the text box scroll.
     panel.show();
@@ -141,15 +134,13 @@ TEST_F(InfoPanel, FormatControlsGivesButtonsTheHostsColoursAndTextsAReadableOne)
     panel.Backcolor(QColor(240, 240, 240));
     panel.FontSize(10);
     panel.FormatControls();
-    for (ucOLMButton* pb : {panel.pbBild1(), panel.pbBild2(), panel.pbButton()}) {
-        EXPECT_EQ(pb->Backcolor(), cfg.GetFarbe1());
-        EXPECT_EQ(pb->Forecolor(), cfg.GetFarbe2());
-    }
+    for (ucOLMButton* pb : {panel.pbBild1(), panel.pbBild2(), panel.pbButton()})
+        EXPECT_EQ(std::pair(pb->Backcolor(), pb->Forecolor()), std::pair(cfg.GetFarbe1(), cfg.GetFarbe2()));
     // The light window colour gets the host's dark colour for its texts, not its white one.
     EXPECT_EQ(panel.Forecolor(), cfg.GetFarbe1());
     EXPECT_EQ(panel.lblTelefon1()->palette().color(QPalette::WindowText), cfg.GetFarbe1());
-    EXPECT_EQ(panel.lblTelefon1()->font().pointSize(), 10);
-    EXPECT_EQ(panel.txtInfoText()->font().pointSize(), 10);
+    EXPECT_EQ(std::pair(panel.lblTelefon1()->font().pointSize(), panel.txtInfoText()->font().pointSize()),
+              std::pair(10, 10));
     ucOLMBinInfo dunkel;
     dunkel.Backcolor(QColor(20, 30, 40));
     dunkel.FormatControls();

@@ -115,10 +115,9 @@ TEST(ucOLMButton, MouseMoveReportsButtonsShiftAndPosition) {
     QApplication::sendEvent(b.fpb(), &ev);
     ASSERT_EQ(moves.count(), 1);
     const QList<QVariant> args = moves.takeFirst();
-    EXPECT_EQ(args.at(0).value<std::int16_t>(), 3);
-    EXPECT_EQ(args.at(1).value<std::int16_t>(), 5);
-    EXPECT_FLOAT_EQ(args.at(2).toFloat(), 17.0f);
-    EXPECT_FLOAT_EQ(args.at(3).toFloat(), 9.0f);
+    EXPECT_EQ(std::tuple(args.at(0).value<std::int16_t>(), args.at(1).value<std::int16_t>(),
+                         args.at(2).toFloat(), args.at(3).toFloat()),
+              std::tuple(3, 5, 17.0f, 9.0f));
 }
 
 TEST(ucOLMButton, PressedStateCanBeLockedAlone) {
