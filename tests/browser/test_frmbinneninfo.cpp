@@ -4,7 +4,6 @@
 #include "browser/frmBinneninfo.h"
 #include "browser/frmUXAUmkreisSuche.h"
 #include "browser/routenansicht.h"
-#include "browser/tabellenzeilen.h"
 #include "component/clsOLM3BinnenState.h"
 #include "olm3binnen/clsOLM3Binnen.h"
 #include "olm3binnen/events.h"

@@ -2,7 +2,6 @@
 
 #include "browser/druckvorschau.h"
 #include "browser/routenansicht.h"
-#include "browser/tabellenzeilen.h"
 #include "component/clsOLM3BinnenState.h"
 #include "olm3binnen/clsOLM3Binnen.h"
 #include "routing/frmRoutenOptimiererBericht.h"

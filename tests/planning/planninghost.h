@@ -21,18 +21,6 @@ namespace olm3test {
 /// Point ids, as routes and their rows hold them.
 using Ids = std::vector<std::int32_t>;
 
-/// The rows of a grid as "cell|cell|..." over the columns given; an empty text for a cell without an item.
-inline QStringList Zeilen(const QTableWidget* g, std::initializer_list<int> spalten) {
-    QStringList out;
-    for (int r = 0; r < g->rowCount(); ++r) {
-        QStringList zellen;
-        for (int c : spalten)
-            zellen << (g->item(r, c) ? g->item(r, c)->text() : QString());
-        out << zellen.join(QLatin1Char('|'));
-    }
-    return out;
-}
-
 /// Answers the component's events like a host: a point picked on the chart goes into the planned route,
 /// the optimiser links the planned points leg by leg (unless told to find no route).
 class ScriptedHost : public clsOLM3BinnenEvents {

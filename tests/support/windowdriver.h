@@ -1,7 +1,8 @@
 #pragma once
-// Driving the component's windows as a user does: picture buttons and boxes clicked, grid columns read,
-// and every modal window handed to a script while the driver lives.
+// Driving the component's windows as a user does: picture buttons and boxes clicked, grid columns and
+// rows read, and every modal window handed to a script while the driver lives.
 
+#include "browser/browserhilfen.h"
 #include "support/fixtures.h"
 #include "ui/messagebox.h"
 #include "ui/ucOLMButton.h"
@@ -12,7 +13,9 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
+#include <cstdint>
 #include <functional>
+#include <initializer_list>
 
 namespace olm3test {
 
@@ -32,6 +35,41 @@ inline QStringList Spalte(const QTableWidget* g, int c) {
     for (int r = 0; r < g->rowCount(); ++r)
         s << (g->item(r, c) ? g->item(r, c)->text() : QString());
     return s;
+}
+
+/// In a list of columns: the point (or waterway) a browser row stands for, kept with its first cell.
+constexpr int kZeilenPunkt = -1;
+
+/// The point a browser row stands for, 0 for a row without one.
+inline std::int32_t ZeilenPunkt(const QTableWidget* g, int r) {
+    const QTableWidgetItem* item = g->item(r, 0);
+    return item ? item->data(olm3browser::kZeilenDaten).toInt() : 0;
+}
+
+/// The first row of a point, or -1.
+inline int ZeileVon(const QTableWidget* g, std::int32_t lngPunkteID) {
+    for (int r = 0; r < g->rowCount(); ++r)
+        if (ZeilenPunkt(g, r) == lngPunkteID) return r;
+    return -1;
+}
+
+/// A row as the texts of the columns given joined by '|', an empty text for a cell without an item.
+inline QString Zeile(const QTableWidget* g, int r, std::initializer_list<int> spalten) {
+    QStringList t;
+    for (int c : spalten) {
+        const QTableWidgetItem* item = c == kZeilenPunkt ? nullptr : g->item(r, c);
+        t << (c == kZeilenPunkt ? QString::number(ZeilenPunkt(g, r)) : item ? item->text() : QString());
+    }
+    return t.join(QLatin1Char('|'));
+}
+
+/// The rows as lines, the hidden ones only when asked for.
+inline QStringList Zeilen(const QTableWidget* g, std::initializer_list<int> spalten,
+                          bool blnVersteckte = false) {
+    QStringList out;
+    for (int r = 0; r < g->rowCount(); ++r)
+        if (blnVersteckte || !g->isRowHidden(r)) out << Zeile(g, r, spalten);
+    return out;
 }
 
 /// Drives every modal window through the seam while it lives: the window is shown, the script works it,
