@@ -4,10 +4,12 @@
 #include "component/clsOLM3BinnenState.h"
 #include "planning/frmRoutenPlanung.h"
 #include "planninghost.h"
+#include "ui/messagebox.h"
 #include "ui/wochentag.h"
 
 #include <QApplication>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QTimer>
 
 using olm3test::FensterRoute;
@@ -48,6 +50,8 @@ TEST(PlanningMainRoad, FromPlanningToTheHostsOptimiser) {
 
 TEST(PlanningMainRoad, AHostThatFindsNoRouteGetsPlanningAgainAtTheStoredPositionFromARealModalLoop) {
     // No scripted driver here: the windows run their own modal loops, as for a user.
+    const olm3ui::ModalHandler ohneSkript = olm3ui::SetModalHandler({});
+    const auto zurueck = qScopeGuard([&] { olm3ui::SetModalHandler(ohneSkript); });
     PlanungsUmgebung u;
     u.olm.SetRouteGeplant({101, 104, 110});
     u.host.optimiererFindetRoute = false;

@@ -93,7 +93,8 @@ MessageRecorder::MessageRecorder(std::vector<int> answers)
       m_answers(std::make_shared<std::vector<int>>(std::move(answers))) {
     auto messages = m_messages;
     auto scripted = m_answers;
-    modOLM3Binnen::SetMsgBoxHandler([messages, scripted](const QString& text, int style, const QString& title) {
+    m_alt = modOLM3Binnen::SetMsgBoxHandler([messages, scripted](const QString& text, int style,
+                                                                 const QString& title) {
         messages->push_back({text, style, title});
         if (!scripted->empty()) {
             const int a = scripted->front();
@@ -106,6 +107,6 @@ MessageRecorder::MessageRecorder(std::vector<int> answers)
     });
 }
 
-MessageRecorder::~MessageRecorder() { modOLM3Binnen::SetMsgBoxHandler(nullptr); }
+MessageRecorder::~MessageRecorder() { modOLM3Binnen::SetMsgBoxHandler(std::move(m_alt)); }
 
 } // namespace olm3test

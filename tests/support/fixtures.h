@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <vector>
@@ -93,6 +94,7 @@ public:
 private:
     std::shared_ptr<std::vector<ShownMessage>> m_messages;
     std::shared_ptr<std::vector<int>> m_answers;
+    std::function<int(const QString&, int, const QString&)> m_alt; ///< put back when the recorder goes
 };
 
 } // namespace olm3test
