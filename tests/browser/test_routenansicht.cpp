@@ -71,9 +71,7 @@ protected:
     }
     /// The grid row of a detail row by its point id beneath the given route-point row.
     int detailZeile(int punktRow, std::int32_t lngPunkteID) const {
-        for (int r = punktRow + 1; r < grid->rowCount(); ++r)
-            if (ZeilenPunkt(grid, r) == lngPunkteID) return r;
-        return -1;
+        return olm3test::ZeileVon(grid, lngPunkteID, punktRow + 1);
     }
 
     olm3test::TempDir dir;

@@ -18,11 +18,6 @@
 
 namespace {
 
-QByteArray lies(const QString& datei) {
-    QFile f(datei);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 const QByteArray kIni = "; Einstellungen des Kartenplotters\r\n"
                         "[Karte]\r\nZoom=3\r\n\r\n"
                         "[Binnen]\r\nKatalogVerzeichnis=kataloge/\r\nBinnenMDB=1_Berlin.sqlite\r\n"
@@ -92,14 +87,14 @@ TEST_F(CatalogueChoice, ListsTheCataloguesWithTheCurrentOneChosenAndOkCancelOrHi
                       EXPECT_FALSE(frm->isVisible());
                   }),
                   kBehalten);
-        EXPECT_EQ(lies(cfg.iniDatei), kIni);
+        EXPECT_EQ(olm3test::ReadFile(cfg.iniDatei), kIni);
         EXPECT_EQ(cfg.katalog, ordner + "1_Berlin.sqlite");
     }
 }
 
 TEST_F(CatalogueChoice, AnotherCatalogueIsWrittenToTheOneKeyAndOpenedByTheNextInit) {
     EXPECT_EQ(waehle([&](frmKatalog* frm) { waehleZeile(frm, 1); }), kGewechselt);
-    EXPECT_EQ(lies(cfg.iniDatei), QByteArray(kIni).replace("1_Berlin", "2_Potsdam"));
+    EXPECT_EQ(olm3test::ReadFile(cfg.iniDatei), QByteArray(kIni).replace("1_Berlin", "2_Potsdam"));
     EXPECT_EQ(cfg.katalog, ordner + "2_Potsdam.sqlite");
     // A double click chooses as well, and a catalogue outside the folder preselects nothing.
     cfg.katalog = dir.file("anderswo.sqlite");
@@ -114,7 +109,7 @@ TEST_F(CatalogueChoice, AnotherCatalogueIsWrittenToTheOneKeyAndOpenedByTheNextIn
               }),
               kGewechselt);
     EXPECT_EQ(cfg.katalog, ordner + "3_Mecklenburg.sqlite");
-    EXPECT_EQ(lies(cfg.iniDatei), QByteArray(kIni).replace("1_Berlin", "3_Mecklenburg"));
+    EXPECT_EQ(olm3test::ReadFile(cfg.iniDatei), QByteArray(kIni).replace("1_Berlin", "3_Mecklenburg"));
 }
 
 TEST_F(CatalogueChoice, ASettingsFileThatCannotBeWrittenIsReportedAndNothingChanges) {
@@ -139,14 +134,14 @@ TEST_F(CatalogueChoice, ASettingsFileThatCannotBeWrittenIsReportedAndNothingChan
         EXPECT_EQ(meldungen.messages()[0].title, cfg.appTitel);
         EXPECT_EQ(cfg.katalog, ordner + "1_Berlin.sqlite");
     }
-    EXPECT_EQ(lies(schreibgeschuetzt), kIni);
+    EXPECT_EQ(olm3test::ReadFile(schreibgeschuetzt), kIni);
     EXPECT_FALSE(QFile::exists(dir.file("fehlt/plotter.ini")));
     // A settings file that is merely missing is created, as the platform's writer does.
     olm3test::MessageRecorder meldungen;
     cfg.iniDatei = dir.file("neu.ini");
     EXPECT_EQ(waehle([&](frmKatalog* frm) { waehleZeile(frm, 1); }), kGewechselt);
     EXPECT_TRUE(meldungen.messages().empty());
-    EXPECT_EQ(lies(cfg.iniDatei), QByteArray("[Binnen]\r\nBinnenMDB=2_Potsdam.sqlite\r\n"));
+    EXPECT_EQ(olm3test::ReadFile(cfg.iniDatei), QByteArray("[Binnen]\r\nBinnenMDB=2_Potsdam.sqlite\r\n"));
 }
 
 TEST_F(CatalogueChoice, AnEmptyFolderListsNothingAndOneThatCannotBeListedIsLogged) {
@@ -160,9 +155,9 @@ TEST_F(CatalogueChoice, AnEmptyFolderListsNothingAndOneThatCannotBeListedIsLogge
                   }),
                   kBehalten);
     }
-    EXPECT_EQ(lies(cfg.iniDatei), kIni);
+    EXPECT_EQ(olm3test::ReadFile(cfg.iniDatei), kIni);
     const QStringList zeilen =
-        QString::fromUtf8(lies(modOLM3Binnen::LogFilePath())).split("\r\n", Qt::SkipEmptyParts);
+        QString::fromUtf8(olm3test::ReadFile(modOLM3Binnen::LogFilePath())).split("\r\n", Qt::SkipEmptyParts);
     ASSERT_EQ(zeilen.size(), 1);
     const QStringList felder = zeilen[0].split(QLatin1Char('\t'));
     ASSERT_EQ(felder.size(), 4);

@@ -60,14 +60,6 @@ inline QStringList AlleZeilen() {
     return out;
 }
 
-/// The texts of the message boxes shown, in order.
-inline QStringList Texte(const olm3test::MessageRecorder& m) {
-    QStringList out;
-    for (const olm3test::ShownMessage& msg : m.messages())
-        out << msg.text;
-    return out;
-}
-
 /// Two older routes of catalogue 1 (the first with points 101 and 110) and one of catalogue 2.
 inline void FuegeAlteRoutenEin() {
     modOLM3Binnen::conWPundRoutenDB->Execute(QStringLiteral(

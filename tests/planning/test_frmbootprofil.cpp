@@ -4,7 +4,6 @@
 #include "planning/frmBootProfil.h"
 #include "planninghost.h"
 #include "routing/core/bootprofil.h"
-#include "savedroutes.h"
 #include "ui/ucOLMButton.h"
 
 #include <QLabel>
@@ -14,7 +13,6 @@
 #include <QToolButton>
 
 using olm3::BootFeld;
-using savedroutes::Texte;
 
 namespace {
 
@@ -53,7 +51,7 @@ TEST_F(BootProfilFenster, GoodValuesAreKeptAndStoredBadOnesAreRefusedWithTheOldV
     EXPECT_EQ(u.olm.GetBootProfil().dblHoehe, 3.4);
     EXPECT_EQ(olm3::LeseBootProfil(u.cfg.iniDatei), u.olm.GetBootProfil()) << "stored in the settings file";
     bearbeiten({{BootFeld::Hoehe, "drei"}});
-    ASSERT_EQ(Texte(u.messages),
+    ASSERT_EQ(u.messages.texts(),
               QStringList{"Durchfahrtshöhe über Wasser: „drei“ ist keine Zahl. Der alte Wert bleibt."});
     EXPECT_EQ(angezeigt, "3,4") << "the field shows the old value again";
     EXPECT_EQ(u.olm.GetBootProfil().dblHoehe, 3.4);
@@ -84,7 +82,7 @@ TEST_F(BootProfilFenster, TheRouteViewMarksWhatTheBoatDoesNotFitAndSumsItUp) {
     QStringList rot;
     for (int r = 0; r < grid->rowCount(); ++r)
         if (grid->item(r, 8)->foreground().color() == QColor(190, 0, 0))
-            rot << QString::number(grid->item(r, 0)->data(Qt::UserRole + 1).toInt()) + QLatin1Char(' ') +
+            rot << QString::number(olm3test::ZeilenPunkt(grid, r)) + QLatin1Char(' ') +
                        grid->item(r, 8)->toolTip();
     EXPECT_EQ(rot, QStringList{"102 Testbrücke: Durchfahrtshöhe 3.80 m, Boot mit Sicherheitsabstand 3.90 m – "
                                "passt nicht (0.10 m zu viel)"});

@@ -23,7 +23,6 @@ using olm3test::Klick;
 using olm3test::MessageRecorder;
 using olm3test::Spalte;
 using savedroutes::AlleZeilen;
-using savedroutes::Texte;
 using Ids = std::vector<std::int32_t>;
 
 namespace {
@@ -147,7 +146,7 @@ TEST_F(LoadSaveWindow, SaveModeWantsANameThenSavesAndHandsStartAndSpeedOn) {
     zeigeModal(frm, [&] {
         QTest::keyClicks(frm.txtRoutenbezeichnung(), "   ");
         Klick(frm.pbLoadSave());
-        ASSERT_EQ(Texte(messages), QStringList{"Routenbezeichnung fehlt!"});
+        ASSERT_EQ(messages.texts(), QStringList{"Routenbezeichnung fehlt!"});
         EXPECT_EQ(messages.messages()[0].style, vbInformation);
         EXPECT_EQ(messages.messages()[0].title, cfg.appTitel);
         EXPECT_EQ(AlleZeilen(), vorher);
@@ -177,7 +176,7 @@ TEST_F(LoadSaveWindow, ASpeedOfZeroIsReportedAndSavedAllTheSameAndTheWindowKeeps
     EXPECT_LE(frm.pbBack()->geometry().bottom(), 450);
     QTest::keyClicks(frm.txtRoutenbezeichnung(), "Ohne Fahrt");
     Klick(frm.pbLoadSave());
-    ASSERT_EQ(Texte(messages), QStringList{"dblMarschV=0"});
+    ASSERT_EQ(messages.texts(), QStringList{"dblMarschV=0"});
     EXPECT_EQ(messages.messages()[0].style, vbOKOnly);
     EXPECT_EQ(frm.grdRouten()->item(0, 0)->text(), "Ohne Fahrt");
 }
@@ -194,7 +193,7 @@ TEST_F(LoadSaveWindow, OverwriteAndDeleteAskFirst) {
         Klick(frm.pbOverwrite());
         EXPECT_FALSE(frm.isVisible());
     });
-    ASSERT_EQ(Texte(messages), QStringList(2, "Wirklich überschreiben?"));
+    ASSERT_EQ(messages.texts(), QStringList(2, "Wirklich überschreiben?"));
     EXPECT_EQ(messages.messages()[0].style, vbYesNo | vbQuestion);
     // Route 1 keeps its name, gets the new points and comes first.
     EXPECT_EQ(Spalte(frm.grdRouten(), 0), (QStringList{"Havel hinab", "Zum Kanal"}));
@@ -265,7 +264,7 @@ TEST_F(LoadSaveWindow, ARoutesDatabaseWithoutTablesOrConnectionIsNamedAndTheWind
         MessageRecorder messages;
         frmRouteGeplantLoadSave frm;
         EXPECT_FALSE(frm.Init(&olm, {0}, true, QDateTime(), -1));
-        ASSERT_EQ(Texte(messages),
+        ASSERT_EQ(messages.texts(),
                   QStringList{"Die Datenbank der gespeicherten Routen fehlt oder enthält nicht "
                               "die Tabellen BinRouten und BinRoutenPunkte."});
         EXPECT_EQ(messages.messages()[0].style, vbExclamation);
@@ -280,7 +279,7 @@ TEST_F(LoadSaveWindow, AWriteProtectedDatabaseOrAnotherCatalogueLeaveOnlyWhatMak
         MessageRecorder messages;
         frmRouteGeplantLoadSave frm;
         EXPECT_FALSE(frm.Init(&olm, {101, 110}, false, kStart, 6));
-        ASSERT_EQ(Texte(messages),
+        ASSERT_EQ(messages.texts(),
                   QStringList{"Die Datenbank der gespeicherten Routen ist schreibgeschützt.\r\n"
                               "Die Route wurde nicht gespeichert, die gespeicherten Routen "
                               "sind unverändert."});

@@ -8,7 +8,6 @@
 #include "planning/frmRouteGeplantLoadSave.h"
 #include "planning/frmRoutenPlanung.h"
 #include "planninghost.h"
-#include "savedroutes.h"
 #include "ui/ucOLMButton.h"
 #include "ui/wochentag.h"
 
@@ -24,7 +23,6 @@ using olm3test::Klick;
 using olm3test::PlanungsFenster;
 using olm3test::PlanungsUmgebung;
 using olm3test::Zeilen;
-using savedroutes::Texte;
 
 /// A host with the mini catalogue open.
 struct RoutePlanningWindow : ::testing::Test {
@@ -147,7 +145,10 @@ TEST_F(RoutePlanningWindow, BackAndTheCloseBoxTellTheHostAndOnlyHideTheChartPick
     for (bool blnZurueck : {true, false}) {
         frm->show();
         u.olm.IsStartZeitSet(true);
-        blnZurueck ? Klick(frm->fpBack()) : void(frm->close());
+        if (blnZurueck)
+            Klick(frm->fpBack());
+        else
+            frm->close();
         EXPECT_FALSE(frm->isVisible());
         EXPECT_FALSE(u.olm.IsStartZeitSet());
         EXPECT_EQ(u.host.events, QStringList(blnZurueck ? 1 : 2, "RoutenPlanungClose"));
@@ -228,7 +229,7 @@ TEST_F(RoutePlanningWindow, SavesLoadsBackReversedAndAsksBeforeAnUnsavedPlanIsTh
         // Never saved: loading another route would throw the plan away.
         Klick(frm->fpLoad());
         EXPECT_EQ(fenster, 0);
-        ASSERT_EQ(Texte(meldungen),
+        ASSERT_EQ(meldungen.texts(),
                   (QStringList{"Die geplante Route vollständig löschen?",
                                "Die geplante Route und die optimierte Route vollständig löschen?",
                                "Die geplante Route wurde seit dem letzten Speichern geändert. "
@@ -259,7 +260,7 @@ TEST_F(RoutePlanningWindow, SavesLoadsBackReversedAndAsksBeforeAnUnsavedPlanIsTh
 TEST_F(RoutePlanningBadInput, PointsTheCatalogueLacksAreNamedAndLeftOut) {
     auto frm = PlanungsFenster(u, {101, 999, 110, 998}, true);
     EXPECT_EQ(FensterRoute(*frm), (Ids{101, 110}));
-    ASSERT_EQ(Texte(u.messages), QStringList{GetText(frmRoutenPlanung::kModul, 9120).arg("999, 998")});
+    ASSERT_EQ(u.messages.texts(), QStringList{GetText(frmRoutenPlanung::kModul, 9120).arg("999, 998")});
     EXPECT_EQ(u.messages.messages()[0].style & 0x70, vbExclamation);
     EXPECT_EQ(u.route(), (Ids{101, 110}));
 }
@@ -270,7 +271,7 @@ TEST_F(RoutePlanningBadInput, WithoutACatalogueThePlannedRouteIsKept) {
     u.olm.SetRouteGeplant({101, 110});
     auto frm = PlanungsFenster(u, u.route(), true);
     EXPECT_EQ(frm->grdRoute()->rowCount(), 0);
-    EXPECT_EQ(Texte(u.messages), QStringList{GetText(frmRoutenPlanung::kModul, 9121)});
+    EXPECT_EQ(u.messages.texts(), QStringList{GetText(frmRoutenPlanung::kModul, 9121)});
     EXPECT_TRUE(u.host.events.isEmpty());
     EXPECT_EQ(u.route(), (Ids{101, 110}));
     Klick(frm->fpMoveOben());

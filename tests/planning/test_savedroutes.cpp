@@ -14,7 +14,6 @@ using namespace olm3::planning;
 namespace ErrNo = olm3::ErrNo;
 using olm3test::MessageRecorder;
 using savedroutes::AlleZeilen;
-using savedroutes::Texte;
 
 namespace {
 
@@ -220,7 +219,7 @@ TEST_F(SavedRoutes, AfterAnUpdateEachPointIsFoundItsOwnWayOrMarkedAsNotFound) {
     EXPECT_TRUE(z.alngPunkteID.empty());
     MessageRecorder messages;
     EXPECT_FALSE(PruefeZuordnung(z.zaehler, false));
-    ASSERT_EQ(Texte(messages), QStringList{"-- Nach dem Daten-Update können folgende Punkte nicht eindeutig "
+    ASSERT_EQ(messages.texts(), QStringList{"-- Nach dem Daten-Update können folgende Punkte nicht eindeutig "
                                            "zugeordnet werden:\r\n1--gar keine Übereinstimmung\r\n\r\n"
                                            "Laden nicht möglich!"});
     EXPECT_EQ(messages.messages()[0].style, vbExclamation | vbOKOnly);
@@ -244,7 +243,7 @@ TEST_F(SavedRoutes, TheQuestionBeforeLoadingCountsEachReasonAndTakesTheAnswer) {
     MessageRecorder messages({vbNo, vbYes});
     EXPECT_FALSE(PruefeZuordnung(Zaehler{1, 0, 0, 1}, true));
     EXPECT_TRUE(PruefeZuordnung(Zaehler{1, 0, 0, 1}, true));
-    ASSERT_EQ(Texte(messages),
+    ASSERT_EQ(messages.texts(),
               QStringList(2, "-- Nach dem Daten-Update können folgende Punkte nicht eindeutig "
                              "zugeordnet werden:\r\n1--wegen Strecke\r\n1--gar keine "
                              "Übereinstimmung\r\n\r\nTrotzdem laden?"));
@@ -255,7 +254,7 @@ TEST_F(SavedRoutes, TheQuestionBeforeLoadingCountsEachReasonAndTakesTheAnswer) {
     MessageRecorder englisch({vbNo});
     EXPECT_FALSE(PruefeZuordnung(Zaehler{0, 1, 1, 0}, false));
     olm3::TextTable::SetSprache(olm3::Sprache::De);
-    EXPECT_EQ(Texte(englisch), QStringList{"-- After the data update the following points cannot be matched "
+    EXPECT_EQ(englisch.texts(), QStringList{"-- After the data update the following points cannot be matched "
                                            "unambiguously:\r\n1--because of the waterway\r\n1--because of "
                                            "the coordinates\r\n\r\nLoading is not possible!"});
 }

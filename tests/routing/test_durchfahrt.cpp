@@ -61,7 +61,11 @@ BootProfil Boot(double laenge, double breite, double hoehe, double tiefgang, dou
 }
 
 Hindernis Bruecke(double hoehe, double breite) {
-    return {7, 0, QStringLiteral("B"), {}, 0, 0, {-1.0, breite, hoehe, -1.0}};
+    Hindernis h;
+    h.lngPunkteID = 7;
+    h.strTypID = QStringLiteral("B");
+    h.adblGrenze = {-1.0, breite, hoehe, -1.0};
+    return h;
 }
 
 } // namespace
@@ -173,7 +177,10 @@ TEST_F(BootImNetz, TheCheckReportsWhatTheRoutePassesInRouteOrder) {
 }
 
 TEST_F(BootImNetz, TheProfileSurvivesTheSettingsFileAndBadInputKeepsTheOldValue) {
-    const BootProfil p{QStringLiteral("Möwe, \"die Zweite\""), 11.5, 3.8, 3.4, 1.1, 0.3, 6.5, 9};
+    BootProfil p = Boot(11.5, 3.8, 3.4, 1.1, 0.3);
+    p.strName = QStringLiteral("Möwe, \"die Zweite\"");
+    p.dblVerbrauch = 6.5;
+    p.dblMarschV = 9;
     ASSERT_TRUE(olm.SetBootProfil(p));
     clsOLM3Binnen neu;
     ASSERT_TRUE(neu.Init(&cfg, nullptr, nullptr));

@@ -98,7 +98,9 @@ TEST_F(Wartegrund, TheTotalsWarnOnlyWhenALockHadNoOperatingTime) {
 namespace {
 typRouteOptimiert punkt(std::int32_t id, std::int32_t grob, bool routenpunkt = true) {
     typRouteOptimiert r;
-    std::tie(r.lngPunkteID, r.lngNumGrob, r.blnPunktRouteGrob) = std::tuple(id, grob, routenpunkt);
+    r.lngPunkteID = id;
+    r.lngNumGrob = grob;
+    r.blnPunktRouteGrob = routenpunkt;
     return r;
 }
 } // namespace

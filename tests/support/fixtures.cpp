@@ -107,6 +107,13 @@ MessageRecorder::MessageRecorder(std::vector<int> answers)
     });
 }
 
+QStringList MessageRecorder::texts() const {
+    QStringList out;
+    for (const ShownMessage& m : *m_messages)
+        out << m.text;
+    return out;
+}
+
 MessageRecorder::~MessageRecorder() { modOLM3Binnen::SetMsgBoxHandler(std::move(m_alt)); }
 
 } // namespace olm3test

@@ -89,6 +89,8 @@ public:
     explicit MessageRecorder(std::vector<int> answers = {});
     ~MessageRecorder();
     const std::vector<ShownMessage>& messages() const { return *m_messages; }
+    /// The texts of the boxes shown, in order.
+    QStringList texts() const;
     void clear() { m_messages->clear(); }
 
 private:

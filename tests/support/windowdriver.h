@@ -29,11 +29,17 @@ inline void KlickBox(QAbstractButton* b) {
     QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
 }
 
-/// The texts of a grid column, top to bottom; an empty text for a cell without an item.
+/// The text of a cell; an empty text for a cell without an item.
+inline QString Zelle(const QTableWidget* g, int r, int c) {
+    const QTableWidgetItem* item = g->item(r, c);
+    return item ? item->text() : QString();
+}
+
+/// The texts of a grid column, top to bottom.
 inline QStringList Spalte(const QTableWidget* g, int c) {
     QStringList s;
     for (int r = 0; r < g->rowCount(); ++r)
-        s << (g->item(r, c) ? g->item(r, c)->text() : QString());
+        s << Zelle(g, r, c);
     return s;
 }
 
@@ -46,20 +52,18 @@ inline std::int32_t ZeilenPunkt(const QTableWidget* g, int r) {
     return item ? item->data(olm3browser::kZeilenDaten).toInt() : 0;
 }
 
-/// The first row of a point, or -1.
-inline int ZeileVon(const QTableWidget* g, std::int32_t lngPunkteID) {
-    for (int r = 0; r < g->rowCount(); ++r)
+/// The first row of a point from the row given on, or -1.
+inline int ZeileVon(const QTableWidget* g, std::int32_t lngPunkteID, int ab = 0) {
+    for (int r = ab; r < g->rowCount(); ++r)
         if (ZeilenPunkt(g, r) == lngPunkteID) return r;
     return -1;
 }
 
-/// A row as the texts of the columns given joined by '|', an empty text for a cell without an item.
+/// A row as the texts of the columns given joined by '|'.
 inline QString Zeile(const QTableWidget* g, int r, std::initializer_list<int> spalten) {
     QStringList t;
-    for (int c : spalten) {
-        const QTableWidgetItem* item = c == kZeilenPunkt ? nullptr : g->item(r, c);
-        t << (c == kZeilenPunkt ? QString::number(ZeilenPunkt(g, r)) : item ? item->text() : QString());
-    }
+    for (int c : spalten)
+        t << (c == kZeilenPunkt ? QString::number(ZeilenPunkt(g, r)) : Zelle(g, r, c));
     return t.join(QLatin1Char('|'));
 }
 
